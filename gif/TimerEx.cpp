@@ -1,0 +1,409 @@
+#include "gif/TimerEx.h"
+
+#include <array>
+#include <chrono>
+#include <stdexcept>
+#include <utility>
+
+#include <sched.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+std::atomic<TTimerPlatform*> g_default_platform{nullptr};
+
+constexpr std::array<std::string_view, 7> kPriorityNames{
+    "tpIdle", "tpLowest", "tpLower", "tpNormal", "tpHigher", "tpHighest", "tpTimeCritical"};
+
+// Nice values for the priorities above tpIdle (which uses SCHED_IDLE).
+constexpr std::array<int, 7> kNice{19, 10, 5, 0, -5, -10, -20};
+
+// Per-thread scheduling on Linux: setpriority and sched_setscheduler take the
+// kernel thread id. Without privilege a thread may lower its priority but not
+// raise it again; such a refusal is left alone, the thread keeps running.
+void ApplyOsPriority(int tid, TThreadPriority priority)
+{
+    sched_param param{};
+    param.sched_priority = 0;
+    if (priority == tpIdle) {
+        sched_setscheduler(tid, SCHED_IDLE, &param);
+        setpriority(PRIO_PROCESS, static_cast<id_t>(tid), kNice[tpIdle]);
+        return;
+    }
+    if (sched_getscheduler(tid) == SCHED_IDLE)
+        sched_setscheduler(tid, SCHED_OTHER, &param);
+    setpriority(PRIO_PROCESS, static_cast<id_t>(tid), kNice[static_cast<std::size_t>(priority)]);
+}
+
+TTimerPlatform& PlatformOrThrow(TTimerPlatform* platform)
+{
+    if (platform)
+        return *platform;
+    if (TTimerPlatform* p = TTimerPlatform::Default())
+        return *p;
+    throw std::logic_error("TTimerEx: no timer platform installed");
+}
+
+}  // namespace
+
+std::string_view ThreadPriorityName(TThreadPriority priority)
+{
+    auto i = static_cast<std::size_t>(priority);
+    return i < kPriorityNames.size() ? kPriorityNames[i] : std::string_view{};
+}
+
+std::optional<TThreadPriority> ThreadPriorityFromName(std::string_view name)
+{
+    for (std::size_t i = 0; i < kPriorityNames.size(); ++i)
+        if (kPriorityNames[i] == name)
+            return static_cast<TThreadPriority>(i);
+    return std::nullopt;
+}
+
+void TTimerPlatform::SetDefault(TTimerPlatform* platform) noexcept { g_default_platform.store(platform); }
+TTimerPlatform* TTimerPlatform::Default() noexcept { return g_default_platform.load(); }
+
+// ---------------------------------------------------------------------------
+// THandOver
+
+// One posted call. Shared by the waiting worker and the queued call, so that
+// either may outlive the other (and the THandOver itself).
+struct THandOver::Slot {
+    enum State { Pending, Running, Done, Cancelled };
+    std::mutex mutex;
+    std::condition_variable changed;
+    State state = Pending;
+
+    // true when the state moved from `from` to `to`.
+    bool Move(State from, State to)
+    {
+        {
+            std::lock_guard lock(mutex);
+            if (state != from)
+                return false;
+            state = to;
+        }
+        changed.notify_all();
+        return true;
+    }
+};
+
+THandOver::THandOver(TTimerPlatform& platform) : platform_(platform), channel_(platform.CreateChannel()) {}
+
+THandOver::~THandOver()
+{
+    Cancel();
+    channel_.reset();
+}
+
+bool THandOver::Run(std::function<void()> call)
+{
+    auto slot = std::make_shared<Slot>();
+    {
+        std::lock_guard lock(mutex_);
+        if (cancelled_)
+            return false;
+        pending_ = slot;
+    }
+    // The queued call owns what it needs. Once `call` has returned it touches
+    // only the slot: the call may have released this hand-over and its owner.
+    channel_->Post([slot, call = std::move(call), &platform = platform_]() {
+        if (!slot->Move(Slot::Pending, Slot::Running))
+            return;
+        try {
+            call();
+        } catch (...) {
+            platform.ReportException(std::current_exception());
+        }
+        slot->Move(Slot::Running, Slot::Done);
+    });
+
+    bool ran;
+    {
+        std::unique_lock lock(slot->mutex);
+        slot->changed.wait(lock, [&] { return slot->state == Slot::Done || slot->state == Slot::Cancelled; });
+        ran = slot->state == Slot::Done;
+    }
+    std::lock_guard lock(mutex_);
+    if (pending_ == slot)
+        pending_.reset();
+    return ran;
+}
+
+void THandOver::Cancel()
+{
+    std::lock_guard lock(mutex_);
+    cancelled_ = true;
+    if (pending_) {
+        // A call that is running right now finishes, but its worker no
+        // longer waits for it: the running call may be the one releasing it.
+        if (!pending_->Move(Slot::Pending, Slot::Cancelled))
+            pending_->Move(Slot::Running, Slot::Cancelled);
+        pending_.reset();
+    }
+}
+
+bool THandOver::Cancelled() const
+{
+    std::lock_guard lock(mutex_);
+    return cancelled_;
+}
+
+// ---------------------------------------------------------------------------
+// TTimerThread
+
+TTimerThread::TTimerThread(TTimerEx& timer, TTimerPlatform& platform)
+    : timer_(timer), handover_(platform), priority_(timer.ThreadPriority()), thread_([this] { Execute(); })
+{
+}
+
+TTimerThread::~TTimerThread()
+{
+    stopping_.store(true);
+    {
+        std::lock_guard lock(mutex_);
+        terminated_ = true;
+        ++wake_seq_;
+    }
+    wake_.notify_all();
+    handover_.Cancel();
+    if (thread_.joinable())
+        thread_.join();
+}
+
+void TTimerThread::Suspend()
+{
+    std::lock_guard lock(mutex_);
+    suspended_ = true;
+    ++wake_seq_;
+}
+
+void TTimerThread::Resume()
+{
+    {
+        std::lock_guard lock(mutex_);
+        suspended_ = false;
+        ++wake_seq_;
+    }
+    wake_.notify_all();
+}
+
+bool TTimerThread::Suspended() const
+{
+    std::lock_guard lock(mutex_);
+    return suspended_;
+}
+
+void TTimerThread::SetPriority(TThreadPriority priority)
+{
+    std::lock_guard lock(mutex_);
+    priority_ = priority;
+    ApplyPriorityLocked();
+}
+
+TThreadPriority TTimerThread::Priority() const
+{
+    std::lock_guard lock(mutex_);
+    return priority_;
+}
+
+void TTimerThread::ApplyPriorityLocked()
+{
+    if (int tid = tid_.load())
+        ApplyOsPriority(tid, priority_);
+}
+
+void TTimerThread::Execute()
+{
+    using Clock = std::chrono::steady_clock;
+    {
+        std::lock_guard lock(mutex_);
+        tid_.store(static_cast<int>(gettid()));
+        ApplyPriorityLocked();
+    }
+    for (;;) {
+        std::unique_lock lock(mutex_);
+        if (terminated_)
+            return;
+        // Read anew for every sleep. 0 would tick without pause: wait until
+        // the component is reconfigured instead.
+        const std::uint32_t interval = timer_.Interval();
+        if (interval == 0) {
+            const std::uint64_t seq = wake_seq_;
+            wake_.wait(lock, [&] { return terminated_ || wake_seq_ != seq; });
+            continue;
+        }
+        // Time spent suspended counts towards the sleep in progress.
+        const auto deadline = Clock::now() + std::chrono::milliseconds(interval);
+        for (;;) {
+            if (terminated_)
+                return;
+            if (suspended_) {
+                wake_.wait(lock, [&] { return terminated_ || !suspended_; });
+                continue;
+            }
+            if (Clock::now() >= deadline)
+                break;
+            wake_.wait_until(lock, deadline);
+        }
+        const bool on_worker = timer_.ThreadSafe();
+        lock.unlock();
+
+        if (on_worker) {
+            ticks_.fetch_add(1);
+            try {
+                timer_.DoTimer();
+            } catch (...) {
+                // The error box belongs to the window thread.
+                auto error = std::current_exception();
+                handover_.Run([error] { std::rethrow_exception(error); });
+            }
+        } else {
+            handover_.Run([this] {
+                // Runs on the window thread. A tick that was queued before the
+                // worker was suspended is not delivered.
+                {
+                    std::lock_guard guard(mutex_);
+                    if (suspended_ || terminated_)
+                        return;
+                }
+                ticks_.fetch_add(1);
+                // May release this very thread object; nothing after it may
+                // touch `this`.
+                timer_.DoTimer();
+            });
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// TTimerEx
+
+TTimerEx::TTimerEx(TTimerPlatform* platform) : platform_(PlatformOrThrow(platform))
+{
+    thread_ = std::make_unique<TTimerThread>(*this, platform_);
+}
+
+TTimerEx::~TTimerEx()
+{
+    enabled_.store(false);
+    try {
+        UpdateTimer();
+    } catch (...) {
+        // Disabled: nothing can start, so nothing can be refused.
+    }
+    ReleaseThread();
+    window_.reset();
+}
+
+void TTimerEx::SetEnabled(bool value)
+{
+    if (value == Enabled())
+        return;
+    enabled_.store(value);
+    UpdateTimer();
+}
+
+void TTimerEx::SetInterval(std::uint32_t value)
+{
+    if (value == Interval())
+        return;
+    interval_.store(value);
+    UpdateTimer();
+}
+
+void TTimerEx::SetOnTimer(TTimerNotify handler)
+{
+    {
+        std::lock_guard lock(handler_mutex_);
+        on_timer_ = std::make_shared<const TTimerNotify>(std::move(handler));
+    }
+    UpdateTimer();
+}
+
+void TTimerEx::SetThreaded(bool value)
+{
+    if (value == threaded_)
+        return;
+    threaded_ = value;
+    UpdateTimer();
+}
+
+void TTimerEx::SetThreadPriority(TThreadPriority value)
+{
+    if (value == ThreadPriority())
+        return;
+    priority_.store(value);
+    if (threaded_)
+        UpdateTimer();
+}
+
+bool TTimerEx::HasHandler() const
+{
+    std::lock_guard lock(handler_mutex_);
+    return static_cast<bool>(*on_timer_);
+}
+
+void TTimerEx::DoTimer()
+{
+    if (!Enabled())
+        return;
+    std::shared_ptr<const TTimerNotify> handler;
+    {
+        std::lock_guard lock(handler_mutex_);
+        handler = on_timer_;
+    }
+    // `handler` keeps the function alive even if it releases this component.
+    if (*handler)
+        (*handler)(this);
+}
+
+void TTimerEx::ReleaseThread()
+{
+    // Cleared before the worker is joined, so that nothing reached during
+    // the release sees a half-released worker.
+    std::unique_ptr<TTimerThread> old = std::move(thread_);
+    old.reset();
+}
+
+void TTimerEx::MessageTick()
+{
+    try {
+        DoTimer();
+    } catch (...) {
+        platform_.ReportException(std::current_exception());
+    }
+}
+
+void TTimerEx::UpdateTimer()
+{
+    // 1-2: stop both sources.
+    if (thread_ && !thread_->Suspended())
+        thread_->Suspend();
+    if (window_)
+        window_->Stop();
+
+    // 3: the source of the chosen family exists, the other one does not.
+    if (threaded_) {
+        window_.reset();
+        if (!thread_)
+            thread_ = std::make_unique<TTimerThread>(*this, platform_);
+    } else {
+        ReleaseThread();
+        if (!window_)
+            window_ = platform_.CreateMessageTimer([this] { MessageTick(); });
+    }
+
+    // 4: nothing to run.
+    if (Interval() == 0 || !Enabled() || !HasHandler())
+        return;
+
+    // 5: run.
+    if (threaded_) {
+        thread_->SetPriority(ThreadPriority());
+        thread_->Resume();
+    } else {
+        window_->Start(Interval());
+    }
+}
