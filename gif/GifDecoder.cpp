@@ -1,0 +1,472 @@
+#include "gif/GifDecoder.h"
+
+#include "gif/Lzw.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace gif {
+
+void GifPicture::Clear()
+{
+    Frames.clear();
+    Version = gvGIF87a;
+    if (!GlobalColorTable)
+        GlobalColorTable = std::make_unique<gif::ColorTable>();
+    GlobalColorTable->fill(RGB{});
+    ColorDepth = 0;
+    LoopCount = 1;
+    HasTransparency = false;
+    ScreenWidth = ScreenHeight = 0;
+    ImageWidth = ImageHeight = 0;
+}
+
+void ExpandToRGBA(const TGIFFrame& frame, std::uint8_t* rgba)
+{
+    // Palette as 32-bit words once, then one look-up per pixel.
+    std::uint32_t lut[256];
+    for (int i = 0; i < 256; ++i) {
+        const RGB c = frame.Color(std::uint8_t(i));
+        const std::uint8_t px[4] = {c.R, c.G, c.B, 255};
+        std::memcpy(&lut[i], px, 4);
+    }
+    const std::size_t w = std::size_t(frame.Width);
+    for (std::size_t y = 0; y < std::size_t(frame.Height); ++y) {
+        const std::uint8_t* src = frame.Pixels.data() + y * w;
+        std::uint8_t* dst = rgba + y * w * 4;
+        for (std::size_t x = 0; x < w; ++x)
+            std::memcpy(dst + x * 4, &lut[src[x]], 4);
+        if (frame.Transparent) {
+            const std::uint8_t* m = frame.Mask.data() + y * std::size_t(frame.MaskStride());
+            for (std::size_t x = 0; x < w; ++x)
+                if (m[x >> 3] & (0x80 >> (x & 7)))
+                    std::memset(dst + x * 4, 0, 4);
+        }
+    }
+}
+
+namespace {
+
+std::uint16_t LE16(const std::uint8_t* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
+
+// The input with a read position. Exact reads fail with the stream error when
+// too few bytes remain; plain reads take what is there (a length byte read at
+// the end of the data is 0).
+class ByteStream {
+public:
+    explicit ByteStream(std::span<const std::uint8_t> data) : data_(data) {}
+
+    std::size_t Position() const { return pos_; }
+    std::size_t Size() const { return data_.size(); }
+    bool AtEnd() const { return pos_ >= data_.size(); }
+    void Seek(std::size_t pos) { pos_ = std::min(pos, data_.size()); }
+    void SeekEnd() { pos_ = data_.size(); }
+
+    void ReadExact(void* dst, std::size_t n)
+    {
+        if (data_.size() - pos_ < n)
+            throw StreamReadError();
+        std::memcpy(dst, data_.data() + pos_, n);
+        pos_ += n;
+    }
+    std::size_t Read(void* dst, std::size_t n)
+    {
+        n = std::min(n, data_.size() - pos_);
+        if (n != 0)
+            std::memcpy(dst, data_.data() + pos_, n);
+        pos_ += n;
+        return n;
+    }
+    std::uint8_t ReadByte() { return pos_ < data_.size() ? data_[pos_++] : 0; }
+    void Skip(std::size_t n) { pos_ += std::min(n, data_.size() - pos_); }
+    // Hands out up to n bytes in place.
+    std::span<const std::uint8_t> Take(std::size_t n)
+    {
+        n = std::min(n, data_.size() - pos_);
+        auto s = data_.subspan(pos_, n);
+        pos_ += n;
+        return s;
+    }
+
+private:
+    std::span<const std::uint8_t> data_;
+    std::size_t pos_ = 0;
+};
+
+// One length-prefixed sub-block appended to `buffer`. False for the zero-length
+// terminator (or the end of the data, which reads as one).
+bool ReadSubBlock(ByteStream& s, std::vector<std::uint8_t>& buffer)
+{
+    const std::uint8_t n = s.ReadByte();
+    if (n == 0)
+        return false;
+    const auto bytes = s.Take(n);
+    buffer.insert(buffer.end(), bytes.begin(), bytes.end());
+    return true;
+}
+
+void SkipSubBlocks(ByteStream& s)
+{
+    while (const std::uint8_t n = s.ReadByte())
+        s.Skip(n);
+}
+
+// The 6 bytes of a graphic control extension after its label, as the file
+// holds them: size (ignored), packed, delay (2), transparent index, terminator.
+using ControlBlock = std::array<std::uint8_t, 6>;
+
+// Picture row of each stored row: straight, or the four interlace passes.
+void RowOrder(int height, bool interlaced, std::vector<std::int32_t>& rows)
+{
+    rows.clear();
+    if (!interlaced) {
+        for (int y = 0; y < height; ++y)
+            rows.push_back(y);
+        return;
+    }
+    static constexpr int start[4] = {0, 4, 2, 1}, step[4] = {8, 8, 4, 2};
+    for (int pass = 0; pass < 4; ++pass)
+        for (int y = start[pass]; y < height; y += step[pass])
+            rows.push_back(y);
+}
+
+class Reader {
+public:
+    Reader(GifDecoder& d, std::span<const std::uint8_t> raw) : d_(d), pic_(d.Picture), s_(raw) {}
+
+    bool ReadGIF();
+
+private:
+    void DoProgress() { DoProgressAt(s_.Position()); }
+    void DoProgressAt(std::size_t pos)
+    {
+        if (d_.OnProgress && !d_.OnProgress(pos, s_.Size()))
+            throw LoadAborted();
+    }
+    void ReadApplicationExtension();
+    bool ReadFrame(TGIFFrame& f);
+    bool FitsLimits(const TGIFFrame& f);
+    bool DecodeImage(TGIFFrame& f);
+    template <class Pixel>
+    void Decode(TGIFFrame& f, std::vector<Pixel>& buffer, bool inPlace);
+    void BuildMask(TGIFFrame& f, const std::uint8_t* values8, const std::uint16_t* values16, std::size_t decoded);
+
+    GifDecoder& d_;
+    GifPicture& pic_;
+    ByteStream s_;
+    std::string pendingComment_;
+    ControlBlock pendingControl_{};
+    std::uint64_t framesBytes_ = 0;
+
+    // Reused from frame to frame: no allocation per row, little per frame.
+    LzwDecoder lzw_;
+    std::vector<std::uint8_t> codes_;  // the frame's sub-blocks without their lengths
+    std::vector<std::pair<std::size_t, std::size_t>> blockEnds_;  // (code bytes so far, stream position)
+    std::vector<std::int32_t> rows_;
+    std::vector<std::uint8_t> scratch8_;
+    std::vector<std::uint16_t> scratch16_;
+};
+
+bool Reader::ReadGIF()
+{
+    if (s_.Size() == 0)
+        return false;
+
+    std::uint8_t header[6];
+    s_.ReadExact(header, 6);
+    if (std::memcmp(header, "GIF", 3) != 0)
+        return false;
+    pic_.Version = header[4] == '9' ? gvGIF89a : gvGIF87a;
+
+    std::uint8_t screen[7];
+    s_.ReadExact(screen, 7);
+    pic_.ScreenWidth = pic_.ImageWidth = LE16(screen);
+    pic_.ScreenHeight = pic_.ImageHeight = LE16(screen + 2);
+    // The composed picture is at least the screen: refuse a bomb before any work.
+    if (std::uint64_t(pic_.ImageWidth) * std::uint64_t(pic_.ImageHeight) > d_.Limits.MaxPicturePixels)
+        return false;
+    if (screen[4] & 0x80) {
+        pic_.ColorDepth = (screen[4] & 7) + 1;
+        s_.ReadExact(pic_.GlobalColorTable->data(), 3u << pic_.ColorDepth);
+    }
+
+    while (!s_.AtEnd()) {
+        DoProgress();
+        std::uint8_t block[2] = {0, 0};
+        const std::size_t got = s_.Read(block, 2);
+        if (block[0] == 0x21) {
+            switch (block[1]) {
+            case 0xF9:
+                s_.Read(pendingControl_.data(), pendingControl_.size());
+                break;
+            case 0xFE: {
+                std::vector<std::uint8_t> text;
+                while (ReadSubBlock(s_, text)) {
+                }
+                pendingComment_.append(text.begin(), text.end());
+                break;
+            }
+            case 0xFF:
+                ReadApplicationExtension();
+                break;
+            case 0x01:  // plain text: nothing is drawn
+            default:
+                SkipSubBlocks(s_);
+                break;
+            }
+        } else if (block[0] == 0x2C) {
+            s_.Seek(s_.Position() - got);
+            if (pic_.FrameCount() == GifPicture::MaxFrames)
+                break;
+            pic_.Frames.push_back(std::make_unique<TGIFFrame>());
+            TGIFFrame& f = *pic_.Frames.back();
+            if (!ReadFrame(f)) {
+                s_.SeekEnd();
+                DoProgress();
+                return false;
+            }
+            pic_.ColorDepth = std::max(pic_.ColorDepth, f.BitsPerPixel);
+            pic_.HasTransparency = pic_.HasTransparency || f.Transparent;
+            f.Comment = pendingComment_;
+            if (d_.FirstImageOnly) {
+                s_.SeekEnd();
+                break;
+            }
+            pendingComment_.clear();
+            pendingControl_.fill(0);
+        } else if (block[0] == 0x3B) {
+            break;
+        }
+        // Anything else is a stray byte pair: consumed, and the loop goes on.
+    }
+    DoProgress();
+    return true;
+}
+
+void Reader::ReadApplicationExtension()
+{
+    std::uint8_t id[255] = {};
+    const std::uint8_t n = s_.ReadByte();
+    const std::size_t idLength = s_.Read(id, n);
+    std::uint8_t length = s_.ReadByte();
+    if (idLength >= 11 && std::memcmp(id, "NETSCAPE2.0", 11) == 0 && length != 0) {
+        std::uint8_t sub[255];
+        // The count sits at bytes 1..2; a shorter sub-block carries none.
+        if (s_.Read(sub, length) >= 3)
+            pic_.LoopCount = LE16(sub + 1);
+        length = s_.ReadByte();
+    }
+    while (length != 0) {
+        s_.Skip(length);
+        length = s_.ReadByte();
+    }
+}
+
+bool Reader::ReadFrame(TGIFFrame& f)
+{
+    std::uint8_t desc[10];
+    s_.ReadExact(desc, 10);
+    f.Left = LE16(desc + 1);
+    f.Top = LE16(desc + 3);
+    f.Width = LE16(desc + 5);
+    f.Height = LE16(desc + 7);
+    if (desc[0] != 0x2C || f.Width == 0 || f.Height == 0)
+        return false;
+    const std::uint8_t packed = desc[9];
+
+    if (packed & 0x80) {
+        f.HasLocalColorTable = true;
+        f.BitsPerPixel = (packed & 7) + 1;
+        f.LocalColorTable = std::make_unique<gif::ColorTable>();
+        s_.Read(f.LocalColorTable->data(), 3u << f.BitsPerPixel);
+        f.Colors = f.LocalColorTable.get();
+        f.PaletteCount = 1 << f.BitsPerPixel;
+    } else {
+        f.Colors = pic_.GlobalColorTable.get();
+        f.PaletteCount = 1 << pic_.ColorDepth;
+    }
+    f.Interlaced = (packed & 0x40) != 0;
+
+    const std::uint8_t control = pendingControl_[1];
+    const int disposal = (control >> 2) & 7;
+    f.Disposal = std::uint8_t(disposal == 0 || disposal == 1 || disposal == 3 ? disposal : 2);
+    f.Delay = LE16(&pendingControl_[2]) * 10;
+    f.Transparent = (control & 1) != 0 && pic_.Version == gvGIF89a;
+    f.TransparentIndex = pendingControl_[4];
+
+    if (!FitsLimits(f))
+        return false;
+    if (!DecodeImage(f))
+        return false;
+    if (f.Transparent)
+        f.TransparentColor = f.ColorTable()[f.TransparentIndex];
+    return true;
+}
+
+// Memory the picture will need once this frame is in: the composed picture
+// (32-bit colour + 1-bit mask), every frame's indices and mask, and the saved
+// area that disposal 3 keeps. Checked before anything is allocated.
+bool Reader::FitsLimits(const TGIFFrame& f)
+{
+    const std::uint64_t w = std::uint64_t(f.Width), h = std::uint64_t(f.Height);
+    const std::uint64_t maskBytes = (w + 7) / 8 * h;
+    const std::uint64_t imageW = std::max<std::uint64_t>(std::uint64_t(pic_.ImageWidth), std::uint64_t(f.Left) + w);
+    const std::uint64_t imageH = std::max<std::uint64_t>(std::uint64_t(pic_.ImageHeight), std::uint64_t(f.Top) + h);
+    if (imageW * imageH > d_.Limits.MaxPicturePixels)
+        return false;
+    std::uint64_t bytes = w * h + (f.Transparent ? maskBytes : 0);
+    if (f.Disposal == 3)
+        bytes += w * h * 4 + maskBytes;
+    const std::uint64_t composed = imageW * imageH * 4 + (imageW + 7) / 8 * imageH;
+    if (framesBytes_ + bytes + composed > d_.Limits.MaxTotalBytes)
+        return false;
+    framesBytes_ += bytes;
+    pic_.ImageWidth = std::int32_t(imageW);
+    pic_.ImageHeight = std::int32_t(imageH);
+    return true;
+}
+
+bool Reader::DecodeImage(TGIFFrame& f)
+{
+    const int minCodeSize = s_.ReadByte();
+    if (minCodeSize > LzwDecoder::MaxMinCodeSize)
+        return false;
+
+    // Gather the code stream; the stream then stands behind the frame's terminator,
+    // wherever the end code was (surplus codes are never needed).
+    codes_.clear();
+    blockEnds_.clear();
+    while (ReadSubBlock(s_, codes_))
+        blockEnds_.emplace_back(codes_.size(), s_.Position());
+    const std::size_t codeBytes = codes_.size();
+    codes_.resize(codeBytes + 8, 0);
+    lzw_.Start(minCodeSize, codes_.data(), codeBytes);
+
+    const std::size_t pixels = std::size_t(f.Width) * std::size_t(f.Height);
+    RowOrder(f.Height, f.Interlaced, rows_);
+    if (minCodeSize <= 8) {
+        // Straight rows decode in place; interlaced ones go through the scratch buffer.
+        if (f.Interlaced) {
+            Decode(f, scratch8_, false);
+        } else {
+            f.Pixels.assign(pixels + LzwDecoder::Slack, 0);
+            Decode(f, f.Pixels, true);
+        }
+    } else {
+        Decode(f, scratch16_, false);
+    }
+    return true;
+}
+
+template <class Pixel>
+void Reader::Decode(TGIFFrame& f, std::vector<Pixel>& buffer, bool inPlace)
+{
+    const std::size_t width = std::size_t(f.Width);
+    const std::size_t pixels = width * std::size_t(f.Height);
+    if (!inPlace)
+        buffer.resize(pixels + LzwDecoder::Slack);
+    Pixel* const out = buffer.data();
+    Pixel* const end = out + pixels;
+    Pixel* op = out;
+
+    // Progress inside large frames, every 64 rows (32 for rows wider than 320),
+    // counted in picture rows.
+    const bool reportRows = d_.OnProgress && pixels > 100000;
+    const std::int32_t rowMask = f.Width <= 320 ? 63 : 31;
+    std::size_t row = 0;  // stored rows completed so far
+    auto nextStop = [&]() -> Pixel* {
+        if (!reportRows)
+            return end;
+        for (std::size_t r = row; r < rows_.size(); ++r)
+            if ((rows_[r] & rowMask) == 0)
+                return out + (r + 1) * width;
+        return end;
+    };
+
+    for (;;) {
+        const LzwStatus status = lzw_.NextPixels(out, op, nextStop(), end);
+        if (reportRows) {
+            const std::size_t done = std::size_t(op - out) / width;
+            for (; row < done; ++row) {
+                if ((rows_[row] & rowMask) == 0) {
+                    // Where the stream would stand: behind the sub-block holding the code.
+                    const std::size_t used = std::size_t((lzw_.BitPosition() + 7) / 8);
+                    auto it = std::lower_bound(blockEnds_.begin(), blockEnds_.end(), used,
+                                               [](const auto& b, std::size_t v) { return b.first < v; });
+                    DoProgressAt(it == blockEnds_.end() ? s_.Position() : it->second);
+                }
+            }
+        }
+        if (status != LzwStatus::Running)
+            break;
+    }
+    const std::size_t decoded = std::size_t(op - out);
+    std::fill(op, end, Pixel(0));
+
+    f.Mask.clear();
+    if (f.Transparent)
+        f.Mask.assign(std::size_t(f.MaskStride()) * std::size_t(f.Height), 0);
+
+    if constexpr (sizeof(Pixel) == 1) {
+        if (inPlace) {
+            f.Pixels.resize(pixels);
+            if (f.Transparent)
+                BuildMask(f, f.Pixels.data(), nullptr, decoded);
+            return;
+        }
+    }
+    f.Pixels.assign(pixels, 0);
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        const Pixel* src = out + r * width;
+        std::uint8_t* dst = f.Pixels.data() + std::size_t(rows_[r]) * width;
+        if constexpr (sizeof(Pixel) == 1)
+            std::memcpy(dst, src, width);
+        else
+            for (std::size_t x = 0; x < width; ++x)
+                dst[x] = std::uint8_t(src[x]);
+    }
+    if (f.Transparent) {
+        if constexpr (sizeof(Pixel) == 1)
+            BuildMask(f, out, nullptr, decoded);
+        else
+            BuildMask(f, nullptr, out, decoded);
+    }
+}
+
+// Sets the mask bit of every decoded pixel whose value is the transparent index.
+// Values come in stored order; pixels the data never reached stay opaque.
+void Reader::BuildMask(TGIFFrame& f, const std::uint8_t* values8, const std::uint16_t* values16, std::size_t decoded)
+{
+    const std::size_t width = std::size_t(f.Width);
+    const std::size_t stride = std::size_t(f.MaskStride());
+    const unsigned key = f.TransparentIndex;
+    for (std::size_t r = 0; r * width < decoded; ++r) {
+        const std::size_t count = std::min(width, decoded - r * width);
+        std::uint8_t* m = f.Mask.data() + std::size_t(rows_[r]) * stride;
+        const std::size_t base = r * width;
+        for (std::size_t x = 0; x < count; ++x) {
+            const unsigned v = values8 ? values8[base + x] : values16[base + x];
+            if (v == key)
+                m[x >> 3] |= std::uint8_t(0x80 >> (x & 7));
+        }
+    }
+}
+
+}  // namespace
+
+bool GifDecoder::ReadGIF(std::span<const std::uint8_t> rawData)
+{
+    Picture.Clear();
+    bool ok = false;
+    try {
+        ok = Reader(*this, rawData).ReadGIF();
+    } catch (...) {
+        Picture.Clear();
+        throw;
+    }
+    if (!ok)
+        Picture.Clear();
+    return ok;
+}
+
+}  // namespace gif
