@@ -154,7 +154,12 @@ bool THandOver::Cancelled() const
 // TTimerThread
 
 TTimerThread::TTimerThread(TTimerEx& timer, TTimerPlatform& platform)
-    : timer_(timer), handover_(platform), priority_(timer.ThreadPriority()), thread_([this] { Execute(); })
+    : timer_(timer),
+      handover_(platform),
+      priority_(timer.ThreadPriority()),
+      first_interval_(timer.Interval()),
+      created_(std::chrono::steady_clock::now()),
+      thread_([this] { Execute(); })
 {
 }
 
@@ -222,20 +227,25 @@ void TTimerThread::Execute()
         tid_.store(static_cast<int>(gettid()));
         ApplyPriorityLocked();
     }
+    // The first sleep starts when the worker is created, with the Interval of
+    // that moment, however late the thread gets to run.
+    bool first = true;
     for (;;) {
         std::unique_lock lock(mutex_);
         if (terminated_)
             return;
         // Read anew for every sleep. 0 would tick without pause: wait until
         // the component is reconfigured instead.
-        const std::uint32_t interval = timer_.Interval();
+        const std::uint32_t interval = first ? first_interval_ : timer_.Interval();
+        const auto start = first ? created_ : Clock::now();
+        first = false;
         if (interval == 0) {
             const std::uint64_t seq = wake_seq_;
             wake_.wait(lock, [&] { return terminated_ || wake_seq_ != seq; });
             continue;
         }
         // Time spent suspended counts towards the sleep in progress.
-        const auto deadline = Clock::now() + std::chrono::milliseconds(interval);
+        const auto deadline = start + std::chrono::milliseconds(interval);
         for (;;) {
             if (terminated_)
                 return;

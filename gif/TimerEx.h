@@ -19,6 +19,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <exception>
@@ -170,6 +171,8 @@ private:
     std::atomic<bool> stopping_{false};
     std::atomic<int> tid_{0};
     std::atomic<std::uint64_t> ticks_{0};
+    const std::uint32_t first_interval_;
+    const std::chrono::steady_clock::time_point created_;
     std::thread thread_;  // last: starts once everything above exists
 };
 

@@ -2,12 +2,13 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QMetaObject>
 #include <QObject>
 #include <QThread>
 #include <QTimerEvent>
 
+#include <atomic>
 #include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -46,7 +47,7 @@ public:
             return;
         }
         orphaned_ = true;
-        QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+        QCoreApplication::removePostedEvents(this);
     }
 
     bool Orphaned() const { return orphaned_; }
@@ -56,25 +57,47 @@ private:
     bool orphaned_ = false;
 };
 
+// A call queued for the window thread. Qt's own queue is invisible to
+// thread checkers, so the call is also published through an atomic: what the
+// worker wrote before posting is then seen, provably, by the window thread.
+const QEvent::Type kCallEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+class CallEvent final : public QEvent {
+public:
+    explicit CallEvent(std::function<void()> c) : QEvent(kCallEvent), call(std::move(c)) {}
+    std::function<void()> call;
+};
+
+class ChannelObject final : public GuardedObject {
+public:
+    std::atomic<std::uint64_t> published{0};
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() != kCallEvent)
+            return GuardedObject::event(e);
+        published.load(std::memory_order_acquire);
+        if (!Orphaned())
+            Guarded(static_cast<CallEvent*>(e)->call);
+        return true;
+    }
+};
+
 class QtChannel final : public TWindowThreadChannel {
 public:
-    QtChannel() : context_(new GuardedObject) {}
+    QtChannel() : context_(new ChannelObject) {}
     ~QtChannel() override { context_->Release(); }
 
     void Post(std::function<void()> call) override
     {
-        GuardedObject* context = context_;
-        QMetaObject::invokeMethod(
-            context,
-            [context, call = std::move(call)]() mutable {
-                if (!context->Orphaned())
-                    context->Guarded(call);
-            },
-            Qt::QueuedConnection);
+        auto* e = new CallEvent(std::move(call));
+        context_->published.fetch_add(1, std::memory_order_release);
+        QCoreApplication::postEvent(context_, e);
     }
 
 private:
-    GuardedObject* const context_;
+    ChannelObject* const context_;
 };
 
 class TimerObject final : public GuardedObject {

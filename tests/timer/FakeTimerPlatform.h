@@ -1,0 +1,185 @@
+// A window thread for the timer's tests, without any window system: the test
+// thread that constructs it is the window thread and runs posted calls and
+// message timers while it pumps.
+#pragma once
+
+#include "gif/TimerEx.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class FakeOutOfResources : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class FakeTimerPlatform final : public TTimerPlatform {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    // When false, a destroyed channel leaves its queued calls in the queue, as
+    // a platform that cannot take back a posted call would; they still run.
+    bool drop_calls_of_dead_channels = true;
+    // The system refuses every message timer.
+    bool refuse_timers = false;
+
+    std::vector<std::string> reports;  // window thread only
+    int timer_starts = 0;              // window thread only
+
+    std::unique_ptr<TWindowThreadChannel> CreateChannel() override
+    {
+        std::lock_guard lock(mutex_);
+        return std::make_unique<Channel>(*this, next_channel_++);
+    }
+
+    std::unique_ptr<TMessageTimer> CreateMessageTimer(std::function<void()> tick) override
+    {
+        int id = next_timer_++;
+        timers_[id] = TimerState{std::move(tick), 0, {}, false};
+        return std::make_unique<Timer>(*this, id);
+    }
+
+    void ReportException(std::exception_ptr error) noexcept override
+    {
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+            reports.emplace_back(e.what());
+        } catch (...) {
+            reports.emplace_back("?");
+        }
+    }
+
+    std::size_t Queued() const
+    {
+        std::lock_guard lock(mutex_);
+        return queue_.size();
+    }
+
+    // Waits (without running anything) until a call is queued.
+    bool WaitForQueued(std::chrono::milliseconds timeout)
+    {
+        std::unique_lock lock(mutex_);
+        return posted_.wait_for(lock, timeout, [&] { return !queue_.empty(); });
+    }
+
+    // Runs queued calls and due message timers until `done` or the timeout.
+    bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout)
+    {
+        const auto deadline = Clock::now() + timeout;
+        for (;;) {
+            RunReady();
+            if (done && done())
+                return true;
+            const auto now = Clock::now();
+            if (now >= deadline)
+                return false;
+            auto wake = deadline;
+            for (auto& [id, t] : timers_)
+                if (t.active && t.due < wake)
+                    wake = t.due;
+            std::unique_lock lock(mutex_);
+            posted_.wait_until(lock, wake, [&] { return !queue_.empty(); });
+        }
+    }
+
+    void PumpFor(std::chrono::milliseconds period) { PumpUntil(nullptr, period); }
+
+private:
+    struct TimerState {
+        std::function<void()> tick;
+        std::uint32_t interval;
+        Clock::time_point due;
+        bool active;
+    };
+
+    class Channel final : public TWindowThreadChannel {
+    public:
+        Channel(FakeTimerPlatform& p, int id) : p_(p), id_(id) {}
+        ~Channel() override
+        {
+            if (!p_.drop_calls_of_dead_channels)
+                return;
+            std::lock_guard lock(p_.mutex_);
+            std::erase_if(p_.queue_, [&](const auto& c) { return c.first == id_; });
+        }
+        void Post(std::function<void()> call) override
+        {
+            {
+                std::lock_guard lock(p_.mutex_);
+                p_.queue_.emplace_back(id_, std::move(call));
+            }
+            p_.posted_.notify_all();
+        }
+
+    private:
+        FakeTimerPlatform& p_;
+        int id_;
+    };
+
+    class Timer final : public TMessageTimer {
+    public:
+        Timer(FakeTimerPlatform& p, int id) : p_(p), id_(id) {}
+        ~Timer() override { p_.timers_.erase(id_); }
+        void Start(std::uint32_t interval) override
+        {
+            auto& t = p_.timers_.at(id_);
+            t.active = false;
+            if (p_.refuse_timers)
+                throw FakeOutOfResources("No More Timers Available");
+            ++p_.timer_starts;
+            t.interval = interval;
+            t.due = Clock::now() + std::chrono::milliseconds(interval);
+            t.active = true;
+        }
+        void Stop() override { p_.timers_.at(id_).active = false; }
+        bool Active() const override { return p_.timers_.at(id_).active; }
+
+    private:
+        FakeTimerPlatform& p_;
+        int id_;
+    };
+
+    void RunReady()
+    {
+        for (;;) {
+            std::function<void()> call;
+            {
+                std::lock_guard lock(mutex_);
+                if (queue_.empty())
+                    break;
+                call = std::move(queue_.front().second);
+                queue_.pop_front();
+            }
+            call();
+        }
+        const auto now = Clock::now();
+        std::vector<int> due;
+        for (auto& [id, t] : timers_)
+            if (t.active && t.due <= now)
+                due.push_back(id);
+        for (int id : due) {
+            auto it = timers_.find(id);  // an earlier tick may have removed it
+            if (it == timers_.end() || !it->second.active)
+                continue;
+            it->second.due = now + std::chrono::milliseconds(it->second.interval);
+            auto tick = it->second.tick;  // the tick may destroy its timer
+            tick();
+        }
+    }
+
+    mutable std::mutex mutex_;
+    std::condition_variable posted_;
+    std::deque<std::pair<int, std::function<void()>>> queue_;
+    int next_channel_ = 1;
+    int next_timer_ = 1;
+    std::map<int, TimerState> timers_;  // window thread only
+};
