@@ -12,6 +12,25 @@
 //   Energia 25/35/58/75, Ataque 56/80/105/130, Defesa 60/79/105/130,
 //   Velocidade 60/78/110/140, Especial 61/80/105/125
 // (a base stat at or above a boundary gets the next grade).
+//
+// Move names are the games' own, with the blanks restored where the games
+// squeezed them (Poison Powder, Solar Beam, Sand-Attack, Double-Edge), except
+// three that this guide has always spelt its own way: Thundershock,
+// Thunderwave, Flame Thrower. Each move has one spelling throughout.
+//
+// Places: generic words in Portuguese (Rota, Cidade de, Ilha, Floresta,
+// Caverna, Torre, Zona Safári, Ilhas, Laboratório, Dojo de Luta), names the
+// guide keeps in English as they are (Mt. Moon, Rock Tunnel, Victory Road,
+// Power Plant, Pokémon House, Coin Exchange, Silph Co.). Both versions'
+// places together; "(pescando)" closes the places where the creature is
+// fished, after a "; " when it is also found walking or surfing. Within the
+// 80 characters a few long lists name the main places only (#090, #098), and
+// the two rod catches found in any water say so.
+//
+// Rows #001, #002, #010, #023, #025, #037, #063, #129, #133, #134, #000 and
+// #151 keep the guide's original texts, which in places predate these rules
+// (#002 shows Leech Seed and Vine Whip as starting moves; several of their
+// ratings do not follow the boundaries).
 #include "catalogue/Catalogue.h"
 #include "widgets/Cp1252.h"
 
