@@ -75,9 +75,11 @@ public:
 protected:
     bool event(QEvent* e) override
     {
+        // Pairs with Post's release: the event and its call were written by
+        // the worker.
+        published.load(std::memory_order_acquire);
         if (e->type() != kCallEvent)
             return GuardedObject::event(e);
-        published.load(std::memory_order_acquire);
         if (!Orphaned())
             Guarded(static_cast<CallEvent*>(e)->call);
         return true;

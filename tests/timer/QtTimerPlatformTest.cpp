@@ -2,6 +2,8 @@
 // makes the QApplication).
 #include "widgets/QtTimerPlatform.h"
 
+#include "Watchdog.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -61,6 +63,7 @@ TTimerEx& Quick(TTimerEx& timer, std::uint32_t interval)
 class QtTimer : public ::testing::Test {
 protected:
     void SetUp() override { g_reports.clear(); }
+    Watchdog watchdog{std::chrono::seconds(60)};
     QtTimerPlatform platform{&Record};
 };
 

@@ -2,6 +2,8 @@
 #include "FakeTimerPlatform.h"
 #include "gif/TimerEx.h"
 
+#include "Watchdog.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -69,6 +71,7 @@ T& Quick(T& timer, std::uint32_t interval)
 
 class TimerEx : public ::testing::Test {
 protected:
+    Watchdog watchdog{std::chrono::seconds(60)};
     FakeTimerPlatform platform;
 };
 
