@@ -34,20 +34,28 @@ void Record(std::exception_ptr error)
     }
 }
 
+// Runs the event loop, sleeping while idle, until `done` or the timeout.
 bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout)
 {
+    if (done())
+        return true;
     const auto deadline = Clock::now() + timeout;
-    while (!done()) {
-        if (Clock::now() >= deadline)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
-    }
-    return true;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done() || Clock::now() >= deadline)
+            loop.quit();
+    });
+    poll.start(2);
+    loop.exec();
+    return done();
 }
 
 void PumpFor(std::chrono::milliseconds period)
 {
-    PumpUntil([] { return false; }, period);
+    QEventLoop loop;
+    QTimer::singleShot(period, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 // A new component's worker first sleeps the 1000 ms it was created with; a
