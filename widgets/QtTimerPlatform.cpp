@@ -9,6 +9,7 @@
 #include <atomic>
 #include <climits>
 #include <cstdint>
+#include <mutex>
 
 namespace {
 
@@ -86,15 +87,37 @@ protected:
     }
 };
 
+// Once the application object is being destroyed, workers of components
+// that outlive it post nothing more: their calls could never run, and Qt's
+// queues are going away. Such a worker just waits until it is released (or
+// the process ends).
+std::mutex g_post_mutex;
+bool g_app_gone = false;
+
+void CloseChannels()
+{
+    std::lock_guard lock(g_post_mutex);
+    g_app_gone = true;
+}
+
 class QtChannel final : public TWindowThreadChannel {
 public:
-    QtChannel() : context_(new ChannelObject) {}
+    QtChannel() : context_(new ChannelObject)
+    {
+        static std::once_flag once;
+        std::call_once(once, [] { qAddPostRoutine(&CloseChannels); });
+    }
     ~QtChannel() override { context_->Release(); }
 
     void Post(std::function<void()> call) override
     {
         auto* e = new CallEvent(std::move(call));
         context_->published.fetch_add(1, std::memory_order_release);
+        std::lock_guard lock(g_post_mutex);
+        if (g_app_gone) {
+            delete e;
+            return;
+        }
         QCoreApplication::postEvent(context_, e);
     }
 
