@@ -23,7 +23,8 @@ void GifPicture::Clear()
 
 void ExpandToRGBA(const TGIFFrame& frame, std::uint8_t* rgba)
 {
-    // Palette as 32-bit words once, then one look-up per pixel.
+    // Palette as 32-bit words once, then one look-up per pixel; the mask clears
+    // transparent pixels without a branch per pixel.
     std::uint32_t lut[256];
     for (int i = 0; i < 256; ++i) {
         const RGB c = frame.Color(std::uint8_t(i));
@@ -31,16 +32,20 @@ void ExpandToRGBA(const TGIFFrame& frame, std::uint8_t* rgba)
         std::memcpy(&lut[i], px, 4);
     }
     const std::size_t w = std::size_t(frame.Width);
+    const std::size_t stride = std::size_t(frame.MaskStride());
     for (std::size_t y = 0; y < std::size_t(frame.Height); ++y) {
         const std::uint8_t* src = frame.Pixels.data() + y * w;
         std::uint8_t* dst = rgba + y * w * 4;
-        for (std::size_t x = 0; x < w; ++x)
-            std::memcpy(dst + x * 4, &lut[src[x]], 4);
-        if (frame.Transparent) {
-            const std::uint8_t* m = frame.Mask.data() + y * std::size_t(frame.MaskStride());
+        if (!frame.Transparent) {
             for (std::size_t x = 0; x < w; ++x)
-                if (m[x >> 3] & (0x80 >> (x & 7)))
-                    std::memset(dst + x * 4, 0, 4);
+                std::memcpy(dst + x * 4, &lut[src[x]], 4);
+            continue;
+        }
+        const std::uint8_t* m = frame.Mask.data() + y * stride;
+        for (std::size_t x = 0; x < w; ++x) {
+            const std::uint32_t transparent = (m[x >> 3] >> (7 - (x & 7))) & 1u;
+            const std::uint32_t v = lut[src[x]] & (transparent - 1u);
+            std::memcpy(dst + x * 4, &v, 4);
         }
     }
 }
@@ -148,7 +153,7 @@ private:
     bool FitsLimits(const TGIFFrame& f);
     bool DecodeImage(TGIFFrame& f);
     template <class Pixel>
-    void Decode(TGIFFrame& f, std::vector<Pixel>& buffer, bool inPlace);
+    void Decode(TGIFFrame& f, std::vector<Pixel>& buffer);
     void BuildMask(TGIFFrame& f, const std::uint8_t* values8, const std::uint16_t* values16, std::size_t decoded);
 
     GifDecoder& d_;
@@ -342,30 +347,26 @@ bool Reader::DecodeImage(TGIFFrame& f)
     codes_.resize(codeBytes + 8, 0);
     lzw_.Start(minCodeSize, codes_.data(), codeBytes);
 
-    const std::size_t pixels = std::size_t(f.Width) * std::size_t(f.Height);
     RowOrder(f.Height, f.Interlaced, rows_);
-    if (minCodeSize <= 8) {
-        // Straight rows decode in place; interlaced ones go through the scratch buffer.
-        if (f.Interlaced) {
-            Decode(f, scratch8_, false);
-        } else {
-            f.Pixels.assign(pixels + LzwDecoder::Slack, 0);
-            Decode(f, f.Pixels, true);
-        }
-    } else {
-        Decode(f, scratch16_, false);
-    }
+    // Rows in order decode straight into the frame; interlaced or wide ones go
+    // through a scratch buffer.
+    if (minCodeSize > 8)
+        Decode(f, scratch16_);
+    else if (f.Interlaced)
+        Decode(f, scratch8_);
+    else
+        Decode(f, f.Pixels);
     return true;
 }
 
 template <class Pixel>
-void Reader::Decode(TGIFFrame& f, std::vector<Pixel>& buffer, bool inPlace)
+void Reader::Decode(TGIFFrame& f, std::vector<Pixel>& buffer)
 {
     const std::size_t width = std::size_t(f.Width);
     const std::size_t pixels = width * std::size_t(f.Height);
-    if (!inPlace)
-        buffer.resize(pixels + LzwDecoder::Slack);
-    Pixel* const out = buffer.data();
+    const std::size_t prefix = LzwDecoder::Prefix(lzw_.MinCodeSize());
+    buffer.resize(prefix + pixels + LzwDecoder::Slack);
+    Pixel* const out = buffer.data() + prefix;
     Pixel* const end = out + pixels;
     Pixel* op = out;
 
@@ -404,18 +405,24 @@ void Reader::Decode(TGIFFrame& f, std::vector<Pixel>& buffer, bool inPlace)
     std::fill(op, end, Pixel(0));
 
     f.Mask.clear();
-    if (f.Transparent)
+    if (f.Transparent) {
         f.Mask.assign(std::size_t(f.MaskStride()) * std::size_t(f.Height), 0);
+        if constexpr (sizeof(Pixel) == 1)
+            BuildMask(f, out, nullptr, decoded);
+        else
+            BuildMask(f, nullptr, out, decoded);
+    }
 
     if constexpr (sizeof(Pixel) == 1) {
-        if (inPlace) {
+        if (&buffer == &f.Pixels) {
+            // Decoded in place: drop the literal prefix and the slack.
+            std::memmove(f.Pixels.data(), out, pixels);
             f.Pixels.resize(pixels);
-            if (f.Transparent)
-                BuildMask(f, f.Pixels.data(), nullptr, decoded);
             return;
         }
     }
-    f.Pixels.assign(pixels, 0);
+    // Stored rows to picture rows.
+    f.Pixels.resize(pixels);
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         const Pixel* src = out + r * width;
         std::uint8_t* dst = f.Pixels.data() + std::size_t(rows_[r]) * width;
@@ -424,12 +431,6 @@ void Reader::Decode(TGIFFrame& f, std::vector<Pixel>& buffer, bool inPlace)
         else
             for (std::size_t x = 0; x < width; ++x)
                 dst[x] = std::uint8_t(src[x]);
-    }
-    if (f.Transparent) {
-        if constexpr (sizeof(Pixel) == 1)
-            BuildMask(f, out, nullptr, decoded);
-        else
-            BuildMask(f, nullptr, out, decoded);
     }
 }
 

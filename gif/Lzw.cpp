@@ -1,6 +1,7 @@
 #include "gif/Lzw.h"
 
 #include <bit>
+#include <algorithm>
 #include <cstring>
 
 namespace gif {
@@ -28,6 +29,9 @@ bool LzwDecoder::Start(int minCodeSize, const std::uint8_t* data, std::size_t si
     minCodeSize_ = minCodeSize;
     clear_ = 1u << minCodeSize;
     done_ = false;
+    primed_ = false;
+    for (unsigned i = 0; i < clear_; ++i)
+        table_[i] = {std::int32_t(i) - std::int32_t(clear_), 1};
     Clear();
     return true;
 }
@@ -54,13 +58,19 @@ LzwStatus LzwDecoder::NextPixels(Pixel* const out, Pixel*& opRef, Pixel* const s
 {
     if (done_)
         return LzwStatus::DataEnded;
+    const unsigned clear = clear_;
+    if (!primed_) {
+        for (unsigned i = 0; i < clear; ++i)
+            out[std::ptrdiff_t(i) - std::ptrdiff_t(clear)] = Pixel(i);
+        primed_ = true;
+    }
 
     // The state lives in locals so the loop keeps it in registers.
     Pixel* op = opRef;
     std::uint64_t pos = bitPos_;
     const std::uint64_t totalBits = totalBits_;
     const std::uint8_t* const data = data_;
-    const unsigned clear = clear_;
+    Entry* const table = table_;
     unsigned codeSize = codeSize_;
     unsigned codeMask = (1u << codeSize) - 1;
     unsigned capacity = capacity_;
@@ -73,8 +83,7 @@ LzwStatus LzwDecoder::NextPixels(Pixel* const out, Pixel*& opRef, Pixel* const s
     // which is where the previous string was written, one longer.
     auto addEntry = [&] {
         if (prevLength != 0 && next < TableSize) {
-            offset_[next] = prevOffset;
-            length_[next] = std::uint16_t(prevLength + 1);
+            table[next] = {std::int32_t(prevOffset), prevLength + 1};
             ++next;
             if (next >= capacity && capacity < TableSize) {
                 capacity *= 2;
@@ -92,45 +101,35 @@ LzwStatus LzwDecoder::NextPixels(Pixel* const out, Pixel*& opRef, Pixel* const s
         const unsigned code = unsigned(LoadLE64(data + (pos >> 3)) >> (pos & 7)) & codeMask;
         pos += codeSize;
 
-        if (code < clear) {
+        if (code < next && code - clear >= 2u) [[likely]] {
+            // A literal or an entry made earlier: its string lies wholly before op.
             addEntry();
+            const Entry e = table[code];
+            const Pixel* src = out + e.offset;
             prevOffset = std::uint32_t(op - out);
-            prevLength = 1;
-            *op++ = Pixel(code);
-            continue;
-        }
-        if (code >= clear + 2) {
-            if (code > next || (code == next && (prevLength == 0 || next >= TableSize))) {
-                status = LzwStatus::Corrupt;
-                break;
-            }
-            addEntry();  // when code == next, this defines it (the string's own first pixel repeats)
-            const std::uint32_t length = length_[code];
-            const Pixel* src = out + offset_[code];
-            prevOffset = std::uint32_t(op - out);
-            prevLength = length;
-            if (length > std::size_t(end - op)) {
+            prevLength = e.length;
+            if (e.length > std::size_t(end - op)) {
                 // The frame ends inside this string: keep what fits.
-                for (Pixel* const stopAt = end; op < stopAt;)
+                while (op < end)
                     *op++ = *src++;
                 status = LzwStatus::Filled;
                 break;
             }
             if constexpr (sizeof(Pixel) == 1) {
-                if (op - src >= 8) {
-                    // Whole 8-byte words; may write up to 7 bytes past the string,
-                    // into output that later codes overwrite (or the slack).
-                    for (std::uint32_t i = 0; i < length; i += 8)
-                        std::memcpy(op + i, src + i, 8);
-                    op += length;
-                    continue;
-                }
+                // Whole 8-byte words, each loaded before it is stored; bytes past
+                // the string land in output that later codes overwrite (or the slack).
+                std::uint32_t i = 0;
+                do {
+                    std::uint64_t word;
+                    std::memcpy(&word, src + i, 8);
+                    std::memcpy(op + i, &word, 8);
+                    i += 8;
+                } while (i < e.length);
+            } else {
+                for (std::uint32_t i = 0; i < e.length; ++i)
+                    op[i] = src[i];
             }
-            // Overlapping (a code defined by itself) or wide pixels: one at a time,
-            // forward, so the repeated first pixel is read after it was written.
-            for (std::uint32_t i = 0; i < length; ++i)
-                op[i] = src[i];
-            op += length;
+            op += e.length;
             continue;
         }
         if (code == clear) {
@@ -141,8 +140,30 @@ LzwStatus LzwDecoder::NextPixels(Pixel* const out, Pixel*& opRef, Pixel* const s
             prevLength = 0;
             continue;
         }
-        status = LzwStatus::EndCode;
-        break;
+        if (code == clear + 1) {
+            status = LzwStatus::EndCode;
+            break;
+        }
+        if (code != next || prevLength == 0 || next >= TableSize) {
+            status = LzwStatus::Corrupt;
+            break;
+        }
+        // The code being defined right now: the previous string and its own first
+        // pixel. Copied one pixel at a time, forward, so that first pixel is read
+        // after it was written.
+        addEntry();
+        const Entry e = table[code];
+        const Pixel* src = out + e.offset;
+        prevOffset = std::uint32_t(op - out);
+        prevLength = e.length;
+        const std::uint32_t n = std::uint32_t(std::min<std::size_t>(e.length, std::size_t(end - op)));
+        for (std::uint32_t i = 0; i < n; ++i)
+            op[i] = src[i];
+        op += n;
+        if (n < e.length) {
+            status = LzwStatus::Filled;
+            break;
+        }
     }
     if (status == LzwStatus::Running && op >= end)
         status = LzwStatus::Filled;

@@ -3,9 +3,11 @@
 //
 // Speed: the whole code stream of a frame is first gathered into one buffer
 // (the caller strips the sub-block lengths), so a code is one unaligned 64-bit
-// load, a shift and a mask. The table keeps, per entry, where its string last
+// load, a shift and a mask. The table keeps, per entry, where its string
 // appeared in the output and its length; emitting a code is then a forward copy
 // from earlier output straight into place: no per-pixel stack, no prefix walk.
+// Literal codes are entries too: their one-pixel strings sit in a small prefix
+// in front of the output, so every ordinary code takes the same path.
 //
 // Rules for damaged data (the file cannot make the decoder read or write out of
 // bounds, and nothing ever loops):
@@ -38,6 +40,9 @@ public:
     static constexpr int MaxMinCodeSize = 11;  // above this, clear codes fall outside the table
     static constexpr int Slack = 8;            // output elements NextPixels may scribble past `end`
 
+    // Elements the output needs in front of its first pixel (the literal strings).
+    static constexpr std::size_t Prefix(int minCodeSize) { return std::size_t(1) << minCodeSize; }
+
     // Starts a frame. `data` holds `size` bytes of code stream and must stay
     // readable for 8 bytes past its end (zero padding). False when the minimum
     // code size is above MaxMinCodeSize: such data cannot be decoded soundly.
@@ -48,7 +53,8 @@ public:
     int ReadCode();
 
     // Decodes codes, writing pixel values (literal codes and table strings)
-    // at `op` onwards, into the output that starts at `out`. Stops once
+    // at `op` onwards, into the output that starts at `out`; the Prefix()
+    // elements before `out` belong to the decoder too. Stops once
     // op >= stop (Running), or when op reaches `end` (Filled; a string crossing
     // `end` is cut there). The output must allow Slack elements after `end`; the
     // elements in [op, end + Slack) hold garbage after the call. Pixel is
@@ -74,8 +80,12 @@ private:
     std::uint32_t prevOffset_ = 0;  // where the previous code's string starts in the output
     std::uint32_t prevLength_ = 0;  // its length; 0 right after a clear
     bool done_ = false;
-    std::uint32_t offset_[TableSize];
-    std::uint16_t length_[TableSize];
+    bool primed_ = false;  // the literal prefix is written
+    struct Entry {
+        std::int32_t offset;  // from the first pixel; literals lie before it
+        std::uint32_t length;
+    };
+    Entry table_[TableSize];
 };
 
 }  // namespace gif

@@ -22,10 +22,11 @@ Decoded Decode(int m, Bytes codes, std::size_t room, std::size_t stopAt = SIZE_M
     codes.resize(size + 8, 0);
     LzwDecoder lzw;
     EXPECT_TRUE(lzw.Start(m, codes.data(), size));
-    std::vector<std::uint8_t> out(room + LzwDecoder::Slack, 0xEE);
-    std::uint8_t* op = out.data();
-    const LzwStatus status = lzw.NextPixels(out.data(), op, out.data() + std::min(stopAt, room), out.data() + room);
-    return {std::vector<std::uint8_t>(out.data(), op), status};
+    std::vector<std::uint8_t> buffer(LzwDecoder::Prefix(m) + room + LzwDecoder::Slack, 0xEE);
+    std::uint8_t* const out = buffer.data() + LzwDecoder::Prefix(m);
+    std::uint8_t* op = out;
+    const LzwStatus status = lzw.NextPixels(out, op, out + std::min(stopAt, room), out + room);
+    return {std::vector<std::uint8_t>(out, op), status};
 }
 
 Bytes Pack(std::initializer_list<std::pair<unsigned, unsigned>> codes)
