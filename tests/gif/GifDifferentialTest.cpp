@@ -83,6 +83,12 @@ Bytes Encode(int screenW, int screenH, int globalBits, int loop, const std::vect
         EGifGCBToExtension(&gcb, ext);
         EGifPutExtension(g, GRAPHICS_EXT_FUNC_CODE, 4, ext);
         ColorMapObject* local = f.localBits ? MakeMap(f.localBits, rng) : nullptr;
+        // giflib keeps a copy of the previous local table and forgets it when the
+        // next image has none; release it here.
+        if (g->Image.ColorMap) {
+            GifFreeMapObject(g->Image.ColorMap);
+            g->Image.ColorMap = nullptr;
+        }
         EXPECT_EQ(EGifPutImageDesc(g, f.left, f.top, f.width, f.height, f.interlaced, local), GIF_OK);
         std::vector<int> rows;
         if (f.interlaced) {
