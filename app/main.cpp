@@ -1,0 +1,22 @@
+// Fauneta: start-up. The application object, its title, the seven windows in
+// their fixed order, then the event loop until "Sair" or the main window's
+// close box ends it.
+#include "forms/Startup.h"
+#include "widgets/Forms.h"
+
+#include <exception>
+
+int main(int argc, char** argv)
+{
+    TApplication app(argc, argv);
+    app.SetTitle("Fauneta");
+    try {
+        CreateAllForms();
+    } catch (...) {
+        // A window definition that cannot be read leaves nothing to run.
+        HandleException(std::current_exception());
+        return 1;
+    }
+    app.Run();
+    return 0;
+}

@@ -1,0 +1,33 @@
+#include "forms/Startup.h"
+
+#include "forms/UnitAtual.h"
+#include "forms/UnitAtualizado.h"
+#include "forms/UnitPokeMart.h"
+#include "forms/UnitPrincipal.h"
+#include "forms/UnitSobre.h"
+#include "forms/UnitTmHm.h"
+#include "forms/UnitWeb.h"
+
+void CreateAllForms()
+{
+    Application->CreateForm(Form1);
+    Application->CreateForm(FormSobre);
+    Application->CreateForm(FormWeb);
+    Application->CreateForm(FormAtual);
+    Application->CreateForm(FormAtualizado);
+    Application->CreateForm(FormPokeMart);
+    Application->CreateForm(FormTmHm);
+}
+
+void DestroyAllForms()
+{
+    if (Application)
+        Application->DestroyForms();
+    Form1 = nullptr;
+    FormSobre = nullptr;
+    FormWeb = nullptr;
+    FormAtual = nullptr;
+    FormAtualizado = nullptr;
+    FormPokeMart = nullptr;
+    FormTmHm = nullptr;
+}

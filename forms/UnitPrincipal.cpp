@@ -1,0 +1,169 @@
+#include "forms/UnitPrincipal.h"
+
+#include "forms/UnitAtual.h"
+#include "forms/UnitAtualizado.h"
+#include "forms/UnitPokeMart.h"
+#include "forms/UnitSobre.h"
+#include "forms/UnitTmHm.h"
+#include "forms/UnitWeb.h"
+#include "widgets/Cp1252.h"
+#include "widgets/SysUtils.h"
+
+using namespace cp1252::literals;
+
+TForm1* Form1 = nullptr;
+
+const FormClass& TForm1::StaticFormClass()
+{
+    static const FormClass info = FormTable<TForm1>()
+                                      .Field("ListBox1", &TForm1::ListBox1)
+                                      .Field("GIFImage1", &TForm1::GIFImage1)
+                                      .Field("Label1", &TForm1::Label1)
+                                      .Field("Label2", &TForm1::Label2)
+                                      .Field("Label3", &TForm1::Label3)
+                                      .Field("Label4", &TForm1::Label4)
+                                      .Field("Label5", &TForm1::Label5)
+                                      .Field("Edit1", &TForm1::Edit1)
+                                      .Field("Edit2", &TForm1::Edit2)
+                                      .Field("Edit3", &TForm1::Edit3)
+                                      .Field("Edit4", &TForm1::Edit4)
+                                      .Field("Label6", &TForm1::Label6)
+                                      .Field("Label7", &TForm1::Label7)
+                                      .Field("Label8", &TForm1::Label8)
+                                      .Field("Label9", &TForm1::Label9)
+                                      .Field("Label10", &TForm1::Label10)
+                                      .Field("RichEdit1", &TForm1::RichEdit1)
+                                      .Field("RichEdit2", &TForm1::RichEdit2)
+                                      .Field("Label11", &TForm1::Label11)
+                                      .Field("Image1", &TForm1::Image1)
+                                      .Field("Image2", &TForm1::Image2)
+                                      .Field("Image3", &TForm1::Image3)
+                                      .Field("Image4", &TForm1::Image4)
+                                      .Field("Image5", &TForm1::Image5)
+                                      .Field("GIFImage2", &TForm1::GIFImage2)
+                                      .Field("MainMenu1", &TForm1::MainMenu1)
+                                      .Field("Arquivo1", &TForm1::Arquivo1)
+                                      .Field("Sair1", &TForm1::Sair1)
+                                      .Field("Button1", &TForm1::Button1)
+                                      .Field("Button2", &TForm1::Button2)
+                                      .Field("Button3", &TForm1::Button3)
+                                      .Field("Button4", &TForm1::Button4)
+                                      .Field("Button5", &TForm1::Button5)
+                                      .Field("Button6", &TForm1::Button6)
+                                      .Field("Bevel1", &TForm1::Bevel1)
+                                      .Field("ListBox2", &TForm1::ListBox2)
+                                      .Field("Fauneta1", &TForm1::Fauneta1)
+                                      .Field("WebSite1", &TForm1::WebSite1)
+                                      .Field("Atualizao1", &TForm1::Atualizao1)
+                                      .Field("N1", &TForm1::N1)
+                                      .Field("Ajuda1", &TForm1::Ajuda1)
+                                      .Field("Sobre1", &TForm1::Sobre1)
+                                      .Field("ListBox3", &TForm1::ListBox3)
+                                      .Field("ListBox4", &TForm1::ListBox4)
+                                      .Field("ListBox5", &TForm1::ListBox5)
+                                      .Field("ListBox6", &TForm1::ListBox6)
+                                      .Field("SobreaAtualizao1", &TForm1::SobreaAtualizao1)
+                                      .Field("ListadeTMseHMs1", &TForm1::ListadeTMseHMs1)
+                                      .Field("N2", &TForm1::N2)
+                                      .Field("ListadeItensdosMarts1", &TForm1::ListadeItensdosMarts1)
+                                      .Field("Edit5", &TForm1::Edit5)
+                                      .Field("Label12", &TForm1::Label12)
+                                      .Field("BitBtn1", &TForm1::BitBtn1)
+                                      .Field("Label13", &TForm1::Label13)
+                                      .Field("Label14", &TForm1::Label14)
+                                      .Field("Edit6", &TForm1::Edit6)
+                                      .Handler("FormCreate", &TForm1::FormCreate)
+                                      .Handler("ListBox1Click", &TForm1::ListBox1Click)
+                                      .Handler("ListBox2Click", &TForm1::ListBox2Click)
+                                      .Handler("ListBox3Click", &TForm1::ListBox3Click)
+                                      .Handler("ListBox4Click", &TForm1::ListBox4Click)
+                                      .Handler("ListBox5Click", &TForm1::ListBox5Click)
+                                      .Handler("ListBox6Click", &TForm1::ListBox6Click)
+                                      .Handler("Button1Click", &TForm1::Button1Click)
+                                      .Handler("Button2Click", &TForm1::Button2Click)
+                                      .Handler("Button3Click", &TForm1::Button3Click)
+                                      .Handler("Button4Click", &TForm1::Button4Click)
+                                      .Handler("Button5Click", &TForm1::Button5Click)
+                                      .Handler("Button6Click", &TForm1::Button6Click)
+                                      .Handler("BitBtn1Click", &TForm1::BitBtn1Click)
+                                      .Handler("Sair1Click", &TForm1::Sair1Click)
+                                      .Handler("WebSite1Click", &TForm1::WebSite1Click)
+                                      .Handler("Atualizao1Click", &TForm1::Atualizao1Click)
+                                      .Handler("SobreaAtualizao1Click", &TForm1::SobreaAtualizao1Click)
+                                      .Handler("ListadeItensdosMarts1Click", &TForm1::ListadeItensdosMarts1Click)
+                                      .Handler("ListadeTMseHMs1Click", &TForm1::ListadeTMseHMs1Click)
+                                      .Handler("Sobre1Click", &TForm1::Sobre1Click)
+                                      .Build("TForm1", ":/forms/UnitPrincipal.form");
+    return info;
+}
+
+void TForm1::AfterDefinitionRead()
+{
+    // Controls with no label of their own get a name a screen reader can say.
+    RichEdit1->SetAccessibleName(std::string("Descrição"_cp));
+    GIFImage1->SetAccessibleName(std::string("Imagem do Pokémon"_cp));
+    TForm::AfterDefinitionRead();
+}
+
+void TForm1::FormCreate(TObject*)
+{
+    AppDir = ExtractAppDir(ExecutablePath());
+    // The state of page 1.
+    Button1->SetEnabled(false);
+    ListBox1->SetVisible(true);
+    ListBox2->SetVisible(false);
+    ListBox3->SetVisible(false);
+    ListBox4->SetVisible(false);
+    ListBox5->SetVisible(false);
+    ListBox6->SetVisible(false);
+}
+
+// Pages, list selection and the search are wired in with the catalogue.
+void TForm1::ListBox1Click(TObject*) {}
+void TForm1::ListBox2Click(TObject*) {}
+void TForm1::ListBox3Click(TObject*) {}
+void TForm1::ListBox4Click(TObject*) {}
+void TForm1::ListBox5Click(TObject*) {}
+void TForm1::ListBox6Click(TObject*) {}
+void TForm1::Button1Click(TObject*) {}
+void TForm1::Button2Click(TObject*) {}
+void TForm1::Button3Click(TObject*) {}
+void TForm1::Button4Click(TObject*) {}
+void TForm1::Button5Click(TObject*) {}
+void TForm1::Button6Click(TObject*) {}
+void TForm1::BitBtn1Click(TObject*) {}
+
+void TForm1::Sair1Click(TObject*)
+{
+    Application->Terminate();
+}
+
+void TForm1::WebSite1Click(TObject*)
+{
+    FormWeb->ShowModal();
+}
+
+void TForm1::Atualizao1Click(TObject*)
+{
+    FormAtual->ShowModal();
+}
+
+void TForm1::SobreaAtualizao1Click(TObject*)
+{
+    FormAtualizado->ShowModal();
+}
+
+void TForm1::ListadeItensdosMarts1Click(TObject*)
+{
+    FormPokeMart->ShowModal();
+}
+
+void TForm1::ListadeTMseHMs1Click(TObject*)
+{
+    FormTmHm->ShowModal();
+}
+
+void TForm1::Sobre1Click(TObject*)
+{
+    FormSobre->ShowModal();
+}

@@ -1,0 +1,104 @@
+// The main window: six list pages with their buttons, the detail panel, the
+// search field, two pictures and the menu bar that opens the other windows.
+#pragma once
+
+#include "gif/GIFImage.h"
+#include "widgets/Forms.h"
+#include "widgets/Menus.h"
+#include "widgets/StdCtrls.h"
+
+class TForm1 : public TForm {
+public:
+    static const FormClass& StaticFormClass();
+    const FormClass& FormClassInfo() const override { return StaticFormClass(); }
+
+    TListBox* ListBox1 = nullptr;
+    TGIFImage* GIFImage1 = nullptr;
+    TLabel* Label1 = nullptr;
+    TLabel* Label2 = nullptr;
+    TLabel* Label3 = nullptr;
+    TLabel* Label4 = nullptr;
+    TLabel* Label5 = nullptr;
+    TEdit* Edit1 = nullptr;
+    TEdit* Edit2 = nullptr;
+    TEdit* Edit3 = nullptr;
+    TEdit* Edit4 = nullptr;
+    TLabel* Label6 = nullptr;
+    TLabel* Label7 = nullptr;
+    TLabel* Label8 = nullptr;
+    TLabel* Label9 = nullptr;
+    TLabel* Label10 = nullptr;
+    TRichEdit* RichEdit1 = nullptr;
+    TRichEdit* RichEdit2 = nullptr;
+    TLabel* Label11 = nullptr;
+    TImage* Image1 = nullptr;
+    TImage* Image2 = nullptr;
+    TImage* Image3 = nullptr;
+    TImage* Image4 = nullptr;
+    TImage* Image5 = nullptr;
+    TGIFImage* GIFImage2 = nullptr;
+    TMainMenu* MainMenu1 = nullptr;
+    TMenuItem* Arquivo1 = nullptr;
+    TMenuItem* Sair1 = nullptr;
+    TButton* Button1 = nullptr;
+    TButton* Button2 = nullptr;
+    TButton* Button3 = nullptr;
+    TButton* Button4 = nullptr;
+    TButton* Button5 = nullptr;
+    TButton* Button6 = nullptr;
+    TBevel* Bevel1 = nullptr;
+    TListBox* ListBox2 = nullptr;
+    TMenuItem* Fauneta1 = nullptr;
+    TMenuItem* WebSite1 = nullptr;
+    TMenuItem* Atualizao1 = nullptr;
+    TMenuItem* N1 = nullptr;
+    TMenuItem* Ajuda1 = nullptr;
+    TMenuItem* Sobre1 = nullptr;
+    TListBox* ListBox3 = nullptr;
+    TListBox* ListBox4 = nullptr;
+    TListBox* ListBox5 = nullptr;
+    TListBox* ListBox6 = nullptr;
+    TMenuItem* SobreaAtualizao1 = nullptr;
+    TMenuItem* ListadeTMseHMs1 = nullptr;
+    TMenuItem* N2 = nullptr;
+    TMenuItem* ListadeItensdosMarts1 = nullptr;
+    TEdit* Edit5 = nullptr;
+    TLabel* Label12 = nullptr;
+    TBitBtn* BitBtn1 = nullptr;
+    TLabel* Label13 = nullptr;
+    TLabel* Label14 = nullptr;
+    TEdit* Edit6 = nullptr;
+
+    void FormCreate(TObject* Sender);
+    void ListBox1Click(TObject* Sender);
+    void ListBox2Click(TObject* Sender);
+    void ListBox3Click(TObject* Sender);
+    void ListBox4Click(TObject* Sender);
+    void ListBox5Click(TObject* Sender);
+    void ListBox6Click(TObject* Sender);
+    void Button1Click(TObject* Sender);
+    void Button2Click(TObject* Sender);
+    void Button3Click(TObject* Sender);
+    void Button4Click(TObject* Sender);
+    void Button5Click(TObject* Sender);
+    void Button6Click(TObject* Sender);
+    void BitBtn1Click(TObject* Sender);
+    void Sair1Click(TObject* Sender);
+    void WebSite1Click(TObject* Sender);
+    void Atualizao1Click(TObject* Sender);
+    void SobreaAtualizao1Click(TObject* Sender);
+    void ListadeItensdosMarts1Click(TObject* Sender);
+    void ListadeTMseHMs1Click(TObject* Sender);
+    void Sobre1Click(TObject* Sender);
+
+    // The folder of the running executable, ending in "/"; set by FormCreate.
+    const std::string& GetAppDir() const { return AppDir; }
+
+protected:
+    void AfterDefinitionRead() override;
+
+private:
+    std::string AppDir;
+};
+
+extern TForm1* Form1;

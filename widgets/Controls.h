@@ -1,0 +1,229 @@
+// Controls: the visual components. Each concrete control is a Qt widget and a
+// TControl at once; TControl keeps the state that window definitions store
+// (bounds, visibility, font, colour, hint) and pushes it into the widget.
+#pragma once
+
+#include "widgets/Classes.h"
+#include "widgets/Properties.h"
+
+#include <QColor>
+#include <QFont>
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+
+class QPainter;
+class TWinControl;
+class TForm;
+
+// ---- colours: 0x00BBGGRR, or a system colour 0x800000nn ----
+using TColor = std::int32_t;
+constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, clOlive = 0x008080,
+                 clNavy = 0x800000, clPurple = 0x800080, clTeal = 0x808000, clGray = 0x808080,
+                 clSilver = 0xC0C0C0, clRed = 0x0000FF, clLime = 0x00FF00, clYellow = 0x00FFFF,
+                 clBlue = 0xFF0000, clFuchsia = 0xFF00FF, clAqua = 0xFFFF00, clWhite = 0xFFFFFF;
+constexpr TColor clSystem = static_cast<TColor>(0x80000000u);
+constexpr TColor clBackground = clSystem | 1, clMenu = clSystem | 4, clWindow = clSystem | 5,
+                 clMenuText = clSystem | 7, clWindowText = clSystem | 8, clHighlight = clSystem | 13,
+                 clHighlightText = clSystem | 14, clBtnFace = clSystem | 15, clBtnShadow = clSystem | 16,
+                 clGrayText = clSystem | 17, clBtnText = clSystem | 18, clBtnHighlight = clSystem | 20,
+                 clInfoText = clSystem | 23, clInfoBk = clSystem | 24;
+constexpr TColor clNone = 0x1FFFFFFF;
+
+QColor ColorToQColor(TColor c);
+// "clMenu" for a known colour, else empty.
+std::string ColorToIdent(TColor c);
+bool IdentToColor(const std::string& ident, TColor& out);
+// Colour property: an identifier or an integer.
+template <class C, class G, class S>
+PropInfo ColorProp(std::string name, G get, S set, std::optional<TColor> def);
+
+// ---- fonts ----
+enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+
+// The fonts the definitions name ("MS Sans Serif", "Verdana") do not exist
+// here. Each is drawn with a free stand-in, scaled so that texts keep the
+// widths the layouts were drawn for. Set once at start-up (TApplication).
+struct FontStandIn {
+    std::string name;   // as the definitions write it
+    QString family;     // installed family drawn instead
+    double scale;       // pixel size factor
+};
+void SetFontStandIns(std::vector<FontStandIn> table);
+const std::vector<FontStandIn>& FontStandIns();
+
+class TFont {
+public:
+    std::string Name = "MS Sans Serif";
+    int Height = -11; // negative: character height in pixels
+    TColor Color = clWindowText;
+    unsigned Style = 0;
+    int Charset = 1; // DEFAULT_CHARSET
+
+    QFont ToQFont() const;
+    bool operator==(const TFont&) const = default;
+};
+
+enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+class TControl : public TComponent {
+public:
+    TControl(TComponent* owner, QWidget* self);
+    static const ClassInfo& StaticClass();
+
+    QWidget* Widget() const { return widget_; }
+    TWinControl* Parent() const { return parent_; }
+    void SetParent(TWinControl* parent);
+    TForm* ParentForm() const;
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+    void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+    void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+    void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+    virtual void SetBounds(int left, int top, int width, int height);
+
+    bool Visible() const { return visible_; }
+    virtual void SetVisible(bool v);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool Enabled() const { return enabled_; }
+    virtual void SetEnabled(bool v);
+
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& h);
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool v);
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool v);
+    // ShowHint as inherited from the parent when ParentShowHint.
+    bool EffectiveShowHint() const;
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor c);
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool v);
+    const TFont& Font() const { return font_; }
+    void SetFont(const TFont& f);
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool v);
+
+    // Caption or Text, whichever the control has.
+    virtual std::string GetText() const { return text_; }
+    virtual void SetText(const std::string& t);
+
+    void SetAccessibleName(const std::string& name);
+    void Invalidate();
+    void Repaint();
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    // The user clicked the control (through the dispatch point).
+    virtual void Click();
+    void DblClick();
+
+    // Re-applies hints to this control and, for containers, its children.
+    virtual void UpdateHints();
+    void Loaded() override;
+
+protected:
+    virtual void FontChanged();
+    virtual void ColorChanged();
+    virtual void TextChanged() {}
+    // Default Color of the class (written when different).
+    virtual TColor DefaultColor() const { return clBtnFace; }
+    virtual bool DefaultParentColor() const { return false; }
+    friend class TWinControl;
+
+    QWidget* widget_;
+    TWinControl* parent_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::string hint_;
+    bool showHint_ = false;
+    bool parentShowHint_ = true;
+    TColor color_ = clBtnFace;
+    bool parentColor_ = false;
+    TFont font_;
+    bool parentFont_ = true;
+    std::string text_;
+};
+
+class TWinControl : public TControl {
+public:
+    TWinControl(TComponent* owner, QWidget* self);
+    static const ClassInfo& StaticClass();
+
+    // Where child controls are placed (a form's client area, a group box).
+    virtual QWidget* ClientWidget() const { return widget_; }
+    virtual bool AcceptsControls() const { return false; }
+    const std::vector<TControl*>& Controls() const { return controls_; }
+
+    int TabOrder() const { return tabOrder_; }
+    void SetTabOrder(int v) { tabOrder_ = v; }
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool v);
+    virtual bool CanFocus() const;
+    void SetFocus();
+    bool Focused() const;
+
+    void UpdateHints() override;
+    // Puts the children in the focus chain in TabOrder, containers' contents
+    // after the container itself; returns the last widget of the chain.
+    QWidget* BuildTabChain(QWidget* previous);
+
+protected:
+    bool AcceptChild(TComponent* child) override;
+    void ChildRemoved(TComponent* child) override;
+    friend class TControl;
+
+    std::vector<TControl*> controls_;
+    int tabOrder_ = -1;
+    bool tabStop_ = true;
+};
+
+// A windowless control: a child widget without a native window that paints
+// over its parent's background and takes mouse input.
+class TGraphicControl : public QWidget, public TControl {
+public:
+    explicit TGraphicControl(TComponent* owner);
+    static const ClassInfo& StaticClass();
+
+protected:
+    // Paints the control's area; the painter is clipped to it.
+    virtual void Paint(QPainter& painter);
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void FontChanged() override;
+
+private:
+    bool pressed_ = false;
+};
+
+template <class C, class G, class S>
+PropInfo ColorProp(std::string name, G get, S set, std::optional<TColor> def)
+{
+    return {name,
+            [set](TComponent& c, const DfmValue& v, ReadContext& ctx) {
+                TColor col = 0;
+                if (v.kind == DfmValue::Kind::Integer)
+                    col = static_cast<TColor>(v.integer);
+                else if (v.kind != DfmValue::Kind::Ident || !IdentToColor(v.text, col))
+                    ctx.Fail("not a colour");
+                (prop::as<C>(c).*set)(col);
+            },
+            [get, def](const TComponent& c) -> std::optional<DfmValue> {
+                const TColor col = (prop::as<C>(c).*get)();
+                if (def && *def == col)
+                    return std::nullopt;
+                const std::string id = ColorToIdent(col);
+                return id.empty() ? DfmValue::Int(col) : DfmValue::Id(id);
+            }};
+}

@@ -1,0 +1,752 @@
+#include "widgets/Forms.h"
+
+#include "widgets/Cp1252.h"
+#include "widgets/Definition.h"
+#include "widgets/Menus.h"
+#include "widgets/StdCtrls.h"
+#include "widgets/SysUtils.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QIcon>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+TApplication* Application = nullptr;
+
+// ---- FormClass ----
+
+FormClass::FormClass(std::string name, std::string definition, std::vector<FormField> fields,
+                     std::vector<FormHandler> handlers)
+    : ClassInfo(std::move(name), &TForm::StaticClass(), nullptr, {}), definition_(std::move(definition)),
+      fields_(std::move(fields)), handlers_(std::move(handlers))
+{
+}
+
+const FormField* FormClass::FindField(const std::string& name) const
+{
+    for (const auto& f : fields_)
+        if (f.name == name)
+            return &f;
+    return nullptr;
+}
+
+const FormHandler* FormClass::FindHandler(const std::string& name) const
+{
+    for (const auto& h : handlers_)
+        if (h.name == name)
+            return &h;
+    return nullptr;
+}
+
+// ---- TForm ----
+
+TForm::TForm() : QMainWindow(nullptr), TWinControl(nullptr, this), client_(new QWidget(this))
+{
+    visible_ = false;
+    parentFont_ = false;
+    parentShowHint_ = false;
+    tabStop_ = false;
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setCentralWidget(client_);
+    client_->setAutoFillBackground(true);
+    client_->setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::NoFocus);
+    updateWindowFlags();
+    FontChanged();
+    ColorChanged();
+}
+
+TForm::~TForm()
+{
+    if (Application) {
+        auto& forms = Application->forms_;
+        forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+        if (Application->mainForm_ == this)
+            Application->mainForm_ = nullptr;
+        auto& stack = Application->ModalStack;
+        stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
+    }
+    if (modalLoop_)
+        modalLoop_->exit();
+    if (OnDestroy)
+        Dispatch([this] { OnDestroy(this); });
+}
+
+void TForm::Initialize()
+{
+    const FormClass& fc = FormClassInfo();
+    ReadForm(*this, LoadDefinitionText(fc.Definition()), fc.Definition());
+    if (OnCreate)
+        Dispatch([this] { OnCreate(this); });
+}
+
+void TForm::Loaded()
+{
+    TWinControl::Loaded();
+}
+
+void TForm::AfterDefinitionRead()
+{
+    BuildTabChain(nullptr);
+    UpdateHints();
+    AssignAccessibleNames();
+    updateWindowFlags();
+    updateClientSize();
+}
+
+namespace {
+void collect(TWinControl* parent, std::vector<TControl*>& out)
+{
+    for (TControl* c : parent->Controls()) {
+        out.push_back(c);
+        if (auto* w = dynamic_cast<TWinControl*>(c))
+            collect(w, out);
+    }
+}
+
+std::string trim(const std::string& s)
+{
+    const auto b = s.find_first_not_of(' ');
+    if (b == std::string::npos)
+        return {};
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+} // namespace
+
+void TForm::AssignAccessibleNames()
+{
+    std::vector<TControl*> all;
+    collect(this, all);
+    std::vector<TLabel*> labels;
+    for (TControl* c : all)
+        if (auto* l = dynamic_cast<TLabel*>(c))
+            labels.push_back(l);
+    auto rectOf = [this](TControl* c) {
+        return QRect(c->Widget()->mapTo(client_, QPoint(0, 0)), QSize(c->Width(), c->Height()));
+    };
+    for (TControl* c : all) {
+        if (!c->Widget()->accessibleName().isEmpty())
+            continue;
+        const QRect r = rectOf(c);
+        std::vector<TLabel*> beside;
+        TLabel* above = nullptr;
+        int aboveGap = 1 << 30;
+        for (TLabel* l : labels) {
+            const QRect lr = rectOf(l);
+            const bool rowOverlap = lr.bottom() >= r.top() && lr.top() <= r.bottom();
+            const bool colOverlap = lr.left() <= r.right() && lr.right() >= r.left();
+            if (rowOverlap && lr.right() < r.left() + 2 && r.left() - lr.right() <= 48)
+                beside.push_back(l);
+            else if (colOverlap && lr.bottom() < r.top() + 2 && r.top() - lr.bottom() <= 20 &&
+                     r.top() - lr.bottom() < aboveGap) {
+                above = l;
+                aboveGap = r.top() - lr.bottom();
+            }
+        }
+        std::string name;
+        if (!beside.empty()) {
+            std::sort(beside.begin(), beside.end(), [](TLabel* a, TLabel* b) { return a->Top() < b->Top(); });
+            for (TLabel* l : beside)
+                name += (name.empty() ? "" : " ") + trim(l->Caption());
+        } else if (above) {
+            name = trim(above->Caption());
+        }
+        if (name.empty())
+            name = trim(c->Hint().substr(0, c->Hint().find('|')));
+        if (name.empty())
+            name = trim(c->GetText());
+        if (name.empty())
+            name = c->Name();
+        if (!name.empty() && name.back() == ':')
+            name.pop_back();
+        c->SetAccessibleName(name);
+    }
+    SetAccessibleName(text_);
+}
+
+bool TForm::AcceptChild(TComponent* child)
+{
+    if (dynamic_cast<TControl*>(child))
+        return TWinControl::AcceptChild(child);
+    return true;
+}
+
+void TForm::SetClientWidth(int v)
+{
+    clientWidth_ = std::max(0, v);
+    updateClientSize();
+}
+
+void TForm::SetClientHeight(int v)
+{
+    clientHeight_ = std::max(0, v);
+    updateClientSize();
+}
+
+void TForm::updateClientSize()
+{
+    client_->setFixedSize(clientWidth_, clientHeight_);
+    adjustSize();
+}
+
+void TForm::SetBounds(int left, int top, int width, int height)
+{
+    // The window's outer size follows from its client size and menu; the
+    // stored position is used only when the form is placed as designed.
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle s)
+{
+    borderStyle_ = s;
+    updateWindowFlags();
+}
+
+void TForm::SetBorderIcons(unsigned icons)
+{
+    borderIcons_ = icons;
+    updateWindowFlags();
+}
+
+void TForm::updateWindowFlags()
+{
+    const bool sizeable =
+        borderStyle_ == TFormBorderStyle::bsSizeable || borderStyle_ == TFormBorderStyle::bsSizeToolWin;
+    const bool dialog = borderStyle_ == TFormBorderStyle::bsDialog;
+    Qt::WindowFlags f = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (borderStyle_ == TFormBorderStyle::bsNone)
+        f = Qt::Window | Qt::FramelessWindowHint;
+    if (borderIcons_ & biSystemMenu)
+        f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if ((borderIcons_ & biSystemMenu) && (borderIcons_ & biMinimize) && !dialog)
+        f |= Qt::WindowMinimizeButtonHint;
+    if ((borderIcons_ & biSystemMenu) && (borderIcons_ & biMaximize) && sizeable)
+        f |= Qt::WindowMaximizeButtonHint;
+    const bool wasVisible = isVisible();
+    if (windowFlags() != f)
+        setWindowFlags(f);
+    layout()->setSizeConstraint(sizeable ? QLayout::SetDefaultConstraint : QLayout::SetFixedSize);
+    if (wasVisible && !isVisible())
+        show();
+}
+
+void TForm::SetMenu(TMainMenu* menu)
+{
+    menu_ = menu;
+    if (menu_) {
+        menuBar()->setNativeMenuBar(false);
+        menu_->BuildMenuBar(menuBar());
+        menuBar()->show();
+    } else if (QMenuBar* bar = qobject_cast<QMenuBar*>(menuWidget())) {
+        bar->clear();
+        bar->hide();
+    }
+    adjustSize();
+}
+
+void TForm::SetIconData(const std::vector<std::uint8_t>& bytes)
+{
+    QPixmap pm;
+    if (!bytes.empty() &&
+        !pm.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<uint>(bytes.size()), "ICO"))
+        throw EInvalidGraphic("Icon image is not valid");
+    iconData_ = bytes;
+    setWindowIcon(bytes.empty() ? QIcon() : QIcon(pm));
+    if (Application && Application->MainForm() == this && !bytes.empty())
+        QApplication::setWindowIcon(windowIcon());
+}
+
+void TForm::FontChanged()
+{
+    client_->setFont(font_.ToQFont());
+    QPalette pal = client_->palette();
+    const QColor col = ColorToQColor(font_.Color);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        pal.setColor(QPalette::Active, role, col), pal.setColor(QPalette::Inactive, role, col);
+    client_->setPalette(pal);
+}
+
+void TForm::ColorChanged()
+{
+    QPalette pal = client_->palette();
+    pal.setColor(QPalette::Window, ColorToQColor(color_));
+    client_->setPalette(pal);
+}
+
+void TForm::TextChanged()
+{
+    setWindowTitle(ToQt(text_));
+    SetAccessibleName(text_);
+}
+
+void TForm::SetVisible(bool v)
+{
+    if (v) {
+        if (!shownOnce_) {
+            shownOnce_ = true;
+            adjustSize();
+            QScreen* scr = screen() ? screen() : QGuiApplication::primaryScreen();
+            QRect area = scr ? scr->availableGeometry() : QRect(0, 0, 1024, 768);
+            if (position_ == TPosition::poMainFormCenter && Application && Application->MainForm() &&
+                Application->MainForm() != this)
+                area = Application->MainForm()->frameGeometry();
+            switch (position_) {
+            case TPosition::poScreenCenter:
+            case TPosition::poDesktopCenter:
+            case TPosition::poMainFormCenter:
+            case TPosition::poOwnerFormCenter:
+                move(area.center() - QPoint(width() / 2, height() / 2));
+                break;
+            case TPosition::poDesigned:
+                move(left_, top_);
+                break;
+            default:
+                break;
+            }
+        }
+        visible_ = true;
+        show();
+        raise();
+        activateWindow();
+    } else {
+        visible_ = false;
+        hide();
+    }
+}
+
+int TForm::ShowModal()
+{
+    if (isVisible() || modalLoop_)
+        throw EInvalidOperation("Cannot make a visible window modal");
+    modalResult_ = mrNone;
+    setWindowModality(Qt::ApplicationModal);
+    if (Application)
+        Application->ModalStack.push_back(this);
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    SetVisible(true);
+    if (Application && Application->ModalHook)
+        QTimer::singleShot(0, this, [this] {
+            if (modalLoop_ && Application && Application->ModalHook) {
+                const auto hook = Application->ModalHook;
+                Dispatch([&] { hook(*this); });
+            }
+        });
+    if (modalResult_ == mrNone && isVisible() && !(Application && Application->Terminated()))
+        loop.exec(QEventLoop::DialogExec);
+    modalLoop_ = nullptr;
+    if (Application) {
+        auto& stack = Application->ModalStack;
+        stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
+    }
+    if (isVisible())
+        SetVisible(false);
+    setWindowModality(Qt::NonModal);
+    return modalResult_;
+}
+
+void TForm::SetModalResult(int r)
+{
+    modalResult_ = r;
+    if (r != mrNone && modalLoop_)
+        Close();
+}
+
+void TForm::Close()
+{
+    QWidget::close();
+}
+
+bool TForm::closeQuery()
+{
+    TCloseAction action = TCloseAction::caHide;
+    bool failed = false;
+    if (OnClose)
+        Dispatch([&] {
+            try {
+                OnClose(this, action);
+            } catch (...) {
+                failed = true;
+                throw;
+            }
+        });
+    if (failed || action == TCloseAction::caNone) {
+        if (modalLoop_)
+            modalResult_ = mrNone;
+        return false;
+    }
+    if (modalLoop_) {
+        if (modalResult_ == mrNone)
+            modalResult_ = mrCancel;
+        modalLoop_->exit();
+        return true;
+    }
+    if (Application && Application->MainForm() == this) {
+        Application->Terminate();
+        return true;
+    }
+    if (action == TCloseAction::caMinimize) {
+        showMinimized();
+        return false;
+    }
+    if (action == TCloseAction::caFree)
+        deleteLater();
+    return true;
+}
+
+void TForm::closeEvent(QCloseEvent* e)
+{
+    if (closing_) {
+        e->ignore();
+        return;
+    }
+    closing_ = true;
+    const bool ok = closeQuery();
+    closing_ = false;
+    if (ok) {
+        visible_ = false;
+        e->accept();
+    } else {
+        e->ignore();
+    }
+}
+
+void TForm::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (e->spontaneous())
+        return;
+    visible_ = true;
+    if (OnShow)
+        Dispatch([this] { OnShow(this); });
+}
+
+void TForm::hideEvent(QHideEvent* e)
+{
+    QMainWindow::hideEvent(e);
+    if (e->spontaneous())
+        return;
+    visible_ = false;
+    if (OnHide)
+        Dispatch([this] { OnHide(this); });
+}
+
+bool TForm::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate && Application && Application->activeForm_ != this) {
+        // OnActivate marks a change of the program's active window, not the
+        // program coming back from another one.
+        TForm* previous = Application->activeForm_;
+        Application->activeForm_ = this;
+        if (previous && previous->OnDeactivate)
+            Dispatch([previous] { previous->OnDeactivate(previous); });
+        if (OnActivate)
+            Dispatch([this] { OnActivate(this); });
+    }
+    return QMainWindow::event(e);
+}
+
+namespace {
+PropInfo formIconProp()
+{
+    return {"Icon.Data",
+            [](TComponent& c, const DfmValue& v, ReadContext& ctx) {
+                ctx.Expect(v, DfmValue::Kind::Binary);
+                try {
+                    prop::as<TForm>(c).SetIconData(v.bytes);
+                } catch (const Exception& e) {
+                    ctx.Fail(e.Message() + " in");
+                }
+            },
+            [](const TComponent& c) -> std::optional<DfmValue> {
+                const auto& bytes = prop::as<TForm>(c).IconData();
+                if (bytes.empty())
+                    return std::nullopt;
+                return DfmValue::Bin(bytes);
+            }};
+}
+
+PropInfo formMenuProp()
+{
+    PropInfo p{"Menu",
+               [](TComponent& c, const DfmValue& v, ReadContext& ctx) {
+                   ctx.Expect(v, DfmValue::Kind::Ident);
+                   auto& form = prop::as<TForm>(c);
+                   auto* menu = dynamic_cast<TMainMenu*>(form.FindComponent(v.text));
+                   if (!menu)
+                       ctx.Fail("no main menu named");
+                   form.SetMenu(menu);
+               },
+               [](const TComponent& c) -> std::optional<DfmValue> {
+                   const auto* m = prop::as<TForm>(c).Menu();
+                   if (!m)
+                       return std::nullopt;
+                   return DfmValue::Id(m->Name());
+               }};
+    p.deferred = true;
+    return p;
+}
+} // namespace
+
+const ClassInfo& TForm::StaticClass()
+{
+    static const ClassInfo info(
+        "TForm", &TWinControl::StaticClass(), nullptr,
+        {
+            prop::Inert("Width", std::nullopt),
+            prop::Inert("Height", std::nullopt),
+            prop::Inert("HorzScrollBar.Visible", std::nullopt),
+            prop::Inert("VertScrollBar.Visible", std::nullopt),
+            prop::Inert("AutoScroll", std::nullopt),
+            prop::Set<TForm>("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons,
+                             {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"},
+                             biSystemMenu | biMinimize | biMaximize),
+            prop::Enum<TForm, TFormBorderStyle>(
+                "BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle,
+                {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"},
+                TFormBorderStyle::bsSizeable),
+            prop::Str<TControl>("Caption", &TControl::GetText, &TControl::SetText),
+            prop::Int<TForm>("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight, std::nullopt),
+            prop::Int<TForm>("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth, std::nullopt),
+            prop::Bool<TControl>("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, false),
+            prop::Bool<TControl>("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, false),
+            prop::Bool<TControl>("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, false),
+            prop::Bool<TWinControl>("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false),
+            formIconProp(),
+            formMenuProp(),
+            prop::Inert("OldCreateOrder", std::nullopt),
+            prop::Enum<TForm, TPosition>("Position", &TForm::Position, &TForm::SetPosition,
+                                         {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
+                                          "poScreenCenter", "poDesktopCenter", "poMainFormCenter",
+                                          "poOwnerFormCenter"},
+                                         TPosition::poDesigned),
+            prop::Bool<TControl>("Visible", &TControl::Visible, &TControl::SetVisible, false),
+            prop::Int<TForm>("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch, std::nullopt),
+            prop::Int<TForm>("TextHeight", &TForm::TextHeight, &TForm::SetTextHeight, std::nullopt),
+            prop::Event("OnActivate", &TForm::OnActivate),
+            prop::Event("OnClose", &TForm::OnClose),
+            prop::Event("OnCreate", &TForm::OnCreate),
+            prop::Event("OnDeactivate", &TForm::OnDeactivate),
+            prop::Event("OnDestroy", &TForm::OnDestroy),
+            prop::Event("OnHide", &TForm::OnHide),
+            prop::Event("OnShow", &TForm::OnShow),
+        });
+    return info;
+}
+
+// ---- TApplication ----
+
+TApplication::TApplication()
+{
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char arg0[] = "fauneta";
+        static char* argv[] = {arg0, nullptr};
+        ownQt_ = new QApplication(argc, argv);
+    }
+    init();
+}
+
+TApplication::TApplication(int& argc, char** argv)
+{
+    if (!QCoreApplication::instance())
+        ownQt_ = new QApplication(argc, argv);
+    init();
+}
+
+void TApplication::init()
+{
+    previous_ = Application;
+    Application = this;
+    QApplication::setQuitOnLastWindowClosed(false);
+    // One look everywhere, whatever the desktop: the layouts were drawn for
+    // a classic flat-grey style.
+    if (QStyle* s = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(s);
+}
+
+TApplication::~TApplication()
+{
+    DestroyForms();
+    Application = previous_;
+    delete ownQt_;
+}
+
+void TApplication::SetTitle(const std::string& t)
+{
+    title_ = t;
+    QGuiApplication::setApplicationDisplayName(ToQt(t));
+}
+
+void TApplication::setMainForm(TForm* form)
+{
+    mainForm_ = form;
+    if (!form->IconData().empty())
+        QApplication::setWindowIcon(form->windowIcon());
+}
+
+void TApplication::DestroyForms()
+{
+    while (!forms_.empty()) {
+        TForm* f = forms_.back();
+        forms_.pop_back();
+        delete f;
+    }
+    mainForm_ = nullptr;
+    activeForm_ = nullptr;
+}
+
+void TApplication::Run()
+{
+    if (terminated_)
+        return;
+    if (mainForm_)
+        mainForm_->SetVisible(true);
+    if (!terminated_)
+        QApplication::exec();
+    terminated_ = true;
+}
+
+void TApplication::Terminate()
+{
+    terminated_ = true;
+    QCoreApplication::exit(0);
+}
+
+void TApplication::ProcessMessages()
+{
+    QCoreApplication::processEvents();
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags)
+{
+    const TMessageBoxRequest req{text, caption, flags};
+    if (MessageBoxResponder)
+        return MessageBoxResponder(req);
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (flags & 0xF0) {
+    case MB_ICONERROR: icon = QMessageBox::Critical; break;
+    case MB_ICONQUESTION: icon = QMessageBox::Question; break;
+    case MB_ICONWARNING: icon = QMessageBox::Warning; break;
+    case MB_ICONINFORMATION: icon = QMessageBox::Information; break;
+    default: break;
+    }
+    QMessageBox::StandardButtons buttons;
+    switch (flags & 0x0F) {
+    case MB_OKCANCEL: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
+    case MB_ABORTRETRYIGNORE: buttons = QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore; break;
+    case MB_YESNOCANCEL: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+    case MB_YESNO: buttons = QMessageBox::Yes | QMessageBox::No; break;
+    case MB_RETRYCANCEL: buttons = QMessageBox::Retry | QMessageBox::Cancel; break;
+    default: buttons = QMessageBox::Ok; break;
+    }
+    QString body = ToQt(text);
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QWidget* owner = !ModalStack.empty() ? static_cast<QWidget*>(ModalStack.back())
+                     : (mainForm_ && mainForm_->isVisible()) ? static_cast<QWidget*>(mainForm_)
+                                                              : nullptr;
+    QMessageBox box(icon, ToQt(caption), body, buttons, owner);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setTextFormat(Qt::PlainText);
+    switch (box.exec()) {
+    case QMessageBox::Ok: return IDOK;
+    case QMessageBox::Cancel: return IDCANCEL;
+    case QMessageBox::Abort: return IDABORT;
+    case QMessageBox::Retry: return IDRETRY;
+    case QMessageBox::Ignore: return IDIGNORE;
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    default: return IDCANCEL;
+    }
+}
+
+void TApplication::ShowException(const std::string& message)
+{
+    MessageBox(message + ".", title_, MB_OK | MB_ICONERROR);
+}
+
+void TApplication::HandleException(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const EAbort&) {
+    } catch (const Exception& e) {
+        ShowException(e.Message());
+    } catch (const std::exception& e) {
+        const auto text = cp1252::tryFromUtf8(e.what());
+        ShowException(text ? *text : std::string(e.what()));
+    } catch (...) {
+        ShowException("Unknown exception");
+    }
+}
+
+// ---- the dispatch point ----
+
+void Dispatch(const std::function<void()>& fn) noexcept
+{
+    try {
+        fn();
+    } catch (...) {
+        HandleException(std::current_exception());
+    }
+}
+
+void HandleException(std::exception_ptr error) noexcept
+{
+    try {
+        if (Application) {
+            Application->HandleException(error);
+            return;
+        }
+        std::rethrow_exception(error);
+    } catch (const EAbort&) {
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "fauneta: %s.\n", e.what());
+    } catch (...) {
+        std::fputs("fauneta: unknown error.\n", stderr);
+    }
+}
+
+// ---- test support ----
+
+MessageBoxRecorder::MessageBoxRecorder(int answer_) : answer(answer_)
+{
+    if (Application) {
+        previous_ = Application->MessageBoxResponder;
+        Application->MessageBoxResponder = [this](const TMessageBoxRequest& r) {
+            boxes.push_back(r);
+            return answer;
+        };
+    }
+}
+
+MessageBoxRecorder::~MessageBoxRecorder()
+{
+    if (Application)
+        Application->MessageBoxResponder = previous_;
+}
+
+// ---- the layer's classes ----
+
+void RegisterStandardClasses()
+{
+    for (const ClassInfo* c :
+         {&TLabel::StaticClass(), &TBevel::StaticClass(), &TImage::StaticClass(), &TButton::StaticClass(),
+          &TBitBtn::StaticClass(), &TEdit::StaticClass(), &TListBox::StaticClass(), &TRichEdit::StaticClass(),
+          &TComboBox::StaticClass(), &TGroupBox::StaticClass(), &TMainMenu::StaticClass(),
+          &TMenuItem::StaticClass()})
+        Registry::Register(*c);
+}

@@ -1,0 +1,183 @@
+#include "widgets/Properties.h"
+
+#include "widgets/SysUtils.h"
+
+#include <map>
+#include <mutex>
+
+DfmValue DfmValue::Int(std::int64_t v)
+{
+    DfmValue d;
+    d.kind = Kind::Integer;
+    d.integer = v;
+    return d;
+}
+DfmValue DfmValue::Id(std::string name)
+{
+    DfmValue d;
+    d.kind = Kind::Ident;
+    d.text = std::move(name);
+    return d;
+}
+DfmValue DfmValue::Str(std::string s)
+{
+    DfmValue d;
+    d.kind = Kind::String;
+    d.text = std::move(s);
+    return d;
+}
+DfmValue DfmValue::SetOf(std::vector<std::string> names)
+{
+    DfmValue d;
+    d.kind = Kind::Set;
+    d.items = std::move(names);
+    return d;
+}
+DfmValue DfmValue::ListOf(std::vector<std::string> strings)
+{
+    DfmValue d;
+    d.kind = Kind::List;
+    d.items = std::move(strings);
+    return d;
+}
+DfmValue DfmValue::Bin(std::vector<std::uint8_t> b)
+{
+    DfmValue d;
+    d.kind = Kind::Binary;
+    d.bytes = std::move(b);
+    return d;
+}
+
+const char* KindName(DfmValue::Kind k)
+{
+    switch (k) {
+    case DfmValue::Kind::Integer: return "an integer";
+    case DfmValue::Kind::Ident: return "an identifier";
+    case DfmValue::Kind::String: return "a string";
+    case DfmValue::Kind::Set: return "a set";
+    case DfmValue::Kind::List: return "a string list";
+    case DfmValue::Kind::Binary: return "binary data";
+    }
+    return "?";
+}
+
+void ReadContext::Fail(const std::string& what) const
+{
+    throw EDefinitionError(file_, Line, Word, what);
+}
+
+void ReadContext::Fail(const std::string& what, const std::string& word) const
+{
+    throw EDefinitionError(file_, Line, word, what);
+}
+
+void ReadContext::Expect(const DfmValue& v, DfmValue::Kind kind) const
+{
+    if (v.kind != kind)
+        Fail(std::string("expected ") + KindName(kind) + " for");
+}
+
+ClassInfo::ClassInfo(std::string name, const ClassInfo* parent, Factory factory, std::vector<PropInfo> props)
+    : name_(std::move(name)), parent_(parent), factory_(std::move(factory)), props_(std::move(props))
+{
+}
+
+bool ClassInfo::InheritsFrom(const ClassInfo& other) const
+{
+    for (const ClassInfo* c = this; c; c = c->parent_)
+        if (c == &other)
+            return true;
+    return false;
+}
+
+std::vector<const PropInfo*> ClassInfo::Properties() const
+{
+    std::vector<const PropInfo*> out;
+    if (parent_)
+        out = parent_->Properties();
+    for (const auto& p : props_) {
+        // A class may redeclare an inherited property (another default).
+        bool replaced = false;
+        for (auto& q : out)
+            if (q->name == p.name) {
+                q = &p;
+                replaced = true;
+            }
+        if (!replaced)
+            out.push_back(&p);
+    }
+    return out;
+}
+
+const PropInfo* ClassInfo::FindProperty(const std::string& name) const
+{
+    for (const ClassInfo* c = this; c; c = c->parent_)
+        for (const auto& p : c->props_)
+            if (p.name == name)
+                return &p;
+    return nullptr;
+}
+
+namespace {
+std::map<std::string, const ClassInfo*>& table()
+{
+    static std::map<std::string, const ClassInfo*> t;
+    return t;
+}
+std::mutex& tableMutex()
+{
+    static std::mutex m;
+    return m;
+}
+void registerStandard();
+} // namespace
+
+namespace Registry {
+void Register(const ClassInfo& info)
+{
+    std::lock_guard lock(tableMutex());
+    table()[info.Name()] = &info;
+}
+
+const ClassInfo* Find(const std::string& name)
+{
+    registerStandard();
+    std::lock_guard lock(tableMutex());
+    const auto it = table().find(name);
+    return it == table().end() ? nullptr : it->second;
+}
+
+std::vector<std::string> Names()
+{
+    registerStandard();
+    std::lock_guard lock(tableMutex());
+    std::vector<std::string> out;
+    for (const auto& [k, v] : table())
+        out.push_back(k);
+    return out;
+}
+} // namespace Registry
+
+// The layer's own classes register here, so that a program linking the static
+// library always finds them (static registrars in unreferenced objects would
+// be dropped by the linker).
+void RegisterStandardClasses();
+namespace {
+void registerStandard()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { RegisterStandardClasses(); });
+}
+} // namespace
+
+PropInfo prop::Inert(std::string name, std::optional<DfmValue> def)
+{
+    return {name,
+            [name](TComponent& c, const DfmValue& v, ReadContext&) { c.InertValues[name] = v; },
+            [name, def](const TComponent& c) -> std::optional<DfmValue> {
+                const auto it = c.InertValues.find(name);
+                if (it == c.InertValues.end() || (def && *def == it->second))
+                    return std::nullopt;
+                return it->second;
+            }};
+}

@@ -1,0 +1,15 @@
+# The widget layer on Qt 6 Widgets: application object, forms, controls,
+# menus, window definitions (reader, writer, class registry), exceptions.
+add_library(fauneta_widgets STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/SysUtils.cpp ${CMAKE_CURRENT_LIST_DIR}/SysUtils.h
+  ${CMAKE_CURRENT_LIST_DIR}/Classes.cpp ${CMAKE_CURRENT_LIST_DIR}/Classes.h
+  ${CMAKE_CURRENT_LIST_DIR}/DfmValue.h
+  ${CMAKE_CURRENT_LIST_DIR}/Properties.cpp ${CMAKE_CURRENT_LIST_DIR}/Properties.h
+  ${CMAKE_CURRENT_LIST_DIR}/Definition.cpp ${CMAKE_CURRENT_LIST_DIR}/Definition.h
+  ${CMAKE_CURRENT_LIST_DIR}/Controls.cpp ${CMAKE_CURRENT_LIST_DIR}/Controls.h
+  ${CMAKE_CURRENT_LIST_DIR}/StdCtrls.cpp ${CMAKE_CURRENT_LIST_DIR}/StdCtrls.h
+  ${CMAKE_CURRENT_LIST_DIR}/Menus.cpp ${CMAKE_CURRENT_LIST_DIR}/Menus.h
+  ${CMAKE_CURRENT_LIST_DIR}/Forms.cpp ${CMAKE_CURRENT_LIST_DIR}/Forms.h
+  ${CMAKE_CURRENT_LIST_DIR}/Dispatch.h)
+target_include_directories(fauneta_widgets PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(fauneta_widgets PUBLIC fauneta_text Qt6::Widgets)
