@@ -215,18 +215,29 @@ TThreadPriority TTimerThread::Priority() const
 
 void TTimerThread::ApplyPriorityLocked()
 {
-    if (int tid = tid_.load())
-        ApplyOsPriority(tid, priority_);
+    // Every reconfiguration sets the priority; the system is asked only when
+    // it changes (the picture control reconfigures on every frame).
+    const int tid = tid_.load();
+    if (tid == 0 || applied_ == priority_)
+        return;
+    ApplyOsPriority(tid, priority_);
+    applied_ = priority_;
+}
+
+void TTimerThread::Start()
+{
+    // The id is published only once the priority is in force.
+    std::lock_guard lock(mutex_);
+    const int tid = static_cast<int>(gettid());
+    ApplyOsPriority(tid, priority_);
+    applied_ = priority_;
+    tid_.store(tid);
 }
 
 void TTimerThread::Execute()
 {
     using Clock = std::chrono::steady_clock;
-    {
-        std::lock_guard lock(mutex_);
-        tid_.store(static_cast<int>(gettid()));
-        ApplyPriorityLocked();
-    }
+    Start();
     // The first sleep starts when the worker is created, with the Interval of
     // that moment, however late the thread gets to run.
     bool first = true;
@@ -377,15 +388,6 @@ void TTimerEx::ReleaseThread()
     old.reset();
 }
 
-void TTimerEx::MessageTick()
-{
-    try {
-        DoTimer();
-    } catch (...) {
-        platform_.ReportException(std::current_exception());
-    }
-}
-
 void TTimerEx::UpdateTimer()
 {
     // 1-2: stop both sources.
@@ -402,7 +404,23 @@ void TTimerEx::UpdateTimer()
     } else {
         ReleaseThread();
         if (!window_)
-            window_ = platform_.CreateMessageTimer([this] { MessageTick(); });
+            window_ = platform_.CreateMessageTimer(
+                [this, busy = std::make_shared<bool>(false), &platform = platform_] {
+                    // A tick that comes while the previous one still runs (its
+                    // error box is open, a nested event loop) is skipped:
+                    // otherwise each interval would stack one more box.
+                    // Nothing of the component is used after DoTimer, which
+                    // may release it.
+                    if (*busy)
+                        return;
+                    *busy = true;
+                    try {
+                        DoTimer();
+                    } catch (...) {
+                        platform.ReportException(std::current_exception());
+                    }
+                    *busy = false;
+                });
     }
 
     // 4: nothing to run.

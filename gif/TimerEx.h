@@ -151,12 +151,14 @@ public:
     TThreadPriority Priority() const;
 
     bool Stopping() const { return stopping_.load(); }
-    // The kernel's id of the worker (0 until it has started): for tests.
+    // The kernel's id of the worker: 0 until it has started and its
+    // priority is in force.
     int ThreadId() const { return tid_.load(); }
     // Ticks delivered (handed over and run, or called on the worker).
     std::uint64_t TickCount() const { return ticks_.load(); }
 
 private:
+    void Start();
     void Execute();
     void ApplyPriorityLocked();
 
@@ -168,6 +170,7 @@ private:
     bool terminated_ = false;
     std::uint64_t wake_seq_ = 0;  // bumped by every Suspend/Resume/release
     TThreadPriority priority_;
+    std::optional<TThreadPriority> applied_;  // what the system was last asked for
     std::atomic<bool> stopping_{false};
     std::atomic<int> tid_{0};
     std::atomic<std::uint64_t> ticks_{0};
@@ -223,7 +226,6 @@ protected:
 
 private:
     friend class TTimerThread;
-    void MessageTick();
     void ReleaseThread();
     bool HasHandler() const;
 

@@ -32,6 +32,8 @@ public:
     bool refuse_timers = false;
 
     std::vector<std::string> reports;  // window thread only
+    // Runs inside ReportException, as a modal error box would.
+    std::function<void()> on_report;
     int timer_starts = 0;              // window thread only
 
     std::unique_ptr<TWindowThreadChannel> CreateChannel() override
@@ -56,6 +58,8 @@ public:
         } catch (...) {
             reports.emplace_back("?");
         }
+        if (on_report)
+            on_report();
     }
 
     std::size_t Queued() const

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -414,6 +415,25 @@ TEST_F(TimerEx, ErrorsFromOnTimerGoToTheErrorHandlerAndTicksGoOn)
     platform.reports.clear();
     ASSERT_TRUE(platform.PumpUntil([&] { return platform.reports.size() >= 3; }, 5s));
     EXPECT_EQ(platform.reports.front(), "tick failed");
+}
+
+// The error box is modal: its event loop runs while it is open. Message
+// ticks of the failing component must not stack a box per interval.
+TEST_F(TimerEx, ErrorBoxOfAMessageTickDoesNotNest)
+{
+    int depth = 0;
+    int deepest = 0;
+    platform.on_report = [&] {
+        deepest = std::max(deepest, ++depth);
+        platform.PumpFor(20ms);  // the box stays open for several intervals
+        --depth;
+    };
+    TTimerEx timer(&platform);
+    timer.SetThreaded(false);
+    timer.SetInterval(2);
+    timer.SetOnTimer([](TTimerEx*) { throw std::runtime_error("tick failed"); });
+    ASSERT_TRUE(platform.PumpUntil([&] { return platform.reports.size() >= 3; }, 5s));
+    EXPECT_EQ(deepest, 1);
 }
 
 TEST_F(TimerEx, RefusedMessageTimerLeavesTheComponentMessageBasedAndIdle)
