@@ -23,6 +23,11 @@ DfmObject* DfmObject::Find(const std::string& objectName)
     return nullptr;
 }
 
+const DfmObject* DfmObject::Find(const std::string& objectName) const
+{
+    return const_cast<DfmObject*>(this)->Find(objectName);
+}
+
 const DfmProperty* DfmObject::Property(const std::string& propName) const
 {
     for (const auto& p : props)

@@ -32,6 +32,7 @@ struct DfmObject {
     std::vector<DfmObject> children;
 
     DfmObject* Find(const std::string& objectName);
+    const DfmObject* Find(const std::string& objectName) const;
     const DfmProperty* Property(const std::string& propName) const;
     // Replaces or appends the property; nothing removes it (see RemoveProperty).
     void SetProperty(const std::string& propName, DfmValue value);

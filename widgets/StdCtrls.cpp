@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyledItemDelegate>
+#include <QTextDocument>
 #include <QValidator>
 
 #include <algorithm>
@@ -597,9 +598,10 @@ TListBox::TListBox(TComponent* owner) : QListWidget(nullptr), TWinControl(owner,
     SetBounds(0, 0, 121, 97);
     // A line chosen by mouse or keyboard raises OnClick; the program's own
     // selections do not.
-    // (Qt also moves the current row without selecting it, on focus: not a choice.)
-    connect(this, &QListWidget::currentRowChanged, this, [this](int) {
-        if (!programmatic_ && !Loading() && ItemIndex() >= 0)
+    // (Qt also moves the current row without selecting anything, on focus:
+    // that is not a choice, so the selection is what counts.)
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!programmatic_ && !Loading())
             Click();
     });
 }
@@ -711,7 +713,8 @@ void TRichEdit::RichLines::Insert(int index, const std::string& s)
     parts.push_back(cur);
     const bool append = index == Count();
     lines_.insert(lines_.begin() + index, parts.begin(), parts.end());
-    if (append && lines_.size() > parts.size()) {
+    // Appending to a box whose only line is empty would reuse that line.
+    if (append && lines_.size() > parts.size() && !edit_->document()->isEmpty()) {
         edit_->programmatic_ = true;
         for (const auto& p : parts)
             edit_->appendPlainText(ToQt(p));

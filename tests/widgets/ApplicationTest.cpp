@@ -1,0 +1,156 @@
+// The application object: the dispatch point and its error box, the
+// message-box seam, modal runs and closing.
+#include "TestForms.h"
+
+#include "widgets/Cp1252.h"
+#include "widgets/SysUtils.h"
+
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+using namespace cp1252::literals;
+
+namespace {
+
+struct App : ::testing::Test {
+    TApplication app;
+    MessageBoxRecorder boxes;
+    void SetUp() override { app.SetTitle("Fauneta"); }
+};
+
+TEST_F(App, AnEscapedExceptionShowsTheErrorBoxAndTheProgramGoesOn)
+{
+    bool after = false;
+    Dispatch([] { throw EFOpenError("/opt/fauneta/Dados/7.bmp"); });
+    Dispatch([&] { after = true; });
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Cannot open file /opt/fauneta/Dados/7.bmp.");
+    EXPECT_EQ(boxes.boxes[0].caption, "Fauneta");
+    EXPECT_EQ(boxes.boxes[0].flags, MB_OK | MB_ICONERROR);
+    EXPECT_TRUE(after);
+}
+
+TEST_F(App, OtherExceptionsAndTheSilentAbort)
+{
+    Dispatch([] { Abort(); });
+    EXPECT_TRUE(boxes.boxes.empty());
+    Dispatch([] { throw std::runtime_error("vector too long"); });
+    Dispatch([] { throw 42; });
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[0].text, "vector too long.");
+    EXPECT_EQ(boxes.boxes[1].text, "Unknown exception.");
+}
+
+TEST_F(App, HandlerExceptionFromAWidgetEvent)
+{
+    std::unique_ptr<TTestForm> f(ReadTestForm());
+    f->Button1->OnClick = TNotifyEvent([&](TObject* s) { f->Failing(s); });
+    f->Button1->click();
+    f->Button1->click();
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[0].text, "Lista vazia.");
+}
+
+TEST_F(App, MessageBoxGoesThroughTheResponder)
+{
+    boxes.answer = IDYES;
+    const int r = app.MessageBox(std::string("Insira o nome ou número"_cp), "Campo em Branco", 48);
+    EXPECT_EQ(r, IDYES);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].caption, "Campo em Branco");
+    EXPECT_EQ(boxes.boxes[0].flags, 48u);
+}
+
+struct Modal : App {
+    std::unique_ptr<TTestForm> main{ReadTestForm()};
+    std::unique_ptr<TTestForm> dialog{ReadTestForm()};
+};
+
+TEST_F(Modal, CloseBoxEndsTheRunWithCancelAndHides)
+{
+    int seen = 0;
+    app.ModalHook = [&](TForm& f) {
+        ++seen;
+        EXPECT_EQ(&f, dialog.get());
+        EXPECT_TRUE(f.Visible());
+        EXPECT_TRUE(f.Modal());
+        f.Close();
+    };
+    EXPECT_EQ(dialog->ShowModal(), mrCancel);
+    EXPECT_EQ(seen, 1);
+    EXPECT_EQ(dialog->closes, 1);
+    EXPECT_FALSE(dialog->Visible());
+    EXPECT_FALSE(dialog->Modal());
+    // The same object shows again.
+    EXPECT_EQ(dialog->ShowModal(), mrCancel);
+    EXPECT_EQ(seen, 2);
+}
+
+TEST_F(Modal, ModalResultClosesThroughOnClose)
+{
+    app.ModalHook = [](TForm& f) { f.SetModalResult(mrOk); };
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    EXPECT_EQ(dialog->closes, 1);
+    dialog->Button1->SetModalResult(mrYes);
+    app.ModalHook = [&](TForm&) { dialog->Button1->click(); };
+    EXPECT_EQ(dialog->ShowModal(), mrYes);
+    EXPECT_EQ(dialog->clicks, 1);
+}
+
+TEST_F(Modal, CloseActionNoneKeepsTheWindowOpen)
+{
+    int tries = 0;
+    dialog->closeAction = TCloseAction::caNone;
+    app.ModalHook = [&](TForm& f) {
+        f.Close();
+        ++tries;
+        EXPECT_TRUE(f.Visible());
+        EXPECT_EQ(f.ModalResult(), mrNone);
+        dialog->closeAction = TCloseAction::caHide;
+        f.Close();
+    };
+    EXPECT_EQ(dialog->ShowModal(), mrCancel);
+    EXPECT_EQ(tries, 1);
+    EXPECT_EQ(dialog->closes, 2);
+}
+
+TEST_F(Modal, AVisibleWindowCannotBeMadeModal)
+{
+    dialog->SetVisible(true);
+    EXPECT_THROW(dialog->ShowModal(), EInvalidOperation);
+}
+
+TEST_F(Modal, OtherWindowsTakeNoInputMeanwhile)
+{
+    main->SetVisible(true);
+    QApplication::processEvents();
+    app.ModalHook = [&](TForm& f) {
+        // A click and a key aimed at the main window go nowhere.
+        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {},
+                          main->Button1->mapTo(main.get(), main->Button1->rect().center()));
+        QTest::keyClick(main->windowHandle(), Qt::Key_Down);
+        EXPECT_EQ(main->clicks, 0);
+        EXPECT_EQ(main->listClicks, 0);
+        f.Close();
+    };
+    dialog->ShowModal();
+    // Afterwards the main window answers again.
+    QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {},
+                      main->Button1->mapTo(main.get(), main->Button1->rect().center()));
+    EXPECT_EQ(main->clicks, 1);
+}
+
+TEST_F(Modal, TerminateEndsTheRun)
+{
+    app.ModalHook = [&](TForm&) { app.Terminate(); };
+    dialog->ShowModal();
+    EXPECT_TRUE(app.Terminated());
+    EXPECT_FALSE(dialog->Visible());
+}
+
+} // namespace

@@ -1,0 +1,249 @@
+// Control behaviour the windows rely on: list selection and its click
+// event, upper-case edit fields, rich-text lines, combo box picks, image
+// loading and its errors, menu shortcuts.
+#include "TestForms.h"
+
+#include "widgets/Cp1252.h"
+#include "widgets/SysUtils.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QKeyEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+using namespace cp1252::literals;
+
+namespace {
+
+struct Controls : ::testing::Test {
+    TApplication app;
+    std::unique_ptr<TTestForm> form{ReadTestForm()};
+    void SetUp() override
+    {
+        form->SetVisible(true);
+        QApplication::processEvents();
+    }
+};
+
+// Types text as key presses (any character, not only ASCII).
+void typeText(QWidget* w, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &release);
+    }
+}
+
+QPoint rowCentre(TListBox* list, int row)
+{
+    return list->visualItemRect(list->item(row)).center();
+}
+
+TEST_F(Controls, ListSelectionByProgramRaisesNoClick)
+{
+    TListBox* list = form->ListBox1;
+    EXPECT_EQ(list->ItemIndex(), -1);
+    list->SetItemIndex(1);
+    EXPECT_EQ(list->ItemIndex(), 1);
+    list->SetItemIndex(1);
+    list->SetItemIndex(-1);
+    EXPECT_EQ(list->ItemIndex(), -1);
+    list->SetItemIndex(7); // past the end: none
+    EXPECT_EQ(list->ItemIndex(), -1);
+    list->Items().Clear();
+    EXPECT_EQ(form->listClicks, 0);
+}
+
+TEST_F(Controls, ListSelectionByMouseOrKeyboardRaisesClick)
+{
+    TListBox* list = form->ListBox1;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 2));
+    EXPECT_EQ(list->ItemIndex(), 2);
+    EXPECT_EQ(form->listClicks, 1);
+    // The line already selected, clicked again: the event comes again.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 2));
+    EXPECT_EQ(form->listClicks, 2);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(list->ItemIndex(), 1);
+    EXPECT_EQ(form->listClicks, 3);
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Up); // already at the top: nothing changes
+    EXPECT_EQ(list->ItemIndex(), 0);
+    EXPECT_EQ(form->listClicks, 4);
+}
+
+TEST_F(Controls, FocusAloneSelectsNothing)
+{
+    form->ListBox1->SetFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(form->ListBox1->ItemIndex(), -1);
+    EXPECT_EQ(form->listClicks, 0);
+    EXPECT_TRUE(form->ListBox1->Focused());
+}
+
+TEST(EditField, UpperCaseForTypedAndPastedText)
+{
+    TApplication app;
+    TEdit edit;
+    edit.SetCharCase(TEditCharCase::ecUpperCase);
+    edit.show();
+    typeText(&edit, QString::fromUtf8("pikachu é ÿ µ"));
+    // Every letter becomes a capital; µ has no capital in the code page.
+    EXPECT_EQ(edit.Text(), std::string("PIKACHU É Ÿ µ"_cp));
+    edit.Clear();
+    EXPECT_EQ(edit.Text(), "");
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("mr.mime çá"));
+    edit.paste();
+    EXPECT_EQ(edit.Text(), std::string("MR.MIME ÇÁ"_cp));
+    // Text set by the program is kept as given.
+    edit.SetText("abc");
+    EXPECT_EQ(edit.Text(), "abc");
+}
+
+TEST(EditField, RefusesCharactersOutsideTheCodePage)
+{
+    TApplication app;
+    TEdit edit;
+    edit.show();
+    typeText(&edit, QString::fromUtf8("aΩb€"));
+    EXPECT_EQ(edit.Text(), std::string("ab€"_cp));
+}
+
+TEST(RichEdit, LinesAddClearAndReadBack)
+{
+    TApplication app;
+    TRichEdit rich;
+    EXPECT_EQ(rich.Lines().Count(), 0);
+    rich.Lines().Add("Poke Ball       $200");
+    rich.Lines().Add(std::string("Lv 7 - Leech Seed, Pokémon"_cp));
+    EXPECT_EQ(rich.Lines().Count(), 2);
+    EXPECT_EQ(rich.toPlainText(), QString::fromUtf8("Poke Ball       $200\nLv 7 - Leech Seed, Pokémon"));
+    rich.Lines().Add("two\r\nlines");
+    EXPECT_EQ(rich.Lines().Count(), 4);
+    rich.Clear();
+    EXPECT_EQ(rich.Lines().Count(), 0);
+    EXPECT_TRUE(rich.toPlainText().isEmpty());
+    rich.Lines().Assign({""});
+    rich.Lines().Add("x");
+    EXPECT_EQ(rich.toPlainText(), "\nx");
+}
+
+TEST(ComboBox, ClickOnlyForUserPicksThatChangeTheEntry)
+{
+    TApplication app;
+    TComboBox combo;
+    int clicks = 0;
+    combo.OnClick = TNotifyEvent([&](TObject*) { ++clicks; });
+    combo.SetText("Escolha uma Cidade");
+    combo.Items().Assign({"Cidade de Viridian", "Cidade de Pewter"});
+    EXPECT_EQ(combo.ItemIndex(), -1);
+    EXPECT_EQ(combo.Text(), "Escolha uma Cidade");
+    combo.SetItemIndex(0);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(combo.Text(), "Cidade de Viridian");
+    combo.show();
+    combo.setFocus();
+    QTest::keyClick(&combo, Qt::Key_Down);
+    EXPECT_EQ(combo.ItemIndex(), 1);
+    EXPECT_EQ(clicks, 1);
+    emit combo.activated(1); // the same entry picked again
+    EXPECT_EQ(clicks, 1);
+    // Typing into the field is not a pick.
+    QTest::keyClicks(combo.lineEdit(), "abc");
+    EXPECT_EQ(clicks, 1);
+}
+
+struct ImageFiles : ::testing::Test {
+    TApplication app;
+    QTemporaryDir dir;
+    std::string path(const char* name) const { return FromQt(dir.filePath(QString::fromUtf8(name))); }
+    void write(const std::string& p, const std::string& bytes) const
+    {
+        std::ofstream(cp1252::toUtf8(p), std::ios::binary) << bytes;
+    }
+    std::string bmp(int w, int h) const
+    {
+        QImage img(w, h, QImage::Format_RGB32);
+        img.fill(Qt::red);
+        QByteArray data;
+        QBuffer buf(&data);
+        buf.open(QIODevice::WriteOnly);
+        img.save(&buf, "BMP");
+        return data.toStdString();
+    }
+};
+
+TEST_F(ImageFiles, LoadsABitmapAndKeepsItWhenTheNextLoadFails)
+{
+    TImage image;
+    const std::string good = path("3.bmp");
+    write(good, bmp(129, 9));
+    image.Picture().LoadFromFile(good);
+    EXPECT_EQ(image.Picture().Width(), 129);
+
+    try {
+        image.Picture().LoadFromFile(path("7.bmp"));
+        FAIL() << "no error for a missing file";
+    } catch (const EFOpenError& e) {
+        EXPECT_EQ(e.Message(), "Cannot open file " + path("7.bmp"));
+    }
+    const std::string bad = path("bad.bmp");
+    write(bad, "BM not really a bitmap");
+    try {
+        image.Picture().LoadFromFile(bad);
+        FAIL() << "no error for an invalid bitmap";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_EQ(e.Message(), "Bitmap image is not valid");
+    }
+    EXPECT_THROW(image.Picture().LoadFromFile(path("picture.xyz")), EInvalidGraphic);
+    EXPECT_EQ(image.Picture().Width(), 129);
+    EXPECT_EQ(image.Picture().Height(), 9);
+}
+
+TEST_F(ImageFiles, PathsWithAccentsAreWindows1252)
+{
+    TImage image;
+    const std::string good = path("Pokémon.bmp");
+    EXPECT_NE(good.find('\xE9'), std::string::npos);
+    write(good, bmp(4, 4));
+    image.Picture().LoadFromFile(good);
+    EXPECT_FALSE(image.Picture().Empty());
+    EXPECT_TRUE(FileExists(good));
+    EXPECT_FALSE(FileExists(FromQt(dir.path())));
+}
+
+TEST(MenuShortcuts, StoredValuesMapToKeys)
+{
+    EXPECT_EQ(ShortCutToKeySequence(16468), QKeySequence(Qt::CTRL | Qt::Key_T));
+    EXPECT_EQ(ShortCutToKeySequence(16461), QKeySequence(Qt::CTRL | Qt::Key_M));
+    EXPECT_EQ(ShortCutToKeySequence(32883), QKeySequence(Qt::ALT | Qt::Key_F4));
+    EXPECT_EQ(ShortCutToKeySequence(112), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(ShortCutToKeySequence(0x2000 | 0x2E), QKeySequence(Qt::SHIFT | Qt::Key_Delete));
+    EXPECT_TRUE(ShortCutToKeySequence(0).isEmpty());
+    EXPECT_TRUE(ShortCutToKeySequence(0x4000 | 0xFF).isEmpty());
+    EXPECT_EQ(ShortCutToText(16468), "Ctrl+T");
+    EXPECT_EQ(ShortCutToText(32883), "Alt+F4");
+    EXPECT_EQ(ShortCutToText(112), "F1");
+}
+
+TEST(Text, QtBoundaryUsesTheCodePage)
+{
+    EXPECT_EQ(ToQt("\x80\x93\xB4"), QString::fromUtf8("€“´"));
+    EXPECT_EQ(FromQt(QString::fromUtf8("€“´Ω")), "\x80\x93\xB4?");
+    EXPECT_EQ(ExtractAppDir("/opt/fauneta/fauneta"), "/opt/fauneta/");
+    EXPECT_EQ(ExtractAppDir("/fauneta"), "/");
+    EXPECT_EQ(ExtractAppDir("fauneta"), "");
+}
+
+} // namespace
