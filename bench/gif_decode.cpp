@@ -6,9 +6,10 @@
 //   Qt/Reader      QImageReader, every frame (it composes onto a canvas: a peer)
 // Inputs: ../shared/bench-data/harvesters.gif (a 1 MP photo, one frame) and
 // gifplayer-muybridge.gif (an animation; cut after 256 frames, the most the
-// control keeps, so every decoder does the same work). Without that folder,
-// generated stand-ins of the same kind. The megapixel count is the sum of the
-// frames' areas, the same for every decoder of one input.
+// control keeps, so every decoder does the same work). FAUNETA_BENCH_DATA names
+// another folder; without the files, generated stand-ins of the same kind. The
+// megapixel count is the sum of the frames' areas, the same for every decoder
+// of one input.
 #include "gif/GifDecoder.h"
 
 #include <QBuffer>
@@ -19,6 +20,7 @@
 #include <benchmark/benchmark.h>
 #include <gif_lib.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -113,7 +115,8 @@ struct Input {
 
 std::vector<Input> Inputs()
 {
-    const fs::path dir = fs::path(FAUNETA_SOURCE_DIR) / ".." / "shared" / "bench-data";
+    const char* override = std::getenv("FAUNETA_BENCH_DATA");
+    const fs::path dir = override ? fs::path(override) : fs::path(FAUNETA_SOURCE_DIR) / ".." / "shared" / "bench-data";
     auto read = [&](const char* file) {
         std::ifstream in(dir / file, std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(in), {});

@@ -16,5 +16,5 @@ FAUNETA_GIF_CORPUS="$work/seeds" "$build/tests/test_gif_differential" >/dev/null
 find . ../shared/bench-data -maxdepth 4 -name '*.gif' -size -200k -not -path "./build*" \
   -exec cp {} "$work/seeds/" \; 2>/dev/null || true
 exec "$build/out/fuzz_gif" "$work/corpus" "$work/seeds" -dict=fuzz/gif/gif.dict \
-  -max_total_time="$secs" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+  -max_total_time="$secs" -max_len=32768 -timeout=10 -rss_limit_mb=2048 \
   -artifact_prefix="$work/crashes/" -print_final_stats=1
