@@ -15,6 +15,16 @@
 //    The frame's palette is its first PaletteCount entries (2^BitsPerPixel for a
 //    local table, 2^ColorDepth-at-read-time for the global one); an index at or
 //    past PaletteCount shows black (Color() does this).
+//
+// Use from the control's ReadGIF (after its ClearFrames and the DataBytes copy):
+//     gif::GifDecoder d(picture);           // picture: the control's GifPicture
+//     d.FirstImageOnly = FirstImageOnly;
+//     if (OnProgress) d.OnProgress = [this](std::size_t pos, std::size_t size) {
+//         DoProgress(pos, size);             // may throw the silent abort itself
+//         return KeepOnProcessing; };
+//     ok = d.ReadGIF(rawBytes);              // false or an exception: Clear, result False
+// then the composed picture is built and frame 1 drawn. The compositor keeps its
+// own per-frame saved areas for disposal 3 (RestoreImage/RestoreMask).
 #pragma once
 
 #include <array>
