@@ -229,6 +229,19 @@ TEST(GifDecoderControl, MaskMarksTheTransparentIndexMostSignificantBitFirst)
     EXPECT_TRUE(f.IsTransparentAt(8, 0));
 }
 
+TEST(GifDecoderColours, RGBAExpansionUsesThePaletteAndTheMask)
+{
+    // Global table of 2 entries; index 3 lies past it; index 1 is transparent.
+    auto r = Load(GifBuilder().Header().Screen(3, 1, 1).Control(0, 0, true, 1).Frame(Img(3, 1, {0, 1, 3})).Trailer().bytes);
+    ASSERT_TRUE(r.ok);
+    std::uint8_t rgba[12];
+    ExpandToRGBA(r.pic.Frame(1), rgba);
+    EXPECT_EQ(Bytes(rgba, rgba + 12), (Bytes{0, 0, 0, 255, 0, 0, 0, 0, 0, 0, 0, 255}));
+    auto o = Load(GifBuilder().Header().Screen(2, 1, 1).Frame(Img(2, 1, {1, 0})).Trailer().bytes);
+    ExpandToRGBA(o.pic.Frame(1), rgba);
+    EXPECT_EQ(Bytes(rgba, rgba + 8), (Bytes{1, 2, 3, 255, 0, 0, 0, 255}));
+}
+
 TEST(GifDecoderExtensions, LoopCount)
 {
     EXPECT_EQ(Load(GifBuilder().Header().Screen(1, 1).Loop(0).Frame(Img(1, 1, {0})).Trailer().bytes).pic.LoopCount, 0);
