@@ -1,0 +1,750 @@
+// Creatures with legs: four-legged walkers, upright bipeds and birds.
+#include "Kit.h"
+
+#include <cmath>
+
+namespace artgen {
+
+using namespace kit;
+
+namespace {
+const Colour Cream = hex(0xf8ecd0);
+const Colour Bone = hex(0xf4f0e4);
+const Colour Steel = hex(0x9ca4b0);
+} // namespace
+
+// ---------------------------------------------------------------- four legs
+
+void drawQuad(Ctx& c)
+{
+    const Look& k = c.look;
+    const int v = k.variant;
+    const bool stout = k.has(F::Stout), longL = k.has(F::LongLegs), slim = k.has(F::Slim), bigHead = k.has(F::BigHead);
+    const bool horse = v == 4;
+    float legLen = longL ? 15.f : stout ? 8.f : 10.f;
+    if (horse)
+        legLen = 17;
+    float bodyRx = stout ? 16.f : slim ? 13.5f : 14.f;
+    float bodyRy = stout ? 11.f : slim ? 7.f : 8.5f;
+    if (k.has(F::Fat))
+        bodyRx += 2, bodyRy += 1.5f;
+    float by = -(legLen + bodyRy * 0.55f);
+    float bx = 3;
+    float headR = bigHead ? 11.f : 9.f;
+    if (v == 5)
+        headR = 12; // Slowpoke's big round head
+    float hx = bx - bodyRx - headR * 0.1f, hy = by - bodyRy * 0.75f - headR * 0.35f;
+    if (horse)
+        hx = bx - bodyRx - 2, hy = by - bodyRy - 12;
+    if (v == 6)
+        hy = by - 2, hx = bx - bodyRx - 4; // Rhyhorn carries its head low
+    if (v == 7)
+        hy = by - 4, hx = bx - bodyRx - 3;
+    const float legR = stout ? 3.8f : slim ? 2.3f : 3.0f;
+    const Colour far = darker(c.body, 0.78f);
+
+    // Tail first: everything else lies in front of it.
+    tails(c, bx + bodyRx - 2, by - 2, 1.0f + (bodyRx - 14) * 0.03f);
+
+    // Far legs.
+    float fl = bx - bodyRx * 0.55f + 2.5f, bl = bx + bodyRx * 0.55f + 1.5f;
+    c.C(fl, by, fl + 1, -1.8f, legR, legR * 0.9f, far);
+    c.C(bl, by, bl + 1, -1.8f, legR * 1.1f, legR * 0.9f, far);
+
+    // Neck of the horse and of the long-legged dogs.
+    if (horse)
+        c.C(bx - bodyRx + 4, by - 2, hx + 2, hy + 3, 5.5f, 4.f, c.body);
+    if (k.has(F::Mane) && (v == 3 || v == 11)) {
+        int m = fluff(c, bx - bodyRx * 0.55f, by - bodyRy * 0.3f, 8.5f, 9.5f, 7, 1.8f, c.belly);
+        (void)m;
+    }
+
+    int body = c.E(bx, by, bodyRx, bodyRy, c.body);
+    if (k.has(F::Belly) || v == 3 || v == 8 || v == 2 || v == 5)
+        c.In(body, c.eS(bx - 1, by + bodyRy * 0.8f, bodyRx * 0.75f, bodyRy * 0.5f), c.belly);
+    if (k.has(F::Spots))
+        spots(c, body, bx, by - 2, bodyRx, bodyRy, 2.2f, darker(c.body, 0.75f), 5, k.number);
+    if (k.has(F::Stripes)) {
+        for (int i = 0; i < 4; ++i) {
+            float sx = bx - bodyRx * 0.4f + float(i) * bodyRx * 0.32f;
+            c.In(body, c.pS({{sx - 1.2f, by - bodyRy}, {sx + 1.2f, by - bodyRy}, {sx + 2.2f, by - bodyRy * 0.1f}, {sx + 0.5f, by + 0.5f}}, 1), c.accent);
+        }
+    }
+    if (v == 6) {
+        // Armour plates.
+        for (int i = 0; i < 3; ++i)
+            c.In(body, c.eS(bx - bodyRx * 0.45f + float(i) * bodyRx * 0.45f, by - bodyRy * 0.25f, 1.2f, bodyRy * 0.8f), darker(c.body, 0.72f));
+    }
+
+    // Things on the back.
+    if (k.has(F::Bulb) && !k.has(F::Flower)) {
+        int b = c.E(bx + 2, by - bodyRy - 3.5f, 8, 7.5f, c.accent, 0.2f);
+        c.In(b, c.cS(bx + 2, by - bodyRy - 10, bx - 1, by - bodyRy + 3, 0.8f, 0.8f), darker(c.accent, 0.72f));
+        c.In(b, c.cS(bx + 6, by - bodyRy - 9, bx + 7, by - bodyRy + 2, 0.7f, 0.7f), darker(c.accent, 0.72f));
+    } else if (k.has(F::Bulb) && k.has(F::Flower)) {
+        // A bud opening: leaves around a pink bud.
+        for (int i = 0; i < 4; ++i) {
+            float a = -60.f + float(i) * 40.f;
+            float r = a * Pi / 180.f;
+            c.E(bx + 2 + std::sin(r) * 7, by - bodyRy - 4 - std::cos(r) * 4, 3.2f, 8.f, c.accent, r);
+        }
+        int bud = c.E(bx + 2, by - bodyRy - 8, 5, 6.5f, hex(0xe87890));
+        c.In(bud, c.eS(bx + 2, by - bodyRy - 4, 5, 3), hex(0x5ca048));
+    } else if (k.has(F::Flower)) {
+        // Palm leaves and a great flower.
+        for (int i = 0; i < 5; ++i) {
+            float a = -80.f + float(i) * 40.f;
+            float r = a * Pi / 180.f;
+            c.E(bx + 2 + std::sin(r) * 11, by - bodyRy - 2 - std::cos(r) * 6, 3.5f, 10.f, c.accent, r);
+        }
+        c.E(bx + 2, by - bodyRy - 8, 4, 7, hex(0x8c5c38));
+        for (int i = 0; i < 5; ++i) {
+            float a = float(i) * 72.f * Pi / 180.f + 0.3f;
+            int p = c.E(bx + 2 + std::sin(a) * 8, by - bodyRy - 13 - std::cos(a) * 3.2f, 5.5f, 3.6f, hex(0xec7084), a * 0.3f);
+            c.In(p, c.eS(bx + 2 + std::sin(a) * 9, by - bodyRy - 13 - std::cos(a) * 3.6f, 1.4f, 1.2f), hex(0xf8e0e8));
+        }
+        c.E(bx + 2, by - bodyRy - 13, 3, 2, hex(0xf4d040));
+    }
+    if (k.has(F::Spikes) && v != 10) {
+        if (v == 6)
+            spikeRow(c, bx, by, bodyRx, bodyRy, -40, 40, 3, 3, 2.2f, darker(c.body, 0.7f));
+        else
+            spikeRow(c, bx, by, bodyRx, bodyRy, -35, 35, 4, 2.5f, 1.6f, c.body);
+    }
+    if (k.has(F::Sail))
+        c.P({{bx - 6, by - bodyRy + 1}, {bx + 2, by - bodyRy - 8}, {bx + 8, by - bodyRy - 6}, {bx + 10, by - bodyRy + 1}}, c.accent, 2);
+    if (v == 10) // Jolteon's spiky coat
+        spikeRow(c, bx, by, bodyRx, bodyRy, -60, 80, 6, 4, 2.6f, c.body);
+    if (horse && k.has(F::Flame)) {
+        for (int i = 0; i < 4; ++i)
+            flame(c, hx + 5 + float(i) * 3.5f, hy + 2 + float(i) * 4.5f, 9 - float(i), 2.8f, 4);
+    }
+    if (k.has(F::Mane) && v == 7) // Tauros' shaggy mane
+        fluff(c, bx - bodyRx * 0.45f, by - 2, 9, 10, 6, 2.f, c.accent);
+
+    // Near legs and feet.
+    c.C(fl - 2.5f, by + 1, fl - 3.5f, -1.8f, legR, legR * 0.9f, c.body);
+    c.C(bl - 2, by + 1, bl - 2.5f, -1.8f, legR * 1.15f, legR * 0.9f, c.body);
+    Colour foot = horse ? hex(0x8c7460) : k.number <= 3 ? c.body : lighter(c.body, 0.15f);
+    if (horse || v == 6 || v == 7 || v == 5 || stout || v == 0) {
+        c.E(fl - 4, -1.6f, legR + 0.6f, 1.9f, foot);
+        c.E(bl - 3, -1.6f, legR + 0.6f, 1.9f, foot);
+    }
+    if (k.has(F::Mane) && (v == 8 || v == 9 || v == 10 || v == 1 || v == 11)) {
+        // A collar of fluff at the neck.
+        int m = fluff(c, hx + headR * 0.6f, hy + headR * 0.9f, 6.5f, 6.f, 6, 1.6f, v == 10 ? hex(0xf8f8f0) : c.accent);
+        (void)m;
+    }
+
+    // Head.
+    float earSpread = headR * 0.5f;
+    Colour inner = k.has(F::EarPoint) && v != 0 ? lighter(hex(0xf090a0), 0.2f) : Colour{-1, 0, 0};
+    if (k.number == 133 || k.number == 134 || k.number == 136 || k.number == 135)
+        inner = darker(c.body, 0.75f);
+    auto ears = [&](bool back) {
+        float xb = back ? hx + earSpread : hx - earSpread * 0.3f;
+        float yb = hy - headR * 0.7f;
+        float tilt = back ? 18.f : -12.f;
+        Colour col = back ? far : c.body;
+        if (k.has(F::EarLong))
+            ear(c, xb, yb, tilt, headR * 1.3f, headR * 0.34f, col, inner);
+        else if (k.has(F::EarPoint))
+            ear(c, xb, yb, tilt, headR * 0.75f, headR * 0.32f, col, inner);
+        else if (k.has(F::EarRound))
+            ear(c, xb, yb - 1, tilt, headR * 0.7f, headR * 0.38f, col, hex(0xf0a8b8), true);
+        else if (k.has(F::EarFin))
+            c.P({{xb - 2, yb + 2}, {xb + (back ? 7.f : -4.f), yb - 8}, {xb + 3, yb + 1}}, c.accent, 2);
+    };
+    ears(true);
+    int head = c.E(hx, hy, headR, headR * 0.92f, c.body);
+    if (v == 1 || v == 11 || v == 3) {
+        // Tuft on the head.
+        c.E(hx + 2, hy - headR * 0.8f, 4, 2.5f, v == 3 ? c.belly : c.accent, 0.3f);
+    }
+    float snoutX = hx - headR * 0.72f, snoutY = hy + headR * 0.25f;
+    if (v == 3 || v == 2 || v == 4 || v == 6 || v == 7 || v == 9 || v == 1 || v == 8 || v == 10 || v == 11 || k.number >= 29) {
+        int sn = c.E(snoutX, snoutY, headR * 0.5f, headR * 0.4f, c.body);
+        c.sc.parts[size_t(sn)].group = 50;
+        c.sc.parts[size_t(head)].group = 50;
+        if (v == 3 || v == 8 || v == 11)
+            c.In(sn, c.eS(snoutX, snoutY + 1, headR * 0.5f, headR * 0.3f), c.belly);
+        c.decal([px = c.X(snoutX - headR * 0.45f), py = c.Y(snoutY - headR * 0.2f)](Image& img) {
+            img.set(int(px), int(py), hex(0x2a1c30));
+            img.set(int(px) + 1, int(py), hex(0x2a1c30));
+        });
+    }
+    if (v == 6)
+        horn(c, snoutX - 1, snoutY - 2, -20, 8, 2.4f, Bone);
+    else if (k.has(F::Horn))
+        horn(c, hx - 2, hy - headR * 0.85f, -15, horse ? 9.f : 6.f, 1.8f, horse ? hex(0xb0a890) : hex(0xf0e8f8));
+    if (k.has(F::Horns2)) {
+        curve(c, {hx + 2, hy - headR * 0.6f}, {hx + 10, hy - headR * 1.1f}, {hx + 5, hy - headR * 1.8f}, 1.8f, 0.8f, Bone, 5);
+        curve(c, {hx - 4, hy - headR * 0.6f}, {hx - 10, hy - headR * 1.1f}, {hx - 6, hy - headR * 1.8f}, 1.8f, 0.8f, Bone, 5);
+    }
+    ears(false);
+    if (k.has(F::Gem))
+        c.In(head, c.eS(hx - 1, hy - headR * 0.55f, 1.8f, 1.6f), c.accent);
+    if (k.has(F::Curl)) // Vulpix's forehead curls
+        c.E(hx + 1, hy - headR * 0.85f, 4.5f, 3, c.accent, -0.4f);
+    if (k.has(F::Stripes) && v == 3)
+        c.In(head, c.eS(hx + 3, hy - headR * 0.5f, 1.3f, 3), c.accent);
+
+    // Face.
+    float ey = hy - headR * 0.1f;
+    float er = headR * (k.has(F::EyeBig) ? 0.27f : 0.22f);
+    c.eye(hx - headR * 0.5f, ey, er * 0.85f, -0.5f);
+    c.eye(hx + headR * 0.15f, ey, er, -0.5f);
+    if (k.has(F::Whisker)) {
+        float wx = c.X(snoutX - headR * 0.3f), wy = c.Y(snoutY);
+        c.decal([=](Image& img) {
+            line(img, wx, wy, wx - 5, wy - 1, hex(0x2a1c30));
+            line(img, wx, wy + 1, wx - 5, wy + 2, hex(0x2a1c30));
+        });
+    }
+    c.mouth(snoutX + headR * 0.05f, snoutY + headR * 0.3f, headR * 0.22f);
+}
+
+// ---------------------------------------------------------------- upright
+
+namespace {
+
+// Spoon held in a hand at (x, y).
+void spoon(Ctx& c, float x, float y, float deg)
+{
+    float a = deg * Pi / 180.f;
+    float ex = x + std::sin(a) * 12, ey = y - std::cos(a) * 12;
+    c.C(x, y, ex, ey, 0.8f, 0.8f, Steel);
+    c.E(ex + std::sin(a) * 2, ey - std::cos(a) * 2, 2, 3, Steel, a);
+}
+
+} // namespace
+
+void drawBiped(Ctx& c)
+{
+    const Look& k = c.look;
+    const int v = k.variant;
+    const bool fat = k.has(F::Fat), slim = k.has(F::Slim), longL = k.has(F::LongLegs), bigHead = k.has(F::BigHead);
+    float headR = bigHead ? 11.5f : slim ? 7.5f : 9.f;
+    float bodyRx = fat ? 13.5f : slim ? 7.5f : 10.f;
+    float bodyRy = fat ? 13.f : slim ? 11.f : 11.f;
+    float legLen = longL ? 12.f : fat ? 5.f : 7.f;
+    bool noHead = v == 9 || v == 10 || v == 20; // the head is the body
+    bool sitting = v == 11;
+    if (v == 32)
+        bodyRx = 19, bodyRy = 17, headR = 11, legLen = 3;
+    if (v == 35)
+        legLen = 12, bodyRx = 7, bodyRy = 8, headR = 10; // floats
+    if (v == 3)
+        bodyRx = 9, bodyRy = 9.5f, legLen = 4;
+    if (v == 9)
+        bodyRx = 15, bodyRy = 14, legLen = 8;
+    if (v == 10)
+        bodyRx = 16, bodyRy = 15, legLen = 6;
+    if (v == 20)
+        bodyRx = 10, bodyRy = 13, legLen = 14;
+    if (sitting)
+        legLen = 2, bodyRx = 12, bodyRy = 12;
+    if (v == 27)
+        legLen = 3;
+    float hipY = -legLen - 2;
+    float bx = 0, by = hipY - bodyRy * 0.55f;
+    if (v == 35)
+        by -= 4;
+    float hx = -1.5f, hy = by - bodyRy * 0.78f - headR * 0.72f;
+    if (v == 32)
+        hy = by - bodyRy * 0.85f - headR * 0.5f;
+    if (fat && v != 32)
+        hy += 2;
+    const float limbR = fat ? 3.6f : slim ? 2.0f : 2.8f;
+    const Colour far = darker(c.body, 0.8f);
+    Colour limb = v == 9 ? c.accent : c.body;
+
+    // Behind everything: wings, tail, shells, hair.
+    if (v == 1) {
+        batWing(c, bx + 4, by - bodyRy * 0.5f, 40, 30, 6, darker(c.body, 0.85f), c.accent);
+        batWing(c, bx - 5, by - bodyRy * 0.6f, -35, 22, 5, darker(c.body, 0.75f), darker(c.accent, 0.8f));
+    } else if (v == 26) {
+        featherWing(c, bx + 3, by - bodyRy * 0.4f, 30, 22, 4, hex(0xf0f4f8), Colour{-1, 0, 0}, 3);
+    } else if (v == 33 || v == 6) {
+        float s = v == 6 ? 0.6f : 1.f;
+        featherWing(c, bx + 5, by - bodyRy * 0.5f, 35, 12 * s, 3.5f * s, v == 6 ? c.body : c.accent, Colour{-1, 0, 0}, 2);
+    }
+    if (v == 27) // long golden hair behind
+        c.P({{hx - 10, hy - 4}, {hx + 10, hy - 4}, {hx + 13, by + 6}, {hx + 4, by + 9}, {hx - 4, by + 9}, {hx - 13, by + 6}}, c.accent, 3);
+    if (v == 18) // Hypno's collar
+        fluff(c, bx, by - bodyRy * 0.7f, bodyRx * 0.95f, 5, 8, 1.5f, c.accent);
+    if (k.has(F::ShellBack))
+        c.E(bx + 3, by - 1, bodyRx + 2.5f, bodyRy + 1, c.accent);
+    if (v == 16) {
+        // A spiral shell biting the tail.
+        curve(c, {bx + 4, hipY}, {bx + 14, hipY + 4}, {bx + 18, hipY - 2}, 4.5f, 4, c.body, 5);
+        int sh = c.E(bx + 20, hipY - 3, 7, 6.5f, hex(0x9c9cb0), 0.5f);
+        c.In(sh, c.cS(bx + 14, hipY - 6, bx + 26, hipY + 1, 1.2f, 1.2f), hex(0x7c7c94));
+        c.In(sh, c.cS(bx + 15, hipY + 1, bx + 24, hipY - 8, 1.2f, 1.2f), hex(0x7c7c94));
+    } else {
+        float tk = v == 23 || v == 31 || v == 34 ? 1.25f : 0.95f;
+        if (v == 35)
+            curve(c, {bx + 3, hipY - 2}, {bx + 26, hipY + 6}, {bx + 20, hipY - 26}, 1.3f, 1.0f, c.body, 9);
+        else if (v == 34)
+            curve(c, {bx + 3, hipY}, {bx + 18, hipY + 2}, {bx + 22, hipY - 14}, 4.f, 2.2f, c.accent, 7);
+        else
+            tails(c, bx + bodyRx * 0.45f, hipY - 1, tk);
+    }
+
+    // Far limbs.
+    float shY = by - bodyRy * 0.5f;
+    float legXL = bx - bodyRx * 0.42f, legXR = bx + bodyRx * 0.45f;
+    auto leg = [&](float x, Colour col, float dx) {
+        if (sitting) {
+            c.E(x + dx * 2, -3, 5, 3.5f, col);
+            return;
+        }
+        if (v == 20) {
+            // Springy kicking legs.
+            if (dx < 0)
+                c.C(x, hipY, x - 14, hipY - 8, 2.8f, 2.4f, col), c.E(x - 16, hipY - 9, 3.5f, 2.5f, col, -0.5f);
+            else
+                c.C(x, hipY, x + 2, -2.5f, 2.8f, 2.4f, col), c.E(x + 1, -2, 4.5f, 2.2f, col);
+            return;
+        }
+        if (v == 27)
+            return;
+        c.C(x, hipY, x + dx * 0.5f, -3.f, limbR * 1.15f, limbR, col);
+        c.E(x + dx * 1.5f, -2.2f, limbR + 1.8f, 2.4f, v == 21 || v == 25 ? hex(0x8c5cb4) : col);
+        if (k.has(F::Claws))
+            c.decal([px = c.X(x + dx * 1.5f - limbR), py = c.Y(-1.2f)](Image& img) {
+                img.set(int(px), int(py), Bone);
+                img.set(int(px) + 2, int(py), Bone);
+            });
+    };
+    auto arm = [&](float side, Colour col, bool front) {
+        float sx = bx + side * bodyRx * 0.78f, sy = shY;
+        float hxp = bx + side * (bodyRx + 4.5f), hyp = by + 1;
+        if (v == 26 || v == 31) {
+            // Blades instead of hands.
+            c.C(sx, sy, hxp, sy + 4, limbR, limbR * 0.9f, col);
+            c.P({{hxp - 1, sy + 2}, {hxp + side * 3, sy - 14}, {hxp + side * 6, sy - 12}, {hxp + side * 2, sy + 6}}, v == 26 ? Bone : lighter(c.body, 0.3f), 2);
+            return;
+        }
+        if (v == 12 || v == 13) {
+            c.C(sx, sy, hxp, hyp - 4, limbR, limbR * 0.9f, col);
+            c.E(hxp, hyp - 4, limbR + 0.6f, limbR + 0.6f, col);
+            if (v == 13 || side < 0)
+                spoon(c, hxp, hyp - 4, side * 25.f);
+            return;
+        }
+        if (v == 25 && front) {
+            c.C(sx, sy, hxp - 1, sy - 8, limbR, limbR, col);
+            c.E(hxp - 1, sy - 10, 3.5f, 4, hex(0xf8f8f8));
+            return;
+        }
+        if (v == 10 || v == 21 || k.has(F::Gloves)) {
+            c.C(sx, sy, hxp, hyp, limbR, limbR, col);
+            c.E(hxp, hyp, 4.2f, 4, v == 21 ? hex(0xd83c3c) : hex(0xf8f8f8));
+            return;
+        }
+        if (v == 18 && front) {
+            c.C(sx, sy, hxp, hyp - 2, limbR, limbR, col);
+            c.decal([px = c.X(hxp), py = c.Y(hyp - 2), r = c.L(2.6f)](Image& img) {
+                line(img, px, py, px, py + r * 2.5f, hex(0x8c8c94));
+                disc(img, px + 0.5f, py + r * 3.2f, r * 0.9f + 0.6f, hex(0x5c4c3c));
+                disc(img, px + 0.5f, py + r * 3.2f, r * 0.9f, hex(0xc0c4cc));
+                img.set(int(px), int(py + r * 2.9f), hex(0xffffff));
+            });
+            return;
+        }
+        if (v == 19 && front) {
+            c.C(sx, sy, hxp, hyp, limbR, limbR, col);
+            c.C(hxp - 3, hyp - 8, hxp + 3, hyp + 8, 1.2f, 1.2f, Bone);
+            c.E(hxp - 3.5f, hyp - 8.5f, 2, 2, Bone);
+            c.E(hxp + 3.5f, hyp + 8.5f, 2, 2, Bone);
+            c.E(hxp, hyp, limbR + 0.5f, limbR + 0.5f, col);
+            return;
+        }
+        c.C(sx, sy, hxp, hyp, limbR, limbR * 0.9f, col);
+        c.E(hxp, hyp + 0.5f, limbR + 0.8f, limbR + 0.6f, col);
+        if (k.has(F::Claws))
+            c.decal([px = c.X(hxp + side * 0.5f), py = c.Y(hyp + limbR + 1.2f)](Image& img) {
+                img.set(int(px), int(py), Bone);
+                img.set(int(px) - 2, int(py), Bone);
+            });
+    };
+    leg(legXR, far, 1);
+    arm(1, far, false);
+    if (v == 15) { // Machamp's second pair
+        c.C(bx + bodyRx * 0.7f, shY + 5, bx + bodyRx + 7, shY + 1, limbR, limbR, far);
+        c.E(bx + bodyRx + 7, shY + 1, limbR + 0.8f, limbR + 0.6f, far);
+    }
+
+    // Body.
+    int body;
+    if (v == 9) {
+        body = fluff(c, bx, by, bodyRx, bodyRy, 9, 1.6f, c.body);
+    } else if (v == 27) {
+        body = c.P({{bx - 6, by - bodyRy}, {bx + 6, by - bodyRy}, {bx + 14, -1}, {bx - 14, -1}}, c.belly, 4);
+    } else {
+        body = c.E(bx, by, bodyRx, bodyRy, c.body);
+    }
+    if (k.has(F::Belly) && v != 27)
+        c.In(body, c.eS(bx - 1.5f, by + bodyRy * 0.15f, bodyRx * 0.68f, bodyRy * 0.78f), c.belly);
+    if (v == 10) {
+        int w = c.In(body, c.eS(bx - 1, by + 1, bodyRx * 0.7f, bodyRy * 0.7f), c.accent);
+        (void)w;
+        // The swirl.
+        c.decal([cx = c.X(bx - 1), cy = c.Y(by + 1), r = c.L(bodyRx * 0.6f)](Image& img) {
+            for (int i = 0; i < 220; ++i) {
+                float t = float(i) / 220.f * 3.f * 2 * Pi;
+                float rr = r * (1.f - float(i) / 230.f);
+                img.set(int(cx + std::cos(t) * rr), int(cy + std::sin(t) * rr), hex(0x1c1424));
+            }
+        });
+    }
+    if (v == 17) // Drowzee's brown lower half
+        c.In(body, c.eS(bx, by + bodyRy, bodyRx * 1.1f, bodyRy * 0.6f), c.accent);
+    if (v == 21)
+        c.In(body, c.eS(bx, by + 3, bodyRx, bodyRy * 0.8f), c.belly);
+    if (v == 29)
+        spots(c, body, bx, by, bodyRx, bodyRy, 1.8f, hex(0xf8d050), 4, 29);
+    if (v == 24) { // the pouch and the little one in it
+        c.In(body, c.eS(bx - 1, by + 2, bodyRx * 0.62f, bodyRy * 0.55f), darker(c.belly, 0.85f));
+        int baby = c.E(bx - 1, by + 1, 4.2f, 3.8f, c.body);
+        c.In(baby, c.eS(bx - 1, by + 2, 3, 2.4f), c.belly);
+        c.decal([px = c.X(bx - 2.5f), px2 = c.X(bx + 0.5f), py = c.Y(by + 0.5f)](Image& img) {
+            img.set(int(px), int(py), hex(0x1c1424));
+            img.set(int(px2), int(py), hex(0x1c1424));
+        });
+    }
+    if (k.has(F::Belt))
+        c.In(body, c.eS(bx, by + bodyRy * 0.55f, bodyRx * 1.1f, 1.8f), hex(0x2c2c38));
+    if (k.has(F::Stripes) && v != 3 && v != 33) {
+        for (int i = 0; i < 3; ++i) {
+            float sy = by - bodyRy * 0.3f + float(i) * bodyRy * 0.45f;
+            c.In(body, c.pS({{bx + bodyRx, sy - 1.2f}, {bx + bodyRx * 0.2f, sy + 0.2f}, {bx + bodyRx, sy + 1.2f}}, 1), c.accent);
+            c.In(body, c.pS({{bx - bodyRx, sy - 1.2f}, {bx - bodyRx * 0.3f, sy + 0.4f}, {bx - bodyRx, sy + 1.2f}}, 1), c.accent);
+        }
+    }
+    if (v == 33) {
+        for (int i = 0; i < 4; ++i)
+            c.In(body, c.eS(bx - 1.5f, by - bodyRy * 0.3f + float(i) * 3.5f, bodyRx * 0.55f, 0.6f), darker(c.belly, 0.8f));
+    }
+    if (k.has(F::Spikes) && v != 28)
+        spikeRow(c, bx, by, bodyRx, bodyRy, 20, 70, 3, 2.5f, 1.6f, darker(c.body, 0.85f));
+    if (v == 28 || (k.has(F::Spikes) && k.number == 28))
+        spikeRow(c, bx, by, bodyRx, bodyRy, -20, 100, 6, 4, 2, c.accent);
+    if (k.has(F::Spots) && v == 0) // Sandshrew's plated back shows at the sides
+        for (int i = 0; i < 3; ++i)
+            c.In(body, c.eS(bx + bodyRx * 0.9f, by - 4 + float(i) * 4, 2.5f, 1.4f), c.accent);
+    if (v == 2) { // Blastoise's cannons
+        c.C(bx + 6, by - bodyRy - 1, bx - 3, by - bodyRy - 5, 2.5f, 2.5f, Steel);
+        c.E(bx - 4, by - bodyRy - 5.5f, 2.4f, 2.6f, hex(0x4c4c58));
+    }
+
+    leg(legXL, c.body, -1);
+    if (v == 22) { // the tongue rolls out over the belly
+        curve(c, {hx - 1, hy + headR * 0.55f}, {hx - 12, by + 4}, {hx - 3, by + 8}, 2.2f, 2.6f, hex(0xf07890), 6);
+    }
+
+    // Head.
+    if (!noHead) {
+        auto ears = [&](bool back) {
+            float side = back ? 1.f : -1.f;
+            float ex = hx + side * headR * 0.55f, ey = hy - headR * 0.6f;
+            Colour col = back ? far : c.body;
+            if (v == 3) {
+                int e = ear(c, ex, ey, side * 22.f, headR * 1.35f, headR * 0.28f, col, Colour{-1, 0, 0});
+                c.In(e, c.eS(ex + side * headR * 0.52f, ey - headR * 1.2f, 3, 3.5f), c.accent);
+            } else if (v == 4) {
+                curve(c, {ex, ey}, {ex + side * 8, ey - 12}, {ex + side * 3, ey - 14}, 3.2f, 1.6f, col, 5);
+            } else if (v == 9) {
+            } else if (k.has(F::EarLong)) {
+                ear(c, ex, ey, side * 25.f, headR * 1.1f, headR * 0.3f, col, Colour{-1, 0, 0});
+            } else if (k.has(F::EarPoint)) {
+                Colour in = v == 7 || v == 6 ? c.accent : Colour{-1, 0, 0};
+                ear(c, ex, ey, side * 30.f, headR * (v == 6 ? 0.9f : 0.7f), headR * 0.33f, col, in);
+            } else if (k.has(F::EarRound)) {
+                ear(c, ex, ey, side * 40.f, headR * 0.6f, headR * 0.32f, col, hex(0xf0a8b8), true);
+            } else if (k.has(F::EarFin)) {
+                curve(c, {ex, ey + 2}, {ex + side * 8, ey - 4}, {ex + side * 5, ey - 9}, 2.5f, 1.2f, lighter(c.body, 0.4f), 4);
+            }
+        };
+        ears(true);
+        if (v == 34) // Mewtwo's neck tube
+            c.C(hx + 3, hy + 3, bx + 5, by - bodyRy * 0.6f, 1.4f, 1.4f, c.body);
+        int head = v == 25 ? c.E(hx, hy, headR, headR, c.body) : c.E(hx, hy, headR, headR * 0.92f, c.body);
+        if (v == 32)
+            c.In(head, c.eS(hx, hy + 2, headR * 0.75f, headR * 0.6f), c.belly);
+        if (v == 17 || v == 18) {
+            c.C(hx - headR * 0.5f, hy + 1, hx - headR * 0.95f, hy + headR * 0.7f, 2.6f, 2.0f, c.body);
+        }
+        if (v == 27)
+            c.In(head, c.eS(hx, hy - headR, headR * 1.2f, headR * 0.55f), c.accent);
+        if (v == 19) {
+            // Skull helmet.
+            int sk = c.E(hx + 0.5f, hy - 2.5f, headR * 1.05f, headR * 0.8f, Bone);
+            c.In(sk, c.eS(hx - 4, hy - 1.5f, 2, 1.5f), hex(0x8c7c70));
+            horn(c, hx + headR * 0.6f, hy - headR * 0.55f, 40, 4, 1.5f, Bone);
+            horn(c, hx - headR * 0.6f, hy - headR * 0.55f, -40, 4, 1.5f, Bone);
+        }
+        if (v == 29) { // flame crown
+            flame(c, hx + 1, hy - headR * 0.6f, 9, 4, 0);
+        }
+        if (v == 25) { // blue hair tufts
+            c.E(hx - headR * 0.85f, hy - headR * 0.55f, 3.2f, 3.6f, c.accent);
+            c.E(hx + headR * 0.85f, hy - headR * 0.55f, 3.2f, 3.6f, c.accent);
+            c.In(head, c.eS(hx - headR * 0.55f, hy + headR * 0.35f, 2, 1.4f), c.belly);
+            c.In(head, c.eS(hx + headR * 0.55f, hy + headR * 0.35f, 2, 1.4f), c.belly);
+        }
+        if (v == 30) { // great pincers
+            curve(c, {hx - 3, hy - headR * 0.5f}, {hx - 12, hy - 14}, {hx - 4, hy - 22}, 2.6f, 1.2f, c.accent, 6);
+            curve(c, {hx + 3, hy - headR * 0.5f}, {hx + 12, hy - 14}, {hx + 4, hy - 22}, 2.6f, 1.2f, c.accent, 6);
+        }
+        if (v == 14 || v == 15 || k.has(F::Crest)) {
+            if (v == 14 || v == 15) {
+                for (int i = 0; i < 3; ++i)
+                    c.E(hx - 3 + float(i) * 3, hy - headR * 0.92f, 1.5f, 3, c.accent);
+            } else if (v == 8) {
+                for (int i = 0; i < 3; ++i)
+                    curve(c, {hx - 1 + float(i), hy - headR * 0.8f}, {hx - 3 + float(i) * 3, hy - headR - 3},
+                        {hx - 5 + float(i) * 4, hy - headR - 5}, 0.6f, 0.5f, hex(0x2c2c38), 3);
+            } else if (v == 31 || v == 26) {
+                horn(c, hx + 2, hy - headR * 0.7f, 60, 7, 2, c.body);
+            }
+        }
+        if (k.has(F::Antenna)) {
+            curve(c, {hx - 3, hy - headR * 0.8f}, {hx - 6, hy - headR - 4}, {hx - 9, hy - headR - 6}, 0.8f, 0.7f, c.body, 3);
+            curve(c, {hx + 3, hy - headR * 0.8f}, {hx + 6, hy - headR - 4}, {hx + 9, hy - headR - 6}, 0.8f, 0.7f, c.body, 3);
+            if (v == 28) {
+                c.E(hx - 9, hy - headR - 6, 1.5f, 1.5f, c.body);
+                c.E(hx + 9, hy - headR - 6, 1.5f, 1.5f, c.body);
+            }
+        }
+        if (k.has(F::Horn) && v != 23 && v != 5)
+            horn(c, hx + 3, hy - headR * 0.8f, 35, 6, 1.8f, c.body);
+        if (v == 5)
+            horn(c, hx, hy - headR * 0.85f, 0, 7, 2, darker(c.body, 0.9f));
+        if (k.has(F::Horns2)) {
+            horn(c, hx + 4, hy - headR * 0.7f, 35, 7, 1.8f, lighter(c.body, 0.2f));
+            horn(c, hx - 4, hy - headR * 0.7f, -30, 6, 1.6f, lighter(c.body, 0.2f));
+        }
+        if (v == 34) {
+            c.E(hx - headR * 0.7f, hy - headR * 0.75f, 2.5f, 3, c.body, -0.4f);
+            c.E(hx + headR * 0.7f, hy - headR * 0.75f, 2.5f, 3, c.body, 0.4f);
+        }
+        ears(false);
+        if (k.has(F::Gem))
+            c.In(head, c.eS(hx - 0.5f, hy - headR * 0.6f, 2.2f, 2), v == 7 ? c.accent : hex(0xd8383c));
+        if (k.has(F::Curl))
+            curve(c, {hx - 1, hy - headR * 0.85f}, {hx - 4, hy - headR - 4}, {hx + 1, hy - headR - 3}, 1.2f, 1.0f, c.body, 4);
+        if (v == 23)
+            horn(c, hx - headR * 0.55f, hy - 1, -25, 7, 2.4f, Bone);
+
+        // Face.
+        float ey = hy - headR * 0.05f;
+        float er = headR * (k.has(F::EyeBig) ? 0.25f : 0.19f);
+        if (v == 32)
+            ey = hy, er = 2.4f;
+        float leftEye = hx - headR * 0.42f, rightEye = hx + headR * 0.3f;
+        c.eye(leftEye, ey, er, -0.3f);
+        c.eye(rightEye, ey, er, -0.3f);
+        if (k.has(F::Cheeks)) {
+            Colour ch = v == 3 ? hex(0xe83c3c) : hex(0xf8e040);
+            c.cheek(hx - headR * 0.78f, hy + headR * 0.45f, headR * 0.2f, ch);
+            c.cheek(hx + headR * 0.62f, hy + headR * 0.45f, headR * 0.2f, ch);
+        }
+        if (k.has(F::Beak)) {
+            int bk = c.E(hx - 1.5f, hy + headR * 0.45f, headR * 0.55f, headR * 0.28f, v == 29 ? hex(0xf8d050) : c.accent);
+            (void)bk;
+        } else if (k.has(F::Snout) && v != 17 && v != 18) {
+            c.E(hx - 1, hy + headR * 0.4f, headR * 0.35f, headR * 0.25f, c.accent);
+            c.decal([px = c.X(hx - 1), py = c.Y(hy + headR * 0.4f)](Image& img) {
+                img.set(int(px) - 1, int(py), hex(0x2c1c24));
+                img.set(int(px) + 1, int(py), hex(0x2c1c24));
+            });
+        } else if (v == 27) {
+            c.cheek(hx - 1, hy + headR * 0.5f, 2.2f, hex(0xe85c8c));
+        } else {
+            c.mouth(hx - 1, hy + headR * 0.42f, headR * 0.2f);
+        }
+        if (k.has(F::Whisker)) {
+            float wx = c.X(hx - 1), wy = c.Y(hy + headR * 0.5f), len = c.L(v == 13 ? 12.f : 8.f);
+            c.decal([=](Image& img) {
+                line(img, wx - 1, wy, wx - len * 0.6f, wy + len * 0.6f, hex(0x5c3c24));
+                line(img, wx + 1, wy, wx + len * 0.6f, wy + len * 0.6f, hex(0x5c3c24));
+            });
+        }
+    } else {
+        // The face sits on the body.
+        if (v == 9) {
+            c.E(bx - 2, by + 1, 4, 3, c.accent);
+            c.decal([px = c.X(bx - 2), py = c.Y(by + 1)](Image& img) {
+                img.set(int(px) - 1, int(py), hex(0x2c1c24));
+                img.set(int(px) + 1, int(py), hex(0x2c1c24));
+            });
+            ear(c, bx - bodyRx * 0.9f, by - bodyRy * 0.3f, -70, 5, 2.5f, c.accent, Colour{-1, 0, 0}, true);
+            ear(c, bx + bodyRx * 0.9f, by - bodyRy * 0.3f, 70, 5, 2.5f, c.accent, Colour{-1, 0, 0}, true);
+            c.eye(bx - 6, by - 4, 2.4f);
+            c.eye(bx + 3, by - 4, 2.4f);
+        } else if (v == 10) {
+            c.eye(bx - 6, by - bodyRy * 0.72f, 3.f);
+            c.eye(bx + 4, by - bodyRy * 0.72f, 3.f);
+        } else {
+            c.eye(bx - 4, by - bodyRy * 0.5f, 2.2f);
+            c.eye(bx + 3, by - bodyRy * 0.5f, 2.2f);
+            c.mouth(bx - 1, by - bodyRy * 0.15f, 2);
+        }
+    }
+
+    arm(-1, limb, true);
+    if (v == 15) {
+        c.C(bx - bodyRx * 0.7f, shY + 5, bx - bodyRx - 7, shY + 1, limbR, limbR, c.body);
+        c.E(bx - bodyRx - 7, shY + 1, limbR + 0.8f, limbR + 0.6f, c.body);
+    }
+    if (v == 11) {
+        // Abra's shoulder pads.
+        c.E(bx - bodyRx * 0.6f, shY - 1, 4.5f, 3.2f, c.accent, -0.3f);
+        c.E(bx + bodyRx * 0.7f, shY - 1, 4.5f, 3.2f, c.accent, 0.3f);
+    }
+    if (k.has(F::Aura))
+        sparks(c, bx - 2, by - 10, 24, hex(0xf8e0f0), 7, 151);
+}
+
+// ---------------------------------------------------------------- birds
+
+void drawBird(Ctx& c)
+{
+    const Look& k = c.look;
+    const int v = k.variant;
+    const bool legendary = v >= 7;
+    const Colour beakC = v == 8 ? c.belly : v == 6 ? c.body : hex(0xf0b048);
+    const Colour legC = hex(0xe8a040);
+    float bx = 3, by = -20, bodyRx = 13, bodyRy = 9.5f;
+    float hx = -9, hy = -33, headR = 7.5f;
+    if (v == 4 || v == 5)
+        bodyRx = 11, bodyRy = 10.5f, by = -26;
+    if (v == 2)
+        hx = -13, hy = -40;
+    if (legendary)
+        bx = 4, by = -24, bodyRx = 11, bodyRy = 8.5f, hx = -10, hy = -35, headR = 6.5f;
+    if (v == 6)
+        bx = 4, by = -28, bodyRx = 12, bodyRy = 7, hx = -14, hy = -34, headR = 6.5f;
+    float legLen = k.has(F::LongLegs) ? 16.f : 6.f;
+    if (v != 4 && v != 5)
+        by = std::min(by, -(legLen + bodyRy * 0.8f));
+
+    // Far wing (spread wings) and tail.
+    if (k.has(F::Wings) || k.has(F::WingsBat)) {
+        if (k.has(F::WingsBat))
+            batWing(c, bx + 2, by - 4, 35, 28, 5, darker(c.body, 0.8f), darker(c.accent, 0.85f));
+        else if (v == 9) {
+            for (int i = 0; i < 4; ++i)
+                flame(c, bx + 4 + float(i) * 5, by - 6 - float(i) * 3, 15 - float(i) * 2, 3.5f, 5);
+        } else
+            featherWing(c, bx + 1, by - 4, 20, legendary ? 30.f : 24.f, legendary ? 6.f : 5.f, darker(c.body, 0.82f),
+                v == 8 ? c.accent : darker(c.accent, 0.85f), legendary ? 5 : 4);
+    }
+    // Tail feathers.
+    if (v == 7) {
+        curve(c, {bx + 8, by}, {bx + 20, by + 8}, {bx + 24, by + 22}, 3.5f, 2.5f, c.accent, 6);
+        curve(c, {bx + 8, by}, {bx + 22, by + 4}, {bx + 28, by + 14}, 3, 2, c.body, 6);
+    } else if (v == 6) {
+        curve(c, {bx + 8, by}, {bx + 18, by + 3}, {bx + 24, by + 8}, 3, 1.2f, c.body, 5);
+        c.P({{bx + 22, by + 6}, {bx + 28, by + 6}, {bx + 25, by + 11}}, c.accent, 1.5f);
+    } else if (v == 9) {
+        flame(c, bx + 14, by + 4, 14, 4, 8);
+    } else if (v != 4 && v != 5) {
+        float tl = v == 1 ? 14.f : 10.f;
+        int tail = c.P({{bx + bodyRx - 4, by - 2}, {bx + bodyRx + tl, by + 5}, {bx + bodyRx + tl - 2, by + 8}, {bx + bodyRx + tl - 6, by + 7},
+                           {bx + bodyRx - 3, by + 4}},
+            v == 8 ? c.accent : c.accent, 2);
+        if (v == 1 || v == 0)
+            c.In(tail, c.eS(bx + bodyRx + tl - 1, by + 6, 4, 2), v == 1 ? hex(0xd84838) : darker(c.accent, 0.8f));
+    }
+
+    // Legs.
+    if (v != 6 && !(legendary && false)) {
+        float lx0 = bx - 3, lx1 = bx + 3;
+        float top = by + bodyRy * 0.6f;
+        c.C(lx1, top, lx1 + 0.5f, -2, 1.2f, 1.0f, darker(legC, 0.8f));
+        c.C(lx0, top, lx0 - 0.5f, -2, 1.2f, 1.0f, legC);
+        c.C(lx1 - 2, -1.2f, lx1 + 3, -1.2f, 0.9f, 0.9f, darker(legC, 0.8f));
+        c.C(lx0 - 4, -1.2f, lx0 + 1, -1.2f, 0.9f, 0.9f, legC);
+    }
+
+    // Necks and extra heads.
+    int heads = v == 4 ? 2 : v == 5 ? 3 : 1;
+    struct H {
+        float x, y;
+    };
+    H hs[3] = {{hx, hy}, {hx + 9, hy - 5}, {hx + 16, hy + 2}};
+    if (heads > 1) {
+        hs[0] = {-10, -44};
+        hs[1] = {3, -50};
+        hs[2] = {12, -43};
+    }
+    int body = c.E(bx, by, bodyRx, bodyRy, c.body, legendary ? -0.35f : -0.2f);
+    if (k.has(F::Belly) || v == 4 || v == 5 || legendary)
+        c.In(body, c.eS(bx - 5, by + 3, bodyRx * 0.55f, bodyRy * 0.65f, -0.3f), c.belly);
+    if (k.has(F::Spikes) && v == 8)
+        spikeRow(c, bx, by, bodyRx, bodyRy, 140, 220, 4, 3, 2, c.body);
+
+    for (int i = heads - 1; i >= 0; --i) {
+        float x = hs[i].x, y = hs[i].y;
+        float r = heads > 1 ? 5.5f : headR;
+        if (heads > 1 || v == 2)
+            c.C(bx - 2 + float(i) * 3, by - bodyRy * 0.5f, x + 1, y + 2, 2.2f, 2.f, heads > 1 ? c.accent : c.body);
+        if (k.has(F::Crest) && v != 9) {
+            Colour cc = v == 1 || v == 21 || v == 22 ? hex(0xd84838) : v == 7 || v == 0 ? c.accent : c.accent;
+            if (v == 1) {
+                curve(c, {x + 2, y - r * 0.6f}, {x + 10, y - r * 1.6f}, {x + 18, y - r * 0.9f}, 2.4f, 1.4f, hex(0xf0c040), 6);
+                curve(c, {x + 1, y - r * 0.7f}, {x + 8, y - r * 2.f}, {x + 15, y - r * 1.6f}, 2.4f, 1.2f, hex(0xd84838), 6);
+            } else if (v == 7) {
+                curve(c, {x, y - r * 0.8f}, {x + 2, y - r * 1.8f}, {x + 7, y - r * 2.2f}, 2.2f, 0.8f, c.accent, 5);
+            } else if (v == 8) {
+                for (int j = 0; j < 4; ++j)
+                    horn(c, x + float(j) * 2 - 2, y - r * 0.6f, -10 + float(j) * 25, 7, 1.5f, c.body);
+            } else {
+                for (int j = 0; j < 3; ++j)
+                    horn(c, x + float(j) * 1.5f, y - r * 0.8f, 10 + float(j) * 25, 4 + (v == 0 ? 1.f : 2.f), 1.4f, cc);
+            }
+        }
+        if (v == 9)
+            flame(c, x + 2, y - r * 0.5f, 11, 3.5f, 4);
+        int head = c.E(x, y, r, r * 0.95f, heads > 1 ? c.accent : c.body);
+        if (heads > 1)
+            c.In(head, c.eS(x - 1, y + r * 0.6f, r * 0.8f, r * 0.4f), c.belly);
+        if (v == 0 || v == 3)
+            c.In(head, c.eS(x - r * 0.45f, y - r * 0.05f, r * 0.5f, r * 0.32f), k.number == 16 || k.number == 17 ? hex(0x2c2428) : hex(0xf8f0e0));
+        if (v == 6)
+            horn(c, x + r * 0.5f, y - r * 0.3f, 70, 8, 2, c.body);
+        // Beak.
+        float bl = v == 2 || heads > 1 ? 10.f : v == 8 ? 9.f : 6.f;
+        if (v == 6) {
+            c.P({{x - r * 0.5f, y - r * 0.3f}, {x - r - 9, y + 1}, {x - r * 0.6f, y + r * 0.7f}}, c.body, 2);
+        } else {
+            c.P({{x - r * 0.7f, y - r * 0.35f}, {x - r - bl, y + r * 0.15f}, {x - r * 0.7f, y + r * 0.5f}}, beakC, 1.8f);
+        }
+        c.eye(x - r * 0.2f, y - r * 0.15f, r * 0.24f, -0.9f);
+        if (k.has(F::MouthOpen))
+            c.mouth(x - r * 0.9f, y + r * 0.4f, 2.5f);
+    }
+    // Near wing.
+    if (v == 3) {
+        // The leek held under the wing.
+        c.C(bx - 16, by - 18, bx + 6, by + 6, 1.6f, 1.6f, hex(0x5cac40));
+        c.E(bx + 7, by + 7, 2.5f, 2, hex(0xf0f4e8));
+        c.E(bx - 17, by - 19, 2.2f, 3.2f, hex(0x3c8c30), -0.7f);
+    }
+    if (k.has(F::WingsBat))
+        batWing(c, bx - 4, by - 3, -40, 26, 5, c.body, c.accent);
+    else if (k.has(F::Wings) && v != 9)
+        featherWing(c, bx - 3, by - 3, -35, legendary ? 28.f : 22.f, legendary ? 6.f : 5.f, c.body, c.accent, legendary ? 5 : 4);
+    else if (v == 9) {
+        for (int i = 0; i < 4; ++i)
+            flame(c, bx - 6 - float(i) * 5, by - 4 - float(i) * 3, 14 - float(i) * 2, 3.5f, -5);
+    } else if (v != 4 && v != 5) {
+        int w = c.E(bx + 3, by - 1, bodyRx * 0.68f, bodyRy * 0.6f, c.accent, 0.25f);
+        c.In(w, c.eS(bx + 8, by + 2, bodyRx * 0.35f, bodyRy * 0.35f, 0.25f), darker(c.accent, 0.8f));
+    }
+}
+
+} // namespace artgen
