@@ -154,7 +154,8 @@ private:
     bool DecodeImage(TGIFFrame& f);
     template <class Pixel>
     void Decode(TGIFFrame& f, std::vector<Pixel>& buffer);
-    void BuildMask(TGIFFrame& f, const std::uint8_t* values8, const std::uint16_t* values16, std::size_t decoded);
+    template <class Pixel>
+    void BuildMask(TGIFFrame& f, const Pixel* values, std::size_t decoded);
 
     GifDecoder& d_;
     GifPicture& pic_;
@@ -407,10 +408,7 @@ void Reader::Decode(TGIFFrame& f, std::vector<Pixel>& buffer)
     f.Mask.clear();
     if (f.Transparent) {
         f.Mask.assign(std::size_t(f.MaskStride()) * std::size_t(f.Height), 0);
-        if constexpr (sizeof(Pixel) == 1)
-            BuildMask(f, out, nullptr, decoded);
-        else
-            BuildMask(f, nullptr, out, decoded);
+        BuildMask(f, out, decoded);
     }
 
     if constexpr (sizeof(Pixel) == 1) {
@@ -436,20 +434,26 @@ void Reader::Decode(TGIFFrame& f, std::vector<Pixel>& buffer)
 
 // Sets the mask bit of every decoded pixel whose value is the transparent index.
 // Values come in stored order; pixels the data never reached stay opaque.
-void Reader::BuildMask(TGIFFrame& f, const std::uint8_t* values8, const std::uint16_t* values16, std::size_t decoded)
+template <class Pixel>
+void Reader::BuildMask(TGIFFrame& f, const Pixel* values, std::size_t decoded)
 {
     const std::size_t width = std::size_t(f.Width);
     const std::size_t stride = std::size_t(f.MaskStride());
-    const unsigned key = f.TransparentIndex;
+    const Pixel key = f.TransparentIndex;
     for (std::size_t r = 0; r * width < decoded; ++r) {
         const std::size_t count = std::min(width, decoded - r * width);
+        const Pixel* v = values + r * width;
         std::uint8_t* m = f.Mask.data() + std::size_t(rows_[r]) * stride;
-        const std::size_t base = r * width;
-        for (std::size_t x = 0; x < count; ++x) {
-            const unsigned v = values8 ? values8[base + x] : values16[base + x];
-            if (v == key)
-                m[x >> 3] |= std::uint8_t(0x80 >> (x & 7));
+        std::size_t x = 0;
+        for (; x + 8 <= count; x += 8) {
+            unsigned bits = 0;
+            for (unsigned k = 0; k < 8; ++k)
+                bits |= unsigned(v[x + k] == key) << (7 - k);
+            m[x >> 3] = std::uint8_t(bits);
         }
+        for (; x < count; ++x)
+            if (v[x] == key)
+                m[x >> 3] |= std::uint8_t(0x80 >> (x & 7));
     }
 }
 
