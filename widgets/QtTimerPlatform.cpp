@@ -157,7 +157,7 @@ public:
         if (interval_ms <= static_cast<std::uint32_t>(INT_MAX))
             object_->id = object_->startTimer(static_cast<int>(interval_ms), Qt::PreciseTimer);
         if (object_->id == 0)
-            throw ETimerOutOfResources("No More Timers Available");
+            throw EOutOfResources("No More Timers Available");
     }
 
     void Stop() override

@@ -1,23 +1,16 @@
 // The Qt side of the interval timer: hand-overs are queued calls on a
 // QObject living on the window thread (the thread of the QCoreApplication),
 // message timers are QObject timers there, errors go to the application's
-// error handler.
+// error handler. A timer Qt refuses raises EOutOfResources,
+// "No More Timers Available".
 #pragma once
 
 #include "gif/TimerEx.h"
 #include "widgets/Dispatch.h"
+#include "widgets/SysUtils.h"
 
 #include <exception>
 #include <functional>
-#include <stdexcept>
-#include <string>
-
-// The out-of-resources error raised when Qt refuses a timer. Stand-in until
-// the widget layer's exception hierarchy provides EOutOfResources.
-class ETimerOutOfResources : public std::runtime_error {
-public:
-    explicit ETimerOutOfResources(const std::string& message) : std::runtime_error(message) {}
-};
 
 class QtTimerPlatform final : public TTimerPlatform {
 public:

@@ -103,8 +103,8 @@ TEST_F(QtTimer, IntervalQtCannotKeepIsRefused)
     try {
         timer.SetInterval(0x8000'0000u);
         FAIL() << "no error";
-    } catch (const ETimerOutOfResources& e) {
-        EXPECT_STREQ(e.what(), "No More Timers Available");
+    } catch (const EOutOfResources& e) {
+        EXPECT_EQ(e.Message(), "No More Timers Available");
     }
     EXPECT_FALSE(timer.TimerWindow()->Active());
     timer.SetInterval(0x7fff'ffffu);  // the longest Qt keeps
