@@ -360,6 +360,12 @@ void TTimerEx::SetThreadPriority(TThreadPriority value)
         UpdateTimer();
 }
 
+TTimerNotify TTimerEx::OnTimer() const
+{
+    std::lock_guard lock(handler_mutex_);
+    return *on_timer_;
+}
+
 bool TTimerEx::HasHandler() const
 {
     std::lock_guard lock(handler_mutex_);

@@ -184,7 +184,13 @@ class TTimerEx {
 public:
     // nullptr: TTimerPlatform::Default() (throws std::logic_error when none
     // is installed). Enabled, Interval 1000, Threaded, tpNormal; the worker
-    // is created running (unless Interval is 0).
+    // is created running and its first sleep, of the Interval it was created
+    // with, counts from now. Until OnTimer is assigned its ticks are dropped.
+    //
+    // Release on the window thread, never from a ThreadSafe tick (the worker
+    // cannot join itself). Releasing from inside the component's own tick on
+    // the window thread is fine. A subclass that overrides DoTimer and uses
+    // ThreadSafe disables ticks (SetThreaded(false)) in its own destructor.
     explicit TTimerEx(TTimerPlatform* platform = nullptr);
     virtual ~TTimerEx();
 
@@ -197,8 +203,9 @@ public:
     std::uint32_t Interval() const { return interval_.load(); }
     void SetInterval(std::uint32_t value);
 
-    // Assigning always reconfigures, even the same handler.
-    const TTimerNotify& OnTimer() const { return *on_timer_; }
+    // Assigning always reconfigures, even the same handler. A handler may
+    // replace itself, or release the component, while it runs.
+    TTimerNotify OnTimer() const;
     void SetOnTimer(TTimerNotify handler);
 
     bool Threaded() const { return threaded_; }

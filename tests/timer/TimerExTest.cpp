@@ -95,26 +95,6 @@ TEST_F(TimerEx, StartsThreadedEnabledWithARunningWorker)
     EXPECT_EQ(timer.TimerWindow(), nullptr);
 }
 
-TEST_F(TimerEx, NeedsAPlatform)
-{
-    ASSERT_EQ(TTimerPlatform::Default(), nullptr);
-    EXPECT_THROW(TTimerEx timer, std::logic_error);
-    TTimerPlatform::SetDefault(&platform);
-    {
-        TTimerEx timer;
-        EXPECT_EQ(&timer.Platform(), &platform);
-    }
-    TTimerPlatform::SetDefault(nullptr);
-}
-
-TEST_F(TimerEx, PriorityNamesRoundTrip)
-{
-    for (int p = tpIdle; p <= tpTimeCritical; ++p)
-        EXPECT_EQ(ThreadPriorityFromName(ThreadPriorityName(TThreadPriority(p))), TThreadPriority(p));
-    EXPECT_EQ(ThreadPriorityName(tpTimeCritical), "tpTimeCritical");
-    EXPECT_FALSE(ThreadPriorityFromName("tpnormal").has_value());
-}
-
 // Setters reconfigure only on a change; OnTimer always does. Observed through
 // the message timer, which every reconfiguration restarts.
 TEST_F(TimerEx, SettersReconfigureOnlyWhenTheValueChanges)
