@@ -195,7 +195,8 @@ std::vector<std::pair<std::string, Bytes>> ProjectGifs()
         }
     };
     add(FAUNETA_SOURCE_DIR, true);
-    add(fs::path(FAUNETA_OUT_DIR) / "Imagens", false);
+    add(fs::path(FAUNETA_OUT_DIR) / "Imagens", false);           // the creature sprites
+    add(fs::path(FAUNETA_OUT_DIR) / ".." / "artwork", false);    // the decorative pictures
     add(fs::path(FAUNETA_SOURCE_DIR) / ".." / "shared" / "bench-data", false);
     return files;
 }
