@@ -14,6 +14,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPointer>
+#include <QWindow>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
@@ -335,8 +337,17 @@ int TForm::ShowModal()
     setWindowModality(Qt::ApplicationModal);
     if (Application)
         Application->ModalStack.push_back(this);
+    // The window that had the input gets it back when the run ends.
+    QPointer<QWidget> previous = QApplication::activeWindow();
+    if (!previous && Application && Application->MainForm() && Application->MainForm() != this)
+        previous = Application->MainForm();
     QEventLoop loop;
     modalLoop_ = &loop;
+    if (previous && previous != this) {
+        create();
+        if (QWindow* w = windowHandle(); w && previous->windowHandle())
+            w->setTransientParent(previous->windowHandle());
+    }
     SetVisible(true);
     if (Application && Application->ModalHook)
         QTimer::singleShot(0, this, [this] {
@@ -355,6 +366,10 @@ int TForm::ShowModal()
     if (isVisible())
         SetVisible(false);
     setWindowModality(Qt::NonModal);
+    if (previous && previous->isVisible()) {
+        previous->activateWindow();
+        QApplication::setActiveWindow(previous);
+    }
     return modalResult_;
 }
 

@@ -1,0 +1,145 @@
+// The seven window definitions against their classes' field and handler
+// tables, Form1's layout, and read/write/read of a real window.
+#include "forms/Startup.h"
+#include "forms/UnitAtual.h"
+#include "forms/UnitAtualizado.h"
+#include "forms/UnitPokeMart.h"
+#include "forms/UnitPrincipal.h"
+#include "forms/UnitSobre.h"
+#include "forms/UnitTmHm.h"
+#include "forms/UnitWeb.h"
+#include "widgets/Definition.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <set>
+
+namespace {
+
+void collectObjects(const DfmObject& o, std::vector<const DfmObject*>& out)
+{
+    for (const auto& c : o.children) {
+        out.push_back(&c);
+        collectObjects(c, out);
+    }
+}
+
+void collectHandlers(const DfmObject& o, std::set<std::string>& out)
+{
+    for (const auto& p : o.props)
+        if (p.name.rfind("On", 0) == 0 && p.value.kind == DfmValue::Kind::Ident)
+            out.insert(p.value.text);
+    for (const auto& c : o.children)
+        collectHandlers(c, out);
+}
+
+TEST(Definitions, EveryWindowMatchesItsClassTable)
+{
+    const FormClass* classes[] = {&TForm1::StaticFormClass(),         &TFormSobre::StaticFormClass(),
+                                  &TFormWeb::StaticFormClass(),       &TFormAtual::StaticFormClass(),
+                                  &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
+                                  &TFormTmHm::StaticFormClass()};
+    for (const FormClass* fc : classes) {
+        SCOPED_TRACE(fc->Name());
+        const DfmObject tree = ParseDefinition(LoadDefinitionText(fc->Definition()), fc->Definition());
+        EXPECT_EQ(tree.className, fc->Name());
+        std::vector<const DfmObject*> objects;
+        collectObjects(tree, objects);
+        // Each field has an object of its class; each object has a field.
+        for (const FormField& f : fc->Fields()) {
+            const DfmObject* o = tree.Find(f.name);
+            ASSERT_NE(o, nullptr) << f.name;
+            const ClassInfo* cls = Registry::Find(o->className);
+            ASSERT_NE(cls, nullptr) << o->className;
+            EXPECT_TRUE(cls->InheritsFrom(*f.cls)) << f.name;
+        }
+        for (const DfmObject* o : objects)
+            EXPECT_NE(fc->FindField(o->name), nullptr) << o->name;
+        // Each handler is bound by the definition, each bound name is a handler.
+        std::set<std::string> used;
+        collectHandlers(tree, used);
+        for (const std::string& h : used)
+            EXPECT_NE(fc->FindHandler(h), nullptr) << h;
+        for (const FormHandler& h : fc->Handlers())
+            EXPECT_TRUE(used.count(h.name)) << h.name << " is bound by nothing";
+    }
+}
+
+TEST(Definitions, MainWindowLayout)
+{
+    TApplication app;
+    CreateAllForms();
+    struct Row {
+        TControl* c;
+        int left, top, width, height, tab;
+    } rows[] = {
+        {Form1->GIFImage1, 321, 18, 88, 81, -1},   {Form1->Image1, 423, 195, 129, 9, -1},
+        {Form1->Image2, 423, 219, 129, 9, -1},     {Form1->Image3, 423, 243, 129, 9, -1},
+        {Form1->Image4, 423, 267, 129, 9, -1},     {Form1->Image5, 423, 292, 129, 9, -1},
+        {Form1->GIFImage2, 5, 9, 137, 145, -1},    {Form1->Bevel1, 319, 16, 92, 84, -1},
+        {Form1->ListBox1, 8, 176, 145, 137, 0},    {Form1->Edit1, 213, 23, 102, 21, 1},
+        {Form1->Edit2, 213, 50, 102, 21, 2},       {Form1->Edit3, 213, 76, 102, 21, 3},
+        {Form1->Edit4, 214, 102, 334, 21, 4},      {Form1->RichEdit1, 416, 18, 132, 81, 5},
+        {Form1->RichEdit2, 168, 176, 169, 136, 6}, {Form1->Button1, 8, 319, 49, 17, 7},
+        {Form1->Button2, 56, 319, 49, 17, 8},      {Form1->Button3, 104, 319, 49, 17, 9},
+        {Form1->Button4, 8, 335, 49, 17, 10},      {Form1->Button5, 56, 335, 49, 17, 11},
+        {Form1->Button6, 104, 335, 49, 17, 12},    {Form1->ListBox2, 8, 176, 145, 137, 13},
+        {Form1->ListBox3, 8, 176, 145, 137, 14},   {Form1->ListBox4, 8, 176, 145, 137, 15},
+        {Form1->ListBox5, 8, 176, 145, 137, 16},   {Form1->ListBox6, 8, 176, 143, 137, 17},
+        {Form1->Edit5, 280, 330, 153, 21, 18},     {Form1->BitBtn1, 453, 329, 77, 23, 19},
+        {Form1->Edit6, 214, 127, 334, 21, 20},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.c->Name());
+        EXPECT_EQ(r.c->Left(), r.left);
+        EXPECT_EQ(r.c->Top(), r.top);
+        EXPECT_EQ(r.c->Width(), r.width);
+        EXPECT_EQ(r.c->Height(), r.height);
+        EXPECT_EQ(r.c->Widget()->geometry(), QRect(r.left, r.top, r.width, r.height));
+        if (auto* w = dynamic_cast<TWinControl*>(r.c))
+            EXPECT_EQ(w->TabOrder(), r.tab);
+    }
+    for (TEdit* e : {Form1->Edit1, Form1->Edit2, Form1->Edit3, Form1->Edit4, Form1->Edit6})
+        EXPECT_TRUE(e->ReadOnly()) << e->Name();
+    EXPECT_FALSE(Form1->Edit5->ReadOnly());
+    EXPECT_EQ(Form1->Edit5->CharCase(), TEditCharCase::ecUpperCase);
+    EXPECT_TRUE(Form1->Edit5->Font().Style & fsBold);
+    EXPECT_EQ(Form1->RichEdit1->ScrollBars(), TScrollStyle::ssVertical);
+    EXPECT_TRUE(Form1->RichEdit2->ReadOnly());
+    EXPECT_FALSE(Form1->BitBtn1->Default());
+    EXPECT_EQ(Form1->Color(), clMenu);
+    EXPECT_EQ(Form1->Font().Name, "MS Sans Serif");
+    EXPECT_EQ(Form1->Font().Height, -11);
+    EXPECT_TRUE(Form1->GIFImage1->Center());
+    EXPECT_TRUE(Form1->GIFImage1->Opaque());
+    EXPECT_EQ(Form1->GIFImage1->Color(), clWhite);
+    EXPECT_EQ(Form1->GIFImage2->Hint(), "Treinador: Ash");
+    EXPECT_TRUE(Form1->GIFImage2->ShowHint());
+    EXPECT_FALSE(Form1->GIFImage2->ParentShowHint());
+    for (TComponent* c : Form1->Components())
+        if (auto* l = dynamic_cast<TLabel*>(c)) {
+            EXPECT_FALSE(l->ParentFont()) << l->Name();
+            EXPECT_EQ(l->Font().Style, unsigned(fsBold)) << l->Name();
+            EXPECT_EQ(l->Font().Color, clBlack) << l->Name();
+        }
+    DestroyAllForms();
+}
+
+TEST(Definitions, MainWindowReadWriteReadGivesTheSameWindow)
+{
+    TApplication app;
+    CreateAllForms();
+    const std::string once = WriteComponent(*Form1);
+    auto second = std::make_unique<TForm1>();
+    ReadForm(*second, once, "written.form");
+    EXPECT_EQ(WriteComponent(*second), once);
+    EXPECT_EQ(second->ListBox3->Items()[22], "#083 - Farfetch'd");
+    EXPECT_EQ(second->Sair1->ShortCut(), 32883);
+    EXPECT_EQ(second->Menu(), second->MainMenu1);
+    second.reset();
+    DestroyAllForms();
+}
+
+} // namespace
