@@ -1,20 +1,36 @@
 #include "gif/GIFImage.h"
 
 #include "widgets/Forms.h"
+#include "widgets/QtTimerPlatform.h"
 #include "widgets/SysUtils.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <cmath>
+#include <cstring>
 
 TGIFImage::TGIFImage(TComponent* owner) : TGraphicControl(owner)
 {
     color_ = clWindow;
     SetBounds(0, 0, 105, 105);
+    // The frame clock: created disabled; its worker sleeps without waking
+    // until a picture plays. Ticks reach TimerTick on the window thread.
+    TTimerPlatform* platform = TTimerPlatform::Default();
+    if (!platform)
+        platform = &QtTimerPlatform::Install();
+    timer_ = std::make_unique<TTimerEx>(platform);
+    timer_->SetEnabled(false);
+    timer_->SetOnTimer([this](TTimerEx*) { TimerTick(); });
 }
 
-TGIFImage::~TGIFImage() = default;
+TGIFImage::~TGIFImage()
+{
+    // The timer first: releasing it joins its worker and drops a tick it may
+    // have queued, so none reaches the half-destroyed control.
+    timer_.reset();
+}
 
 // ---- loading ----
 
@@ -56,32 +72,143 @@ bool TGIFImage::loadBytes(std::vector<std::uint8_t> bytes)
 
 bool TGIFImage::ReadGIF()
 {
-    // The decoder is not plugged in yet: no data decodes.
-    return false;
+    ClearFrames();
+    if (rawData_.Size() == 0)
+        return false;
+    gif::GifPicture picture;
+    gif::GifDecoder decoder(picture);
+    decoder.FirstImageOnly = firstImageOnly_;
+    if (OnProgress)
+        decoder.OnProgress = [this](std::size_t position, std::size_t) {
+            rawData_.SetPosition(static_cast<std::int64_t>(position));
+            DoProgress();  // raises the silent abort when told to stop
+            return keepOnProcessing_;
+        };
+    if (!decoder.ReadGIF(rawData_.Bytes()))
+        return false;
+
+    version_ = picture.Version == gif::gvGIF89a ? TGIFVersion::gvGIF89a : TGIFVersion::gvGIF87a;
+    if (autoSize_)
+        SetBounds(left_, top_, picture.ImageWidth, picture.ImageHeight);
+    anim_.Prepare(std::move(picture));
+    // The animation starts with the next paint, when Animate is set.
+    updateOpaque();
+    TControl::Invalidate();
+    return true;
 }
 
 void TGIFImage::ClearFrames()
 {
-    empty_ = true;
+    anim_.ClearFrames();
     dataBytes_.Clear();
     rawData_.SetPosition(0);
-    frameCount_ = 0;
-    currentFrame_ = 1;
-    loopCount_ = 1;
-    loopIndex_ = 1;
-    firstTick_ = true;
     keepOnProcessing_ = true;
-    colorDepth_ = 0;
-    hasTransparency_ = false;
+    bitmap_ = QImage();
 }
 
 void TGIFImage::Clear()
 {
     ClearFrames();
     rawData_.Clear();
-    imageWidth_ = 0;
-    imageHeight_ = 0;
-    Invalidate();
+    screen_ = QImage();
+    updateOpaque();
+    TControl::Invalidate();
+}
+
+void TGIFImage::Assign(const TObject* source)
+{
+    if (!source) {
+        Clear();
+        return;
+    }
+    if (const auto* g = dynamic_cast<const TGIFImage*>(source)) {
+        if (g->Empty()) {
+            Clear();
+            return;
+        }
+        TMemoryStream copy(g->DataBytes().Bytes());
+        LoadFromStream(copy);
+        return;
+    }
+    const auto* c = dynamic_cast<const TComponent*>(source);
+    throw Exception("Cannot assign a " + (c ? c->ClassName() : std::string("TObject")) + " to a TGIFImage");
+}
+
+void TGIFImage::AssignTo(QImage& bitmap) const
+{
+    bitmap = GetBitmap().copy();
+}
+
+const QImage& TGIFImage::GetBitmap() const
+{
+    if (Empty() || FrameCount() == 0) {
+        bitmap_ = QImage();
+        return bitmap_;
+    }
+    if (bitmap_.isNull()) {
+        const gif::TGIFFrame& f = anim_.Picture().Frame(1);
+        QImage image(f.Width, f.Height, QImage::Format_Indexed8);
+        // Every index has an entry: those past the frame's palette show black.
+        QList<QRgb> table(256);
+        for (int i = 0; i < 256; ++i) {
+            const gif::RGB c = f.Color(std::uint8_t(i));
+            table[i] = qRgb(c.R, c.G, c.B);
+        }
+        image.setColorTable(table);
+        for (int y = 0; y < f.Height; ++y)
+            std::memcpy(image.scanLine(y), &f.Pixels[std::size_t(y) * std::size_t(f.Width)], std::size_t(f.Width));
+        bitmap_ = std::move(image);
+    }
+    return bitmap_;
+}
+
+// ---- the frame clock ----
+
+void TGIFImage::TimerTick()
+{
+    anim_.TimerTick();
+}
+
+void TGIFImage::SetTimerInterval(std::uint32_t ms)
+{
+    if (timer_)
+        timer_->SetInterval(ms);
+}
+
+void TGIFImage::SetTimerEnabled(bool enabled)
+{
+    if (timer_)
+        timer_->SetEnabled(enabled);
+}
+
+void TGIFImage::Changed()
+{
+    DoChange();
+}
+
+void TGIFImage::WrappedAnimation()
+{
+    if (OnWrapAnimation)
+        OnWrapAnimation(this);
+}
+
+// Redraws only the picture's rectangle, at once, through the parent: it
+// paints its background and every control there into its back buffer, which
+// reaches the screen in one piece, so a frame change does not flicker.
+void TGIFImage::repaintNow()
+{
+    QWidget* parent = parentWidget();
+    if (!parent_ || !parent || !visible_ || painting_)
+        return;
+    painting_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{painting_};
+    const gif::Rect d = DestRect();
+    const QRect area = QRect(left_ + d.Left, top_ + d.Top, d.Width(), d.Height()) & geometry();
+    if (!area.isEmpty())
+        parent->repaint(area);
 }
 
 // ---- embedded data ----
@@ -124,7 +251,7 @@ void TGIFImage::Loaded()
 
 void TGIFImage::SetAnimate(bool v)
 {
-    animate_ = v;
+    anim_.SetAnimate(v);
 }
 
 void TGIFImage::SetAutoSize(bool v)
@@ -132,9 +259,9 @@ void TGIFImage::SetAutoSize(bool v)
     if (autoSize_ == v)
         return;
     autoSize_ = v;
-    if (v && !empty_) {
-        SetBounds(left_, top_, imageWidth_, imageHeight_);
-        Invalidate();
+    if (v && !Empty()) {
+        SetBounds(left_, top_, ImageWidth(), ImageHeight());
+        TControl::Invalidate();
     }
 }
 
@@ -142,38 +269,41 @@ void TGIFImage::SetCenter(bool v)
 {
     if (center_ != v) {
         center_ = v;
-        Invalidate();
+        updateOpaque();
+        TControl::Invalidate();
     }
 }
 
 void TGIFImage::SetCurrentFrame(int v)
 {
-    currentFrame_ = v;
+    anim_.SetCurrentFrame(v);
 }
 
 void TGIFImage::SetLoop(bool v)
 {
-    loop_ = v;
+    anim_.SetLoop(v);
 }
 
 void TGIFImage::SetOpaque(bool v)
 {
     if (opaque_ != v) {
         opaque_ = v;
-        Invalidate();
+        updateOpaque();
+        TControl::Invalidate();
     }
 }
 
 void TGIFImage::SetSpeed(int v)
 {
-    speed_ = std::max(1, v);
+    anim_.SetSpeed(v);
 }
 
 void TGIFImage::SetStretch(bool v)
 {
     if (stretch_ != v) {
         stretch_ = v;
-        Invalidate();
+        updateOpaque();
+        TControl::Invalidate();
     }
 }
 
@@ -181,7 +311,8 @@ void TGIFImage::SetStretchRatio(bool v)
 {
     if (stretchRatio_ != v) {
         stretchRatio_ = v;
-        Invalidate();
+        updateOpaque();
+        TControl::Invalidate();
     }
 }
 
@@ -189,7 +320,8 @@ void TGIFImage::SetTile(bool v)
 {
     if (tile_ != v) {
         tile_ = v;
-        Invalidate();
+        updateOpaque();
+        TControl::Invalidate();
     }
 }
 
@@ -198,7 +330,46 @@ void TGIFImage::SetVisible(bool v)
     if (visible_ == v)
         return;
     visible_ = v;
-    Invalidate();
+    updateOpaque();
+    TControl::Invalidate();
+}
+
+// Visible is the control's own flag: the Qt widget stays shown inside its
+// parent so that clicks on the area still arrive while nothing is painted.
+void TGIFImage::setVisible(bool visible)
+{
+    TGraphicControl::setVisible(parentWidget() ? true : visible);
+}
+
+void TGIFImage::SetBounds(int left, int top, int width, int height)
+{
+    TGraphicControl::SetBounds(left, top, width, height);
+    updateOpaque();
+}
+
+gif::Layout TGIFImage::Layout() const
+{
+    gif::Layout l;
+    l.ControlWidth = width_;
+    l.ControlHeight = height_;
+    l.ImageWidth = ImageWidth();
+    l.ImageHeight = ImageHeight();
+    l.Center = center_;
+    l.Stretch = stretch_;
+    l.StretchRatio = stretchRatio_;
+    l.Tile = tile_;
+    return l;
+}
+
+void TGIFImage::updateOpaque()
+{
+    const bool loaded = !Empty() && FrameCount() > 0;
+    coversClient_ = visible_ && (opaque_ || (loaded && !anim_.DrawnTransparent())) && Layout().CoversClient();
+    // Qt then skips painting the parent beneath. At fractional scale factors
+    // the control's edge may fall inside a device pixel the picture does not
+    // fill, so the parent keeps painting there.
+    const qreal dpr = devicePixelRatioF();
+    setAttribute(Qt::WA_OpaquePaintEvent, coversClient_ && dpr == std::floor(dpr));
 }
 
 // ---- events ----
@@ -280,12 +451,74 @@ void TGIFImage::mouseReleaseEvent(QMouseEvent* e)
     TGraphicControl::mouseReleaseEvent(e);
 }
 
+void TGIFImage::paintEvent(QPaintEvent* e)
+{
+    const bool covered = coversClient_;
+    updateOpaque();
+    TGraphicControl::paintEvent(e);
+    // Qt decided what lies beneath before this paint: paint again with the
+    // new decision.
+    if (covered != coversClient_)
+        update();
+    // The timer rule, after every paint: a picture starts playing once it is
+    // on screen.
+    anim_.ApplyTimerRule();
+}
+
 void TGIFImage::Paint(QPainter& painter)
+{
+    DrawImage(painter);
+}
+
+void TGIFImage::DrawImage(QPainter& painter)
 {
     if (!visible_)
         return;
     if (opaque_)
-        painter.fillRect(rect(), ColorToQColor(color_));
+        painter.fillRect(QRect(0, 0, width_, height_), ColorToQColor(color_));
+    const gif::GifComposer& composer = anim_.Composer();
+    if (Empty() || FrameCount() == 0 || composer.Width() == 0 || composer.Height() == 0)
+        return;
+
+    // The composed picture as a Qt image, remade only when it changed. Drawn
+    // through its mask when frame 1 is transparent (the composed picture is
+    // then empty where the mask is), else opaquely.
+    const bool throughMask = anim_.DrawnTransparent();
+    const auto format = throughMask ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    if (screen_.isNull() || screen_.format() != format || screen_.width() != composer.Width() ||
+        screen_.height() != composer.Height()) {
+        screen_ = QImage(composer.Width(), composer.Height(), format);
+        screenGeneration_ = ~std::uint64_t(0);
+    }
+    if (screenGeneration_ != composer.Generation() || screenThroughMask_ != throughMask) {
+        static_assert(sizeof(gif::Pixel32) == 4);
+        composer.Render(reinterpret_cast<gif::Pixel32*>(screen_.bits()), throughMask);
+        screenGeneration_ = composer.Generation();
+        screenThroughMask_ = throughMask;
+    }
+
+    // Placed on whole device pixels and scaled nearest-neighbour, so the
+    // picture stays crisp at any scale factor: the rectangles are mapped to
+    // the device, rounded there, and drawn with a transform that is the
+    // identity on the device.
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const QTransform full = painter.deviceTransform();
+    const bool plain = full.type() <= QTransform::TxScale;
+    if (plain)
+        painter.setWorldTransform(full.inverted() * painter.worldTransform());
+    for (const gif::Rect& r : Layout().Placements()) {
+        const QRectF logical(r.Left, r.Top, r.Width(), r.Height());
+        if (!plain) {
+            painter.drawImage(logical, screen_);
+            continue;
+        }
+        const QRectF d = full.mapRect(logical);
+        const int x0 = qRound(d.left()), y0 = qRound(d.top()), x1 = qRound(d.right()), y1 = qRound(d.bottom());
+        if (x1 > x0 && y1 > y0)
+            painter.drawImage(QRect(x0, y0, x1 - x0, y1 - y0), screen_);
+    }
+    painter.restore();
 }
 
 // ---- class information ----

@@ -113,7 +113,7 @@ void GifAnimation::SetAnimate(bool v)
         disposeShown();
         currentFrame_ = 1;
         drawFrame(1);
-        host_.Invalidate();
+        host_.InvalidatePicture();
     }
 }
 

@@ -25,7 +25,7 @@ public:
     virtual void Changed() = 0;          // OnChange
     virtual void WrappedAnimation() = 0; // OnWrapAnimation
     virtual void RepaintNow() = 0;       // the immediate repaint of the picture's area
-    virtual void Invalidate() = 0;       // a repaint on the next paint
+    virtual void InvalidatePicture() = 0; // a repaint on the next paint
 };
 
 class GifAnimation {

@@ -51,6 +51,7 @@ void GifComposer::Reset(const GifPicture& picture)
     mask_.assign(hasMask_ ? std::size_t(MaskStride()) * std::size_t(height_) : 0, 0xFF);
     saved_.clear();
     saved_.resize(picture.Frames.size());
+    ++generation_;
 }
 
 void GifComposer::Release()
@@ -61,6 +62,7 @@ void GifComposer::Release()
     std::vector<Pixel32>().swap(composite_);
     std::vector<std::uint8_t>().swap(mask_);
     std::vector<Saved>().swap(saved_);
+    ++generation_;
 }
 
 const TGIFFrame* GifComposer::frame(int n) const
@@ -83,6 +85,7 @@ void GifComposer::DrawFrame(int n)
     const Span s = clip(*f, width_, height_);
     if (s.empty())
         return;
+    ++generation_;
 
     if (f->Disposal == 3) {
         // What lies under the frame, for its disposal.
@@ -137,6 +140,7 @@ void GifComposer::DisposeFrame(int n)
     const Span s = clip(*f, width_, height_);
     if (s.empty())
         return;
+    ++generation_;
     switch (f->Disposal) {
     case 2:
         for (int y = s.y0; y < s.y1; ++y) {

@@ -40,6 +40,9 @@ public:
     void DrawFrame(int n);
     void DisposeFrame(int n);
 
+    // Changes with every change of the composed picture.
+    std::uint64_t Generation() const { return generation_; }
+
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool HasMask() const { return hasMask_; }
@@ -75,6 +78,7 @@ private:
     std::vector<Pixel32> composite_;
     std::vector<std::uint8_t> mask_;
     std::vector<Saved> saved_;  // per frame, for disposal 3
+    std::uint64_t generation_ = 0;
 };
 
 // ---- placement inside the control ----
