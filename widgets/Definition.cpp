@@ -607,3 +607,34 @@ std::string LoadDefinitionText(const std::string& path)
     const QByteArray data = f.readAll();
     return std::string(data.constData(), static_cast<std::size_t>(data.size()));
 }
+
+// ---- editing ----
+
+std::string SetDefinitionProperty(std::string_view text, const std::string& file, const std::string& objectName,
+                                  const std::string& property, const DfmValue* value)
+{
+    DfmObject root = ParseDefinition(text, file);
+    DfmObject* o = root.Find(objectName);
+    if (!o)
+        throw EDefinitionError(file, root.line, objectName, "no object named");
+    const ClassInfo* cls = o == &root ? &TForm::StaticClass() : Registry::Find(o->className);
+    if (!cls)
+        throw EDefinitionError(file, o->line, o->className, "unknown class");
+    const PropInfo* p = cls->FindProperty(property);
+    if (!p || !p->read)
+        throw EDefinitionError(file, o->line, property, "unknown property of " + o->className);
+    if (value)
+        o->SetProperty(property, *value);
+    else
+        o->RemoveProperty(property);
+    return WriteDefinition(root);
+}
+
+std::vector<std::uint8_t> PictureDataValue(const std::vector<std::uint8_t>& gifBytes)
+{
+    const auto n = static_cast<std::uint32_t>(gifBytes.size());
+    std::vector<std::uint8_t> out = {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
+                                     static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
+    out.insert(out.end(), gifBytes.begin(), gifBytes.end());
+    return out;
+}

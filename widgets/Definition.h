@@ -9,6 +9,7 @@
 
 #include "widgets/DfmValue.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,6 +57,17 @@ std::string WriteComponent(const TComponent& root);
 // fields and handlers through the form's table, then runs every loaded step.
 void ReadForm(TForm& form, std::string_view text, const std::string& file);
 void ReadForm(TForm& form, const DfmObject& tree, const std::string& file);
+
+// Editing a definition without the windows' classes (build tools: the
+// artwork generator stores pictures this way). Sets one property of the
+// object named objectName (the root object is the form itself) and returns
+// the new text; a missing value removes the property. The property must
+// exist in the object's class (the root: any form property).
+std::string SetDefinitionProperty(std::string_view text, const std::string& file, const std::string& objectName,
+                                  const std::string& property, const DfmValue* value);
+// The value of a picture control's Data: the 32-bit little-endian count,
+// then the GIF file's bytes.
+std::vector<std::uint8_t> PictureDataValue(const std::vector<std::uint8_t>& gifBytes);
 
 // Reads a definition file (disk path or Qt resource path such as ":/forms/X.form").
 std::string LoadDefinitionText(const std::string& path);
