@@ -6,6 +6,8 @@
 #include "widgets/StdCtrls.h"
 #include "widgets/SysUtils.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -582,10 +584,30 @@ TApplication::TApplication(int& argc, char** argv)
     init();
 }
 
+namespace {
+// Roles for the windowless controls, which Qt would otherwise present as
+// plain client areas: labels are static text, pictures are graphics.
+QAccessibleInterface* accessibleFor(const QString&, QObject* object)
+{
+    auto* w = qobject_cast<QWidget*>(object);
+    if (!w)
+        return nullptr;
+    if (dynamic_cast<TLabel*>(object))
+        return new QAccessibleWidget(w, QAccessible::StaticText);
+    if (dynamic_cast<TBevel*>(object))
+        return new QAccessibleWidget(w, QAccessible::Separator);
+    if (dynamic_cast<TGraphicControl*>(object))
+        return new QAccessibleWidget(w, QAccessible::Graphic);
+    return nullptr;
+}
+} // namespace
+
 void TApplication::init()
 {
     previous_ = Application;
     Application = this;
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFor), true);
+    (void)factoryInstalled;
     QApplication::setQuitOnLastWindowClosed(false);
     // One look everywhere, whatever the desktop: the layouts were drawn for
     // a classic flat-grey style.
@@ -603,7 +625,9 @@ TApplication::~TApplication()
 void TApplication::SetTitle(const std::string& t)
 {
     title_ = t;
-    QGuiApplication::setApplicationDisplayName(ToQt(t));
+    // The name desktops show for the program. (Not the display name: Qt
+    // would append that to every window's caption.)
+    QCoreApplication::setApplicationName(ToQt(t));
 }
 
 void TApplication::setMainForm(TForm* form)

@@ -12,6 +12,7 @@
 #include "widgets/Definition.h"
 #include "widgets/SysUtils.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -245,6 +246,16 @@ TEST_F(Program, ControlsHaveSpeakableNames)
     EXPECT_EQ(Form1->GIFImage2->accessibleName(), "Treinador: Ash");
     EXPECT_EQ(Form1->Button6->accessibleName(), "Outros");
     EXPECT_EQ(Form1->BitBtn1->accessibleName(), "Procurar");
+    // What a screen reader is told, role and name.
+    QAccessibleInterface* label = QAccessible::queryAccessibleInterface(Form1->Label1);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->role(), QAccessible::StaticText);
+    EXPECT_EQ(label->text(QAccessible::Name), QString::fromUtf8("Lista de Pokémons"));
+    QAccessibleInterface* edit = QAccessible::queryAccessibleInterface(Form1->Edit1);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->role(), QAccessible::EditableText);
+    EXPECT_EQ(edit->text(QAccessible::Name), "Nome");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Form1->GIFImage2)->role(), QAccessible::Graphic);
     // Every control of every window has some name.
     for (TForm* form : app.Forms())
         for (TComponent* c : form->Components())
