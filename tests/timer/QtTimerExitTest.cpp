@@ -46,6 +46,6 @@ TEST(QtTimerExit, ComponentsReleasedAfterTheApplication)
 
     const auto start = std::chrono::steady_clock::now();
     timers.clear();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 300ms);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1000ms);
     EXPECT_EQ(ticks, after);
 }
