@@ -1,9 +1,44 @@
 #include "forms/UnitPokeMart.h"
 
+#include "data/MartStock.h"
+
 TFormPokeMart* FormPokeMart = nullptr;
 
 const FormClass& TFormPokeMart::StaticFormClass()
 {
-    static const FormClass info = FormTable<TFormPokeMart>().Build("TFormPokeMart", ":/forms/UnitPokeMart.form");
+    static const FormClass info = FormTable<TFormPokeMart>()
+                                      .Field("GroupBox1", &TFormPokeMart::GroupBox1)
+                                      .Field("ComboBox1", &TFormPokeMart::ComboBox1)
+                                      .Field("RichEdit1", &TFormPokeMart::RichEdit1)
+                                      .Field("GIFImage1", &TFormPokeMart::GIFImage1)
+                                      .Handler("ComboBox1Click", &TFormPokeMart::ComboBox1Click)
+                                      .Handler("GIFImage1Click", &TFormPokeMart::GIFImage1Click)
+                                      .Handler("FormActivate", &TFormPokeMart::FormActivate)
+                                      .Build("TFormPokeMart", ":/forms/UnitPokeMart.form");
     return info;
+}
+
+// Every opening starts from the prompt and an empty list, whatever was shown
+// last time. The selection is dropped too: otherwise picking again the shop
+// of the previous opening would count as no change and leave the list empty.
+void TFormPokeMart::FormActivate(TObject*)
+{
+    ComboBox1->SetItemIndex(-1);
+    ComboBox1->SetText("Escolha uma Cidade");
+    RichEdit1->Clear();
+}
+
+void TFormPokeMart::ComboBox1Click(TObject*)
+{
+    const int i = ComboBox1->ItemIndex();
+    if (static_cast<unsigned>(i) >= MartStockTable.size())
+        return;
+    RichEdit1->Clear();
+    for (const std::string& line : MartLines(MartStockTable[static_cast<std::size_t>(i)]))
+        RichEdit1->Lines().Add(line);
+}
+
+void TFormPokeMart::GIFImage1Click(TObject*)
+{
+    Close();
 }

@@ -1,9 +1,69 @@
 #include "forms/UnitTmHm.h"
 
+#include "data/TmHmLocations.h"
+#include "widgets/Cp1252.h"
+
+using namespace cp1252::literals;
+
 TFormTmHm* FormTmHm = nullptr;
 
 const FormClass& TFormTmHm::StaticFormClass()
 {
-    static const FormClass info = FormTable<TFormTmHm>().Build("TFormTmHm", ":/forms/UnitTmHm.form");
+    static const FormClass info = FormTable<TFormTmHm>()
+                                      .Field("GroupBox1", &TFormTmHm::GroupBox1)
+                                      .Field("ListBox1", &TFormTmHm::ListBox1)
+                                      .Field("GroupBox2", &TFormTmHm::GroupBox2)
+                                      .Field("Edit1", &TFormTmHm::Edit1)
+                                      .Field("GroupBox3", &TFormTmHm::GroupBox3)
+                                      .Field("ListBox2", &TFormTmHm::ListBox2)
+                                      .Field("GIFImage1", &TFormTmHm::GIFImage1)
+                                      .Handler("ListBox1Click", &TFormTmHm::ListBox1Click)
+                                      .Handler("ListBox2Click", &TFormTmHm::ListBox2Click)
+                                      .Handler("FormClose", &TFormTmHm::FormClose)
+                                      .Handler("GIFImage1Click", &TFormTmHm::GIFImage1Click)
+                                      .Handler("FormActivate", &TFormTmHm::FormActivate)
+                                      .Build("TFormTmHm", ":/forms/UnitTmHm.form");
     return info;
+}
+
+namespace {
+// Shows where the machine picked in a list is found; the caption tells which
+// list it came from even when nothing is picked.
+void ShowLocation(TGroupBox* box, const std::string& caption, TListBox* list,
+                  std::span<const MachineLocation> table, TEdit* edit)
+{
+    box->SetCaption(caption);
+    const int i = list->ItemIndex();
+    if (static_cast<unsigned>(i) >= table.size())
+        return;
+    edit->Clear();
+    edit->SetText(std::string(table[static_cast<std::size_t>(i)].Location));
+}
+} // namespace
+
+void TFormTmHm::FormActivate(TObject*)
+{
+    Edit1->Clear();
+    ListBox1->SetItemIndex(0);
+    ListBox2->SetItemIndex(0);
+}
+
+void TFormTmHm::ListBox1Click(TObject*)
+{
+    ShowLocation(GroupBox2, std::string("Localização da TM"_cp), ListBox1, TmLocationTable, Edit1);
+}
+
+void TFormTmHm::ListBox2Click(TObject*)
+{
+    ShowLocation(GroupBox2, std::string("Localização da HM"_cp), ListBox2, HmLocationTable, Edit1);
+}
+
+void TFormTmHm::FormClose(TObject*, TCloseAction&)
+{
+    GroupBox2->SetCaption(std::string("Localização"_cp));
+}
+
+void TFormTmHm::GIFImage1Click(TObject*)
+{
+    Close();
 }

@@ -1,12 +1,27 @@
-// FormWeb: where the program is published. Shown modally from the main window's menu.
+// FormWeb: where the program is published and how to offer it for download elsewhere.
+// Shown modally from the main window's menu; "OK" closes it.
 #pragma once
 
 #include "widgets/Forms.h"
+#include "widgets/StdCtrls.h"
 
 class TFormWeb : public TForm {
 public:
     static const FormClass& StaticFormClass();
     const FormClass& FormClassInfo() const override { return StaticFormClass(); }
+
+    TGroupBox* GroupBox1 = nullptr;
+    TLabel* Label1 = nullptr;
+    TLabel* Label2 = nullptr;
+    TLabel* Label3 = nullptr;
+    TLabel* Label4 = nullptr;
+    TLabel* Label5 = nullptr;
+    TLabel* Label6 = nullptr;
+    TButton* Button1 = nullptr;
+    TLabel* Label7 = nullptr;
+    TLabel* Label8 = nullptr;
+
+    void Button1Click(TObject* Sender);
 };
 
 extern TFormWeb* FormWeb;
