@@ -82,7 +82,9 @@ namespace {
 std::vector<FontStandIn>& standIns()
 {
     static std::vector<FontStandIn> t = {
-        {"MS Sans Serif", QStringLiteral("Liberation Sans"), 12.0 / 11.0},
+        // Regular text keeps the designed widths at its own size (the
+        // information windows' long lines); bold labels need a size more.
+        {"MS Sans Serif", QStringLiteral("Liberation Sans"), 1.0, 12.0 / 11.0},
         {"Verdana", QStringLiteral("DejaVu Sans"), 1.0},
     };
     return t;
@@ -107,7 +109,7 @@ QFont TFont::ToQFont() const
     for (const auto& s : standIns())
         if (s.name == Name) {
             family = s.family;
-            scale = s.scale;
+            scale = (Style & fsBold) && s.boldScale > 0 ? s.boldScale : s.scale;
         }
     f.setFamilies({family});
     // A negative height is the character height; a positive one the cell

@@ -49,6 +49,8 @@ struct FontStandIn {
     std::string name;   // as the definitions write it
     QString family;     // installed family drawn instead
     double scale;       // pixel size factor
+    double boldScale = 0; // factor for bold text (0: scale); the bitmap
+                          // originals widen more in bold than the stand-ins
 };
 void SetFontStandIns(std::vector<FontStandIn> table);
 const std::vector<FontStandIn>& FontStandIns();
