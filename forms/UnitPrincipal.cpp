@@ -1,5 +1,9 @@
 #include "forms/UnitPrincipal.h"
 
+#include "catalogue/Catalogue.h"
+#include "catalogue/ShowEntry.h"
+#include "forms/SearchKeys.h"
+
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
 #include "forms/UnitPokeMart.h"
@@ -118,20 +122,78 @@ void TForm1::FormCreate(TObject*)
     ListBox6->SetVisible(false);
 }
 
-// Pages, list selection and the search are wired in with the catalogue.
-void TForm1::ListBox1Click(TObject*) {}
-void TForm1::ListBox2Click(TObject*) {}
-void TForm1::ListBox3Click(TObject*) {}
-void TForm1::ListBox4Click(TObject*) {}
-void TForm1::ListBox5Click(TObject*) {}
-void TForm1::ListBox6Click(TObject*) {}
-void TForm1::Button1Click(TObject*) {}
-void TForm1::Button2Click(TObject*) {}
-void TForm1::Button3Click(TObject*) {}
-void TForm1::Button4Click(TObject*) {}
-void TForm1::Button5Click(TObject*) {}
-void TForm1::Button6Click(TObject*) {}
-void TForm1::BitBtn1Click(TObject*) {}
+TListBox* TForm1::PageList(int page) const
+{
+    TListBox* const lists[] = {ListBox1, ListBox2, ListBox3, ListBox4, ListBox5, ListBox6};
+    return page >= 1 && page <= 6 ? lists[page - 1] : nullptr;
+}
+
+std::optional<std::string> TForm1::SearchText() const
+{
+    if (!FitsCp1252(Edit5->text()))
+        return std::nullopt;
+    return Edit5->Text();
+}
+
+void SelectPage(int page)
+{
+    TButton* const buttons[] = {Form1->Button1, Form1->Button2, Form1->Button3,
+                                Form1->Button4, Form1->Button5, Form1->Button6};
+    for (int j = 1; j <= 6; ++j) {
+        buttons[j - 1]->SetEnabled(j != page);
+        Form1->PageList(j)->SetVisible(j == page);
+    }
+}
+
+namespace {
+
+// Presents the entry of the selected line of a page's list; no selection
+// (index -1) or a line past the page does nothing.
+void ShowSelectedLine(int page)
+{
+    const int row = Catalogue::RowOfListPosition(page, Form1->PageList(page)->ItemIndex());
+    if (row >= 0)
+        ShowEntry(Catalogue::Entry(row));
+}
+
+} // namespace
+
+void TForm1::ListBox1Click(TObject*) { ShowSelectedLine(1); }
+void TForm1::ListBox2Click(TObject*) { ShowSelectedLine(2); }
+void TForm1::ListBox3Click(TObject*) { ShowSelectedLine(3); }
+void TForm1::ListBox4Click(TObject*) { ShowSelectedLine(4); }
+void TForm1::ListBox5Click(TObject*) { ShowSelectedLine(5); }
+void TForm1::ListBox6Click(TObject*) { ShowSelectedLine(6); }
+
+void TForm1::Button1Click(TObject*) { SelectPage(1); }
+void TForm1::Button2Click(TObject*) { SelectPage(2); }
+void TForm1::Button3Click(TObject*) { SelectPage(3); }
+void TForm1::Button4Click(TObject*) { SelectPage(4); }
+void TForm1::Button5Click(TObject*) { SelectPage(5); }
+void TForm1::Button6Click(TObject*) { SelectPage(6); }
+
+void TForm1::BitBtn1Click(TObject*)
+{
+    // Whole-text, byte-for-byte comparison: no trimming, no case folding, no
+    // reading as a number ("025" and "25 " match nothing). A failing
+    // ShowEntry leaves at once, so the field keeps its text.
+    const std::optional<std::string> text = SearchText();
+    if (text) {
+        for (const SearchKey& key : SearchKeyTable) {
+            if (*text == key.NameKey || *text == key.NumberKey) {
+                ShowEntry(Catalogue::Entry(key.Row));
+                PageList(key.List)->SetItemIndex(key.Line);
+                SelectPage(key.Page);
+            }
+        }
+    }
+    if (text && text->empty())
+        Application->MessageBox(
+            std::string("Insira o nome ou número do pokémon que você procura e depois clique em PROCURAR."_cp),
+            "Campo em Branco", MB_OK | MB_ICONEXCLAMATION);
+    Edit5->Clear();
+    Edit5->SetFocus();
+}
 
 void TForm1::Sair1Click(TObject*)
 {

@@ -7,6 +7,9 @@
 #include "widgets/Menus.h"
 #include "widgets/StdCtrls.h"
 
+#include <optional>
+#include <string>
+
 class TForm1 : public TForm {
 public:
     static const FormClass& StaticFormClass();
@@ -93,6 +96,14 @@ public:
 
     // The folder of the running executable, ending in "/"; set by FormCreate.
     const std::string& GetAppDir() const { return AppDir; }
+    // Tests point it at a folder of pictures of their own.
+    void SetAppDir(const std::string& dir) { AppDir = dir; }
+
+    // The list box of page 1..6.
+    TListBox* PageList(int page) const;
+    // The text typed into the search field, or nothing when it holds a
+    // character the program's code page cannot hold (no key can match it).
+    std::optional<std::string> SearchText() const;
 
 protected:
     void AfterDefinitionRead() override;
@@ -102,3 +113,8 @@ private:
 };
 
 extern TForm1* Form1;
+
+// Brings page 1..6 to the front: its button disabled and its list shown, the
+// other five buttons enabled and lists hidden. All twelve states are set
+// every time, button then list, page 1 to 6.
+void SelectPage(int page);

@@ -1,0 +1,124 @@
+// Presenting one entry: what the detail panel shows, in which order it is
+// written, and what stays when a picture cannot be loaded.
+#include "MainWindowFixture.h"
+
+#include "catalogue/ShowEntry.h"
+
+#include <QFile>
+
+namespace {
+
+using ShowEntryTest = MainWindow;
+
+const CatalogueEntry& Number(int n) { return Catalogue::Entry(Catalogue::RowOfNumber(n)); }
+
+TEST_F(ShowEntryTest, FillsEveryFieldOfThePanel)
+{
+    ShowEntry(Number(1));
+    EXPECT_EQ(Form1->Edit1->Text(), "#001 - Bulbasaur");
+    EXPECT_EQ(Form1->Edit2->Text(), "Grama / Veneno");
+    EXPECT_EQ(Form1->Edit3->Text(), "Azul e Vermelha");
+    EXPECT_EQ(Form1->Edit4->Text(), "Level 16: Ivysaur / Level 32: Venusaur");
+    EXPECT_EQ(Form1->Edit6->Text(), Text("Laboratório do Professor Carvalho (Cidade de Pallet)"));
+    ASSERT_EQ(Lines(Form1->RichEdit1).size(), 1u);
+    EXPECT_EQ(Lines(Form1->RichEdit2).size(), 9u);
+    EXPECT_EQ(Lines(Form1->RichEdit2).front(), "LVL --- Tackle");
+    EXPECT_EQ(Lines(Form1->RichEdit2).back(), "LVL 48 Solar Beam");
+    EXPECT_EQ(BarsShown(), (std::array<int, 5>{3, 1, 1, 1, 2}));
+    // The search field and the lists are not the panel's.
+    EXPECT_EQ(Form1->Edit5->Text(), "");
+    EXPECT_EQ(Form1->ListBox1->ItemIndex(), -1);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(ShowEntryTest, BoxesAreClearedBeforeEveryEntry)
+{
+    ShowEntry(Number(25));
+    ShowEntry(Number(25));
+    EXPECT_EQ(Lines(Form1->RichEdit1).size(), 1u);
+    EXPECT_EQ(Lines(Form1->RichEdit2).size(), 7u);
+
+    ShowEntry(Number(134));  // ten moves
+    EXPECT_EQ(Lines(Form1->RichEdit2).size(), 10u);
+    ShowEntry(Number(63));   // one move
+    EXPECT_EQ(Lines(Form1->RichEdit2), std::vector<std::string>{"LVL --- Teleport"});
+
+    ShowEntry(Number(0));
+    EXPECT_EQ(Lines(Form1->RichEdit1).size(), 2u);
+    EXPECT_EQ(Lines(Form1->RichEdit1).front().back(), ' ');  // the stored trailing blank stays
+    ShowEntry(Number(151));
+    EXPECT_EQ(Lines(Form1->RichEdit1).size(), 2u);
+    EXPECT_EQ(BarsShown(), (std::array<int, 5>{6, 6, 6, 6, 6}));
+}
+
+TEST_F(ShowEntryTest, MissingSpritesAreNoError)
+{
+    QDir(QString::fromStdString(AppDir() + "Imagens")).removeRecursively();
+    for (int row = 0; row < Catalogue::RowCount; ++row) {
+        ShowEntry(Catalogue::Entry(row));
+        ASSERT_EQ(Form1->Edit1->Text(), Catalogue::Entry(row).Caption());
+        ASSERT_EQ(BarsShown(), Catalogue::Entry(row).Ratings);
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// An unopenable sprite names the file it was asked for, and stops the entry
+// right after the boxes were cleared.
+TEST_F(ShowEntryTest, SpriteFilesAreNamedByNumber)
+{
+    ShowEntry(Number(25));
+    for (const int n : {0, 151, 7}) {
+        char name[16];
+        std::snprintf(name, sizeof name, "%03d.gif", n);
+        const std::string sprite = AppDir() + "Imagens/" + name;
+        MakeUnopenable(sprite);
+        Dispatch([&] { ShowEntry(Number(n)); });
+        ASSERT_EQ(boxes.boxes.size(), 1u) << n;
+        EXPECT_EQ(boxes.boxes.back().text, "Cannot open file " + sprite + ".");
+        EXPECT_TRUE(Lines(Form1->RichEdit1).empty());
+        EXPECT_TRUE(Lines(Form1->RichEdit2).empty());
+        EXPECT_EQ(Form1->Edit1->Text(), "#025 - Pikachu");
+        EXPECT_EQ(BarsShown(), (std::array<int, 5>{3, 1, 1, 3, 1}));
+        boxes.boxes.clear();
+    }
+}
+
+TEST_F(ShowEntryTest, AMissingRatingBarStopsWhereItIsLoaded)
+{
+    ShowEntry(Number(151));  // all bars 6
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(BarPath(3))));
+    Dispatch([&] { ShowEntry(Number(1)); });  // ratings 3, 1, 1, 1, 2
+
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Cannot open file " + BarPath(3) + ".");
+    EXPECT_EQ(boxes.boxes[0].caption, "Fauneta");
+    EXPECT_EQ(boxes.boxes[0].flags, MB_OK | MB_ICONERROR);
+    // Written before the failure: the new entry's texts.
+    EXPECT_EQ(Lines(Form1->RichEdit1).size(), 1u);
+    EXPECT_EQ(Lines(Form1->RichEdit2).size(), 9u);
+    // From the failing bar on, and every field, still the entry before.
+    EXPECT_EQ(BarsShown(), (std::array<int, 5>{6, 6, 6, 6, 6}));
+    EXPECT_EQ(Form1->Edit1->Text(), "#151 - Mew");
+    EXPECT_EQ(Form1->Edit6->Text(), "??????");
+
+    // The next entry starts afresh.
+    WriteBar(3);
+    ShowEntry(Number(25));
+    EXPECT_EQ(Form1->Edit1->Text(), "#025 - Pikachu");
+    EXPECT_EQ(BarsShown(), (std::array<int, 5>{3, 1, 1, 3, 1}));
+}
+
+TEST_F(ShowEntryTest, AnInvalidBitmapTakesTheSameRoad)
+{
+    QFile bad(QString::fromStdString(BarPath(1)));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    bad.write("BM not a bitmap");
+    bad.close();
+    Dispatch([&] { ShowEntry(Number(1)); });  // Ataque is 1
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(BarsShown()[0], 3);
+    EXPECT_EQ(BarsShown()[1], 0);
+    EXPECT_EQ(Form1->Edit1->Text(), "");
+}
+
+} // namespace
