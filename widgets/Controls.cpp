@@ -82,9 +82,10 @@ namespace {
 std::vector<FontStandIn>& standIns()
 {
     static std::vector<FontStandIn> t = {
-        // Regular text keeps the designed widths at its own size (the
-        // information windows' long lines); bold labels need a size more.
-        {"MS Sans Serif", QStringLiteral("Liberation Sans"), 1.0, 12.0 / 11.0},
+        // Regular text keeps the designed widths at its own size, a little
+        // narrowed (the information windows' long lines); bold labels need
+        // a size more.
+        {"MS Sans Serif", QStringLiteral("Liberation Sans"), 1.0, 12.0 / 11.0, 95},
         {"Verdana", QStringLiteral("DejaVu Sans"), 1.0},
     };
     return t;
@@ -105,13 +106,17 @@ QFont TFont::ToQFont() const
 {
     QFont f;
     double scale = 1.0;
+    int stretch = 100;
     QString family = ToQt(Name);
     for (const auto& s : standIns())
         if (s.name == Name) {
             family = s.family;
             scale = (Style & fsBold) && s.boldScale > 0 ? s.boldScale : s.scale;
+            stretch = (Style & fsBold) ? 100 : s.stretch;
         }
     f.setFamilies({family});
+    if (stretch != 100)
+        f.setStretch(stretch);
     // A negative height is the character height; a positive one the cell
     // height, of which the character takes about 80 %.
     const double px = Height < 0 ? -Height : Height * 0.8;

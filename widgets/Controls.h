@@ -51,6 +51,7 @@ struct FontStandIn {
     double scale;       // pixel size factor
     double boldScale = 0; // factor for bold text (0: scale); the bitmap
                           // originals widen more in bold than the stand-ins
+    int stretch = 100;    // width of regular text, percent
 };
 void SetFontStandIns(std::vector<FontStandIn> table);
 const std::vector<FontStandIn>& FontStandIns();
