@@ -2,6 +2,9 @@
 //
 // Decodes FILE.gif with the program's decoder and writes into OUTDIR:
 //   frame-NNN.png   each frame on its own, RGBA, transparent pixels with alpha 0
+//   composed-NNN.png the picture as the control shows it once frame NNN is
+//                   drawn (the frames before it drawn and disposed in order),
+//                   transparent where the composed picture is, when frame 1 is
 //   composed-NNN.png  the composed picture once frame NNN is drawn (the previous
 //                   frame disposed first, as the animation does), transparent
 //                   where the composed mask is
@@ -9,6 +12,7 @@
 //                   size, delay, disposal, interlace, transparency, colour table
 // The summary also goes to standard output. Exit status: 0 decoded, 1 the load
 // failed (the reason is printed), 2 usage or I/O trouble.
+#include "gif/GifComposer.h"
 #include "gif/GifComposer.h"
 #include "gif/GifDecoder.h"
 
@@ -46,6 +50,14 @@ bool WriteComposed(const gif::GifComposer& c, const fs::path& path)
     c.Render(argb.data(), c.HasMask());
     const QImage image(reinterpret_cast<const uchar*>(argb.data()), c.Width(), c.Height(), c.Width() * 4,
                        QImage::Format_ARGB32_Premultiplied);
+    return image.save(QString::fromStdString(path.string()), "PNG");
+}
+
+// The control draws through the mask only when frame 1 is transparent.
+bool WriteComposed(const gif::GifComposer& c, bool throughMask, const fs::path& path)
+{
+    QImage image(c.Width(), c.Height(), QImage::Format_ARGB32_Premultiplied);
+    c.Render(reinterpret_cast<gif::Pixel32*>(image.bits()), throughMask);
     return image.save(QString::fromStdString(path.string()), "PNG");
 }
 
