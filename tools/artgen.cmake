@@ -10,8 +10,9 @@ add_executable(fauneta_artgen
   artgen/Creature.h artgen/Kit.cpp artgen/Kit.h artgen/Looks.cpp
   artgen/PlanLegged.cpp artgen/PlanOther.cpp
   artgen/Sprites.cpp artgen/Sprites.h
-  artgen/Pictures.cpp artgen/Pictures.h)
-target_link_libraries(fauneta_artgen PRIVATE GIF::GIF Qt6::Gui fauneta_catalogue)
+  artgen/Pictures.cpp artgen/Pictures.h
+  artgen/Embed.cpp artgen/Embed.h)
+target_link_libraries(fauneta_artgen PRIVATE GIF::GIF Qt6::Gui fauneta_catalogue fauneta_widgets)
 target_include_directories(fauneta_artgen PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/artgen ${PROJECT_SOURCE_DIR})
 # Not beside the program: it is not shipped.
 set_target_properties(fauneta_artgen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)

@@ -81,7 +81,7 @@ const Look looks[] = {
     {62, P::Biped, 10, 0x4c6cc4, 0xf8f8f8, 0xf8f8f8, Fat | Gloves | EyeAngry},
     {63, P::Biped, 11, 0xe8c050, 0x8c5c34, 0xe8c050, EarPoint | EyeClosed | TailThick},
     {64, P::Biped, 12, 0xe8c050, 0x8c5c34, 0xe8c050, EarPoint | Whisker | Gem | TailThick | EyeAngry},
-    {65, P::Biped, 13, 0xe8c050, 0x8c5c34, 0xe8c050, EarPoint | Whisker | EyeAngry | Slim},
+    {65, P::Biped, 13, 0xe8c050, 0x8c5c34, 0xe8c050, EarPoint | Whisker | EyeAngry | LongLegs},
     {66, P::Biped, 14, 0xa0b4cc, 0xe8c0a8, 0xa0b4cc, Crest | EyeAngry},
     {67, P::Biped, 14, 0x90a0bc, 0xe8c0a8, 0x90a0bc, Crest | EyeAngry | Belt | Fat},
     {68, P::Biped, 15, 0x8c9cc8, 0xe8c0a8, 0x8c9cc8, Crest | EyeAngry | Belt | Fat | MouthOpen},

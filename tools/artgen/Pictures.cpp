@@ -70,89 +70,65 @@ namespace {
 const uint32_t SystemPalette[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xc0c0c0,
     0x808080, 0xff0000, 0x00ff00, 0xffff00, 0x0000ff, 0xff00ff, 0x00ffff, 0xffffff};
 
-int nearestSystem(uint32_t rgb)
-{
-    int best = 0;
-    long bestD = -1;
-    for (int i = 0; i < 16; ++i) {
-        long dr = long((rgb >> 16) & 0xff) - long((SystemPalette[i] >> 16) & 0xff);
-        long dg = long((rgb >> 8) & 0xff) - long((SystemPalette[i] >> 8) & 0xff);
-        long db = long(rgb & 0xff) - long(SystemPalette[i] & 0xff);
-        long d = dr * dr * 3 + dg * dg * 4 + db * db * 2;
-        if (bestD < 0 || d < bestD)
-            bestD = d, best = i;
-    }
-    return best;
-}
-
-// The icon: an open field guide with a green leaf-eared creature face on it.
-// Drawn directly in palette indices; 0 is transparent.
+// The icon: the mascot's face (a green cub with leaf ears), drawn directly in
+// palette indices; 255 is transparent.
 std::vector<uint8_t> iconIndices()
 {
-    std::vector<uint8_t> px(32 * 32, 255); // 255: transparent
-    auto set = [&](int x, int y, int i) {
-        if (x >= 0 && y >= 0 && x < 32 && y < 32)
-            px[size_t(y * 32 + x)] = uint8_t(i);
-    };
+    enum { Black = 0, DarkGreen = 2, Olive = 3, Silver = 7, Grey = 8, Red = 9, Lime = 10, Yellow = 11, White = 15, None = 255 };
+    std::vector<uint8_t> px(32 * 32, None);
+    auto at = [&](int x, int y) -> uint8_t& { return px[size_t(y * 32 + x)]; };
     auto inEll = [](float x, float y, float cx, float cy, float rx, float ry) {
         float dx = (x - cx) / rx, dy = (y - cy) / ry;
         return dx * dx + dy * dy <= 1.f;
     };
-    // The book: two pages, blue cover showing at the bottom edge.
-    for (int y = 5; y <= 29; ++y)
-        for (int x = 1; x <= 30; ++x) {
-            int slope = (x < 16 ? 16 - x : x - 15) / 5; // pages dip towards the spine
-            int top = 6 + (x < 16 ? 0 : 0) - slope + 2, bottom = 26 - slope + 2;
-            if (y < top || y > bottom + 2)
-                continue;
-            int c;
-            if (y > bottom)
-                c = 4; // navy cover
-            else if (x == 1 || x == 30 || y == top)
-                c = 8; // page edge
-            else if (x == 15 || x == 16)
-                c = 7; // spine fold
-            else
-                c = 15;
-            set(x, y, c);
-        }
-    // Text lines on the left page.
-    for (int l = 0; l < 5; ++l)
-        for (int x = 4; x <= 12; ++x)
-            if (!(l == 4 && x > 9))
-                set(x, 10 + l * 3, 7);
-    // A creature face on the right page: green head, leaf ears, big eyes.
+    auto inTri = [](float x, float y, float ax, float ay, float bx, float by, float cx, float cy) {
+        auto side = [](float px, float py, float qx, float qy, float rx, float ry) { return (qx - px) * (ry - py) - (qy - py) * (rx - px); };
+        float d1 = side(ax, ay, bx, by, x, y), d2 = side(bx, by, cx, cy, x, y), d3 = side(cx, cy, ax, ay, x, y);
+        bool neg = d1 < 0 || d2 < 0 || d3 < 0, pos = d1 > 0 || d2 > 0 || d3 > 0;
+        return !(neg && pos);
+    };
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
             float fx = float(x) + 0.5f, fy = float(y) + 0.5f;
-            bool earL = fy < 15 && fy > 6 && std::fabs((fx - 19.5f) - (fy - 14) * -0.45f) < (15 - fy) * 0.28f + 0.5f;
-            bool earR = fy < 15 && fy > 6 && std::fabs((fx - 27.f) - (fy - 14) * 0.45f) < (15 - fy) * 0.28f + 0.5f;
-            bool head = inEll(fx, fy, 23.5f, 18.5f, 6.2f, 5.6f);
-            if (earL || earR || head)
-                set(x, y, 2);
+            bool earL = inTri(fx, fy, 4.5f, 15, 13, 9, 4, 1.5f);
+            bool earR = inTri(fx, fy, 27.5f, 15, 19, 9, 28, 1.5f);
+            bool head = inEll(fx, fy, 16, 19, 12, 10);
+            if (earL || earR)
+                at(x, y) = DarkGreen;
+            if ((earL && inTri(fx, fy, 6.5f, 12.5f, 11, 10, 6, 5)) || (earR && inTri(fx, fy, 25.5f, 12.5f, 21, 10, 26, 5)))
+                at(x, y) = Yellow;
+            if (head) {
+                // Lit from the top left: lime there, dark green elsewhere,
+                // olive along the lower right.
+                float l = (fx - 16) * 0.6f + (fy - 19) * 0.8f;
+                at(x, y) = l < -5.5f ? Lime : l > 7.f ? Olive : DarkGreen;
+            }
+            if (inEll(fx, fy, 16, 24, 5.5f, 3.6f))
+                at(x, y) = fy > 26 ? Silver : White;
         }
-    // Outline the face in dark green / black where it meets the page.
+    // Outline every shape in black.
     std::vector<uint8_t> copy = px;
     for (int y = 0; y < 32; ++y)
-        for (int x = 17; x < 32; ++x) {
-            if (copy[size_t(y * 32 + x)] != 15 && copy[size_t(y * 32 + x)] != 7)
+        for (int x = 0; x < 32; ++x) {
+            if (copy[size_t(y * 32 + x)] != None)
                 continue;
-            bool touch = false;
             for (int d = 0; d < 4; ++d) {
                 int X = x + (d == 0) - (d == 1), Y = y + (d == 2) - (d == 3);
-                if (X >= 0 && Y >= 0 && X < 32 && Y < 32 && copy[size_t(Y * 32 + X)] == 2)
-                    touch = true;
+                if (X >= 0 && Y >= 0 && X < 32 && Y < 32 && copy[size_t(Y * 32 + X)] != None)
+                    at(x, y) = Black;
             }
-            if (touch)
-                set(x, y, 0);
         }
-    // Light on the head, eyes, cheek, mouth.
-    set(20, 16, 10), set(21, 15, 10), set(20, 15, 10);
-    set(21, 18, 0), set(21, 19, 0), set(22, 18, 0), set(22, 19, 0), set(21, 18, 15);
-    set(25, 18, 0), set(25, 19, 0), set(26, 18, 0), set(26, 19, 0), set(25, 18, 15);
-    set(23, 21, 0), set(24, 21, 0);
-    set(19, 20, 9), set(28, 20, 9);
-    set(19, 8, 11), set(28, 8, 11); // ear tips
+    // Eyes with a glint, nose, mouth, cheeks.
+    for (int dy = 0; dy < 4; ++dy)
+        for (int dx = 0; dx < 3; ++dx) {
+            at(10 + dx, 17 + dy) = Black;
+            at(19 + dx, 17 + dy) = Black;
+        }
+    at(10, 17) = White, at(19, 17) = White;
+    at(12, 20) = Grey, at(21, 20) = Grey;
+    at(15, 22) = Black, at(16, 22) = Black;
+    at(14, 25) = Black, at(15, 25) = Red, at(16, 25) = Red, at(17, 25) = Black;
+    at(7, 22) = Red, at(8, 22) = Red, at(23, 22) = Red, at(24, 22) = Red;
     return px;
 }
 
@@ -203,7 +179,6 @@ std::vector<uint8_t> iconFile()
                     m |= uint8_t(0x80 >> i);
             out.push_back(m);
         }
-    (void)nearestSystem;
     return out;
 }
 
@@ -461,10 +436,10 @@ std::vector<uint8_t> tmhmGif()
     Person boy;
     boy.wave = true;
     boy.backpack = true;
-    person(30, 2.85f, girl);
-    person(114, 3.2f, tall);
-    person(72, 3.0f, boy);
-    placeCreature(img, 25, 0.85f, 100, 198);
+    person(34, 2.6f, girl);
+    person(110, 2.95f, tall);
+    person(72, 2.8f, boy);
+    placeCreature(img, 25, 0.8f, 98, 198);
     return encodeIndexed(img, 64, true, true);
 }
 

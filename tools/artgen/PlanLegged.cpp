@@ -259,7 +259,15 @@ void drawBiped(Ctx& c)
     const Colour far = darker(c.body, 0.8f);
     Colour limb = v == 9 ? c.accent : c.body;
 
-    // Behind everything: wings, tail, shells, hair.
+    // Behind everything: Mew's glow, wings, tail, shells, hair.
+    if (k.has(F::Aura)) {
+        int outer = c.E(bx - 1, by - 9, 27, 27, hex(0xfcf0f8));
+        int inner = c.E(bx - 1, by - 9, 22, 22, hex(0xf8dcec));
+        for (int id : {outer, inner}) {
+            c.sc.parts[size_t(id)].flat = true;
+            c.sc.parts[size_t(id)].outline = false;
+        }
+    }
     if (v == 1) {
         batWing(c, bx + 4, by - bodyRy * 0.5f, 40, 30, 6, darker(c.body, 0.85f), c.accent);
         batWing(c, bx - 5, by - bodyRy * 0.6f, -35, 22, 5, darker(c.body, 0.75f), darker(c.accent, 0.8f));
@@ -427,10 +435,10 @@ void drawBiped(Ctx& c)
         for (int i = 0; i < 4; ++i)
             c.In(body, c.eS(bx - 1.5f, by - bodyRy * 0.3f + float(i) * 3.5f, bodyRx * 0.55f, 0.6f), darker(c.belly, 0.8f));
     }
-    if (k.has(F::Spikes) && v != 28)
+    if (k.has(F::Spikes) && k.number != 28)
         spikeRow(c, bx, by, bodyRx, bodyRy, 20, 70, 3, 2.5f, 1.6f, darker(c.body, 0.85f));
-    if (v == 28 || (k.has(F::Spikes) && k.number == 28))
-        spikeRow(c, bx, by, bodyRx, bodyRy, -20, 100, 6, 4, 2, c.accent);
+    if (k.number == 28)
+        spikeRow(c, bx + 2, by - 2, bodyRx, bodyRy, -10, 110, 7, 6, 2.4f, c.accent);
     if (k.has(F::Spots) && v == 0) // Sandshrew's plated back shows at the sides
         for (int i = 0; i < 3; ++i)
             c.In(body, c.eS(bx + bodyRx * 0.9f, by - 4 + float(i) * 4, 2.5f, 1.4f), c.accent);
@@ -604,8 +612,18 @@ void drawBiped(Ctx& c)
         c.E(bx - bodyRx * 0.6f, shY - 1, 4.5f, 3.2f, c.accent, -0.3f);
         c.E(bx + bodyRx * 0.7f, shY - 1, 4.5f, 3.2f, c.accent, 0.3f);
     }
-    if (k.has(F::Aura))
-        sparks(c, bx - 2, by - 10, 24, hex(0xf8e0f0), 7, 151);
+    if (k.has(F::Aura)) {
+        // Twinkles around the glow.
+        const float tw[5][3] = {{-22, -30, 3}, {20, -42, 2.5f}, {-17, 2, 2}, {23, -12, 3}, {-4, -40, 2}};
+        for (const auto& t : tw) {
+            float px = c.X(bx + t[0]), py = c.Y(by + t[1]), r = c.L(t[2]);
+            c.decal([=](Image& img) {
+                line(img, px - r, py, px + r, py, hex(0xf0b830));
+                line(img, px, py - r, px, py + r, hex(0xf0b830));
+                img.set(int(px), int(py), hex(0xfff8d0));
+            });
+        }
+    }
 }
 
 // ---------------------------------------------------------------- birds

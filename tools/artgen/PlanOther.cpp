@@ -112,7 +112,9 @@ void drawSerpent(Ctx& c)
     }
     float r0 = rock ? 3.5f : gya ? 2.5f : 1.5f, r1 = rock ? 6.5f : gya ? 7.f : dragon ? 5.f : 5.f;
     if (v == 5)
-        r1 = 5.5f;
+        r1 = 6.f;
+    if (v == 4)
+        r0 = 2.f, r1 = 6.5f;
     Colour bodyC = c.body;
     if (rock) {
         for (int i = 0; i <= n; i += 2) {
@@ -380,13 +382,13 @@ void drawBlob(Ctx& c)
     case 4: // mole in its hole
     case 5: {
         int heads = v == 4 ? 1 : 3;
-        c.E(0, -3, v == 4 ? 16.f : 25.f, 4.5f, hex(0x8c6c4c));
-        float xs[3] = {0, -10, 10}, ys[3] = {-14, -9, -9};
+        c.E(0, -3, v == 4 ? 19.f : 27.f, 5.f, hex(0x8c6c4c));
+        float xs[3] = {0, -11, 11}, ys[3] = {-18, -10, -10};
         if (heads == 3)
             xs[0] = 0, ys[0] = -22;
         for (int i = heads - 1; i >= 0; --i) {
             float x = xs[i], y = ys[i];
-            float h = heads == 1 ? 12.f : 10.f;
+            float h = heads == 1 ? 16.f : 11.f;
             int b = c.C(x, y - h * 0.4f, x, -3, h * 0.62f, h * 0.66f, c.body);
             (void)b;
             c.E(x - 0.5f, y - h * 0.05f, h * 0.34f, h * 0.22f, c.accent);
@@ -449,7 +451,7 @@ void drawBlob(Ctx& c)
     }
     case 9: // ball, two halves
     case 10: {
-        float r = v == 9 ? 15.f : 19.f;
+        float r = v == 9 ? 18.f : 21.f;
         int b = c.E(0, -r - 1, r, r, c.body);
         c.sc.parts[size_t(b)].gloss = 1.f;
         c.In(b, c.eS(0, -r * 0.25f, r * 1.2f, r * 0.8f), c.accent);
@@ -466,10 +468,10 @@ void drawBlob(Ctx& c)
             int face;
         } eggs[] = {{-10, -24, 0}, {1, -27, 1}, {11, -22, 2}, {-13, -9, 3}, {-1, -10, 4}, {11, -9, 5}};
         for (const E& e : eggs) {
-            int id = c.E(e.x, e.y, 6, 7.2f, c.body);
+            int id = c.E(e.x * 1.15f, e.y * 1.15f, 7, 8.4f, c.body);
             if (e.face % 2)
                 c.In(id, c.cS(e.x - 4, e.y + 2, e.x + 3, e.y - 4, 0.8f, 0.8f), c.accent);
-            float ex = e.x, ey = e.y;
+            float ex = e.x * 1.15f, ey = e.y * 1.15f;
             if (e.face == 1 || e.face == 4) {
                 c.decal([px = c.X(ex), py = c.Y(ey)](Image& img) {
                     line(img, px - 3, py - 1, px - 1, py - 1, Ink);
@@ -505,7 +507,7 @@ void drawBlob(Ctx& c)
             return b;
         };
         if (v == 12) {
-            ball(0, -20, 15);
+            ball(0, -20, 18);
         } else {
             c.C(-6, -26, 8, -14, 3, 3, c.body);
             ball(9, -14, 11);
@@ -741,7 +743,7 @@ void drawBug(Ctx& c)
 {
     const Look& k = c.look;
     const int v = k.variant;
-    float by = -9, r = v == 0 ? 11.f : 14.f;
+    float by = v == 0 ? -11.f : -9.f, r = v == 0 ? 15.f : 14.f;
     // Legs.
     for (int i = 0; i < 3; ++i) {
         float x = -r * 0.6f + float(i) * r * 0.6f;
@@ -759,10 +761,10 @@ void drawBug(Ctx& c)
     if (v == 0) {
         // Two mushrooms on the back.
         for (int i = 0; i < 2; ++i) {
-            float x = -3 + float(i) * 9, y = by - r * 0.5f - 3;
-            c.C(x, y + 3, x, y - 2, 1.6f, 1.6f, hex(0xf4e8c8));
-            int cap = c.E(x, y - 4, 6, 4.5f, c.accent);
-            spots(c, cap, x, y - 5, 5, 3, 1.2f, hex(0xf8e050), 3, i + 46);
+            float x = -3 + float(i) * 11, y = by - r * 0.5f - 3;
+            c.C(x, y + 3, x, y - 3, 2.f, 2.f, hex(0xf4e8c8));
+            int cap = c.E(x, y - 6, 8, 6, c.accent);
+            spots(c, cap, x, y - 7, 6, 4, 1.4f, hex(0xf8e050), 3, i + 46);
         }
         c.eye(-r * 0.6f, by - 2, 2.4f, -0.6f);
         c.eye(-r * 0.05f, by - 2, 2.4f, -0.6f);
@@ -828,14 +830,14 @@ void drawPlant(Ctx& c)
         break;
     }
     case 3: { // a bell on a thin stalk
-        c.C(0, -2, 1, -22, 1.2f, 1.2f, c.accent);
-        c.P({{1, -14}, {-7, -18}, {-10, -14}, {-3, -12}}, c.accent, 1.5f);
-        c.P({{1, -10}, {9, -14}, {11, -9}, {3, -8}}, c.accent, 1.5f);
-        c.C(-3, -2, 4, -2, 1.4f, 1.4f, darker(c.accent, 0.8f));
-        c.C(1, -22, -5, -30, 1.2f, 1.2f, c.accent);
-        int h = c.E(-7, -35, 8, 7, c.body, 0.3f);
-        c.In(h, c.eS(-13, -33, 3.2f, 2.2f, 0.3f), c.belly);
-        c.eye(-8, -37, 1.4f, -0.9f);
+        c.C(0, -2, 1, -24, 1.6f, 1.5f, c.accent);
+        c.P({{1, -15}, {-9, -20}, {-13, -15}, {-3, -12}}, c.accent, 1.5f);
+        c.P({{1, -10}, {11, -15}, {14, -9}, {3, -7}}, c.accent, 1.5f);
+        c.C(-4, -2, 5, -2, 1.8f, 1.8f, darker(c.accent, 0.8f));
+        c.C(1, -24, -5, -32, 1.5f, 1.5f, c.accent);
+        int h = c.E(-8, -38, 11, 9, c.body, 0.3f);
+        c.In(h, c.eS(-16, -35, 4, 3, 0.3f), c.belly);
+        c.eye(-9, -41, 1.8f, -0.9f);
         break;
     }
     case 4:
@@ -926,7 +928,7 @@ void drawShell(Ctx& c)
             float x = -10 + float(i) * (big ? 4.f : 5.f);
             curve(c, {x, -12}, {x - 3, -6}, {x + 1, -1}, 1.8f, 1.2f, c.body, 3);
         }
-        float r = big ? 18.f : 14.f;
+        float r = big ? 20.f : 17.f;
         int shell = c.E(2, -18 - r * 0.4f, r, r * 0.9f, c.accent);
         c.decal([cx = c.X(4), cy = c.Y(-18 - r * 0.4f), rr = c.L(r * 0.8f)](Image& img) {
             for (int i = 0; i < 300; ++i) {
@@ -951,10 +953,10 @@ void drawShell(Ctx& c)
     case 4: { // a dome with eyes underneath
         for (int i = 0; i < 3; ++i)
             c.C(-8 + float(i) * 8, -6, -9 + float(i) * 8, -1, 1.6f, 1.3f, hex(0x4c3c2c));
-        int dome = c.E(0, -14, 17, 12, c.body);
-        c.In(dome, c.eS(0, -4, 17, 5), hex(0x2c2c30));
-        c.In(dome, c.eS(0, -18, 6, 8), lighter(c.body, 0.15f));
-        c.decal([a = c.X(-6), b = c.X(6), y = c.Y(-5), r = c.L(2.f)](Image& img) {
+        int dome = c.E(0, -16, 21, 15, c.body);
+        c.In(dome, c.eS(0, -4, 21, 6), hex(0x2c2c30));
+        c.In(dome, c.eS(0, -21, 7, 10), lighter(c.body, 0.15f));
+        c.decal([a = c.X(-7), b = c.X(7), y = c.Y(-5), r = c.L(2.4f)](Image& img) {
             disc(img, a, y, r, hex(0xf8d040));
             disc(img, b, y, r, hex(0xf8d040));
         });
@@ -1031,32 +1033,34 @@ void drawGhost(Ctx& c)
     const int v = k.variant;
     if (v == 0) {
         // A dark ball in a cloud of gas.
-        int gas = fluff(c, 0, -26, 25, 22, 9, 4, c.accent);
+        int gas = fluff(c, 0, -26, 27, 25, 9, 4, c.accent);
         c.sc.parts[size_t(gas)].flat = true;
         c.sc.parts[size_t(gas)].outline = false;
-        int inner = fluff(c, 0, -26, 20, 18, 8, 3, mix(c.accent, c.body, 0.35f));
+        int inner = fluff(c, 0, -26, 22, 21, 8, 3, mix(c.accent, c.body, 0.35f));
         c.sc.parts[size_t(inner)].flat = true;
         c.sc.parts[size_t(inner)].outline = false;
-        c.E(0, -26, 13, 13, c.body);
-        c.eye(-5, -29, 3.2f, 0.2f);
-        c.eye(5, -29, 3.2f, 0.2f);
-        c.mouth(0, -21, 5);
+        c.E(0, -26, 15, 15, c.body);
+        c.eye(-6, -29, 3.6f, 0.2f);
+        c.eye(6, -29, 3.6f, 0.2f);
+        c.mouth(0, -20, 6);
         return;
     }
     if (v == 1) {
         // A floating head with a wisp of a body and two free hands.
-        int tail = c.P({{-10, -30}, {12, -30}, {8, -20}, {2, -14}, {6, -6}, {-2, -12}, {-6, -20}}, c.body, 5);
+        int tail = c.P({{-13, -30}, {15, -30}, {10, -18}, {3, -12}, {8, -2}, {-3, -9}, {-8, -18}}, c.body, 6);
         (void)tail;
         for (int s = -1; s <= 1; s += 2)
-            horn(c, float(s) * 7, -44, float(s) * 30, 10, 3.5f, c.body);
-        c.E(0, -36, 13, 11, c.body);
-        c.E(-18, -30, 4, 3.5f, c.body);
-        c.E(-20, -27, 1.8f, 1.8f, c.body);
-        c.E(18, -34, 4, 3.5f, c.body);
-        c.E(20, -31, 1.8f, 1.8f, c.body);
-        c.eye(-5, -39, 3.f, 0.2f);
-        c.eye(5, -39, 3.f, 0.2f);
-        c.mouth(0, -32, 6);
+            horn(c, float(s) * 9, -46, float(s) * 30, 12, 4.5f, c.body);
+        c.E(0, -36, 16, 13, c.body);
+        for (int s = -1; s <= 1; s += 2) {
+            float hx = float(s) * 23, hy = s < 0 ? -28.f : -34.f;
+            c.E(hx, hy, 5, 4.5f, c.body);
+            for (int f = 0; f < 3; ++f)
+                c.E(hx + float(s) * 2 + float(f - 1) * 2.5f, hy - 4, 1.4f, 2.2f, c.body);
+        }
+        c.eye(-6, -39, 3.6f, 0.2f);
+        c.eye(6, -39, 3.6f, 0.2f);
+        c.mouth(0, -31, 7);
         return;
     }
     // A round shadow with spikes on its back and a grin.
@@ -1100,13 +1104,13 @@ void drawRock(Ctx& c)
         c.mouth(-1, -17, 2);
         return;
     }
-    float r = v == 0 ? 12.f : 15.f;
-    float by = v == 0 ? -30.f : -22.f;
+    float r = v == 0 ? 14.f : 15.f;
+    float by = v == 0 ? -24.f : -22.f;
     auto arm = [&](float side, float dy, bool front) {
-        float sx = side * r * 0.85f, sy = by + dy;
-        float ex = side * (r + 8), ey = sy - 3;
-        c.C(sx, sy, ex, ey, 2.8f, 2.4f, front ? c.body : darker(c.body, 0.85f));
-        int fist = c.E(ex + side * 1.5f, ey - 2, 4, 4, front ? c.body : darker(c.body, 0.85f));
+        float sx = side * r * 0.85f, sy = by + dy + 3;
+        float ex = side * (r + 6), ey = sy + (front ? -4.f : 2.f);
+        c.C(sx, sy, ex, ey, 2.4f, 2.2f, front ? c.body : darker(c.body, 0.85f));
+        int fist = c.E(ex + side * 1.2f, ey - 1.5f, 3.4f, 3.4f, front ? c.body : darker(c.body, 0.85f));
         (void)fist;
     };
     if (v == 1) {

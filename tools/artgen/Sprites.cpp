@@ -107,20 +107,22 @@ void Ctx::eye(float x, float y, float r, float lookX, Colour iris)
                         img.set(xx, yy, skin);
             line(img, px - rx - 0.5f, py + 0.3f, px + rx + 0.5f, py + 0.3f, Ink);
         } else if (f & F::EyeAngry) {
-            // A brow cutting the top of the eye, lower towards the middle of the face.
-            float ax = px - side * (rx + 1.0f), ay = py - ry * 1.15f;
-            float bx = px + side * (rx + 0.6f), by = py - ry * 0.15f;
+            // A brow across the top of the eye, lower towards the middle of
+            // the face; the white above it is covered by the skin.
+            float ax = px + side * (rx + 0.8f), ay = py - ry * 1.05f;
+            float bx = px - side * (rx + 0.5f), by = py - ry * 0.3f;
             for (int yy = int(py - ry - 2); yy <= int(py + ry + 1); ++yy)
                 for (int xx = int(px - rx - 2); xx <= int(px + rx + 2); ++xx) {
                     if (!inEllipse(xx, yy, px, py, rx + 0.7f, ry + 0.7f))
                         continue;
                     float t = (float(xx) + 0.5f - ax) / (bx - ax);
                     float ly = ay + (by - ay) * t;
-                    if (float(yy) + 0.5f < ly)
+                    if (float(yy) + 0.5f < ly - 0.5f)
                         img.set(xx, yy, skin);
                 }
             line(img, ax, ay, bx, by, Ink);
-            line(img, ax, ay - 1, bx, by - 1, Ink);
+            if (pr >= 3.f)
+                line(img, ax, ay - 1, bx, by - 1, Ink);
         }
     });
 }
@@ -200,14 +202,17 @@ int stagesOfFamily(int first)
 float sizeOf(const Look& look)
 {
     if (look.size > 0)
-        return look.size;
+        return look.size * 1.15f;
     Catalogue::Family fam = Catalogue::FamilyOf(look.number);
     int stages = stagesOfFamily(fam.First);
+    // The whole range is drawn a little larger than the nominal frame; the
+    // largest forms are then fitted to the box.
+    const float k = 1.15f;
     if (stages == 3)
-        return fam.Stage == 1 ? 0.64f : fam.Stage == 2 ? 0.82f : 1.0f;
+        return k * (fam.Stage == 1 ? 0.74f : fam.Stage == 2 ? 0.88f : 1.04f);
     if (stages == 2)
-        return fam.Stage == 1 ? 0.72f : 0.96f;
-    return 0.9f;
+        return k * (fam.Stage == 1 ? 0.8f : 1.02f);
+    return k * 0.96f;
 }
 
 void drawPlan(Ctx& c)

@@ -2,8 +2,13 @@
 //
 //   artgen files <out>            <out>/Imagens/000.gif..151.gif, <out>/Dados/1.bmp..6.bmp
 //   artgen pictures <dir>         the decorative GIFs and the icon file, one file each
+//   artgen embed <form> <object> <picture> [<out-form>]
+//                                 puts a picture into a window definition: a GIF as the
+//                                 TGIFImage's Data (32-bit length + bytes), an .ico as the
+//                                 form's Icon.Data (<object> is then the form's name)
 //   artgen sheet <file.png> [<first> <last>]
 //                                 a contact sheet of everything (or of some creatures), for looking at
+#include "Embed.h"
 #include "Pictures.h"
 #include "Sprites.h"
 
@@ -12,6 +17,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 
 #include <cstdio>
@@ -141,9 +147,54 @@ void sheet(const fs::path& png, int first, int last)
         throw std::runtime_error("cannot write " + png.string());
 }
 
+// The decorative pictures (every frame of the animated one), the icon and the
+// rating bars, larger, for looking at.
+void pictureSheet(const fs::path& png)
+{
+    const int zoom = 2;
+    QImage out(1400, 1000, QImage::Format_RGB32);
+    out.fill(QColor(200, 216, 232));
+    QPainter p(&out);
+    int x = 8, y = 8, rowH = 0;
+    auto place = [&](const QImage& g) {
+        if (x + g.width() * zoom > out.width())
+            x = 8, y += rowH + 8, rowH = 0;
+        p.drawImage(QRect(x, y, g.width() * zoom, g.height() * zoom), g);
+        x += g.width() * zoom + 8;
+        rowH = std::max(rowH, g.height() * zoom);
+    };
+    for (const Decoration& d : decorations()) {
+        QByteArray bytes(reinterpret_cast<const char*>(d.gif.data()), qsizetype(d.gif.size()));
+        QBuffer buf(&bytes);
+        QImageReader reader(&buf, "GIF");
+        QImage frame;
+        while (reader.read(&frame)) {
+            QImage bg(frame.size(), QImage::Format_RGB32);
+            bg.fill(QColor(255, 200, 240));
+            QPainter b(&bg);
+            b.drawImage(0, 0, frame);
+            b.end();
+            place(bg);
+            if (!reader.canRead())
+                break;
+        }
+    }
+    place(toQImage(iconImage(), 0xffc8d8e8).scaled(128, 128));
+    x = 8, y += rowH + 8, rowH = 0;
+    for (int r = 1; r <= 6; ++r) {
+        QImage bar = toQImage(ratingBar(r), 0xffffffff);
+        p.fillRect(QRect(x - 4, y - 4, bar.width() * 3 + 8, bar.height() * 3 + 8), Qt::white);
+        p.drawImage(QRect(x, y, bar.width() * 3, bar.height() * 3), bar);
+        y += bar.height() * 3 + 12;
+    }
+    p.end();
+    out.save(QString::fromStdString(png.string()));
+}
+
 int usage()
 {
-    std::fprintf(stderr, "usage: artgen files <out> | pictures <dir> | sheet <file.png>\n");
+    std::fprintf(stderr, "usage: artgen files <out> | pictures <dir> | sheet <file.png> [<first> <last>] | picturesheet <file.png>\n"
+                         "       artgen embed <form-file> <object> <picture> [<out-form-file>] | one <number> <zoom> <file.png>\n");
     return 2;
 }
 
@@ -162,6 +213,12 @@ int main(int argc, char** argv)
             files(argv[2]);
         else if (mode == "pictures")
             pictures(argv[2]);
+        else if (mode == "one" && argc == 5) // one creature, drawn large: one <number> <zoom> <png>
+            toQImage(drawCreature(std::stoi(argv[2]), std::stof(argv[3])), 0xffffffff).save(argv[4]);
+        else if (mode == "embed" && (argc == 5 || argc == 6))
+            embedPicture(argv[2], argv[3], argv[4], argc == 6 ? argv[5] : argv[2]);
+        else if (mode == "picturesheet")
+            pictureSheet(argv[2]);
         else if (mode == "sheet")
             sheet(argv[2], argc >= 5 ? std::stoi(argv[3]) : 0, argc >= 5 ? std::stoi(argv[4]) : 151);
         else

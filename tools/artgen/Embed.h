@@ -1,0 +1,25 @@
+// Puts a generated picture into a window definition, through the definition
+// reader and writer, so that the definitions stay the one source of what a
+// window shows.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace artgen {
+
+// The bytes a picture control's Data holds: the GIF's length as a 32-bit
+// little-endian count, then the GIF.
+std::vector<uint8_t> controlData(const std::vector<uint8_t>& gif);
+
+// Reads the definition `form`, sets the picture and writes the result to `out`
+// (which may be `form`). A picture ending in ".ico" becomes the root form's
+// Icon.Data (and `object` must name the form); any other picture becomes the
+// Data of the TGIFImage named `object`. Throws std::runtime_error when the
+// object is missing or is of another kind.
+void embedPicture(const std::filesystem::path& form, const std::string& object, const std::filesystem::path& picture,
+    const std::filesystem::path& out);
+
+} // namespace artgen
