@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QWindow>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -101,6 +102,13 @@ void TForm::Loaded()
 
 void TForm::AfterDefinitionRead()
 {
+    // Alt+F4 closes any window, as the system menu's Close does; desktops
+    // without a window manager do not provide it. A menu item that claims
+    // the key itself (the main window's "Sair") keeps it.
+    if (!altF4_ && !(menu_ && menu_->FindItem(scAlt | 0x73))) {
+        altF4_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+        connect(altF4_, &QShortcut::activated, this, [this] { Close(); });
+    }
     BuildTabChain(nullptr);
     UpdateHints();
     AssignAccessibleNames();

@@ -213,6 +213,7 @@ private:
     QEventLoop* modalLoop_ = nullptr;
     int modalResult_ = mrNone;
     bool closing_ = false;
+    class QShortcut* altF4_ = nullptr;
 };
 
 // ---- the application object ----

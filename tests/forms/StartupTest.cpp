@@ -179,7 +179,13 @@ TEST_F(Program, ShortcutsOpenTheirWindowsModally)
     QTest::keyClick(Form1->windowHandle(), Qt::Key_T, Qt::ControlModifier);
     QTest::keyClick(Form1->windowHandle(), Qt::Key_M, Qt::ControlModifier);
     QTest::keyClick(Form1->windowHandle(), Qt::Key_F1);
-    const std::vector<TForm*> expected = {FormTmHm, FormPokeMart, FormSobre};
+    // Alt+F4 in a secondary window closes that window only.
+    app.ModalHook = [&](TForm& f) {
+        opened.push_back(&f);
+        QTest::keyClick(f.windowHandle(), Qt::Key_F4, Qt::AltModifier);
+    };
+    QTest::keyClick(Form1->windowHandle(), Qt::Key_F1);
+    const std::vector<TForm*> expected = {FormTmHm, FormPokeMart, FormSobre, FormSobre};
     EXPECT_EQ(opened, expected);
     EXPECT_FALSE(app.Terminated());
     for (TForm* f : expected)
