@@ -1,0 +1,40 @@
+#!/bin/bash
+# The program under a real X server (Xvfb, no window manager): it starts
+# with its main window, the menu shortcuts open their windows modally, the
+# main window's shortcuts do nothing while one is open, Alt+F4 closes the
+# secondary window and then ends the program.
+#   x11_smoke.sh PROGRAM           (runs itself again inside xvfb-run)
+set -u
+prog=$1
+if [ -z "${DISPLAY:-}" ] || [ "${2:-}" != inner ]; then
+  command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "xvfb-run/xdotool missing"; exit 77; }
+  exec xvfb-run -a "$0" "$prog" inner
+fi
+unset QT_QPA_PLATFORM
+fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+focused() { xdotool getwindowfocus getwindowname 2>/dev/null; }
+wait_focus() { for _ in $(seq 50); do [ "$(focused)" = "$1" ] && return 0; sleep 0.1; done; return 1; }
+
+"$prog" & pid=$!
+wait_focus "Fauneta " || fail "main window 'Fauneta ' did not come up (focus: '$(focused)')"
+xdotool key ctrl+t
+wait_focus "Lista de TMs e HMs" || fail "Ctrl+T opened nothing"
+xdotool key ctrl+m; sleep 0.5
+[ "$(focused)" = "Lista de TMs e HMs" ] || fail "Ctrl+M acted while a modal window was open"
+xdotool search --onlyvisible --name 'Poké-Marts' >/dev/null && fail "the mart window opened during a modal run"
+xdotool key alt+F4
+wait_focus "Fauneta " || fail "Alt+F4 did not close the TM window"
+xdotool key F1
+wait_focus "Sobre..." || fail "F1 opened nothing"
+xdotool key alt+F4
+wait_focus "Fauneta " || fail "Alt+F4 did not close the About window"
+xdotool key ctrl+m
+wait_focus "Lista de Itens dos Poké-Marts" || fail "Ctrl+M opened nothing"
+xdotool key alt+F4
+wait_focus "Fauneta " || fail "Alt+F4 did not close the mart window"
+xdotool key alt+F4
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "Alt+F4 did not end the program"
+wait "$pid"; rc=$?
+[ "$rc" -eq 0 ] || fail "exit status $rc"
+echo "ok"
