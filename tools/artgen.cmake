@@ -67,3 +67,13 @@ add_custom_target(fauneta_artwork_sheet
   VERBATIM)
 
 install(DIRECTORY ${FAUNETA_OUT_DIR}/Imagens ${FAUNETA_OUT_DIR}/Dados DESTINATION ${FAUNETA_INSTALL_APPDIR})
+
+# Puts the icon into every window definition and each decorative picture into
+# its control, in the source tree (forms/*.form), through the definition writer:
+#   cmake --build <b> --target fauneta_embed_artwork
+# Run it after changing the pictures or adding a window; commit the forms.
+add_custom_target(fauneta_embed_artwork
+  COMMAND fauneta_artgen embed-all ${PROJECT_SOURCE_DIR}/forms
+  DEPENDS fauneta_artgen
+  COMMENT "Embedding the icon and the decorative pictures in forms/*.form"
+  VERBATIM)

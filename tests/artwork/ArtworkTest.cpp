@@ -392,23 +392,73 @@ TEST(Decorations, MascotAnimatesSixFramesOfPatchesAndLoops1000Times)
 
 // ---------------------------------------------------------------- window definitions
 
+namespace {
+
+DfmObject parseForm(const std::string& file)
+{
+    std::vector<uint8_t> text = readFile(fs::path(FAUNETA_SOURCE_DIR) / "forms" / file);
+    return ParseDefinition(std::string(text.begin(), text.end()), file);
+}
+
+// The GIF a picture control holds: a 32-bit little-endian length, then the bytes.
+::testing::AssertionResult holds(const DfmProperty* data, const std::vector<uint8_t>& gif)
+{
+    if (!data)
+        return ::testing::AssertionFailure() << "no Data";
+    const std::vector<uint8_t>& held = data->value.bytes;
+    if (held.size() != gif.size() + 4)
+        return ::testing::AssertionFailure() << "holds " << held.size() << " bytes, the picture needs " << gif.size() + 4;
+    uint32_t n = uint32_t(held[0] | held[1] << 8 | held[2] << 16 | uint32_t(held[3]) << 24);
+    if (n != gif.size())
+        return ::testing::AssertionFailure() << "length field " << n;
+    if (!std::equal(gif.begin(), gif.end(), held.begin() + 4))
+        return ::testing::AssertionFailure() << "other bytes than the generated picture";
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
 TEST(Definitions, MainWindowHoldsTheGeneratedTrainerAndIcon)
 {
-    std::vector<uint8_t> text = readFile(fs::path(FAUNETA_SOURCE_DIR) / "forms" / "UnitPrincipal.form");
-    DfmObject root = ParseDefinition(std::string(text.begin(), text.end()), "UnitPrincipal.form");
+    DfmObject root = parseForm("UnitPrincipal.form");
     const DfmProperty* icon = root.Property("Icon.Data");
     ASSERT_NE(icon, nullptr);
-    EXPECT_EQ(icon->value.bytes, readFile(ArtworkDir / "icone.ico")) << "re-embed: artgen embed forms/UnitPrincipal.form Form1 <build>/artwork/icone.ico";
+    EXPECT_EQ(icon->value.bytes, readFile(ArtworkDir / "icone.ico")) << "re-embed: cmake --build <b> --target fauneta_embed_artwork";
     DfmObject* trainer = root.Find("GIFImage2");
     ASSERT_NE(trainer, nullptr);
-    const DfmProperty* data = trainer->Property("Data");
-    ASSERT_NE(data, nullptr);
-    std::vector<uint8_t> gif = readFile(ArtworkDir / "treinador.gif");
-    const std::vector<uint8_t>& held = data->value.bytes;
-    ASSERT_EQ(held.size(), gif.size() + 4);
-    EXPECT_EQ(uint32_t(held[0] | held[1] << 8 | held[2] << 16 | uint32_t(held[3]) << 24), gif.size());
-    EXPECT_TRUE(std::equal(gif.begin(), gif.end(), held.begin() + 4))
-        << "re-embed: artgen embed forms/UnitPrincipal.form GIFImage2 <build>/artwork/treinador.gif";
+    EXPECT_TRUE(holds(trainer->Property("Data"), readFile(ArtworkDir / "treinador.gif")))
+        << "re-embed: cmake --build <b> --target fauneta_embed_artwork";
+}
+
+// Windows whose pictures are embedded hold exactly the generated ones, so a
+// change to the artwork cannot leave a stale copy in a definition.
+TEST(Definitions, EmbeddedPicturesAreTheGeneratedOnes)
+{
+    const struct {
+        const char* definition;
+        const char* control;
+        const char* file;
+    } pictures[] = {{"UnitPrincipal.form", "GIFImage2", "treinador.gif"}, {"UnitPokeMart.form", "GIFImage1", "pokemart.gif"},
+        {"UnitTmHm.form", "GIFImage1", "tmhm.gif"}, {"UnitSobre.form", "GIFImage3", "sobre-grande.gif"},
+        {"UnitSobre.form", "GIFImage1", "sobre-mascote.gif"}};
+    for (const auto& p : pictures) {
+        SCOPED_TRACE(std::string(p.definition) + " " + p.control);
+        if (!fs::exists(fs::path(FAUNETA_SOURCE_DIR) / "forms" / p.definition))
+            continue;
+        DfmObject root = parseForm(p.definition);
+        DfmObject* control = root.Find(p.control);
+        ASSERT_NE(control, nullptr);
+        if (const DfmProperty* data = control->Property("Data"))
+            EXPECT_TRUE(holds(data, readFile(ArtworkDir / p.file)));
+    }
+    const std::vector<uint8_t> icon = readFile(ArtworkDir / "icone.ico");
+    for (const auto& e : fs::directory_iterator(fs::path(FAUNETA_SOURCE_DIR) / "forms")) {
+        if (e.path().extension() != ".form")
+            continue;
+        DfmObject root = parseForm(e.path().filename().string());
+        if (const DfmProperty* held = root.Property("Icon.Data"))
+            EXPECT_EQ(held->value.bytes, icon) << e.path().filename();
+    }
 }
 
 // ---------------------------------------------------------------- determinism

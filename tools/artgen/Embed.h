@@ -22,4 +22,9 @@ std::vector<uint8_t> controlData(const std::vector<uint8_t>& gif);
 void embedPicture(const std::filesystem::path& form, const std::string& object, const std::filesystem::path& picture,
     const std::filesystem::path& out);
 
+// Every window definition in `formsDir` (*.form) gets the icon as its
+// Icon.Data, and the decorative pictures go into their controls' Data.
+// Returns the number of definitions written.
+int embedAll(const std::filesystem::path& formsDir);
+
 } // namespace artgen

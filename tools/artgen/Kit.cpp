@@ -156,11 +156,13 @@ void spots(Ctx& c, int on, float cx, float cy, float rx, float ry, float r, Colo
 
 int fluff(Ctx& c, float cx, float cy, float rx, float ry, int bumps, float depth, Colour col, float rot0)
 {
+    // Round tufts with sharp dips between them.
     std::vector<Vec2> pts;
-    int steps = bumps * 4;
+    const int steps = bumps * 8;
     for (int i = 0; i < steps; ++i) {
         float a = rot0 + float(i) / float(steps) * 2 * Pi;
-        float k = 1.f - depth * (0.5f - 0.5f * std::cos(float(i % 4) / 4.f * 2 * Pi)) / std::max(rx, ry);
+        float tuft = std::sqrt(std::fabs(std::sin((a - rot0) * float(bumps) / 2)));
+        float k = 1.f - depth * (1.f - tuft) / std::max(rx, ry);
         pts.push_back({c.X(cx + std::sin(a) * rx * k), c.Y(cy - std::cos(a) * ry * k)});
     }
     return c.sc.add(polygon(std::move(pts), c.L(std::min(rx, ry) * 0.9f)), col);
@@ -199,7 +201,7 @@ void tails(Ctx& c, float x, float y, float k)
     }
     if (l.has(F::TailFluff)) {
         int t = fluff(c, x + 8 * k, y - 7 * k, 6.5f * k, 9 * k, 5, 1.5f * k, body, 0.5f);
-        c.In(t, c.eS(x + 12 * k, y - 15 * k, 6 * k, 5 * k), acc);
+        c.In(t, c.eS(x + 12 * k, y - 15 * k, 6 * k, 5 * k), c.belly);
         return;
     }
     if (l.has(F::TailBolt)) {

@@ -591,11 +591,11 @@ std::vector<uint8_t> mascotGif()
 std::vector<Decoration> decorations()
 {
     return {
-        {"treinador.gif", "Form1", "GIFImage2", trainerGif()},
-        {"pokemart.gif", "FormPokeMart", "GIFImage1", martGif()},
-        {"tmhm.gif", "FormTmHm", "GIFImage1", tmhmGif()},
-        {"sobre-grande.gif", "FormSobre", "GIFImage3", aboutGif()},
-        {"sobre-mascote.gif", "FormSobre", "GIFImage1", mascotGif()},
+        {"treinador.gif", "UnitPrincipal.form", "Form1", "GIFImage2", trainerGif()},
+        {"pokemart.gif", "UnitPokeMart.form", "FormPokeMart", "GIFImage1", martGif()},
+        {"tmhm.gif", "UnitTmHm.form", "FormTmHm", "GIFImage1", tmhmGif()},
+        {"sobre-grande.gif", "UnitSobre.form", "FormSobre", "GIFImage3", aboutGif()},
+        {"sobre-mascote.gif", "UnitSobre.form", "FormSobre", "GIFImage1", mascotGif()},
     };
 }
 

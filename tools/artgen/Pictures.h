@@ -29,9 +29,10 @@ Image iconImage();
 // A decorative picture: its file name, the window and control it belongs to,
 // and its GIF bytes.
 struct Decoration {
-    std::string file;    // "treinador.gif"
-    std::string form;    // "Form1"
-    std::string control; // "GIFImage2"
+    std::string file;       // "treinador.gif"
+    std::string definition; // "UnitPrincipal.form", in forms/
+    std::string form;       // "Form1"
+    std::string control;    // "GIFImage2"
     std::vector<uint8_t> gif;
 };
 

@@ -245,7 +245,7 @@ void drawBiped(Ctx& c)
     if (sitting)
         legLen = 2, bodyRx = 12, bodyRy = 12;
     if (v == 27)
-        legLen = 3;
+        legLen = 3, bodyRx = 11, bodyRy = 12, headR = 9.5f;
     float hipY = -legLen - 2;
     float bx = 0, by = hipY - bodyRy * 0.55f;
     if (v == 35)
@@ -255,6 +255,8 @@ void drawBiped(Ctx& c)
         hy = by - bodyRy * 0.85f - headR * 0.5f;
     if (fat && v != 32)
         hy += 2;
+    if (v == 27)
+        hy = by - bodyRy - headR * 0.45f;
     const float limbR = fat ? 3.6f : slim ? 2.0f : 2.8f;
     const Colour far = darker(c.body, 0.8f);
     Colour limb = v == 9 ? c.accent : c.body;
@@ -278,7 +280,7 @@ void drawBiped(Ctx& c)
         featherWing(c, bx + 5, by - bodyRy * 0.5f, 35, 12 * s, 3.5f * s, v == 6 ? c.body : c.accent, Colour{-1, 0, 0}, 2);
     }
     if (v == 27) // long golden hair behind
-        c.P({{hx - 10, hy - 4}, {hx + 10, hy - 4}, {hx + 13, by + 6}, {hx + 4, by + 9}, {hx - 4, by + 9}, {hx - 13, by + 6}}, c.accent, 3);
+        c.P({{hx - 11, hy - 6}, {hx + 11, hy - 6}, {hx + 16, by + 8}, {hx + 6, by + 4}, {hx, by + 9}, {hx - 6, by + 4}, {hx - 16, by + 8}}, c.accent, 4);
     if (v == 18) // Hypno's collar
         fluff(c, bx, by - bodyRy * 0.7f, bodyRx * 0.95f, 5, 8, 1.5f, c.accent);
     if (k.has(F::ShellBack))
@@ -331,7 +333,9 @@ void drawBiped(Ctx& c)
         if (v == 26 || v == 31) {
             // Blades instead of hands.
             c.C(sx, sy, hxp, sy + 4, limbR, limbR * 0.9f, col);
-            c.P({{hxp - 1, sy + 2}, {hxp + side * 3, sy - 14}, {hxp + side * 6, sy - 12}, {hxp + side * 2, sy + 6}}, v == 26 ? Bone : lighter(c.body, 0.3f), 2);
+            c.P({{hxp - side, sy + 3}, {hxp + side * 2, sy - 6}, {hxp + side * 8, sy - 15}, {hxp + side * 7, sy - 7}, {hxp + side * 4, sy + 1},
+                    {hxp + side * 1, sy + 7}},
+                v == 26 ? Bone : lighter(c.body, 0.3f), 2);
             return;
         }
         if (v == 12 || v == 13) {
@@ -448,9 +452,6 @@ void drawBiped(Ctx& c)
     }
 
     leg(legXL, c.body, -1);
-    if (v == 22) { // the tongue rolls out over the belly
-        curve(c, {hx - 1, hy + headR * 0.55f}, {hx - 12, by + 4}, {hx - 3, by + 8}, 2.2f, 2.6f, hex(0xf07890), 6);
-    }
 
     // Head.
     if (!noHead) {
@@ -484,8 +485,11 @@ void drawBiped(Ctx& c)
         if (v == 17 || v == 18) {
             c.C(hx - headR * 0.5f, hy + 1, hx - headR * 0.95f, hy + headR * 0.7f, 2.6f, 2.0f, c.body);
         }
-        if (v == 27)
-            c.In(head, c.eS(hx, hy - headR, headR * 1.2f, headR * 0.55f), c.accent);
+        if (v == 27) {
+            c.In(head, c.eS(hx, hy - headR * 0.95f, headR * 1.2f, headR * 0.5f), c.accent);
+            c.In(head, c.eS(hx - headR * 0.9f, hy - headR * 0.2f, headR * 0.3f, headR * 0.7f), c.accent);
+            c.In(head, c.eS(hx + headR * 0.9f, hy - headR * 0.2f, headR * 0.3f, headR * 0.7f), c.accent);
+        }
         if (v == 19) {
             // Skull helmet.
             int sk = c.E(hx + 0.5f, hy - 2.5f, headR * 1.05f, headR * 0.8f, Bone);
@@ -560,7 +564,7 @@ void drawBiped(Ctx& c)
             c.cheek(hx + headR * 0.62f, hy + headR * 0.45f, headR * 0.2f, ch);
         }
         if (k.has(F::Beak)) {
-            int bk = c.E(hx - 1.5f, hy + headR * 0.45f, headR * 0.55f, headR * 0.28f, v == 29 ? hex(0xf8d050) : c.accent);
+            int bk = c.E(hx - 2.f, hy + headR * 0.42f, headR * (v == 29 ? 0.5f : 0.72f), headR * 0.32f, v == 29 ? hex(0xf8d050) : c.accent);
             (void)bk;
         } else if (k.has(F::Snout) && v != 17 && v != 18) {
             c.E(hx - 1, hy + headR * 0.4f, headR * 0.35f, headR * 0.25f, c.accent);
@@ -607,6 +611,8 @@ void drawBiped(Ctx& c)
         c.C(bx - bodyRx * 0.7f, shY + 5, bx - bodyRx - 7, shY + 1, limbR, limbR, c.body);
         c.E(bx - bodyRx - 7, shY + 1, limbR + 0.8f, limbR + 0.6f, c.body);
     }
+    if (v == 22) // the tongue rolls out over the belly
+        curve(c, {hx - 1, hy + headR * 0.5f}, {hx - 14, by + 2}, {hx - 4, by + 9}, 2.0f, 3.0f, hex(0xd83c5c), 7);
     if (v == 11) {
         // Abra's shoulder pads.
         c.E(bx - bodyRx * 0.6f, shY - 1, 4.5f, 3.2f, c.accent, -0.3f);

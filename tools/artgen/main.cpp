@@ -6,6 +6,8 @@
 //                                 puts a picture into a window definition: a GIF as the
 //                                 TGIFImage's Data (32-bit length + bytes), an .ico as the
 //                                 form's Icon.Data (<object> is then the form's name)
+//   artgen embed-all <forms-dir>  the icon into every definition, each decorative picture
+//                                 into its control (see decorations())
 //   artgen sheet <file.png> [<first> <last>]
 //                                 a contact sheet of everything (or of some creatures), for looking at
 #include "Embed.h"
@@ -194,7 +196,7 @@ void pictureSheet(const fs::path& png)
 int usage()
 {
     std::fprintf(stderr, "usage: artgen files <out> | pictures <dir> | sheet <file.png> [<first> <last>] | picturesheet <file.png>\n"
-                         "       artgen embed <form-file> <object> <picture> [<out-form-file>] | one <number> <zoom> <file.png>\n");
+                         "       artgen embed <form-file> <object> <picture> [<out-form-file>] | embed-all <forms-dir> | one <number> <zoom> <file.png>\n");
     return 2;
 }
 
@@ -217,6 +219,8 @@ int main(int argc, char** argv)
             toQImage(drawCreature(std::stoi(argv[2]), std::stof(argv[3])), 0xffffffff).save(argv[4]);
         else if (mode == "embed" && (argc == 5 || argc == 6))
             embedPicture(argv[2], argv[3], argv[4], argc == 6 ? argv[5] : argv[2]);
+        else if (mode == "embed-all")
+            std::printf("%d window definitions written\n", embedAll(argv[2]));
         else if (mode == "picturesheet")
             pictureSheet(argv[2]);
         else if (mode == "sheet")
