@@ -1,0 +1,276 @@
+"""A private desktop for black-box tests: an Xvfb server on a free display,
+a D-Bus session bus and the accessibility (AT-SPI) bus, and helpers to drive
+it with real X input (xdotool) and to read the screen's pixels.
+
+Everything started here runs in process groups of its own and is ended by
+Session.close(), whatever happened in between.
+"""
+
+import importlib.util
+import mmap
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import tempfile
+import time
+
+SKIP = 77  # ctest SKIP_RETURN_CODE
+
+AT_SPI_LAUNCHERS = (
+    "/usr/libexec/at-spi-bus-launcher",
+    "/usr/lib/at-spi2-core/at-spi-bus-launcher",
+    "/usr/lib/x86_64-linux-gnu/at-spi-bus-launcher",
+)
+
+
+class Skip(Exception):
+    """The machine lacks something the test needs; not a failure."""
+
+
+class Failure(AssertionError):
+    pass
+
+
+def find_bus_launcher():
+    for p in AT_SPI_LAUNCHERS:
+        if os.access(p, os.X_OK):
+            return p
+    return None
+
+
+def check_prerequisites():
+    missing = [t for t in ("Xvfb", "xdotool", "dbus-daemon") if shutil.which(t) is None]
+    if find_bus_launcher() is None:
+        missing.append("at-spi-bus-launcher (at-spi2-core)")
+    if importlib.util.find_spec("pyatspi") is None:
+        missing.append("pyatspi (python3-pyatspi)")
+    if missing:
+        raise Skip("missing: " + ", ".join(missing))
+
+
+def wait_until(predicate, timeout, what, interval=0.05, pump=None):
+    """Polls predicate() until it returns something true, for at most timeout
+    seconds; returns that value or raises Failure naming what was awaited."""
+    deadline = time.monotonic() + timeout
+    last_error = None
+    while True:
+        if pump:
+            pump()
+        try:
+            value = predicate()
+            if value:
+                return value
+        except Failure:
+            raise
+        except Exception as e:  # a widget vanishing while we look at it
+            last_error = e
+        if time.monotonic() >= deadline:
+            detail = f" (last error: {last_error!r})" if last_error else ""
+            raise Failure(f"timed out after {timeout:.1f} s waiting for {what}{detail}")
+        time.sleep(interval)
+
+
+class Framebuffer:
+    """The Xvfb screen as the XWD file Xvfb keeps mapped in -fbdir."""
+
+    def __init__(self, path):
+        self.path = path
+
+    def pixels(self, x, y, w, h):
+        """The RGB values of a rectangle of the screen, row by row."""
+        with open(self.path, "rb") as f, mmap.mmap(f.fileno(), 0, access=mmap.ACCESS_READ) as m:
+            hdr = struct.unpack(">25I", m[:100])
+            header_size, byte_order, bpp, bpl = hdr[0], hdr[7], hdr[11], hdr[12]
+            width, height, ncolors = hdr[4], hdr[5], hdr[19]
+            if bpp != 32:
+                raise Failure(f"unexpected framebuffer depth {bpp}")
+            base = header_size + ncolors * 12
+            fmt = "<I" if byte_order == 0 else ">I"
+            out = []
+            for yy in range(max(0, y), min(height, y + h)):
+                row = []
+                for xx in range(max(0, x), min(width, x + w)):
+                    (p,) = struct.unpack_from(fmt, m, base + yy * bpl + xx * 4)
+                    row.append(((p >> 16) & 255, (p >> 8) & 255, p & 255))
+                out.append(row)
+            return out
+
+    def size(self):
+        with open(self.path, "rb") as f:
+            hdr = struct.unpack(">25I", f.read(100))
+        return hdr[4], hdr[5]
+
+    def save_png(self, path):
+        """The whole screen as an RGB PNG (to look at after a failure)."""
+        import zlib
+
+        w, h = self.size()
+        raw = b"".join(b"\0" + bytes(c for p in row for c in p) for row in self.pixels(0, 0, w, h))
+
+        def chunk(kind, data):
+            return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+        with open(path, "wb") as f:
+            f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0))
+                    + chunk(b"IDAT", zlib.compress(raw, 6)) + chunk(b"IEND", b""))
+
+    def colours(self, x, y, w, h):
+        return {p for row in self.pixels(x, y, w, h) for p in row}
+
+
+class Session:
+    def __init__(self, width=1024, height=768):
+        check_prerequisites()
+        self.tmp = tempfile.mkdtemp(prefix="fauneta-smoke-")
+        self.groups = []  # process groups we started, newest last
+        self.env = dict(os.environ)
+        for k in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "AT_SPI_BUS_ADDRESS", "SESSION_MANAGER"):
+            self.env.pop(k, None)
+        self.env["XDG_RUNTIME_DIR"] = self._mkdir("runtime", 0o700)
+        self.env["HOME"] = self._mkdir("home", 0o700)
+        self.env["XDG_CONFIG_HOME"] = self._mkdir("home/.config", 0o700)
+        try:
+            self._start_x(width, height)
+            self._start_dbus()
+            self._start_atspi()
+        except BaseException:
+            self.close()
+            raise
+
+    def _mkdir(self, name, mode):
+        p = os.path.join(self.tmp, name)
+        os.makedirs(p, mode=mode, exist_ok=True)
+        return p
+
+    def _spawn(self, argv, **kw):
+        p = subprocess.Popen(argv, env=self.env, start_new_session=True, **kw)
+        self.groups.append(p)
+        return p
+
+    def _read_line(self, fd, timeout, what):
+        """One line from a pipe, waiting at most timeout seconds."""
+        import select
+
+        buf = b""
+        deadline = time.monotonic() + timeout
+        while b"\n" not in buf:
+            left = deadline - time.monotonic()
+            if left <= 0 or not select.select([fd], [], [], left)[0]:
+                raise Failure(f"timed out waiting for {what}")
+            chunk = os.read(fd, 256)
+            if not chunk:
+                raise Failure(f"{what}: the process ended before answering")
+            buf += chunk
+        return buf.split(b"\n", 1)[0].decode().strip()
+
+    def _start_x(self, width, height):
+        fbdir = self._mkdir("fb", 0o700)
+        r, w = os.pipe()
+        # -displayfd: the server picks a free display itself and says which.
+        self.xvfb = self._spawn(
+            ["Xvfb", "-displayfd", str(w), "-screen", "0", f"{width}x{height}x24",
+             "-nolisten", "tcp", "-fbdir", fbdir, "-noreset"],
+            pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(w)
+        try:
+            display = self._read_line(r, 20, "Xvfb to choose a display")
+        finally:
+            os.close(r)
+        self.env["DISPLAY"] = ":" + display
+        self.framebuffer = Framebuffer(os.path.join(fbdir, "Xvfb_screen0"))
+
+    def _start_dbus(self):
+        r, w = os.pipe()
+        self.dbus = self._spawn(
+            ["dbus-daemon", "--session", "--nofork", "--nopidfile", f"--print-address={w}"],
+            pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(w)
+        try:
+            self.env["DBUS_SESSION_BUS_ADDRESS"] = self._read_line(r, 20, "the D-Bus session bus")
+        finally:
+            os.close(r)
+
+    def _start_atspi(self):
+        self.atspi = self._spawn(
+            [find_bus_launcher(), "--launch-immediately"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # The launcher owns org.a11y.Bus once the accessibility bus is up.
+        def bus_ready():
+            out = subprocess.run(
+                ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                 "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+                env=self.env, capture_output=True, text=True, timeout=5)
+            return out.returncode == 0 and "unix:" in out.stdout
+        if shutil.which("dbus-send"):
+            wait_until(bus_ready, 20, "the accessibility bus")
+
+    def export(self):
+        """Points this process (and libatspi in it) at the private desktop."""
+        for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"):
+            os.environ[k] = self.env[k]
+        os.environ.pop("AT_SPI_BUS_ADDRESS", None)
+
+    def start(self, argv, extra_env=None):
+        env = dict(self.env)
+        env.update(extra_env or {})
+        # Output goes to a file: a pipe nobody reads could stall the program.
+        log = open(os.path.join(self.tmp, f"output-{len(self.groups)}.log"), "w+b")
+        p = subprocess.Popen(argv, env=env, start_new_session=True,
+                             stdout=log, stderr=subprocess.STDOUT)
+        p.log = log
+        self.groups.append(p)
+        return p
+
+    @staticmethod
+    def output(p):
+        """What a started program printed so far."""
+        p.log.flush()
+        p.log.seek(0)
+        return p.log.read().decode(errors="replace")
+
+    def xdotool(self, *args):
+        out = subprocess.run(["xdotool", *map(str, args)], env=self.env,
+                             capture_output=True, text=True, timeout=20)
+        if out.returncode != 0:
+            raise Failure(f"xdotool {' '.join(map(str, args))}: {out.stderr.strip()}")
+        return out.stdout.strip()
+
+    def click(self, x, y, button=1):
+        self.xdotool("mousemove", "--sync", x, y)
+        self.xdotool("click", button)
+
+    def key(self, *keys):
+        self.xdotool("key", "--clearmodifiers", *keys)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", 30, text)
+
+    def close(self):
+        """Ends every process group we started, newest first: TERM, then KILL."""
+        for p in reversed(self.groups):
+            if p.poll() is None:
+                try:
+                    os.killpg(p.pid, signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
+        deadline = time.monotonic() + 5
+        for p in reversed(self.groups):
+            try:
+                p.wait(timeout=max(0.1, deadline - time.monotonic()))
+            except subprocess.TimeoutExpired:
+                pass
+            # Whatever the leader spawned into its group goes too.
+            try:
+                os.killpg(p.pid, signal.SIGKILL)
+            except (ProcessLookupError, PermissionError):
+                pass
+            try:
+                p.wait(timeout=2)
+            except subprocess.TimeoutExpired:
+                pass
+            if getattr(p, "log", None):
+                p.log.close()
+        self.groups.clear()
+        shutil.rmtree(self.tmp, ignore_errors=True)

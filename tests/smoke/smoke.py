@@ -1,0 +1,417 @@
+#!/usr/bin/env python3
+"""Smoke test of the real program, the way a person and a screen reader use it.
+
+The executable runs under a private Xvfb with the accessibility bridge on. The
+test moves the pointer, clicks and types through xdotool (real X input) and
+reads what a screen reader reads through AT-SPI (window titles, field names and
+their texts), and the screen's pixels where a picture must show.
+
+  smoke.py --exe <fauneta>            the whole walk: entry, search, every
+                                      secondary window, quit by "Sair"
+  smoke.py --exe <fauneta> --sprites  only start, show an entry and check its
+                                      pictures came from the program's folder,
+                                      then quit (for an installed program)
+
+Exits 77 (skipped) where Xvfb, xdotool, the AT-SPI bus or pyatspi is missing.
+No window manager runs: where one would give a window the keyboard focus, the
+test gives it explicitly before pressing a shortcut.
+"""
+
+import argparse
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop_session import SKIP, Failure, Session, Skip, wait_until  # noqa: E402
+
+STEP_TIMEOUT = 15.0  # seconds for any one thing to happen on screen
+MAIN_TITLE = "Fauneta "  # the caption ends in a blank
+
+
+class Program:
+    """The running program seen through AT-SPI and driven through X."""
+
+    def __init__(self, session, exe):
+        import pyatspi
+        from gi.repository import GLib
+
+        self.pyatspi = pyatspi
+        self.glib_context = GLib.MainContext.default()
+        self.session = session
+        self.exe = exe
+        self.process = session.start(
+            [exe], {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_QPA_PLATFORM": "xcb"})
+        self.app = self.wait(self._find_app, "the program on the accessibility bus")
+
+    # --- looking -------------------------------------------------------
+    def pump(self):
+        """Lets libatspi take in the bridge's change signals."""
+        while self.glib_context.pending():
+            self.glib_context.iteration(False)
+
+    def wait(self, predicate, what, timeout=STEP_TIMEOUT):
+        def checked():
+            if self.process.poll() is not None:
+                raise Failure(f"the program ended (exit {self.process.returncode}) "
+                              f"while waiting for {what}\n{self.session.output(self.process)}")
+            return predicate()
+        return wait_until(checked, timeout, what, pump=self.pump)
+
+    def _find_app(self):
+        desktop = self.pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            a = desktop.getChildAtIndex(i)
+            if a is not None and a.get_process_id() == self.process.pid:
+                return a
+        return None
+
+    def fresh(self, acc):
+        acc.clearCache()
+        return acc
+
+    def states(self, acc):
+        return self.fresh(acc).getState()
+
+    def showing(self, acc):
+        return self.states(acc).contains(self.pyatspi.STATE_SHOWING)
+
+    def enabled(self, acc):
+        return self.states(acc).contains(self.pyatspi.STATE_SENSITIVE)
+
+    def find_all(self, root, role, name=None, showing=True, depth=8):
+        """Descendants of root with this role (and name), in tree order. Lists
+        and menus are entered only when looking for their items: every child
+        is a round trip on the bus."""
+        p = self.pyatspi
+        containers = {p.ROLE_LIST: p.ROLE_LIST_ITEM, p.ROLE_MENU_ITEM: p.ROLE_MENU_ITEM,
+                      p.ROLE_POPUP_MENU: p.ROLE_MENU_ITEM, p.ROLE_MENU: p.ROLE_MENU_ITEM,
+                      p.ROLE_COMBO_BOX: p.ROLE_LIST_ITEM}
+        self.fresh(root)
+        found, level = [], [root]
+        for _ in range(depth):
+            below = []
+            for acc in level:
+                for i in range(acc.childCount):
+                    c = acc.getChildAtIndex(i)
+                    if c is None:
+                        continue
+                    r = c.getRole()
+                    if r == role and (name is None or c.name == name) and \
+                            (not showing or self.showing(c)):
+                        found.append(c)
+                    if containers.get(r, role) == role and r not in (p.ROLE_TEXT, p.ROLE_PUSH_BUTTON):
+                        below.append(c)
+            level = below
+        return found
+
+    def find(self, root, role, name=None, showing=True):
+        hits = self.find_all(root, role, name, showing)
+        return hits[0] if hits else None
+
+    def need(self, root, role, name, showing=True):
+        return self.wait(lambda: self.find(root, role, name, showing),
+                         f"a {role} named {name!r}" if name is not None else f"a {role}")
+
+    def window(self, title):
+        """The program's top-level window with this title, while it is shown."""
+        p = self.pyatspi
+        for i in range(self.fresh(self.app).childCount):
+            w = self.app.getChildAtIndex(i)
+            if w is not None and w.name == title and \
+                    w.getRole() in (p.ROLE_FRAME, p.ROLE_DIALOG, p.ROLE_WINDOW) and self.showing(w):
+                return w
+        return None
+
+    def shown_windows(self):
+        p = self.pyatspi
+        names = []
+        for i in range(self.fresh(self.app).childCount):
+            w = self.app.getChildAtIndex(i)
+            if w is not None and w.getRole() in (p.ROLE_FRAME, p.ROLE_DIALOG, p.ROLE_WINDOW, p.ROLE_ALERT) \
+                    and self.showing(w):
+                names.append(w.name)
+        return names
+
+    def wait_window(self, title):
+        return self.wait(lambda: self.window(title), f"the window {title!r}")
+
+    def wait_closed(self, title):
+        self.wait(lambda: self.window(title) is None, f"the window {title!r} to close")
+
+    def text(self, acc):
+        t = self.fresh(acc).queryText()
+        return t.getText(0, t.characterCount)
+
+    def wait_text(self, acc, expected, what):
+        self.wait(lambda: self.text(acc) == expected,
+                  f"{what} to read {expected!r} (it reads {self.text(acc)!r})")
+
+    def extents(self, acc):
+        e = self.fresh(acc).queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
+        return e.x, e.y, e.width, e.height
+
+    # --- acting --------------------------------------------------------
+    def click(self, acc):
+        x, y, w, h = self.extents(acc)
+        if w <= 0 or h <= 0:
+            raise Failure(f"{acc.name!r} has no place on screen")
+        self.session.click(x + w // 2, y + h // 2)
+
+    def focus_window(self, title):
+        """What a window manager does on a click in the window: X focus to it."""
+        ids = self.session.xdotool("search", "--onlyvisible", "--pid", self.process.pid,
+                                   "--name", f"^{title}$").split()
+        if not ids:
+            raise Failure(f"no X window titled {title!r}")
+        self.session.xdotool("windowfocus", "--sync", ids[0])
+
+    def scroll_into_view(self, listbox, item):
+        """Turns the wheel over the list until the item lies inside it."""
+        lx, ly, lw, lh = self.extents(listbox)
+        self.session.xdotool("mousemove", "--sync", lx + lw // 2, ly + lh // 2)
+        for _ in range(40):
+            x, y, w, h = self.extents(item)
+            if y >= ly and y + h <= ly + lh:
+                return
+            self.session.xdotool("click", 5 if y >= ly else 4)
+            self.pump()
+        raise Failure(f"could not scroll {item.name!r} into view")
+
+    def pick(self, listbox, name):
+        item = self.need(listbox, self.pyatspi.ROLE_LIST_ITEM, name, showing=False)
+        self.scroll_into_view(listbox, item)
+        self.click(item)
+
+    def menu(self, bar_item, item):
+        """Opens a menu of the menu bar with the mouse and picks an item."""
+        main = self.wait_window(MAIN_TITLE)
+        top = self.need(main, self.pyatspi.ROLE_MENU_ITEM, bar_item)
+        self.click(top)
+        entry = self.wait(lambda: self._menu_entry(top, item), f"the menu item {item!r}")
+        self.click(entry)
+
+    def _menu_entry(self, top, name):
+        for e in self.find_all(top, self.pyatspi.ROLE_MENU_ITEM, name, showing=True):
+            if self.extents(e)[2] > 0 and self.extents(e)[1] > 0:
+                return e
+        return None
+
+    def picture_has_content(self, acc):
+        """More than one colour inside the control's rectangle on screen."""
+        x, y, w, h = self.extents(acc)
+        return len(self.session.framebuffer.colours(x, y, w, h)) > 1
+
+
+# --- the walk ------------------------------------------------------------------
+
+def check(cond, message):
+    if not cond:
+        raise Failure(message)
+
+
+def start_state(prog):
+    p = prog.pyatspi
+    main = prog.wait_window(MAIN_TITLE)
+    lists = prog.find_all(main, p.ROLE_LIST, "Lista de Pokémons")
+    check(len(lists) == 1, f"one list is shown at start, not {len(lists)}")
+    items = prog.find_all(lists[0], p.ROLE_LIST_ITEM, showing=False)
+    check(len(items) == 30 and items[0].name == "#001 - Bulbasaur" and items[29].name == "#030 - Nidorina",
+          f"page 1 lists #001 to #030, not {[i.name for i in items[:2]]}...")
+    check(not prog.enabled(prog.need(main, p.ROLE_PUSH_BUTTON, "1-30")), "'1-30' is disabled at start")
+    check(prog.enabled(prog.need(main, p.ROLE_PUSH_BUTTON, "Outros")), "'Outros' is enabled at start")
+    check(prog.text(prog.need(main, p.ROLE_TEXT, "Nome")) == "", "the detail panel is empty at start")
+    sprite = prog.need(main, p.ROLE_IMAGE, "Imagem do Pokémon")
+    check(not prog.picture_has_content(sprite), "no sprite is shown at start")
+    return main, lists[0]
+
+
+def show_entry(prog, main, listbox):
+    """Clicks #025 and reads the detail panel the way a screen reader does."""
+    p = prog.pyatspi
+    prog.pick(listbox, "#025 - Pikachu")
+    nome = prog.need(main, p.ROLE_TEXT, "Nome")
+    prog.wait_text(nome, "#025 - Pikachu", "the field 'Nome'")
+    for field in ("Tipo", "Versão", "Evolução", "Localização"):
+        check(prog.text(prog.need(main, p.ROLE_TEXT, field)) != "", f"the field {field!r} is filled")
+    for box in ("Descrição", "Movimentos"):
+        check(prog.text(prog.need(main, p.ROLE_TEXT, box)).strip() != "", f"the box {box!r} is filled")
+    # The pictures come from the files beside the executable: the sprite and
+    # the five rating bars must now show on screen.
+    sprite = prog.need(main, p.ROLE_IMAGE, "Imagem do Pokémon")
+    prog.wait(lambda: prog.picture_has_content(sprite), "the sprite to be drawn")
+    for bar in ("Energia", "Ataque", "Defesa", "Velocidade", "Especial"):
+        image = prog.need(main, p.ROLE_IMAGE, bar)
+        prog.wait(lambda: prog.picture_has_content(image), f"the rating bar {bar!r} to be drawn")
+
+
+def search(prog, main):
+    p = prog.pyatspi
+    field = prog.need(main, p.ROLE_TEXT, "Busca por Nome ou Número")
+    prog.click(field)
+    prog.session.type("mew")
+    prog.wait_text(field, "MEW", "the search field (letters typed become capitals)")
+    prog.click(prog.need(main, p.ROLE_PUSH_BUTTON, "Procurar"))
+    prog.wait_text(prog.need(main, p.ROLE_TEXT, "Nome"), "#151 - Mew", "the field 'Nome' after the search")
+    # The search brings the entry's page to the front with its line selected.
+    prog.wait(lambda: not prog.enabled(prog.need(main, p.ROLE_PUSH_BUTTON, "Outros")),
+              "the page 'Outros' to be selected")
+    shown = prog.find_all(main, p.ROLE_LIST, "Lista de Pokémons")
+    check(len(shown) == 1, "one list is shown after the search")
+    selected = [i.name for i in prog.find_all(shown[0], p.ROLE_LIST_ITEM, showing=False)
+                if prog.states(i).contains(p.STATE_SELECTED)]
+    check(selected == ["#151 - Mew"], f"the found line is selected, not {selected}")
+
+
+def shortcut(prog, keys, title):
+    prog.focus_window(MAIN_TITLE)
+    prog.session.key(keys)
+    return prog.wait_window(title)
+
+
+def no_second_window(prog, keys, title, open_title):
+    """While a window is modal the main window's shortcuts open nothing."""
+    prog.session.key(keys)
+    # A short bounded look: the other window would show within this time.
+    deadline = time.monotonic() + 0.7
+    while time.monotonic() < deadline:
+        prog.pump()
+        check(prog.window(title) is None, f"{keys} opened {title!r} over the modal {open_title!r}")
+        time.sleep(0.05)
+
+
+def tm_hm(prog):
+    p = prog.pyatspi
+    title = "Lista de TMs e HMs"
+    win = shortcut(prog, "ctrl+t", title)
+    check(prog.find(win, p.ROLE_LIST_ITEM, "TM 01 -- Mega Punch", showing=False) is not None,
+          "the TM list holds its rows")
+    no_second_window(prog, "ctrl+m", "Lista de Itens dos Poké-Marts", title)
+    tms = [l for l in prog.find_all(win, p.ROLE_LIST) if prog.find(l, p.ROLE_LIST_ITEM, "TM 29 -- Psychic", False)]
+    check(len(tms) == 1, "one list holds the TMs")
+    prog.pick(tms[0], "TM 29 -- Psychic")
+    edits = prog.find_all(win, p.ROLE_TEXT)
+    check(len(edits) == 1, "the window has one location field")
+    prog.wait_text(edits[0], "Mr. Psychic (Saffron City)", "the TM's location")
+    check(any(a.name == "Localização da TM" for a in prog.find_all(win, p.ROLE_PANEL) +
+              prog.find_all(win, p.ROLE_GROUPING) + prog.find_all(win, p.ROLE_FILLER)),
+          "the location's group says it is a TM's")
+    # The picture closes the window (its hint tells the user so).
+    prog.click(prog.need(win, p.ROLE_IMAGE, "Misty, Ash, Brock e Pikachu"))
+    prog.wait_closed(title)
+
+
+def mart(prog):
+    p = prog.pyatspi
+    title = "Lista de Itens dos Poké-Marts"
+    win = shortcut(prog, "ctrl+m", title)
+    combo = prog.need(win, p.ROLE_COMBO_BOX, None)
+    # The drop-down button at the combo box's right end.
+    x, y, w, h = prog.extents(combo)
+    prog.session.click(x + w - 8, y + h // 2)
+    entry = prog.wait(lambda: next((e for e in prog.find_all(prog.app, p.ROLE_LIST_ITEM, "Cidade de Pewter")
+                                    if prog.extents(e)[3] > 0), None),
+                      "the city 'Cidade de Pewter' in the drop-down list")
+    prog.click(entry)
+    prog.wait(lambda: [t for t in prog.find_all(win, p.ROLE_TEXT) if "Escape Rope" in prog.text(t)],
+              "Pewter's items in the text box")
+    prog.click(prog.need(win, p.ROLE_IMAGE, "Clique aqui para sair."))
+    prog.wait_closed(title)
+
+
+def information(prog, title, opener):
+    p = prog.pyatspi
+    if isinstance(opener, str):
+        win = shortcut(prog, opener, title)
+    else:
+        opener()
+        win = prog.wait_window(title)
+    labels = [l.name for l in prog.find_all(win, p.ROLE_LABEL)]
+    check(any(labels), f"{title!r} has text a screen reader can read")
+    check(prog.window(MAIN_TITLE) is not None, "the main window stays shown under a modal window")
+    prog.click(prog.need(win, p.ROLE_PUSH_BUTTON, "OK"))
+    prog.wait_closed(title)
+
+
+def quit_by_menu(prog):
+    prog.menu("Arquivo", "Sair")
+    try:
+        rc = prog.process.wait(timeout=STEP_TIMEOUT)
+    except Exception:
+        raise Failure("the program did not end after 'Sair'")
+    check(rc == 0, f"the program ended with {rc}\n{prog.session.output(prog.process)}")
+
+
+SHOTS = os.environ.get("FAUNETA_SMOKE_SHOTS")  # a folder: the screen after every step
+
+
+def step(name, fn, *args):
+    t = time.monotonic()
+    result = fn(*args)
+    print(f"  ok  {name} ({time.monotonic() - t:.1f} s)", flush=True)
+    if SHOTS and args and isinstance(args[0], Program):
+        os.makedirs(SHOTS, exist_ok=True)
+        step.count = getattr(step, "count", 0) + 1
+        args[0].session.framebuffer.save_png(os.path.join(SHOTS, f"{step.count:02d}.png"))
+    return result
+
+
+def whole_walk(prog):
+    main, listbox = step("start state", start_state, prog)
+    step("click #025 and read the entry", show_entry, prog, main, listbox)
+    step("search 'mew' with Procurar", search, prog, main)
+    step("Ctrl+T: TM and HM list", tm_hm, prog)
+    step("Ctrl+M: mart item lists", mart, prog)
+    step("F1: Sobre...", information, prog, "Sobre...", "F1")
+    step("menu Fauneta > Web Site", information, prog, "Web Site",
+         lambda: prog.menu("Fauneta", "Web Site"))
+    step("menu Fauneta > Atualização", information, prog, "Atualizações",
+         lambda: prog.menu("Fauneta", "Atualização"))
+    step("menu Fauneta > Sobre a Atualização", information, prog, "Sobre a Atualização",
+         lambda: prog.menu("Fauneta", "Sobre a Atualização"))
+    check(prog.shown_windows() == [MAIN_TITLE],
+          f"only the main window is left open, not {prog.shown_windows()}")
+    step("menu Arquivo > Sair", quit_by_menu, prog)
+
+
+def sprites_only(prog):
+    main, listbox = step("start state", start_state, prog)
+    step("click #025 and read the entry", show_entry, prog, main, listbox)
+    step("menu Arquivo > Sair", quit_by_menu, prog)
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    ap.add_argument("--exe", required=True)
+    ap.add_argument("--sprites", action="store_true", help="only the start, one entry and quit")
+    args = ap.parse_args()
+    if not os.access(args.exe, os.X_OK):
+        print(f"FAIL: no executable at {args.exe}")
+        return 1
+    started = time.monotonic()
+    try:
+        session = Session()
+    except Skip as e:
+        print(f"SKIP: {e}")
+        return SKIP
+    try:
+        session.export()
+        prog = step("start under Xvfb with the accessibility bus", Program, session, args.exe)
+        (sprites_only if args.sprites else whole_walk)(prog)
+    except Failure as e:
+        print(f"FAIL: {e}")
+        shot = os.path.abspath("smoke-failure.png")
+        try:
+            session.framebuffer.save_png(shot)
+            print(f"the screen at the failure: {shot}")
+        except Exception as err:
+            print(f"(no picture of the screen: {err!r})")
+        return 1
+    finally:
+        session.close()
+    print(f"PASS in {time.monotonic() - started:.1f} s")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
