@@ -842,23 +842,35 @@ void drawPlant(Ctx& c)
     }
     case 4:
     case 5: {
+        // A pitcher: a round bowl with a wide lipped mouth, leaves at the sides.
         bool big = v == 5;
-        float r = big ? 15.f : 12.f;
+        float r = big ? 16.f : 12.f;
+        float cy = -r - 2;
         if (!big) {
-            c.P({{6, -14}, {16, -8}, {14, -3}, {4, -8}}, c.accent, 1.5f);
-            c.P({{-6, -14}, {-16, -8}, {-14, -3}, {-4, -8}}, c.accent, 1.5f);
-            curve(c, {0, -24 - r * 0.9f}, {4, -24 - r - 6}, {9, -24 - r - 4}, 1.0f, 0.9f, darker(c.accent, 0.8f), 4);
+            c.P({{6, cy + 2}, {17, cy + 8}, {15, cy + 12}, {5, cy + 7}}, c.accent, 1.5f);
+            c.P({{-6, cy + 2}, {-17, cy + 8}, {-15, cy + 12}, {-5, cy + 7}}, c.accent, 1.5f);
+            curve(c, {2, cy - r * 0.8f}, {6, cy - r - 6}, {11, cy - r - 5}, 1.1f, 0.9f, darker(c.accent, 0.8f), 4);
         } else {
-            curve(c, {6, -40}, {16, -46}, {18, -30}, 1.1f, 1.0f, darker(c.accent, 0.8f), 6);
-            c.P({{-2, -48}, {10, -52}, {14, -44}, {4, -38}}, c.accent, 2);
+            curve(c, {r * 0.6f, cy - r * 0.6f}, {r + 6, cy - r - 2}, {r + 5, cy + 6}, 1.3f, 1.1f, darker(c.accent, 0.8f), 6);
+            c.P({{-r * 0.9f, cy + 4}, {-r - 9, cy + 12}, {-r - 6, cy + 15}, {-r * 0.6f, cy + 10}}, c.accent, 1.5f);
         }
-        int b = c.P({{-r, -20 - r}, {r, -20 - r}, {r * 0.9f, -8}, {0, -1}, {-r * 0.9f, -8}}, c.body, r * 0.6f);
-        c.In(b, c.eS(0, -20 - r, r, r * 0.38f), hex(0x8c3c44));
+        int b = c.E(0, cy, r, r * 1.05f, c.body);
         if (k.has(F::Spots))
-            spots(c, b, 0, -14, r * 0.6f, 5, 1.2f, darker(c.body, 0.8f), 4, v);
-        c.In(b, c.eS(-r * 0.3f, -22 - r * 0.9f, r * 0.5f, r * 0.3f), c.belly);
-        c.eye(-r * 0.4f, -16 - r * 0.4f, 2.2f, 0);
-        c.eye(r * 0.4f, -16 - r * 0.4f, 2.2f, 0);
+            spots(c, b, 1, cy + r * 0.35f, r * 0.6f, r * 0.35f, 1.2f, darker(c.body, 0.82f), 4, v);
+        // The mouth: a dark opening under a lighter lip.
+        c.In(b, c.eS(-r * 0.15f, cy - r * 0.45f, r * 0.85f, r * 0.36f, -0.1f), lighter(c.body, 0.35f));
+        c.In(b, c.eS(-r * 0.15f, cy - r * 0.4f, r * 0.7f, r * 0.26f, -0.1f), hex(0x8c3c44));
+        if (big) {
+            // The leaf lid standing over the mouth.
+            int lid = c.E(r * 0.2f, cy - r * 1.25f, r * 0.55f, r * 0.32f, c.accent, 0.5f);
+            c.In(lid, c.cS(-r * 0.2f, cy - r * 1.45f, r * 0.6f, cy - r * 1.05f, 0.5f, 0.5f), darker(c.accent, 0.75f));
+            c.decal([px = c.X(-r * 0.6f), py = c.Y(cy - r * 0.32f)](Image& img) {
+                img.set(int(px), int(py), hex(0xf8f8f0));
+                img.set(int(px) + 3, int(py) + 1, hex(0xf8f8f0));
+            });
+        }
+        c.eye(-r * 0.42f, cy + r * 0.05f, big ? 2.4f : 2.1f, 0.1f);
+        c.eye(r * 0.3f, cy + r * 0.05f, big ? 2.4f : 2.1f, 0.1f);
         break;
     }
     case 6: { // a palm with coconut heads
@@ -1104,21 +1116,24 @@ void drawRock(Ctx& c)
         c.mouth(-1, -17, 2);
         return;
     }
-    float r = v == 0 ? 14.f : 15.f;
-    float by = v == 0 ? -24.f : -22.f;
+    float r = v == 0 ? 14.f : 17.f;
+    float by = v == 0 ? -24.f : -24.f;
     auto arm = [&](float side, float dy, bool front) {
         float sx = side * r * 0.85f, sy = by + dy + 3;
-        float ex = side * (r + 6), ey = sy + (front ? -4.f : 2.f);
-        c.C(sx, sy, ex, ey, 2.4f, 2.2f, front ? c.body : darker(c.body, 0.85f));
-        int fist = c.E(ex + side * 1.2f, ey - 1.5f, 3.4f, 3.4f, front ? c.body : darker(c.body, 0.85f));
+        float ex = side * (r + 6), ey = sy + (front ? (v == 0 ? -8.f : -4.f) : 2.f);
+        c.C(sx, sy, ex, ey, 2.6f, 2.4f, front ? c.body : darker(c.body, 0.85f));
+        int fist = c.E(ex + side * 1.2f, ey - 2.f, v == 0 ? 4.4f : 3.6f, v == 0 ? 4.f : 3.4f, front ? c.body : darker(c.body, 0.85f));
+        c.In(fist, c.cS(ex + side * 1.2f - 2.5f, ey - 1.f, ex + side * 1.2f + 2.5f, ey - 1.f, 0.35f, 0.35f), darker(c.body, 0.75f));
         (void)fist;
     };
     if (v == 1) {
         c.E(-7, -3, 5, 3, c.body);
         c.E(7, -3, 5, 3, c.body);
     }
-    arm(1, 2, false);
-    arm(-1, 2, false);
+    if (v == 1) {
+        arm(1, 2, false);
+        arm(-1, 2, false);
+    }
     std::vector<Vec2> pts;
     Lcg g{uint32_t(74 + v)};
     for (int i = 0; i < 14; ++i) {
@@ -1133,6 +1148,11 @@ void drawRock(Ctx& c)
     }
     arm(1, -2, true);
     arm(-1, -2, true);
+    if (v == 1) {
+        // A second pair, lower down.
+        arm(1, 8, true);
+        arm(-1, 8, true);
+    }
     c.eye(-4, by - 2, 2.2f, 0);
     c.eye(4, by - 2, 2.2f, 0);
     c.mouth(0, by + 4, 2.5f);
