@@ -333,6 +333,10 @@ void TForm::SetVisible(bool v)
         show();
         raise();
         activateWindow();
+        // Showing a window makes it the active one now, not whenever the
+        // window system gets round to saying so: OnActivate runs before a
+        // modal run starts.
+        becameActive();
     } else {
         visible_ = false;
         hide();
@@ -379,6 +383,8 @@ int TForm::ShowModal()
     if (previous && previous->isVisible()) {
         previous->activateWindow();
         QApplication::setActiveWindow(previous);
+        if (auto* form = dynamic_cast<TForm*>(previous.data()))
+            form->becameActive();
     }
     return modalResult_;
 }
@@ -469,18 +475,24 @@ void TForm::hideEvent(QHideEvent* e)
         Dispatch([this] { OnHide(this); });
 }
 
+void TForm::becameActive()
+{
+    // OnActivate marks a change of the program's active window, not the
+    // program coming back from another one.
+    if (!Application || Application->activeForm_ == this)
+        return;
+    TForm* previous = Application->activeForm_;
+    Application->activeForm_ = this;
+    if (previous && previous->OnDeactivate)
+        Dispatch([previous] { previous->OnDeactivate(previous); });
+    if (OnActivate)
+        Dispatch([this] { OnActivate(this); });
+}
+
 bool TForm::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate && Application && Application->activeForm_ != this) {
-        // OnActivate marks a change of the program's active window, not the
-        // program coming back from another one.
-        TForm* previous = Application->activeForm_;
-        Application->activeForm_ = this;
-        if (previous && previous->OnDeactivate)
-            Dispatch([previous] { previous->OnDeactivate(previous); });
-        if (OnActivate)
-            Dispatch([this] { OnActivate(this); });
-    }
+    if (e->type() == QEvent::WindowActivate)
+        becameActive();
     return QMainWindow::event(e);
 }
 

@@ -199,6 +199,7 @@ private:
     void updateWindowFlags();
     void updateClientSize();
     bool closeQuery(); // runs OnClose; false when the close is refused
+    void becameActive(); // OnDeactivate of the previous form, OnActivate of this one
 
     QWidget* client_;
     int clientWidth_ = 0, clientHeight_ = 0;

@@ -119,6 +119,23 @@ TEST_F(Modal, CloseActionNoneKeepsTheWindowOpen)
     EXPECT_EQ(dialog->closes, 2);
 }
 
+TEST_F(Modal, EveryShowingActivatesTheWindow)
+{
+    dialog->OnActivate = TNotifyEvent([&](TObject* s) { dialog->FormActivate(s); });
+    main->SetVisible(true);
+    QApplication::processEvents();
+    int seenActive = -1;
+    app.ModalHook = [&](TForm& f) {
+        seenActive = dialog->activations;
+        f.Close();
+    };
+    dialog->ShowModal();
+    EXPECT_EQ(seenActive, 1);
+    dialog->ShowModal();
+    EXPECT_EQ(seenActive, 2);
+    EXPECT_EQ(dialog->activations, 2);
+}
+
 TEST_F(Modal, AVisibleWindowCannotBeMadeModal)
 {
     dialog->SetVisible(true);
