@@ -3,15 +3,22 @@
 # with its main window, the menu shortcuts open their windows modally, the
 # main window's shortcuts do nothing while one is open, Alt+F4 closes the
 # secondary window and then ends the program.
-#   x11_smoke.sh PROGRAM           (runs itself again inside xvfb-run)
+#   x11_smoke.sh PROGRAM
 set -u
 prog=$1
-if [ -z "${DISPLAY:-}" ] || [ "${2:-}" != inner ]; then
-  command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "xvfb-run/xdotool missing"; exit 77; }
-  exec xvfb-run -a "$0" "$prog" inner
-fi
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb/xdotool missing"; exit 77; }
+# A server of our own on a display it picks itself (-displayfd), so parallel
+# runs cannot race for a number.
+tmp=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
+xpid=$!
+for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.05; done
+[ -s "$tmp/display" ] || { echo "Xvfb did not start"; kill "$xpid" 2>/dev/null; exit 1; }
+export DISPLAY=:$(head -n1 "$tmp/display")
+pid=
+trap 'kill $pid 2>/dev/null; kill $xpid 2>/dev/null; rm -rf "$tmp"' EXIT
 unset QT_QPA_PLATFORM
-fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+fail() { echo "FAIL: $*"; exit 1; }
 focused() { xdotool getwindowfocus getwindowname 2>/dev/null; }
 wait_focus() { for _ in $(seq 50); do [ "$(focused)" = "$1" ] && return 0; sleep 0.1; done; return 1; }
 
@@ -35,6 +42,6 @@ wait_focus "Fauneta " || fail "Alt+F4 did not close the mart window"
 xdotool key alt+F4
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "Alt+F4 did not end the program"
-wait "$pid"; rc=$?
+wait "$pid"; rc=$?; pid=
 [ "$rc" -eq 0 ] || fail "exit status $rc"
 echo "ok"
