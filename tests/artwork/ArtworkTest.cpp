@@ -3,6 +3,7 @@
 // the pictures held in the window definitions; and the generator's promise to
 // write the same bytes on every run.
 #include "catalogue/Catalogue.h"
+#include "gif/GifDecoder.h"
 #include "widgets/Definition.h"
 
 #include <gif_lib.h>
@@ -458,6 +459,49 @@ TEST(Definitions, EmbeddedPicturesAreTheGeneratedOnes)
         DfmObject root = parseForm(e.path().filename().string());
         if (const DfmProperty* held = root.Property("Icon.Data"))
             EXPECT_EQ(held->value.bytes, icon) << e.path().filename();
+    }
+}
+
+// ---------------------------------------------------------------- the program's own decoder
+
+// What the program will show is what giflib reads: every file, every frame,
+// every pixel index, with the same placement, interlacing, transparency,
+// delays and looping.
+TEST(ProgramDecoder, ReadsEveryPictureAsGiflibDoes)
+{
+    std::vector<fs::path> files;
+    for (int n = 0; n <= 151; ++n)
+        files.push_back(OutDir / "Imagens" / spriteName(n));
+    for (const char* f : {"treinador.gif", "pokemart.gif", "tmhm.gif", "sobre-grande.gif", "sobre-mascote.gif"})
+        files.push_back(ArtworkDir / f);
+    for (const fs::path& p : files) {
+        SCOPED_TRACE(p.filename().string());
+        std::vector<uint8_t> bytes = readFile(p);
+        Decoded want;
+        ASSERT_TRUE(decode(bytes, want));
+        gif::GifPicture pic;
+        gif::GifDecoder decoder(pic);
+        ASSERT_TRUE(decoder.ReadGIF(bytes));
+        EXPECT_EQ(pic.Version, gif::gvGIF89a);
+        EXPECT_EQ(pic.ImageWidth, want.width);
+        EXPECT_EQ(pic.ImageHeight, want.height);
+        EXPECT_EQ(pic.LoopCount, want.loopCount < 0 ? 1 : want.loopCount);
+        ASSERT_EQ(size_t(pic.FrameCount()), want.frames.size());
+        for (int i = 1; i <= pic.FrameCount(); ++i) {
+            const gif::TGIFFrame& got = pic.Frame(i);
+            const Decoded::Frame& w = want.frames[size_t(i - 1)];
+            EXPECT_EQ(got.Left, w.left);
+            EXPECT_EQ(got.Top, w.top);
+            EXPECT_EQ(got.Width, w.width);
+            EXPECT_EQ(got.Height, w.height);
+            EXPECT_EQ(got.Interlaced, w.interlaced);
+            EXPECT_EQ(got.HasLocalColorTable, w.localColours > 0);
+            EXPECT_EQ(got.Transparent, w.transparent >= 0);
+            if (w.transparent >= 0)
+                EXPECT_EQ(got.TransparentIndex, w.transparent);
+            EXPECT_EQ(got.Delay, std::max(w.delay, 0) * 10);
+            EXPECT_EQ(got.Pixels, w.pixels) << "frame " << i;
+        }
     }
 }
 
