@@ -173,6 +173,15 @@ void TForm::AssignAccessibleNames()
         } else if (above) {
             name = trim(above->Caption());
         }
+        // A field alone in a group box is named by the group's caption.
+        if (name.empty())
+            if (auto* group = dynamic_cast<TGroupBox*>(c->Parent())) {
+                int fields = 0;
+                for (TControl* sibling : group->Controls())
+                    fields += dynamic_cast<TWinControl*>(sibling) != nullptr;
+                if (fields == 1)
+                    name = trim(group->Caption());
+            }
         if (name.empty())
             name = trim(c->Hint().substr(0, c->Hint().find('|')));
         if (name.empty())

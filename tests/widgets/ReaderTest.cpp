@@ -257,6 +257,52 @@ end
     EXPECT_EQ(b.Find("ListBox1")->Property("Enabled"), nullptr);
 }
 
+TEST_F(Reader, FieldsAreNamedByTheirLabelsOrGroups)
+{
+    const std::string text = R"(object TestForm: TTestForm
+  object Label2: TLabel
+    Left = 179
+    Top = 27
+    Caption = 'Nome'
+  end
+  object Edit1: TEdit
+    Left = 213
+    Top = 23
+    Width = 102
+  end
+  object Group: TGroupBox
+    Left = 216
+    Top = 224
+    Width = 185
+    Height = 57
+    Caption = 'Localização'
+    object Edit2: TEdit
+      Left = 8
+      Top = 24
+      Width = 169
+    end
+  end
+  object Button1: TButton
+    Caption = '&OK'
+  end
+  object ListBox1: TListBox
+    Left = 300
+    Top = 8
+    Hint = 'Escolha uma linha|Lista das linhas'
+  end
+end
+)";
+    std::unique_ptr<TTestForm> f(ReadTestForm(text));
+    auto name = [&](const char* n) {
+        return FromQt(dynamic_cast<TControl*>(f->FindComponent(n))->Widget()->accessibleName());
+    };
+    EXPECT_EQ(name("Edit1"), "Nome");
+    EXPECT_EQ(name("Edit2"), std::string("Localização"_cp));
+    EXPECT_EQ(name("Button1"), "OK");
+    EXPECT_EQ(name("ListBox1"), "Escolha uma linha");
+    EXPECT_EQ(name("Label2"), "Nome");
+}
+
 TEST_F(Reader, RegistryKnowsTheLayersClasses)
 {
     for (const char* name : {"TLabel", "TBevel", "TImage", "TButton", "TBitBtn", "TEdit", "TListBox", "TRichEdit",
