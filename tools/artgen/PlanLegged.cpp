@@ -233,7 +233,7 @@ void drawBiped(Ctx& c)
     if (v == 32)
         bodyRx = 19, bodyRy = 17, headR = 11, legLen = 3;
     if (v == 35)
-        legLen = 12, bodyRx = 7, bodyRy = 8, headR = 10; // floats
+        legLen = 6, bodyRx = 7.5f, bodyRy = 8.5f, headR = 11; // floats
     if (v == 3)
         bodyRx = 9, bodyRy = 9.5f, legLen = 4;
     if (v == 9)
@@ -382,6 +382,10 @@ void drawBiped(Ctx& c)
             });
     };
     leg(legXR, far, 1);
+    // With a belly patch, both legs go behind the body so the patch stays whole.
+    const bool legsBehind = k.has(F::Belly) && v != 20;
+    if (legsBehind)
+        leg(legXL, c.body, -1);
     arm(1, far, false);
     if (v == 15) { // Machamp's second pair
         c.C(bx + bodyRx * 0.7f, shY + 5, bx + bodyRx + 7, shY + 1, limbR, limbR, far);
@@ -451,7 +455,8 @@ void drawBiped(Ctx& c)
         c.E(bx - 4, by - bodyRy - 5.5f, 2.4f, 2.6f, hex(0x4c4c58));
     }
 
-    leg(legXL, c.body, -1);
+    if (!legsBehind)
+        leg(legXL, c.body, -1);
 
     // Head.
     if (!noHead) {

@@ -107,7 +107,7 @@ void sheet(const fs::path& png, int first, int last)
 {
     const bool all = first == 0 && last == 151;
     const int count = last - first + 1;
-    const int zoom = 2, cols = all ? 12 : 8, cellW = SpriteWidth * zoom, cellH = SpriteHeight * zoom + 14;
+    const int zoom = count <= 4 ? 4 : 2, cols = all ? 12 : count <= 4 ? 4 : 8, cellW = SpriteWidth * zoom, cellH = SpriteHeight * zoom + 14;
     const int rows = (count + cols - 1) / cols;
     std::vector<Decoration> decos = all ? decorations() : std::vector<Decoration>{};
     int extraH = all ? 420 * zoom / 2 + 20 : 0;
