@@ -856,7 +856,7 @@ TComboBox::TComboBox(TComponent* owner) : QComboBox(nullptr), TWinControl(owner,
     lineEdit()->setValidator(new Cp1252Validator(this));
     SetBounds(0, 0, 145, 21);
     connect(this, &QComboBox::activated, this, [this](int index) {
-        if (programmatic_ || index == lastIndex_)
+        if (programmatic_ || finishingEdit_ || index == lastIndex_)
             return;
         lastIndex_ = index;
         Click();
@@ -865,6 +865,24 @@ TComboBox::TComboBox(TComponent* owner) : QComboBox(nullptr), TWinControl(owner,
         if (!programmatic_ && !Loading() && OnChange)
             Dispatch([this] { OnChange(this); });
     });
+}
+
+// Qt picks the entry whose text was typed when the edit field is finished
+// (Enter, or the focus leaving); typing is not picking, so that raises no
+// OnClick. Arrow keys and the drop-down list still pick.
+void TComboBox::keyPressEvent(QKeyEvent* e)
+{
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    finishingEdit_ += enter;
+    QComboBox::keyPressEvent(e);
+    finishingEdit_ -= enter;
+}
+
+void TComboBox::focusOutEvent(QFocusEvent* e)
+{
+    ++finishingEdit_;
+    QComboBox::focusOutEvent(e);
+    --finishingEdit_;
 }
 
 void TComboBox::SetItemIndex(int index)
@@ -966,6 +984,29 @@ void TGroupBox::TextChanged()
 void TGroupBox::ColorChanged()
 {
     setBackground(this, QPalette::Window, color_);
+}
+
+void TGroupBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QFontMetrics fm(font());
+    const int top = fm.height() / 2;
+    const int w = width(), h = height();
+    const QColor shadow = ColorToQColor(clBtnShadow), light = ColorToQColor(clBtnHighlight);
+    p.setPen(shadow);
+    p.drawRect(0, top, w - 2, h - top - 2);
+    p.setPen(light);
+    p.drawLine(1, top + 1, w - 3, top + 1);
+    p.drawLine(1, top + 1, 1, h - 3);
+    p.drawLine(0, h - 1, w - 1, h - 1);
+    p.drawLine(w - 1, top, w - 1, h - 1);
+    const QString caption = title();
+    if (caption.isEmpty())
+        return;
+    const QRect r(8, 0, std::min(fm.horizontalAdvance(caption) + 4, std::max(0, w - 16)), fm.height());
+    p.fillRect(r, palette().color(backgroundRole()));
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption);
 }
 
 const ClassInfo& TGroupBox::StaticClass()

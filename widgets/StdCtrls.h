@@ -303,6 +303,8 @@ public:
 protected:
     TColor DefaultColor() const override { return clWindow; }
     void ColorChanged() override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     friend class TComboItems;
@@ -311,6 +313,7 @@ private:
     int lastIndex_ = -1;
     int maxLength_ = 0;
     bool programmatic_ = false;
+    int finishingEdit_ = 0; // Enter or leaving the edit field: Qt's own pick of the typed text
 };
 
 class TGroupBox : public QGroupBox, public TWinControl {
@@ -324,4 +327,7 @@ public:
 protected:
     void TextChanged() override;
     void ColorChanged() override;
+    // The classic etched frame with the caption sitting on its top line, so
+    // that controls placed 15 pixels down sit inside the frame.
+    void paintEvent(QPaintEvent* e) override;
 };
