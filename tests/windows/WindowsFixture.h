@@ -1,0 +1,107 @@
+// The whole program built offscreen, with the main window shown as at start,
+// and a way to act inside a secondary window while it runs modally.
+#pragma once
+
+#include "forms/Startup.h"
+#include "forms/UnitPrincipal.h"
+#include "widgets/Cp1252.h"
+#include "widgets/Forms.h"
+#include "widgets/Menus.h"
+#include "widgets/StdCtrls.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class Windows : public ::testing::Test {
+protected:
+    TApplication app;
+    MessageBoxRecorder boxes;
+    std::vector<TForm*> opened; // every modal run, in order
+
+    void SetUp() override
+    {
+        app.SetTitle("Fauneta");
+        CreateAllForms();
+        Form1->SetVisible(true);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1));
+        QApplication::setActiveWindow(Form1);
+        QApplication::processEvents();
+    }
+    void TearDown() override
+    {
+        app.ModalHook = nullptr;
+        DestroyAllForms();
+        for (const auto& b : boxes.boxes)
+            ADD_FAILURE() << "message box: " << b.text;
+    }
+
+    // Opens a window from the main window's menu and runs `inside` while it
+    // is shown modally. `inside` closes the window itself (or the test fails
+    // by the window being closed here, after recording the failure).
+    void Open(TMenuItem* item, const std::function<void(TForm&)>& inside)
+    {
+        app.ModalHook = [&, inside](TForm& f) {
+            app.ModalHook = nullptr; // windows opened from inside are seen through `opened`
+            opened.push_back(&f);
+            QApplication::processEvents();
+            inside(f);
+            if (f.Modal() && f.isVisible()) {
+                ADD_FAILURE() << f.Name() << " was left open";
+                f.Close();
+            }
+        };
+        const std::size_t before = opened.size();
+        item->Action()->trigger();
+        app.ModalHook = nullptr;
+        ASSERT_EQ(opened.size(), before + 1) << "no window opened";
+    }
+
+    // The main window's shortcuts, pressed in the given window: none of them
+    // may open a window or end the program while a secondary window is open.
+    // (Keys reach the secondary window whichever window they are aimed at,
+    // and Alt+F4 there closes it: see AltF4.)
+    void PressMainShortcuts(QWindow* target)
+    {
+        int others = 0;
+        app.ModalHook = [&](TForm& f) {
+            ++others;
+            f.Close();
+        };
+        QTest::keyClick(target, Qt::Key_T, Qt::ControlModifier);
+        QTest::keyClick(target, Qt::Key_M, Qt::ControlModifier);
+        QTest::keyClick(target, Qt::Key_F1);
+        QApplication::processEvents();
+        app.ModalHook = nullptr;
+        EXPECT_EQ(others, 0) << "a shortcut opened another window";
+        EXPECT_FALSE(app.Terminated());
+    }
+
+    // Alt+F4 in a secondary window closes that window only.
+    void AltF4(TForm& f)
+    {
+        QTest::keyClick(f.windowHandle(), Qt::Key_F4, Qt::AltModifier);
+        QApplication::processEvents();
+        EXPECT_FALSE(f.isVisible());
+        EXPECT_FALSE(app.Terminated());
+        EXPECT_TRUE(Form1->isVisible());
+    }
+
+    // A real left click in the middle of a control.
+    static void ClickOn(TControl* c)
+    {
+        QTest::mouseClick(c->Widget(), Qt::LeftButton, {}, c->Widget()->rect().center());
+        QApplication::processEvents();
+    }
+};
+
+// Windows-1252 from a readable literal.
+inline std::string W(const char* utf8)
+{
+    return cp1252::fromUtf8(utf8);
+}
