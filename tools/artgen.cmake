@@ -3,8 +3,7 @@
 # writes its bitmaps; neither giflib nor this code reaches the program.
 find_package(GIF REQUIRED)
 
-add_executable(fauneta_artgen
-  artgen/main.cpp
+add_library(fauneta_artgen_core STATIC
   artgen/Gif.cpp artgen/Gif.h
   artgen/Raster.cpp artgen/Raster.h
   artgen/Creature.h artgen/Kit.cpp artgen/Kit.h artgen/Looks.cpp
@@ -12,8 +11,11 @@ add_executable(fauneta_artgen
   artgen/Sprites.cpp artgen/Sprites.h
   artgen/Pictures.cpp artgen/Pictures.h
   artgen/Embed.cpp artgen/Embed.h)
-target_link_libraries(fauneta_artgen PRIVATE GIF::GIF Qt6::Gui fauneta_catalogue fauneta_widgets)
-target_include_directories(fauneta_artgen PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/artgen ${PROJECT_SOURCE_DIR})
+target_link_libraries(fauneta_artgen_core PUBLIC GIF::GIF fauneta_catalogue fauneta_widgets)
+target_include_directories(fauneta_artgen_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/artgen ${PROJECT_SOURCE_DIR})
+
+add_executable(fauneta_artgen artgen/main.cpp)
+target_link_libraries(fauneta_artgen PRIVATE fauneta_artgen_core Qt6::Gui)
 # Not beside the program: it is not shipped.
 set_target_properties(fauneta_artgen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
