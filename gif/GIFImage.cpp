@@ -192,13 +192,14 @@ void TGIFImage::WrappedAnimation()
         OnWrapAnimation(this);
 }
 
-// Redraws only the picture's rectangle, at once, through the parent: it
-// paints its background and every control there into its back buffer, which
-// reaches the screen in one piece, so a frame change does not flicker.
+// Redraws only the picture's rectangle, at once. Qt paints what lies beneath
+// from the parent unless the control covers its area (WA_OpaquePaintEvent),
+// into the window's back buffer, which reaches the screen in one piece: a
+// frame change does not flicker. (A repaint requested on the parent would
+// skip a child that covers the area.)
 void TGIFImage::repaintNow()
 {
-    QWidget* parent = parentWidget();
-    if (!parent_ || !parent || !visible_ || painting_)
+    if (!parent_ || !parentWidget() || !visible_ || painting_)
         return;
     painting_ = true;
     struct Done {
@@ -206,9 +207,9 @@ void TGIFImage::repaintNow()
         ~Done() { flag = false; }
     } done{painting_};
     const gif::Rect d = DestRect();
-    const QRect area = QRect(left_ + d.Left, top_ + d.Top, d.Width(), d.Height()) & geometry();
+    const QRect area = QRect(d.Left, d.Top, d.Width(), d.Height()) & rect();
     if (!area.isEmpty())
-        parent->repaint(area);
+        repaint(area);
 }
 
 // ---- embedded data ----

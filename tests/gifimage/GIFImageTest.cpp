@@ -18,12 +18,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
+#include <QScreen>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <algorithm>
 #include <random>
 #include <set>
 
@@ -116,6 +119,11 @@ Bytes Marked(int w, int h, unsigned fill, std::initializer_list<std::tuple<int, 
 }
 
 QRgb Col(unsigned index) { return kColours[index]; }
+
+Bytes TwoFrames(unsigned first, unsigned second, int loop = -1)
+{
+    return Make(2, 2, {Solid(0, 0, 2, 2, first), Solid(0, 0, 2, 2, second)}, loop);
+}
 
 // ---- placement and painting ----
 
@@ -353,12 +361,104 @@ TEST_F(Screen, ADefinitionsPictureIsDecodedWhenTheWindowIsCreated)
     EXPECT_EQ(f.ClientWidget()->grab().toImage().pixel(2, 2), Col(R));
 }
 
-// ---- the frame clock on the real timer ----
-
-Bytes TwoFrames(unsigned first, unsigned second, int loop = -1)
+TEST_F(Screen, ProgressReportsTheReadPositionAndItsAbortEmptiesTheControl)
 {
-    return Make(2, 2, {Solid(0, 0, 2, 2, first), Solid(0, 0, 2, 2, second)}, loop);
+    const Bytes gif = Make(2, 2, {Solid(0, 0, 2, 2, R), Solid(0, 0, 2, 2, G), Solid(0, 0, 2, 2, B)});
+    auto* g = Add({}, 0, 0, 2, 2);
+    std::vector<std::int32_t> positions, percents;
+    int abortAt = -1;
+    g->OnProgress = TProgressEvent([&](TObject*, std::int32_t pos, std::int32_t size, std::int32_t pct, bool& go) {
+        EXPECT_EQ(size, std::int32_t(gif.size()));
+        positions.push_back(pos);
+        percents.push_back(pct);
+        if (int(positions.size()) == abortAt)
+            go = false;
+    });
+    TMemoryStream s(gif);
+    ASSERT_TRUE(g->LoadFromStream(s));
+    ASSERT_GE(positions.size(), 4u);  // each block, then the end
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+    EXPECT_EQ(percents.back(), 100);
+
+    positions.clear();
+    abortAt = 3;
+    TMemoryStream again(gif);
+    EXPECT_FALSE(g->LoadFromStream(again));
+    EXPECT_EQ(positions.size(), 3u);
+    EXPECT_TRUE(g->Empty());
+    EXPECT_EQ(g->FrameCount(), 0);
+    EXPECT_EQ(g->DataBytes().Size(), 0);
+    // The next load starts with the flag set again.
+    abortAt = -1;
+    TMemoryStream third(gif);
+    EXPECT_TRUE(g->LoadFromStream(third));
 }
+
+// What the window shows right now, from its back buffer (no new painting).
+QRgb OnScreen(TForm& form, int x, int y)
+{
+    const QPoint p = form.ClientWidget()->mapTo(&form, QPoint(x, y));
+    return form.windowHandle()->screen()->grabWindow(form.winId(), p.x(), p.y(), 1, 1).toImage().pixel(0, 0);
+}
+
+TEST_F(Screen, AFrameChangeRepaintsOnlyThePicturesRectangleAtOnce)
+{
+    // One picture that covers its area, one drawn through its mask whose
+    // second frame leaves a hole where the first was opaque.
+    auto* covering = Add(TwoFrames(R, G), 10, 10, 2, 2);
+    Frame hole = Solid(0, 0, 2, 2, B);
+    hole.disposal = 2;
+    hole.transparent = W;
+    Frame second = Solid(0, 0, 2, 2, Y);
+    second.pixels[0] = W;
+    second.transparent = W;
+    auto* masked = Add(Make(2, 2, {hole, second}), 20, 10, 2, 2);
+    auto* other = Add(TwoFrames(B, Y), 100, 100, 2, 2);
+    Pump(30);
+    EXPECT_TRUE(covering->CoversClient());
+    EXPECT_FALSE(masked->CoversClient());
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } coveringPaints, otherPaints, parentPaints;
+    covering->installEventFilter(&coveringPaints);
+    other->installEventFilter(&otherPaints);
+    form->ClientWidget()->installEventFilter(&parentPaints);
+
+    // Drawn and repainted synchronously: no event loop in between.
+    covering->SetCurrentFrame(2);
+    EXPECT_EQ(coveringPaints.paints, 1);
+    EXPECT_EQ(parentPaints.paints, 0);  // nothing beneath to paint
+    EXPECT_EQ(OnScreen(*form, 11, 11), Col(G));
+    EXPECT_EQ(OnScreen(*form, 20, 10), Col(B));
+    masked->SetCurrentFrame(2);
+    EXPECT_EQ(parentPaints.paints, 1);  // the window paints beneath the hole
+    EXPECT_EQ(OnScreen(*form, 20, 10), kParent);
+    EXPECT_EQ(OnScreen(*form, 21, 11), Col(Y));
+    EXPECT_EQ(otherPaints.paints, 0);
+    for (QObject* o : {static_cast<QObject*>(covering), static_cast<QObject*>(other),
+                       static_cast<QObject*>(form->ClientWidget())})
+        o->removeEventFilter(o == covering ? &coveringPaints : o == other ? &otherPaints : &parentPaints);
+}
+
+TEST_F(Screen, HiddenBeforeItHasAParentStillTakesClicks)
+{
+    auto* g = new TGIFImage(form.get());
+    g->SetVisible(false);
+    g->SetParent(form.get());
+    g->SetBounds(0, 0, 20, 20);
+    int clicks = 0;
+    g->OnClick = TNotifyEvent([&](TObject*) { ++clicks; });
+    Pump(10);
+    QTest::mouseClick(g, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(clicks, 1);
+}
+
+// ---- the frame clock on the real timer ----
 
 TEST_F(Screen, WithoutLoopingPlaysOnceStopsOnFrameTwoAndLoopRepeats)
 {
