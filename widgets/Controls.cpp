@@ -115,8 +115,8 @@ QFont TFont::ToQFont() const
             stretch = (Style & fsBold) ? 100 : s.stretch;
         }
     f.setFamilies({family});
-    if (stretch != 100)
-        f.setStretch(stretch);
+    // Always set: a font without its own stretch would take its parent's.
+    f.setStretch(stretch);
     // A negative height is the character height; a positive one the cell
     // height, of which the character takes about 80 %.
     const double px = Height < 0 ? -Height : Height * 0.8;
