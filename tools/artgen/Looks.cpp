@@ -43,7 +43,7 @@ const Look looks[] = {
     {24, P::Serpent, 1, 0x8c54a8, 0xe8c040, 0xf0d890, Belly | EyeAngry | MouthFang},
     {25, P::Biped, 3, 0xf8d438, 0x5c3820, 0xf8e478, EarLong | TailBolt | Cheeks | BigHead | Stripes},
     {26, P::Biped, 4, 0xec9440, 0x5c3820, 0xf8dca8, EarLong | TailThin | TailBolt | Cheeks | Belly},
-    {27, P::Biped, 0, 0xecd078, 0xc89c4c, 0xf8ecc0, Belly | Claws | EarPoint | Stout | Spots},
+    {27, P::Biped, 0, 0xecd078, 0xb88a44, 0xf8ecc0, Belly | Claws | EarPoint | Fat},
     {28, P::Biped, 0, 0xe8c068, 0x9c6c3c, 0xf8ecc0, Belly | Claws | EarPoint | Spikes | EyeAngry},
     {29, P::Quad, 0, 0xa0c4e4, 0x3c5c9c, 0xf0f0f8, EarLong | Spots | Horn | Whisker | MouthFang},
     {30, P::Quad, 0, 0x90bce4, 0x34549c, 0xf0f0f8, EarLong | Spots | Spikes | MouthFang},

@@ -283,6 +283,12 @@ void drawBiped(Ctx& c)
         c.P({{hx - 11, hy - 6}, {hx + 11, hy - 6}, {hx + 16, by + 8}, {hx + 6, by + 4}, {hx, by + 9}, {hx - 6, by + 4}, {hx - 16, by + 8}}, c.accent, 4);
     if (v == 18) // Hypno's collar
         fluff(c, bx, by - bodyRy * 0.7f, bodyRx * 0.95f, 5, 8, 1.5f, c.accent);
+    if (k.number == 27) {
+        // Sandshrew's plated back, showing around the body.
+        int back = c.E(bx + 3.5f, by - 2.5f, bodyRx + 3, bodyRy + 3, c.accent);
+        for (int i = 0; i < 5; ++i)
+            c.In(back, c.eS(bx + 3.5f, by - bodyRy - 1 + float(i) * 5.f, bodyRx + 3, 0.55f), darker(c.accent, 0.7f));
+    }
     if (k.has(F::ShellBack))
         c.E(bx + 3, by - 1, bodyRx + 2.5f, bodyRy + 1, c.accent);
     if (v == 16) {
@@ -468,7 +474,9 @@ void drawBiped(Ctx& c)
                 int e = ear(c, ex, ey, side * 22.f, headR * 1.35f, headR * 0.28f, col, Colour{-1, 0, 0});
                 c.In(e, c.eS(ex + side * headR * 0.52f, ey - headR * 1.2f, 3, 3.5f), c.accent);
             } else if (v == 4) {
-                curve(c, {ex, ey}, {ex + side * 8, ey - 12}, {ex + side * 3, ey - 14}, 3.2f, 1.6f, col, 5);
+                // Broad ears, pale inside, dark at the tips.
+                int e = ear(c, ex, ey, side * 30.f, headR * 1.25f, headR * 0.5f, col, lighter(c.body, 0.45f));
+                c.In(e, c.eS(ex + side * headR * 0.62f, ey - headR * 1.08f, 2.6f, 2.6f), c.accent);
             } else if (v == 9) {
             } else if (k.has(F::EarLong)) {
                 ear(c, ex, ey, side * 25.f, headR * 1.1f, headR * 0.3f, col, Colour{-1, 0, 0});
