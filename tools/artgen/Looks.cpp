@@ -101,7 +101,7 @@ const Look looks[] = {
     {82, P::Magnet, 1, 0xb0bcc8, 0xdc4838, 0x4c7cd0, 0},
     {83, P::Bird, 3, 0xb48c5c, 0x5c9c3c, 0xf4e4c0, Belly | Brows},
     {84, P::Bird, 4, 0xb88050, 0x7c5030, 0xe8c8a0, LongLegs},
-    {85, P::Bird, 5, 0xb07848, 0x2c2c2c, 0xe8c8a0, LongLegs | EyeAngry},
+    {85, P::Bird, 5, 0xb07848, 0x6c4428, 0xe8c8a0, LongLegs | EyeAngry},
     {86, P::Seal, 0, 0xf0f4f8, 0x8cb8d8, 0xf0f4f8, Horn | Tongue},
     {87, P::Seal, 1, 0xe8f0f8, 0x8cb4d8, 0xe8f0f8, Horn | Curl},
     {88, P::Blob, 7, 0xa070c4, 0x6c4494, 0xa070c4, MouthOpen | Drip},
