@@ -4,12 +4,17 @@
 #include "forms/Startup.h"
 #include "widgets/Forms.h"
 
+#include <QGuiApplication>
+
 #include <exception>
 
 int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
     app.SetTitle("Fauneta");
+    // The desktop's name for the program: its .desktop file, AppStream entry
+    // and icons are all named by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Fauneta"));
     try {
         CreateAllForms();
     } catch (...) {

@@ -1,0 +1,75 @@
+// fauneta_screenshots: the pictures the software centres show, rendered
+// offscreen from the real windows in the state a user would leave them:
+//   fauneta_screenshots <output-folder>
+// main-window.png (an entry shown), tm-hm-list.png (a TM picked),
+// mart-items.png (a town picked). The pictures are read from the program's
+// folder beside this tool's build (FAUNETA_OUT_DIR).
+#include "forms/Startup.h"
+#include "forms/UnitPokeMart.h"
+#include "forms/UnitPrincipal.h"
+#include "forms/UnitTmHm.h"
+#include "widgets/Forms.h"
+
+#include <QDir>
+#include <QPixmap>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+bool shoot(TApplication& app, TForm* form, const QString& file)
+{
+    app.ProcessMessages();
+    const QPixmap shot = form->grab();
+    if (!shot.save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s %dx%d\n", qPrintable(file), shot.width(), shot.height());
+    return true;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output-folder>\n", argv[0]);
+        return 2;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+    int qtArgc = 1;
+    TApplication app(qtArgc, argv);
+    app.SetTitle("Fauneta");
+    MessageBoxRecorder boxes;
+    CreateAllForms();
+    Form1->SetAppDir(FAUNETA_OUT_DIR "/");
+
+    bool ok = true;
+    Form1->SetVisible(true);
+    Form1->ListBox1->SetItemIndex(24); // #025
+    Form1->ListBox1Click(Form1->ListBox1);
+    ok &= shoot(app, Form1, out.filePath(QStringLiteral("main-window.png")));
+
+    FormTmHm->SetVisible(true);
+    FormTmHm->FormActivate(FormTmHm);
+    FormTmHm->ListBox1->SetItemIndex(28); // TM 29
+    FormTmHm->ListBox1Click(FormTmHm->ListBox1);
+    ok &= shoot(app, FormTmHm, out.filePath(QStringLiteral("tm-hm-list.png")));
+    FormTmHm->SetVisible(false);
+
+    FormPokeMart->SetVisible(true);
+    FormPokeMart->FormActivate(FormPokeMart);
+    FormPokeMart->ComboBox1->SetItemIndex(2); // Cerulean
+    FormPokeMart->ComboBox1Click(FormPokeMart->ComboBox1);
+    ok &= shoot(app, FormPokeMart, out.filePath(QStringLiteral("mart-items.png")));
+    FormPokeMart->SetVisible(false);
+
+    for (const auto& b : boxes.boxes) {
+        std::fprintf(stderr, "message box: %s\n", b.text.c_str());
+        ok = false;
+    }
+    DestroyAllForms();
+    return ok ? 0 : 1;
+}
