@@ -118,7 +118,7 @@ void featherWing(Ctx& c, float x, float y, float deg, float len, float w, Colour
 
 void batWing(Ctx& c, float x, float y, float deg, float len, float w, Colour bone, Colour membrane)
 {
-    Vec2 d = dirOf(deg), n{-d.y, d.x};
+    Vec2 d = dirOf(deg);
     Vec2 elbow{x + d.x * len * 0.45f, y + d.y * len * 0.45f};
     Vec2 tip{x + d.x * len, y + d.y * len};
     float side = d.x >= 0 ? 1.f : -1.f;
@@ -129,7 +129,6 @@ void batWing(Ctx& c, float x, float y, float deg, float len, float w, Colour bon
         membrane, 3.f);
     c.C(x, y, elbow.x, elbow.y, 1.6f, 1.3f, bone);
     c.C(elbow.x, elbow.y, tip.x, tip.y, 1.3f, 0.8f, bone);
-    (void)n;
 }
 
 void spikeRow(Ctx& c, float cx, float cy, float rx, float ry, float a0, float a1, int n, float len, float w, Colour col)

@@ -8,7 +8,6 @@ namespace artgen {
 using namespace kit;
 
 namespace {
-const Colour Cream = hex(0xf8ecd0);
 const Colour Bone = hex(0xf4f0e4);
 const Colour Steel = hex(0x9ca4b0);
 } // namespace
@@ -129,6 +128,16 @@ void drawQuad(Ctx& c)
     if (horse || v == 6 || v == 7 || v == 5 || stout || v == 0) {
         c.E(fl - 4, -1.6f, legR + 0.6f, 1.9f, foot);
         c.E(bl - 3, -1.6f, legR + 0.6f, 1.9f, foot);
+    }
+    if (!horse && v != 6) {
+        // Toes on the near paws.
+        for (float px : {fl - 4.f, bl - 3.f})
+            c.decal([x = c.X(px - legR * 0.35f), x2 = c.X(px + legR * 0.35f), y = c.Y(-0.6f), col = darker(c.body, 0.55f)](Image& img) {
+                img.set(int(x), int(y), col);
+                img.set(int(x), int(y) - 1, col);
+                img.set(int(x2), int(y), col);
+                img.set(int(x2), int(y) - 1, col);
+            });
     }
     if (k.has(F::Mane) && (v == 8 || v == 9 || v == 10 || v == 1 || v == 11)) {
         // A collar of fluff at the neck.

@@ -31,8 +31,6 @@ void drawGlitch(Ctx& c)
     // never meant to be drawn.
     const Colour tones[] = {hex(0x383c58), hex(0x6c7090), hex(0xa8acc4), hex(0xe8e4d8), hex(0x1c1c2c), hex(0xc07890), hex(0x78b0a0)};
     Lcg g{0xC0FFEEu};
-    const int cols[] = {0, 0, 0, 1, 1, 1, 1, 2, 2, 2};
-    (void)cols;
     float x0 = c.X(-8), y0 = c.Y(-56);
     float t = c.L(4);
     int tile = std::max(2, int(std::lround(t)));
