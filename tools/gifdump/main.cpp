@@ -2,17 +2,13 @@
 //
 // Decodes FILE.gif with the program's decoder and writes into OUTDIR:
 //   frame-NNN.png   each frame on its own, RGBA, transparent pixels with alpha 0
-//   composed-NNN.png the picture as the control shows it once frame NNN is
-//                   drawn (the frames before it drawn and disposed in order),
-//                   transparent where the composed picture is, when frame 1 is
-//   composed-NNN.png  the composed picture once frame NNN is drawn (the previous
-//                   frame disposed first, as the animation does), transparent
-//                   where the composed mask is
+//   composed-NNN.png  the picture as the control shows it once frame NNN is
+//                   drawn (the frames before it drawn and disposed in order);
+//                   transparent where the composed mask is, when frame 1 is
 //   summary.txt     picture size, version, loop count, and per frame: position,
 //                   size, delay, disposal, interlace, transparency, colour table
 // The summary also goes to standard output. Exit status: 0 decoded, 1 the load
 // failed (the reason is printed), 2 usage or I/O trouble.
-#include "gif/GifComposer.h"
 #include "gif/GifComposer.h"
 #include "gif/GifDecoder.h"
 
@@ -41,15 +37,6 @@ std::string Name(int n, const char* stem)
 bool WritePng(const fs::path& path, int width, int height, const std::vector<std::uint8_t>& rgba)
 {
     const QImage image(rgba.data(), width, height, width * 4, QImage::Format_RGBA8888);
-    return image.save(QString::fromStdString(path.string()), "PNG");
-}
-
-bool WriteComposed(const gif::GifComposer& c, const fs::path& path)
-{
-    std::vector<gif::Pixel32> argb(std::size_t(c.Width()) * std::size_t(c.Height()));
-    c.Render(argb.data(), c.HasMask());
-    const QImage image(reinterpret_cast<const uchar*>(argb.data()), c.Width(), c.Height(), c.Width() * 4,
-                       QImage::Format_ARGB32_Premultiplied);
     return image.save(QString::fromStdString(path.string()), "PNG");
 }
 
@@ -146,7 +133,7 @@ int main(int argc, char** argv)
         composer.DrawFrame(i);
         const bool written = WriteFrame(pic.Frame(i), dir / Name(i, "frame")) &&
                              (composer.Width() == 0 || composer.Height() == 0 ||
-                              WriteComposed(composer, dir / Name(i, "composed")));
+                              WriteComposed(composer, pic.Frame(1).Transparent, dir / Name(i, "composed")));
         if (!written) {
             std::cerr << "gifdump: cannot write the pictures of frame " << i << " into " << dir.string() << "\n";
             return 2;
