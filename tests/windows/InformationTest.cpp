@@ -217,6 +217,24 @@ TEST_F(Info, Layout)
     EXPECT_EQ(FormSobre->Color(), clWhite);
 }
 
+// Every secondary window is a fixed dialog with the program's one icon.
+TEST_F(Info, FixedWindowsWithTheProgramIcon)
+{
+    const std::vector<std::uint8_t>& icon = FormSobre->IconData();
+    EXPECT_EQ(icon.size(), 766u);
+    for (TForm* f : app.Forms()) {
+        if (f == Form1)
+            continue;
+        SCOPED_TRACE(f->Name());
+        EXPECT_EQ(f->IconData(), icon);
+        EXPECT_FALSE(f->windowIcon().isNull());
+        EXPECT_EQ(f->BorderIcons(), unsigned(biSystemMenu | biMinimize));
+        EXPECT_EQ(f->BorderStyle(), TFormBorderStyle::bsSingle);
+        EXPECT_EQ(f->Font().Name, "MS Sans Serif");
+        EXPECT_EQ(f->Font().Height, -11);
+    }
+}
+
 TEST_F(Info, AboutPictures)
 {
     TGIFImage* small = FormSobre->GIFImage1;
@@ -227,8 +245,9 @@ TEST_F(Info, AboutPictures)
     EXPECT_EQ(large->Widget()->parentWidget(), FormSobre->ClientWidget());
     EXPECT_EQ(small->Hint(), W("Essa é a Fauneta."));
     EXPECT_EQ(large->Hint(), "Ash e Pikachu");
+    EXPECT_EQ(small->toolTip(), QString::fromUtf8("Essa é a Fauneta."));
+    EXPECT_EQ(large->toolTip(), "Ash e Pikachu");
     for (TGIFImage* g : {small, large}) {
-        EXPECT_TRUE(g->EffectiveShowHint());
         EXPECT_FALSE(g->OnClick);
         EXPECT_FALSE(g->AutoSize() || g->Center() || g->Loop() || g->Opaque() || g->Stretch() || g->Tile());
     }

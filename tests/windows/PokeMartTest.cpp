@@ -132,7 +132,7 @@ TEST_F(Mart, EveryOpeningStartsFromThePrompt)
 TEST_F(Mart, ThePictureClosesTheWindowAndShortcutsDoNothing)
 {
     EXPECT_EQ(FormPokeMart->GIFImage1->Hint(), "Clique aqui para sair.");
-    EXPECT_TRUE(FormPokeMart->GIFImage1->EffectiveShowHint());
+    EXPECT_EQ(FormPokeMart->GIFImage1->toolTip(), "Clique aqui para sair.");
     int result = -1;
     Open(Form1->ListadeItensdosMarts1, [&](TForm& f) {
         PressMainShortcuts(f.windowHandle());

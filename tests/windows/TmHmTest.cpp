@@ -123,7 +123,7 @@ TEST_F(TmHm, CloseAndReopenStartsAfresh)
 TEST_F(TmHm, ThePictureClosesByTheSamePathAsTheCloseBox)
 {
     EXPECT_EQ(FormTmHm->GIFImage1->Hint(), "Misty, Ash, Brock e Pikachu");
-    EXPECT_TRUE(FormTmHm->GIFImage1->EffectiveShowHint());
+    EXPECT_EQ(FormTmHm->GIFImage1->toolTip(), "Misty, Ash, Brock e Pikachu");
     int result = -1;
     Open(Form1->ListadeTMseHMs1, [&](TForm& f) {
         PressMainShortcuts(f.windowHandle());

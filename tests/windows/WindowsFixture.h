@@ -50,6 +50,10 @@ protected:
             app.ModalHook = nullptr; // windows opened from inside are seen through `opened`
             opened.push_back(&f);
             QApplication::processEvents();
+            // Application-modal: the main window takes no input meanwhile.
+            EXPECT_TRUE(f.Modal());
+            EXPECT_EQ(QGuiApplication::modalWindow(), f.windowHandle());
+            EXPECT_TRUE(f.isActiveWindow());
             inside(f);
             if (f.Modal() && f.isVisible()) {
                 ADD_FAILURE() << f.Name() << " was left open";
