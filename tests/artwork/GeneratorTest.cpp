@@ -3,6 +3,8 @@
 #include "Embed.h"
 #include "Gif.h"
 #include "Pictures.h"
+#include "Raster.h"
+#include "Sprites.h"
 
 #include "widgets/Definition.h"
 
@@ -276,4 +278,84 @@ TEST(Embed, EmbedAllFillsEveryDefinitionOfAFolder)
     DfmObject mart = ParseDefinition(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), "m");
     EXPECT_EQ(mart.Find("GIFImage1")->Property("Data")->value.bytes, controlData(martGif()));
     fs::remove_all(dir);
+}
+
+TEST(Raster, ShapesAreShadedFromTheTopLeftAndOutlinedOutside)
+{
+    Scene sc;
+    sc.add(ellipse(20, 20, 10, 10), hex(0x80a0c0));
+    Image img = render(sc, 40, 40);
+    // Inside the circle: opaque; one pixel beyond it: the outline; further out: nothing.
+    EXPECT_TRUE(img.opaque(20, 20));
+    EXPECT_TRUE(img.opaque(29, 20));
+    EXPECT_TRUE(img.opaque(30, 20)); // the outline ring
+    EXPECT_FALSE(img.opaque(31, 20));
+    EXPECT_FALSE(img.opaque(0, 0));
+    auto lum = [&](int x, int y) {
+        uint32_t p = img.at(x, y);
+        return int((p >> 16) & 0xff) * 3 + int((p >> 8) & 0xff) * 6 + int(p & 0xff);
+    };
+    // Lit from the top left: that side is lighter than the bottom right, and
+    // the outline is darker than either.
+    EXPECT_GT(lum(15, 15), lum(25, 25));
+    EXPECT_LT(lum(30, 20), lum(25, 25));
+}
+
+TEST(Raster, LaterPartsLieInFrontWithALineWhereTheyOverlap)
+{
+    Scene sc;
+    sc.add(ellipse(14, 20, 8, 8), hex(0xc04040));
+    sc.add(ellipse(26, 20, 8, 8), hex(0x40c040));
+    Image img = render(sc, 40, 40);
+    // Where both circles cover, the second one shows (green over red) ...
+    uint32_t mid = img.at(21, 24);
+    EXPECT_GT(int((mid >> 8) & 0xff), int((mid >> 16) & 0xff));
+    // ... and along its edge over the first a darker line is drawn.
+    bool line = false;
+    for (int x = 17; x <= 20 && !line; ++x) {
+        uint32_t p = img.at(x, 20);
+        line = int((p >> 8) & 0xff) < 0x80 && int((p >> 16) & 0xff) < 0x80;
+    }
+    EXPECT_TRUE(line);
+}
+
+TEST(Creatures, EveryCreatureFitsItsBoxAtEveryZoomAndIsDrawnTheSameTwice)
+{
+    for (int n = 0; n <= 151; ++n) {
+        SCOPED_TRACE(n);
+        Image a = drawCreature(n);
+        ASSERT_EQ(a.w, SpriteWidth);
+        ASSERT_EQ(a.h, SpriteHeight);
+        int x0, y0, x1, y1;
+        ASSERT_TRUE(opaqueBounds(a, x0, y0, x1, y1));
+        EXPECT_GE(x0, 1);
+        EXPECT_GE(y0, 1);
+        EXPECT_LE(x1, SpriteWidth - 2);
+        EXPECT_LE(y1, SpriteHeight - 2);
+        EXPECT_EQ(drawCreature(n).px, a.px);
+    }
+    // The companion drawn large for the decorative pictures keeps its shape.
+    Image big = drawCreature(25, 2.f);
+    EXPECT_EQ(big.w, SpriteWidth * 2);
+    EXPECT_EQ(big.h, SpriteHeight * 2);
+}
+
+TEST(RatingBar, FillsRSixthsOfTheWidth)
+{
+    for (int r = 1; r <= 6; ++r) {
+        Image bar = ratingBar(r);
+        ASSERT_EQ(bar.w, RatingWidth);
+        ASSERT_EQ(bar.h, RatingHeight);
+        // The track is grey; the fill is coloured: find where the colour stops.
+        int filled = 0;
+        for (int x = 1; x < bar.w - 1; ++x) {
+            uint32_t p = bar.at(x, 4);
+            int rr = int((p >> 16) & 0xff), g = int((p >> 8) & 0xff), b = int(p & 0xff);
+            if (std::max({rr, g, b}) - std::min({rr, g, b}) > 60)
+                filled = x + 1;
+        }
+        EXPECT_NEAR(filled, (RatingWidth * r + 3) / 6, 1) << r;
+    }
+    EXPECT_THROW(ratingBar(0), std::out_of_range);
+    EXPECT_THROW(ratingBar(7), std::out_of_range);
 }
