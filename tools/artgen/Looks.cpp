@@ -166,7 +166,7 @@ const Look looks[] = {
     {147, P::Serpent, 4, 0x8cacea, 0xf8f8f8, 0xf8f8f8, EarFin | EyeBig},
     {148, P::Serpent, 5, 0x5c90e4, 0xf8f8f8, 0x4c6cd8, EarFin | Horn},
     {149, P::Biped, 33, 0xf4ac4c, 0x3c9c8c, 0xf8e0a8, Antenna | Wings | TailThick | Belly | Fat | Stripes},
-    {150, P::Biped, 34, 0xdcd4e4, 0x9c6cbc, 0x9c6cbc, TailThick | EyeAngry | EarPoint | Slim | LongLegs},
+    {150, P::Biped, 34, 0xdcd4e4, 0x9c6cbc, 0xa87cc8, TailThick | EyeAngry | Belly | Slim | LongLegs},
     {151, P::Biped, 35, 0xf8c4d8, 0xf8c4d8, 0xfce4ee, TailThin | EarPoint | EyeBig | BigHead | Aura},
 };
 

@@ -272,8 +272,8 @@ void drawBiped(Ctx& c)
 
     // Behind everything: Mew's glow, wings, tail, shells, hair.
     if (k.has(F::Aura)) {
-        int outer = c.E(bx - 1, by - 9, 27, 27, hex(0xfcf0f8));
-        int inner = c.E(bx - 1, by - 9, 22, 22, hex(0xf8dcec));
+        int outer = c.E(bx - 1, by - 9, 27, 27, hex(0xf6f4fe));
+        int inner = c.E(bx - 1, by - 9, 22, 22, hex(0xe6e4fa));
         for (int id : {outer, inner}) {
             c.sc.parts[size_t(id)].flat = true;
             c.sc.parts[size_t(id)].outline = false;
@@ -566,7 +566,7 @@ void drawBiped(Ctx& c)
         }
         ears(false);
         if (k.has(F::Gem))
-            c.In(head, c.eS(hx - 0.5f, hy - headR * 0.6f, 2.2f, 2), v == 7 ? c.accent : hex(0xd8383c));
+            c.In(head, c.eS(hx - 0.5f, hy - headR * 0.62f, v == 7 ? 3.f : 2.2f, v == 7 ? 2.6f : 2.f), v == 7 ? c.accent : hex(0xd8383c));
         if (k.has(F::Curl))
             curve(c, {hx - 1, hy - headR * 0.85f}, {hx - 4, hy - headR - 4}, {hx + 1, hy - headR - 3}, 1.2f, 1.0f, c.body, 4);
         if (v == 23)
