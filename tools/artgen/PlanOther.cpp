@@ -621,7 +621,8 @@ void drawLarva(Ctx& c)
         c.In(id, c.eS(s.x, s.y + s.r * 0.65f, s.r * 0.85f, s.r * 0.4f), c.belly);
         if (v == 0)
             c.In(id, c.eS(s.x + 1, s.y - s.r * 0.2f, s.r * 0.35f, s.r * 0.35f), c.accent);
-        c.E(s.x - 1, -1.2f, 1.4f, 1.2f, v == 0 ? c.belly : hex(0xf8e8c8));
+        if (s.y + s.r > -2.5f) // only segments that rest on the ground have feet
+            c.E(s.x - 1, -1.2f, 1.4f, 1.2f, v == 0 ? c.belly : hex(0xf8e8c8));
     }
     float hx = -9, hy = -30;
     int head = c.E(hx, hy, 8, 7.5f, c.body);
