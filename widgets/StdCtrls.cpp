@@ -673,6 +673,9 @@ const ClassInfo& TListBox::StaticClass()
 TRichEdit::TRichEdit(TComponent* owner) : QPlainTextEdit(nullptr), TWinControl(owner, this)
 {
     color_ = clWindow;
+    // The classic box keeps a one-pixel inset, not Qt's four: the layouts
+    // count on their full number of lines (the mart list shows 18 in 241).
+    document()->setDocumentMargin(1);
     SetBounds(0, 0, 185, 89);
     SetScrollBars(TScrollStyle::ssNone);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
