@@ -6,6 +6,9 @@
 #include "forms/UnitPokeMart.h"
 
 #include <QAbstractItemView>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QLineEdit>
 
 namespace {
@@ -54,6 +57,14 @@ TEST_F(Mart, Celadon2AndThen5ThenLavender)
         EXPECT_EQ(lines[17], "TM 17         $3,000");
         for (std::size_t i = 9; i < 18; ++i)
             EXPECT_EQ(lines[i].substr(0, 3), "TM ") << i;
+        // All 18 lines are in view, from the first.
+        QApplication::processEvents();
+        QPlainTextEdit* box = FormPokeMart->RichEdit1;
+        EXPECT_EQ(box->verticalScrollBar()->value(), 0);
+        EXPECT_EQ(box->cursorForPosition(QPoint(4, 4)).blockNumber(), 0);
+        QTextCursor end(box->document());
+        end.movePosition(QTextCursor::End);
+        EXPECT_LE(box->cursorRect(end).bottom(), box->viewport()->height());
 
         // One shop after another replaces the list; lines never pile up.
         Pick(FormPokeMart->ComboBox1, 8);
