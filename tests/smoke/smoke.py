@@ -212,6 +212,7 @@ def check(cond, message):
 
 def start_state(prog):
     p = prog.pyatspi
+    check(prog.app.name == "Fauneta", f"the program is announced as 'Fauneta', not {prog.app.name!r}")
     main = prog.wait_window(MAIN_TITLE)
     lists = prog.find_all(main, p.ROLE_LIST, "Lista de Pokémons")
     check(len(lists) == 1, f"one list is shown at start, not {len(lists)}")
