@@ -247,6 +247,51 @@ class Session:
     def type(self, text):
         self.xdotool("type", "--delay", 30, text)
 
+    def close_box(self, window_id):
+        """What a window manager sends when the user clicks a window's close
+        box (or presses Alt+F4): WM_DELETE_WINDOW, through Xlib itself, since
+        no window manager runs here."""
+        import ctypes
+        import ctypes.util
+
+        class ClientMessage(ctypes.Structure):
+            _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                        ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                        ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                        ("data", ctypes.c_long * 5)]
+
+        class XEvent(ctypes.Union):
+            _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+
+        name = ctypes.util.find_library("X11")
+        if not name:
+            raise Skip("no libX11 to send a close request with")
+        x = ctypes.CDLL(name)
+        x.XOpenDisplay.restype = ctypes.c_void_p
+        x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x.XInternAtom.restype = ctypes.c_ulong
+        x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                                 ctypes.POINTER(XEvent)]
+        x.XFlush.argtypes = [ctypes.c_void_p]
+        x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        dpy = x.XOpenDisplay(self.env["DISPLAY"].encode())
+        if not dpy:
+            raise Failure("cannot open the X display to send a close request")
+        try:
+            ev = XEvent()
+            ev.xclient.type = 33  # ClientMessage
+            ev.xclient.window = int(window_id)
+            ev.xclient.message_type = x.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
+            ev.xclient.format = 32
+            ev.xclient.data[0] = x.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
+            ev.xclient.data[1] = 0  # CurrentTime
+            if not x.XSendEvent(dpy, int(window_id), 0, 0, ctypes.byref(ev)):
+                raise Failure("the X server refused the close request")
+            x.XFlush(dpy)
+        finally:
+            x.XCloseDisplay(dpy)
+
     def close(self):
         """Ends every process group we started, newest first: TERM, then KILL."""
         for p in reversed(self.groups):

@@ -11,6 +11,9 @@ their texts), and the screen's pixels where a picture must show.
   smoke.py --exe <fauneta> --sprites  only start, show an entry and check its
                                       pictures came from the program's folder,
                                       then quit (for an installed program)
+  smoke.py --exe <fauneta> --close-box
+                                      a secondary window and then the main
+                                      window closed by their close boxes
 
 Exits 77 (skipped) where Xvfb, xdotool, the AT-SPI bus or pyatspi is missing.
 No window manager runs: where one would give a window the keyboard focus, the
@@ -158,13 +161,19 @@ class Program:
             raise Failure(f"{acc.name!r} has no place on screen")
         self.session.click(x + w // 2, y + h // 2)
 
+    def x_window(self, title):
+        ids = self.session.xdotool("search", "--all", "--onlyvisible", "--pid", self.process.pid,
+                                   "--name", f"^{title}$").split()
+        if len(ids) != 1:
+            raise Failure(f"{len(ids)} shown X windows titled {title!r}, not one")
+        return ids[0]
+
     def focus_window(self, title):
         """What a window manager does on a click in the window: X focus to it."""
-        ids = self.session.xdotool("search", "--onlyvisible", "--pid", self.process.pid,
-                                   "--name", f"^{title}$").split()
-        if not ids:
-            raise Failure(f"no X window titled {title!r}")
-        self.session.xdotool("windowfocus", "--sync", ids[0])
+        self.session.xdotool("windowfocus", "--sync", self.x_window(title))
+
+    def close_box(self, title):
+        self.session.close_box(self.x_window(title))
 
     def scroll_into_view(self, listbox, item):
         """Turns the wheel over the list until the item lies inside it."""
@@ -334,6 +343,27 @@ def information(prog, title, opener):
     prog.wait_closed(title)
 
 
+def close_boxes(prog):
+    """The close box hides a secondary window, and ends the program on the
+    main window."""
+    start_state(prog)
+    win = shortcut(prog, "F1", "Sobre...")
+    check(win is not None, "F1 opens 'Sobre...'")
+    prog.close_box("Sobre...")
+    prog.wait_closed("Sobre...")
+    check(prog.shown_windows() == [MAIN_TITLE], f"only the main window is left, not {prog.shown_windows()}")
+    # The same window object comes back, and the shortcuts work again.
+    shortcut(prog, "F1", "Sobre...")
+    prog.click(prog.need(prog.window("Sobre..."), prog.pyatspi.ROLE_PUSH_BUTTON, "OK"))
+    prog.wait_closed("Sobre...")
+    prog.close_box(MAIN_TITLE)
+    try:
+        rc = prog.process.wait(timeout=STEP_TIMEOUT)
+    except Exception:
+        raise Failure("the program did not end when its main window was closed")
+    check(rc == 0, f"the program ended with {rc}\n{prog.session.output(prog.process)}")
+
+
 def quit_by_menu(prog):
     prog.menu("Arquivo", "Sair")
     try:
@@ -384,7 +414,10 @@ def sprites_only(prog):
 def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     ap.add_argument("--exe", required=True)
-    ap.add_argument("--sprites", action="store_true", help="only the start, one entry and quit")
+    mode = ap.add_mutually_exclusive_group()
+    mode.add_argument("--sprites", action="store_true", help="only the start, one entry and quit")
+    mode.add_argument("--close-box", action="store_true",
+                      help="close a secondary window and then the main window by their close boxes")
     args = ap.parse_args()
     if not os.access(args.exe, os.X_OK):
         print(f"FAIL: no executable at {args.exe}")
@@ -398,7 +431,12 @@ def main():
     try:
         session.export()
         prog = step("start under Xvfb with the accessibility bus", Program, session, args.exe)
-        (sprites_only if args.sprites else whole_walk)(prog)
+        if args.sprites:
+            sprites_only(prog)
+        elif args.close_box:
+            step("close boxes: 'Sobre...', then the main window", close_boxes, prog)
+        else:
+            whole_walk(prog)
     except Failure as e:
         print(f"FAIL: {e}")
         shot = os.path.abspath("smoke-failure.png")
