@@ -361,6 +361,16 @@ void TButton::Click()
     TControl::Click();
 }
 
+void TButton::keyPressEvent(QKeyEvent* e)
+{
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+        (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
+}
+
 void TButton::Loaded()
 {
     TWinControl::Loaded();

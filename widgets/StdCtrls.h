@@ -129,6 +129,8 @@ public:
 
 protected:
     void TextChanged() override;
+    // Enter presses the focused button, as Space does.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     bool default_ = false, cancel_ = false;
