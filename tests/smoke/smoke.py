@@ -187,6 +187,17 @@ class Program:
             self.pump()
         raise Failure(f"could not scroll {item.name!r} into view")
 
+    def click_beside(self, acc, cover):
+        """Clicks acc at a point that the window cover does not hide."""
+        x, y, w, h = self.extents(acc)
+        cx, cy, cw, ch = self.extents(cover)
+        for px, py in ((x + w // 2, y + h // 2), (x + 3, y + h // 2), (x + w - 4, y + h // 2),
+                       (x + w // 2, y + 3), (x + w // 2, y + h - 4)):
+            if not (cx <= px < cx + cw and cy <= py < cy + ch):
+                self.session.click(px, py)
+                return True
+        return False
+
     def pick(self, listbox, name):
         item = self.need(listbox, self.pyatspi.ROLE_LIST_ITEM, name, showing=False)
         self.scroll_into_view(listbox, item)
@@ -290,6 +301,22 @@ def no_second_window(prog, keys, title, open_title):
         time.sleep(0.05)
 
 
+def main_takes_no_clicks(prog, win):
+    """A click on the main window's page button '1-30' beside the modal window
+    changes nothing (the search left page 'Outros' in front)."""
+    p = prog.pyatspi
+    main = prog.window(MAIN_TITLE)
+    button = prog.need(main, p.ROLE_PUSH_BUTTON, "1-30")
+    if not prog.click_beside(button, win):
+        return
+    deadline = time.monotonic() + 0.7
+    while time.monotonic() < deadline:
+        prog.pump()
+        check(not prog.enabled(prog.need(main, p.ROLE_PUSH_BUTTON, "Outros")),
+              "a click on the main window switched its page while a modal window was open")
+        time.sleep(0.05)
+
+
 def tm_hm(prog):
     p = prog.pyatspi
     title = "Lista de TMs e HMs"
@@ -297,6 +324,7 @@ def tm_hm(prog):
     check(prog.find(win, p.ROLE_LIST_ITEM, "TM 01 -- Mega Punch", showing=False) is not None,
           "the TM list holds its rows")
     no_second_window(prog, "ctrl+m", "Lista de Itens dos Poké-Marts", title)
+    main_takes_no_clicks(prog, win)
     tms = [l for l in prog.find_all(win, p.ROLE_LIST) if prog.find(l, p.ROLE_LIST_ITEM, "TM 29 -- Psychic", False)]
     check(len(tms) == 1, "one list holds the TMs")
     prog.pick(tms[0], "TM 29 -- Psychic")
