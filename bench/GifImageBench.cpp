@@ -5,7 +5,8 @@
 //              control including the immediate repaint of its rectangle;
 //   cpu:       process CPU per wall second while a window with six picture
 //              controls runs its event loop, one of them animating (as the
-//              About window does) or none (the paused workers must not wake).
+//              About window does), none (the paused workers must not wake),
+//              or one whose window was closed again.
 // Real files from ../shared/bench-data when present, generated ones otherwise.
 #include "gif/GIFImage.h"
 #include "tests/gifimage/TinyGif.h"
@@ -170,7 +171,9 @@ void BM_ControlTickWithRepaint(benchmark::State& state, const Bytes* bytes)
 }
 
 // CPU of the whole process per wall second while the event loop runs.
-void CpuWhile(benchmark::State& state, bool animating)
+// hidden: the window is shown, starts playing, and is closed again (a
+// closed About window).
+void CpuWhile(benchmark::State& state, bool animating, bool hidden)
 {
     const Bytes anim = Inputs().count("muybridge.gif") ? Inputs().at("muybridge.gif") : Generated(30, 20, 8);
     const Bytes still = tiny::Make(8, 8, {tiny::Solid(0, 0, 8, 8, tiny::R), tiny::Solid(0, 0, 8, 8, tiny::G)});
@@ -187,6 +190,12 @@ void CpuWhile(benchmark::State& state, bool animating)
     }
     form.Show();
     QApplication::processEvents();
+    if (hidden) {
+        QEventLoop settle;
+        QTimer::singleShot(300, &settle, &QEventLoop::quit);
+        settle.exec();
+        form.Hide();
+    }
     for (auto _ : state) {
         rusage before{};
         getrusage(RUSAGE_SELF, &before);
@@ -222,8 +231,9 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("control_tick_repaint/" + name).c_str(), BM_ControlTickWithRepaint, &bytes)
             ->Unit(benchmark::kMicrosecond);
     }
-    benchmark::RegisterBenchmark("cpu/one_animating_of_six", CpuWhile, true)->UseManualTime()->Iterations(3);
-    benchmark::RegisterBenchmark("cpu/none_animating_of_six", CpuWhile, false)->UseManualTime()->Iterations(3);
+    benchmark::RegisterBenchmark("cpu/one_animating_of_six", CpuWhile, true, false)->UseManualTime()->Iterations(3);
+    benchmark::RegisterBenchmark("cpu/none_animating_of_six", CpuWhile, false, false)->UseManualTime()->Iterations(3);
+    benchmark::RegisterBenchmark("cpu/animating_window_closed", CpuWhile, true, true)->UseManualTime()->Iterations(3);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -166,6 +166,13 @@ const QImage& TGIFImage::GetBitmap() const
 
 void TGIFImage::TimerTick()
 {
+    // A picture whose window is hidden (a closed modal window) is not on
+    // screen: the clock rests until the next paint starts it again, instead of
+    // composing frames nobody sees and waking the program at every frame.
+    if (!isVisible()) {
+        SetTimerEnabled(false);
+        return;
+    }
     anim_.TimerTick();
 }
 

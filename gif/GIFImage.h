@@ -140,7 +140,8 @@ protected:
     virtual bool ReadGIF();
     // Empty, no frames, timer off, DataBytes emptied, RawData rewound.
     virtual void ClearFrames();
-    // The frame clock's tick.
+    // The frame clock's tick. While the control is not on screen (its window
+    // hidden) the tick stops the clock instead; the next paint restarts it.
     void TimerTick();
 
     virtual void DoChanging();

@@ -53,7 +53,7 @@ TEST(ProgramPictures, EveryDefinitionsPictureIsDecodedWhenItsWindowIsCreated)
     EXPECT_EQ(pictures, 6);
     EXPECT_EQ(playing, 1);  // the About window's small picture
 
-    // Showing the About window starts its animated picture, hiding it leaves the clock idle.
+    // Showing the About window starts its animated picture.
     TForm* about = nullptr;
     for (TForm* f : app.Forms())
         if (f->Name() == "FormSobre")
@@ -67,7 +67,13 @@ TEST(ProgramPictures, EveryDefinitionsPictureIsDecodedWhenItsWindowIsCreated)
     for (TGIFImage* g : Pictures(*about))
         if (g->Animate() && g->IsAnimated())
             EXPECT_TRUE(g->Timer().Enabled()) << g->Name();
+    // Closed, it stops at its next tick and stays still until shown again.
     about->SetVisible(false);
+    t.restart();
+    while (t.elapsed() < 1500)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    for (TGIFImage* g : Pictures(*about))
+        EXPECT_FALSE(g->Timer().Enabled()) << g->Name();
     DestroyAllForms();
 }
 
