@@ -4,6 +4,8 @@
 #include "WindowsFixture.h"
 
 #include "forms/UnitAtual.h"
+#include "forms/UnitPokeMart.h"
+#include "forms/UnitTmHm.h"
 #include "forms/UnitAtualizado.h"
 #include "forms/UnitSobre.h"
 #include "forms/UnitWeb.h"
@@ -238,6 +240,26 @@ TEST_F(Info, FixedWindowsWithTheProgramIcon)
         EXPECT_EQ(f->BorderStyle(), TFormBorderStyle::bsSingle);
         EXPECT_EQ(f->Font().Name, "MS Sans Serif");
         EXPECT_EQ(f->Font().Height, -11);
+    }
+}
+
+// Each picture held in a definition decodes at start-up, with its size.
+TEST_F(Info, EmbeddedPictures)
+{
+    struct Pic {
+        TGIFImage* g;
+        int w, h, frames;
+    } pics[] = {{FormPokeMart->GIFImage1, 154, 131, 1},
+                {FormTmHm->GIFImage1, 145, 200, 1},
+                {FormSobre->GIFImage3, 293, 187, 1},
+                {FormSobre->GIFImage1, 94, 61, 6}};
+    for (const Pic& p : pics) {
+        SCOPED_TRACE(p.g->ParentForm()->Name() + "." + p.g->Name());
+        EXPECT_FALSE(p.g->Empty());
+        EXPECT_EQ(p.g->ImageWidth(), p.w);
+        EXPECT_EQ(p.g->ImageHeight(), p.h);
+        EXPECT_EQ(p.g->FrameCount(), p.frames);
+        EXPECT_EQ(p.g->Version(), TGIFVersion::gvGIF89a);
     }
 }
 
