@@ -1,8 +1,14 @@
 // Renders each of the seven windows offscreen to a PNG file, so the windows
 // can be looked at without a display:
-//   fauneta_snapshot [output-folder]      (default: current folder)
-// Writes Form1.png, FormSobre.png, ... (client area with its menu bar).
+//   fauneta_snapshot [--scale F] [output-folder]      (default: current folder)
+// Writes Form1.png, FormSobre.png, ... (client area with its menu bar), then
+// two windows in use: Form1-entry.png (#025 shown, with its pictures read from
+// "Imagens" and "Dados" beside this tool) and FormPokeMart-shop.png (a shop
+// picked). --scale renders at that scale factor (as QT_SCALE_FACTOR does), so
+// an image is F times the window's size in device pixels.
 #include "forms/Startup.h"
+#include "forms/UnitPokeMart.h"
+#include "forms/UnitPrincipal.h"
 #include "widgets/Forms.h"
 #include "widgets/SysUtils.h"
 
@@ -11,33 +17,76 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+bool shoot(TApplication& app, TForm* form, const QString& file)
+{
+    app.ProcessMessages();
+    const QPixmap shot = form->grab();
+    if (!shot.save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s %dx%d\n", qPrintable(file), shot.width(), shot.height());
+    return true;
+}
+
+int usage(const char* self)
+{
+    std::fprintf(stderr, "usage: %s [--scale F] [output-folder]\n", self);
+    return 2;
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
+    const char* outArg = ".";
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc) {
+            char* end = nullptr;
+            const double f = std::strtod(argv[++i], &end);
+            if (*end || !(f >= 0.5 && f <= 8))
+                return usage(argv[0]);
+            setenv("QT_SCALE_FACTOR", argv[i], 1);
+        } else if (argv[i][0] == '-') {
+            return usage(argv[0]);
+        } else {
+            outArg = argv[i];
+        }
+    }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QString outDir = QString::fromLocal8Bit(outArg);
     int qtArgc = 1;
     TApplication app(qtArgc, argv);
     app.SetTitle("Fauneta");
     MessageBoxRecorder boxes;
     CreateAllForms();
     QDir().mkpath(outDir);
-    int failures = 0;
+    const QDir out(outDir);
+    bool ok = true;
     for (TForm* form : app.Forms()) {
         form->SetVisible(true);
-        app.ProcessMessages();
-        const QPixmap shot = form->grab();
-        const QString file = QDir(outDir).filePath(ToQt(form->Name()) + QStringLiteral(".png"));
-        if (!shot.save(file)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-            ++failures;
-        } else {
-            std::printf("%s %dx%d\n", qPrintable(file), shot.width(), shot.height());
-        }
+        ok &= shoot(app, form, out.filePath(ToQt(form->Name()) + QStringLiteral(".png")));
         form->SetVisible(false);
     }
+
+    Form1->SetVisible(true);
+    Form1->ListBox1->SetItemIndex(24); // #025
+    Form1->ListBox1Click(Form1->ListBox1);
+    ok &= shoot(app, Form1, out.filePath(QStringLiteral("Form1-entry.png")));
+    Form1->SetVisible(false);
+
+    FormPokeMart->SetVisible(true);
+    FormPokeMart->FormActivate(FormPokeMart);
+    FormPokeMart->ComboBox1->SetItemIndex(6); // the longest list
+    FormPokeMart->ComboBox1Click(FormPokeMart->ComboBox1);
+    ok &= shoot(app, FormPokeMart, out.filePath(QStringLiteral("FormPokeMart-shop.png")));
+    FormPokeMart->SetVisible(false);
+
     for (const auto& b : boxes.boxes)
-        std::fprintf(stderr, "message box during start-up: %s\n", b.text.c_str());
+        std::fprintf(stderr, "message box: %s\n", b.text.c_str());
     DestroyAllForms();
-    return failures == 0 && boxes.boxes.empty() ? 0 : 1;
+    return ok && boxes.boxes.empty() ? 0 : 1;
 }
