@@ -1,6 +1,7 @@
 // Fauneta: start-up. The application object, its title, the seven windows in
 // their fixed order, then the event loop until "Sair" or the main window's
 // close box ends it.
+#include "app/FirstPaintProbe.h"
 #include "forms/Startup.h"
 #include "widgets/Forms.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
         HandleException(std::current_exception());
         return 1;
     }
+    fauneta::ExitAfterFirstPaintIfAsked(app.MainForm(), [&app] { app.Terminate(); });
     app.Run();
     return 0;
 }

@@ -1,0 +1,347 @@
+#!/usr/bin/env python3
+"""The benchmark report: runs every measurement of bench/README.md in one go
+and prints one table (markdown). Called by bench/report.sh after the build.
+
+Start-up, CPU and memory of the real executable are measured from outside the
+process; ShowEntry, decoding and the picture control's CPU come from the
+Google Benchmarks, run with fixed repetitions.
+"""
+import argparse
+import json
+import os
+import platform
+import re
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+
+TICK = os.sysconf("SC_CLK_TCK")
+
+
+def loadavg():
+    with open("/proc/loadavg") as f:
+        return " ".join(f.read().split()[:3])
+
+
+def cpu_model():
+    with open("/proc/cpuinfo") as f:
+        for line in f:
+            if line.startswith("model name"):
+                return line.split(":", 1)[1].strip()
+    return platform.processor() or "?"
+
+
+def mem_total():
+    with open("/proc/meminfo") as f:
+        for line in f:
+            if line.startswith("MemTotal"):
+                return int(line.split()[1]) // 1024
+    return 0
+
+
+def build_type(build):
+    try:
+        with open(os.path.join(build, "CMakeCache.txt")) as f:
+            for line in f:
+                if line.startswith("CMAKE_BUILD_TYPE:"):
+                    return line.split("=", 1)[1].strip() or "(none)"
+    except OSError:
+        pass
+    return "?"
+
+
+# ---- X server -------------------------------------------------------------
+
+class Xvfb:
+    def __init__(self):
+        self.proc = None
+        self.display = None
+
+    def start(self):
+        if not shutil.which("Xvfb"):
+            return False
+        for n in range(90, 120):
+            if os.path.exists("/tmp/.X11-unix/X%d" % n) or os.path.exists("/tmp/.X%d-lock" % n):
+                continue
+            self.proc = subprocess.Popen(["Xvfb", ":%d" % n, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            for _ in range(50):
+                if os.path.exists("/tmp/.X11-unix/X%d" % n):
+                    self.display = ":%d" % n
+                    return True
+                if self.proc.poll() is not None:
+                    break
+                time.sleep(0.1)
+            self.stop()
+        return False
+
+    def stop(self):
+        if self.proc and self.proc.poll() is None:
+            self.proc.terminate()
+            self.proc.wait()
+        self.proc = None
+
+
+def env_for(platform_name, display, extra=None):
+    env = dict(os.environ)
+    env.pop("FAUNETA_EXIT_AFTER_FIRST_PAINT", None)
+    if platform_name == "xcb":
+        env["QT_QPA_PLATFORM"] = "xcb"
+        env["DISPLAY"] = display
+    else:
+        env["QT_QPA_PLATFORM"] = "offscreen"
+    env.update(extra or {})
+    return env
+
+
+# ---- start-up to first paint ----------------------------------------------
+
+def one_start(exe, env):
+    t0 = time.monotonic_ns()
+    p = subprocess.Popen([exe], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    err = p.stderr.read().decode(errors="replace")
+    _, status, ru = os.wait4(p.pid, 0)
+    p.returncode = os.waitstatus_to_exitcode(status)
+    t1 = time.monotonic_ns()
+    m = re.search(r"first_paint_monotonic_ns=(\d+)", err)
+    if p.returncode != 0 or not m:
+        raise RuntimeError("%s ended with %s without reporting a first paint:\n%s" % (exe, p.returncode, err[-2000:]))
+    return {
+        "first_paint_ms": (int(m.group(1)) - t0) / 1e6,
+        "to_exit_ms": (t1 - t0) / 1e6,
+        "cpu_ms": (ru.ru_utime + ru.ru_stime) * 1000.0,
+        "maxrss_kib": ru.ru_maxrss,
+    }
+
+
+def startups(programs, env, runs):
+    # Interleaved, so that the programs share whatever else the machine does.
+    results = {name: [] for name in programs}
+    for name, exe in programs.items():
+        one_start(exe, env)  # warm the page cache
+    for _ in range(runs):
+        for name, exe in programs.items():
+            results[name].append(one_start(exe, env))
+    return results
+
+
+def med_spread(values):
+    values = sorted(values)
+    med = statistics.median(values)
+    q = statistics.quantiles(values, n=4) if len(values) >= 4 else [values[0], med, values[-1]]
+    return med, q[0], q[2], values[0], values[-1]
+
+
+def fmt_ms(values):
+    med, q1, q3, lo, hi = med_spread(values)
+    return "%.1f ms (IQR %.1f–%.1f, min %.1f, max %.1f)" % (med, q1, q3, lo, hi)
+
+
+# ---- the real program under X: CPU idle / animating, memory -----------------
+
+def proc_cpu_ticks(pid):
+    with open("/proc/%d/stat" % pid) as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return int(fields[11]) + int(fields[12])  # utime, stime (fields 14, 15)
+
+
+def proc_status_kib(pid, key):
+    with open("/proc/%d/status" % pid) as f:
+        for line in f:
+            if line.startswith(key + ":"):
+                return int(line.split()[1])
+    return -1
+
+
+def cpu_over(pid, seconds):
+    """CPU ms per wall second over `seconds`, and the per-second samples."""
+    samples = []
+    c0 = proc_cpu_ticks(pid)
+    w0 = time.monotonic()
+    prev = c0
+    for _ in range(int(seconds)):
+        time.sleep(1.0)
+        c = proc_cpu_ticks(pid)
+        samples.append((c - prev) * 1000.0 / TICK)
+        prev = c
+    wall = time.monotonic() - w0
+    return (prev - c0) * 1000.0 / TICK / wall, samples
+
+
+def xdotool(display, *args, timeout=10):
+    return subprocess.run(["xdotool", *map(str, args)], env=dict(os.environ, DISPLAY=display),
+                          capture_output=True, text=True, timeout=timeout)
+
+
+def wait_window(display, pid, name, timeout=10.0):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        r = xdotool(display, "search", "--onlyvisible", "--pid", pid, "--name", name)
+        ids = r.stdout.split()
+        if ids:
+            return ids[0]
+        time.sleep(0.1)
+    return None
+
+
+def live_program(exe, display, seconds):
+    """Runs the program under Xvfb: idle CPU over `seconds`, then with the
+    About window (F1) open; resident memory after each step."""
+    out = {}
+    p = subprocess.Popen([exe], env=env_for("xcb", display), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        main = wait_window(display, p.pid, "^Fauneta")
+        if not main:
+            raise RuntimeError("the main window did not appear")
+        time.sleep(2.0)
+        out["startup_rss"] = proc_status_kib(p.pid, "VmRSS")
+        out["startup_hwm"] = proc_status_kib(p.pid, "VmHWM")
+        out["idle"], out["idle_samples"] = cpu_over(p.pid, seconds)
+        xdotool(display, "windowfocus", "--sync", main)
+        xdotool(display, "key", "F1")
+        if not wait_window(display, p.pid, "^Sobre"):
+            raise RuntimeError("F1 did not open the About window")
+        out["about"], out["about_samples"] = cpu_over(p.pid, seconds)
+        out["about_rss"] = proc_status_kib(p.pid, "VmRSS")
+        out["about_hwm"] = proc_status_kib(p.pid, "VmHWM")
+        threads = len(os.listdir("/proc/%d/task" % p.pid))
+        out["threads"] = threads
+    finally:
+        p.terminate()
+        p.wait()
+    return out
+
+
+# ---- Google Benchmarks ------------------------------------------------------
+
+def gbench(exe, args, env):
+    r = subprocess.run([exe, "--benchmark_format=json", *args], env=env, capture_output=True, text=True)
+    if r.returncode != 0:
+        raise RuntimeError("%s failed:\n%s" % (exe, r.stderr[-2000:]))
+    return json.loads(r.stdout)["benchmarks"]
+
+
+def aggregate(benchmarks, name, kind):
+    for b in benchmarks:
+        if b.get("run_name") == name and b.get("aggregate_name") == kind:
+            return b
+    return None
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--build", required=True)
+    ap.add_argument("--runs", type=int, default=20)
+    ap.add_argument("--reps", type=int, default=5)
+    ap.add_argument("--seconds", type=int, default=10)
+    a = ap.parse_args()
+    out = os.path.join(a.build, "out")
+    exe = os.path.join(out, "fauneta")
+    bare = os.path.join(out, "bench_bare_window")
+    rows = []
+
+    started = time.strftime("%Y-%m-%d %H:%M:%S %Z")
+    load0 = loadavg()
+    print("# Fauneta benchmark report\n")
+    print("- date: %s" % started)
+    print("- machine: %s, %d cores, %d MiB RAM, %s %s" % (cpu_model(), os.cpu_count(), mem_total(),
+                                                          platform.system(), platform.release()))
+    print("- build: %s (%s)" % (build_type(a.build), a.build))
+    print("- load average at start (1/5/15 min): %s" % load0)
+    print("- start-up runs per program and platform: %d; Google Benchmark repetitions: %d\n" % (a.runs, a.reps),
+          flush=True)
+
+    x = Xvfb()
+    have_x = x.start()
+    try:
+        # 1. start-up to first paint, the program vs the bare window
+        programs = {"fauneta": exe, "bare Qt window": bare}
+        platforms = (["xcb"] if have_x else []) + ["offscreen"]
+        for plat in platforms:
+            env = env_for(plat, x.display, {"FAUNETA_EXIT_AFTER_FIRST_PAINT": "1"})
+            res = startups(programs, env, a.runs)
+            where = "Xvfb" if plat == "xcb" else "offscreen"
+            for name in programs:
+                r = res[name]
+                rows.append(("start-up to first paint, %s (wall)" % where, name,
+                             fmt_ms([s["first_paint_ms"] for s in r])))
+                rows.append(("start-up CPU time, start to exit, %s" % where, name,
+                             fmt_ms([s["cpu_ms"] for s in r])))
+                if plat == platforms[0]:
+                    rows.append(("peak RSS, start-up to first paint, %s" % where, name,
+                                 "%.1f MiB (median of %d)" % (statistics.median(s["maxrss_kib"] for s in r) / 1024,
+                                                              len(r))))
+            print("(start-up %s done, load %s)" % (where, loadavg()), file=sys.stderr, flush=True)
+
+        # 2. the real program under Xvfb: CPU idle and with the About window
+        if have_x and shutil.which("xdotool"):
+            live = live_program(exe, x.display, a.seconds)
+            rows.append(("CPU, real program idle under Xvfb (/proc/<pid>/stat, %d s)" % a.seconds, "fauneta",
+                         "%.2f ms CPU per s (%d threads)" % (live["idle"], live["threads"])))
+            rows.append(("CPU, real program with the About window open (%d s; per-second ms: %s)" %
+                         (a.seconds, " ".join("%.0f" % s for s in live["about_samples"])), "fauneta",
+                         "%.2f ms CPU per s" % live["about"]))
+            rows.append(("RSS, real program under Xvfb after start-up (2 s settled)", "fauneta",
+                         "%.1f MiB (peak %.1f MiB)" % (live["startup_rss"] / 1024, live["startup_hwm"] / 1024)))
+            rows.append(("RSS, real program after About was shown", "fauneta",
+                         "%.1f MiB (peak %.1f MiB)" % (live["about_rss"] / 1024, live["about_hwm"] / 1024)))
+        else:
+            rows.append(("CPU / RSS of the real program under Xvfb", "fauneta", "not measured: Xvfb or xdotool missing"))
+        print("(live program done, load %s)" % loadavg(), file=sys.stderr, flush=True)
+    finally:
+        x.stop()
+
+    off = env_for("offscreen", None)
+    reps = ["--benchmark_repetitions=%d" % a.reps, "--benchmark_report_aggregates_only=true"]
+
+    # 3. memory tour: same forms, offscreen, in the ShowEntry benchmark program
+    tour = subprocess.run([os.path.join(out, "bench_showentry"), "--tour"], env=off, capture_output=True, text=True)
+    for line in tour.stdout.splitlines():
+        m = re.match(r"tour (\S+) rss_kib=(-?\d+) hwm_kib=(-?\d+)", line)
+        if m:
+            label = {"created": "after the seven windows are created", "startup": "after start-up (main window shown)",
+                     "all_entries": "after showing all 152 entries",
+                     "all_windows": "after opening every window"}[m.group(1)]
+            rows.append(("memory tour, offscreen, " + label, "fauneta forms",
+                         "RSS %.1f MiB, peak %.1f MiB" % (int(m.group(2)) / 1024, int(m.group(3)) / 1024)))
+
+    # 4. ShowEntry
+    b = gbench(os.path.join(out, "bench_showentry"), reps, off)
+    for name in ("ShowEntry/all_rows_in_turn", "ShowEntry+repaint/all_rows_in_turn"):
+        med, sd = aggregate(b, name, "median"), aggregate(b, name, "stddev")
+        rows.append((name + " (median of %d repetitions; CPU time)" % a.reps, "fauneta",
+                     "%.1f µs (real %.1f µs, stddev %.1f µs)" % (med["cpu_time"], med["real_time"], sd["cpu_time"])))
+    print("(ShowEntry done, load %s)" % loadavg(), file=sys.stderr, flush=True)
+
+    # 5. decoding: ours vs giflib vs Qt
+    b = gbench(os.path.join(a.build, "bench", "bench_gif_decode") if os.path.exists(
+        os.path.join(a.build, "bench", "bench_gif_decode")) else os.path.join(out, "bench_gif_decode"), reps, off)
+    for r in b:
+        if r.get("aggregate_name") != "median":
+            continue
+        mbs = r.get("bytes_per_second", 0) / 1e6
+        rows.append(("decode " + r["run_name"].split("/", 2)[2], r["run_name"].rsplit("/", 1)[0],
+                     "%.2f ms CPU, %.1f MB/s, %.1f MP/s" % (r["cpu_time"], mbs, r.get("MP/s", 0))))
+    print("(decode done, load %s)" % loadavg(), file=sys.stderr, flush=True)
+
+    # 6. the picture control: CPU animating vs idle (a window with six controls)
+    gi = os.path.join(a.build, "bench", "bench_gifimage")
+    if not os.path.exists(gi):
+        gi = os.path.join(out, "bench_gifimage")
+    b = gbench(gi, ["--benchmark_filter=cpu/"], off)
+    for r in b:
+        rows.append(("picture control CPU, " + r["name"].split("/")[1].split("/")[0] + " (3 × 1 s)", "bench_gifimage",
+                     "%.2f ms CPU per s, %.1f wake-ups per s" % (r["cpu_ms_per_s"], r["wakeups_per_s"])))
+
+    print("| measurement | program | result |")
+    print("|---|---|---|")
+    for what, who, val in rows:
+        print("| %s | %s | %s |" % (what, who, val))
+    print("\n- load average at end (1/5/15 min): %s" % loadavg())
+    print("- finished: %s" % time.strftime("%Y-%m-%d %H:%M:%S %Z"))
+
+
+if __name__ == "__main__":
+    main()
