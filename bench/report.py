@@ -155,19 +155,41 @@ def proc_status_kib(pid, key):
     return -1
 
 
+def task_sums(pid):
+    """On-CPU nanoseconds (schedstat) and context switches of all threads."""
+    ns = switches = 0
+    for t in os.listdir("/proc/%d/task" % pid):
+        try:
+            with open("/proc/%d/task/%s/schedstat" % (pid, t)) as f:
+                ns += int(f.read().split()[0])
+            with open("/proc/%d/task/%s/status" % (pid, t)) as f:
+                for line in f:
+                    if line.startswith("voluntary_ctxt_switches") or line.startswith("nonvoluntary_ctxt_switches"):
+                        switches += int(line.split()[1])
+        except OSError:
+            pass  # a thread that just ended
+    return ns, switches
+
+
 def cpu_over(pid, seconds):
-    """CPU ms per wall second over `seconds`, and the per-second samples."""
+    """CPU ms per wall second over `seconds` (from /proc/<pid>/stat, clock
+    ticks), the same from the threads' schedstat (ns), context switches per
+    second, and per-second samples (schedstat ms)."""
     samples = []
-    c0 = proc_cpu_ticks(pid)
+    t0 = proc_cpu_ticks(pid)
+    n0, s0 = task_sums(pid)
     w0 = time.monotonic()
-    prev = c0
+    prev = n0
     for _ in range(int(seconds)):
         time.sleep(1.0)
-        c = proc_cpu_ticks(pid)
-        samples.append((c - prev) * 1000.0 / TICK)
-        prev = c
+        n, _ = task_sums(pid)
+        samples.append((n - prev) / 1e6)
+        prev = n
     wall = time.monotonic() - w0
-    return (prev - c0) * 1000.0 / TICK / wall, samples
+    n1, s1 = task_sums(pid)
+    t1 = proc_cpu_ticks(pid)
+    return {"stat": (t1 - t0) * 1000.0 / TICK / wall, "sched": (n1 - n0) / 1e6 / wall,
+            "switches": (s1 - s0) / wall, "samples": samples}
 
 
 def xdotool(display, *args, timeout=10):
@@ -198,16 +220,15 @@ def live_program(exe, display, seconds):
         time.sleep(2.0)
         out["startup_rss"] = proc_status_kib(p.pid, "VmRSS")
         out["startup_hwm"] = proc_status_kib(p.pid, "VmHWM")
-        out["idle"], out["idle_samples"] = cpu_over(p.pid, seconds)
+        out["threads"] = len(os.listdir("/proc/%d/task" % p.pid))
+        out["idle"] = cpu_over(p.pid, seconds)
         xdotool(display, "windowfocus", "--sync", main)
         xdotool(display, "key", "F1")
         if not wait_window(display, p.pid, "^Sobre"):
             raise RuntimeError("F1 did not open the About window")
-        out["about"], out["about_samples"] = cpu_over(p.pid, seconds)
+        out["about"] = cpu_over(p.pid, seconds)
         out["about_rss"] = proc_status_kib(p.pid, "VmRSS")
         out["about_hwm"] = proc_status_kib(p.pid, "VmHWM")
-        threads = len(os.listdir("/proc/%d/task" % p.pid))
-        out["threads"] = threads
     finally:
         p.terminate()
         p.wait()
@@ -278,13 +299,15 @@ def main():
         # 2. the real program under Xvfb: CPU idle and with the About window
         if have_x and shutil.which("xdotool"):
             live = live_program(exe, x.display, a.seconds)
-            rows.append(("CPU, real program idle under Xvfb (/proc/<pid>/stat, %d s)" % a.seconds, "fauneta",
-                         "%.2f ms CPU per s (%d threads)" % (live["idle"], live["threads"])))
-            rows.append(("CPU, real program with the About window open (%d s; per-second ms: %s)" %
-                         (a.seconds, " ".join("%.0f" % s for s in live["about_samples"])), "fauneta",
-                         "%.2f ms CPU per s" % live["about"]))
+            for key, label in (("idle", "idle, nothing animating"), ("about", "About window (F1) open")):
+                c = live[key]
+                rows.append(("CPU, real program under Xvfb, %s (%d s)" % (label, a.seconds), "fauneta",
+                             "%.2f ms CPU per s (schedstat), %.0f ms per s (/proc stat ticks), "
+                             "%.1f context switches per s; per-second ms: %s" %
+                             (c["sched"], c["stat"], c["switches"], " ".join("%.1f" % x for x in c["samples"]))))
             rows.append(("RSS, real program under Xvfb after start-up (2 s settled)", "fauneta",
-                         "%.1f MiB (peak %.1f MiB)" % (live["startup_rss"] / 1024, live["startup_hwm"] / 1024)))
+                         "%.1f MiB (peak %.1f MiB), %d threads" % (live["startup_rss"] / 1024, live["startup_hwm"] / 1024,
+                                                          live["threads"])))
             rows.append(("RSS, real program after About was shown", "fauneta",
                          "%.1f MiB (peak %.1f MiB)" % (live["about_rss"] / 1024, live["about_hwm"] / 1024)))
         else:
