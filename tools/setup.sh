@@ -13,7 +13,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberati
 if [ "$mode" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev libstb-dev clang-14 libclang-rt-14-dev
              xvfb xauth xdotool python3 python3-pyatspi at-spi2-core dbus-x11
-             desktop-file-utils appstream)
+             dbus-daemon dbus-bin desktop-file-utils appstream dpkg-dev)
 fi
 
 missing=()
@@ -33,6 +33,39 @@ if [ "$mode" = run ]; then
   exec build/out/fauneta
 fi
 
+stage() { printf '\n=== %s (%s)\n' "$1" "$(date +%T)"; }
+
+stage "build and run every test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+# The same suite again under AddressSanitizer + UndefinedBehaviorSanitizer:
+# any finding or leak fails the run.
+stage "address and undefined-behaviour sanitizers"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+  -DFAUNETA_SANITIZE=address,undefined -DFAUNETA_BUILD_BENCH=OFF
+cmake --build build-asan -j"$jobs"
+ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE 'smoke|x11|package'
+
+# The threaded parts (interval timer, animated picture control) under ThreadSanitizer.
+stage "thread sanitizer"
+export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DFAUNETA_SANITIZE=thread -DFAUNETA_BUILD_BENCH=OFF
+# Only the threaded tests are built and run: build-time tools and Qt's own
+# thread pool are not instrumented and would report races that are not ours.
+threaded_tests=(test_timer test_timer_qt test_timer_qt_exit test_gifimage test_gifimage_core)
+cmake --build build-tsan -j"$jobs" --target "${threaded_tests[@]}"
+for t in "${threaded_tests[@]}"; do
+  QT_QPA_PLATFORM=offscreen "build-tsan/tests/$t" --gtest_brief=1
+done
+
+# The decoder's fuzz target, for a short bounded run on its corpus.
+stage "fuzzing the decoder"
+fuzz/gif/run.sh "${FUZZ_SECONDS:-60}" build-fuzz
+stage "done"
