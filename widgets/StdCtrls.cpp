@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 namespace {
 const std::vector<std::string> kAlignNames = {"taLeftJustify", "taRightJustify", "taCenter"};
@@ -86,14 +87,24 @@ void TLabel::AdjustBounds()
         return;
     const QFontMetrics fm(font());
     const QString text = withoutMnemonic(ToQt(text_));
+    // The hinted height rounds the descent down, which cuts the lowest row of
+    // descenders and cedillas (at 1, and more at higher scale factors); the
+    // font's unrounded height holds them at any scale.
+    const int lineHeight = std::max(fm.height(), static_cast<int>(std::ceil(QFontMetricsF(font()).height())));
     int w, h;
     if (wordWrap_) {
         const QRect r = fm.boundingRect(QRect(0, 0, std::max(1, width_), 100000), Qt::TextWordWrap, text);
         w = width_;
-        h = std::max(r.height(), fm.height());
+        h = std::max(r.height(), lineHeight);
     } else {
         w = fm.horizontalAdvance(text);
-        h = fm.height();
+        // At a fractional scale factor the advances are not rounded and the
+        // text's last device pixel may be only partly inside the label: room
+        // for it, or its ink is cut.
+        const qreal dpr = devicePixelRatioF();
+        if (dpr != std::floor(dpr))
+            w = std::max(w, static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text))) + 1);
+        h = lineHeight;
     }
     int left = left_;
     if (alignment_ == TAlignment::taRightJustify)
