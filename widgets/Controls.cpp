@@ -125,7 +125,11 @@ QFont TFont::ToQFont() const
     f.setItalic(Style & fsItalic);
     f.setUnderline(Style & fsUnderline);
     f.setStrikeOut(Style & fsStrikeOut);
-    f.setHintingPreference(QFont::PreferFullHinting);
+    // Full hinting snaps advances to whole pixels of the font's own size; at a
+    // fractional scale factor those no longer fall on device pixels and the
+    // blanks between words shrink or vanish, so there only the vertical is hinted.
+    const qreal dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    f.setHintingPreference(dpr == std::floor(dpr) ? QFont::PreferFullHinting : QFont::PreferVerticalHinting);
     return f;
 }
 
