@@ -200,12 +200,121 @@ def xdotool(display, *args, timeout=10):
 def wait_window(display, pid, name, timeout=10.0):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
-        r = xdotool(display, "search", "--onlyvisible", "--pid", pid, "--name", name)
+        r = xdotool(display, "search", "--all", "--onlyvisible", "--pid", pid, "--name", name)
         ids = r.stdout.split()
         if ids:
             return ids[0]
         time.sleep(0.1)
     return None
+
+
+def send_close_request(display, window_id):
+    """What a window manager sends on a click on the close box:
+    WM_DELETE_WINDOW (no window manager runs on this Xvfb)."""
+    import ctypes
+    import ctypes.util
+
+    class ClientMessage(ctypes.Structure):
+        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                    ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                    ("message_type", ctypes.c_ulong), ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+    class XEvent(ctypes.Union):
+        _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+
+    x = ctypes.CDLL(ctypes.util.find_library("X11"))
+    x.XOpenDisplay.restype = ctypes.c_void_p
+    x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x.XInternAtom.restype = ctypes.c_ulong
+    x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(XEvent)]
+    x.XFlush.argtypes = [ctypes.c_void_p]
+    x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    dpy = x.XOpenDisplay(display.encode())
+    try:
+        ev = XEvent()
+        ev.xclient.type = 33  # ClientMessage
+        ev.xclient.window = int(window_id)
+        ev.xclient.message_type = x.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
+        ev.xclient.format = 32
+        ev.xclient.data[0] = x.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
+        x.XSendEvent(dpy, int(window_id), 0, 0, ctypes.byref(ev))
+        x.XFlush(dpy)
+    finally:
+        x.XCloseDisplay(dpy)
+
+
+def close_window(display, pid, title):
+    """The close box hides a secondary window."""
+    win = wait_window(display, pid, title, timeout=5)
+    if not win:
+        return False
+    send_close_request(display, win)
+    return wait_gone(display, pid, title)
+
+
+def wait_gone(display, pid, name, timeout=5.0):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        if not xdotool(display, "search", "--all", "--onlyvisible", "--pid", pid, "--name", name).stdout.split():
+            return True
+        time.sleep(0.05)
+    return False
+
+
+# Main window geometry (window coordinates: the client area starts below the
+# 19-pixel menu bar). The six page buttons and the first line of the list.
+MENU_H = 19
+PAGE_BUTTONS = [(8 + 24, 319 + 8), (56 + 24, 319 + 8), (104 + 24, 319 + 8),
+                (8 + 24, 335 + 8), (56 + 24, 335 + 8), (104 + 24, 335 + 8)]
+FIRST_LINE = (8 + 40, 176 + 7)
+
+
+def click(display, win, x, y):
+    # No --sync: it waits for a movement, and there is none when the pointer
+    # is there already.
+    xdotool(display, "mousemove", "--window", win, x, y + MENU_H)
+    time.sleep(0.05)
+    xdotool(display, "click", "1")
+
+
+def live_tour(display, pid, main):
+    """Real X input: every list page, every line of it (the first by a click,
+    the rest by the Down key, each raising ListBoxNClick and so ShowEntry),
+    then each secondary window opened and closed. Returns how many windows
+    were seen open."""
+    for page, (bx, by) in enumerate(PAGE_BUTTONS, start=1):
+        click(display, main, bx, by)
+        time.sleep(0.1)
+        click(display, main, *FIRST_LINE)
+        time.sleep(0.1)
+        lines = 30 if page < 6 else 2
+        xdotool(display, "key", "--delay", "15", "--repeat", lines - 1, "Down", timeout=30)
+        time.sleep(0.2)
+    if os.environ.get("FAUNETA_REPORT_SCREENSHOT") and shutil.which("import"):
+        subprocess.run(["import", "-display", display, "-window", "root",
+                        os.environ["FAUNETA_REPORT_SCREENSHOT"] + ".entries.png"], capture_output=True)
+    opened = 0
+    # "Fauneta" has no mnemonic: a click on its title opens it, the arrow
+    # keys pick the item (the separator is skipped).
+    fauneta_menu = (94, 8 - MENU_H)
+    openers = [([["key", "ctrl+t"]], "^Lista de TMs"), ([["key", "ctrl+m"]], "^Lista de Itens"),
+               ([["key", "F1"]], "^Sobre\\.\\.\\.$"),
+               ([fauneta_menu, ["key", "Down", "Return"]], "^Web Site$"),
+               ([fauneta_menu, ["key", "Down", "Down", "Return"]], "^Atualiza"),
+               ([fauneta_menu, ["key", "Down", "Down", "Down", "Return"]], "^Sobre a Atualiza")]
+    for steps, title in openers:
+        xdotool(display, "windowfocus", "--sync", main)
+        for step in steps:
+            if isinstance(step, tuple):
+                click(display, main, *step)
+                time.sleep(0.2)
+            else:
+                xdotool(display, *step)
+        if wait_window(display, pid, title, timeout=5):
+            time.sleep(0.3)
+            opened += close_window(display, pid, title)
+    return opened
 
 
 def live_program(exe, display, seconds):
@@ -214,7 +323,7 @@ def live_program(exe, display, seconds):
     out = {}
     p = subprocess.Popen([exe], env=env_for("xcb", display), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        main = wait_window(display, p.pid, "^Fauneta")
+        main = wait_window(display, p.pid, "^Fauneta", timeout=30)
         if not main:
             raise RuntimeError("the main window did not appear")
         time.sleep(2.0)
@@ -229,6 +338,13 @@ def live_program(exe, display, seconds):
         out["about"] = cpu_over(p.pid, seconds)
         out["about_rss"] = proc_status_kib(p.pid, "VmRSS")
         out["about_hwm"] = proc_status_kib(p.pid, "VmHWM")
+        close_window(display, p.pid, "^Sobre")
+        out["tour"] = live_tour(display, p.pid, main)
+        out["tour_rss"] = proc_status_kib(p.pid, "VmRSS")
+        out["tour_hwm"] = proc_status_kib(p.pid, "VmHWM")
+        if os.environ.get("FAUNETA_REPORT_SCREENSHOT") and shutil.which("import"):
+            subprocess.run(["import", "-display", display, "-window", "root",
+                            os.environ["FAUNETA_REPORT_SCREENSHOT"]], capture_output=True)
     finally:
         p.terminate()
         p.wait()
@@ -290,7 +406,7 @@ def main():
                              fmt_ms([s["first_paint_ms"] for s in r])))
                 rows.append(("start-up CPU time, start to exit, %s" % where, name,
                              fmt_ms([s["cpu_ms"] for s in r])))
-                if plat == platforms[0]:
+                if True:
                     rows.append(("peak RSS, start-up to first paint, %s" % where, name,
                                  "%.1f MiB (median of %d)" % (statistics.median(s["maxrss_kib"] for s in r) / 1024,
                                                               len(r))))
@@ -310,6 +426,9 @@ def main():
                                                           live["threads"])))
             rows.append(("RSS, real program after About was shown", "fauneta",
                          "%.1f MiB (peak %.1f MiB)" % (live["about_rss"] / 1024, live["about_hwm"] / 1024)))
+            rows.append(("RSS, real program after all 152 entries (X clicks and keys) and %d of 6 secondary "
+                         "windows opened and closed" % live["tour"], "fauneta",
+                         "%.1f MiB (peak %.1f MiB)" % (live["tour_rss"] / 1024, live["tour_hwm"] / 1024)))
         else:
             rows.append(("CPU / RSS of the real program under Xvfb", "fauneta", "not measured: Xvfb or xdotool missing"))
         print("(live program done, load %s)" % loadavg(), file=sys.stderr, flush=True)
