@@ -5,7 +5,7 @@
 # Build type: FAUNETA_BENCH_BUILD_TYPE (default Release).
 set -e
 src=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$src/build-benchreport}
+build=${1:-$src/build-bench}
 runs=${2:-20}
 reps=${3:-5}
 cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${FAUNETA_BENCH_BUILD_TYPE:-Release}" >/dev/null
