@@ -8,13 +8,23 @@ set -u
 prog=$1
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb/xdotool missing"; exit 77; }
 # A server of our own on a display it picks itself (-displayfd), so parallel
-# runs cannot race for a number.
+# runs cannot race for a number. Another server that is just shutting down
+# can still hold the number it reports, so the display must answer before
+# the program starts; otherwise start another server.
 tmp=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
-xpid=$!
-for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.05; done
-[ -s "$tmp/display" ] || { echo "Xvfb did not start"; kill "$xpid" 2>/dev/null; exit 1; }
-export DISPLAY=:$(head -n1 "$tmp/display")
+xpid=
+for _attempt in 1 2 3; do
+  rm -f "$tmp/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
+  xpid=$!
+  for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.05; done
+  if [ -s "$tmp/display" ]; then
+    export DISPLAY=:$(head -n1 "$tmp/display")
+    for _ in $(seq 40); do xdotool getdisplaygeometry >/dev/null 2>&1 && break 2; sleep 0.05; done
+  fi
+  kill "$xpid" 2>/dev/null; wait "$xpid" 2>/dev/null; xpid=
+done
+[ -n "$xpid" ] || { echo "Xvfb did not start"; rm -rf "$tmp"; exit 1; }
 pid=
 trap 'kill $pid 2>/dev/null; kill $xpid 2>/dev/null; rm -rf "$tmp"' EXIT
 unset QT_QPA_PLATFORM

@@ -132,7 +132,7 @@ class Session:
         self.env["HOME"] = self._mkdir("home", 0o700)
         self.env["XDG_CONFIG_HOME"] = self._mkdir("home/.config", 0o700)
         try:
-            self._start_x(width, height)
+            self._start_x_answering(width, height)
             self._start_dbus()
             self._start_atspi()
         except BaseException:
@@ -180,6 +180,29 @@ class Session:
             os.close(r)
         self.env["DISPLAY"] = ":" + display
         self.framebuffer = Framebuffer(os.path.join(fbdir, "Xvfb_screen0"))
+
+    def _display_answers(self):
+        for _ in range(40):
+            if self.xvfb.poll() is not None:
+                return False
+            probe = subprocess.run(["xdotool", "getdisplaygeometry"], env=self.env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if probe.returncode == 0:
+                return True
+            time.sleep(0.05)
+        return False
+
+    def _start_x_answering(self, width, height):
+        # A server that is just shutting down elsewhere can still hold the
+        # number a new one reports; such a display never answers, so start
+        # another server.
+        for _ in range(3):
+            self._start_x(width, height)
+            if self._display_answers():
+                return
+            self.xvfb.kill()
+            self.xvfb.wait()
+        raise RuntimeError("Xvfb started but its display never answered")
 
     def _start_dbus(self):
         r, w = os.pipe()
