@@ -68,6 +68,7 @@ add_custom_target(fauneta_artwork_sheet
   COMMENT "Contact sheet: ${FAUNETA_ARTWORK_DIR}/sheet.png"
   VERBATIM)
 
+# The generator makes the run-time folders, so it installs them beside the program.
 install(DIRECTORY ${FAUNETA_OUT_DIR}/Imagens ${FAUNETA_OUT_DIR}/Dados DESTINATION ${FAUNETA_INSTALL_APPDIR})
 
 # Puts the icon into every window definition and each decorative picture into
