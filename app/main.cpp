@@ -15,7 +15,7 @@ int main(int argc, char** argv)
     app.SetTitle("Fauneta");
     // The desktop's name for the program: its .desktop file, AppStream entry
     // and icons are all named by this id.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Fauneta"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(FAUNETA_APP_ID));
     try {
         CreateAllForms();
     } catch (...) {
