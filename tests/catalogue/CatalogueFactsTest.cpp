@@ -218,7 +218,8 @@ TEST(CatalogueFacts, EvolutionOnlyLocations)
 }
 
 // Each route, town and landmark a Location names is a place where the facts
-// have the creature; "(pescando)" only for creatures that can be fished.
+// have the creature, fished there if its list ends in "(pescando)" and found
+// there otherwise if not.
 TEST(CatalogueFacts, LocationsNameOnlyRealPlaces)
 {
     const auto& f = facts::Load();
@@ -251,41 +252,48 @@ TEST(CatalogueFacts, LocationsNameOnlyRealPlaces)
             continue;
         SCOPED_TRACE("#" + std::to_string(n) + ": " + location);
         const auto sources = AllSources(f, n);
-        auto somewhere = [&](auto&& test) {
-            for (const auto& [place, how] : sources)
-                if (test(place, how))
-                    return true;
-            return false;
-        };
-        // Qualifiers in parentheses name where a place is ("(Cidade de
-        // Celadon)", "(Helix Fossil do Mt. Moon)"), not where the creature is.
-        const std::string plain = std::regex_replace(location, std::regex(" ?\\([^)]*\\)"), "");
-        for (std::sregex_iterator it(plain.begin(), plain.end(), routes), end; it != end; ++it) {
-            const std::string list = (*it)[1];
-            for (std::sregex_iterator r(list.begin(), list.end(), number); r != end; ++r) {
-                const std::string route = "Route " + r->str();
-                EXPECT_TRUE(somewhere([&](const std::string& place, const std::string&) {
-                    const auto at = place.find(route);
-                    return at != std::string::npos && (at + route.size() == place.size() || place[at + route.size()] == ' ');
-                })) << route;
-            }
-        }
-        for (std::sregex_iterator it(plain.begin(), plain.end(), towns), end; it != end; ++it)
-            for (int g = 1; g <= 3; ++g)
-                if ((*it)[g].matched) {
-                    const std::string town = (*it)[g];
+        // The list that "(pescando)" closes names places where the creature
+        // is fished; the list before its "; " names where it is found
+        // otherwise (walking, surfing, gift, prize, trade).
+        const auto lists = Split(location, "; ");
+        for (std::size_t l = 0; l < lists.size(); ++l) {
+            const bool fishedList = lists[l].find("(pescando)") != std::string::npos;
+            SCOPED_TRACE(fishedList ? "fished" : "not fished");
+            auto somewhere = [&](auto&& test) {
+                for (const auto& [place, how] : sources)
+                    if ((how.rfind("fish", 0) == 0) == fishedList && test(place, how))
+                        return true;
+                return false;
+            };
+            // Qualifiers in parentheses name where a place is ("(Cidade de
+            // Celadon)", "(Helix Fossil do Mt. Moon)"), not where the creature is.
+            const std::string plain = std::regex_replace(lists[l], std::regex(" ?\\([^)]*\\)"), "");
+            for (std::sregex_iterator it(plain.begin(), plain.end(), routes), end; it != end; ++it) {
+                const std::string list = (*it)[1];
+                for (std::sregex_iterator r(list.begin(), list.end(), number); r != end; ++r) {
+                    const std::string route = "Route " + r->str();
                     EXPECT_TRUE(somewhere([&](const std::string& place, const std::string&) {
-                        return place.rfind(town + " ", 0) == 0;
-                    })) << town;
+                        const auto at = place.find(route);
+                        return at != std::string::npos
+                               && (at + route.size() == place.size() || place[at + route.size()] == ' ');
+                    })) << route;
                 }
-        for (const auto& [shown, place] : landmarks) {
-            if (plain.find(shown) != std::string::npos) {
-                EXPECT_TRUE(somewhere([&](const std::string& p, const std::string&) { return p.rfind(place, 0) == 0; }))
-                    << shown;
             }
-        }
-        if (location.find("(pescando)") != std::string::npos) {
-            EXPECT_TRUE(somewhere([](const std::string&, const std::string& how) { return how.rfind("fish", 0) == 0; }));
+            for (std::sregex_iterator it(plain.begin(), plain.end(), towns), end; it != end; ++it)
+                for (int g = 1; g <= 3; ++g)
+                    if ((*it)[g].matched) {
+                        const std::string town = (*it)[g];
+                        EXPECT_TRUE(somewhere([&](const std::string& place, const std::string&) {
+                            return place.rfind(town + " ", 0) == 0;
+                        })) << town;
+                    }
+            for (const auto& [shown, place] : landmarks) {
+                if (plain.find(shown) != std::string::npos) {
+                    EXPECT_TRUE(somewhere([&](const std::string& p, const std::string&) { return p.rfind(place, 0) == 0; }))
+                        << shown;
+                }
+            }
+            EXPECT_TRUE(somewhere([](const std::string&, const std::string&) { return true; }));
         }
     }
 }

@@ -170,7 +170,15 @@ TEST(CatalogueConventions, TypesVersionsAndLocation)
         if (fished != std::string::npos) {
             EXPECT_GT(fished, 0u);
             EXPECT_EQ(location[fished - 1], ' ') << location;
+            // It closes the last list; the places found otherwise come first.
+            EXPECT_EQ(fished + std::string("(pescando)").size(), location.size()) << location;
         }
+        // Each list, walking and fished, joins its last place with one " e ".
+        const std::string plain = std::regex_replace(location, std::regex(" \\([^)]*\\)"), "");
+        const auto lists = Split(plain, "; ");
+        EXPECT_LE(lists.size(), 2u) << location;
+        for (const auto& list : lists)
+            EXPECT_LE(Split(list, " e ").size(), 2u) << location;
     }
 }
 
