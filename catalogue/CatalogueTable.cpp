@@ -23,9 +23,10 @@
 // guide keeps in English as they are (Mt. Moon, Rock Tunnel, Victory Road,
 // Power Plant, Pokémon House, Coin Exchange, Silph Co.). Both versions'
 // places together; "(pescando)" closes the places where the creature is
-// fished, after a "; " when it is also found walking or surfing. Within the
-// 80 characters a few long lists name the main places only (#090, #098), and
-// the two rod catches found in any water say so.
+// fished, after a "; " when it is also found otherwise (walking, surfing, a
+// prize); a place can be in both lists. Within the 80 characters a few long
+// lists name the main places only (#090, #098), and the two rod catches
+// found in any water say so.
 //
 // Rows #001, #002, #010, #023, #025, #037, #063, #129, #133, #134, #000 and
 // #151 keep the guide's original texts, which in places predate these rules
