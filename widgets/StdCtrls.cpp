@@ -501,8 +501,12 @@ std::string TEdit::GetText() const
 void TEdit::SetText(const std::string& t)
 {
     const QString q = ToQt(t);
-    if (q != text())
-        setText(q);
+    if (q == text())
+        return;
+    setText(q);
+    // Text set by the program shows from its start, as a classic edit field
+    // does; Qt would leave the caret at the end and show a long text's tail.
+    setCursorPosition(0);
 }
 
 void TEdit::userEdited()

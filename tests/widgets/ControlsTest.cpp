@@ -106,9 +106,13 @@ TEST(EditField, UpperCaseForTypedAndPastedText)
     QGuiApplication::clipboard()->setText(QString::fromUtf8("mr.mime çá"));
     edit.paste();
     EXPECT_EQ(edit.Text(), std::string("MR.MIME ÇÁ"_cp));
-    // Text set by the program is kept as given.
+    // Text set by the program is kept as given, and shows from its start
+    // even when wider than the field.
     edit.SetText("abc");
     EXPECT_EQ(edit.Text(), "abc");
+    edit.resize(60, edit.height());
+    edit.SetText("Ilhas Seafoam; Rotas 6, 11, 19, 20, 21, Ilha Cinnabar e Ilhas Seafoam (pescando)");
+    EXPECT_EQ(edit.cursorPosition(), 0);
 }
 
 TEST(EditField, RefusesCharactersOutsideTheCodePage)
