@@ -18,12 +18,69 @@ const Colour Steel = hex(0x9ca4b0);
 
 // ---------------------------------------------------------------- four legs
 
+namespace {
+
+// What sets one four-legged variant apart from what its features alone would draw.
+namespace quad {
+
+enum class Head : uint8_t { Raised, Low, OnANeck }; // Low: headBack/headDrop beside the body's front
+enum class Feet : uint8_t { Lighter, Body, Hooves };  // Hooves also: no toes, long legs, a horse's horn
+enum class InnerEar : uint8_t { Pink, None, Dark };   // Pink only with F::EarPoint
+enum class Tuft : uint8_t { None, Accent, Belly };
+
+constexpr uint64_t bit(int n) { return uint64_t(1) << n; }
+constexpr uint64_t BellyPatch = bit(0), Paws = bit(1), NoToes = bit(2), Snout = bit(3), SnoutBelly = bit(4);
+constexpr uint64_t Armour = bit(5), SpikyCoat = bit(6), SnoutHorn = bit(7), HeadStripe = bit(8);
+// With F::Mane: fluff behind the shoulders, a shaggy mane, a collar at the neck (white or accent).
+constexpr uint64_t BackMane = bit(9), ShaggyMane = bit(10), Collar = bit(11), WhiteCollar = bit(12);
+
+struct Row {
+    float headR = 0; // 0 keeps what the features give
+    Head head = Head::Raised;
+    float headBack = 0, headDrop = 0;
+    Feet feet = Feet::Lighter;
+    InnerEar innerEar = InnerEar::Pink;
+    Tuft tuft = Tuft::None;
+    uint64_t parts = 0; // Snout: also with F::Snout; Paws: also with F::Stout
+
+    bool has(uint64_t p) const { return (parts & p) != 0; }
+};
+
+// One row per variant, in variant order.
+const Row rows[] = {
+    /* 0 */ {.innerEar = InnerEar::None, .parts = Paws},
+    /* 1 */ {.tuft = Tuft::Accent, .parts = Snout | Collar},
+    /* 2 */ {.parts = BellyPatch | Snout},
+    /* 3 */ {.tuft = Tuft::Belly, .parts = BellyPatch | Snout | SnoutBelly | BackMane | HeadStripe},
+    /* 4 */ {.head = Head::OnANeck, .feet = Feet::Hooves, .parts = Paws | NoToes | Snout},
+    /* 5 */ {.headR = 12, .parts = BellyPatch | Paws | Snout},
+    /* 6 */ {.head = Head::Low, .headBack = 4, .headDrop = 2, .parts = Paws | NoToes | Snout | Armour | SnoutHorn},
+    /* 7 */ {.head = Head::Low, .headBack = 3, .headDrop = 4, .parts = Paws | Snout | ShaggyMane},
+    /* 8 */ {.innerEar = InnerEar::Dark, .parts = BellyPatch | Snout | SnoutBelly | Collar},
+    /* 9 */ {.innerEar = InnerEar::Dark, .parts = Snout | Collar},
+    /* 10 */ {.innerEar = InnerEar::Dark, .parts = Snout | SpikyCoat | Collar | WhiteCollar},
+    /* 11 */ {.innerEar = InnerEar::Dark, .tuft = Tuft::Accent, .parts = Snout | SnoutBelly | BackMane | Collar},
+    /* 12 */ {.feet = Feet::Body, .innerEar = InnerEar::None, .parts = Paws},
+};
+
+const Row& rowOf(int variant)
+{
+    if (variant < 0 || size_t(variant) >= std::size(rows))
+        throw std::out_of_range("no four-legged variant " + std::to_string(variant));
+    return rows[size_t(variant)];
+}
+
+} // namespace quad
+
+} // namespace
+
 void drawQuad(Ctx& c)
 {
+    using namespace quad;
     const Look& k = c.look;
-    const int v = k.variant;
+    const Row& row = rowOf(k.variant);
     const bool stout = k.has(F::Stout), longL = k.has(F::LongLegs), slim = k.has(F::Slim), bigHead = k.has(F::BigHead);
-    const bool horse = v == 4;
+    const bool horse = row.head == Head::OnANeck;
     float legLen = longL ? 15.f : stout ? 8.f : 10.f;
     if (horse)
         legLen = 17;
@@ -34,15 +91,13 @@ void drawQuad(Ctx& c)
     float by = -(legLen + bodyRy * 0.55f);
     float bx = 3;
     float headR = bigHead ? 11.f : 9.f;
-    if (v == 5)
-        headR = 12; // Slowpoke's big round head
+    if (row.headR)
+        headR = row.headR;
     float hx = bx - bodyRx - headR * 0.1f, hy = by - bodyRy * 0.75f - headR * 0.35f;
     if (horse)
         hx = bx - bodyRx - 2, hy = by - bodyRy - 12;
-    if (v == 6)
-        hy = by - 2, hx = bx - bodyRx - 4; // Rhyhorn carries its head low
-    if (v == 7)
-        hy = by - 4, hx = bx - bodyRx - 3;
+    if (row.head == Head::Low) // carried low, in front of the body
+        hy = by - row.headDrop, hx = bx - bodyRx - row.headBack;
     const float legR = stout ? 3.8f : slim ? 2.3f : 3.0f;
     const Colour far = darker(c.body, 0.78f);
 
@@ -57,13 +112,13 @@ void drawQuad(Ctx& c)
     // Neck of the horse and of the long-legged dogs.
     if (horse)
         c.C(bx - bodyRx + 4, by - 2, hx + 2, hy + 3, 5.5f, 4.f, c.body);
-    if (k.has(F::Mane) && (v == 3 || v == 11)) {
+    if (k.has(F::Mane) && row.has(BackMane)) {
         int m = fluff(c, bx - bodyRx * 0.55f, by - bodyRy * 0.3f, 8.5f, 9.5f, 7, 1.8f, c.belly);
         (void)m;
     }
 
     int body = c.E(bx, by, bodyRx, bodyRy, c.body);
-    if (k.has(F::Belly) || v == 3 || v == 8 || v == 2 || v == 5)
+    if (k.has(F::Belly) || row.has(BellyPatch))
         c.In(body, c.eS(bx - 1, by + bodyRy * 0.8f, bodyRx * 0.75f, bodyRy * 0.5f), c.belly);
     if (k.has(F::Spots))
         spots(c, body, bx, by - 2, bodyRx, bodyRy, 2.2f, darker(c.body, 0.75f), 5, k.number);
@@ -73,7 +128,7 @@ void drawQuad(Ctx& c)
             c.In(body, c.pS({{sx - 1.2f, by - bodyRy}, {sx + 1.2f, by - bodyRy}, {sx + 2.2f, by - bodyRy * 0.1f}, {sx + 0.5f, by + 0.5f}}, 1), c.accent);
         }
     }
-    if (v == 6) {
+    if (row.has(Armour)) {
         // Armour plates.
         for (int i = 0; i < 3; ++i)
             c.In(body, c.eS(bx - bodyRx * 0.45f + float(i) * bodyRx * 0.45f, by - bodyRy * 0.25f, 1.2f, bodyRy * 0.8f), darker(c.body, 0.72f));
@@ -108,32 +163,32 @@ void drawQuad(Ctx& c)
         }
         c.E(bx + 2, by - bodyRy - 13, 3, 2, hex(0xf4d040));
     }
-    if (k.has(F::Spikes) && v != 10) {
-        if (v == 6)
+    if (k.has(F::Spikes) && !row.has(SpikyCoat)) {
+        if (row.has(Armour))
             spikeRow(c, bx, by, bodyRx, bodyRy, -40, 40, 3, 3, 2.2f, darker(c.body, 0.7f));
         else
             spikeRow(c, bx, by, bodyRx, bodyRy, -35, 35, 4, 2.5f, 1.6f, c.body);
     }
     if (k.has(F::Sail))
         c.P({{bx - 6, by - bodyRy + 1}, {bx + 2, by - bodyRy - 8}, {bx + 8, by - bodyRy - 6}, {bx + 10, by - bodyRy + 1}}, c.accent, 2);
-    if (v == 10) // Jolteon's spiky coat
+    if (row.has(SpikyCoat))
         spikeRow(c, bx, by, bodyRx, bodyRy, -60, 80, 6, 4, 2.6f, c.body);
     if (horse && k.has(F::Flame)) {
         for (int i = 0; i < 4; ++i)
             flame(c, hx + 5 + float(i) * 3.5f, hy + 2 + float(i) * 4.5f, 9 - float(i), 2.8f, 4);
     }
-    if (k.has(F::Mane) && v == 7) // Tauros' shaggy mane
+    if (k.has(F::Mane) && row.has(ShaggyMane))
         fluff(c, bx - bodyRx * 0.45f, by - 2, 9, 10, 6, 2.f, c.accent);
 
     // Near legs and feet.
     c.C(fl - 2.5f, by + 1, fl - 3.5f, -1.8f, legR, legR * 0.9f, c.body);
     c.C(bl - 2, by + 1, bl - 2.5f, -1.8f, legR * 1.15f, legR * 0.9f, c.body);
-    Colour foot = horse ? hex(0x8c7460) : k.number <= 3 ? c.body : lighter(c.body, 0.15f);
-    if (horse || v == 6 || v == 7 || v == 5 || stout || v == 0) {
+    Colour foot = row.feet == Feet::Hooves ? hex(0x8c7460) : row.feet == Feet::Body ? c.body : lighter(c.body, 0.15f);
+    if (row.has(Paws) || stout) {
         c.E(fl - 4, -1.6f, legR + 0.6f, 1.9f, foot);
         c.E(bl - 3, -1.6f, legR + 0.6f, 1.9f, foot);
     }
-    if (!horse && v != 6) {
+    if (!row.has(NoToes)) {
         // Toes on the near paws.
         for (float px : {fl - 4.f, bl - 3.f})
             c.decal([x = c.X(px - legR * 0.35f), x2 = c.X(px + legR * 0.35f), y = c.Y(-0.6f), col = darker(c.body, 0.55f)](Image& img) {
@@ -143,16 +198,16 @@ void drawQuad(Ctx& c)
                 img.set(int(x2), int(y) - 1, col);
             });
     }
-    if (k.has(F::Mane) && (v == 8 || v == 9 || v == 10 || v == 1 || v == 11)) {
+    if (k.has(F::Mane) && row.has(Collar)) {
         // A collar of fluff at the neck.
-        int m = fluff(c, hx + headR * 0.6f, hy + headR * 0.9f, 6.5f, 6.f, 6, 1.6f, v == 10 ? hex(0xf8f8f0) : c.accent);
+        int m = fluff(c, hx + headR * 0.6f, hy + headR * 0.9f, 6.5f, 6.f, 6, 1.6f, row.has(WhiteCollar) ? hex(0xf8f8f0) : c.accent);
         (void)m;
     }
 
     // Head.
     float earSpread = headR * 0.5f;
-    Colour inner = k.has(F::EarPoint) && v != 0 ? lighter(hex(0xf090a0), 0.2f) : Colour{-1, 0, 0};
-    if (k.number == 133 || k.number == 134 || k.number == 136 || k.number == 135)
+    Colour inner = k.has(F::EarPoint) && row.innerEar == InnerEar::Pink ? lighter(hex(0xf090a0), 0.2f) : Colour{-1, 0, 0};
+    if (row.innerEar == InnerEar::Dark)
         inner = darker(c.body, 0.75f);
     auto ears = [&](bool back) {
         float xb = back ? hx + earSpread : hx - earSpread * 0.3f;
@@ -170,23 +225,23 @@ void drawQuad(Ctx& c)
     };
     ears(true);
     int head = c.E(hx, hy, headR, headR * 0.92f, c.body);
-    if (v == 1 || v == 11 || v == 3) {
+    if (row.tuft != Tuft::None) {
         // Tuft on the head.
-        c.E(hx + 2, hy - headR * 0.8f, 4, 2.5f, v == 3 ? c.belly : c.accent, 0.3f);
+        c.E(hx + 2, hy - headR * 0.8f, 4, 2.5f, row.tuft == Tuft::Belly ? c.belly : c.accent, 0.3f);
     }
     float snoutX = hx - headR * 0.72f, snoutY = hy + headR * 0.25f;
-    if (v == 3 || v == 2 || v == 4 || v == 6 || v == 7 || v == 9 || v == 1 || v == 8 || v == 10 || v == 11 || k.number >= 29) {
+    if (row.has(Snout) || k.has(F::Snout)) {
         int sn = c.E(snoutX, snoutY, headR * 0.5f, headR * 0.4f, c.body);
         c.sc.parts[size_t(sn)].group = 50;
         c.sc.parts[size_t(head)].group = 50;
-        if (v == 3 || v == 8 || v == 11)
+        if (row.has(SnoutBelly))
             c.In(sn, c.eS(snoutX, snoutY + 1, headR * 0.5f, headR * 0.3f), c.belly);
         c.decal([px = c.X(snoutX - headR * 0.45f), py = c.Y(snoutY - headR * 0.2f)](Image& img) {
             img.set(int(px), int(py), hex(0x2a1c30));
             img.set(int(px) + 1, int(py), hex(0x2a1c30));
         });
     }
-    if (v == 6)
+    if (row.has(SnoutHorn))
         horn(c, snoutX - 1, snoutY - 2, -20, 8, 2.4f, Bone);
     else if (k.has(F::Horn))
         horn(c, hx - 2, hy - headR * 0.85f, -15, horse ? 9.f : 6.f, 1.8f, horse ? hex(0xb0a890) : hex(0xf0e8f8));
@@ -199,7 +254,7 @@ void drawQuad(Ctx& c)
         c.In(head, c.eS(hx - 1, hy - headR * 0.55f, 1.8f, 1.6f), c.accent);
     if (k.has(F::Curl)) // Vulpix's forehead curls
         c.E(hx + 1, hy - headR * 0.85f, 4.5f, 3, c.accent, -0.4f);
-    if (k.has(F::Stripes) && v == 3)
+    if (k.has(F::Stripes) && row.has(HeadStripe))
         c.In(head, c.eS(hx + 3, hy - headR * 0.5f, 1.3f, 3), c.accent);
 
     // Face.
