@@ -802,58 +802,116 @@ void drawBiped(Ctx& c)
 
 // ---------------------------------------------------------------- birds
 
-void drawBird(Ctx& c)
-{
-    const Look& k = c.look;
-    const int v = k.variant;
-    const bool legendary = v >= 7;
-    const Colour beakC = v == 8 ? c.belly : v == 6 ? c.body : hex(0xf0b048);
-    const Colour legC = hex(0xe8a040);
+namespace {
+
+// What sets one bird variant apart from what its features alone would draw.
+namespace bird {
+
+enum class Beak : uint8_t { Orange, Belly, Body };
+enum class Tail : uint8_t { Fan, Plume, Pointed, Flame, None };
+enum class TailTip : uint8_t { None, Red, Dark };
+enum class Crest : uint8_t { Small, Plumes, Curl, Spikes, None }; // with F::Crest
+enum class Mask : uint8_t { None, Light, Dark };                  // a patch around the eye
+
+constexpr uint64_t bit(int n) { return uint64_t(1) << n; }
+// Great: bigger wings, a tilted body, a belly patch. FixedBody: the body stands where the row puts it,
+// whatever the legs.
+constexpr uint64_t Great = bit(0), FixedBody = bit(1), BellyPatch = bit(2), NoLegs = bit(3), Neck = bit(4);
+constexpr uint64_t FlameWings = bit(5), AccentTips = bit(6), SpikedBack = bit(7), FlameHead = bit(8);
+constexpr uint64_t HookedBeak = bit(9), HeadHorn = bit(10), Leek = bit(11), NoFoldedWing = bit(12);
+
+struct Row {
     float bx = 3, by = -20, bodyRx = 13, bodyRy = 9.5f;
     float hx = -9, hy = -33, headR = 7.5f;
-    if (v == 4 || v == 5)
-        bodyRx = 11, bodyRy = 10.5f, by = -26;
-    if (v == 2)
-        hx = -13, hy = -40;
-    if (legendary)
-        bx = 4, by = -24, bodyRx = 11, bodyRy = 8.5f, hx = -10, hy = -35, headR = 6.5f;
-    if (v == 6)
-        bx = 4, by = -28, bodyRx = 12, bodyRy = 7, hx = -14, hy = -34, headR = 6.5f;
+    int heads = 1;
+    float beakLen = 6, tailLen = 10, crestLen = 6;
+    Beak beak = Beak::Orange;
+    Tail tail = Tail::Fan;
+    TailTip tailTip = TailTip::None;
+    Crest crest = Crest::Small;
+    Mask mask = Mask::None;
+    uint64_t parts = 0;
+
+    bool has(uint64_t p) const { return (parts & p) != 0; }
+};
+
+// One row per variant, in variant order.
+const Row rows[] = {
+    /* 0 */ {.crestLen = 5, .tailTip = TailTip::Dark, .mask = Mask::Light},
+    /* 1 */ {.tailLen = 14, .tailTip = TailTip::Red, .crest = Crest::Plumes},
+    /* 2 */ {.hx = -13, .hy = -40, .beakLen = 10, .parts = Neck},
+    /* 3 */ {.mask = Mask::Light, .parts = Leek},
+    /* 4 */ {.by = -26, .bodyRx = 11, .bodyRy = 10.5f, .heads = 2, .beakLen = 10, .tail = Tail::None,
+             .parts = FixedBody | BellyPatch | NoFoldedWing},
+    /* 5 */ {.by = -26, .bodyRx = 11, .bodyRy = 10.5f, .heads = 3, .beakLen = 10, .tail = Tail::None,
+             .parts = FixedBody | BellyPatch | NoFoldedWing},
+    /* 6 */ {.bx = 4, .by = -28, .bodyRx = 12, .bodyRy = 7, .hx = -14, .hy = -34, .headR = 6.5f, .beak = Beak::Body,
+             .tail = Tail::Pointed, .parts = NoLegs | HookedBeak | HeadHorn},
+    /* 7 */ {.bx = 4, .by = -24, .bodyRx = 11, .bodyRy = 8.5f, .hx = -10, .hy = -35, .headR = 6.5f, .tail = Tail::Plume,
+             .crest = Crest::Curl, .parts = Great | BellyPatch},
+    /* 8 */ {.bx = 4, .by = -24, .bodyRx = 11, .bodyRy = 8.5f, .hx = -10, .hy = -35, .headR = 6.5f, .beakLen = 9,
+             .beak = Beak::Belly, .crest = Crest::Spikes, .parts = Great | BellyPatch | SpikedBack | AccentTips},
+    /* 9 */ {.bx = 4, .by = -24, .bodyRx = 11, .bodyRy = 8.5f, .hx = -10, .hy = -35, .headR = 6.5f, .tail = Tail::Flame,
+             .crest = Crest::None, .parts = Great | BellyPatch | FlameWings | FlameHead},
+    /* 10 */ {.crestLen = 5, .tailTip = TailTip::Dark, .mask = Mask::Dark},
+};
+
+const Row& rowOf(int variant)
+{
+    if (variant < 0 || size_t(variant) >= std::size(rows))
+        throw std::out_of_range("no bird variant " + std::to_string(variant));
+    return rows[size_t(variant)];
+}
+
+} // namespace bird
+
+} // namespace
+
+void drawBird(Ctx& c)
+{
+    using namespace bird;
+    const Look& k = c.look;
+    const Row& row = rowOf(k.variant);
+    const bool legendary = row.has(Great);
+    const Colour beakC = row.beak == Beak::Belly ? c.belly : row.beak == Beak::Body ? c.body : hex(0xf0b048);
+    const Colour legC = hex(0xe8a040);
+    float bx = row.bx, by = row.by, bodyRx = row.bodyRx, bodyRy = row.bodyRy;
+    float hx = row.hx, hy = row.hy, headR = row.headR;
     float legLen = k.has(F::LongLegs) ? 16.f : 6.f;
-    if (v != 4 && v != 5)
+    if (!row.has(FixedBody))
         by = std::min(by, -(legLen + bodyRy * 0.8f));
 
     // Far wing (spread wings) and tail.
     if (k.has(F::Wings) || k.has(F::WingsBat)) {
         if (k.has(F::WingsBat))
             batWing(c, bx + 2, by - 4, 35, 28, 5, darker(c.body, 0.8f), darker(c.accent, 0.85f));
-        else if (v == 9) {
+        else if (row.has(FlameWings)) {
             for (int i = 0; i < 4; ++i)
                 flame(c, bx + 4 + float(i) * 5, by - 6 - float(i) * 3, 15 - float(i) * 2, 3.5f, 5);
         } else
             featherWing(c, bx + 1, by - 4, 20, legendary ? 30.f : 24.f, legendary ? 6.f : 5.f, darker(c.body, 0.82f),
-                v == 8 ? c.accent : darker(c.accent, 0.85f), legendary ? 5 : 4);
+                row.has(AccentTips) ? c.accent : darker(c.accent, 0.85f), legendary ? 5 : 4);
     }
     // Tail feathers.
-    if (v == 7) {
+    if (row.tail == Tail::Plume) {
         curve(c, {bx + 8, by}, {bx + 20, by + 8}, {bx + 24, by + 22}, 3.5f, 2.5f, c.accent, 6);
         curve(c, {bx + 8, by}, {bx + 22, by + 4}, {bx + 28, by + 14}, 3, 2, c.body, 6);
-    } else if (v == 6) {
+    } else if (row.tail == Tail::Pointed) {
         curve(c, {bx + 8, by}, {bx + 18, by + 3}, {bx + 24, by + 8}, 3, 1.2f, c.body, 5);
         c.P({{bx + 22, by + 6}, {bx + 28, by + 6}, {bx + 25, by + 11}}, c.accent, 1.5f);
-    } else if (v == 9) {
+    } else if (row.tail == Tail::Flame) {
         flame(c, bx + 14, by + 4, 14, 4, 8);
-    } else if (v != 4 && v != 5) {
-        float tl = v == 1 ? 14.f : 10.f;
+    } else if (row.tail == Tail::Fan) {
+        float tl = row.tailLen;
         int tail = c.P({{bx + bodyRx - 4, by - 2}, {bx + bodyRx + tl, by + 5}, {bx + bodyRx + tl - 2, by + 8}, {bx + bodyRx + tl - 6, by + 7},
                            {bx + bodyRx - 3, by + 4}},
-            v == 8 ? c.accent : c.accent, 2);
-        if (v == 1 || v == 0)
-            c.In(tail, c.eS(bx + bodyRx + tl - 1, by + 6, 4, 2), v == 1 ? hex(0xd84838) : darker(c.accent, 0.8f));
+            c.accent, 2);
+        if (row.tailTip != TailTip::None)
+            c.In(tail, c.eS(bx + bodyRx + tl - 1, by + 6, 4, 2), row.tailTip == TailTip::Red ? hex(0xd84838) : darker(c.accent, 0.8f));
     }
 
     // Legs.
-    if (v != 6 && !(legendary && false)) {
+    if (!row.has(NoLegs)) {
         float lx0 = bx - 3, lx1 = bx + 3;
         float top = by + bodyRy * 0.6f;
         c.C(lx1, top, lx1 + 0.5f, -2, 1.2f, 1.0f, darker(legC, 0.8f));
@@ -863,7 +921,7 @@ void drawBird(Ctx& c)
     }
 
     // Necks and extra heads.
-    int heads = v == 4 ? 2 : v == 5 ? 3 : 1;
+    const int heads = row.heads;
     struct H {
         float x, y;
     };
@@ -874,43 +932,42 @@ void drawBird(Ctx& c)
         hs[2] = {12, -43};
     }
     int body = c.E(bx, by, bodyRx, bodyRy, c.body, legendary ? -0.35f : -0.2f);
-    if (k.has(F::Belly) || v == 4 || v == 5 || legendary)
+    if (k.has(F::Belly) || row.has(BellyPatch))
         c.In(body, c.eS(bx - 5, by + 3, bodyRx * 0.55f, bodyRy * 0.65f, -0.3f), c.belly);
-    if (k.has(F::Spikes) && v == 8)
+    if (k.has(F::Spikes) && row.has(SpikedBack))
         spikeRow(c, bx, by, bodyRx, bodyRy, 140, 220, 4, 3, 2, c.body);
 
     for (int i = heads - 1; i >= 0; --i) {
         float x = hs[i].x, y = hs[i].y;
         float r = heads > 1 ? 5.5f : headR;
-        if (heads > 1 || v == 2)
+        if (heads > 1 || row.has(Neck))
             c.C(bx - 2 + float(i) * 3, by - bodyRy * 0.5f, x + 1, y + 2, 2.2f, 2.f, heads > 1 ? c.accent : c.body);
-        if (k.has(F::Crest) && v != 9) {
-            Colour cc = v == 1 || v == 21 || v == 22 ? hex(0xd84838) : v == 7 || v == 0 ? c.accent : c.accent;
-            if (v == 1) {
+        if (k.has(F::Crest) && row.crest != Crest::None) {
+            if (row.crest == Crest::Plumes) {
                 curve(c, {x + 2, y - r * 0.6f}, {x + 10, y - r * 1.6f}, {x + 18, y - r * 0.9f}, 2.4f, 1.4f, hex(0xf0c040), 6);
                 curve(c, {x + 1, y - r * 0.7f}, {x + 8, y - r * 2.f}, {x + 15, y - r * 1.6f}, 2.4f, 1.2f, hex(0xd84838), 6);
-            } else if (v == 7) {
+            } else if (row.crest == Crest::Curl) {
                 curve(c, {x, y - r * 0.8f}, {x + 2, y - r * 1.8f}, {x + 7, y - r * 2.2f}, 2.2f, 0.8f, c.accent, 5);
-            } else if (v == 8) {
+            } else if (row.crest == Crest::Spikes) {
                 for (int j = 0; j < 4; ++j)
                     horn(c, x + float(j) * 2 - 2, y - r * 0.6f, -10 + float(j) * 25, 7, 1.5f, c.body);
             } else {
                 for (int j = 0; j < 3; ++j)
-                    horn(c, x + float(j) * 1.5f, y - r * 0.8f, 10 + float(j) * 25, 4 + (v == 0 ? 1.f : 2.f), 1.4f, cc);
+                    horn(c, x + float(j) * 1.5f, y - r * 0.8f, 10 + float(j) * 25, row.crestLen, 1.4f, c.accent);
             }
         }
-        if (v == 9)
+        if (row.has(FlameHead))
             flame(c, x + 2, y - r * 0.5f, 11, 3.5f, 4);
         int head = c.E(x, y, r, r * 0.95f, heads > 1 ? c.accent : c.body);
         if (heads > 1)
             c.In(head, c.eS(x - 1, y + r * 0.6f, r * 0.8f, r * 0.4f), c.belly);
-        if (v == 0 || v == 3)
-            c.In(head, c.eS(x - r * 0.45f, y - r * 0.05f, r * 0.5f, r * 0.32f), k.number == 16 || k.number == 17 ? hex(0x2c2428) : hex(0xf8f0e0));
-        if (v == 6)
+        if (row.mask != Mask::None)
+            c.In(head, c.eS(x - r * 0.45f, y - r * 0.05f, r * 0.5f, r * 0.32f), row.mask == Mask::Dark ? hex(0x2c2428) : hex(0xf8f0e0));
+        if (row.has(HeadHorn))
             horn(c, x + r * 0.5f, y - r * 0.3f, 70, 8, 2, c.body);
         // Beak.
-        float bl = v == 2 || heads > 1 ? 10.f : v == 8 ? 9.f : 6.f;
-        if (v == 6) {
+        float bl = row.beakLen;
+        if (row.has(HookedBeak)) {
             c.P({{x - r * 0.5f, y - r * 0.3f}, {x - r - 9, y + 1}, {x - r * 0.6f, y + r * 0.7f}}, c.body, 2);
         } else {
             c.P({{x - r * 0.7f, y - r * 0.35f}, {x - r - bl, y + r * 0.15f}, {x - r * 0.7f, y + r * 0.5f}}, beakC, 1.8f);
@@ -920,7 +977,7 @@ void drawBird(Ctx& c)
             c.mouth(x - r * 0.9f, y + r * 0.4f, 2.5f);
     }
     // Near wing.
-    if (v == 3) {
+    if (row.has(Leek)) {
         // The leek held under the wing.
         c.C(bx - 16, by - 18, bx + 6, by + 6, 1.6f, 1.6f, hex(0x5cac40));
         c.E(bx + 7, by + 7, 2.5f, 2, hex(0xf0f4e8));
@@ -928,12 +985,12 @@ void drawBird(Ctx& c)
     }
     if (k.has(F::WingsBat))
         batWing(c, bx - 4, by - 3, -40, 26, 5, c.body, c.accent);
-    else if (k.has(F::Wings) && v != 9)
+    else if (k.has(F::Wings) && !row.has(FlameWings))
         featherWing(c, bx - 3, by - 3, -35, legendary ? 28.f : 22.f, legendary ? 6.f : 5.f, c.body, c.accent, legendary ? 5 : 4);
-    else if (v == 9) {
+    else if (row.has(FlameWings)) {
         for (int i = 0; i < 4; ++i)
             flame(c, bx - 6 - float(i) * 5, by - 4 - float(i) * 3, 14 - float(i) * 2, 3.5f, -5);
-    } else if (v != 4 && v != 5) {
+    } else if (!row.has(NoFoldedWing)) {
         int w = c.E(bx + 3, by - 1, bodyRx * 0.68f, bodyRy * 0.6f, c.accent, 0.25f);
         c.In(w, c.eS(bx + 8, by + 2, bodyRx * 0.35f, bodyRy * 0.35f, 0.25f), darker(c.accent, 0.8f));
     }
