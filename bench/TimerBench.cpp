@@ -6,7 +6,12 @@
 //               worker resumes), cpu_ns per hand-over over the whole process;
 //   ticks:      ticks per second reached and process CPU per tick;
 //   paused:     process CPU per wall second and the voluntary context
-//               switches of the whole process while N workers are paused.
+//               switches of the whole process while N workers are paused;
+//   release:    wall time to release a component whose worker is in a
+//               10-minute sleep, paused, or waiting for a hand-over the busy
+//               window thread has not run; and six components (one ticking,
+//               two asleep, three paused) released together after the event
+//               loop ended, as at quitting. None may wait for anything.
 #include "widgets/QtTimerPlatform.h"
 
 #include <benchmark/benchmark.h>
@@ -229,6 +234,33 @@ void BM_OneAnimatingFivePaused(benchmark::State& state)
     timers.clear();
 }
 BENCHMARK(BM_OneAnimatingFivePaused)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+
+void BM_Release(benchmark::State& state)
+{
+    enum { Asleep, Paused, HandOverQueued, SixAtQuit };
+    const int kind = int(state.range(0));
+    for (auto _ : state) {
+        std::vector<std::unique_ptr<TTimerEx>> timers;
+        for (int i = 0; i < (kind == SixAtQuit ? 6 : 1); ++i) {
+            auto& t = timers.emplace_back(std::make_unique<TTimerEx>(&Platform()));
+            const bool ticking = kind == HandOverQueued || (kind == SixAtQuit && i == 0);
+            Quick(*t, ticking ? 1 : 600'000);
+            t->SetOnTimer([](TTimerEx*) {});
+            t->SetEnabled(kind == SixAtQuit ? i < 3 : kind != Paused);
+        }
+        if (kind == SixAtQuit)
+            PumpFor(std::chrono::milliseconds(20));
+        // Asleep, paused, or with a tick queued that nobody runs.
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        const auto t0 = Clock::now();
+        timers.clear();
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - t0).count());
+        PumpFor(std::chrono::milliseconds(1));  // the cancelled hand-overs go
+    }
+}
+BENCHMARK(BM_Release)
+    ->Arg(0)->Arg(1)->Arg(2)->Arg(3)->ArgName("asleep0_paused1_queued2_six3")
+    ->Unit(benchmark::kMicrosecond)->Iterations(20)->UseManualTime();
 
 }  // namespace
 

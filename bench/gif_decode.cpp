@@ -6,6 +6,9 @@
 //   Giflib/RGBA    DGifSlurp, then every frame expanded to RGBA (local or global
 //                  palette, transparent index to alpha 0): the same work as Ours/RGBA
 //   Qt/Reader      QImageReader, every frame (it composes onto a canvas: a peer)
+//   Ours/SizeBombs three tiny files whose picture would be 4 G, 81 M and 4 G
+//                  pixels, each refused before anything that size is allocated:
+//                  time for the three refusals (microseconds, not seconds)
 // Inputs: ../shared/bench-data/harvesters.gif (a 1 MP photo, one frame) and
 // gifplayer-muybridge.gif (an animation; cut after 256 frames, the most the
 // control keeps, so every decoder does the same work). FAUNETA_BENCH_DATA names
@@ -268,6 +271,45 @@ void QtReader(benchmark::State& state, const Input* in)
     Report(state, *in);
 }
 
+// ---- size bombs ----------------------------------------------------------------
+
+// A GIF89a of one w x h image at (left, top) on a screen of sw x sh, without
+// tables, whose data holds a single pixel (clear, 0, end at code size 3).
+Bytes Bomb(int sw, int sh, int left, int top, int w, int h)
+{
+    Bytes b = {'G', 'I', 'F', '8', '9', 'a'};
+    auto put16 = [&](int v) {
+        b.push_back(std::uint8_t(v & 0xFF));
+        b.push_back(std::uint8_t(v >> 8));
+    };
+    put16(sw);
+    put16(sh);
+    b.insert(b.end(), {0, 0, 0, 0x2C});
+    put16(left);
+    put16(top);
+    put16(w);
+    put16(h);
+    b.insert(b.end(), {0, 2, 2, 0x44, 0x01, 0, 0x3B});
+    return b;
+}
+
+void OursSizeBombs(benchmark::State& state)
+{
+    const Bytes bombs[] = {Bomb(65535, 65535, 0, 0, 1, 1), Bomb(1, 1, 0, 0, 9000, 9000), Bomb(1, 1, 65000, 65000, 1, 1)};
+    gif::GifPicture pic;
+    if (!gif::GifDecoder(pic).ReadGIF(Bomb(1, 1, 0, 0, 1, 1))) {
+        state.SkipWithError("the same file at a sane size does not decode: nothing measured");
+        return;
+    }
+    for (auto _ : state) {
+        for (const Bytes& b : bombs) {
+            gif::GifDecoder d(pic);
+            if (d.ReadGIF(b))
+                state.SkipWithError("a size bomb was decoded");
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -281,6 +323,7 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("Giflib/RGBA/" + in.name).c_str(), GiflibRGBA, &in)->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("Qt/Reader/" + in.name).c_str(), QtReader, &in)->Unit(benchmark::kMillisecond);
     }
+    benchmark::RegisterBenchmark("Ours/SizeBombs", OursSizeBombs)->Unit(benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

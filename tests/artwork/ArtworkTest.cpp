@@ -449,16 +449,18 @@ TEST(Definitions, EmbeddedPicturesAreTheGeneratedOnes)
         DfmObject root = parseForm(p.definition);
         DfmObject* control = root.Find(p.control);
         ASSERT_NE(control, nullptr);
-        if (const DfmProperty* data = control->Property("Data"))
+        if (const DfmProperty* data = control->Property("Data")) {
             EXPECT_TRUE(holds(data, readFile(ArtworkDir / p.file)));
+        }
     }
     const std::vector<uint8_t> icon = readFile(ArtworkDir / "icone.ico");
     for (const auto& e : fs::directory_iterator(fs::path(FAUNETA_SOURCE_DIR) / "forms")) {
         if (e.path().extension() != ".form")
             continue;
         DfmObject root = parseForm(e.path().filename().string());
-        if (const DfmProperty* held = root.Property("Icon.Data"))
+        if (const DfmProperty* held = root.Property("Icon.Data")) {
             EXPECT_EQ(held->value.bytes, icon) << e.path().filename();
+        }
     }
 }
 
@@ -497,8 +499,9 @@ TEST(ProgramDecoder, ReadsEveryPictureAsGiflibDoes)
             EXPECT_EQ(got.Interlaced, w.interlaced);
             EXPECT_EQ(got.HasLocalColorTable, w.localColours > 0);
             EXPECT_EQ(got.Transparent, w.transparent >= 0);
-            if (w.transparent >= 0)
+            if (w.transparent >= 0) {
                 EXPECT_EQ(got.TransparentIndex, w.transparent);
+            }
             EXPECT_EQ(got.Delay, std::max(w.delay, 0) * 10);
             EXPECT_EQ(got.Pixels, w.pixels) << "frame " << i;
         }

@@ -48,8 +48,9 @@ GifPtr slurp(const std::vector<uint8_t>& bytes, Reader& r)
     int err = 0;
     GifFileType* gif = DGifOpen(&r, readFromVector, &err);
     EXPECT_NE(gif, nullptr);
-    if (gif)
+    if (gif) {
         EXPECT_EQ(DGifSlurp(gif), GIF_OK);
+    }
     return GifPtr(gif, [](GifFileType* g) {
         if (g)
             DGifCloseFile(g, nullptr);

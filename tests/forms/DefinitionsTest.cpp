@@ -98,8 +98,9 @@ TEST(Definitions, MainWindowLayout)
         EXPECT_EQ(r.c->Width(), r.width);
         EXPECT_EQ(r.c->Height(), r.height);
         EXPECT_EQ(r.c->Widget()->geometry(), QRect(r.left, r.top, r.width, r.height));
-        if (auto* w = dynamic_cast<TWinControl*>(r.c))
+        if (auto* w = dynamic_cast<TWinControl*>(r.c)) {
             EXPECT_EQ(w->TabOrder(), r.tab);
+        }
     }
     for (TEdit* e : {Form1->Edit1, Form1->Edit2, Form1->Edit3, Form1->Edit4, Form1->Edit6})
         EXPECT_TRUE(e->ReadOnly()) << e->Name();

@@ -265,8 +265,9 @@ TEST_F(Program, ControlsHaveSpeakableNames)
     // Every control of every window has some name.
     for (TForm* form : app.Forms())
         for (TComponent* c : form->Components())
-            if (auto* ctl = dynamic_cast<TControl*>(c))
+            if (auto* ctl = dynamic_cast<TControl*>(c)) {
                 EXPECT_FALSE(ctl->Widget()->accessibleName().isEmpty()) << c->Name();
+            }
 }
 
 TEST_F(Program, LabelsFitTheirDesignedSizes)

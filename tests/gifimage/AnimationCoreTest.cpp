@@ -236,9 +236,19 @@ TEST(FrameClock, DelaysHaveAFloorOfFiftyMillisecondsAndScaleWithSpeed)
 {
     Frame z = Solid(0, 0, 1, 1, R), slow = Solid(0, 0, 1, 1, G);
     slow.delay = 100;  // one second
-    Player p(Make(1, 1, {z, slow}));
+    // Short delays in hundredths: 10, 40 and 50 ms are raised to the floor, 60 ms is not.
+    std::vector<Frame> frames = {z, slow};
+    for (int d : {1, 4, 5, 6}) {
+        frames.push_back(Solid(0, 0, 1, 1, B));
+        frames.back().delay = d;
+    }
+    Player p(Make(1, 1, frames));
     EXPECT_EQ(p.anim.FrameDelayInterval(1), 50u);
     EXPECT_EQ(p.anim.FrameDelayInterval(2), 1000u);
+    EXPECT_EQ(p.anim.FrameDelayInterval(3), 50u);
+    EXPECT_EQ(p.anim.FrameDelayInterval(4), 50u);
+    EXPECT_EQ(p.anim.FrameDelayInterval(5), 50u);
+    EXPECT_EQ(p.anim.FrameDelayInterval(6), 60u);
     p.anim.SetSpeed(200);
     EXPECT_EQ(p.anim.FrameDelayInterval(1), 25u);
     p.anim.SetSpeed(10);
@@ -293,18 +303,25 @@ TEST(FrameClock, WithoutALoopingExtensionPlaysOnceAndStopsOnTheLastFrame)
 
 TEST(FrameClock, LoopCountsPlayThatManyPassesAndZeroPlaysForever)
 {
-    Player n(TwoFrames(3));
-    n.anim.SetAnimate(true);
-    n.anim.TimerTick();  // first: schedule
-    int ticks = 0;
-    while (n.anim.TimerWanted() && ticks < 100) {
-        n.anim.TimerTick();
-        ++ticks;
+    for (int passes : {1, 3}) {
+        SCOPED_TRACE("loop count " + std::to_string(passes));
+        Player n(TwoFrames(passes));
+        n.anim.SetAnimate(true);
+        n.anim.TimerTick();  // first: schedule
+        int ticks = 0;
+        // Ticks come while the clock runs; the rule a paint applies agrees with it.
+        while (n.host.enabled && ticks < 100) {
+            n.anim.TimerTick();
+            ++ticks;
+            EXPECT_EQ(n.host.enabled, n.anim.TimerWanted()) << "after tick " << ticks;
+        }
+        // N passes of two frames, less the first tick that only scheduled.
+        EXPECT_EQ(ticks, 2 * passes - 1);
+        EXPECT_EQ(n.host.wraps, passes);
+        EXPECT_EQ(n.Picture(), "GG/GG/");
+        n.anim.ApplyTimerRule();
+        EXPECT_FALSE(n.host.enabled);
     }
-    // Three passes of two frames, less the first tick that only scheduled.
-    EXPECT_EQ(ticks, 5);
-    EXPECT_EQ(n.host.wraps, 3);
-    EXPECT_EQ(n.Picture(), "GG/GG/");
 
     Player forever(TwoFrames(0));
     forever.anim.SetAnimate(true);

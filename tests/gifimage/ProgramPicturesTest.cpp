@@ -65,8 +65,9 @@ TEST(ProgramPictures, EveryDefinitionsPictureIsDecodedWhenItsWindowIsCreated)
     while (t.elapsed() < 300)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     for (TGIFImage* g : Pictures(*about))
-        if (g->Animate() && g->IsAnimated())
+        if (g->Animate() && g->IsAnimated()) {
             EXPECT_TRUE(g->Timer().Enabled()) << g->Name();
+        }
     // Closed, it stops at its next tick and stays still until shown again.
     about->SetVisible(false);
     t.restart();

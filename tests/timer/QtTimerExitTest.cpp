@@ -44,8 +44,6 @@ TEST(QtTimerExit, ComponentsReleasedAfterTheApplication)
     std::this_thread::sleep_for(30ms);
     const int after = ticks;
 
-    const auto start = std::chrono::steady_clock::now();
-    timers.clear();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 1000ms);
+    timers.clear();  // with no event loop left, a release that waited for a hand-over would hang
     EXPECT_EQ(ticks, after);
 }

@@ -127,9 +127,7 @@ TEST_F(QtTimer, ReleaseWhileAHandOverIsQueued)
     auto timer = std::make_unique<TTimerEx>(&platform);
     Quick(*timer, 1).SetOnTimer([&](TTimerEx*) { ++count; });
     std::this_thread::sleep_for(30ms);  // the worker has queued its tick and waits
-    const auto start = Clock::now();
-    timer.reset();
-    EXPECT_LT(Clock::now() - start, 500ms);
+    timer.reset();  // a release that waited for the hand-over would never return
     PumpFor(30ms);
     EXPECT_EQ(count, 0);
 }
@@ -151,14 +149,15 @@ TEST_F(QtTimer, ReleaseInsideItsOwnTick)
 }
 
 // Quitting while pictures animate: the event loop ends, the components are
-// released, and nothing waits for a sleep or a hand-over.
+// released, and nothing waits for a sleep or a hand-over. The long sleeps
+// outlast the watchdog, so a release that waited one out fails the run.
 TEST_F(QtTimer, QuittingWhileTickingEndsAtOnce)
 {
     std::vector<std::unique_ptr<TTimerEx>> timers;
     std::atomic<int> count{0};
     for (int i = 0; i < 6; ++i) {
         auto& t = timers.emplace_back(std::make_unique<TTimerEx>(&platform));
-        Quick(*t, i == 0 ? 1 : 5000);
+        Quick(*t, i == 0 ? 1 : 600'000);
         t->SetEnabled(i < 3);
         t->SetOnTimer([&](TTimerEx*) { ++count; });
     }
@@ -166,9 +165,7 @@ TEST_F(QtTimer, QuittingWhileTickingEndsAtOnce)
     QTimer::singleShot(50, &loop, &QEventLoop::quit);
     loop.exec();
     EXPECT_GT(count, 0);
-    const auto start = Clock::now();
     timers.clear();
-    EXPECT_LT(Clock::now() - start, 1000ms);
 }
 
 TEST_F(QtTimer, StressCreateTickRelease)

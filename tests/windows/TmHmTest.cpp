@@ -151,8 +151,9 @@ TEST_F(TmHm, Layout)
     for (const B& b : boxes_) {
         EXPECT_EQ(b.c->Parent(), b.parent) << b.c->Name();
         EXPECT_EQ(b.c->Widget()->geometry(), QRect(b.l, b.t, b.w, b.h)) << b.c->Name();
-        if (auto* w = dynamic_cast<TWinControl*>(b.c))
+        if (auto* w = dynamic_cast<TWinControl*>(b.c)) {
             EXPECT_EQ(w->TabOrder(), b.tab) << b.c->Name();
+        }
     }
     EXPECT_EQ(f->GroupBox1->Caption(), "Nome de todas 50 TMs");
     EXPECT_EQ(f->GroupBox3->Caption(), "Nome das 5 HMs");

@@ -51,6 +51,7 @@ constexpr uint64_t EyeRed = bit(42), EyeBlank = bit(43);
 constexpr uint64_t MouthOpen = bit(44), MouthFang = bit(45), MouthGrin = bit(46), Tongue = bit(47);
 constexpr uint64_t Flame = bit(48), Sparks = bit(49), Drip = bit(50), Aura = bit(51), Curl = bit(52);
 constexpr uint64_t Belt = bit(53), Brows = bit(54), Gloves = bit(55), Stout = bit(56);
+constexpr uint64_t Plates = bit(57), Quills = bit(58); // an armoured back; a crest of big spines
 } // namespace F
 
 struct Look {

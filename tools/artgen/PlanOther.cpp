@@ -3,6 +3,9 @@
 #include "Kit.h"
 
 #include <cmath>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
 
 namespace artgen {
 
@@ -11,6 +14,15 @@ using namespace kit;
 namespace {
 const Colour Ink = hex(0x1c1424);
 const Colour Bone = hex(0xf4f0e4);
+
+// The row of a plan's table for a variant.
+template <class Row, size_t N>
+const Row& rowOf(const Row (&rows)[N], int variant, const char* plan)
+{
+    if (variant < 0 || size_t(variant) >= N)
+        throw std::out_of_range(std::string("no ") + plan + " variant " + std::to_string(variant));
+    return rows[size_t(variant)];
+}
 
 struct Lcg {
     uint32_t s;
@@ -85,18 +97,52 @@ void drawGlitch(Ctx& c)
 
 // ---------------------------------------------------------------- serpents
 
+namespace {
+
+// What sets one serpent variant apart.
+namespace serpent {
+
+enum class Kind : uint8_t { Snake, Boulders, SeaSerpent, Dragon };
+
+constexpr uint64_t bit(int n) { return uint64_t(1) << n; }
+// Rising: an S standing up from the ground instead of a coil with the head raised.
+constexpr uint64_t Rising = bit(0), Rattle = bit(1), Hood = bit(2), Orbs = bit(3), FinPair = bit(4), HeadHorn = bit(5);
+
+struct Row {
+    Kind kind = Kind::Snake;
+    float r0 = 1.5f, r1 = 5, headR = 7; // body radius at the tail tip and at the neck
+    uint64_t parts = 0;
+
+    bool has(uint64_t p) const { return (parts & p) != 0; }
+};
+
+// One row per variant, in variant order, with the creatures that use it.
+const Row rows[] = {
+    /* 0: #023 */ {.parts = Rattle},
+    /* 1: #024 */ {.parts = Hood},
+    /* 2: #095 */ {.kind = Kind::Boulders, .r0 = 3.5f, .r1 = 6.5f, .headR = 8, .parts = Rising},
+    /* 3: #130 */ {.kind = Kind::SeaSerpent, .r0 = 2.5f, .r1 = 7, .headR = 8.5f, .parts = Rising},
+    /* 4: #147 */ {.kind = Kind::Dragon, .r0 = 2, .r1 = 6.5f},
+    /* 5: #148 */ {.kind = Kind::Dragon, .r1 = 6, .parts = Rising | Orbs | FinPair | HeadHorn},
+};
+
+} // namespace serpent
+
+} // namespace
+
 void drawSerpent(Ctx& c)
 {
+    using namespace serpent;
     const Look& k = c.look;
-    const int v = k.variant;
-    const bool rock = v == 2, gya = v == 3, dragon = v == 4 || v == 5;
+    const Row& row = rowOf(rows, k.variant, "serpent");
+    const bool rock = row.kind == Kind::Boulders, gya = row.kind == Kind::SeaSerpent, dragon = row.kind == Kind::Dragon;
     // The coil: a sequence of points from the tail tip to the neck.
     std::vector<Vec2> path;
     int n = 22;
     for (int i = 0; i <= n; ++i) {
         float t = float(i) / float(n);
         float x, y;
-        if (gya || rock || v == 5) {
+        if (row.has(Rising)) {
             // An S rising from the ground.
             x = 18 * std::sin(t * 2.6f * Pi + 0.6f) * (1 - t * 0.45f);
             y = -4 - t * 34;
@@ -108,11 +154,7 @@ void drawSerpent(Ctx& c)
         }
         path.push_back({x, y});
     }
-    float r0 = rock ? 3.5f : gya ? 2.5f : 1.5f, r1 = rock ? 6.5f : gya ? 7.f : dragon ? 5.f : 5.f;
-    if (v == 5)
-        r1 = 6.f;
-    if (v == 4)
-        r0 = 2.f, r1 = 6.5f;
+    const float r0 = row.r0, r1 = row.r1;
     Colour bodyC = c.body;
     if (rock) {
         for (int i = 0; i <= n; i += 2) {
@@ -133,22 +175,22 @@ void drawSerpent(Ctx& c)
                 c.In(id, c.eS(mx - 1, my + (r0 + (r1 - r0) * ta) * 0.5f, (r0 + (r1 - r0) * ta) * 0.9f, (r0 + (r1 - r0) * ta) * 0.45f),
                     dragon ? c.accent : c.belly);
             }
-            if (v == 1 && i % 4 == 0)
+            if (row.has(Hood) && i % 4 == 0)
                 c.In(id, c.eS(path[size_t(i)].x, path[size_t(i)].y - 1, 1.5f, 1.2f), c.accent);
             if (gya && i % 3 == 0 && i > 2)
                 horn(c, path[size_t(i)].x + 2, path[size_t(i)].y - 2, 70, 4, 1.5f, hex(0xf0f0f8));
         }
-        if (v == 5) {
+        if (row.has(Orbs)) {
             c.E(path[2].x, path[2].y, 2.2f, 2.2f, hex(0x4c6cd8));
             c.E(path[3].x + 2, path[3].y, 2.2f, 2.2f, hex(0x4c6cd8));
         }
-        if (v == 0) // the rattle
+        if (row.has(Rattle))
             c.E(path[0].x, path[0].y, 2.6f, 2, c.accent);
     }
     Vec2 neck = path.back();
     float hx = neck.x - 3, hy = neck.y - 5;
-    float hr = rock ? 8.f : gya ? 8.5f : 7.f;
-    if (v == 1) {
+    const float hr = row.headR;
+    if (row.has(Hood)) {
         // The hood with its face pattern.
         int hood = c.E(neck.x + 1, neck.y + 1, 10, 11, c.body);
         c.In(hood, c.eS(neck.x - 3, neck.y + 2, 3, 2.5f, -0.4f), hex(0xd83c3c));
@@ -160,7 +202,7 @@ void drawSerpent(Ctx& c)
         c.P({{hx + 3, hy - 4}, {hx + 12, hy - 14}, {hx + 9, hy - 4}, {hx + 16, hy - 9}, {hx + 11, hy}}, c.belly, 2);
     }
     if (dragon) {
-        if (v == 5) {
+        if (row.has(FinPair)) {
             c.P({{hx + 4, hy - 2}, {hx + 9, hy - 10}, {hx + 7, hy - 1}}, hex(0xf8f8f8), 1.5f);
             c.P({{hx + 5, hy + 1}, {hx + 12, hy - 4}, {hx + 8, hy + 2}}, hex(0xf8f8f8), 1.5f);
         } else {
@@ -181,7 +223,7 @@ void drawSerpent(Ctx& c)
         c.E(hx - hr * 0.7f, hy + 1.5f, hr * 0.55f, hr * 0.5f, bodyC);
     }
     (void)head;
-    if (v == 5)
+    if (row.has(HeadHorn))
         horn(c, hx - 1, hy - hr * 0.8f, -5, 5, 1.5f, hex(0xf8f8f8));
     c.eye(hx - hr * 0.35f, hy - hr * 0.2f, hr * (k.has(F::EyeBig) ? 0.3f : 0.22f), -0.9f);
     if (gya) {
@@ -203,22 +245,44 @@ void drawSerpent(Ctx& c)
 
 // ---------------------------------------------------------------- fish
 
+namespace {
+
+// What sets one fish variant apart: patches and a forked tail, or scales and a spiny back.
+namespace fish {
+
+struct Row {
+    float rx = 17, ry = 12;
+    uint32_t fins = 0; // 0: the accent colour
+    bool scaled = false, spottedPatches = false;
+    float eyeR = 3, mouthAt = 0.86f, mouthW = 1.6f; // mouthAt: along the half length from the centre
+};
+
+// One row per variant, in variant order, with the creatures that use it.
+const Row rows[] = {
+    /* 0: #118 */ {.fins = 0xf8f4f0},
+    /* 1: #119 */ {.spottedPatches = true},
+    /* 2: #129 */ {.rx = 16, .ry = 14, .fins = 0xf8f0e0, .scaled = true, .eyeR = 3.5f, .mouthAt = 0.85f, .mouthW = 2.8f},
+};
+
+} // namespace fish
+
+} // namespace
+
 void drawFish(Ctx& c)
 {
+    using namespace fish;
     const Look& k = c.look;
-    const int v = k.variant;
-    float bx = 0, by = -26, rx = 17, ry = 12;
-    if (v == 2)
-        rx = 16, ry = 14;
+    const Row& row = rowOf(rows, k.variant, "fish");
+    float bx = 0, by = -26, rx = row.rx, ry = row.ry;
     // Tail fin.
-    Colour finC = v == 2 ? hex(0xf8f0e0) : v == 0 ? hex(0xf8f4f0) : c.accent;
-    if (v == 0 || v == 1) {
+    Colour finC = row.fins ? hex(row.fins) : c.accent;
+    if (!row.scaled) {
         c.P({{bx + rx - 3, by}, {bx + rx + 12, by - 14}, {bx + rx + 7, by}, {bx + rx + 12, by + 14}}, finC, 3);
     } else {
         c.P({{bx + rx - 3, by}, {bx + rx + 11, by - 12}, {bx + rx + 8, by}, {bx + rx + 11, by + 12}}, finC, 3);
     }
     // Dorsal fin.
-    if (v == 2) {
+    if (row.scaled) {
         c.P({{bx - 8, by - ry + 1}, {bx - 6, by - ry - 7}, {bx - 2, by - ry - 3}, {bx + 1, by - ry - 8}, {bx + 4, by - ry - 3},
                 {bx + 7, by - ry - 7}, {bx + 9, by - ry + 2}},
             finC, 2);
@@ -226,14 +290,13 @@ void drawFish(Ctx& c)
         c.P({{bx - 4, by - ry + 1}, {bx + 2, by - ry - 9}, {bx + 9, by - ry - 3}, {bx + 8, by - ry + 3}}, finC, 2);
     }
     int body = c.E(bx, by, rx, ry, c.body);
-    if (v == 0 || v == 1) {
+    if (!row.scaled) {
         c.In(body, c.eS(bx + 4, by - 3, 6, 5), c.accent);
         c.In(body, c.eS(bx + 12, by + 4, 4, 5), c.accent);
-        if (v == 1)
+        if (row.spottedPatches)
             spots(c, body, bx, by, rx, ry, 2, c.accent, 4, 119);
         c.In(body, c.eS(bx - 10, by + 2, 4, 3), c.accent);
-    }
-    if (v == 2) {
+    } else {
         c.In(body, c.eS(bx - 2, by + ry * 0.7f, rx * 0.8f, ry * 0.35f), c.belly);
         for (int i = 0; i < 3; ++i)
             for (int j = 0; j < 2; ++j)
@@ -246,11 +309,8 @@ void drawFish(Ctx& c)
     if (k.has(F::Whisker)) {
         curve(c, {bx - rx + 4, by + 4}, {bx - rx - 3, by + 8}, {bx - rx - 2, by + 15}, 1.2f, 0.9f, c.accent, 4);
     }
-    c.eye(bx - rx * 0.55f, by - ry * 0.25f, v == 2 ? 3.5f : 3.f, -0.9f);
-    if (v == 2)
-        c.mouth(bx - rx * 0.85f, by + 3, 2.8f);
-    else
-        c.mouth(bx - rx * 0.86f, by + 3, 1.6f);
+    c.eye(bx - rx * 0.55f, by - ry * 0.25f, row.eyeR, -0.9f);
+    c.mouth(bx - rx * row.mouthAt, by + 3, row.mouthW);
 }
 
 void drawSeahorse(Ctx& c)
@@ -1008,20 +1068,41 @@ void drawCrab(Ctx& c)
 
 // ---------------------------------------------------------------- jellies, ghosts
 
+namespace {
+
+namespace jelly {
+
+struct Row {
+    int tentacles = 2;
+    bool paleTentacles = true, fringe = false, topGem = false;
+    float domeRy = 13;
+};
+
+// One row per variant, in variant order, with the creatures that use it.
+const Row rows[] = {
+    /* 0: #072 */ {},
+    /* 1: #073 */ {.tentacles = 8, .paleTentacles = false, .fringe = true, .topGem = true, .domeRy = 14},
+};
+
+} // namespace jelly
+
+} // namespace
+
 void drawJelly(Ctx& c)
 {
+    using namespace jelly;
     const Look& k = c.look;
-    const int v = k.variant;
-    int n = v == 0 ? 2 : 8;
+    const Row& row = rowOf(rows, k.variant, "jelly");
+    int n = row.tentacles;
     for (int i = 0; i < n; ++i) {
         float x = -8 + float(i) * (16.f / float(std::max(n - 1, 1)));
         if (n == 2)
             x = i == 0 ? -4.f : 4.f;
-        curve(c, {x, -22}, {x + (i % 2 ? 4.f : -4.f), -12}, {x + (i % 2 ? -2.f : 2.f), -1}, 1.5f, 1.0f, v == 0 ? hex(0xb8d8f0) : c.body, 5);
+        curve(c, {x, -22}, {x + (i % 2 ? 4.f : -4.f), -12}, {x + (i % 2 ? -2.f : 2.f), -1}, 1.5f, 1.0f, row.paleTentacles ? hex(0xb8d8f0) : c.body, 5);
     }
-    if (v == 1)
+    if (row.fringe)
         fluff(c, 0, -20, 14, 4, 8, 1.2f, hex(0xb8d8f0));
-    int dome = c.E(0, -32, 15, v == 0 ? 13.f : 14.f, c.body);
+    int dome = c.E(0, -32, 15, row.domeRy, c.body);
     c.sc.parts[size_t(dome)].gloss = 1.f;
     c.In(dome, c.eS(0, -26, 15, 6), c.belly);
     auto gem = [&](float x, float y, float r) {
@@ -1030,7 +1111,7 @@ void drawJelly(Ctx& c)
     };
     gem(-8, -25, 3.2f);
     gem(8, -25, 3.2f);
-    if (v == 1)
+    if (row.topGem)
         gem(0, -38, 2.6f);
     c.decal([a = c.X(-4), b = c.X(4), y = c.Y(-21)](Image& img) {
         line(img, a, y, a + 2, y + 1, Ink);
@@ -1090,11 +1171,33 @@ void drawGhost(Ctx& c)
 
 // ---------------------------------------------------------------- rocks, magnets, stars
 
+namespace {
+
+namespace rock {
+
+struct Row {
+    bool shell = false; // a round shell with arms, legs and a head, instead of a boulder with arms
+    float r = 14, raise = 8, fistRx = 4.4f, fistRy = 4; // raise: how far the front fists are lifted
+    bool legsAndFourArms = false;
+    uint32_t seed = 74; // of the boulder's outline and its specks
+};
+
+// One row per variant, in variant order, with the creatures that use it.
+const Row rows[] = {
+    /* 0: #074 */ {},
+    /* 1: #075 */ {.r = 17, .raise = 4, .fistRx = 3.6f, .fistRy = 3.4f, .legsAndFourArms = true, .seed = 75},
+    /* 2: #076 */ {.shell = true, .seed = 76},
+};
+
+} // namespace rock
+
+} // namespace
+
 void drawRock(Ctx& c)
 {
     const Look& k = c.look;
-    const int v = k.variant;
-    if (v == 2) {
+    const rock::Row& row = rowOf(rock::rows, k.variant, "rock");
+    if (row.shell) {
         // A round rock shell with arms, legs and a head.
         c.C(-8, -8, -9, -2, 3.5f, 3, c.accent);
         c.C(8, -8, 9, -2, 3.5f, 3, c.accent);
@@ -1102,7 +1205,7 @@ void drawRock(Ctx& c)
         c.E(9, -2, 4.5f, 2.4f, c.accent);
         c.C(16, -24, 22, -16, 3, 2.6f, c.accent);
         int shell = c.E(0, -23, 19, 17, c.body);
-        Lcg g{76};
+        Lcg g{row.seed};
         for (int i = 0; i < 8; ++i) {
             float a = g.unit() * 2 * Pi, d = g.unit() * 14;
             c.In(shell, c.eS(std::cos(a) * d, -23 + std::sin(a) * d, 3, 2.2f, a), darker(c.body, 0.85f));
@@ -1115,26 +1218,24 @@ void drawRock(Ctx& c)
         c.mouth(-1, -17, 2);
         return;
     }
-    float r = v == 0 ? 14.f : 17.f;
-    float by = v == 0 ? -24.f : -24.f;
+    float r = row.r;
+    float by = -24.f;
     auto arm = [&](float side, float dy, bool front) {
         float sx = side * r * 0.85f, sy = by + dy + 3;
-        float ex = side * (r + 6), ey = sy + (front ? (v == 0 ? -8.f : -4.f) : 2.f);
+        float ex = side * (r + 6), ey = sy + (front ? -row.raise : 2.f);
         c.C(sx, sy, ex, ey, 2.6f, 2.4f, front ? c.body : darker(c.body, 0.85f));
-        int fist = c.E(ex + side * 1.2f, ey - 2.f, v == 0 ? 4.4f : 3.6f, v == 0 ? 4.f : 3.4f, front ? c.body : darker(c.body, 0.85f));
+        int fist = c.E(ex + side * 1.2f, ey - 2.f, row.fistRx, row.fistRy, front ? c.body : darker(c.body, 0.85f));
         c.In(fist, c.cS(ex + side * 1.2f - 2.5f, ey - 1.f, ex + side * 1.2f + 2.5f, ey - 1.f, 0.35f, 0.35f), darker(c.body, 0.75f));
         (void)fist;
     };
-    if (v == 1) {
+    if (row.legsAndFourArms) {
         c.E(-7, -3, 5, 3, c.body);
         c.E(7, -3, 5, 3, c.body);
-    }
-    if (v == 1) {
         arm(1, 2, false);
         arm(-1, 2, false);
     }
     std::vector<Vec2> pts;
-    Lcg g{uint32_t(74 + v)};
+    Lcg g{row.seed};
     for (int i = 0; i < 14; ++i) {
         float a = float(i) / 14.f * 2 * Pi;
         float d = r * (0.9f + g.unit() * 0.18f);
@@ -1147,7 +1248,7 @@ void drawRock(Ctx& c)
     }
     arm(1, -2, true);
     arm(-1, -2, true);
-    if (v == 1) {
+    if (row.legsAndFourArms) {
         // A second pair, lower down.
         arm(1, 8, true);
         arm(-1, 8, true);
@@ -1190,10 +1291,30 @@ void drawMagnet(Ctx& c)
     (void)k;
 }
 
+namespace {
+
+namespace starfish {
+
+struct Row {
+    bool backStar = false; // a second, darker star behind, turned
+    float r = 20, core = 6, gem = 4.2f;
+    int sparkSeed = 120;
+};
+
+// One row per variant, in variant order, with the creatures that use it.
+const Row rows[] = {
+    /* 0: #120 */ {},
+    /* 1: #121 */ {.backStar = true, .r = 21, .core = 7, .gem = 5, .sparkSeed = 121},
+};
+
+} // namespace starfish
+
+} // namespace
+
 void drawStar(Ctx& c)
 {
     const Look& k = c.look;
-    const int v = k.variant;
+    const starfish::Row& row = rowOf(starfish::rows, k.variant, "star");
     auto star = [&](float cx, float cy, float r, float rot, Colour col) {
         std::vector<Vec2> pts;
         for (int i = 0; i < 10; ++i) {
@@ -1203,21 +1324,21 @@ void drawStar(Ctx& c)
         }
         return c.sc.add(polygon(pts, c.L(r * 0.4f)), col);
     };
-    if (v == 1)
+    if (row.backStar)
         star(0, -26, 22, Pi / 5, darker(c.body, 0.85f));
-    int s = star(0, -26, v == 1 ? 21.f : 20.f, 0, c.body);
+    int s = star(0, -26, row.r, 0, c.body);
     (void)s;
-    int core = c.E(0, -26, v == 1 ? 7.f : 6.f, v == 1 ? 7.f : 6.f, c.belly);
+    int core = c.E(0, -26, row.core, row.core, c.belly);
     (void)core;
     std::vector<Vec2> gem;
-    float gr = v == 1 ? 5.f : 4.2f;
+    float gr = row.gem;
     for (int i = 0; i < 6; ++i) {
         float a = float(i) / 6.f * 2 * Pi;
         gem.push_back({c.X(std::sin(a) * gr), c.Y(-26 - std::cos(a) * gr)});
     }
     int g = c.sc.add(polygon(gem, c.L(2)), c.accent);
     c.sc.parts[size_t(g)].gloss = 1.f;
-    sparks(c, 0, -26, 9, hex(0xfff0a0), 3, 120 + v);
+    sparks(c, 0, -26, 9, hex(0xfff0a0), 3, row.sparkSeed);
 }
 
 void drawPoly(Ctx& c)
