@@ -444,23 +444,22 @@ TEST(Definitions, EmbeddedPicturesAreTheGeneratedOnes)
         {"UnitSobre.form", "GIFImage1", "sobre-mascote.gif"}};
     for (const auto& p : pictures) {
         SCOPED_TRACE(std::string(p.definition) + " " + p.control);
-        if (!fs::exists(fs::path(FAUNETA_SOURCE_DIR) / "forms" / p.definition))
-            continue;
         DfmObject root = parseForm(p.definition);
         DfmObject* control = root.Find(p.control);
         ASSERT_NE(control, nullptr);
-        if (const DfmProperty* data = control->Property("Data")) {
-            EXPECT_TRUE(holds(data, readFile(ArtworkDir / p.file)));
-        }
+        const DfmProperty* data = control->Property("Data");
+        ASSERT_NE(data, nullptr);
+        EXPECT_TRUE(holds(data, readFile(ArtworkDir / p.file)));
     }
     const std::vector<uint8_t> icon = readFile(ArtworkDir / "icone.ico");
     for (const auto& e : fs::directory_iterator(fs::path(FAUNETA_SOURCE_DIR) / "forms")) {
         if (e.path().extension() != ".form")
             continue;
+        // Every window carries the program's icon.
         DfmObject root = parseForm(e.path().filename().string());
-        if (const DfmProperty* held = root.Property("Icon.Data")) {
-            EXPECT_EQ(held->value.bytes, icon) << e.path().filename();
-        }
+        const DfmProperty* held = root.Property("Icon.Data");
+        ASSERT_NE(held, nullptr) << e.path().filename();
+        EXPECT_EQ(held->value.bytes, icon) << e.path().filename();
     }
 }
 
