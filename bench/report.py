@@ -370,9 +370,13 @@ def aggregate(benchmarks, name, kind):
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--build", required=True)
-    ap.add_argument("--runs", type=int, default=20)
+    ap.add_argument("--runs", type=int, default=21)
     ap.add_argument("--reps", type=int, default=5)
     ap.add_argument("--seconds", type=int, default=10)
+    ap.add_argument("--startup-only", action="store_true", help="only the start-up rows")
+    ap.add_argument("--extra", action="append", default=[], metavar="NAME=PATH",
+                    help="another executable timed in the same interleaved start-up runs "
+                         "(e.g. a build of an earlier commit)")
     a = ap.parse_args()
     out = os.path.join(a.build, "out")
     exe = os.path.join(out, "fauneta")
@@ -395,6 +399,9 @@ def main():
     try:
         # 1. start-up to first paint, the program vs the bare window
         programs = {"fauneta": exe, "bare Qt window": bare}
+        for extra in a.extra:
+            name, _, path = extra.partition("=")
+            programs[name] = path
         platforms = (["xcb"] if have_x else []) + ["offscreen"]
         for plat in platforms:
             env = env_for(plat, x.display, {"FAUNETA_EXIT_AFTER_FIRST_PAINT": "1"})
@@ -410,10 +417,24 @@ def main():
                     rows.append(("peak RSS, start-up to first paint, %s" % where, name,
                                  "%.1f MiB (median of %d)" % (statistics.median(s["maxrss_kib"] for s in r) / 1024,
                                                               len(r))))
+            # The target is a ratio: each program's median over the bare
+            # window's, both from these same interleaved runs.
+            bare_wall = statistics.median(s["first_paint_ms"] for s in res["bare Qt window"])
+            bare_cpu = statistics.median(s["cpu_ms"] for s in res["bare Qt window"])
+            for name in programs:
+                if name == "bare Qt window":
+                    continue
+                r = res[name]
+                rows.append(("start-up, %s: ratio to the bare window (medians of %d)" % (where, len(r)), name,
+                             "%.2f× wall to first paint, %.2f× CPU start to exit" %
+                             (statistics.median(s["first_paint_ms"] for s in r) / bare_wall,
+                              statistics.median(s["cpu_ms"] for s in r) / bare_cpu)))
             print("(start-up %s done, load %s)" % (where, loadavg()), file=sys.stderr, flush=True)
 
         # 2. the real program under Xvfb: CPU idle and with the About window
-        if have_x and shutil.which("xdotool"):
+        if a.startup_only:
+            pass
+        elif have_x and shutil.which("xdotool"):
             live = live_program(exe, x.display, a.seconds)
             for key, label in (("idle", "idle, nothing animating"), ("about", "About window (F1) open")):
                 c = live[key]
@@ -434,6 +455,10 @@ def main():
         print("(live program done, load %s)" % loadavg(), file=sys.stderr, flush=True)
     finally:
         x.stop()
+
+    if a.startup_only:
+        print_table(rows)
+        return
 
     off = env_for("offscreen", None)
     reps = ["--benchmark_repetitions=%d" % a.reps, "--benchmark_report_aggregates_only=true"]
@@ -477,6 +502,10 @@ def main():
         rows.append(("picture control CPU, " + r["name"].split("/")[1].split("/")[0] + " (3 × 1 s)", "bench_gifimage",
                      "%.2f ms CPU per s, %.1f wake-ups per s" % (r["cpu_ms_per_s"], r["wakeups_per_s"])))
 
+    print_table(rows)
+
+
+def print_table(rows):
     print("| measurement | program | result |")
     print("|---|---|---|")
     for what, who, val in rows:
