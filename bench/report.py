@@ -106,10 +106,13 @@ def one_start(exe, env):
     p.returncode = os.waitstatus_to_exitcode(status)
     t1 = time.monotonic_ns()
     m = re.search(r"first_paint_monotonic_ns=(\d+)", err)
+    cpu = re.search(r"first_paint_cpu_ns=(\d+)", err)
     if p.returncode != 0 or not m:
         raise RuntimeError("%s ended with %s without reporting a first paint:\n%s" % (exe, p.returncode, err[-2000:]))
     return {
         "first_paint_ms": (int(m.group(1)) - t0) / 1e6,
+        # (None from a build whose probe did not report it yet)
+        "first_paint_cpu_ms": int(cpu.group(1)) / 1e6 if cpu else None,
         "to_exit_ms": (t1 - t0) / 1e6,
         "cpu_ms": (ru.ru_utime + ru.ru_stime) * 1000.0,
         "maxrss_kib": ru.ru_maxrss,
@@ -370,9 +373,13 @@ def aggregate(benchmarks, name, kind):
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--build", required=True)
-    ap.add_argument("--runs", type=int, default=20)
+    ap.add_argument("--runs", type=int, default=21)
     ap.add_argument("--reps", type=int, default=5)
     ap.add_argument("--seconds", type=int, default=10)
+    ap.add_argument("--startup-only", action="store_true", help="only the start-up rows")
+    ap.add_argument("--extra", action="append", default=[], metavar="NAME=PATH",
+                    help="another executable timed in the same interleaved start-up runs "
+                         "(e.g. a build of an earlier commit)")
     a = ap.parse_args()
     out = os.path.join(a.build, "out")
     exe = os.path.join(out, "fauneta")
@@ -395,6 +402,9 @@ def main():
     try:
         # 1. start-up to first paint, the program vs the bare window
         programs = {"fauneta": exe, "bare Qt window": bare}
+        for extra in a.extra:
+            name, _, path = extra.partition("=")
+            programs[name] = path
         platforms = (["xcb"] if have_x else []) + ["offscreen"]
         for plat in platforms:
             env = env_for(plat, x.display, {"FAUNETA_EXIT_AFTER_FIRST_PAINT": "1"})
@@ -404,16 +414,39 @@ def main():
                 r = res[name]
                 rows.append(("start-up to first paint, %s (wall)" % where, name,
                              fmt_ms([s["first_paint_ms"] for s in r])))
+                if all(s["first_paint_cpu_ms"] is not None for s in r):
+                    rows.append(("start-up CPU time to first paint, %s" % where, name,
+                                 fmt_ms([s["first_paint_cpu_ms"] for s in r])))
                 rows.append(("start-up CPU time, start to exit, %s" % where, name,
                              fmt_ms([s["cpu_ms"] for s in r])))
                 if True:
                     rows.append(("peak RSS, start-up to first paint, %s" % where, name,
                                  "%.1f MiB (median of %d)" % (statistics.median(s["maxrss_kib"] for s in r) / 1024,
                                                               len(r))))
+            # The target is a ratio: each program's median over the bare
+            # window's, both from these same interleaved runs.
+            def med(r, key):
+                values = [s[key] for s in r]
+                return statistics.median(values) if None not in values else None
+            bare_r = res["bare Qt window"]
+            for name in programs:
+                if name == "bare Qt window":
+                    continue
+                r = res[name]
+                cpu_ratio = ""
+                if med(r, "first_paint_cpu_ms") and med(bare_r, "first_paint_cpu_ms"):
+                    cpu_ratio = "%.2f× CPU to first paint, " % (med(r, "first_paint_cpu_ms") /
+                                                                 med(bare_r, "first_paint_cpu_ms"))
+                rows.append(("start-up, %s: ratio to the bare window (medians of %d)" % (where, len(r)), name,
+                             "%.2f× wall to first paint, %s%.2f× CPU start to exit" %
+                             (med(r, "first_paint_ms") / med(bare_r, "first_paint_ms"), cpu_ratio,
+                              med(r, "cpu_ms") / med(bare_r, "cpu_ms"))))
             print("(start-up %s done, load %s)" % (where, loadavg()), file=sys.stderr, flush=True)
 
         # 2. the real program under Xvfb: CPU idle and with the About window
-        if have_x and shutil.which("xdotool"):
+        if a.startup_only:
+            pass
+        elif have_x and shutil.which("xdotool"):
             live = live_program(exe, x.display, a.seconds)
             for key, label in (("idle", "idle, nothing animating"), ("about", "About window (F1) open")):
                 c = live[key]
@@ -431,9 +464,14 @@ def main():
                          "%.1f MiB (peak %.1f MiB)" % (live["tour_rss"] / 1024, live["tour_hwm"] / 1024)))
         else:
             rows.append(("CPU / RSS of the real program under Xvfb", "fauneta", "not measured: Xvfb or xdotool missing"))
-        print("(live program done, load %s)" % loadavg(), file=sys.stderr, flush=True)
+        if not a.startup_only:
+            print("(live program done, load %s)" % loadavg(), file=sys.stderr, flush=True)
     finally:
         x.stop()
+
+    if a.startup_only:
+        print_table(rows)
+        return
 
     off = env_for("offscreen", None)
     reps = ["--benchmark_repetitions=%d" % a.reps, "--benchmark_report_aggregates_only=true"]
@@ -477,6 +515,10 @@ def main():
         rows.append(("picture control CPU, " + r["name"].split("/")[1].split("/")[0] + " (3 × 1 s)", "bench_gifimage",
                      "%.2f ms CPU per s, %.1f wake-ups per s" % (r["cpu_ms_per_s"], r["wakeups_per_s"])))
 
+    print_table(rows)
+
+
+def print_table(rows):
     print("| measurement | program | result |")
     print("|---|---|---|")
     for what, who, val in rows:

@@ -90,11 +90,28 @@ std::vector<FontStandIn>& standIns()
     };
     return t;
 }
+
+// Resolved fonts, one per distinct face, size and style: every control with
+// the same font shares one QFont, so Qt finds its engine once.
+struct ResolvedFont {
+    std::string name;
+    int height;
+    unsigned style;
+    qreal dpr;
+    QFont font;
+};
+
+std::vector<ResolvedFont>& resolvedFonts()
+{
+    static std::vector<ResolvedFont> cache;
+    return cache;
+}
 } // namespace
 
 void SetFontStandIns(std::vector<FontStandIn> table)
 {
     standIns() = std::move(table);
+    resolvedFonts().clear();
 }
 
 const std::vector<FontStandIn>& FontStandIns()
@@ -104,6 +121,11 @@ const std::vector<FontStandIn>& FontStandIns()
 
 QFont TFont::ToQFont() const
 {
+    const qreal dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    auto& cache = resolvedFonts();
+    for (const auto& r : cache)
+        if (r.height == Height && r.style == Style && r.dpr == dpr && r.name == Name)
+            return r.font;
     QFont f;
     double scale = 1.0;
     int stretch = 100;
@@ -128,8 +150,8 @@ QFont TFont::ToQFont() const
     // Full hinting snaps advances to whole pixels of the font's own size; at a
     // fractional scale factor those no longer fall on device pixels and the
     // blanks between words shrink or vanish, so there only the vertical is hinted.
-    const qreal dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     f.setHintingPreference(dpr == std::floor(dpr) ? QFont::PreferFullHinting : QFont::PreferVerticalHinting);
+    cache.push_back({Name, Height, Style, dpr, f});
     return f;
 }
 
@@ -266,6 +288,21 @@ void TControl::SetParentFont(bool v)
 
 void TControl::FontChanged()
 {
+    if (Loading())
+        fontPending_ = true;
+    else
+        applyFont();
+}
+
+void TControl::PushPendingFont()
+{
+    if (fontPending_)
+        applyFont();
+}
+
+void TControl::applyFont()
+{
+    fontPending_ = false;
     QPalette pal = widget_->palette();
     if (parentFont_) {
         widget_->setFont(QFont());
@@ -328,6 +365,7 @@ void TControl::DblClick()
 void TControl::Loaded()
 {
     TComponent::Loaded();
+    PushPendingFont();
     if (parentColor_ && parent_)
         color_ = parent_->color_;
 }
@@ -502,6 +540,9 @@ bool TWinControl::AcceptChild(TComponent* child)
     auto* ctl = dynamic_cast<TControl*>(child);
     if (!ctl || !AcceptsControls())
         return false;
+    // A definition gives a container's properties before its children: its
+    // font is complete, and taken now the children inherit it as they come.
+    PushPendingFont();
     ctl->SetParent(this);
     return true;
 }

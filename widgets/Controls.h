@@ -134,7 +134,11 @@ public:
     void Loaded() override;
 
 protected:
+    // Pushes the font into the widget. While a definition is being read the
+    // Font.X properties arrive one at a time: then it only notes the change,
+    // and the widget takes the finished font once (PushPendingFont).
     virtual void FontChanged();
+    void PushPendingFont();
     virtual void ColorChanged();
     virtual void TextChanged() {}
     // Default Color of the class (written when different).
@@ -155,6 +159,10 @@ protected:
     TFont font_;
     bool parentFont_ = true;
     std::string text_;
+
+private:
+    void applyFont();
+    bool fontPending_ = false;
 };
 
 class TWinControl : public TControl {

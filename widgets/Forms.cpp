@@ -280,12 +280,22 @@ void TForm::SetMenu(TMainMenu* menu)
 
 void TForm::SetIconData(const std::vector<std::uint8_t>& bytes)
 {
-    QPixmap pm;
-    if (!bytes.empty() &&
-        !pm.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<uint>(bytes.size()), "ICO"))
-        throw EInvalidGraphic("Icon image is not valid");
+    QIcon icon;
+    if (Application && !bytes.empty() && bytes == Application->iconBytes_) {
+        // The windows all carry the same icon: decoded once.
+        icon = Application->icon_;
+    } else if (!bytes.empty()) {
+        QPixmap pm;
+        if (!pm.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<uint>(bytes.size()), "ICO"))
+            throw EInvalidGraphic("Icon image is not valid");
+        icon = QIcon(pm);
+        if (Application) {
+            Application->iconBytes_ = bytes;
+            Application->icon_ = icon;
+        }
+    }
     iconData_ = bytes;
-    setWindowIcon(bytes.empty() ? QIcon() : QIcon(pm));
+    setWindowIcon(icon);
     if (Application && Application->MainForm() == this && !bytes.empty())
         QApplication::setWindowIcon(windowIcon());
 }
@@ -638,6 +648,10 @@ void TApplication::init()
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleFor), true);
     (void)factoryInstalled;
     QApplication::setQuitOnLastWindowClosed(false);
+    // Menu bars are always drawn in their windows: saying so before the
+    // first one is made spares it asking the desktop (over D-Bus) for a
+    // global menu it would not use.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     // One look everywhere, whatever the desktop: the layouts were drawn for
     // a classic flat-grey style.
     if (QStyle* s = QStyleFactory::create(QStringLiteral("Fusion")))
@@ -648,6 +662,7 @@ TApplication::~TApplication()
 {
     DestroyForms();
     Application = previous_;
+    icon_ = QIcon();
     delete ownQt_;
 }
 

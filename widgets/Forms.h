@@ -17,6 +17,7 @@
 #include "widgets/Controls.h"
 #include "widgets/Dispatch.h"
 
+#include <QIcon>
 #include <QMainWindow>
 
 #include <any>
@@ -300,6 +301,9 @@ private:
     bool terminated_ = false;
     QApplication* ownQt_ = nullptr;
     TApplication* previous_ = nullptr;
+    // The last window icon decoded, with its bytes: the windows share one.
+    std::vector<std::uint8_t> iconBytes_;
+    QIcon icon_;
 };
 
 // The application object (set while one exists).

@@ -165,6 +165,12 @@ TEST_F(Reader, ReadWriteReadGivesTheSameWindow)
     Width = 150
     Height = 100
     Caption = 'Cidades'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clNavy
+    Font.Height = -11
+    Font.Name = 'MS Sans Serif'
+    Font.Style = [fsBold]
+    ParentFont = False
     TabOrder = 2
     object Combo: TComboBox
       Left = 8
@@ -233,6 +239,17 @@ TEST_F(Reader, ReadWriteReadGivesTheSameWindow)
 end
 )";
     std::unique_ptr<TTestForm> first(ReadTestForm(text));
+    // Each widget took its whole font (the Font.X lines arrive one by one),
+    // and the controls in the group took the group's.
+    auto widget = [&](const char* name) { return dynamic_cast<TControl*>(first->FindComponent(name))->Widget(); };
+    auto font = [&](const char* name) { return widget(name)->font().toString().toStdString(); };
+    TFont bold;
+    bold.Style = fsBold;
+    EXPECT_EQ(font("Label1"), bold.ToQFont().toString().toStdString());
+    EXPECT_EQ(widget("Label1")->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(font("Combo"), bold.ToQFont().toString().toStdString());
+    EXPECT_EQ(widget("Combo")->palette().color(QPalette::Text), QColor(Qt::darkBlue));
+    EXPECT_EQ(font("Button1"), TFont().ToQFont().toString().toStdString());
     const std::string once = WriteComponent(*first);
     std::unique_ptr<TTestForm> second(ReadTestForm(once));
     EXPECT_EQ(WriteComponent(*second), once);
