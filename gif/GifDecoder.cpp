@@ -19,6 +19,7 @@ void GifPicture::Clear()
     HasTransparency = false;
     ScreenWidth = ScreenHeight = 0;
     ImageWidth = ImageHeight = 0;
+    BudgetBytes = 0;
 }
 
 void ExpandToRGBA(const TGIFFrame& frame, std::uint8_t* rgba)
@@ -83,6 +84,7 @@ public:
         return n;
     }
     std::uint8_t ReadByte() { return pos_ < data_.size() ? data_[pos_++] : 0; }
+    std::uint8_t ByteAt(std::size_t pos) const { return pos < data_.size() ? data_[pos] : 0; }
     void Skip(std::size_t n) { pos_ += std::min(n, data_.size() - pos_); }
     // Hands out up to n bytes in place.
     std::span<const std::uint8_t> Take(std::size_t n)
@@ -115,6 +117,42 @@ void SkipSubBlocks(ByteStream& s)
     while (const std::uint8_t n = s.ReadByte())
         s.Skip(n);
 }
+
+// Bytes of the sub-blocks starting at `pos`, without their lengths, up to the
+// terminator or the end of the data.
+std::size_t SubBlocksSize(const ByteStream& s, std::size_t pos)
+{
+    std::size_t total = 0;
+    while (pos < s.Size()) {
+        const std::size_t n = std::min<std::size_t>(s.ByteAt(pos), s.Size() - pos - 1);
+        if (s.ByteAt(pos) == 0)
+            break;
+        total += n;
+        pos += 1 + n;
+    }
+    return total;
+}
+
+// Room for exactly n elements. A vector left to grow by itself may hold up to
+// twice what it needs, and old and new buffers meet while it moves; the budget
+// counts what is needed, so the old buffer goes first.
+template <class T>
+void ReserveExactly(std::vector<T>& v, std::size_t n)
+{
+    if (v.capacity() >= n)
+        return;
+    std::vector<T>().swap(v);
+    v.reserve(n);
+}
+
+// Bytes the budget counts (see Limits).
+constexpr std::uint64_t kFrameRecordBytes = 1024;  // the frame record and a local colour table
+std::uint64_t MaskBytes(std::uint64_t w, std::uint64_t h) { return (w + 7) / 8 * h; }
+// The composed picture: 32-bit pixels and a 1-bit mask.
+std::uint64_t CompositeBytes(std::uint64_t w, std::uint64_t h) { return w * h * 4 + MaskBytes(w, h); }
+// The GIF bytes: the copy the control keeps, a frame's gathered code stream,
+// comment text (with its buffer's growth).
+std::uint64_t InputBytes(std::uint64_t size) { return 4 * size; }
 
 // The 6 bytes of a graphic control extension after its label, as the file
 // holds them: size (ignored), packed, delay (2), transparent index, terminator.
@@ -151,6 +189,7 @@ private:
     void ReadApplicationExtension();
     bool ReadFrame(TGIFFrame& f);
     bool FitsLimits(const TGIFFrame& f);
+    std::size_t StreamPositionAfter(std::size_t codeBytes);
     bool DecodeImage(TGIFFrame& f);
     template <class Pixel>
     void Decode(TGIFFrame& f, std::vector<Pixel>& buffer);
@@ -162,12 +201,22 @@ private:
     ByteStream s_;
     std::string pendingComment_;
     ControlBlock pendingControl_{};
-    std::uint64_t framesBytes_ = 0;
+
+    // The memory budget (see Limits): what the frames read so far keep, their
+    // saved areas, the largest scratch buffers so far, frame 1's cached bitmap.
+    std::uint64_t framesBytes_ = 0, savedBytes_ = 0;
+    std::uint64_t scratch8Max_ = 0, scratch16Max_ = 0, tallest_ = 0;  // elements, elements, rows
+    std::uint64_t bitmapBytes_ = 0;
 
     // Reused from frame to frame: no allocation per row, little per frame.
     LzwDecoder lzw_;
     std::vector<std::uint8_t> codes_;  // the frame's sub-blocks without their lengths
-    std::vector<std::pair<std::size_t, std::size_t>> blockEnds_;  // (code bytes so far, stream position)
+    // Progress inside a frame walks the frame's sub-block lengths in the input
+    // (no table of them: a file of 1-byte sub-blocks would make it 8 times the
+    // input): where the frame's data starts, and the sub-block reached so far.
+    std::size_t dataStart_ = 0;
+    std::size_t walkCodeBytes_ = 0, walkPosition_ = 0;
+    bool walked_ = false;
     std::vector<std::int32_t> rows_;
     std::vector<std::uint8_t> scratch8_;
     std::vector<std::uint16_t> scratch16_;
@@ -175,7 +224,7 @@ private:
 
 bool Reader::ReadGIF()
 {
-    if (s_.Size() == 0)
+    if (s_.Size() == 0 || s_.Size() > d_.Limits.MaxInputBytes())
         return false;
 
     std::uint8_t header[6];
@@ -189,7 +238,9 @@ bool Reader::ReadGIF()
     pic_.ScreenWidth = pic_.ImageWidth = LE16(screen);
     pic_.ScreenHeight = pic_.ImageHeight = LE16(screen + 2);
     // The composed picture is at least the screen: refuse a bomb before any work.
-    if (std::uint64_t(pic_.ImageWidth) * std::uint64_t(pic_.ImageHeight) > d_.Limits.MaxPicturePixels)
+    const std::uint64_t screenPixels = std::uint64_t(pic_.ImageWidth) * std::uint64_t(pic_.ImageHeight);
+    if (screenPixels > d_.Limits.MaxPicturePixels ||
+        InputBytes(s_.Size()) + CompositeBytes(pic_.ImageWidth, pic_.ImageHeight) > d_.Limits.MaxTotalBytes)
         return false;
     if (screen[4] & 0x80) {
         pic_.ColorDepth = (screen[4] & 7) + 1;
@@ -309,24 +360,52 @@ bool Reader::ReadFrame(TGIFFrame& f)
     return true;
 }
 
-// Memory the picture will need once this frame is in: the composed picture
-// (32-bit colour + 1-bit mask), every frame's indices and mask, and the saved
-// area that disposal 3 keeps. Checked before anything is allocated.
+// Everything the picture holds once this frame is in, against the budget (the
+// list is at Limits), checked before the frame's buffers are allocated. The
+// peak is the larger of two moments: while decoding (frames and the scratch)
+// and once the scratch is gone (frames, the composed picture, the saved areas
+// and the cached bitmap). The frame's minimum code size (the next byte)
+// decides which scratch buffer its decoding uses.
 bool Reader::FitsLimits(const TGIFFrame& f)
 {
-    const std::uint64_t w = std::uint64_t(f.Width), h = std::uint64_t(f.Height);
-    const std::uint64_t maskBytes = (w + 7) / 8 * h;
+    const std::uint64_t w = std::uint64_t(f.Width), h = std::uint64_t(f.Height), pixels = w * h;
     const std::uint64_t imageW = std::max<std::uint64_t>(std::uint64_t(pic_.ImageWidth), std::uint64_t(f.Left) + w);
     const std::uint64_t imageH = std::max<std::uint64_t>(std::uint64_t(pic_.ImageHeight), std::uint64_t(f.Top) + h);
     if (imageW * imageH > d_.Limits.MaxPicturePixels)
         return false;
-    std::uint64_t bytes = w * h + (f.Transparent ? maskBytes : 0);
-    if (f.Disposal == 3)
-        bytes += w * h * 4 + maskBytes;
-    const std::uint64_t composed = imageW * imageH * 4 + (imageW + 7) / 8 * imageH;
-    if (framesBytes_ + bytes + composed > d_.Limits.MaxTotalBytes)
+
+    const int m = std::min<int>(s_.ByteAt(s_.Position()), LzwDecoder::MaxMinCodeSize);
+    const std::uint64_t staged = pixels + LzwDecoder::Prefix(m) + LzwDecoder::Slack;
+    std::uint64_t scratch8 = scratch8Max_, scratch16 = scratch16Max_;
+    std::uint64_t frame = kFrameRecordBytes + pendingComment_.size() + (f.Transparent ? MaskBytes(w, h) : 0);
+    if (m > 8) {
+        scratch16 = std::max(scratch16, staged);
+        frame += pixels;
+    } else if (f.Interlaced) {
+        scratch8 = std::max(scratch8, staged);
+        frame += pixels;
+    } else {
+        frame += staged;  // decoded in place: the frame's buffer keeps the slack
+    }
+    // The saved rectangle and its mask, for disposal 3.
+    const std::uint64_t saved = savedBytes_ + (f.Disposal == 3 ? pixels * 4 + MaskBytes(w, h) : 0);
+    // Frame 1's 8-bit bitmap as GetBitmap makes it: rows padded to 4 bytes, 256 colours.
+    const std::uint64_t bitmap = pic_.FrameCount() == 1 ? (w + 3) / 4 * 4 * h + 256 * 4 : bitmapBytes_;
+    const std::uint64_t tallest = std::max(tallest_, h);
+    // The row table grows by doubling: old and new at once, 12 bytes per row at most.
+    const std::uint64_t scratch = scratch8 + 2 * scratch16 + 12 * tallest;
+
+    const std::uint64_t held = InputBytes(s_.Size()) + framesBytes_ + frame;
+    const std::uint64_t total = held + std::max(scratch, saved + CompositeBytes(imageW, imageH) + bitmap);
+    if (total > d_.Limits.MaxTotalBytes)
         return false;
-    framesBytes_ += bytes;
+    framesBytes_ += frame;
+    savedBytes_ = saved;
+    scratch8Max_ = scratch8;
+    scratch16Max_ = scratch16;
+    tallest_ = tallest;
+    bitmapBytes_ = bitmap;
+    pic_.BudgetBytes = total;
     pic_.ImageWidth = std::int32_t(imageW);
     pic_.ImageHeight = std::int32_t(imageH);
     return true;
@@ -339,11 +418,14 @@ bool Reader::DecodeImage(TGIFFrame& f)
         return false;
 
     // Gather the code stream; the stream then stands behind the frame's terminator,
-    // wherever the end code was (surplus codes are never needed).
+    // wherever the end code was (surplus codes are never needed). Sized first, so
+    // the buffer holds no more than the input's share (see Limits).
+    dataStart_ = s_.Position();
+    walked_ = false;
+    ReserveExactly(codes_, SubBlocksSize(s_, dataStart_) + 8);
     codes_.clear();
-    blockEnds_.clear();
-    while (ReadSubBlock(s_, codes_))
-        blockEnds_.emplace_back(codes_.size(), s_.Position());
+    while (ReadSubBlock(s_, codes_)) {
+    }
     const std::size_t codeBytes = codes_.size();
     codes_.resize(codeBytes + 8, 0);
     lzw_.Start(minCodeSize, codes_.data(), codeBytes);
@@ -360,12 +442,34 @@ bool Reader::DecodeImage(TGIFFrame& f)
     return true;
 }
 
+// The stream position behind the frame's first sub-block that brings the code
+// bytes to `codeBytes`; behind the terminator when none does. Called with
+// growing counts, so the frame's sub-blocks are walked once.
+std::size_t Reader::StreamPositionAfter(std::size_t codeBytes)
+{
+    while (!walked_ || walkCodeBytes_ < codeBytes) {
+        if (!walked_) {
+            walkPosition_ = dataStart_;
+            walkCodeBytes_ = 0;
+        }
+        const std::uint8_t n = s_.ByteAt(walkPosition_);
+        if (walkPosition_ >= s_.Size() || n == 0)
+            return s_.Position();
+        const std::size_t taken = std::min<std::size_t>(n, s_.Size() - walkPosition_ - 1);
+        walkCodeBytes_ += taken;
+        walkPosition_ += 1 + taken;
+        walked_ = true;
+    }
+    return walkPosition_;
+}
+
 template <class Pixel>
 void Reader::Decode(TGIFFrame& f, std::vector<Pixel>& buffer)
 {
     const std::size_t width = std::size_t(f.Width);
     const std::size_t pixels = width * std::size_t(f.Height);
     const std::size_t prefix = LzwDecoder::Prefix(lzw_.MinCodeSize());
+    ReserveExactly(buffer, prefix + pixels + LzwDecoder::Slack);
     buffer.resize(prefix + pixels + LzwDecoder::Slack);
     Pixel* const out = buffer.data() + prefix;
     Pixel* const end = out + pixels;
@@ -392,10 +496,7 @@ void Reader::Decode(TGIFFrame& f, std::vector<Pixel>& buffer)
             for (; row < done; ++row) {
                 if ((rows_[row] & rowMask) == 0) {
                     // Where the stream would stand: behind the sub-block holding the code.
-                    const std::size_t used = std::size_t((lzw_.BitPosition() + 7) / 8);
-                    auto it = std::lower_bound(blockEnds_.begin(), blockEnds_.end(), used,
-                                               [](const auto& b, std::size_t v) { return b.first < v; });
-                    DoProgressAt(it == blockEnds_.end() ? s_.Position() : it->second);
+                    DoProgressAt(StreamPositionAfter(std::size_t((lzw_.BitPosition() + 7) / 8)));
                 }
             }
         }

@@ -105,6 +105,9 @@ struct GifPicture {
     std::int32_t ScreenWidth = 0, ScreenHeight = 0;  // from the logical screen descriptor
     std::int32_t ImageWidth = 0, ImageHeight = 0;    // screen size grown by frames reaching past it
     std::vector<std::unique_ptr<TGIFFrame>> Frames;  // at most MaxFrames, file order
+    // What the load counted against Limits::MaxTotalBytes: every buffer of the
+    // picture at the load's peak, and after it (see Limits).
+    std::uint64_t BudgetBytes = 0;
 
     static constexpr int MaxFrames = 256;
 
@@ -123,10 +126,40 @@ struct GifPicture {
 // the rationed progress calls inside large frames are then skipped too.
 using ProgressHook = std::function<bool(std::size_t position, std::size_t size)>;
 
-// Memory a load may claim before it fails (instead of allocating).
+// One memory budget per picture: every buffer made for it counts, and a load
+// that would need more fails before allocating instead of taking the
+// program's memory.
+//
+// Why these sizes: the pictures live in windows of 552 x 374 and the largest
+// the program ships is about 300 x 200. A composed picture of 2048 x 2048
+// pixels is twenty times the whole main window (about five at a scale factor
+// of 2): more than a picture control can usefully show, even stretched down.
+// 64 MiB holds the largest such picture with every buffer below, or a
+// 256-frame animation as large as the whole window. A 7000 x 7000 or
+// 65535 x 65535 frame is refused at its descriptor.
+//
+// What is counted (see Reader::FitsLimits), in the form the control keeps it:
+//  - the GIF bytes four times: the copy the control keeps (DataBytes), a
+//    frame's gathered code stream, and comment text with its buffer's growth;
+//    a file over an eighth of the budget (8 MiB) is refused before reading;
+//  - per frame: its indices (with the decoder's few bytes of slack), its
+//    1-bit mask when transparent, its comment, and a fixed allowance for the
+//    frame record and a local colour table;
+//  - per frame with disposal 3: the saved rectangle under it, 4 bytes per
+//    pixel plus its 1-bit mask;
+//  - the composed picture once, 4 bytes per pixel, in the 32-bit form the
+//    screen takes (no second screen copy), plus a 1-bit mask;
+//  - frame 1's cached 8-bit bitmap (rows padded to 4 bytes, 256-colour
+//    palette), counted whether or not GetBitmap ever makes it;
+//  - the decode scratch: the largest 8-bit and 16-bit staging buffers and the
+//    row table.
 struct Limits {
-    std::uint64_t MaxPicturePixels = 64ull << 20;  // composed picture, ImageWidth x ImageHeight
-    std::uint64_t MaxTotalBytes = 256ull << 20;    // composed picture + every frame's buffers
+    std::uint64_t MaxPicturePixels = 2048ull * 2048;  // composed picture, ImageWidth x ImageHeight
+    std::uint64_t MaxTotalBytes = 64ull << 20;        // every buffer of the picture, as listed above
+
+    // The largest GIF input a load accepts: its bytes count four times, and
+    // half of the budget is left for the picture.
+    std::uint64_t MaxInputBytes() const { return MaxTotalBytes / 8; }
 };
 
 class GifDecoder {
@@ -139,8 +172,8 @@ public:
 
     // Parses a whole GIF into Picture (after emptying it). True on success. False
     // for data that is not a GIF or cannot be decoded (empty data, wrong signature,
-    // a bad image descriptor, a minimum code size above 11, a picture or frame too
-    // large for Limits). Throws StreamReadError when the header, screen descriptor,
+    // a bad image descriptor, a minimum code size above 11, an input, picture or
+    // frame too large for Limits). Throws StreamReadError when the header, screen descriptor,
     // global colour table or an image descriptor is cut short, LoadAborted when
     // OnProgress says stop, std::bad_alloc when memory runs out. On false or on an
     // exception Picture is left empty.

@@ -105,19 +105,32 @@ TEST(GifDecoderFailures, SizeBombsFailBeforeAllocating)
     EXPECT_FALSE(Load(GifBuilder().Header().Screen(1, 1).Frame(far).Trailer().bytes).ok);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 
-    // Frames add up: with room for the picture and four 100 x 100 frames, the fifth fails.
-    GifBuilder g;
-    g.Header().Screen(100, 100);
-    for (int i = 0; i < 5; ++i)
-        g.Frame(Img(100, 100, {1}));
-    g.Trailer();
+    // Frames add up: the budget that holds four 100 x 100 frames refuses a fifth.
+    auto frames = [](int n) {
+        GifBuilder g;
+        g.Header().Screen(100, 100);
+        for (int i = 0; i < n; ++i)
+            g.Frame(Img(100, 100, {1}));
+        return g.Trailer().bytes;
+    };
     GifPicture pic;
     GifDecoder d(pic);
-    d.Limits.MaxTotalBytes = 100 * 100 * 4 + 13 * 100 + 4 * 100 * 100 + 100;
-    EXPECT_FALSE(d.ReadGIF(g.bytes));
-    d.Limits.MaxTotalBytes += 100 * 100;
-    EXPECT_TRUE(d.ReadGIF(g.bytes));
-    EXPECT_EQ(pic.FrameCount(), 5);
+    ASSERT_TRUE(d.ReadGIF(frames(4)));
+    const std::uint64_t four = pic.BudgetBytes;
+    d.Limits.MaxTotalBytes = four;
+    EXPECT_TRUE(d.ReadGIF(frames(4)));
+    EXPECT_FALSE(d.ReadGIF(frames(5)));
+    EXPECT_EQ(pic.FrameCount(), 0);
+    d.Limits.MaxTotalBytes = four - 1;
+    EXPECT_FALSE(d.ReadGIF(frames(4)));
+
+    // The file itself counts: one over the input limit is refused before it is read.
+    d.Limits = Limits{};
+    Bytes big = GifBuilder().Header().Screen(1, 1).Frame(Img(1, 1, {0})).Trailer().bytes;
+    big.resize(d.Limits.MaxInputBytes(), 0);  // data after the trailer is ignored
+    EXPECT_TRUE(d.ReadGIF(big));
+    big.push_back(0);
+    EXPECT_FALSE(d.ReadGIF(big));
 }
 
 TEST(GifDecoderHeader, VersionScreenAndGlobalTable)
