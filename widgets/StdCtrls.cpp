@@ -3,7 +3,9 @@
 #include "widgets/Forms.h"
 #include "widgets/SysUtils.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -262,13 +264,26 @@ void TPicture::LoadFromFile(const std::string& path)
     } else {
         throw EInvalidGraphic("Unknown picture file extension (." + ext + ")");
     }
-    const auto bytes = ReadWholeFile(path);
+    const auto bytes = ReadWholeFile(path, MaxFileBytes);
+    if (!bytes)
+        throw EInvalidGraphic(invalid);
     // The format is decided by the extension: the bytes must be that format.
-    const bool magicOk = ext == "bmp" ? bytes.size() >= 14 && bytes[0] == 'B' && bytes[1] == 'M'
-                                      : bytes.size() >= 6 && bytes[0] == 0 && bytes[1] == 0 && bytes[2] == 1;
+    const bool magicOk = ext == "bmp" ? bytes->size() >= 14 && (*bytes)[0] == 'B' && (*bytes)[1] == 'M'
+                                      : bytes->size() >= 6 && (*bytes)[0] == 0 && (*bytes)[1] == 0 && (*bytes)[2] == 1;
+    if (!magicOk)
+        throw EInvalidGraphic(invalid);
+    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes->data()),
+                                              static_cast<qsizetype>(bytes->size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    // The size the header claims, before anything is allocated for it.
+    const QSize size = reader.size();
+    if (size.isValid() && static_cast<std::uint64_t>(size.width()) * static_cast<std::uint64_t>(size.height()) >
+                              MaxPicturePixels)
+        throw EInvalidGraphic(invalid);
     QImage img;
-    if (!magicOk ||
-        !img.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()), format))
+    if (!reader.read(&img))
         throw EInvalidGraphic(invalid);
     SetImage(img);
 }

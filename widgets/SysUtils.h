@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,6 +79,9 @@ private:
 bool FileExists(const std::string& path);
 // The whole file; EFOpenError when it cannot be opened or read.
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
+// The same, but nothing when the file holds more than maxBytes: its size is
+// checked before anything is allocated (and again while reading, should it grow).
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::uint64_t maxBytes);
 
 // Full path of the running executable, symlinks resolved.
 std::string ExecutablePath();

@@ -207,6 +207,14 @@ TEST_F(ImageFiles, LoadsABitmapAndKeepsItWhenTheNextLoadFails)
         EXPECT_EQ(e.Message(), "Bitmap image is not valid");
     }
     EXPECT_THROW(image.Picture().LoadFromFile(path("picture.xyz")), EInvalidGraphic);
+    // A header claiming 5000 x 5000 pixels that are not there: invalid, before
+    // 100 MB are taken for it.
+    std::string huge = bmp(129, 9);
+    for (int field : {18, 22})
+        for (int i = 0; i < 4; ++i)
+            huge[std::size_t(field + i)] = char((5000 >> (8 * i)) & 0xFF);
+    write(bad, huge);
+    EXPECT_THROW(image.Picture().LoadFromFile(bad), EInvalidGraphic);
     EXPECT_EQ(image.Picture().Width(), 129);
     EXPECT_EQ(image.Picture().Height(), 9);
 }
