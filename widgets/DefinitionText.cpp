@@ -153,6 +153,11 @@ private:
         const std::string kw = ident(false);
         if (!sameWord(kw, "object"))
             fail("expected 'object', found", kw);
+        // Each level is a frame of this recursion: a bound keeps hostile text
+        // from exhausting the stack.
+        if (depth_ == MaxDefinitionNesting)
+            fail("objects nested more than " + std::to_string(MaxDefinitionNesting) + " deep at", kw);
+        const Nesting nesting(depth_);
         DfmObject obj;
         obj.line = line;
         obj.name = ident(false);
@@ -382,6 +387,13 @@ private:
     std::string file_;
     std::size_t i_ = 0;
     int line_ = 1;
+    int depth_ = 0;  // objects open around the one being read
+
+    struct Nesting {
+        explicit Nesting(int& d) : depth(++d) {}
+        ~Nesting() { --depth; }
+        int& depth;
+    };
 };
 
 // ---- writer ----

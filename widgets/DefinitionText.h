@@ -39,6 +39,9 @@ struct DfmObject {
     bool RemoveProperty(const std::string& propName);
 };
 
+// Objects nest at most this deep (the root is level 1).
+constexpr int MaxDefinitionNesting = 256;
+
 // Parses a definition; EDefinitionError (file, line, word) on malformed text.
 DfmObject ParseDefinition(std::string_view text, const std::string& file);
 // The text of a tree, in the layout the parser reads.

@@ -96,6 +96,19 @@ TEST(DefinitionParser, ErrorsNameFileLineAndWord)
         EXPECT_EQ(e.Word(), c.word) << c.text;
         EXPECT_NE(e.Message().find("t.form(" + std::to_string(c.line) + ")"), std::string::npos) << e.Message();
     }
+
+    // Nesting is bounded: deep text is refused where it passes the bound
+    // instead of exhausting the stack.
+    std::string deep;
+    for (int i = 0; i < 100000; ++i)
+        deep += "object A: T\n";
+    const EDefinitionError e = parseError(deep);
+    EXPECT_EQ(e.Line(), MaxDefinitionNesting + 1);
+    EXPECT_EQ(e.Word(), "object");
+    std::string fits;
+    for (int i = 0; i < MaxDefinitionNesting; ++i)
+        fits = "object A: T\n" + fits + "end\n";
+    EXPECT_NO_THROW(parse(fits));
 }
 
 TEST(DefinitionWriter, WritesWhatTheParserReadsBack)
