@@ -51,11 +51,59 @@ void ExpandToRGBA(const TGIFFrame& frame, std::uint8_t* rgba)
     }
 }
 
+const char* Describe(ReadStatus status)
+{
+    switch (status) {
+    case ReadStatus::Ok:
+        return "decoded";
+    case ReadStatus::NoData:
+        return "no data";
+    case ReadStatus::NotAGif:
+        return "not a GIF (no \"GIF\" signature)";
+    case ReadStatus::Truncated:
+        return "cut short (stream read error)";
+    case ReadStatus::EmptyFrame:
+        return "empty frame (width or height 0)";
+    case ReadStatus::CodeSizeOutOfRange:
+        return "LZW minimum code size out of range";
+    case ReadStatus::OverLimits:
+        return "over the size limits";
+    case ReadStatus::Aborted:
+        return "aborted by progress";
+    }
+    return "unknown";
+}
+
+std::string Describe(const ReadResult& result)
+{
+    std::string out;
+    if (result.Status != ReadStatus::Ok && result.Status != ReadStatus::NoData) {
+        if (result.Frame > 0)
+            out = "frame " + std::to_string(result.Frame) + " ";
+        out += "at byte " + std::to_string(result.Offset) + ": ";
+    }
+    return out + Describe(result.Status);
+}
+
 namespace {
+
+using namespace format;
+
+// Fields of the packed bytes.
+constexpr std::uint8_t ColorTableFlag = 0x80;  // screen and image descriptors
+constexpr std::uint8_t InterlaceFlag = 0x40;   // image descriptor
+constexpr std::uint8_t TableBitsMask = 0x07;   // table size: 2^(bits + 1) entries
+constexpr std::uint8_t TransparencyFlag = 0x01;  // graphic control
+constexpr int DisposalShift = 2, DisposalMask = 0x07;  // graphic control
+
+// OnProgress asked to stop: unwinds to ReadGIF, which answers Aborted.
+struct StopRequested {
+    std::size_t position;
+};
 
 std::uint16_t LE16(const std::uint8_t* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
 
-// The input with a read position. Exact reads fail with the stream error when
+// The input with a read position. Exact reads fail (false, nothing read) when
 // too few bytes remain; plain reads take what is there (a length byte read at
 // the end of the data is 0).
 class ByteStream {
@@ -68,12 +116,13 @@ public:
     void Seek(std::size_t pos) { pos_ = std::min(pos, data_.size()); }
     void SeekEnd() { pos_ = data_.size(); }
 
-    void ReadExact(void* dst, std::size_t n)
+    [[nodiscard]] bool ReadExact(void* dst, std::size_t n)
     {
         if (data_.size() - pos_ < n)
-            throw StreamReadError();
+            return false;
         std::memcpy(dst, data_.data() + pos_, n);
         pos_ += n;
+        return true;
     }
     std::size_t Read(void* dst, std::size_t n)
     {
@@ -177,20 +226,21 @@ class Reader {
 public:
     Reader(GifDecoder& d, std::span<const std::uint8_t> raw) : d_(d), pic_(d.Picture), s_(raw) {}
 
-    bool ReadGIF();
+    ReadResult ReadGIF();
 
 private:
     void DoProgress() { DoProgressAt(s_.Position()); }
     void DoProgressAt(std::size_t pos)
     {
         if (d_.OnProgress && !d_.OnProgress(pos, s_.Size()))
-            throw LoadAborted();
+            throw StopRequested{pos};
     }
+    ReadResult Fail(ReadStatus status, std::size_t offset) const { return {status, offset, pic_.FrameCount()}; }
     void ReadApplicationExtension();
-    bool ReadFrame(TGIFFrame& f);
+    ReadStatus ReadFrame(TGIFFrame& f);
     bool FitsLimits(const TGIFFrame& f);
     std::size_t StreamPositionAfter(std::size_t codeBytes);
-    bool DecodeImage(TGIFFrame& f);
+    ReadStatus DecodeImage(TGIFFrame& f);
     template <class Pixel>
     void Decode(TGIFFrame& f, std::vector<Pixel>& buffer);
     template <class Pixel>
@@ -222,65 +272,75 @@ private:
     std::vector<std::uint16_t> scratch16_;
 };
 
-bool Reader::ReadGIF()
+ReadResult Reader::ReadGIF()
 {
-    if (s_.Size() == 0 || s_.Size() > d_.Limits.MaxInputBytes())
-        return false;
+    if (s_.Size() == 0)
+        return Fail(ReadStatus::NoData, 0);
+    if (s_.Size() > d_.Limits.MaxInputBytes())
+        return Fail(ReadStatus::OverLimits, 0);
 
-    std::uint8_t header[6];
-    s_.ReadExact(header, 6);
-    if (std::memcmp(header, "GIF", 3) != 0)
-        return false;
+    std::uint8_t header[HeaderSize];
+    if (!s_.ReadExact(header, sizeof header))
+        return Fail(ReadStatus::Truncated, 0);
+    if (std::memcmp(header, Signature, sizeof Signature) != 0)
+        return Fail(ReadStatus::NotAGif, 0);
     pic_.Version = header[4] == '9' ? gvGIF89a : gvGIF87a;
 
-    std::uint8_t screen[7];
-    s_.ReadExact(screen, 7);
+    std::uint8_t screen[ScreenDescriptorSize];
+    if (!s_.ReadExact(screen, sizeof screen))
+        return Fail(ReadStatus::Truncated, s_.Position());
     pic_.ScreenWidth = pic_.ImageWidth = LE16(screen);
     pic_.ScreenHeight = pic_.ImageHeight = LE16(screen + 2);
     // The composed picture is at least the screen: refuse a bomb before any work.
     const std::uint64_t screenPixels = std::uint64_t(pic_.ImageWidth) * std::uint64_t(pic_.ImageHeight);
     if (screenPixels > d_.Limits.MaxPicturePixels ||
         InputBytes(s_.Size()) + CompositeBytes(pic_.ImageWidth, pic_.ImageHeight) > d_.Limits.MaxTotalBytes)
-        return false;
-    if (screen[4] & 0x80) {
-        pic_.ColorDepth = (screen[4] & 7) + 1;
-        s_.ReadExact(pic_.GlobalColorTable->data(), 3u << pic_.ColorDepth);
+        return Fail(ReadStatus::OverLimits, s_.Position() - sizeof screen);
+    if (screen[4] & ColorTableFlag) {
+        pic_.ColorDepth = (screen[4] & TableBitsMask) + 1;
+        if (!s_.ReadExact(pic_.GlobalColorTable->data(), 3u << pic_.ColorDepth))
+            return Fail(ReadStatus::Truncated, s_.Position());
     }
 
     while (!s_.AtEnd()) {
         DoProgress();
         std::uint8_t block[2] = {0, 0};
         const std::size_t got = s_.Read(block, 2);
-        if (block[0] == 0x21) {
+        if (block[0] == ExtensionIntroducer) {
             switch (block[1]) {
-            case 0xF9:
+            case GraphicControlLabel:
                 s_.Read(pendingControl_.data(), pendingControl_.size());
                 break;
-            case 0xFE: {
+            case CommentLabel: {
                 std::vector<std::uint8_t> text;
                 while (ReadSubBlock(s_, text)) {
                 }
                 pendingComment_.append(text.begin(), text.end());
                 break;
             }
-            case 0xFF:
+            case ApplicationLabel:
                 ReadApplicationExtension();
                 break;
-            case 0x01:  // plain text: nothing is drawn
+            case PlainTextLabel:  // nothing is drawn
             default:
                 SkipSubBlocks(s_);
                 break;
             }
-        } else if (block[0] == 0x2C) {
+        } else if (block[0] == ImageSeparator) {
             s_.Seek(s_.Position() - got);
             if (pic_.FrameCount() == GifPicture::MaxFrames)
                 break;
+            const std::size_t start = s_.Position();
             pic_.Frames.push_back(std::make_unique<TGIFFrame>());
             TGIFFrame& f = *pic_.Frames.back();
-            if (!ReadFrame(f)) {
+            const ReadStatus status = ReadFrame(f);
+            if (status == ReadStatus::Truncated)
+                return Fail(status, start);  // the stream error: no further progress report
+            if (status != ReadStatus::Ok) {
+                const ReadResult failed = Fail(status, start);
                 s_.SeekEnd();
                 DoProgress();
-                return false;
+                return failed;
             }
             pic_.ColorDepth = std::max(pic_.ColorDepth, f.BitsPerPixel);
             pic_.HasTransparency = pic_.HasTransparency || f.Transparent;
@@ -291,13 +351,13 @@ bool Reader::ReadGIF()
             }
             pendingComment_.clear();
             pendingControl_.fill(0);
-        } else if (block[0] == 0x3B) {
+        } else if (block[0] == Trailer) {
             break;
         }
         // Anything else is a stray byte pair: consumed, and the loop goes on.
     }
     DoProgress();
-    return true;
+    return {};
 }
 
 void Reader::ReadApplicationExtension()
@@ -306,7 +366,7 @@ void Reader::ReadApplicationExtension()
     const std::uint8_t n = s_.ReadByte();
     const std::size_t idLength = s_.Read(id, n);
     std::uint8_t length = s_.ReadByte();
-    if (idLength >= 11 && std::memcmp(id, "NETSCAPE2.0", 11) == 0 && length != 0) {
+    if (idLength >= ApplicationIdSize && std::memcmp(id, LoopingApplicationId, ApplicationIdSize) == 0 && length != 0) {
         std::uint8_t sub[255];
         // The count sits at bytes 1..2; a shorter sub-block carries none.
         if (s_.Read(sub, length) >= 3)
@@ -319,21 +379,23 @@ void Reader::ReadApplicationExtension()
     }
 }
 
-bool Reader::ReadFrame(TGIFFrame& f)
+ReadStatus Reader::ReadFrame(TGIFFrame& f)
 {
-    std::uint8_t desc[10];
-    s_.ReadExact(desc, 10);
+    std::uint8_t desc[ImageDescriptorSize];
+    if (!s_.ReadExact(desc, sizeof desc))
+        return ReadStatus::Truncated;
     f.Left = LE16(desc + 1);
     f.Top = LE16(desc + 3);
     f.Width = LE16(desc + 5);
     f.Height = LE16(desc + 7);
-    if (desc[0] != 0x2C || f.Width == 0 || f.Height == 0)
-        return false;
+    // The caller found the separator; the descriptor can only be empty.
+    if (f.Width == 0 || f.Height == 0)
+        return ReadStatus::EmptyFrame;
     const std::uint8_t packed = desc[9];
 
-    if (packed & 0x80) {
+    if (packed & ColorTableFlag) {
         f.HasLocalColorTable = true;
-        f.BitsPerPixel = (packed & 7) + 1;
+        f.BitsPerPixel = (packed & TableBitsMask) + 1;
         f.LocalColorTable = std::make_unique<gif::ColorTable>();
         s_.Read(f.LocalColorTable->data(), 3u << f.BitsPerPixel);
         f.Colors = f.LocalColorTable.get();
@@ -342,22 +404,22 @@ bool Reader::ReadFrame(TGIFFrame& f)
         f.Colors = pic_.GlobalColorTable.get();
         f.PaletteCount = 1 << pic_.ColorDepth;
     }
-    f.Interlaced = (packed & 0x40) != 0;
+    f.Interlaced = (packed & InterlaceFlag) != 0;
 
     const std::uint8_t control = pendingControl_[1];
-    const int disposal = (control >> 2) & 7;
+    const int disposal = (control >> DisposalShift) & DisposalMask;
     f.Disposal = std::uint8_t(disposal == 0 || disposal == 1 || disposal == 3 ? disposal : 2);
     f.Delay = LE16(&pendingControl_[2]) * 10;
-    f.Transparent = (control & 1) != 0 && pic_.Version == gvGIF89a;
+    f.Transparent = (control & TransparencyFlag) != 0 && pic_.Version == gvGIF89a;
     f.TransparentIndex = pendingControl_[4];
 
     if (!FitsLimits(f))
-        return false;
-    if (!DecodeImage(f))
-        return false;
+        return ReadStatus::OverLimits;
+    if (const ReadStatus status = DecodeImage(f); status != ReadStatus::Ok)
+        return status;
     if (f.Transparent)
         f.TransparentColor = f.ColorTable()[f.TransparentIndex];
-    return true;
+    return ReadStatus::Ok;
 }
 
 // Everything the picture holds once this frame is in, against the budget (the
@@ -411,11 +473,11 @@ bool Reader::FitsLimits(const TGIFFrame& f)
     return true;
 }
 
-bool Reader::DecodeImage(TGIFFrame& f)
+ReadStatus Reader::DecodeImage(TGIFFrame& f)
 {
     const int minCodeSize = s_.ReadByte();
     if (minCodeSize > LzwDecoder::MaxMinCodeSize)
-        return false;
+        return ReadStatus::CodeSizeOutOfRange;
 
     // Gather the code stream; the stream then stands behind the frame's terminator,
     // wherever the end code was (surplus codes are never needed). Sized first, so
@@ -439,7 +501,7 @@ bool Reader::DecodeImage(TGIFFrame& f)
         Decode(f, scratch8_);
     else
         Decode(f, f.Pixels);
-    return true;
+    return ReadStatus::Ok;
 }
 
 // The stream position behind the frame's first sub-block that brings the code
@@ -560,19 +622,24 @@ void Reader::BuildMask(TGIFFrame& f, const Pixel* values, std::size_t decoded)
 
 }  // namespace
 
-bool GifDecoder::ReadGIF(std::span<const std::uint8_t> rawData)
+ReadResult GifDecoder::ReadGIF(std::span<const std::uint8_t> rawData)
 {
     Picture.Clear();
-    bool ok = false;
+    ReadResult result;
     try {
-        ok = Reader(*this, rawData).ReadGIF();
+        Reader reader(*this, rawData);
+        try {
+            result = reader.ReadGIF();
+        } catch (const StopRequested& stop) {
+            result = {ReadStatus::Aborted, stop.position, Picture.FrameCount()};
+        }
     } catch (...) {
         Picture.Clear();
         throw;
     }
-    if (!ok)
+    if (!result)
         Picture.Clear();
-    return ok;
+    return result;
 }
 
 }  // namespace gif

@@ -11,11 +11,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-Exception::Exception(std::string message)
-    : message_(std::move(message)), utf8_(cp1252::toUtf8(message_))
-{
-}
-
 EFOpenError::EFOpenError(const std::string& path) : Exception("Cannot open file " + path) {}
 EReadError::EReadError() : Exception("Stream read error") {}
 EOutOfResources::EOutOfResources() : Exception("Out of system resources") {}
@@ -24,13 +19,6 @@ EAbort::EAbort() : Exception("Operation aborted") {}
 void Abort()
 {
     throw EAbort();
-}
-
-EDefinitionError::EDefinitionError(const std::string& file, int line, const std::string& word,
-                                   const std::string& what)
-    : Exception(file + "(" + std::to_string(line) + "): " + what + " '" + word + "'"),
-      file_(file), line_(line), word_(word)
-{
 }
 
 namespace {

@@ -13,6 +13,7 @@ namespace {
 
 struct Loaded {
     GifPicture pic;
+    ReadResult result;
     bool ok = false;
 };
 
@@ -21,7 +22,8 @@ Loaded Load(const Bytes& b, bool firstImageOnly = false)
     Loaded r;
     GifDecoder d(r.pic);
     d.FirstImageOnly = firstImageOnly;
-    r.ok = d.ReadGIF(b);
+    r.result = d.ReadGIF(b);
+    r.ok = bool(r.result);
     return r;
 }
 
@@ -42,29 +44,33 @@ Image Img(int w, int h, std::vector<unsigned> px, int m = 2)
 
 TEST(GifDecoderFailures, EmptyOrForeignDataIsNotAPicture)
 {
-    EXPECT_FALSE(Load({}).ok);
+    EXPECT_EQ(Load({}).result.Status, ReadStatus::NoData);
     auto b = GifBuilder().Header().Screen(1, 1).Frame(Img(1, 1, {1})).Trailer().bytes;
     b[2] = 'X';
     auto r = Load(b);
-    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.result.Status, ReadStatus::NotAGif);
     EXPECT_EQ(r.pic.FrameCount(), 0);
 }
 
-TEST(GifDecoderFailures, CutShortStructuresRaiseTheStreamError)
+TEST(GifDecoderFailures, CutShortStructuresAreTruncatedWhereTheyStart)
 {
     const Bytes full = GifBuilder().Header().Screen(2, 2, 2).Frame(Img(2, 2, {0, 1, 2, 3})).Trailer().bytes;
     // Inside the header, the screen descriptor, the global table and the image descriptor.
-    for (std::size_t cut : {3u, 6u + 4u, 13u + 5u, 25u + 6u}) {
+    const struct {
+        std::size_t cut, offset;
+        int frame;
+    } cases[] = {{3, 0, 0}, {6 + 4, 6, 0}, {13 + 5, 13, 0}, {25 + 6, 25, 1}};
+    for (const auto& c : cases) {
         GifPicture pic;
         GifDecoder d(pic);
-        try {
-            d.ReadGIF(std::span(full.data(), cut));
-            ADD_FAILURE() << "no error for " << cut << " bytes";
-        } catch (const StreamReadError& e) {
-            EXPECT_STREQ(e.what(), "Stream read error");
-        }
-        EXPECT_EQ(pic.FrameCount(), 0) << cut;
+        const ReadResult r = d.ReadGIF(std::span(full.data(), c.cut));
+        EXPECT_EQ(r.Status, ReadStatus::Truncated) << c.cut;
+        EXPECT_EQ(r.Offset, c.offset) << c.cut;
+        EXPECT_EQ(r.Frame, c.frame) << c.cut;
+        EXPECT_EQ(pic.FrameCount(), 0) << c.cut;
     }
+    GifPicture pic;
+    EXPECT_EQ(Describe(GifDecoder(pic).ReadGIF(std::span(full.data(), 31))), "frame 1 at byte 25: cut short (stream read error)");
 }
 
 TEST(GifDecoderFailures, ZeroSizedFrameFailsAndLeavesNothing)
@@ -72,7 +78,8 @@ TEST(GifDecoderFailures, ZeroSizedFrameFailsAndLeavesNothing)
     for (auto [w, h] : {std::pair{0, 3}, std::pair{3, 0}}) {
         auto b = GifBuilder().Header().Screen(4, 4).Frame(Img(2, 2, {1, 1, 1, 1})).Frame(Img(w, h, {})).Trailer().bytes;
         auto r = Load(b);
-        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.result.Status, ReadStatus::EmptyFrame);
+        EXPECT_EQ(r.result.Frame, 2);
         EXPECT_EQ(r.pic.FrameCount(), 0);
         EXPECT_EQ(r.pic.ImageWidth, 0);
     }
@@ -83,7 +90,7 @@ TEST(GifDecoderFailures, MinimumCodeSizeAboveElevenFailsTheLoad)
     for (int m : {12, 13, 15, 16, 255}) {
         GifBuilder g;
         g.Header().Screen(2, 1).Raw({0x2C, 0, 0, 0, 0, 2, 0, 1, 0, 0, std::uint8_t(m), 2, 0xFF, 0xFF, 0}).Trailer();
-        EXPECT_FALSE(Load(g.bytes).ok) << m;
+        EXPECT_EQ(Load(g.bytes).result.Status, ReadStatus::CodeSizeOutOfRange) << m;
     }
     // Eleven still decodes: literals above 255 keep their low 8 bits.
     auto r = Load(GifBuilder().Header().Screen(3, 1).Frame(Img(3, 1, {7, 300, 2047}, 11)).Trailer().bytes);
@@ -95,34 +102,41 @@ TEST(GifDecoderFailures, SizeBombsFailBeforeAllocating)
 {
     const auto start = std::chrono::steady_clock::now();
     // A screen of 65535 x 65535 (4 G pixels).
-    EXPECT_FALSE(Load(GifBuilder().Header().Screen(65535, 65535).Frame(Img(1, 1, {0})).Trailer().bytes).ok);
+    EXPECT_EQ(Load(GifBuilder().Header().Screen(65535, 65535).Frame(Img(1, 1, {0})).Trailer().bytes).result.Status,
+              ReadStatus::OverLimits);
     // A small screen and a 9000 x 9000 frame (81 M pixels).
-    EXPECT_FALSE(Load(GifBuilder().Header().Screen(1, 1).Frame(Img(9000, 9000, {0})).Trailer().bytes).ok);
+    EXPECT_EQ(Load(GifBuilder().Header().Screen(1, 1).Frame(Img(9000, 9000, {0})).Trailer().bytes).result.Status,
+              ReadStatus::OverLimits);
     // A tiny frame placed far away grows the picture past the limit.
     Image far = Img(1, 1, {0});
     far.left = 65000;
     far.top = 65000;
-    EXPECT_FALSE(Load(GifBuilder().Header().Screen(1, 1).Frame(far).Trailer().bytes).ok);
+    EXPECT_EQ(Load(GifBuilder().Header().Screen(1, 1).Frame(far).Trailer().bytes).result.Status, ReadStatus::OverLimits);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 
-    // Frames add up: the budget that holds four 100 x 100 frames refuses a fifth.
+    // Frames add up: room for four 100 x 100 frames and less than a fifth
+    // (the frames are runs of one colour: the file grows by little per frame).
     auto frames = [](int n) {
         GifBuilder g;
         g.Header().Screen(100, 100);
+        Image im = Img(100, 100, std::vector<unsigned>(100 * 100, 1));
+        im.run = true;
         for (int i = 0; i < n; ++i)
-            g.Frame(Img(100, 100, {1}));
+            g.Frame(im);
         return g.Trailer().bytes;
     };
     GifPicture pic;
     GifDecoder d(pic);
     ASSERT_TRUE(d.ReadGIF(frames(4)));
     const std::uint64_t four = pic.BudgetBytes;
-    d.Limits.MaxTotalBytes = four;
+    d.Limits.MaxTotalBytes = four + 5000;
     EXPECT_TRUE(d.ReadGIF(frames(4)));
-    EXPECT_FALSE(d.ReadGIF(frames(5)));
+    const ReadResult over = d.ReadGIF(frames(5));
+    EXPECT_EQ(over.Status, ReadStatus::OverLimits);
+    EXPECT_EQ(over.Frame, 5);
     EXPECT_EQ(pic.FrameCount(), 0);
-    d.Limits.MaxTotalBytes = four - 1;
-    EXPECT_FALSE(d.ReadGIF(frames(4)));
+    d.Limits.MaxTotalBytes = four - 1;  // the limit is the count the load reports
+    EXPECT_EQ(d.ReadGIF(frames(4)).Status, ReadStatus::OverLimits);
 
     // The file itself counts: one over the input limit is refused before it is read.
     d.Limits = Limits{};
@@ -130,7 +144,7 @@ TEST(GifDecoderFailures, SizeBombsFailBeforeAllocating)
     big.resize(d.Limits.MaxInputBytes(), 0);  // data after the trailer is ignored
     EXPECT_TRUE(d.ReadGIF(big));
     big.push_back(0);
-    EXPECT_FALSE(d.ReadGIF(big));
+    EXPECT_EQ(d.ReadGIF(big).Status, ReadStatus::OverLimits);
 }
 
 TEST(GifDecoderHeader, VersionScreenAndGlobalTable)
@@ -503,8 +517,20 @@ TEST(GifDecoderProgress, ReportsPositionsAndCanStopTheLoad)
     EXPECT_EQ(positions, (std::vector<std::size_t>{13, 18, b.size() - 1, b.size()}));
 
     int calls = 0;
-    d.OnProgress = [&](std::size_t, std::size_t) { return ++calls < 2; };
-    EXPECT_THROW(d.ReadGIF(b), LoadAborted);
+    d.OnProgress = [&](std::size_t, std::size_t) { return ++calls < 3; };
+    const ReadResult stopped = d.ReadGIF(b);
+    EXPECT_EQ(stopped.Status, ReadStatus::Aborted);
+    EXPECT_EQ(stopped.Offset, b.size() - 1);
+    EXPECT_EQ(pic.FrameCount(), 0);
+
+    // The hook's own exception (the control's silent abort) goes through untouched.
+    struct Quit {};
+    d.OnProgress = [&](std::size_t pos, std::size_t) {
+        if (pos > 13)
+            throw Quit{};
+        return true;
+    };
+    EXPECT_THROW(d.ReadGIF(b), Quit);
     EXPECT_EQ(pic.FrameCount(), 0);
 }
 
