@@ -2,12 +2,15 @@
 # The soak, on demand: the real windows for ten minutes under AddressSanitizer,
 # LeakSanitizer and UndefinedBehaviorSanitizer, the About window's mascot at its
 # highest speed while 10,000 entries are shown by list clicks and keys; prints
-# resident memory every 10 s and how far it moved after the warm-up.
+# resident memory and the live heap every 10 s and how far they moved after
+# the warm-up (the live heap is judged under the sanitizers, resident memory in
+# a plain build: see tests/soak/Soak.cpp).
 #
 #   tools/soak.sh [build-dir] [-- extra fauneta_soak options]
 #
 # build-dir defaults to build-asan, configured here as the CI's sanitizer pass
-# configures it when it does not exist yet. Pictures come from build/out when
+# configures it when it does not exist yet; "tools/soak.sh build" runs the
+# plain build. Pictures come from build/out when
 # that holds them, else from the sanitizer build's own. Runs niced. The output
 # is also kept in <build-dir>/soak.log. Exit status: 0 when the run passed and
 # the sanitizers reported nothing.

@@ -16,6 +16,13 @@
 // file asks for 1000 passes, which would end before the run does), through its
 // own properties. Input goes through Qt's event dispatch as synthesized mouse
 // and key events on the offscreen platform.
+//
+// What must stay flat: resident memory in a plain build. Under AddressSanitizer
+// resident memory also holds the sanitizer's own books (freed blocks kept back
+// to catch late uses, up to 256 MB, and a table of every allocation's call
+// stack, which keeps growing as new stacks appear), so there the program's
+// live heap, as the sanitizer counts it, is what must stay flat; resident
+// memory is printed beside it.
 #include "catalogue/Catalogue.h"
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
@@ -26,6 +33,8 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -35,7 +44,25 @@
 #include <string>
 #include <vector>
 
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer runtime's count of the bytes the program holds (declared here:
+// not every compiler ships the header that declares it).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
 namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+long liveHeapKiB() { return long(__sanitizer_get_current_allocated_bytes() / 1024); }
+#else
+constexpr bool kSanitized = false;
+long liveHeapKiB()
+{
+    const struct mallinfo2 m = mallinfo2();
+    return long((m.uordblks + m.hblkhd) / 1024);
+}
+#endif
 
 struct Options {
     std::string folder;
@@ -140,7 +167,7 @@ int main(int argc, char** argv)
     struct Sample {
         double t;
         int entries;
-        long ticks, rss, hwm;
+        long ticks, rss, hwm, heap;
     };
     std::vector<Sample> samples;
     QElapsedTimer clock;
@@ -149,13 +176,13 @@ int main(int argc, char** argv)
     const double hardStop = o.seconds * 3 + 60;
     int shown = 0, wrong = 0;
     double nextSample = 0;
-    std::printf("%8s %8s %9s %10s %10s\n", "seconds", "entries", "ticks", "RSS KiB", "peak KiB");
+    std::printf("%8s %8s %9s %10s %10s %10s\n", "seconds", "entries", "ticks", "RSS KiB", "peak KiB", "heap KiB");
     for (;;) {
         const double t = clock.elapsed() / 1000.0;
         if (t >= nextSample) {
-            samples.push_back({t, shown, ticks, status("VmRSS"), status("VmHWM")});
+            samples.push_back({t, shown, ticks, status("VmRSS"), status("VmHWM"), liveHeapKiB()});
             const Sample& s = samples.back();
-            std::printf("%8.0f %8d %9ld %10ld %10ld\n", s.t, s.entries, s.ticks, s.rss, s.hwm);
+            std::printf("%8.0f %8d %9ld %10ld %10ld %10ld\n", s.t, s.entries, s.ticks, s.rss, s.hwm, s.heap);
             std::fflush(stdout);
             nextSample += 10;
         }
@@ -171,23 +198,31 @@ int main(int argc, char** argv)
         }
         QApplication::processEvents(QEventLoop::AllEvents, 2);
     }
-    const Sample end{clock.elapsed() / 1000.0, shown, ticks, status("VmRSS"), status("VmHWM")};
+    const Sample end{clock.elapsed() / 1000.0, shown, ticks, status("VmRSS"), status("VmHWM"), liveHeapKiB()};
     samples.push_back(end);
-    std::printf("%8.0f %8d %9ld %10ld %10ld\n", end.t, end.entries, end.ticks, end.rss, end.hwm);
+    std::printf("%8.0f %8d %9ld %10ld %10ld %10ld\n", end.t, end.entries, end.ticks, end.rss, end.hwm, end.heap);
 
-    // After the warm-up: where resident memory started, its range, where it ended.
+    // After the warm-up: where memory started, its range, where it ended.
     const auto from = std::find_if(samples.begin(), samples.end(), [&](const Sample& s) { return s.t >= o.warmup; });
-    long lo = LONG_MAX, hi = 0;
-    for (auto it = from; it != samples.end(); ++it)
-        lo = std::min(lo, it->rss), hi = std::max(hi, it->rss);
-    const long growth = from == samples.end() ? 0 : end.rss - from->rss;
+    auto report = [&](const char* what, long Sample::*field) {
+        long lo = LONG_MAX, hi = 0;
+        for (auto it = from; it != samples.end(); ++it)
+            lo = std::min(lo, (*it).*field), hi = std::max(hi, (*it).*field);
+        const long growth = end.*field - (*from).*field;
+        std::printf("%s after the %.0f s warm-up: %ld KiB at %.0f s, %ld KiB at the end (%+ld KiB), range %ld..%ld KiB\n",
+                    what, o.warmup, (*from).*field, from->t, end.*field, growth, lo, hi);
+        return growth;
+    };
     std::printf("entries shown %d (wrong entry on screen: %d), message boxes %d, mascot ticks %ld in %.0f s"
                 " (%.0f a second)\n",
                 shown, wrong, boxes, ticks, end.t, ticks / std::max(end.t, 1.0));
-    if (from != samples.end())
-        std::printf("resident memory after the %.0f s warm-up: %ld KiB at %.0f s, %ld KiB at the end (%+ld KiB), "
-                    "range %ld..%ld KiB\n",
-                    o.warmup, from->rss, from->t, end.rss, growth, lo, hi);
+    long growth = 0;
+    if (from != samples.end()) {
+        const long rss = report("resident memory", &Sample::rss);
+        const long heap = report(kSanitized ? "live heap (as the sanitizer counts it)" : "live heap", &Sample::heap);
+        growth = kSanitized ? heap : rss;
+        std::printf("judged on %s: must grow less than 1024 KiB\n", kSanitized ? "the live heap" : "resident memory");
+    }
     std::fflush(stdout);
 
     DestroyAllForms();
