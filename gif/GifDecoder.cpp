@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <numeric>
 
 namespace gif {
 
@@ -210,16 +211,16 @@ using ControlBlock = std::array<std::uint8_t, 6>;
 // Picture row of each stored row: straight, or the four interlace passes.
 void RowOrder(int height, bool interlaced, std::vector<std::int32_t>& rows)
 {
-    rows.clear();
+    rows.resize(std::size_t(height));
     if (!interlaced) {
-        for (int y = 0; y < height; ++y)
-            rows.push_back(y);
+        std::iota(rows.begin(), rows.end(), 0);
         return;
     }
     static constexpr int start[4] = {0, 4, 2, 1}, step[4] = {8, 8, 4, 2};
+    std::int32_t* r = rows.data();
     for (int pass = 0; pass < 4; ++pass)
         for (int y = start[pass]; y < height; y += step[pass])
-            rows.push_back(y);
+            *r++ = y;
 }
 
 class Reader {

@@ -83,7 +83,7 @@ enum class ReadStatus : std::uint8_t {
 // The outcome of ReadGIF: the status, and for a failure where it was found.
 struct ReadResult {
     ReadStatus Status = ReadStatus::Ok;
-    std::size_t Offset = 0;  // read position at which the failing structure starts
+    std::size_t Offset = 0;  // where the failing structure starts (Aborted: the position the hook had)
     std::int32_t Frame = 0;  // 1-based frame the failure concerns; 0 before the first image
 
     explicit operator bool() const { return Status == ReadStatus::Ok; }

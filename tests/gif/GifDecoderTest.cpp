@@ -1,10 +1,13 @@
 // The decoder on tiny handmade files: one case per rule and per failure mode.
+#include "fuzz/gif/GifCheck.h"
 #include "gif/GifDecoder.h"
 #include "tests/gif/GifBuilder.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 
 using namespace gif;
 using namespace giftest;
@@ -558,6 +561,26 @@ TEST(GifDecoderProgress, LargeFramesReportEverySixtyFourRows)
         ASSERT_TRUE(d.ReadGIF(*bytes));
         EXPECT_EQ(calls, 3 + inFrame);
     }
+}
+
+// The inputs the fuzzer keeps (its corpus) and the faults it found
+// (regressions/), through the same checks it applies: the sanitizer builds of
+// the suite then watch them too.
+TEST(GifDecoderFuzzInputs, KeepTheDecodersPromises)
+{
+    std::size_t files = 0;
+    for (const char* dir : {"fuzz/gif/corpus", "tests/gif/regressions"}) {
+        const std::filesystem::path folder = std::filesystem::path(FAUNETA_SOURCE_DIR) / dir;
+        if (!std::filesystem::exists(folder))
+            continue;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            const Bytes bytes((std::istreambuf_iterator<char>(in)), {});
+            EXPECT_EQ(fuzzcheck::CheckGifDecode(bytes), "") << entry.path();
+            ++files;
+        }
+    }
+    EXPECT_GT(files, 20u);
 }
 
 }  // namespace

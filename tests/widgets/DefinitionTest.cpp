@@ -1,9 +1,13 @@
 // The definition text (no Qt): values, errors that name file, line and word,
 // and the writer's output read back unchanged.
+#include "fuzz/definition/DefinitionCheck.h"
 #include "widgets/Cp1252.h"
 #include "widgets/DefinitionText.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 using namespace cp1252::literals;
 
@@ -159,6 +163,25 @@ TEST(DefinitionTree, SetsAndRemovesProperties)
     EXPECT_TRUE(b->RemoveProperty("Left"));
     EXPECT_FALSE(b->RemoveProperty("Left"));
     EXPECT_EQ(o.Find("C"), nullptr);
+}
+
+// The inputs the fuzzer keeps (its corpus) and the faults it found
+// (regressions/), through the same checks it applies.
+TEST(DefinitionFuzzInputs, ErrorOrTreeThatWritesBackTheSame)
+{
+    std::size_t files = 0;
+    for (const char* dir : {"fuzz/definition/corpus", "tests/widgets/regressions"}) {
+        const std::filesystem::path folder = std::filesystem::path(FAUNETA_SOURCE_DIR) / dir;
+        if (!std::filesystem::exists(folder))
+            continue;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::string text((std::istreambuf_iterator<char>(in)), {});
+            EXPECT_EQ(fuzzcheck::CheckDefinitionText(text), "") << entry.path();
+            ++files;
+        }
+    }
+    EXPECT_GT(files, 20u);
 }
 
 } // namespace
