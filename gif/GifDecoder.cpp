@@ -455,7 +455,8 @@ bool Reader::FitsLimits(const TGIFFrame& f)
     // Frame 1's 8-bit bitmap as GetBitmap makes it: rows padded to 4 bytes, 256 colours.
     const std::uint64_t bitmap = pic_.FrameCount() == 1 ? (w + 3) / 4 * 4 * h + 256 * 4 : bitmapBytes_;
     const std::uint64_t tallest = std::max(tallest_, h);
-    // The row table grows by doubling: old and new at once, 12 bytes per row at most.
+    // The row table may grow to twice the rows it needs, and old and new meet
+    // while it moves: 12 bytes per row at most.
     const std::uint64_t scratch = scratch8 + 2 * scratch16 + 12 * tallest;
 
     const std::uint64_t held = InputBytes(s_.Size()) + framesBytes_ + frame;
