@@ -233,7 +233,8 @@ TEST_F(ImageFiles, ACompressedBitmapEndingEarlyShowsColourZeroWhereItEnds)
             b += char(v >> (8 * i));
     };
     put(54 + 1024 + 2, 4), put(0, 4), put(54 + 1024, 4);
-    put(40, 4), put(64, 4), put(4, 4), put(1, 2), put(8, 2), put(1, 4), put(2, 4), put(0, 16);
+    put(40, 4), put(64, 4), put(4, 4), put(1, 2), put(8, 2), put(1, 4), put(2, 4);
+    b += std::string(16, '\0');  // resolution, colours used (0: all 256), important
     for (int i = 0; i < 256; ++i)
         put(std::uint32_t(3 * i & 0xFF) | std::uint32_t(2 * i & 0xFF) << 8 | std::uint32_t(i) << 16, 4);
     b += std::string("\x03\x07", 2);
