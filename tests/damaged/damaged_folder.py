@@ -287,7 +287,8 @@ def run(exe, report):
         print(f"times: from the click to the outcome read through AT-SPI (polled every 50 ms)")
         print(f"normal use: peak {normal:.1f} MiB; each case must stay under {limit:.1f} MiB "
               f"(+ {BUDGET_MIB} MiB, one picture's budget)", flush=True)
-        sanitized = b"AddressSanitizer" in open(exe, "rb").read()
+        with open(exe, "rb") as f:
+            sanitized = b"__asan_init" in f.read()
         if sanitized:
             print("(a sanitizer build: memory is printed, not checked)", flush=True)
         healthy_sprite = sprite_pixels(prog, sprite)
