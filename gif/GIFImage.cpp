@@ -38,21 +38,35 @@ bool TGIFImage::LoadFromFile(const std::string& path)
 {
     if (!FileExists(path))
         return false;
-    // Read before touching anything: an unreadable file leaves the control as it was.
-    return loadBytes(ReadWholeFile(path));
+    // Read before touching anything: an unreadable file leaves the control as
+    // it was. A file too large for the picture's memory budget is not read at
+    // all; like any picture that cannot be decoded, it empties the control.
+    auto bytes = ReadWholeFile(path, gif::Limits{}.MaxInputBytes());
+    if (!bytes) {
+        Clear();
+        return false;
+    }
+    return loadBytes(std::move(*bytes));
 }
 
 bool TGIFImage::LoadFromStream(TStream& stream)
 {
+    const std::int64_t size = std::max<std::int64_t>(stream.Size(), 0);
+    if (static_cast<std::uint64_t>(size) > gif::Limits{}.MaxInputBytes()) {
+        Clear();
+        return false;
+    }
     stream.SetPosition(0);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::max<std::int64_t>(stream.Size(), 0)));
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     stream.ReadBuffer(bytes.data(), bytes.size());
     return loadBytes(std::move(bytes));
 }
 
+// The bytes are held once: as RawData while decoding, then as DataBytes (the
+// budget counts them so).
 bool TGIFImage::loadBytes(std::vector<std::uint8_t> bytes)
 {
-    rawData_ = TMemoryStream(bytes);
+    rawData_ = TMemoryStream(std::move(bytes));
     bool ok = false;
     try {
         ok = ReadGIF();
@@ -65,8 +79,9 @@ bool TGIFImage::loadBytes(std::vector<std::uint8_t> bytes)
         Clear();
         return false;
     }
-    dataBytes_ = TMemoryStream(std::move(bytes));
-    rawData_.Clear();
+    dataBytes_ = std::move(rawData_);
+    dataBytes_.SetPosition(0);
+    rawData_ = TMemoryStream();
     return true;
 }
 

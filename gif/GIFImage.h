@@ -187,7 +187,9 @@ private:
          stretch_ = false, stretchRatio_ = false, tile_ = false;
     bool coversClient_ = false;
     bool painting_ = false;
-    // The composed picture as a Qt image, remade only after it changed.
+    // The composed picture as a Qt image, remade only after it changed. The
+    // memory budget (gif::Limits) counts the composed picture once, in this
+    // form; until the compositor keeps it so itself, this copy is outside it.
     QImage screen_;
     std::uint64_t screenGeneration_ = ~std::uint64_t(0);
     bool screenThroughMask_ = false;

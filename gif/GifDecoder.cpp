@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <numeric>
 
 namespace gif {
 
@@ -19,6 +20,7 @@ void GifPicture::Clear()
     HasTransparency = false;
     ScreenWidth = ScreenHeight = 0;
     ImageWidth = ImageHeight = 0;
+    BudgetBytes = 0;
 }
 
 void ExpandToRGBA(const TGIFFrame& frame, std::uint8_t* rgba)
@@ -50,11 +52,59 @@ void ExpandToRGBA(const TGIFFrame& frame, std::uint8_t* rgba)
     }
 }
 
+const char* Describe(ReadStatus status)
+{
+    switch (status) {
+    case ReadStatus::Ok:
+        return "decoded";
+    case ReadStatus::NoData:
+        return "no data";
+    case ReadStatus::NotAGif:
+        return "not a GIF (no \"GIF\" signature)";
+    case ReadStatus::Truncated:
+        return "cut short (stream read error)";
+    case ReadStatus::EmptyFrame:
+        return "empty frame (width or height 0)";
+    case ReadStatus::CodeSizeOutOfRange:
+        return "LZW minimum code size out of range";
+    case ReadStatus::OverLimits:
+        return "over the size limits";
+    case ReadStatus::Aborted:
+        return "aborted by progress";
+    }
+    return "unknown";
+}
+
+std::string Describe(const ReadResult& result)
+{
+    std::string out;
+    if (result.Status != ReadStatus::Ok && result.Status != ReadStatus::NoData) {
+        if (result.Frame > 0)
+            out = "frame " + std::to_string(result.Frame) + " ";
+        out += "at byte " + std::to_string(result.Offset) + ": ";
+    }
+    return out + Describe(result.Status);
+}
+
 namespace {
+
+using namespace format;
+
+// Fields of the packed bytes.
+constexpr std::uint8_t ColorTableFlag = 0x80;  // screen and image descriptors
+constexpr std::uint8_t InterlaceFlag = 0x40;   // image descriptor
+constexpr std::uint8_t TableBitsMask = 0x07;   // table size: 2^(bits + 1) entries
+constexpr std::uint8_t TransparencyFlag = 0x01;  // graphic control
+constexpr int DisposalShift = 2, DisposalMask = 0x07;  // graphic control
+
+// OnProgress asked to stop: unwinds to ReadGIF, which answers Aborted.
+struct StopRequested {
+    std::size_t position;
+};
 
 std::uint16_t LE16(const std::uint8_t* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
 
-// The input with a read position. Exact reads fail with the stream error when
+// The input with a read position. Exact reads fail (false, nothing read) when
 // too few bytes remain; plain reads take what is there (a length byte read at
 // the end of the data is 0).
 class ByteStream {
@@ -67,12 +117,13 @@ public:
     void Seek(std::size_t pos) { pos_ = std::min(pos, data_.size()); }
     void SeekEnd() { pos_ = data_.size(); }
 
-    void ReadExact(void* dst, std::size_t n)
+    [[nodiscard]] bool ReadExact(void* dst, std::size_t n)
     {
         if (data_.size() - pos_ < n)
-            throw StreamReadError();
+            return false;
         std::memcpy(dst, data_.data() + pos_, n);
         pos_ += n;
+        return true;
     }
     std::size_t Read(void* dst, std::size_t n)
     {
@@ -83,6 +134,7 @@ public:
         return n;
     }
     std::uint8_t ReadByte() { return pos_ < data_.size() ? data_[pos_++] : 0; }
+    std::uint8_t ByteAt(std::size_t pos) const { return pos < data_.size() ? data_[pos] : 0; }
     void Skip(std::size_t n) { pos_ += std::min(n, data_.size() - pos_); }
     // Hands out up to n bytes in place.
     std::span<const std::uint8_t> Take(std::size_t n)
@@ -116,6 +168,42 @@ void SkipSubBlocks(ByteStream& s)
         s.Skip(n);
 }
 
+// Bytes of the sub-blocks starting at `pos`, without their lengths, up to the
+// terminator or the end of the data.
+std::size_t SubBlocksSize(const ByteStream& s, std::size_t pos)
+{
+    std::size_t total = 0;
+    while (pos < s.Size()) {
+        const std::size_t n = std::min<std::size_t>(s.ByteAt(pos), s.Size() - pos - 1);
+        if (s.ByteAt(pos) == 0)
+            break;
+        total += n;
+        pos += 1 + n;
+    }
+    return total;
+}
+
+// Room for exactly n elements. A vector left to grow by itself may hold up to
+// twice what it needs, and old and new buffers meet while it moves; the budget
+// counts what is needed, so the old buffer goes first.
+template <class T>
+void ReserveExactly(std::vector<T>& v, std::size_t n)
+{
+    if (v.capacity() >= n)
+        return;
+    std::vector<T>().swap(v);
+    v.reserve(n);
+}
+
+// Bytes the budget counts (see Limits).
+constexpr std::uint64_t kFrameRecordBytes = 1024;  // the frame record and a local colour table
+std::uint64_t MaskBytes(std::uint64_t w, std::uint64_t h) { return (w + 7) / 8 * h; }
+// The composed picture: 32-bit pixels and a 1-bit mask.
+std::uint64_t CompositeBytes(std::uint64_t w, std::uint64_t h) { return w * h * 4 + MaskBytes(w, h); }
+// The GIF bytes: the copy the control keeps, a frame's gathered code stream,
+// comment text (with its buffer's growth).
+std::uint64_t InputBytes(std::uint64_t size) { return 4 * size; }
+
 // The 6 bytes of a graphic control extension after its label, as the file
 // holds them: size (ignored), packed, delay (2), transparent index, terminator.
 using ControlBlock = std::array<std::uint8_t, 6>;
@@ -123,35 +211,37 @@ using ControlBlock = std::array<std::uint8_t, 6>;
 // Picture row of each stored row: straight, or the four interlace passes.
 void RowOrder(int height, bool interlaced, std::vector<std::int32_t>& rows)
 {
-    rows.clear();
+    rows.resize(std::size_t(height));
     if (!interlaced) {
-        for (int y = 0; y < height; ++y)
-            rows.push_back(y);
+        std::iota(rows.begin(), rows.end(), 0);
         return;
     }
     static constexpr int start[4] = {0, 4, 2, 1}, step[4] = {8, 8, 4, 2};
+    std::int32_t* r = rows.data();
     for (int pass = 0; pass < 4; ++pass)
         for (int y = start[pass]; y < height; y += step[pass])
-            rows.push_back(y);
+            *r++ = y;
 }
 
 class Reader {
 public:
     Reader(GifDecoder& d, std::span<const std::uint8_t> raw) : d_(d), pic_(d.Picture), s_(raw) {}
 
-    bool ReadGIF();
+    ReadResult ReadGIF();
 
 private:
     void DoProgress() { DoProgressAt(s_.Position()); }
     void DoProgressAt(std::size_t pos)
     {
         if (d_.OnProgress && !d_.OnProgress(pos, s_.Size()))
-            throw LoadAborted();
+            throw StopRequested{pos};
     }
+    ReadResult Fail(ReadStatus status, std::size_t offset) const { return {status, offset, pic_.FrameCount()}; }
     void ReadApplicationExtension();
-    bool ReadFrame(TGIFFrame& f);
+    ReadStatus ReadFrame(TGIFFrame& f);
     bool FitsLimits(const TGIFFrame& f);
-    bool DecodeImage(TGIFFrame& f);
+    std::size_t StreamPositionAfter(std::size_t codeBytes);
+    ReadStatus DecodeImage(TGIFFrame& f);
     template <class Pixel>
     void Decode(TGIFFrame& f, std::vector<Pixel>& buffer);
     template <class Pixel>
@@ -162,74 +252,96 @@ private:
     ByteStream s_;
     std::string pendingComment_;
     ControlBlock pendingControl_{};
-    std::uint64_t framesBytes_ = 0;
+
+    // The memory budget (see Limits): what the frames read so far keep, their
+    // saved areas, the largest scratch buffers so far, frame 1's cached bitmap.
+    std::uint64_t framesBytes_ = 0, savedBytes_ = 0;
+    std::uint64_t scratch8Max_ = 0, scratch16Max_ = 0, tallest_ = 0;  // elements, elements, rows
+    std::uint64_t bitmapBytes_ = 0;
 
     // Reused from frame to frame: no allocation per row, little per frame.
     LzwDecoder lzw_;
     std::vector<std::uint8_t> codes_;  // the frame's sub-blocks without their lengths
-    std::vector<std::pair<std::size_t, std::size_t>> blockEnds_;  // (code bytes so far, stream position)
+    // Progress inside a frame walks the frame's sub-block lengths in the input
+    // (no table of them: a file of 1-byte sub-blocks would make it 8 times the
+    // input): where the frame's data starts, and the sub-block reached so far.
+    std::size_t dataStart_ = 0;
+    std::size_t walkCodeBytes_ = 0, walkPosition_ = 0;
+    bool walked_ = false;
     std::vector<std::int32_t> rows_;
     std::vector<std::uint8_t> scratch8_;
     std::vector<std::uint16_t> scratch16_;
 };
 
-bool Reader::ReadGIF()
+ReadResult Reader::ReadGIF()
 {
     if (s_.Size() == 0)
-        return false;
+        return Fail(ReadStatus::NoData, 0);
+    if (s_.Size() > d_.Limits.MaxInputBytes())
+        return Fail(ReadStatus::OverLimits, 0);
 
-    std::uint8_t header[6];
-    s_.ReadExact(header, 6);
-    if (std::memcmp(header, "GIF", 3) != 0)
-        return false;
+    std::uint8_t header[HeaderSize];
+    if (!s_.ReadExact(header, sizeof header))
+        return Fail(ReadStatus::Truncated, 0);
+    if (std::memcmp(header, Signature, sizeof Signature) != 0)
+        return Fail(ReadStatus::NotAGif, 0);
     pic_.Version = header[4] == '9' ? gvGIF89a : gvGIF87a;
 
-    std::uint8_t screen[7];
-    s_.ReadExact(screen, 7);
+    std::uint8_t screen[ScreenDescriptorSize];
+    if (!s_.ReadExact(screen, sizeof screen))
+        return Fail(ReadStatus::Truncated, s_.Position());
     pic_.ScreenWidth = pic_.ImageWidth = LE16(screen);
     pic_.ScreenHeight = pic_.ImageHeight = LE16(screen + 2);
     // The composed picture is at least the screen: refuse a bomb before any work.
-    if (std::uint64_t(pic_.ImageWidth) * std::uint64_t(pic_.ImageHeight) > d_.Limits.MaxPicturePixels)
-        return false;
-    if (screen[4] & 0x80) {
-        pic_.ColorDepth = (screen[4] & 7) + 1;
-        s_.ReadExact(pic_.GlobalColorTable->data(), 3u << pic_.ColorDepth);
+    const std::uint64_t screenPixels = std::uint64_t(pic_.ImageWidth) * std::uint64_t(pic_.ImageHeight);
+    if (screenPixels > d_.Limits.MaxPicturePixels ||
+        InputBytes(s_.Size()) + CompositeBytes(pic_.ImageWidth, pic_.ImageHeight) > d_.Limits.MaxTotalBytes)
+        return Fail(ReadStatus::OverLimits, s_.Position() - sizeof screen);
+    if (screen[4] & ColorTableFlag) {
+        pic_.ColorDepth = (screen[4] & TableBitsMask) + 1;
+        if (!s_.ReadExact(pic_.GlobalColorTable->data(), 3u << pic_.ColorDepth))
+            return Fail(ReadStatus::Truncated, s_.Position());
     }
 
     while (!s_.AtEnd()) {
         DoProgress();
         std::uint8_t block[2] = {0, 0};
         const std::size_t got = s_.Read(block, 2);
-        if (block[0] == 0x21) {
+        if (block[0] == ExtensionIntroducer) {
             switch (block[1]) {
-            case 0xF9:
+            case GraphicControlLabel:
                 s_.Read(pendingControl_.data(), pendingControl_.size());
                 break;
-            case 0xFE: {
+            case CommentLabel: {
                 std::vector<std::uint8_t> text;
                 while (ReadSubBlock(s_, text)) {
                 }
                 pendingComment_.append(text.begin(), text.end());
                 break;
             }
-            case 0xFF:
+            case ApplicationLabel:
                 ReadApplicationExtension();
                 break;
-            case 0x01:  // plain text: nothing is drawn
+            case PlainTextLabel:  // nothing is drawn
             default:
                 SkipSubBlocks(s_);
                 break;
             }
-        } else if (block[0] == 0x2C) {
+        } else if (block[0] == ImageSeparator) {
             s_.Seek(s_.Position() - got);
             if (pic_.FrameCount() == GifPicture::MaxFrames)
                 break;
+            const std::size_t start = s_.Position();
             pic_.Frames.push_back(std::make_unique<TGIFFrame>());
             TGIFFrame& f = *pic_.Frames.back();
-            if (!ReadFrame(f)) {
+            const ReadStatus status = ReadFrame(f);
+            if (status == ReadStatus::Truncated)
+                return Fail(status, start);  // the stream error: no further progress report
+            if (status != ReadStatus::Ok) {
+                const ReadResult failed = Fail(status, start);
                 s_.SeekEnd();
                 DoProgress();
-                return false;
+                return failed;
             }
             pic_.ColorDepth = std::max(pic_.ColorDepth, f.BitsPerPixel);
             pic_.HasTransparency = pic_.HasTransparency || f.Transparent;
@@ -240,13 +352,13 @@ bool Reader::ReadGIF()
             }
             pendingComment_.clear();
             pendingControl_.fill(0);
-        } else if (block[0] == 0x3B) {
+        } else if (block[0] == Trailer) {
             break;
         }
         // Anything else is a stray byte pair: consumed, and the loop goes on.
     }
     DoProgress();
-    return true;
+    return {};
 }
 
 void Reader::ReadApplicationExtension()
@@ -255,7 +367,7 @@ void Reader::ReadApplicationExtension()
     const std::uint8_t n = s_.ReadByte();
     const std::size_t idLength = s_.Read(id, n);
     std::uint8_t length = s_.ReadByte();
-    if (idLength >= 11 && std::memcmp(id, "NETSCAPE2.0", 11) == 0 && length != 0) {
+    if (idLength >= ApplicationIdSize && std::memcmp(id, LoopingApplicationId, ApplicationIdSize) == 0 && length != 0) {
         std::uint8_t sub[255];
         // The count sits at bytes 1..2; a shorter sub-block carries none.
         if (s_.Read(sub, length) >= 3)
@@ -268,21 +380,23 @@ void Reader::ReadApplicationExtension()
     }
 }
 
-bool Reader::ReadFrame(TGIFFrame& f)
+ReadStatus Reader::ReadFrame(TGIFFrame& f)
 {
-    std::uint8_t desc[10];
-    s_.ReadExact(desc, 10);
+    std::uint8_t desc[ImageDescriptorSize];
+    if (!s_.ReadExact(desc, sizeof desc))
+        return ReadStatus::Truncated;
     f.Left = LE16(desc + 1);
     f.Top = LE16(desc + 3);
     f.Width = LE16(desc + 5);
     f.Height = LE16(desc + 7);
-    if (desc[0] != 0x2C || f.Width == 0 || f.Height == 0)
-        return false;
+    // The caller found the separator; the descriptor can only be empty.
+    if (f.Width == 0 || f.Height == 0)
+        return ReadStatus::EmptyFrame;
     const std::uint8_t packed = desc[9];
 
-    if (packed & 0x80) {
+    if (packed & ColorTableFlag) {
         f.HasLocalColorTable = true;
-        f.BitsPerPixel = (packed & 7) + 1;
+        f.BitsPerPixel = (packed & TableBitsMask) + 1;
         f.LocalColorTable = std::make_unique<gif::ColorTable>();
         s_.Read(f.LocalColorTable->data(), 3u << f.BitsPerPixel);
         f.Colors = f.LocalColorTable.get();
@@ -291,59 +405,91 @@ bool Reader::ReadFrame(TGIFFrame& f)
         f.Colors = pic_.GlobalColorTable.get();
         f.PaletteCount = 1 << pic_.ColorDepth;
     }
-    f.Interlaced = (packed & 0x40) != 0;
+    f.Interlaced = (packed & InterlaceFlag) != 0;
 
     const std::uint8_t control = pendingControl_[1];
-    const int disposal = (control >> 2) & 7;
+    const int disposal = (control >> DisposalShift) & DisposalMask;
     f.Disposal = std::uint8_t(disposal == 0 || disposal == 1 || disposal == 3 ? disposal : 2);
     f.Delay = LE16(&pendingControl_[2]) * 10;
-    f.Transparent = (control & 1) != 0 && pic_.Version == gvGIF89a;
+    f.Transparent = (control & TransparencyFlag) != 0 && pic_.Version == gvGIF89a;
     f.TransparentIndex = pendingControl_[4];
 
     if (!FitsLimits(f))
-        return false;
-    if (!DecodeImage(f))
-        return false;
+        return ReadStatus::OverLimits;
+    if (const ReadStatus status = DecodeImage(f); status != ReadStatus::Ok)
+        return status;
     if (f.Transparent)
         f.TransparentColor = f.ColorTable()[f.TransparentIndex];
-    return true;
+    return ReadStatus::Ok;
 }
 
-// Memory the picture will need once this frame is in: the composed picture
-// (32-bit colour + 1-bit mask), every frame's indices and mask, and the saved
-// area that disposal 3 keeps. Checked before anything is allocated.
+// Everything the picture holds once this frame is in, against the budget (the
+// list is at Limits), checked before the frame's buffers are allocated. The
+// peak is the larger of two moments: while decoding (frames and the scratch)
+// and once the scratch is gone (frames, the composed picture, the saved areas
+// and the cached bitmap). The frame's minimum code size (the next byte)
+// decides which scratch buffer its decoding uses.
 bool Reader::FitsLimits(const TGIFFrame& f)
 {
-    const std::uint64_t w = std::uint64_t(f.Width), h = std::uint64_t(f.Height);
-    const std::uint64_t maskBytes = (w + 7) / 8 * h;
+    const std::uint64_t w = std::uint64_t(f.Width), h = std::uint64_t(f.Height), pixels = w * h;
     const std::uint64_t imageW = std::max<std::uint64_t>(std::uint64_t(pic_.ImageWidth), std::uint64_t(f.Left) + w);
     const std::uint64_t imageH = std::max<std::uint64_t>(std::uint64_t(pic_.ImageHeight), std::uint64_t(f.Top) + h);
     if (imageW * imageH > d_.Limits.MaxPicturePixels)
         return false;
-    std::uint64_t bytes = w * h + (f.Transparent ? maskBytes : 0);
-    if (f.Disposal == 3)
-        bytes += w * h * 4 + maskBytes;
-    const std::uint64_t composed = imageW * imageH * 4 + (imageW + 7) / 8 * imageH;
-    if (framesBytes_ + bytes + composed > d_.Limits.MaxTotalBytes)
+
+    const int m = std::min<int>(s_.ByteAt(s_.Position()), LzwDecoder::MaxMinCodeSize);
+    const std::uint64_t staged = pixels + LzwDecoder::Prefix(m) + LzwDecoder::Slack;
+    std::uint64_t scratch8 = scratch8Max_, scratch16 = scratch16Max_;
+    std::uint64_t frame = kFrameRecordBytes + pendingComment_.size() + (f.Transparent ? MaskBytes(w, h) : 0);
+    if (m > 8) {
+        scratch16 = std::max(scratch16, staged);
+        frame += pixels;
+    } else if (f.Interlaced) {
+        scratch8 = std::max(scratch8, staged);
+        frame += pixels;
+    } else {
+        frame += staged;  // decoded in place: the frame's buffer keeps the slack
+    }
+    // The saved rectangle and its mask, for disposal 3.
+    const std::uint64_t saved = savedBytes_ + (f.Disposal == 3 ? pixels * 4 + MaskBytes(w, h) : 0);
+    // Frame 1's 8-bit bitmap as GetBitmap makes it: rows padded to 4 bytes, 256 colours.
+    const std::uint64_t bitmap = pic_.FrameCount() == 1 ? (w + 3) / 4 * 4 * h + 256 * 4 : bitmapBytes_;
+    const std::uint64_t tallest = std::max(tallest_, h);
+    // The row table may grow to twice the rows it needs, and old and new meet
+    // while it moves: 12 bytes per row at most.
+    const std::uint64_t scratch = scratch8 + 2 * scratch16 + 12 * tallest;
+
+    const std::uint64_t held = InputBytes(s_.Size()) + framesBytes_ + frame;
+    const std::uint64_t total = held + std::max(scratch, saved + CompositeBytes(imageW, imageH) + bitmap);
+    if (total > d_.Limits.MaxTotalBytes)
         return false;
-    framesBytes_ += bytes;
+    framesBytes_ += frame;
+    savedBytes_ = saved;
+    scratch8Max_ = scratch8;
+    scratch16Max_ = scratch16;
+    tallest_ = tallest;
+    bitmapBytes_ = bitmap;
+    pic_.BudgetBytes = total;
     pic_.ImageWidth = std::int32_t(imageW);
     pic_.ImageHeight = std::int32_t(imageH);
     return true;
 }
 
-bool Reader::DecodeImage(TGIFFrame& f)
+ReadStatus Reader::DecodeImage(TGIFFrame& f)
 {
     const int minCodeSize = s_.ReadByte();
     if (minCodeSize > LzwDecoder::MaxMinCodeSize)
-        return false;
+        return ReadStatus::CodeSizeOutOfRange;
 
     // Gather the code stream; the stream then stands behind the frame's terminator,
-    // wherever the end code was (surplus codes are never needed).
+    // wherever the end code was (surplus codes are never needed). Sized first, so
+    // the buffer holds no more than the input's share (see Limits).
+    dataStart_ = s_.Position();
+    walked_ = false;
+    ReserveExactly(codes_, SubBlocksSize(s_, dataStart_) + 8);
     codes_.clear();
-    blockEnds_.clear();
-    while (ReadSubBlock(s_, codes_))
-        blockEnds_.emplace_back(codes_.size(), s_.Position());
+    while (ReadSubBlock(s_, codes_)) {
+    }
     const std::size_t codeBytes = codes_.size();
     codes_.resize(codeBytes + 8, 0);
     lzw_.Start(minCodeSize, codes_.data(), codeBytes);
@@ -357,7 +503,28 @@ bool Reader::DecodeImage(TGIFFrame& f)
         Decode(f, scratch8_);
     else
         Decode(f, f.Pixels);
-    return true;
+    return ReadStatus::Ok;
+}
+
+// The stream position behind the frame's first sub-block that brings the code
+// bytes to `codeBytes`; behind the terminator when none does. Called with
+// growing counts, so the frame's sub-blocks are walked once.
+std::size_t Reader::StreamPositionAfter(std::size_t codeBytes)
+{
+    while (!walked_ || walkCodeBytes_ < codeBytes) {
+        if (!walked_) {
+            walkPosition_ = dataStart_;
+            walkCodeBytes_ = 0;
+        }
+        const std::uint8_t n = s_.ByteAt(walkPosition_);
+        if (walkPosition_ >= s_.Size() || n == 0)
+            return s_.Position();
+        const std::size_t taken = std::min<std::size_t>(n, s_.Size() - walkPosition_ - 1);
+        walkCodeBytes_ += taken;
+        walkPosition_ += 1 + taken;
+        walked_ = true;
+    }
+    return walkPosition_;
 }
 
 template <class Pixel>
@@ -366,6 +533,7 @@ void Reader::Decode(TGIFFrame& f, std::vector<Pixel>& buffer)
     const std::size_t width = std::size_t(f.Width);
     const std::size_t pixels = width * std::size_t(f.Height);
     const std::size_t prefix = LzwDecoder::Prefix(lzw_.MinCodeSize());
+    ReserveExactly(buffer, prefix + pixels + LzwDecoder::Slack);
     buffer.resize(prefix + pixels + LzwDecoder::Slack);
     Pixel* const out = buffer.data() + prefix;
     Pixel* const end = out + pixels;
@@ -392,10 +560,7 @@ void Reader::Decode(TGIFFrame& f, std::vector<Pixel>& buffer)
             for (; row < done; ++row) {
                 if ((rows_[row] & rowMask) == 0) {
                     // Where the stream would stand: behind the sub-block holding the code.
-                    const std::size_t used = std::size_t((lzw_.BitPosition() + 7) / 8);
-                    auto it = std::lower_bound(blockEnds_.begin(), blockEnds_.end(), used,
-                                               [](const auto& b, std::size_t v) { return b.first < v; });
-                    DoProgressAt(it == blockEnds_.end() ? s_.Position() : it->second);
+                    DoProgressAt(StreamPositionAfter(std::size_t((lzw_.BitPosition() + 7) / 8)));
                 }
             }
         }
@@ -459,19 +624,24 @@ void Reader::BuildMask(TGIFFrame& f, const Pixel* values, std::size_t decoded)
 
 }  // namespace
 
-bool GifDecoder::ReadGIF(std::span<const std::uint8_t> rawData)
+ReadResult GifDecoder::ReadGIF(std::span<const std::uint8_t> rawData)
 {
     Picture.Clear();
-    bool ok = false;
+    ReadResult result;
     try {
-        ok = Reader(*this, rawData).ReadGIF();
+        Reader reader(*this, rawData);
+        try {
+            result = reader.ReadGIF();
+        } catch (const StopRequested& stop) {
+            result = {ReadStatus::Aborted, stop.position, Picture.FrameCount()};
+        }
     } catch (...) {
         Picture.Clear();
         throw;
     }
-    if (!ok)
+    if (!result)
         Picture.Clear();
-    return ok;
+    return result;
 }
 
 }  // namespace gif

@@ -22,7 +22,7 @@
 //     if (OnProgress) d.OnProgress = [this](std::size_t pos, std::size_t size) {
 //         DoProgress(pos, size);             // may throw the silent abort itself
 //         return KeepOnProcessing; };
-//     ok = d.ReadGIF(rawBytes);              // false or an exception: Clear, result False
+//     ok = bool(d.ReadGIF(rawBytes));        // a failure or an exception: Clear, result False
 // then the composed picture is built and frame 1 drawn. The compositor keeps its
 // own per-frame saved areas for disposal 3 (RestoreImage/RestoreMask).
 #pragma once
@@ -33,7 +33,6 @@
 #include <functional>
 #include <memory>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -48,19 +47,52 @@ struct RGB {
 
 using ColorTable = std::array<RGB, 256>;
 
-// The exact read of the input ran out of bytes (short header, screen descriptor,
-// global colour table or image descriptor). The control turns it, like every
-// failure of a load, into an empty control and a false result.
-class StreamReadError : public std::runtime_error {
-public:
-    StreamReadError() : std::runtime_error("Stream read error") {}
+// The bytes that mark a file's structure.
+namespace format {
+inline constexpr std::uint8_t Signature[3] = {'G', 'I', 'F'};
+inline constexpr std::size_t HeaderSize = 6;            // signature and version ("87a", "89a")
+inline constexpr std::size_t ScreenDescriptorSize = 7;  // width, height, packed, background, aspect
+inline constexpr std::size_t ImageDescriptorSize = 10;  // separator, left, top, width, height, packed
+inline constexpr std::uint8_t ExtensionIntroducer = 0x21;  // '!'
+inline constexpr std::uint8_t ImageSeparator = 0x2C;       // ','
+inline constexpr std::uint8_t Trailer = 0x3B;              // ';'
+// Extension labels, the byte after the introducer.
+inline constexpr std::uint8_t PlainTextLabel = 0x01;
+inline constexpr std::uint8_t GraphicControlLabel = 0xF9;
+inline constexpr std::uint8_t CommentLabel = 0xFE;
+inline constexpr std::uint8_t ApplicationLabel = 0xFF;
+// The application extension that carries the loop count (identifier and
+// authentication code, 11 bytes).
+inline constexpr char LoopingApplicationId[] = "NETSCAPE2.0";
+inline constexpr std::size_t ApplicationIdSize = 11;
+}  // namespace format
+
+// Why ReadGIF refused the data. Every failure is exactly one of these.
+enum class ReadStatus : std::uint8_t {
+    Ok,
+    NoData,              // the data is empty
+    NotAGif,             // the first three bytes are not "GIF"
+    Truncated,           // the header, screen descriptor, global colour table or an
+                         // image descriptor is cut short (the stream error)
+    EmptyFrame,          // an image of width or height 0
+    CodeSizeOutOfRange,  // a minimum code size above LzwDecoder::MaxMinCodeSize
+    OverLimits,          // the input, the picture or its frames would need more than Limits allows
+    Aborted,             // OnProgress returned false
 };
 
-// The progress hook asked to stop; the load ends without a message.
-class LoadAborted : public std::exception {
-public:
-    const char* what() const noexcept override { return ""; }
+// The outcome of ReadGIF: the status, and for a failure where it was found.
+struct ReadResult {
+    ReadStatus Status = ReadStatus::Ok;
+    std::size_t Offset = 0;  // where the failing structure starts (Aborted: the position the hook had)
+    std::int32_t Frame = 0;  // 1-based frame the failure concerns; 0 before the first image
+
+    explicit operator bool() const { return Status == ReadStatus::Ok; }
 };
+
+// A short English text for a status ("cut short", ...), for tools and messages.
+const char* Describe(ReadStatus status);
+// The status with its place: "frame 2 at byte 31: empty frame (width or height 0)".
+std::string Describe(const ReadResult& result);
 
 // One image of the file, in file order.
 struct TGIFFrame {
@@ -105,6 +137,9 @@ struct GifPicture {
     std::int32_t ScreenWidth = 0, ScreenHeight = 0;  // from the logical screen descriptor
     std::int32_t ImageWidth = 0, ImageHeight = 0;    // screen size grown by frames reaching past it
     std::vector<std::unique_ptr<TGIFFrame>> Frames;  // at most MaxFrames, file order
+    // What the load counted against Limits::MaxTotalBytes: every buffer of the
+    // picture at the load's peak, and after it (see Limits).
+    std::uint64_t BudgetBytes = 0;
 
     static constexpr int MaxFrames = 256;
 
@@ -118,15 +153,45 @@ struct GifPicture {
 };
 
 // Called with the read position and the size of the input. Return false to stop
-// the load (the decoder then throws LoadAborted); the hook may also throw its own
-// exception, which leaves ReadGIF unchanged. An empty hook is "not assigned":
+// the load (ReadGIF then answers Aborted); the hook may also throw its own
+// exception, which leaves ReadGIF unchanged (the picture emptied). An empty hook is "not assigned":
 // the rationed progress calls inside large frames are then skipped too.
 using ProgressHook = std::function<bool(std::size_t position, std::size_t size)>;
 
-// Memory a load may claim before it fails (instead of allocating).
+// One memory budget per picture: every buffer made for it counts, and a load
+// that would need more fails before allocating instead of taking the
+// program's memory.
+//
+// Why these sizes: the pictures live in windows of 552 x 374 and the largest
+// the program ships is about 300 x 200. A composed picture of 2048 x 2048
+// pixels is twenty times the whole main window (about five at a scale factor
+// of 2): more than a picture control can usefully show, even stretched down.
+// 64 MiB holds the largest such picture with every buffer below, or a
+// 256-frame animation as large as the whole window. A 7000 x 7000 or
+// 65535 x 65535 frame is refused at its descriptor.
+//
+// What is counted (see Reader::FitsLimits), in the form the control keeps it:
+//  - the GIF bytes four times: the copy the control keeps (DataBytes), a
+//    frame's gathered code stream, and comment text with its buffer's growth;
+//    a file over an eighth of the budget (8 MiB) is refused before reading;
+//  - per frame: its indices (with the decoder's few bytes of slack), its
+//    1-bit mask when transparent, its comment, and a fixed allowance for the
+//    frame record and a local colour table;
+//  - per frame with disposal 3: the saved rectangle under it, 4 bytes per
+//    pixel plus its 1-bit mask;
+//  - the composed picture once, 4 bytes per pixel, in the 32-bit form the
+//    screen takes (no second screen copy), plus a 1-bit mask;
+//  - frame 1's cached 8-bit bitmap (rows padded to 4 bytes, 256-colour
+//    palette), counted whether or not GetBitmap ever makes it;
+//  - the decode scratch: the largest 8-bit and 16-bit staging buffers and the
+//    row table.
 struct Limits {
-    std::uint64_t MaxPicturePixels = 64ull << 20;  // composed picture, ImageWidth x ImageHeight
-    std::uint64_t MaxTotalBytes = 256ull << 20;    // composed picture + every frame's buffers
+    std::uint64_t MaxPicturePixels = 2048ull * 2048;  // composed picture, ImageWidth x ImageHeight
+    std::uint64_t MaxTotalBytes = 64ull << 20;        // every buffer of the picture, as listed above
+
+    // The largest GIF input a load accepts: its bytes count four times, and
+    // half of the budget is left for the picture.
+    std::uint64_t MaxInputBytes() const { return MaxTotalBytes / 8; }
 };
 
 class GifDecoder {
@@ -137,14 +202,11 @@ public:
     ProgressHook OnProgress;
     gif::Limits Limits;
 
-    // Parses a whole GIF into Picture (after emptying it). True on success. False
-    // for data that is not a GIF or cannot be decoded (empty data, wrong signature,
-    // a bad image descriptor, a minimum code size above 11, a picture or frame too
-    // large for Limits). Throws StreamReadError when the header, screen descriptor,
-    // global colour table or an image descriptor is cut short, LoadAborted when
-    // OnProgress says stop, std::bad_alloc when memory runs out. On false or on an
-    // exception Picture is left empty.
-    bool ReadGIF(std::span<const std::uint8_t> rawData);
+    // Parses a whole GIF into Picture (after emptying it). Ok on success; any
+    // other status says why the data was refused, and leaves Picture empty.
+    // Exceptions: std::bad_alloc when memory runs out, and whatever OnProgress
+    // throws itself; Picture is left empty then too.
+    ReadResult ReadGIF(std::span<const std::uint8_t> rawData);
 
     GifPicture& Picture;
 };

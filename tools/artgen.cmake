@@ -11,7 +11,7 @@ add_library(fauneta_artgen_core STATIC
   artgen/Sprites.cpp artgen/Sprites.h
   artgen/Pictures.cpp artgen/Pictures.h
   artgen/Embed.cpp artgen/Embed.h)
-target_link_libraries(fauneta_artgen_core PUBLIC GIF::GIF fauneta_catalogue fauneta_widgets)
+target_link_libraries(fauneta_artgen_core PUBLIC GIF::GIF fauneta_catalogue fauneta_deftext)
 target_include_directories(fauneta_artgen_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/artgen ${PROJECT_SOURCE_DIR})
 
 add_executable(fauneta_artgen artgen/main.cpp)

@@ -65,7 +65,10 @@ for t in "${threaded_tests[@]}"; do
   QT_QPA_PLATFORM=offscreen "build-tsan/tests/$t" --gtest_brief=1
 done
 
-# The decoder's fuzz target, for a short bounded run on its corpus.
-stage "fuzzing the decoder"
-fuzz/gif/run.sh "${FUZZ_SECONDS:-60}" build-fuzz
+# Every fuzz target (decoder, definition text, compositor), built, then run
+# briefly from the corpus kept beside it: all of them within three minutes.
+stage "building the fuzz targets"
+fuzz/run_all.sh --build-only build-fuzz
+stage "fuzzing every target from its kept corpus"
+fuzz/run_all.sh "${FUZZ_SECONDS:-50}" build-fuzz
 stage "done"

@@ -3,7 +3,9 @@
 #include "widgets/Forms.h"
 #include "widgets/SysUtils.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -245,6 +247,46 @@ const ClassInfo& TBevel::StaticClass()
 
 // ---- TPicture / TImage ----
 
+namespace {
+std::uint32_t le(const std::vector<std::uint8_t>& b, std::size_t at, int bytes)
+{
+    std::uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = v << 8 | b[at + std::size_t(i)];
+    return v;
+}
+
+// Whether an uncompressed bitmap holds every row its header promises (the
+// reader would otherwise hand back rows it never read). Compressed ones end
+// where their codes say and are not judged here.
+bool bitmapRowsPresent(const std::vector<std::uint8_t>& b)
+{
+    if (b.size() < 26)
+        return false;
+    const std::uint64_t offset = le(b, 10, 4);
+    const std::uint32_t header = le(b, 14, 4);
+    std::uint64_t w = 0, h = 0, bits = 0, compression = 0;
+    if (header == 12) {  // the old core header: 16-bit sizes, never compressed
+        w = le(b, 18, 2);
+        h = le(b, 20, 2);
+        bits = le(b, 24, 2);
+    } else {
+        if (b.size() < 34)
+            return false;
+        const auto sw = static_cast<std::int32_t>(le(b, 18, 4)), sh = static_cast<std::int32_t>(le(b, 22, 4));
+        w = sw < 0 ? 0 - static_cast<std::uint64_t>(sw) : static_cast<std::uint64_t>(sw);
+        h = sh < 0 ? 0 - static_cast<std::uint64_t>(sh) : static_cast<std::uint64_t>(sh);
+        bits = le(b, 28, 2);
+        compression = le(b, 30, 4);
+    }
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;  // plain or bit fields
+    if (!uncompressed)
+        return true;
+    const std::uint64_t stride = (w * bits + 31) / 32 * 4;
+    return offset + stride * h <= b.size();
+}
+} // namespace
+
 void TPicture::LoadFromFile(const std::string& path)
 {
     const auto dot = path.rfind('.');
@@ -262,13 +304,33 @@ void TPicture::LoadFromFile(const std::string& path)
     } else {
         throw EInvalidGraphic("Unknown picture file extension (." + ext + ")");
     }
-    const auto bytes = ReadWholeFile(path);
+    const auto bytes = ReadWholeFile(path, MaxFileBytes);
+    if (!bytes)
+        throw EInvalidGraphic(invalid);
     // The format is decided by the extension: the bytes must be that format.
-    const bool magicOk = ext == "bmp" ? bytes.size() >= 14 && bytes[0] == 'B' && bytes[1] == 'M'
-                                      : bytes.size() >= 6 && bytes[0] == 0 && bytes[1] == 0 && bytes[2] == 1;
+    const bool magicOk = ext == "bmp" ? bytes->size() >= 14 && (*bytes)[0] == 'B' && (*bytes)[1] == 'M'
+                                      : bytes->size() >= 6 && (*bytes)[0] == 0 && (*bytes)[1] == 0 && (*bytes)[2] == 1;
+    if (!magicOk || (ext == "bmp" && !bitmapRowsPresent(*bytes)))
+        throw EInvalidGraphic(invalid);
+    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes->data()),
+                                              static_cast<qsizetype>(bytes->size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    // The size the header claims, before anything is allocated for it.
+    const QSize size = reader.size();
+    if (size.isValid() && static_cast<std::uint64_t>(size.width()) * static_cast<std::uint64_t>(size.height()) >
+                              MaxPicturePixels)
+        throw EInvalidGraphic(invalid);
+    // Read into a cleared image of that size, which the reader fills in place:
+    // whatever the data does not reach (a compressed bitmap ending early)
+    // shows colour 0, not what that memory held before.
     QImage img;
-    if (!magicOk ||
-        !img.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()), format))
+    if (size.isValid() && reader.imageFormat() != QImage::Format_Invalid) {
+        img = QImage(size, reader.imageFormat());
+        img.fill(0);
+    }
+    if (!reader.read(&img))
         throw EInvalidGraphic(invalid);
     SetImage(img);
 }

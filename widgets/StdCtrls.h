@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <cstdint>
+
 #define FAUNETA_COMPONENT(T)                                                                                 \
     static const ClassInfo& StaticClass();                                                                   \
     const ClassInfo& Class() const override { return StaticClass(); }
@@ -74,6 +76,14 @@ private:
 // extension; a failed load leaves the old picture.
 class TPicture {
 public:
+    // Pictures shown in this program's windows (552 x 374 at most, rating bars
+    // of 129 x 9): a file or picture larger than this is not a picture for
+    // them, and is refused as invalid before memory is taken for it. Together
+    // (the file, then the picture at 4 bytes a pixel) they stay under the
+    // 64 MiB a GIF picture may take.
+    static constexpr std::uint64_t MaxFileBytes = 32ull << 20;
+    static constexpr std::uint64_t MaxPicturePixels = 2048ull * 2048;
+
     void LoadFromFile(const std::string& path);
     void Clear();
     bool Empty() const { return image_.isNull(); }

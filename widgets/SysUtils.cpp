@@ -11,11 +11,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-Exception::Exception(std::string message)
-    : message_(std::move(message)), utf8_(cp1252::toUtf8(message_))
-{
-}
-
 EFOpenError::EFOpenError(const std::string& path) : Exception("Cannot open file " + path) {}
 EReadError::EReadError() : Exception("Stream read error") {}
 EOutOfResources::EOutOfResources() : Exception("Out of system resources") {}
@@ -24,13 +19,6 @@ EAbort::EAbort() : Exception("Operation aborted") {}
 void Abort()
 {
     throw EAbort();
-}
-
-EDefinitionError::EDefinitionError(const std::string& file, int line, const std::string& word,
-                                   const std::string& what)
-    : Exception(file + "(" + std::to_string(line) + "): " + what + " '" + word + "'"),
-      file_(file), line_(line), word_(word)
-{
 }
 
 namespace {
@@ -48,6 +36,11 @@ bool FileExists(const std::string& path)
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
 {
+    return *ReadWholeFile(path, UINT64_MAX);
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::uint64_t maxBytes)
+{
     // O_NONBLOCK so that a FIFO or device cannot hang the window thread.
     const int fd = ::open(nativePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
@@ -56,6 +49,10 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         throw EFOpenError(path);
+    }
+    if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
+        ::close(fd);
+        return std::nullopt;
     }
     std::vector<std::uint8_t> bytes;
     bytes.reserve(static_cast<std::size_t>(st.st_size));
@@ -70,6 +67,10 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
         }
         if (n == 0)
             break;
+        if (static_cast<std::uint64_t>(n) > maxBytes - bytes.size()) {
+            ::close(fd);
+            return std::nullopt;
+        }
         bytes.insert(bytes.end(), buf, buf + n);
     }
     ::close(fd);

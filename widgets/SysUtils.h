@@ -1,28 +1,18 @@
-// Run-time basics of the widget layer: its exception hierarchy, files, the
+// Run-time basics of the widget layer: its exception hierarchy (the root and the
+// definition error are in Errors.h), files, the
 // running executable's path, and the one place where the program's
 // Windows-1252 strings meet Qt's Unicode strings.
 #pragma once
 
+#include "widgets/Errors.h"
+
 #include <cstdint>
-#include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class QString;
-
-// Every failure the layer raises. Message is Windows-1252, as all program text;
-// what() gives it as UTF-8 for diagnostics.
-class Exception : public std::exception {
-public:
-    explicit Exception(std::string message);
-    const std::string& Message() const { return message_; }
-    const char* what() const noexcept override { return utf8_.c_str(); }
-
-private:
-    std::string message_;
-    std::string utf8_;
-};
 
 // A file that cannot be opened or read: "Cannot open file <path>".
 class EFOpenError : public Exception {
@@ -59,25 +49,14 @@ public:
 // Raises the silent abort.
 [[noreturn]] void Abort();
 
-// A window definition that cannot be read: names the file, the line and the word.
-class EDefinitionError : public Exception {
-public:
-    EDefinitionError(const std::string& file, int line, const std::string& word, const std::string& what);
-    const std::string& File() const { return file_; }
-    int Line() const { return line_; }
-    const std::string& Word() const { return word_; }
-
-private:
-    std::string file_;
-    int line_;
-    std::string word_;
-};
-
 // Files. Paths are Windows-1252 program strings with "/" separators.
 // True when something other than a directory exists at the path.
 bool FileExists(const std::string& path);
 // The whole file; EFOpenError when it cannot be opened or read.
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
+// The same, but nothing when the file holds more than maxBytes: its size is
+// checked before anything is allocated (and again while reading, should it grow).
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::uint64_t maxBytes);
 
 // Full path of the running executable, symlinks resolved.
 std::string ExecutablePath();

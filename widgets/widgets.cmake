@@ -3,7 +3,6 @@
 add_library(fauneta_widgets STATIC
   ${CMAKE_CURRENT_LIST_DIR}/SysUtils.cpp ${CMAKE_CURRENT_LIST_DIR}/SysUtils.h
   ${CMAKE_CURRENT_LIST_DIR}/Classes.cpp ${CMAKE_CURRENT_LIST_DIR}/Classes.h
-  ${CMAKE_CURRENT_LIST_DIR}/DfmValue.h
   ${CMAKE_CURRENT_LIST_DIR}/Properties.cpp ${CMAKE_CURRENT_LIST_DIR}/Properties.h
   ${CMAKE_CURRENT_LIST_DIR}/Definition.cpp ${CMAKE_CURRENT_LIST_DIR}/Definition.h
   ${CMAKE_CURRENT_LIST_DIR}/Controls.cpp ${CMAKE_CURRENT_LIST_DIR}/Controls.h
@@ -12,4 +11,4 @@ add_library(fauneta_widgets STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Forms.cpp ${CMAKE_CURRENT_LIST_DIR}/Forms.h
   ${CMAKE_CURRENT_LIST_DIR}/Dispatch.h)
 target_include_directories(fauneta_widgets PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(fauneta_widgets PUBLIC fauneta_text Qt6::Widgets)
+target_link_libraries(fauneta_widgets PUBLIC fauneta_deftext fauneta_text Qt6::Widgets)

@@ -79,6 +79,34 @@ inline Bytes EncodeLiterals(int minCodeSize, const std::vector<unsigned>& pixels
     return p.Finish();
 }
 
+// `count` pixels of one value, compactly: after the first, each code is the one
+// the table is about to define (one pixel longer than the last), and once the
+// table is full the longest string over and over. The decoder cuts the surplus.
+inline Bytes EncodeRun(int minCodeSize, unsigned value, std::size_t count)
+{
+    const unsigned clear = 1u << minCodeSize;
+    unsigned size = minCodeSize + 1, next = clear + 2, cap = 2 * clear;
+    BitPacker p;
+    p.Put(clear, size);
+    p.Put(value, size);
+    std::size_t done = 1, length = 1;
+    while (done < count) {
+        if (next < 4096) {
+            p.Put(next, size);
+            done += ++length;
+            if (++next >= cap && cap < 4096) {
+                cap *= 2;
+                ++size;
+            }
+        } else {
+            p.Put(4095, size);
+            done += length;
+        }
+    }
+    p.Put(clear + 1, size);
+    return p.Finish();
+}
+
 // Splits bytes into sub-blocks of at most `chunk` bytes, with the terminator.
 inline Bytes SubBlocks(const Bytes& data, std::size_t chunk = 255, bool terminator = true)
 {
@@ -101,6 +129,7 @@ struct Image {
     bool interlaced = false;
     EncodeOptions encode;
     std::size_t chunk = 255;
+    bool run = false;  // all pixels one value: EncodeRun instead of literals
 };
 
 class GifBuilder {
@@ -168,7 +197,9 @@ public:
                     for (int x = 0; x < im.width; ++x)
                         stored.push_back(im.pixels[std::size_t(y * im.width + x)]);
         }
-        Append(SubBlocks(EncodeLiterals(im.minCodeSize, stored, im.encode), im.chunk));
+        Append(SubBlocks(im.run ? EncodeRun(im.minCodeSize, stored.at(0), stored.size())
+                                : EncodeLiterals(im.minCodeSize, stored, im.encode),
+                         im.chunk));
         return *this;
     }
     GifBuilder& Trailer() { return Raw({0x3B}); }

@@ -1,8 +1,12 @@
 // The decoder on tiny handmade files: one case per rule and per failure mode.
+#include "fuzz/gif/GifCheck.h"
 #include "gif/GifDecoder.h"
 #include "tests/gif/GifBuilder.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 using namespace gif;
 using namespace giftest;
@@ -11,6 +15,7 @@ namespace {
 
 struct Loaded {
     GifPicture pic;
+    ReadResult result;
     bool ok = false;
 };
 
@@ -19,7 +24,8 @@ Loaded Load(const Bytes& b, bool firstImageOnly = false)
     Loaded r;
     GifDecoder d(r.pic);
     d.FirstImageOnly = firstImageOnly;
-    r.ok = d.ReadGIF(b);
+    r.result = d.ReadGIF(b);
+    r.ok = bool(r.result);
     return r;
 }
 
@@ -40,29 +46,33 @@ Image Img(int w, int h, std::vector<unsigned> px, int m = 2)
 
 TEST(GifDecoderFailures, EmptyOrForeignDataIsNotAPicture)
 {
-    EXPECT_FALSE(Load({}).ok);
+    EXPECT_EQ(Load({}).result.Status, ReadStatus::NoData);
     auto b = GifBuilder().Header().Screen(1, 1).Frame(Img(1, 1, {1})).Trailer().bytes;
     b[2] = 'X';
     auto r = Load(b);
-    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.result.Status, ReadStatus::NotAGif);
     EXPECT_EQ(r.pic.FrameCount(), 0);
 }
 
-TEST(GifDecoderFailures, CutShortStructuresRaiseTheStreamError)
+TEST(GifDecoderFailures, CutShortStructuresAreTruncatedWhereTheyStart)
 {
     const Bytes full = GifBuilder().Header().Screen(2, 2, 2).Frame(Img(2, 2, {0, 1, 2, 3})).Trailer().bytes;
     // Inside the header, the screen descriptor, the global table and the image descriptor.
-    for (std::size_t cut : {3u, 6u + 4u, 13u + 5u, 25u + 6u}) {
+    const struct {
+        std::size_t cut, offset;
+        int frame;
+    } cases[] = {{3, 0, 0}, {6 + 4, 6, 0}, {13 + 5, 13, 0}, {25 + 6, 25, 1}};
+    for (const auto& c : cases) {
         GifPicture pic;
         GifDecoder d(pic);
-        try {
-            d.ReadGIF(std::span(full.data(), cut));
-            ADD_FAILURE() << "no error for " << cut << " bytes";
-        } catch (const StreamReadError& e) {
-            EXPECT_STREQ(e.what(), "Stream read error");
-        }
-        EXPECT_EQ(pic.FrameCount(), 0) << cut;
+        const ReadResult r = d.ReadGIF(std::span(full.data(), c.cut));
+        EXPECT_EQ(r.Status, ReadStatus::Truncated) << c.cut;
+        EXPECT_EQ(r.Offset, c.offset) << c.cut;
+        EXPECT_EQ(r.Frame, c.frame) << c.cut;
+        EXPECT_EQ(pic.FrameCount(), 0) << c.cut;
     }
+    GifPicture pic;
+    EXPECT_EQ(Describe(GifDecoder(pic).ReadGIF(std::span(full.data(), 31))), "frame 1 at byte 25: cut short (stream read error)");
 }
 
 TEST(GifDecoderFailures, ZeroSizedFrameFailsAndLeavesNothing)
@@ -70,7 +80,8 @@ TEST(GifDecoderFailures, ZeroSizedFrameFailsAndLeavesNothing)
     for (auto [w, h] : {std::pair{0, 3}, std::pair{3, 0}}) {
         auto b = GifBuilder().Header().Screen(4, 4).Frame(Img(2, 2, {1, 1, 1, 1})).Frame(Img(w, h, {})).Trailer().bytes;
         auto r = Load(b);
-        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.result.Status, ReadStatus::EmptyFrame);
+        EXPECT_EQ(r.result.Frame, 2);
         EXPECT_EQ(r.pic.FrameCount(), 0);
         EXPECT_EQ(r.pic.ImageWidth, 0);
     }
@@ -81,7 +92,7 @@ TEST(GifDecoderFailures, MinimumCodeSizeAboveElevenFailsTheLoad)
     for (int m : {12, 13, 15, 16, 255}) {
         GifBuilder g;
         g.Header().Screen(2, 1).Raw({0x2C, 0, 0, 0, 0, 2, 0, 1, 0, 0, std::uint8_t(m), 2, 0xFF, 0xFF, 0}).Trailer();
-        EXPECT_FALSE(Load(g.bytes).ok) << m;
+        EXPECT_EQ(Load(g.bytes).result.Status, ReadStatus::CodeSizeOutOfRange) << m;
     }
     // Eleven still decodes: literals above 255 keep their low 8 bits.
     auto r = Load(GifBuilder().Header().Screen(3, 1).Frame(Img(3, 1, {7, 300, 2047}, 11)).Trailer().bytes);
@@ -93,28 +104,48 @@ TEST(GifDecoderFailures, SizeBombsFailBeforeAllocating)
 {
     // How fast they fail is measured in bench_gif_decode (SizeBombs).
     // A screen of 65535 x 65535 (4 G pixels).
-    EXPECT_FALSE(Load(GifBuilder().Header().Screen(65535, 65535).Frame(Img(1, 1, {0})).Trailer().bytes).ok);
+    EXPECT_EQ(Load(GifBuilder().Header().Screen(65535, 65535).Frame(Img(1, 1, {0})).Trailer().bytes).result.Status,
+              ReadStatus::OverLimits);
     // A small screen and a 9000 x 9000 frame (81 M pixels).
-    EXPECT_FALSE(Load(GifBuilder().Header().Screen(1, 1).Frame(Img(9000, 9000, {0})).Trailer().bytes).ok);
+    EXPECT_EQ(Load(GifBuilder().Header().Screen(1, 1).Frame(Img(9000, 9000, {0})).Trailer().bytes).result.Status,
+              ReadStatus::OverLimits);
     // A tiny frame placed far away grows the picture past the limit.
     Image far = Img(1, 1, {0});
     far.left = 65000;
     far.top = 65000;
-    EXPECT_FALSE(Load(GifBuilder().Header().Screen(1, 1).Frame(far).Trailer().bytes).ok);
+    EXPECT_EQ(Load(GifBuilder().Header().Screen(1, 1).Frame(far).Trailer().bytes).result.Status, ReadStatus::OverLimits);
 
-    // Frames add up: with room for the picture and four 100 x 100 frames, the fifth fails.
-    GifBuilder g;
-    g.Header().Screen(100, 100);
-    for (int i = 0; i < 5; ++i)
-        g.Frame(Img(100, 100, {1}));
-    g.Trailer();
+    // Frames add up: room for four 100 x 100 frames and less than a fifth
+    // (the frames are runs of one colour: the file grows by little per frame).
+    auto frames = [](int n) {
+        GifBuilder g;
+        g.Header().Screen(100, 100);
+        Image im = Img(100, 100, std::vector<unsigned>(100 * 100, 1));
+        im.run = true;
+        for (int i = 0; i < n; ++i)
+            g.Frame(im);
+        return g.Trailer().bytes;
+    };
     GifPicture pic;
     GifDecoder d(pic);
-    d.Limits.MaxTotalBytes = 100 * 100 * 4 + 13 * 100 + 4 * 100 * 100 + 100;
-    EXPECT_FALSE(d.ReadGIF(g.bytes));
-    d.Limits.MaxTotalBytes += 100 * 100;
-    EXPECT_TRUE(d.ReadGIF(g.bytes));
-    EXPECT_EQ(pic.FrameCount(), 5);
+    ASSERT_TRUE(d.ReadGIF(frames(4)));
+    const std::uint64_t four = pic.BudgetBytes;
+    d.Limits.MaxTotalBytes = four + 5000;
+    EXPECT_TRUE(d.ReadGIF(frames(4)));
+    const ReadResult over = d.ReadGIF(frames(5));
+    EXPECT_EQ(over.Status, ReadStatus::OverLimits);
+    EXPECT_EQ(over.Frame, 5);
+    EXPECT_EQ(pic.FrameCount(), 0);
+    d.Limits.MaxTotalBytes = four - 1;  // the limit is the count the load reports
+    EXPECT_EQ(d.ReadGIF(frames(4)).Status, ReadStatus::OverLimits);
+
+    // The file itself counts: one over the input limit is refused before it is read.
+    d.Limits = Limits{};
+    Bytes big = GifBuilder().Header().Screen(1, 1).Frame(Img(1, 1, {0})).Trailer().bytes;
+    big.resize(d.Limits.MaxInputBytes(), 0);  // data after the trailer is ignored
+    EXPECT_TRUE(d.ReadGIF(big));
+    big.push_back(0);
+    EXPECT_EQ(d.ReadGIF(big).Status, ReadStatus::OverLimits);
 }
 
 TEST(GifDecoderHeader, VersionScreenAndGlobalTable)
@@ -507,8 +538,20 @@ TEST(GifDecoderProgress, ReportsPositionsAndCanStopTheLoad)
     EXPECT_EQ(positions, (std::vector<std::size_t>{13, 18, b.size() - 1, b.size()}));
 
     int calls = 0;
-    d.OnProgress = [&](std::size_t, std::size_t) { return ++calls < 2; };
-    EXPECT_THROW(d.ReadGIF(b), LoadAborted);
+    d.OnProgress = [&](std::size_t, std::size_t) { return ++calls < 3; };
+    const ReadResult stopped = d.ReadGIF(b);
+    EXPECT_EQ(stopped.Status, ReadStatus::Aborted);
+    EXPECT_EQ(stopped.Offset, b.size() - 1);
+    EXPECT_EQ(pic.FrameCount(), 0);
+
+    // The hook's own exception (the control's silent abort) goes through untouched.
+    struct Quit {};
+    d.OnProgress = [&](std::size_t pos, std::size_t) {
+        if (pos > 13)
+            throw Quit{};
+        return true;
+    };
+    EXPECT_THROW(d.ReadGIF(b), Quit);
     EXPECT_EQ(pic.FrameCount(), 0);
 }
 
@@ -536,6 +579,26 @@ TEST(GifDecoderProgress, LargeFramesReportEverySixtyFourRows)
         ASSERT_TRUE(d.ReadGIF(*bytes));
         EXPECT_EQ(calls, 3 + inFrame);
     }
+}
+
+// The inputs the fuzzer keeps (its corpus) and the faults it found
+// (regressions/), through the same checks it applies: the sanitizer builds of
+// the suite then watch them too.
+TEST(GifDecoderFuzzInputs, KeepTheDecodersPromises)
+{
+    std::size_t files = 0;
+    for (const char* dir : {"fuzz/gif/corpus", "tests/gif/regressions"}) {
+        const std::filesystem::path folder = std::filesystem::path(FAUNETA_SOURCE_DIR) / dir;
+        if (!std::filesystem::exists(folder))
+            continue;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            const Bytes bytes((std::istreambuf_iterator<char>(in)), {});
+            EXPECT_EQ(fuzzcheck::CheckGifDecode(bytes), "") << entry.path();
+            ++files;
+        }
+    }
+    EXPECT_GT(files, 20u);
 }
 
 }  // namespace

@@ -6,8 +6,39 @@
 
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <new>
 #include <string>
 #include <vector>
+
+// The heap this test binary takes, counted while `counting` is set: how far it
+// rose above where it stood when counting began. Single-threaded use only.
+namespace heap {
+bool counting = false;
+std::int64_t current = 0, peak = 0;
+void Start() { current = peak = 0, counting = true; }
+std::int64_t Stop() { return counting = false, peak; }
+}  // namespace heap
+
+void* operator new(std::size_t n)
+{
+    void* p = std::malloc(n ? n : 1);
+    if (!p)
+        throw std::bad_alloc();
+    if (heap::counting && (heap::current += std::int64_t(malloc_usable_size(p))) > heap::peak)
+        heap::peak = heap::current;
+    return p;
+}
+void operator delete(void* p) noexcept
+{
+    if (p && heap::counting)
+        heap::current -= std::int64_t(malloc_usable_size(p));
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 
@@ -402,6 +433,63 @@ TEST(FrameClock, ClearingStopsAndEmptiesAndKeepsThePlaybackSettings)
     p.anim.TimerTick();  // a tick on an empty control does nothing
     EXPECT_EQ(p.host.changing, 2);
     EXPECT_FALSE(p.anim.TimerWanted());
+}
+
+// ---- the memory budget ----
+
+TEST(Budget, EveryBufferOfAPictureIsCountedBeforeItIsMade)
+{
+    // Every kind of buffer: transparent frames, disposal 3 (saved areas), an
+    // interlaced frame and 9-bit codes (both decoded through scratch), a
+    // comment. Runs of one colour, so the file itself weighs little.
+    giftest::GifBuilder g;
+    g.Header().Screen(300, 200, 8);
+    auto frame = [&](int w, int h, int disposal, bool transparent, bool interlaced, int m) {
+        giftest::Image im;
+        im.width = w;
+        im.height = h;
+        im.pixels.assign(std::size_t(w * h), 5);
+        im.run = true;
+        im.interlaced = interlaced;
+        im.minCodeSize = m;
+        g.Control(disposal, 10, transparent, 9);
+        g.Frame(im);
+    };
+    frame(1, 1, 0, false, false, 8);
+    g.Comment(std::string(500, 'c'));
+    frame(300, 200, 3, true, false, 8);
+    frame(300, 200, 3, false, true, 8);
+    frame(300, 200, 2, true, false, 9);
+    const Bytes bytes = g.Trailer().bytes;
+
+    std::uint64_t budget = 0;
+    heap::Start();
+    {
+        gif::GifPicture pic;
+        gif::GifDecoder d(pic);
+        ASSERT_TRUE(d.ReadGIF(bytes));
+        for (int n = 2; n <= 4; ++n)
+            EXPECT_EQ(pic.Frame(n).Index(299, 199), 5) << n;  // the runs decode to the end
+        budget = pic.BudgetBytes;
+        RecordingHost host;
+        gif::GifAnimation anim(host);
+        anim.Prepare(std::move(pic));
+        anim.SetAnimate(true);
+        for (int tick = 0; tick < 9; ++tick)  // every frame drawn and disposed of
+            anim.TimerTick();
+    }
+    const std::int64_t peak = heap::Stop();
+    EXPECT_LE(peak, std::int64_t(budget));
+    // Close, too: a 60000-byte frame left out of the count would show.
+    EXPECT_GT(peak, std::int64_t(budget) - 60000) << budget;
+
+    // And that is the limit the load enforces.
+    gif::GifPicture pic;
+    gif::GifDecoder d(pic);
+    d.Limits.MaxTotalBytes = budget;
+    EXPECT_TRUE(d.ReadGIF(bytes));
+    d.Limits.MaxTotalBytes = budget - 1;
+    EXPECT_FALSE(d.ReadGIF(bytes));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <memory>
 
@@ -211,8 +212,51 @@ TEST_F(ImageFiles, LoadsABitmapAndKeepsItWhenTheNextLoadFails)
         EXPECT_EQ(e.Message(), "Bitmap image is not valid");
     }
     EXPECT_THROW(image.Picture().LoadFromFile(path("picture.xyz")), EInvalidGraphic);
+    // A header claiming 5000 x 5000 pixels that are not there: invalid, before
+    // 100 MB are taken for it.
+    std::string huge = bmp(129, 9);
+    for (int field : {18, 22})
+        for (int i = 0; i < 4; ++i)
+            huge[std::size_t(field + i)] = char((5000 >> (8 * i)) & 0xFF);
+    write(bad, huge);
+    EXPECT_THROW(image.Picture().LoadFromFile(bad), EInvalidGraphic);
+    // Cut short: the rows that are not there would show whatever memory held.
+    write(bad, bmp(129, 9).substr(0, 1000));
+    EXPECT_THROW(image.Picture().LoadFromFile(bad), EInvalidGraphic);
     EXPECT_EQ(image.Picture().Width(), 129);
     EXPECT_EQ(image.Picture().Height(), 9);
+}
+
+TEST_F(ImageFiles, ACompressedBitmapEndingEarlyShowsColourZeroWhereItEnds)
+{
+    // 8-bit run-length bitmap, 64 x 4: one run of 3 pixels of index 7, then
+    // the end of the data. Palette entry i is (i, 2i, 3i).
+    std::string b = "BM";
+    auto put = [&](std::uint32_t v, int n) {
+        for (int i = 0; i < n; ++i)
+            b += char(v >> (8 * i));
+    };
+    put(54 + 1024 + 2, 4), put(0, 4), put(54 + 1024, 4);
+    put(40, 4), put(64, 4), put(4, 4), put(1, 2), put(8, 2), put(1, 4), put(2, 4);
+    b += std::string(16, '\0');  // resolution, colours used (0: all 256), important
+    for (int i = 0; i < 256; ++i)
+        put(std::uint32_t(3 * i & 0xFF) | std::uint32_t(2 * i & 0xFF) << 8 | std::uint32_t(i) << 16, 4);
+    b += std::string("\x03\x07", 2);
+    // Memory of the picture's size full of something else, freed just before.
+    for (int i = 0; i < 8; ++i) {
+        std::unique_ptr<char[]> dirt(new char[64 * 4]);
+        std::memset(dirt.get(), 0xAB, 64 * 4);
+    }
+    TImage image;
+    const std::string file = path("rle.bmp");
+    write(file, b);
+    image.Picture().LoadFromFile(file);
+    const QImage& img = image.Picture().Image();
+    ASSERT_EQ(img.size(), QSize(64, 4));
+    EXPECT_EQ(img.pixel(0, 3), qRgb(7, 14, 21));  // bottom-up: the first run is the last row
+    for (int y = 0; y < 4; ++y)
+        for (int x = y == 3 ? 3 : 0; x < 64; ++x)
+            ASSERT_EQ(img.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
 }
 
 TEST_F(ImageFiles, PathsWithAccentsAreWindows1252)

@@ -1,11 +1,13 @@
-// The definition text: values, errors that name file, line and word, and
-// the writer's output read back unchanged.
+// The definition text (no Qt): values, errors that name file, line and word,
+// and the writer's output read back unchanged.
+#include "fuzz/definition/DefinitionCheck.h"
 #include "widgets/Cp1252.h"
-#include "gif/GIFImage.h"
-#include "widgets/Definition.h"
-#include "widgets/SysUtils.h"
+#include "widgets/DefinitionText.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 using namespace cp1252::literals;
 
@@ -98,6 +100,19 @@ TEST(DefinitionParser, ErrorsNameFileLineAndWord)
         EXPECT_EQ(e.Word(), c.word) << c.text;
         EXPECT_NE(e.Message().find("t.form(" + std::to_string(c.line) + ")"), std::string::npos) << e.Message();
     }
+
+    // Nesting is bounded: deep text is refused where it passes the bound
+    // instead of exhausting the stack.
+    std::string deep;
+    for (int i = 0; i < 100000; ++i)
+        deep += "object A: T\n";
+    const EDefinitionError e = parseError(deep);
+    EXPECT_EQ(e.Line(), MaxDefinitionNesting + 1);
+    EXPECT_EQ(e.Word(), "object");
+    std::string fits;
+    for (int i = 0; i < MaxDefinitionNesting; ++i)
+        fits = "object A: T\n" + fits + "end\n";
+    EXPECT_NO_THROW(parse(fits));
 }
 
 TEST(DefinitionWriter, WritesWhatTheParserReadsBack)
@@ -150,37 +165,23 @@ TEST(DefinitionTree, SetsAndRemovesProperties)
     EXPECT_EQ(o.Find("C"), nullptr);
 }
 
-} // namespace
-
-namespace {
-
-TEST(DefinitionEditing, SetsPicturesAndIconsByName)
+// The inputs the fuzzer keeps (its corpus) and the faults it found
+// (regressions/), through the same checks it applies.
+TEST(DefinitionFuzzInputs, ErrorOrTreeThatWritesBackTheSame)
 {
-    const std::string text = "object Form1: TForm1\n"
-                             "  Caption = 'Fauneta '\n"
-                             "  object GIFImage2: TGIFImage\n"
-                             "    Left = 5\n"
-                             "  end\n"
-                             "end\n";
-    const std::vector<std::uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a'};
-    const DfmValue data = DfmValue::Bin(PictureDataValue(gif));
-    EXPECT_EQ(data.bytes.size(), 10u);
-    EXPECT_EQ(data.bytes[0], 6);
-    std::string edited = SetDefinitionProperty(text, "f", "GIFImage2", "Data", &data);
-    const DfmValue icon = DfmValue::Bin({0, 0, 1, 0});
-    edited = SetDefinitionProperty(edited, "f", "Form1", "Icon.Data", &icon);
-    const DfmObject o = ParseDefinition(edited, "f");
-    EXPECT_EQ(o.Property("Icon.Data")->value, icon);
-    EXPECT_EQ(o.Find("GIFImage2")->Property("Data")->value, data);
-    EXPECT_EQ(o.Find("GIFImage2")->Property("Left")->value, DfmValue::Int(5));
-    // Setting it again replaces; removing takes it out.
-    edited = SetDefinitionProperty(edited, "f", "GIFImage2", "Data", &data);
-    edited = SetDefinitionProperty(edited, "f", "GIFImage2", "Data", nullptr);
-    EXPECT_EQ(ParseDefinition(edited, "f").Find("GIFImage2")->Property("Data"), nullptr);
-
-    EXPECT_THROW(SetDefinitionProperty(text, "f", "GIFImage9", "Data", &data), EDefinitionError);
-    EXPECT_THROW(SetDefinitionProperty(text, "f", "GIFImage2", "Dados", &data), EDefinitionError);
-    EXPECT_THROW(SetDefinitionProperty(text, "f", "Form1", "Data", &data), EDefinitionError);
+    std::size_t files = 0;
+    for (const char* dir : {"fuzz/definition/corpus", "tests/widgets/regressions"}) {
+        const std::filesystem::path folder = std::filesystem::path(FAUNETA_SOURCE_DIR) / dir;
+        if (!std::filesystem::exists(folder))
+            continue;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::string text((std::istreambuf_iterator<char>(in)), {});
+            EXPECT_EQ(fuzzcheck::CheckDefinitionText(text), "") << entry.path();
+            ++files;
+        }
+    }
+    EXPECT_GT(files, 20u);
 }
 
 } // namespace

@@ -187,6 +187,16 @@ TEST_F(GIFFace, LoadFromFileResults)
     ::close(fd);
     EXPECT_FALSE(g.Empty());
 
+    // Too large for a picture's memory budget: not even read; cleared and
+    // false, as for a picture that does not decode.
+    const std::string big = path("big.gif");
+    write(big, "GIF89a");
+    ASSERT_EQ(::truncate(big.c_str(), off_t(gif::Limits{}.MaxInputBytes() + 1)), 0);
+    EXPECT_FALSE(g.LoadFromFile(big));
+    EXPECT_TRUE(g.Empty());
+    EXPECT_EQ(g.reads, 1);
+    ASSERT_TRUE(g.LoadFromFile(good));
+
     // Bytes that do not decode: cleared, false, no error.
     const std::string junk = path("junk.gif");
     write(junk, "PNG?");

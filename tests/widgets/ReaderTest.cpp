@@ -335,3 +335,36 @@ TEST_F(Reader, RegistryKnowsTheLayersClasses)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DefinitionEditing, SetsPicturesAndIconsByName)
+{
+    const std::string text = "object Form1: TForm1\n"
+                             "  Caption = 'Fauneta '\n"
+                             "  object GIFImage2: TGIFImage\n"
+                             "    Left = 5\n"
+                             "  end\n"
+                             "end\n";
+    const std::vector<std::uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a'};
+    const DfmValue data = DfmValue::Bin(PictureDataValue(gif));
+    EXPECT_EQ(data.bytes.size(), 10u);
+    EXPECT_EQ(data.bytes[0], 6);
+    std::string edited = SetDefinitionProperty(text, "f", "GIFImage2", "Data", &data);
+    const DfmValue icon = DfmValue::Bin({0, 0, 1, 0});
+    edited = SetDefinitionProperty(edited, "f", "Form1", "Icon.Data", &icon);
+    const DfmObject o = ParseDefinition(edited, "f");
+    EXPECT_EQ(o.Property("Icon.Data")->value, icon);
+    EXPECT_EQ(o.Find("GIFImage2")->Property("Data")->value, data);
+    EXPECT_EQ(o.Find("GIFImage2")->Property("Left")->value, DfmValue::Int(5));
+    // Setting it again replaces; removing takes it out.
+    edited = SetDefinitionProperty(edited, "f", "GIFImage2", "Data", &data);
+    edited = SetDefinitionProperty(edited, "f", "GIFImage2", "Data", nullptr);
+    EXPECT_EQ(ParseDefinition(edited, "f").Find("GIFImage2")->Property("Data"), nullptr);
+
+    EXPECT_THROW(SetDefinitionProperty(text, "f", "GIFImage9", "Data", &data), EDefinitionError);
+    EXPECT_THROW(SetDefinitionProperty(text, "f", "GIFImage2", "Dados", &data), EDefinitionError);
+    EXPECT_THROW(SetDefinitionProperty(text, "f", "Form1", "Data", &data), EDefinitionError);
+}
+
+} // namespace

@@ -2,7 +2,7 @@
 
 #include "Pictures.h"
 
-#include "widgets/Definition.h"
+#include "widgets/DefinitionText.h"
 
 #include <algorithm>
 #include <fstream>

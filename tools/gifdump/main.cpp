@@ -105,16 +105,16 @@ int main(int argc, char** argv)
     gif::GifDecoder decoder(pic);
     decoder.FirstImageOnly = firstOnly;
     const auto start = std::chrono::steady_clock::now();
-    bool ok = false;
+    gif::ReadResult result;
     try {
-        ok = decoder.ReadGIF(bytes);
+        result = decoder.ReadGIF(bytes);
     } catch (const std::exception& e) {
         std::cerr << "gifdump: " << file << ": " << e.what() << "\n";
         return 1;
     }
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    if (!ok) {
-        std::cerr << "gifdump: " << file << ": not a GIF the decoder accepts\n";
+    if (!result) {
+        std::cerr << "gifdump: " << file << ": " << gif::Describe(result) << "\n";
         return 1;
     }
 
