@@ -8,12 +8,15 @@ cd "$(dirname "$0")/.."
 mode=${1:-}
 case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
 
-# Build and run-time needs of the program, then what only the tests use.
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core libgif-dev)
+# Build and run-time needs of the program (qt6-wayland: native on Wayland
+# desktops), then what only the tests use (file: cpack's DEB generator;
+# weston: the Wayland smoke test; debootstrap: the package on a fresh root).
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core libgif-dev
+          qt6-wayland)
 if [ "$mode" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev libstb-dev clang-14 libclang-rt-14-dev
              xvfb xauth xdotool python3 python3-pyatspi at-spi2-core dbus-x11
-             dbus-daemon dbus-bin desktop-file-utils appstream dpkg-dev)
+             dbus-daemon dbus-bin desktop-file-utils appstream dpkg-dev file weston debootstrap)
 fi
 
 missing=()
