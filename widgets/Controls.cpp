@@ -227,7 +227,15 @@ void TControl::UpdateHints()
     // "short|long": the tooltip shows the short part.
     const std::string shortHint = hint_.substr(0, hint_.find('|'));
     widget_->setToolTip(EffectiveShowHint() ? ToQt(shortHint) : QString());
-    widget_->setAccessibleDescription(ToQt(shortHint));
+    widget_->setAccessibleDescription(ToQt(description_.empty() ? shortHint : description_));
+}
+
+void TControl::SetAccessibleDescription(const std::string& description)
+{
+    if (description_ == description)
+        return;
+    description_ = description;
+    TControl::UpdateHints();
 }
 
 void TControl::SetColor(TColor c)

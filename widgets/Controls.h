@@ -120,6 +120,10 @@ public:
     virtual void SetText(const std::string& t);
 
     void SetAccessibleName(const std::string& name);
+    // What the control shows, for a screen reader (a picture's subject, a
+    // rating); empty: the hint describes it, as before.
+    void SetAccessibleDescription(const std::string& description);
+    const std::string& AccessibleDescription() const { return description_; }
     void Invalidate();
     void Repaint();
 
@@ -148,6 +152,7 @@ protected:
     bool visible_ = true;
     bool enabled_ = true;
     std::string hint_;
+    std::string description_;
     bool showHint_ = false;
     bool parentShowHint_ = true;
     TColor color_ = clBtnFace;
