@@ -321,15 +321,21 @@ void TControl::Repaint()
     widget_->repaint();
 }
 
+bool TControl::BlockedByModal() const
+{
+    const TForm* f = ParentForm();
+    return f && f->BlockedByModal();
+}
+
 void TControl::Click()
 {
-    if (OnClick)
+    if (OnClick && !BlockedByModal())
         Dispatch([this] { OnClick(this); });
 }
 
 void TControl::DblClick()
 {
-    if (OnDblClick)
+    if (OnDblClick && !BlockedByModal())
         Dispatch([this] { OnDblClick(this); });
 }
 

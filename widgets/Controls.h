@@ -129,8 +129,10 @@ public:
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
-    // The user clicked the control (through the dispatch point).
+    // The user clicked the control (through the dispatch point); nothing
+    // while its window is blocked by a modal one.
     virtual void Click();
+    bool BlockedByModal() const;
     void DblClick();
 
     // Re-applies hints to this control and, for containers, its children.
