@@ -499,8 +499,6 @@ def wayland_modal(prog, main):
     tries = [prog.act(prog.need(main, p.ROLE_PUSH_BUTTON, "31-60"), "Press"),
              prog.act(prog.need(listbox, p.ROLE_LIST_ITEM, "#026 - Raichu", showing=False), "Toggle"),
              prog.act(prog.need(main, p.ROLE_MENU_ITEM, "Lista de TMs e HMs", showing=False), "Press")]
-    for t in tries:
-        prog.answered(t)
     # A bounded look: a pressed button clicks 0.1 s later, a window would show at once.
     deadline = time.monotonic() + 1.0
     while time.monotonic() < deadline:
@@ -508,6 +506,8 @@ def wayland_modal(prog, main):
         check(prog.window("Lista de TMs e HMs") is None, "a menu item of the main window opened a window "
               "over the modal 'Sobre...'")
         time.sleep(0.05)
+    for t in tries:
+        prog.answered(t)
     check(not prog.enabled(prog.need(main, p.ROLE_PUSH_BUTTON, "1-30")) and
           prog.enabled(prog.need(main, p.ROLE_PUSH_BUTTON, "31-60")),
           "a page button of the main window acted under the modal 'Sobre...'")
