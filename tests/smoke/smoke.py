@@ -620,7 +620,8 @@ def main():
         return 1
     started = time.monotonic()
     try:
-        session = WaylandSession(scale=args.scale) if args.wayland else Session()
+        # The output keeps 1024 x 768 logical pixels whatever the scale.
+        session = WaylandSession(1024 * args.scale, 768 * args.scale, args.scale) if args.wayland else Session()
     except Skip as e:
         print(f"SKIP: {e}")
         return SKIP
