@@ -123,7 +123,6 @@ public:
     // What the control shows, for a screen reader (a picture's subject, a
     // rating); empty: the hint describes it, as before.
     void SetAccessibleDescription(const std::string& description);
-    const std::string& AccessibleDescription() const { return description_; }
     void Invalidate();
     void Repaint();
 
