@@ -54,6 +54,12 @@ def prerequisites():
     missing = [t for t in ("debootstrap", "unshare", "chroot", "mount") if shutil.which(t) is None]
     if missing:
         raise Skip("missing: " + ", ".join(missing))
+    # Mounts private to one process: not where "/" is no mount point (a
+    # chroot that did not bind its root) or mount namespaces are refused.
+    probe = subprocess.run(["unshare", "--mount", "--propagation", "private", "--", "true"],
+                           capture_output=True, text=True)
+    if probe.returncode != 0:
+        raise Skip(f"cannot make private mounts here: {probe.stderr.strip()}")
     url = f"{MIRROR}/dists/{SUITE}/Release"
     try:
         with urllib.request.urlopen(urllib.request.Request(url, method="HEAD"), timeout=10) as r:
@@ -130,7 +136,10 @@ def root_command(root, argv, cwd="/"):
     /proc, /sys, /dev and the host's /tmp (the X and D-Bus sockets of the test
     desktop) mounted; the mounts end with the process. The command replaces
     every process on the way, so its pid is the one started."""
-    script = ('set -e; r=$1; shift; '
+    # The root is bound onto itself first, so that inside it "/" is a mount
+    # point as on a real machine (a check run in there can make its own
+    # mounts private again).
+    script = ('set -e; r=$1; shift; mount --bind "$r" "$r"; '
               'mount -t proc proc "$r/proc"; mount --rbind /sys "$r/sys"; '
               'mount --rbind /dev "$r/dev"; mount --rbind /tmp "$r/tmp"; '
               'exec chroot "$r" /bin/sh -c \'cd "$0" && exec "$@"\' "$@"')
