@@ -249,7 +249,15 @@ void TControl::UpdateHints()
     // "short|long": the tooltip shows the short part.
     const std::string shortHint = hint_.substr(0, hint_.find('|'));
     widget_->setToolTip(EffectiveShowHint() ? ToQt(shortHint) : QString());
-    widget_->setAccessibleDescription(ToQt(shortHint));
+    widget_->setAccessibleDescription(ToQt(description_.empty() ? shortHint : description_));
+}
+
+void TControl::SetAccessibleDescription(const std::string& description)
+{
+    if (description_ == description)
+        return;
+    description_ = description;
+    TControl::UpdateHints();
 }
 
 void TControl::SetColor(TColor c)
@@ -350,15 +358,21 @@ void TControl::Repaint()
     widget_->repaint();
 }
 
+bool TControl::BlockedByModal() const
+{
+    const TForm* f = ParentForm();
+    return f && f->BlockedByModal();
+}
+
 void TControl::Click()
 {
-    if (OnClick)
+    if (OnClick && !BlockedByModal())
         Dispatch([this] { OnClick(this); });
 }
 
 void TControl::DblClick()
 {
-    if (OnDblClick)
+    if (OnDblClick && !BlockedByModal())
         Dispatch([this] { OnDblClick(this); });
 }
 

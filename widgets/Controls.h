@@ -120,13 +120,18 @@ public:
     virtual void SetText(const std::string& t);
 
     void SetAccessibleName(const std::string& name);
+    // What the control shows, for a screen reader (a picture's subject, a
+    // rating); empty: the hint describes it, as before.
+    void SetAccessibleDescription(const std::string& description);
     void Invalidate();
     void Repaint();
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
-    // The user clicked the control (through the dispatch point).
+    // The user clicked the control (through the dispatch point); nothing
+    // while its window is blocked by a modal one.
     virtual void Click();
+    bool BlockedByModal() const;
     void DblClick();
 
     // Re-applies hints to this control and, for containers, its children.
@@ -152,6 +157,7 @@ protected:
     bool visible_ = true;
     bool enabled_ = true;
     std::string hint_;
+    std::string description_;
     bool showHint_ = false;
     bool parentShowHint_ = true;
     TColor color_ = clBtnFace;

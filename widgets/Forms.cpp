@@ -408,6 +408,11 @@ int TForm::ShowModal()
     return modalResult_;
 }
 
+bool TForm::BlockedByModal() const
+{
+    return Application && !Application->ModalStack.empty() && Application->ModalStack.back() != this;
+}
+
 void TForm::SetModalResult(int r)
 {
     modalResult_ = r;

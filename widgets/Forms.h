@@ -161,6 +161,10 @@ public:
     // closes; returns the modal result (mrCancel when closed by the close box).
     int ShowModal();
     bool Modal() const { return modalLoop_ != nullptr; }
+    // Another window's modal run holds the input: this window's controls and
+    // menu items take none, whatever it comes from (Qt blocks only mouse and
+    // keys; an accessibility action would still reach them).
+    bool BlockedByModal() const;
     int ModalResult() const { return modalResult_; }
     // A non-zero result closes a modal form (through OnClose).
     void SetModalResult(int r);

@@ -209,6 +209,12 @@ void TMenuItem::Click()
 {
     if (!enabled_)
         return;
+    for (TComponent* o = Owner(); o; o = o->Owner())
+        if (auto* form = dynamic_cast<TForm*>(o)) {
+            if (form->BlockedByModal())
+                return;
+            break;
+        }
     if (OnClick)
         Dispatch([this] { OnClick(this); });
 }

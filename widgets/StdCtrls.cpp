@@ -428,6 +428,8 @@ void TButton::TextChanged()
 
 void TButton::Click()
 {
+    if (BlockedByModal())
+        return;
     if (modalResult_ != mrNone)
         if (TForm* f = ParentForm())
             f->SetModalResult(modalResult_);
@@ -691,6 +693,17 @@ TListBox::TListBox(TComponent* owner) : QListWidget(nullptr), TWinControl(owner,
         if (!programmatic_ && !Loading())
             Click();
     });
+    // A line chosen while the window is blocked (an accessibility action) is
+    // put back, so the list never shows a choice that was not acted on.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& chosen, const QItemSelection& left) {
+                if (programmatic_ || Loading() || !BlockedByModal())
+                    return;
+                programmatic_ = true;
+                selectionModel()->select(chosen, QItemSelectionModel::Deselect);
+                selectionModel()->select(left, QItemSelectionModel::Select);
+                programmatic_ = false;
+            });
 }
 
 TListBox::~TListBox()
@@ -700,8 +713,10 @@ TListBox::~TListBox()
 
 int TListBox::ItemIndex() const
 {
-    const QListWidgetItem* it = currentItem();
-    return it && it->isSelected() ? currentRow() : -1;
+    // The selected line, which need not be the current one: an accessibility
+    // action selects a line without moving the current row.
+    const QList<QListWidgetItem*> chosen = selectedItems();
+    return chosen.isEmpty() ? -1 : row(chosen.front());
 }
 
 void TListBox::SetItemIndex(int index)

@@ -5,7 +5,7 @@
 
 The package is made by cpack into <dir>, its control fields are checked
 (name, version, dependencies: only libraries the program links and the fonts
-its layouts use) and it is unpacked into <dir>/root, which is then checked as
+its layouts use; Qt's Wayland platform recommended) and it is unpacked into <dir>/root, which is then checked as
 an installed tree (check_install.py). Exits 77 (skipped) without cpack,
 dpkg-deb or dpkg-shlibdeps.
 """
@@ -62,7 +62,11 @@ def main():
         problems.append(f"unexpected dependencies: {sorted(depends - ALLOWED)}")
     if REQUIRED - depends:
         problems.append(f"missing dependencies: {sorted(REQUIRED - depends)}")
-    print(f"{os.path.basename(deb)}: {os.path.getsize(deb)} bytes; Depends: {field('Depends')}")
+    # Native on Wayland desktops, where it is there; XWayland otherwise.
+    if "qt6-wayland" not in {re.split(r"[\s(]", r.strip())[0] for r in field("Recommends").split(",")}:
+        problems.append(f"qt6-wayland is not recommended (Recommends: {field('Recommends')!r})")
+    print(f"{os.path.basename(deb)}: {os.path.getsize(deb)} bytes; Depends: {field('Depends')}; "
+          f"Recommends: {field('Recommends')}")
 
     root = os.path.join(a.out, "root")
     subprocess.run(["dpkg-deb", "-x", deb, root], check=True)

@@ -8,6 +8,7 @@
 #include "widgets/Cp1252.h"
 #include "widgets/Forms.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -98,6 +99,31 @@ protected:
     }
 
     static std::vector<std::string> Lines(TRichEdit* box) { return box->Lines().ToVector(); }
+
+    // The description a screen reader reads for a control, through Qt's
+    // accessibility interface (what the AT-SPI bridge serves).
+    static std::string Said(TControl* c)
+    {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c->Widget());
+        return a ? a->text(QAccessible::Description).toStdString() : "<no interface>";
+    }
+    static std::array<std::string, 5> BarsSaid()
+    {
+        return {Said(Form1->Image1), Said(Form1->Image2), Said(Form1->Image3), Said(Form1->Image4),
+                Said(Form1->Image5)};
+    }
+    // A one-pixel GIF as the sprite of creature n.
+    void WriteSprite(int n) const
+    {
+        static const unsigned char gif[] = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0,
+                                            0xFF, 0xFF, 0xFF, 0, 0, 0, 0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0,
+                                            2, 2, 0x44, 1, 0, 0x3B};
+        char name[32];
+        std::snprintf(name, sizeof name, "/Imagens/%03d.gif", n);
+        QFile f(dir.path() + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(reinterpret_cast<const char*>(gif), sizeof gif);
+    }
 
     static void ClickLine(TListBox* list, int line)
     {

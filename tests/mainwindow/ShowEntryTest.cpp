@@ -96,8 +96,10 @@ TEST_F(ShowEntryTest, AMissingRatingBarStopsWhereItIsLoaded)
     // Written before the failure: the new entry's texts.
     EXPECT_EQ(Lines(Form1->RichEdit1).size(), 1u);
     EXPECT_EQ(Lines(Form1->RichEdit2).size(), 9u);
-    // From the failing bar on, and every field, still the entry before.
+    // From the failing bar on, and every field, still the entry before; the
+    // bars say what they show.
     EXPECT_EQ(BarsShown(), (std::array<int, 5>{6, 6, 6, 6, 6}));
+    EXPECT_EQ(BarsSaid(), (std::array<std::string, 5>{"6 de 6", "6 de 6", "6 de 6", "6 de 6", "6 de 6"}));
     EXPECT_EQ(Form1->Edit1->Text(), "#151 - Mew");
     EXPECT_EQ(Form1->Edit6->Text(), "??????");
 
@@ -106,6 +108,40 @@ TEST_F(ShowEntryTest, AMissingRatingBarStopsWhereItIsLoaded)
     ShowEntry(Number(25));
     EXPECT_EQ(Form1->Edit1->Text(), "#025 - Pikachu");
     EXPECT_EQ(BarsShown(), (std::array<int, 5>{3, 1, 1, 3, 1}));
+}
+
+// A screen reader hears the ratings and the creature the sprite shows, and
+// never words left from another entry or a picture that is gone.
+TEST_F(ShowEntryTest, PicturesSayWhatTheyShow)
+{
+    using Bars = std::array<std::string, 5>;
+    WriteSprite(25);
+    ShowEntry(Number(25));
+    EXPECT_EQ(Said(Form1->GIFImage1), "Pikachu");
+    EXPECT_EQ(BarsSaid(), (Bars{"3 de 6", "1 de 6", "1 de 6", "3 de 6", "1 de 6"}));
+    // The names stay the labels'.
+    EXPECT_EQ(Form1->Image1->accessibleName(), "Energia");
+    EXPECT_EQ(Form1->GIFImage1->accessibleName(), QString::fromUtf8("Imagem do Pokémon"));
+
+    // No file for #001: the picture stays Pikachu, and so do its words.
+    ShowEntry(Number(1));
+    EXPECT_FALSE(Form1->GIFImage1->Empty());
+    EXPECT_EQ(Said(Form1->GIFImage1), "Pikachu");
+    EXPECT_EQ(BarsSaid()[0], "3 de 6");
+
+    // A file that is no picture clears it: nothing is said any more.
+    QFile bad(QString::fromStdString(AppDir() + "Imagens/151.gif"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("GIF89a but nothing more");
+    bad.close();
+    ShowEntry(Number(151));
+    EXPECT_TRUE(Form1->GIFImage1->Empty());
+    EXPECT_EQ(Said(Form1->GIFImage1), "");
+    EXPECT_EQ(BarsSaid(), (Bars{"6 de 6", "6 de 6", "6 de 6", "6 de 6", "6 de 6"}));
+
+    WriteSprite(0);
+    ShowEntry(Number(0));
+    EXPECT_EQ(Said(Form1->GIFImage1), "Missingno");
 }
 
 TEST_F(ShowEntryTest, AnInvalidBitmapTakesTheSameRoad)
@@ -118,6 +154,8 @@ TEST_F(ShowEntryTest, AnInvalidBitmapTakesTheSameRoad)
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(BarsShown()[0], 3);
     EXPECT_EQ(BarsShown()[1], 0);
+    EXPECT_EQ(Said(Form1->Image1), "3 de 6");
+    EXPECT_EQ(Said(Form1->Image2), "");
     EXPECT_EQ(Form1->Edit1->Text(), "");
 }
 

@@ -1,11 +1,14 @@
-"""A private desktop for black-box tests: an Xvfb server on a free display,
-a D-Bus session bus and the accessibility (AT-SPI) bus, and helpers to drive
-it with real X input (xdotool) and to read the screen's pixels.
+"""A private desktop for black-box tests: an Xvfb server on a free display
+(Session) or a headless Weston compositor (WaylandSession), a D-Bus session
+bus and the accessibility (AT-SPI) bus, and helpers to drive it with real X
+input (xdotool), to read the screen's pixels, and to start accessibility
+actions without waiting for their answer (AccessibilityBus).
 
 Everything started here runs in process groups of its own and is ended by
-Session.close(), whatever happened in between.
+close(), whatever happened in between.
 """
 
+import glob
 import importlib.util
 import mmap
 import os
@@ -42,6 +45,33 @@ def find_bus_launcher():
 
 def check_prerequisites():
     missing = [t for t in ("Xvfb", "xdotool", "dbus-daemon") if shutil.which(t) is None]
+    if find_bus_launcher() is None:
+        missing.append("at-spi-bus-launcher (at-spi2-core)")
+    if importlib.util.find_spec("pyatspi") is None:
+        missing.append("pyatspi (python3-pyatspi)")
+    if missing:
+        raise Skip("missing: " + ", ".join(missing))
+
+
+def weston_backend():
+    """Weston's headless back-end, if installed."""
+    hits = glob.glob("/usr/lib/*/libweston-*/headless-backend.so") + \
+        glob.glob("/usr/lib/libweston-*/headless-backend.so")
+    return hits[0] if hits else None
+
+
+def qt_wayland_plugin():
+    hits = glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so") + \
+        glob.glob("/usr/lib/qt6/plugins/platforms/libqwayland-generic.so")
+    return hits[0] if hits else None
+
+
+def check_wayland_prerequisites():
+    missing = [t for t in ("weston", "dbus-daemon") if shutil.which(t) is None]
+    if shutil.which("weston") and weston_backend() is None:
+        missing.append("weston's headless back-end")
+    if qt_wayland_plugin() is None:
+        missing.append("Qt's Wayland platform (qt6-wayland)")
     if find_bus_launcher() is None:
         missing.append("at-spi-bus-launcher (at-spi2-core)")
     if importlib.util.find_spec("pyatspi") is None:
@@ -342,3 +372,114 @@ class Session:
                 p.log.close()
         self.groups.clear()
         shutil.rmtree(self.tmp, ignore_errors=True)
+
+
+class WaylandSession(Session):
+    """The same private desktop with a headless Weston in place of Xvfb: no X
+    server at all, so a program can only show itself natively on Wayland.
+    Weston renders with pixman, so its screenshot support (allowed by
+    --debug) can grab the screen. There is no input device: the program is
+    driven through AT-SPI actions only."""
+
+    SOCKET = "wayland-fauneta"
+
+    def __init__(self, width=1024, height=768, scale=1):
+        check_wayland_prerequisites()
+        self.tmp = tempfile.mkdtemp(prefix="fauneta-wayland-")
+        self.groups = []
+        self.env = dict(os.environ)
+        for k in ("DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "AT_SPI_BUS_ADDRESS", "SESSION_MANAGER",
+                  "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"):
+            self.env.pop(k, None)
+        self.env["XDG_RUNTIME_DIR"] = self._mkdir("runtime", 0o700)
+        self.env["HOME"] = self._mkdir("home", 0o700)
+        self.env["XDG_CONFIG_HOME"] = self._mkdir("home/.config", 0o700)
+        try:
+            self._start_weston(width, height, scale)
+            self._start_dbus()
+            self._start_atspi()
+        except BaseException:
+            self.close()
+            raise
+
+    def _start_weston(self, width, height, scale):
+        self.weston_log = os.path.join(self.tmp, "weston.log")
+        with open(self.weston_log, "wb") as log:
+            self.weston = self._spawn(
+                ["weston", "--backend=headless-backend.so", f"--socket={self.SOCKET}", "--idle-time=0",
+                 "--use-pixman", f"--width={width}", f"--height={height}", f"--scale={scale}",
+                 "--debug", "--no-config"],
+                stdout=log, stderr=subprocess.STDOUT)
+        socket = os.path.join(self.env["XDG_RUNTIME_DIR"], self.SOCKET)
+        def up():
+            if self.weston.poll() is not None:
+                with open(self.weston_log, errors="replace") as f:
+                    raise Failure(f"weston ended ({self.weston.returncode}):\n{f.read()[-2000:]}")
+            return os.path.exists(socket)
+        wait_until(up, 20, "weston's socket")
+        self.env["WAYLAND_DISPLAY"] = self.SOCKET
+        self.framebuffer = None  # no X screen to read; screenshot() grabs through weston
+
+    def export(self):
+        for k in ("WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"):
+            os.environ[k] = self.env[k]
+        for k in ("DISPLAY", "AT_SPI_BUS_ADDRESS"):
+            os.environ.pop(k, None)
+
+    def screenshot(self, path):
+        """The whole output as a PNG, through weston's screenshooter."""
+        where = tempfile.mkdtemp(dir=self.tmp)
+        out = subprocess.run(["weston-screenshooter"], env=self.env, cwd=where, capture_output=True,
+                             text=True, timeout=20)
+        shots = glob.glob(os.path.join(where, "*.png"))
+        if out.returncode != 0 or len(shots) != 1:
+            raise Failure(f"weston-screenshooter: {out.returncode} {out.stderr.strip()}")
+        shutil.move(shots[0], path)
+
+    def xdotool(self, *args):
+        raise Failure("no X input under Wayland: drive the program through AT-SPI actions")
+
+
+class PendingAction:
+    """An AT-SPI action sent without waiting: an action that opens a modal
+    window answers only when that window has closed."""
+
+    def __init__(self, what):
+        self.what = what
+        self.done = False
+        self.result = None
+        self.error = None
+
+    def finished(self, conn, res):
+        try:
+            self.result = conn.call_finish(res).unpack()[0]
+        except Exception as e:  # GLib.Error: the program went away, or refused
+            self.error = e
+        self.done = True
+
+
+class AccessibilityBus:
+    """A connection of our own to the accessibility bus, for calls that must
+    not block the test: the replies arrive while the GLib main context is
+    iterated (the smoke test's pump)."""
+
+    def __init__(self):
+        from gi.repository import Gio, GLib
+
+        self.Gio, self.GLib = Gio, GLib
+        session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+        reply = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                                  GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 5000, None)
+        flags = Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION
+        self.conn = Gio.DBusConnection.new_for_address_sync(reply.unpack()[0], flags, None, None)
+
+    def do_action(self, acc, index=0, timeout=600):
+        """Starts action index of acc; returns a PendingAction."""
+        pending = PendingAction(f"action {index} of {acc.name!r}")
+        self.conn.call(acc.app.bus_name, acc.path, "org.a11y.atspi.Action", "DoAction",
+                       self.GLib.Variant("(i)", (index,)), self.GLib.VariantType("(b)"),
+                       self.Gio.DBusCallFlags.NONE, int(timeout * 1000), None, pending.finished)
+        return pending
+
+    def close(self):
+        self.conn.close_sync(None)

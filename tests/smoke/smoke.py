@@ -14,10 +14,15 @@ their texts), and the screen's pixels where a picture must show.
   smoke.py --exe <fauneta> --close-box
                                       a secondary window and then the main
                                       window closed by their close boxes
+  smoke.py --exe <fauneta> --wayland  natively under a headless Weston, driven
+                                      by AT-SPI actions only: an entry, a
+                                      modal window opened and closed, the main
+                                      window deaf meanwhile, quit by "Sair"
 
-Exits 77 (skipped) where Xvfb, xdotool, the AT-SPI bus or pyatspi is missing.
-No window manager runs: where one would give a window the keyboard focus, the
-test gives it explicitly before pressing a shortcut.
+Exits 77 (skipped) where Xvfb, xdotool, the AT-SPI bus or pyatspi is missing
+(for --wayland: weston, its headless back-end or qt6-wayland).
+No window manager runs under X: where one would give a window the keyboard
+focus, the test gives it explicitly before pressing a shortcut.
 """
 
 import argparse
@@ -27,16 +32,19 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop_session import SKIP, Failure, Session, Skip, wait_until  # noqa: E402
+from desktop_session import (SKIP, AccessibilityBus, Failure, Session, Skip,  # noqa: E402
+                             WaylandSession, wait_until)
 
 STEP_TIMEOUT = 15.0  # seconds for any one thing to happen on screen
 MAIN_TITLE = "Fauneta "  # the caption ends in a blank
+SPRITE = "Imagem do Pokémon"
+BARS = ("Energia", "Ataque", "Defesa", "Velocidade", "Especial")
 
 
 class Program:
     """The running program seen through AT-SPI and driven through X."""
 
-    def __init__(self, session, exe):
+    def __init__(self, session, exe, platform="xcb"):
         import pyatspi
         from gi.repository import GLib
 
@@ -45,8 +53,9 @@ class Program:
         self.session = session
         self.exe = exe
         self.process = session.start(
-            [exe], {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_QPA_PLATFORM": "xcb"})
+            [exe], {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_QPA_PLATFORM": platform})
         self.app = self.wait(self._find_app, "the program on the accessibility bus")
+        self.bus = None
 
     # --- looking -------------------------------------------------------
     def pump(self):
@@ -147,6 +156,9 @@ class Program:
         t = self.fresh(acc).queryText()
         return t.getText(0, t.characterCount)
 
+    def description(self, acc):
+        return self.fresh(acc).description
+
     def wait_text(self, acc, expected, what):
         self.wait(lambda: self.text(acc) == expected,
                   f"{what} to read {expected!r} (it reads {self.text(acc)!r})")
@@ -156,6 +168,23 @@ class Program:
         return e.x, e.y, e.width, e.height
 
     # --- acting --------------------------------------------------------
+    def act(self, acc, name):
+        """Starts the AT-SPI action called name on acc without waiting for its
+        answer (a modal window's opener answers when the window closes)."""
+        a = self.fresh(acc).queryAction()
+        names = [a.getName(i) for i in range(a.nActions)]
+        if name not in names:
+            raise Failure(f"{acc.name!r} has no action {name!r} (it has {names})")
+        if self.bus is None:
+            self.bus = AccessibilityBus()
+        return self.bus.do_action(acc, names.index(name))
+
+    def answered(self, pending, timeout=STEP_TIMEOUT):
+        self.wait(lambda: pending.done, f"the answer to {pending.what}", timeout)
+        if pending.error is not None:
+            raise Failure(f"{pending.what} failed: {pending.error}")
+        return pending.result
+
     def click(self, acc):
         x, y, w, h = self.extents(acc)
         if w <= 0 or h <= 0:
@@ -262,9 +291,21 @@ def show_entry(prog, main, listbox):
     # the five rating bars must now show on screen.
     sprite = prog.need(main, p.ROLE_IMAGE, "Imagem do Pokémon")
     prog.wait(lambda: prog.picture_has_content(sprite), "the sprite to be drawn")
-    for bar in ("Energia", "Ataque", "Defesa", "Velocidade", "Especial"):
+    for bar in BARS:
         image = prog.need(main, p.ROLE_IMAGE, bar)
         prog.wait(lambda: prog.picture_has_content(image), f"the rating bar {bar!r} to be drawn")
+    hears(prog, main, "Pikachu", (3, 1, 1, 3, 1))
+
+
+def hears(prog, main, creature, ratings):
+    """What a screen reader is told of the pictures: the sprite names the
+    creature, each bar its rating out of the bar's six steps."""
+    p = prog.pyatspi
+    sprite = prog.need(main, p.ROLE_IMAGE, SPRITE)
+    prog.wait(lambda: prog.description(sprite) == creature,
+              f"the sprite to be described as {creature!r} (it says {prog.description(sprite)!r})")
+    said = [prog.description(prog.need(main, p.ROLE_IMAGE, bar)) for bar in BARS]
+    check(said == [f"{r} de 6" for r in ratings], f"the rating bars say {said}, not {ratings} of 6")
 
 
 def search(prog, main):
@@ -283,6 +324,17 @@ def search(prog, main):
     selected = [i.name for i in prog.find_all(shown[0], p.ROLE_LIST_ITEM, showing=False)
                 if prog.states(i).contains(p.STATE_SELECTED)]
     check(selected == ["#151 - Mew"], f"the found line is selected, not {selected}")
+    hears(prog, main, "Mew", (6,) * 5)
+
+
+def glitch_entry(prog, main):
+    """#000 on page 'Outros', which the search left in front."""
+    p = prog.pyatspi
+    shown = prog.find_all(main, p.ROLE_LIST, "Lista de Pokémons")
+    check(len(shown) == 1, "one list is shown")
+    prog.pick(shown[0], "#000 - Missingno")
+    prog.wait_text(prog.need(main, p.ROLE_TEXT, "Nome"), "#000 - Missingno", "the field 'Nome'")
+    hears(prog, main, "Missingno", (3, 6, 1, 3, 2))
 
 
 def shortcut(prog, keys, title):
@@ -401,7 +453,114 @@ def quit_by_menu(prog):
     ends_cleanly(prog, "'Sair'")
 
 
+# --- natively on Wayland, by AT-SPI actions alone ----------------------------
+
+def wayland_start(prog):
+    p = prog.pyatspi
+    check(prog.app.name == "Fauneta", f"the program is announced as 'Fauneta', not {prog.app.name!r}")
+    main = prog.wait_window(MAIN_TITLE)
+    lists = prog.find_all(main, p.ROLE_LIST, "Lista de Pokémons")
+    check(len(lists) == 1, f"one list is shown at start, not {len(lists)}")
+    check(not prog.enabled(prog.need(main, p.ROLE_PUSH_BUTTON, "1-30")), "'1-30' is disabled at start")
+    return main
+
+
+def shown_list(prog, main):
+    lists = prog.find_all(main, prog.pyatspi.ROLE_LIST, "Lista de Pokémons")
+    check(len(lists) == 1, f"one list is shown, not {len(lists)}")
+    return lists[0]
+
+
+def selected_lines(prog, listbox):
+    p = prog.pyatspi
+    return [i.name for i in prog.find_all(listbox, p.ROLE_LIST_ITEM, showing=False)
+            if prog.states(i).contains(p.STATE_SELECTED)]
+
+
+def wayland_entry(prog, main):
+    """A line chosen by the list item's own action shows the entry."""
+    p = prog.pyatspi
+    line = prog.need(shown_list(prog, main), p.ROLE_LIST_ITEM, "#025 - Pikachu", showing=False)
+    prog.answered(prog.act(line, "Toggle"))
+    prog.wait_text(prog.need(main, p.ROLE_TEXT, "Nome"), "#025 - Pikachu", "the field 'Nome'")
+    # The sprite is described only once its file was loaded.
+    hears(prog, main, "Pikachu", (3, 1, 1, 3, 1))
+
+
+def wayland_modal(prog, main):
+    """'Sobre...' opened by its menu item's action: it answers only when the
+    window closes; meanwhile the main window's button, list line and menu
+    item do nothing."""
+    p = prog.pyatspi
+    opening = prog.act(prog.need(main, p.ROLE_MENU_ITEM, "Sobre...", showing=False), "Press")
+    win = prog.wait_window("Sobre...")
+    shot(prog, "sobre")
+    listbox = shown_list(prog, main)
+    tries = [prog.act(prog.need(main, p.ROLE_PUSH_BUTTON, "31-60"), "Press"),
+             prog.act(prog.need(listbox, p.ROLE_LIST_ITEM, "#026 - Raichu", showing=False), "Toggle"),
+             prog.act(prog.need(main, p.ROLE_MENU_ITEM, "Lista de TMs e HMs", showing=False), "Press")]
+    # A bounded look: a pressed button clicks 0.1 s later, a window would show at once.
+    deadline = time.monotonic() + 1.0
+    while time.monotonic() < deadline:
+        prog.pump()
+        check(prog.window("Lista de TMs e HMs") is None, "a menu item of the main window opened a window "
+              "over the modal 'Sobre...'")
+        time.sleep(0.05)
+    for t in tries:
+        prog.answered(t)
+    check(not prog.enabled(prog.need(main, p.ROLE_PUSH_BUTTON, "1-30")) and
+          prog.enabled(prog.need(main, p.ROLE_PUSH_BUTTON, "31-60")),
+          "a page button of the main window acted under the modal 'Sobre...'")
+    check(prog.text(prog.need(main, p.ROLE_TEXT, "Nome")) == "#025 - Pikachu",
+          "a list line of the main window was shown under the modal 'Sobre...'")
+    check(selected_lines(prog, listbox) == ["#025 - Pikachu"],
+          f"the list shows {selected_lines(prog, listbox)} chosen, not the entry shown")
+    check(sorted(prog.shown_windows()) == sorted([MAIN_TITLE, "Sobre..."]),
+          f"shown: {prog.shown_windows()}")
+    check(not opening.done, "the menu item's action answered while its modal window was still open")
+    prog.answered(prog.act(prog.need(win, p.ROLE_PUSH_BUTTON, "OK"), "Press"))
+    prog.wait_closed("Sobre...")
+    check(prog.answered(opening) is True, "the menu item's action reports it was done")
+
+
+def wayland_after(prog, main):
+    """The same page button works once the modal window has gone."""
+    p = prog.pyatspi
+    prog.answered(prog.act(prog.need(main, p.ROLE_PUSH_BUTTON, "31-60"), "Press"))
+    prog.wait(lambda: not prog.enabled(prog.need(main, p.ROLE_PUSH_BUTTON, "31-60")),
+              "the page '31-60' to be selected")
+    shot(prog, "main")
+
+
+def wayland_quit(prog, main):
+    prog.act(prog.need(main, prog.pyatspi.ROLE_MENU_ITEM, "Sair", showing=False), "Press")
+    ends_cleanly(prog, "'Sair'")
+
+
+def wayland_walk(prog):
+    main = step("main window found through AT-SPI", wayland_start, prog)
+    step("#025 chosen by an AT-SPI action, its pictures heard", wayland_entry, prog, main)
+    step("'Sobre...' opened and closed by AT-SPI actions, the main window deaf meanwhile",
+         wayland_modal, prog, main)
+    step("the main window answers again", wayland_after, prog, main)
+    step("menu Arquivo > Sair by its action", wayland_quit, prog, main)
+
+
 SHOTS = os.environ.get("FAUNETA_SMOKE_SHOTS")  # a folder: the screen after every step
+
+
+def save_screen(session, path):
+    if getattr(session, "framebuffer", None) is not None:
+        session.framebuffer.save_png(path)
+    else:
+        session.screenshot(path)
+
+
+def shot(prog, name):
+    """The screen at a named moment, when FAUNETA_SMOKE_SHOTS asks for it."""
+    if SHOTS:
+        os.makedirs(SHOTS, exist_ok=True)
+        save_screen(prog.session, os.path.join(SHOTS, f"{name}.png"))
 
 
 def step(name, fn, *args):
@@ -411,7 +570,7 @@ def step(name, fn, *args):
     if SHOTS and args and isinstance(args[0], Program):
         os.makedirs(SHOTS, exist_ok=True)
         step.count = getattr(step, "count", 0) + 1
-        args[0].session.framebuffer.save_png(os.path.join(SHOTS, f"{step.count:02d}.png"))
+        save_screen(args[0].session, os.path.join(SHOTS, f"{step.count:02d}.png"))
     return result
 
 
@@ -419,6 +578,7 @@ def whole_walk(prog):
     main, listbox = step("start state", start_state, prog)
     step("click #025 and read the entry", show_entry, prog, main, listbox)
     step("search 'mew' with Procurar", search, prog, main)
+    step("click #000 and hear its pictures", glitch_entry, prog, main)
     step("Ctrl+T: TM and HM list", tm_hm, prog)
     step("Ctrl+M: mart item lists", mart, prog)
     step("F1: Sobre...", information, prog, "Sobre...", "F1")
@@ -446,6 +606,9 @@ def main():
     mode.add_argument("--sprites", action="store_true", help="only the start, one entry and quit")
     mode.add_argument("--close-box", action="store_true",
                       help="close a secondary window and then the main window by their close boxes")
+    mode.add_argument("--wayland", action="store_true",
+                      help="natively under a headless Weston, by AT-SPI actions alone")
+    ap.add_argument("--scale", type=int, default=1, help="Weston's output scale (with --wayland)")
     ap.add_argument("--skip-if-missing", action="store_true",
                     help="skip, not fail, when there is no executable (a package that was not built)")
     args = ap.parse_args()
@@ -457,29 +620,38 @@ def main():
         return 1
     started = time.monotonic()
     try:
-        session = Session()
+        # The output keeps 1024 x 768 logical pixels whatever the scale.
+        session = WaylandSession(1024 * args.scale, 768 * args.scale, args.scale) if args.wayland else Session()
     except Skip as e:
         print(f"SKIP: {e}")
         return SKIP
+    prog = None
     try:
         session.export()
-        prog = step("start under Xvfb with the accessibility bus", Program, session, args.exe)
-        if args.sprites:
-            sprites_only(prog)
-        elif args.close_box:
-            step("close boxes: 'Sobre...', then the main window", close_boxes, prog)
+        if args.wayland:
+            prog = step("start natively under a headless Weston with the accessibility bus", Program,
+                        session, args.exe, "wayland")
+            wayland_walk(prog)
         else:
-            whole_walk(prog)
+            prog = step("start under Xvfb with the accessibility bus", Program, session, args.exe)
+            if args.sprites:
+                sprites_only(prog)
+            elif args.close_box:
+                step("close boxes: 'Sobre...', then the main window", close_boxes, prog)
+            else:
+                whole_walk(prog)
     except Failure as e:
         print(f"FAIL: {e}")
-        shot = os.path.abspath("smoke-failure.png")
+        picture = os.path.abspath("smoke-failure.png")
         try:
-            session.framebuffer.save_png(shot)
-            print(f"the screen at the failure: {shot}")
+            save_screen(session, picture)
+            print(f"the screen at the failure: {picture}")
         except Exception as err:
             print(f"(no picture of the screen: {err!r})")
         return 1
     finally:
+        if prog is not None and prog.bus is not None:
+            prog.bus.close()
         session.close()
     print(f"PASS in {time.monotonic() - started:.1f} s")
     return 0

@@ -5,6 +5,7 @@
 #include "widgets/Cp1252.h"
 #include "widgets/SysUtils.h"
 
+#include <QAccessible>
 #include <QTest>
 #include <QTimer>
 
@@ -69,6 +70,22 @@ TEST_F(App, MessageBoxGoesThroughTheResponder)
 struct Modal : App {
     std::unique_ptr<TTestForm> main{ReadTestForm()};
     std::unique_ptr<TTestForm> dialog{ReadTestForm()};
+
+    // What the AT-SPI bridge does for a screen reader's "press" and "toggle".
+    static void press(QWidget* w)
+    {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        ASSERT_TRUE(a && a->actionInterface());
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    static void toggle(QWidget* list, int line)
+    {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(list);
+        ASSERT_TRUE(a && a->childCount() > line);
+        QAccessibleInterface* item = a->child(line);
+        ASSERT_TRUE(item && item->actionInterface());
+        item->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    }
 };
 
 TEST_F(Modal, CloseBoxEndsTheRunWithCancelAndHides)
@@ -151,15 +168,27 @@ TEST_F(Modal, OtherWindowsTakeNoInputMeanwhile)
         QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {},
                           main->Button1->mapTo(main.get(), main->Button1->rect().center()));
         QTest::keyClick(main->windowHandle(), Qt::Key_Down);
+        // Nor do a screen reader's actions, which Qt lets through: pressing
+        // the button, choosing a list line.
+        press(main->Button1);
+        toggle(main->ListBox1, 1);
+        QTest::qWait(300);  // a pressed button clicks when it is released
         EXPECT_EQ(main->clicks, 0);
         EXPECT_EQ(main->listClicks, 0);
+        EXPECT_EQ(main->ListBox1->ItemIndex(), -1);
         f.Close();
     };
     dialog->ShowModal();
-    // Afterwards the main window answers again.
+    // Afterwards the main window answers again, to both.
     QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {},
                       main->Button1->mapTo(main.get(), main->Button1->rect().center()));
     EXPECT_EQ(main->clicks, 1);
+    press(main->Button1);
+    toggle(main->ListBox1, 1);
+    QTest::qWait(300);
+    EXPECT_EQ(main->clicks, 2);
+    EXPECT_EQ(main->listClicks, 1);
+    EXPECT_EQ(main->ListBox1->ItemIndex(), 1);
 }
 
 TEST_F(Modal, TerminateEndsTheRun)
