@@ -209,7 +209,8 @@ inline std::uint8_t Mix(std::uint32_t v)
 inline void Build(Reader& in, Case& c)
 {
     gif::GifPicture& pic = c.pic;
-    const int w = 1 + in.Byte() % 40, h = 1 + in.Byte() % 40;
+    // Wide enough for the composer's 64-pixel runs, low enough to stay quick.
+    const int w = 1 + in.Byte() % 160, h = 1 + in.Byte() % 40;
     const int frames = 1 + in.Byte() % 6;
     const std::uint8_t seed = in.Byte();
     for (int i = 0; i < 256; ++i)
@@ -227,7 +228,7 @@ inline void Build(Reader& in, Case& c)
         const bool outside = (flags & 0x10) && (flags & 0x20);  // reaching past the picture (never from the decoder)
         f->Left = in.Byte() % w;
         f->Top = in.Byte() % h;
-        f->Width = 1 + in.Byte() % (outside ? 48 : w - f->Left);
+        f->Width = 1 + in.Byte() % (outside ? 200 : w - f->Left);
         f->Height = 1 + in.Byte() % (outside ? 48 : h - f->Top);
         if (outside && (flags & 0x40)) {
             f->Left -= 20;
@@ -255,14 +256,24 @@ inline void Build(Reader& in, Case& c)
         if (f->Transparent) {
             const std::size_t stride = std::size_t(f->MaskStride());
             f->Mask.assign(stride * std::size_t(f->Height), 0);
-            const std::uint8_t maskMode = in.Byte() % 4;
+            const std::uint8_t maskMode = in.Byte() % 5;
+            const int run = 1 + in.Byte() % 128;  // runs of transparent and opaque pixels
+            unsigned bits = 0;
+            int left = 0;
             for (int y = 0; y < f->Height; ++y)
                 for (int x = 0; x < f->Width; ++x) {
                     bool white = false;
                     switch (maskMode) {
                     case 0: white = f->Pixels[std::size_t(y) * std::size_t(f->Width) + std::size_t(x)] == f->TransparentIndex; break;
-                    case 1: white = in.Byte() & 1; break;
+                    case 1:
+                        if (left == 0) {
+                            bits = in.Byte();
+                            left = 8;
+                        }
+                        white = (bits >> --left) & 1;
+                        break;
                     case 2: white = (x + y) % 3 != 0; break;
+                    case 3: white = (x / run + y) % 2 != 0; break;
                     default: white = true; break;
                     }
                     if (white)
@@ -294,7 +305,7 @@ inline std::string Where(const char* what, int x, int y)
 
 inline std::string Compare(const gif::GifComposer& real, const Reference& ref, const std::string& step)
 {
-    if (real.Width() != ref.w || real.Height() != ref.h)
+    if (real.Width() != ref.w || real.Height() != ref.h || real.Composite().size() != ref.colour.size())
         return step + ": picture size";
     for (int y = 0; y < ref.h; ++y)
         for (int x = 0; x < ref.w; ++x) {
@@ -303,6 +314,57 @@ inline std::string Compare(const gif::GifComposer& real, const Reference& ref, c
                 return step + ": " + Where("mask", x, y);
             if (real.At(x, y) != (0xFF000000u | ref.colour[ref.At(x, y)]))
                 return step + ": " + Where("colour", x, y);
+            // What the screen takes: premultiplied, 0 where transparent.
+            const std::uint32_t screen = t ? 0u : 0xFF000000u | ref.colour[ref.At(x, y)];
+            if (real.Composite()[ref.At(x, y)] != screen)
+                return step + ": " + Where("premultiplied pixel", x, y);
+        }
+    return {};
+}
+
+inline bool In(const std::vector<gif::Rect>& rects, int x, int y)
+{
+    for (const gif::Rect& r : rects)
+        if (x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom)
+            return true;
+    return false;
+}
+
+// Every pixel that changed lies in the areas the composer reports, and every
+// control pixel showing one lies in the areas the placement maps them to
+// (what the control repaints).
+inline std::string CheckChanged(const Reference& before, const Reference& after, const std::vector<gif::Rect>& changed,
+                                const gif::Layout& l, const std::vector<Shown>& shown, const std::string& step)
+{
+    for (const gif::Rect& r : changed)
+        if (r.Left < 0 || r.Top < 0 || r.Right > after.w || r.Bottom > after.h)
+            return step + ": changed area outside the picture";
+    auto differs = [&](int x, int y) {
+        return before.colour[before.At(x, y)] != after.colour[after.At(x, y)] ||
+               (after.hasMask && before.transparent[before.At(x, y)] != after.transparent[after.At(x, y)]);
+    };
+    bool any = false;
+    for (int y = 0; y < after.h; ++y)
+        for (int x = 0; x < after.w; ++x)
+            if (differs(x, y)) {
+                any = true;
+                if (!In(changed, x, y))
+                    return step + ": " + Where("change not reported", x, y);
+            }
+    if (!any)
+        return {};
+    std::vector<gif::Rect> repaint;
+    for (const gif::Rect& r : changed)
+        for (const gif::Rect& m : l.Map(r)) {
+            if (m.Left < 0 || m.Top < 0 || m.Right > l.ControlWidth || m.Bottom > l.ControlHeight)
+                return step + ": repainted area outside the control";
+            repaint.push_back(m);
+        }
+    for (int cy = 0; cy < l.ControlHeight; ++cy)
+        for (int cx = 0; cx < l.ControlWidth; ++cx) {
+            const Shown s = shown[std::size_t(cy) * std::size_t(l.ControlWidth) + std::size_t(cx)];
+            if (s.x >= 0 && differs(s.x, s.y) && !In(repaint, cx, cy))
+                return step + ": " + Where("changed control pixel not repainted", cx, cy);
         }
     return {};
 }
@@ -316,20 +378,27 @@ inline std::string Check(const std::uint8_t* data, std::size_t size)
 
     // Placement, pixel by pixel over the control.
     const std::vector<gif::Rect> placements = l.Placements();
+    std::vector<Shown> shown;
     for (int cy = 0; cy < l.ControlHeight; ++cy)
-        for (int cx = 0; cx < l.ControlWidth; ++cx)
-            if (!(RealShown(placements, l.ImageWidth, l.ImageHeight, cx, cy) == ReferenceShown(l, cx, cy)))
+        for (int cx = 0; cx < l.ControlWidth; ++cx) {
+            shown.push_back(ReferenceShown(l, cx, cy));
+            if (!(RealShown(placements, l.ImageWidth, l.ImageHeight, cx, cy) == shown.back()))
                 return Where("placement", cx, cy);
+        }
 
     gif::GifComposer real;
     Reference ref;
     real.Reset(c.pic);
     ref.Reset(c.pic);
+    real.TakeChanged();
     std::string bad = Compare(real, ref, "reset");
+    Reference since = ref;  // as the picture stood when its changes were last taken
     const int frames = c.pic.FrameCount();
     for (int step = 0; bad.empty() && !in.Done() && step < 64; ++step) {
         const std::uint8_t op = in.Byte();
         const int n = (op >> 2) % (frames + 2);  // 0 and frames + 1 are out of range
+        // Most steps report their changes at once, some leave them to pile up.
+        const bool take = (op & 0x80) == 0;
         std::string name;
         switch (op & 3) {
         case 0:
@@ -348,10 +417,17 @@ inline std::string Check(const std::uint8_t* data, std::size_t size)
                 continue;
             real.Reset(c.pic);
             ref.Reset(c.pic);
+            real.TakeChanged();  // a new picture is repainted whole
+            since = ref;
             name = "reset ";
             break;
         }
-        bad = Compare(real, ref, name + std::to_string(n) + " (step " + std::to_string(step) + ")");
+        name += std::to_string(n) + " (step " + std::to_string(step) + ")";
+        bad = Compare(real, ref, name);
+        if (bad.empty() && take) {
+            bad = CheckChanged(since, ref, real.TakeChanged(), l, shown, name);
+            since = ref;
+        }
     }
     return bad;
 }
