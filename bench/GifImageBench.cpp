@@ -261,11 +261,11 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("cpu/one_animating_of_six", CpuWhile, true, false)->UseManualTime()->Iterations(3);
     benchmark::RegisterBenchmark("cpu/none_animating_of_six", CpuWhile, false, false)->UseManualTime()->Iterations(3);
     benchmark::RegisterBenchmark("cpu/animating_window_closed", CpuWhile, true, true)->UseManualTime()->Iterations(3);
+    const bool console = benchratio::Console(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchratio::Reporter reporter({{"tick, 32x32 change of 1024x1024 / tick of 32x32 picture",
-                                    "control_tick_repaint/generated-1MP-60x32", "control_tick_repaint/generated-32x32",
-                                    3.0}});
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const int status = benchratio::Run(console, {{"tick, 32x32 change of 1024x1024 / tick of 32x32 picture",
+                                                  "control_tick_repaint/generated-1MP-60x32",
+                                                  "control_tick_repaint/generated-32x32", 3.0}});
     benchmark::Shutdown();
-    return reporter.Missed() ? 1 : 0;
+    return status;
 }

@@ -1,12 +1,15 @@
 // Side-by-side targets of one benchmark run: a console reporter that keeps
 // each row's CPU time per iteration (the median when the run has repetitions)
 // and, at the end, prints the ratios between rows with their limits. The
-// process exits non-zero when a measured ratio misses its limit.
+// process exits non-zero when a measured ratio misses its limit. With another
+// output format (--benchmark_format=json, as bench/report.py asks) the run is
+// a plain one, without the ratios.
 #pragma once
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -74,5 +77,28 @@ private:
     std::map<std::string, bool> medians_;
     bool missed_ = false;
 };
+
+// Whether the console format is asked for (the default); look before
+// benchmark::Initialize, which takes its flags out of argv.
+inline bool Console(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "--benchmark_format=", 19) == 0)
+            return std::strcmp(argv[i] + 19, "console") == 0;
+    return true;
+}
+
+// Runs the benchmarks; with the console format also the ratios. The exit
+// status for main.
+inline int Run(bool console, std::vector<Target> targets)
+{
+    if (!console) {
+        benchmark::RunSpecifiedBenchmarks();
+        return 0;
+    }
+    Reporter reporter(std::move(targets));
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    return reporter.Missed() ? 1 : 0;
+}
 
 }  // namespace benchratio

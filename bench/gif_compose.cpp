@@ -122,7 +122,7 @@ void Wuffs(benchmark::State& state, const Input* in)
 }
 
 // Every frame of both, compared as the screen would take them.
-void CompareWithWuffs(const Input& in)
+void CompareWithWuffs(const Input& in, FILE* notes)
 {
     struct Ctx {
         std::vector<std::vector<std::uint32_t>> ours;
@@ -185,7 +185,7 @@ void CompareWithWuffs(const Input& in)
         &both);
     if (n != int(digests.size()) && ctx.first.empty())
         ctx.first = "frame count " + std::to_string(n) + " against " + std::to_string(digests.size());
-    std::printf("same frames as wuffs, %-26s %s (%zu frames; %d differ, %lld pixels)%s%s\n", in.name.c_str(),
+    std::fprintf(notes, "same frames as wuffs, %-26s %s (%zu frames; %d differ, %lld pixels)%s%s\n", in.name.c_str(),
                 ctx.framesDiffering == 0 && n == int(digests.size()) ? "yes" : "NO", digests.size(),
                 ctx.framesDiffering, ctx.pixelsDiffering, ctx.first.empty() ? "" : "; first: ",
                 ctx.first.c_str());
@@ -242,13 +242,16 @@ void QtReader(benchmark::State& state, const Input* in)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);  // the image plug-ins
+    const bool console = benchratio::Console(argc, argv);
+    // The comparison with wuffs goes with the table; beside other formats, to stderr.
+    FILE* notes = console ? stdout : stderr;
     static const std::vector<Input> inputs = Inputs();
     std::vector<benchratio::Target> targets;
     for (const Input& in : inputs) {
         benchmark::RegisterBenchmark(("Ours/Compose/" + in.name).c_str(), Ours, &in)->Unit(benchmark::kMillisecond);
 #ifdef FAUNETA_HAVE_WUFFS
         benchmark::RegisterBenchmark(("Wuffs/Compose/" + in.name).c_str(), Wuffs, &in)->Unit(benchmark::kMillisecond);
-        CompareWithWuffs(in);
+        CompareWithWuffs(in, notes);
 #endif
         benchmark::RegisterBenchmark(("Giflib/Decode/" + in.name).c_str(), GiflibDecode, &in)
             ->Unit(benchmark::kMillisecond);
@@ -262,8 +265,7 @@ int main(int argc, char** argv)
     }
     std::fflush(stdout);
     benchmark::Initialize(&argc, argv);
-    benchratio::Reporter reporter(targets);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const int status = benchratio::Run(console, targets);
     benchmark::Shutdown();
-    return reporter.Missed() ? 1 : 0;
+    return status;
 }
