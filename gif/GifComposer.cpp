@@ -55,14 +55,82 @@ inline void lookup8(Pixel32* dst, const std::uint8_t* src, const Pixel32* lut)
 }
 
 // The same where the mask byte `m` says opaque (bit clear), most significant
-// bit first; the others keep what they hold. No branch per pixel.
-inline void lookup8Masked(Pixel32* dst, const std::uint8_t* src, const Pixel32* lut, unsigned m)
+// bit first; the others keep what they hold, or, on a picture not yet filled
+// (Fresh), take the background. No branch per pixel.
+template <bool Fresh>
+inline void lookup8Masked(Pixel32* dst, const std::uint8_t* src, const Pixel32* lut, unsigned m, Pixel32 background)
 {
     std::uint64_t i;
     std::memcpy(&i, src, 8);
     for (int k = 0; k < 8; ++k) {
         const Pixel32 c = lut[(i >> (8 * k)) & 0xFF];
-        dst[k] = (m & (0x80u >> k)) ? dst[k] : c;
+        dst[k] = (m & (0x80u >> k)) ? (Fresh ? background : dst[k]) : c;
+    }
+}
+
+// One row of a transparent frame, its columns fx0..fx1 (frame coordinates;
+// dst[0] is under fx0). Opaque pixels of the frame replace, transparent ones
+// keep (alpha included, so the mask stays transparent only where both were).
+// The mask is read 64 pixels, then 8, at a time: runs that are all
+// transparent or all opaque need no bit tests.
+template <bool Fresh>
+void maskedRow(Pixel32* dst, const std::uint8_t* src, const std::uint8_t* mask, int fx0, int fx1, const Pixel32* lut,
+               Pixel32 background)
+{
+    auto keep = [&](int fx, int n) {
+        if (Fresh)
+            std::fill_n(dst + (fx - fx0), n, background);
+    };
+    int fx = fx0;
+    for (; fx < fx1 && (fx & 7); ++fx)
+        if (!(mask[fx >> 3] & (0x80 >> (fx & 7))))
+            dst[fx - fx0] = lut[src[fx]];
+        else
+            keep(fx, 1);
+    for (; fx + 64 <= fx1; fx += 64) {
+        std::uint64_t m64;
+        std::memcpy(&m64, mask + (fx >> 3), 8);
+        if (m64 == ~std::uint64_t(0)) {
+            keep(fx, 64);
+            continue;
+        }
+        if (m64 == 0) {
+            for (int k = 0; k < 64; k += 8)
+                lookup8(dst + (fx + k - fx0), src + fx + k, lut);
+            continue;
+        }
+        for (int k = 0; k < 64; k += 8) {
+            const std::uint8_t m = std::uint8_t(m64 >> k);
+            if (m == 0)
+                lookup8(dst + (fx + k - fx0), src + fx + k, lut);
+            else if (m != 0xFF)
+                lookup8Masked<Fresh>(dst + (fx + k - fx0), src + fx + k, lut, m, background);
+            else
+                keep(fx + k, 8);
+        }
+    }
+    for (; fx + 8 <= fx1; fx += 8) {
+        const std::uint8_t m = mask[fx >> 3];
+        if (m == 0)
+            lookup8(dst + (fx - fx0), src + fx, lut);
+        else if (m != 0xFF)
+            lookup8Masked<Fresh>(dst + (fx - fx0), src + fx, lut, m, background);
+        else
+            keep(fx, 8);
+    }
+    if (fx < fx1 && fx1 - fx0 >= 8) {
+        // The last pixels as the row's last 8, again over some just drawn:
+        // those come out the same (opaque ones drawn again, the others kept).
+        const int b = fx1 - 8, shift = b & 7;
+        const unsigned bits = unsigned(mask[b >> 3]) << 8 | (shift ? mask[(b >> 3) + 1] : 0u);
+        lookup8Masked<Fresh>(dst + (b - fx0), src + b, lut, (bits >> (8 - shift)) & 0xFF, background);
+    } else if (fx < fx1) {
+        // A frame narrower than 8: its pixels, in one mask byte.
+        const unsigned m = mask[fx >> 3];
+        for (int k = 0; k < fx1 - fx; ++k) {
+            const Pixel32 c = lut[src[fx + k]];
+            dst[fx + k - fx0] = (m & (0x80u >> k)) ? (Fresh ? background : dst[fx + k - fx0]) : c;
+        }
     }
 }
 
@@ -74,7 +142,15 @@ void GifComposer::Reset(const GifPicture& picture)
     width_ = std::max(picture.ImageWidth, 0);
     height_ = std::max(picture.ImageHeight, 0);
     hasMask_ = picture.HasTransparency;
-    composite_.assign(std::size_t(width_) * std::size_t(height_), hasMask_ ? kClear : kBlack);
+    // Filled black (and clear) when first needed: usually by drawing frame 1,
+    // which then writes each pixel once.
+    const std::size_t size = std::size_t(width_) * std::size_t(height_);
+    if (size != size_) {
+        composite_.reset();  // the old one goes before the new one comes
+        composite_.reset(new Pixel32[size]);
+        size_ = size;
+    }
+    pendingFill_ = true;
     saved_.clear();
     saved_.resize(picture.Frames.size());
     for (std::size_t i = 0; i < picture.Frames.size(); ++i) {
@@ -105,7 +181,9 @@ void GifComposer::Release()
     picture_ = nullptr;
     width_ = height_ = 0;
     hasMask_ = false;
-    std::vector<Pixel32>().swap(composite_);
+    composite_.reset();
+    size_ = 0;
+    pendingFill_ = false;
     std::vector<Saved>().swap(saved_);
     changed_.clear();
     lutTable_ = nullptr;
@@ -174,11 +252,26 @@ void GifComposer::DrawFrame(int n)
 
     if (f->Disposal == 3) {
         // What lies under the frame, for its disposal.
+        settle();
         Saved& sv = saved_[std::size_t(n - 1)];
         for (int y = s.Top; y < s.Bottom; ++y)
             std::memcpy(&sv.image[std::size_t(y - s.Top) * span], row(y) + s.Left, span * sizeof(Pixel32));
         sv.valid = true;
     }
+    // The first frame on a new picture fills the background around it and
+    // under its transparent pixels as it goes, instead of after a fill of its own.
+    const bool fresh = pendingFill_;
+    pendingFill_ = false;
+    const Pixel32 background = hasMask_ ? kClear : kBlack;
+    if (fresh)
+        for (int y = 0; y < height_; ++y) {
+            if (y < s.Top || y >= s.Bottom) {
+                std::fill_n(row(y), width_, background);
+                continue;
+            }
+            std::fill_n(row(y), s.Left, background);
+            std::fill_n(row(y) + s.Right, width_ - s.Right, background);
+        }
 
     const Pixel32* lut = colours(*f);
     const int fx0 = s.Left - f->Left, fx1 = s.Right - f->Left;
@@ -187,58 +280,25 @@ void GifComposer::DrawFrame(int n)
         const std::uint8_t* src = &f->Pixels[std::size_t(fy) * std::size_t(f->Width)];
         // dst[fx - fx0] is the picture pixel under the frame's column fx.
         Pixel32* const dst = row(y) + s.Left;
-        if (!f->Transparent) {
-            int fx = fx0;
-            for (; fx + 8 <= fx1; fx += 8)
-                lookup8(dst + (fx - fx0), src + fx, lut);
-            for (; fx < fx1; ++fx)
-                dst[fx - fx0] = lut[src[fx]];
+        if (f->Transparent) {
+            const std::uint8_t* mask = &f->Mask[std::size_t(fy) * std::size_t(f->MaskStride())];
+            if (fresh)
+                maskedRow<true>(dst, src, mask, fx0, fx1, lut, background);
+            else
+                maskedRow<false>(dst, src, mask, fx0, fx1, lut, background);
             continue;
         }
-        // Opaque pixels of the frame replace, transparent ones keep (alpha
-        // included, so the mask stays transparent only where both were). The
-        // mask is read 64 pixels, then 8, at a time: runs that are all
-        // transparent or all opaque need no bit tests.
-        const std::uint8_t* mask = &f->Mask[std::size_t(fy) * std::size_t(f->MaskStride())];
         int fx = fx0;
-        for (; fx < fx1 && (fx & 7); ++fx)
-            if (!(mask[fx >> 3] & (0x80 >> (fx & 7))))
-                dst[fx - fx0] = lut[src[fx]];
-        for (; fx + 64 <= fx1; fx += 64) {
-            std::uint64_t m64;
-            std::memcpy(&m64, mask + (fx >> 3), 8);
-            if (m64 == ~std::uint64_t(0))
-                continue;
-            if (m64 == 0) {
-                for (int k = 0; k < 64; k += 8)
-                    lookup8(dst + (fx + k - fx0), src + fx + k, lut);
-                continue;
-            }
-            for (int k = 0; k < 64; k += 8) {
-                const std::uint8_t m = std::uint8_t(m64 >> k);
-                if (m == 0)
-                    lookup8(dst + (fx + k - fx0), src + fx + k, lut);
-                else if (m != 0xFF)
-                    lookup8Masked(dst + (fx + k - fx0), src + fx + k, lut, m);
-            }
+        for (; fx + 8 <= fx1; fx += 8)
+            lookup8(dst + (fx - fx0), src + fx, lut);
+        if (fx < fx1 && fx1 - fx0 >= 8) {
+            // The last pixels as the row's last 8, again over some just
+            // drawn: they come out the same.
+            lookup8(dst + (fx1 - 8 - fx0), src + fx1 - 8, lut);
+            continue;
         }
-        for (; fx + 8 <= fx1; fx += 8) {
-            const std::uint8_t m = mask[fx >> 3];
-            if (m == 0xFF)
-                continue;
-            if (m == 0)
-                lookup8(dst + (fx - fx0), src + fx, lut);
-            else
-                lookup8Masked(dst + (fx - fx0), src + fx, lut, m);
-        }
-        if (fx < fx1) {
-            // The row's last pixels, fewer than 8, in the same mask byte.
-            const unsigned m = mask[fx >> 3];
-            for (int k = 0; k < fx1 - fx; ++k) {
-                const Pixel32 c = lut[src[fx + k]];
-                dst[fx + k - fx0] = (m & (0x80u >> k)) ? dst[fx + k - fx0] : c;
-            }
-        }
+        for (; fx < fx1; ++fx)
+            dst[fx - fx0] = lut[src[fx]];
     }
 }
 
@@ -250,6 +310,7 @@ void GifComposer::DisposeFrame(int n)
     const Rect s = clip(*f, width_, height_);
     if (s.Empty())
         return;
+    settle();
     const std::size_t span = std::size_t(s.Width());
     switch (f->Disposal) {
     case 2:
@@ -272,13 +333,22 @@ void GifComposer::DisposeFrame(int n)
     }
 }
 
+void GifComposer::settle() const
+{
+    if (!pendingFill_)
+        return;
+    std::fill_n(composite_.get(), size_, hasMask_ ? kClear : kBlack);
+    pendingFill_ = false;
+}
+
 void GifComposer::Render(Pixel32* out, bool throughMask) const
 {
+    settle();
     if (throughMask || !hasMask_) {
-        std::memcpy(out, composite_.data(), composite_.size() * sizeof(Pixel32));
+        std::memcpy(out, composite_.get(), size_ * sizeof(Pixel32));
         return;
     }
-    for (std::size_t i = 0; i < composite_.size(); ++i)
+    for (std::size_t i = 0; i < size_; ++i)
         out[i] = composite_[i] | kBlack;
 }
 

@@ -21,7 +21,8 @@
 // changed, so a repaint can follow the change rather than the picture.
 //
 // Memory (what a load should count before Reset; BytesFor tells it in advance):
-//  - Reset allocates the picture, ImageWidth x ImageHeight x 4 bytes;
+//  - Reset allocates the picture, ImageWidth x ImageHeight x 4 bytes (the
+//    previous one is released first, or kept when it has the same size);
 //  - and, for each frame with disposal 3, its saved area: the frame's
 //    rectangle inside the picture, Width x Height x 4 bytes at most.
 // Nothing else is allocated per picture, and nothing at all per frame step.
@@ -32,6 +33,7 @@
 #include "gif/GifDecoder.h"
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -68,7 +70,11 @@ public:
     int Height() const { return height_; }
     bool HasMask() const { return hasMask_; }
     // The composed picture: premultiplied, row-major, stride Width().
-    std::span<const Pixel32> Composite() const { return composite_; }
+    std::span<const Pixel32> Composite() const
+    {
+        settle();
+        return {composite_.get(), size_};
+    }
     bool TransparentAt(int x, int y) const { return (pixel(x, y) >> 24) == 0; }
     // The colour at (x, y) as drawn opaquely: black where transparent.
     Pixel32 At(int x, int y) const { return pixel(x, y) | kBlack; }
@@ -88,7 +94,13 @@ private:
         std::vector<Pixel32> image;  // the frame's rectangle inside the picture, row-major
     };
     const TGIFFrame* frame(int n) const;
-    Pixel32 pixel(int x, int y) const { return composite_[std::size_t(y) * std::size_t(width_) + std::size_t(x)]; }
+    Pixel32 pixel(int x, int y) const
+    {
+        settle();
+        return composite_[std::size_t(y) * std::size_t(width_) + std::size_t(x)];
+    }
+    // Fills the new picture if no frame has been drawn on it yet.
+    void settle() const;
     Pixel32* row(int y) { return &composite_[std::size_t(y) * std::size_t(width_)]; }
     const Pixel32* colours(const TGIFFrame& f);
     void changed(const Rect& r);
@@ -96,7 +108,11 @@ private:
     const GifPicture* picture_ = nullptr;
     int width_ = 0, height_ = 0;
     bool hasMask_ = false;
-    std::vector<Pixel32> composite_;
+    // Allocated by Reset, filled on first use (pendingFill_): a picture read
+    // before anything is drawn on it is black (and clear) all the same.
+    std::unique_ptr<Pixel32[]> composite_;
+    std::size_t size_ = 0;
+    mutable bool pendingFill_ = false;
     std::vector<Saved> saved_;  // per frame, for disposal 3
     std::vector<Rect> changed_;
     // The last palette made opaque 32-bit, reused while frames share a table.

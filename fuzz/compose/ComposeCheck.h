@@ -390,8 +390,10 @@ inline std::string Check(const std::uint8_t* data, std::size_t size)
     Reference ref;
     real.Reset(c.pic);
     ref.Reset(c.pic);
+    // Not compared before the first step: reading a new picture fills it,
+    // and the first draw should find it unfilled.
     real.TakeChanged();
-    std::string bad = Compare(real, ref, "reset");
+    std::string bad;
     Reference since = ref;  // as the picture stood when its changes were last taken
     const int frames = c.pic.FrameCount();
     for (int step = 0; bad.empty() && !in.Done() && step < 64; ++step) {
@@ -419,8 +421,7 @@ inline std::string Check(const std::uint8_t* data, std::size_t size)
             ref.Reset(c.pic);
             real.TakeChanged();  // a new picture is repainted whole
             since = ref;
-            name = "reset ";
-            break;
+            continue;
         }
         name += std::to_string(n) + " (step " + std::to_string(step) + ")";
         bad = Compare(real, ref, name);
