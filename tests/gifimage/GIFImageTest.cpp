@@ -494,6 +494,14 @@ TEST_F(Screen, AFrameChangeRepaintsOnlyThePicturesRectangleAtOnce)
     const QRect bounds = largePaints.region.boundingRect();
     EXPECT_TRUE(bounds.contains(QRect(20, 20, 8, 8))) << bounds.x() << "," << bounds.y();
     EXPECT_TRUE(QRect(19, 19, 10, 10).contains(bounds)) << bounds.width() << "x" << bounds.height();
+    // What the partial repaint left on screen is what a whole new paint shows.
+    const QPoint at = form->ClientWidget()->mapTo(form.get(), QPoint(100, 10));
+    const QImage shown =
+        form->windowHandle()->screen()->grabWindow(form->winId(), at.x(), at.y(), 80, 80).toImage().convertToFormat(
+            QImage::Format_ARGB32);
+    const QImage whole = Grab().copy(100, 10, 80, 80);
+    EXPECT_EQ(shown, whole);
+    EXPECT_EQ(shown.pixel(20, 20), Col(G));
     large->removeEventFilter(&largePaints);
 }
 
