@@ -41,11 +41,11 @@ struct Reference {
     int w = 0, h = 0;
     bool hasMask = false;
     std::vector<std::uint32_t> colour;  // 0xRRGGBB
-    std::vector<bool> transparent;      // the mask: white = transparent
+    std::vector<std::uint8_t> transparent;  // the mask: 1 (white) = transparent
     struct Saved {
         bool valid = false;
         std::vector<std::uint32_t> colour;
-        std::vector<bool> transparent;
+        std::vector<std::uint8_t> transparent;
     };
     std::vector<Saved> saved;
 
@@ -56,7 +56,7 @@ struct Reference {
         h = p.ImageHeight;
         hasMask = p.HasTransparency;
         colour.assign(std::size_t(w) * std::size_t(h), 0x000000);      // filled black
-        transparent.assign(std::size_t(w) * std::size_t(h), hasMask);  // filled white
+        transparent.assign(std::size_t(w) * std::size_t(h), hasMask);  // filled white when there is a mask
         saved.assign(p.Frames.size(), Saved{});
     }
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }
@@ -84,7 +84,7 @@ struct Reference {
             Saved& s = saved[std::size_t(n - 1)];
             s.valid = true;
             s.colour.assign(std::size_t(f.Width) * std::size_t(f.Height), 0);
-            s.transparent.assign(std::size_t(f.Width) * std::size_t(f.Height), false);
+            s.transparent.assign(std::size_t(f.Width) * std::size_t(f.Height), 0);
             for (int fy = 0; fy < f.Height; ++fy)
                 for (int fx = 0; fx < f.Width; ++fx)
                     if (Inside(f.Left + fx, f.Top + fy)) {
@@ -135,6 +135,13 @@ struct Reference {
                 }
             }
     }
+};
+
+// The picture as it stood at one moment.
+struct Planes {
+    std::vector<std::uint32_t> colour;
+    std::vector<std::uint8_t> transparent;
+    explicit Planes(const Reference& r) : colour(r.colour), transparent(r.transparent) {}
 };
 
 // Which picture pixel a control pixel shows, straight from the placement
@@ -303,22 +310,29 @@ inline std::string Where(const char* what, int x, int y)
     return std::string(what) + " at " + std::to_string(x) + "," + std::to_string(y);
 }
 
-inline std::string Compare(const gif::GifComposer& real, const Reference& ref, const std::string& step)
+// What the screen takes, from the two planes: premultiplied, 0 where transparent.
+inline std::uint32_t ScreenPixel(const Reference& ref, std::size_t i)
+{
+    return ref.hasMask && ref.transparent[i] ? 0u : 0xFF000000u | ref.colour[i];
+}
+
+inline std::string Compare(const gif::GifComposer& real, const Reference& ref, const std::string& step, bool accessors)
 {
     if (real.Width() != ref.w || real.Height() != ref.h || real.Composite().size() != ref.colour.size())
         return step + ": picture size";
-    for (int y = 0; y < ref.h; ++y)
-        for (int x = 0; x < ref.w; ++x) {
-            const bool t = ref.hasMask && ref.transparent[ref.At(x, y)];
-            if (real.TransparentAt(x, y) != t)
-                return step + ": " + Where("mask", x, y);
-            if (real.At(x, y) != (0xFF000000u | ref.colour[ref.At(x, y)]))
-                return step + ": " + Where("colour", x, y);
-            // What the screen takes: premultiplied, 0 where transparent.
-            const std::uint32_t screen = t ? 0u : 0xFF000000u | ref.colour[ref.At(x, y)];
-            if (real.Composite()[ref.At(x, y)] != screen)
-                return step + ": " + Where("premultiplied pixel", x, y);
-        }
+    const std::span<const std::uint32_t> pixels = real.Composite();
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        if (pixels[i] != ScreenPixel(ref, i))
+            return step + ": " + Where("premultiplied pixel", int(i % std::size_t(ref.w)), int(i / std::size_t(ref.w)));
+    if (accessors)
+        for (int y = 0; y < ref.h; ++y)
+            for (int x = 0; x < ref.w; ++x) {
+                const bool t = ref.hasMask && ref.transparent[ref.At(x, y)];
+                if (real.TransparentAt(x, y) != t)
+                    return step + ": " + Where("mask", x, y);
+                if (real.At(x, y) != (0xFF000000u | ref.colour[ref.At(x, y)]))
+                    return step + ": " + Where("colour", x, y);
+            }
     return {};
 }
 
@@ -333,15 +347,15 @@ inline bool In(const std::vector<gif::Rect>& rects, int x, int y)
 // Every pixel that changed lies in the areas the composer reports, and every
 // control pixel showing one lies in the areas the placement maps them to
 // (what the control repaints).
-inline std::string CheckChanged(const Reference& before, const Reference& after, const std::vector<gif::Rect>& changed,
+inline std::string CheckChanged(const Planes& before, const Reference& after, const std::vector<gif::Rect>& changed,
                                 const gif::Layout& l, const std::vector<Shown>& shown, const std::string& step)
 {
     for (const gif::Rect& r : changed)
         if (r.Left < 0 || r.Top < 0 || r.Right > after.w || r.Bottom > after.h)
             return step + ": changed area outside the picture";
     auto differs = [&](int x, int y) {
-        return before.colour[before.At(x, y)] != after.colour[after.At(x, y)] ||
-               (after.hasMask && before.transparent[before.At(x, y)] != after.transparent[after.At(x, y)]);
+        const std::size_t i = after.At(x, y);
+        return before.colour[i] != after.colour[i] || (after.hasMask && before.transparent[i] != after.transparent[i]);
     };
     bool any = false;
     for (int y = 0; y < after.h; ++y)
@@ -394,7 +408,7 @@ inline std::string Check(const std::uint8_t* data, std::size_t size)
     // and the first draw should find it unfilled.
     real.TakeChanged();
     std::string bad;
-    Reference since = ref;  // as the picture stood when its changes were last taken
+    Planes since(ref);  // as the picture stood when its changes were last taken
     const int frames = c.pic.FrameCount();
     for (int step = 0; bad.empty() && !in.Done() && step < 64; ++step) {
         const std::uint8_t op = in.Byte();
@@ -420,14 +434,14 @@ inline std::string Check(const std::uint8_t* data, std::size_t size)
             real.Reset(c.pic);
             ref.Reset(c.pic);
             real.TakeChanged();  // a new picture is repainted whole
-            since = ref;
+            since = Planes(ref);
             continue;
         }
         name += std::to_string(n) + " (step " + std::to_string(step) + ")";
-        bad = Compare(real, ref, name);
+        bad = Compare(real, ref, name, in.Done() || step == 63);
         if (bad.empty() && take) {
             bad = CheckChanged(since, ref, real.TakeChanged(), l, shown, name);
-            since = ref;
+            since = Planes(ref);
         }
     }
     return bad;
