@@ -135,7 +135,7 @@ void BM_FirstPaint(benchmark::State& state, const Bytes* bytes)
     QImage target(g.ImageWidth(), g.ImageHeight(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         state.PauseTiming();
-        TMemoryStream again(*bytes);  // a new load: the Qt image is made anew
+        TMemoryStream again(*bytes);  // a new load: a picture never painted yet
         g.LoadFromStream(again);
         state.ResumeTiming();
         QPainter p(&target);
