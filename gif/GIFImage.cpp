@@ -108,7 +108,7 @@ bool TGIFImage::ReadGIF()
     anim_.Prepare(std::move(picture));
     // The animation starts with the next paint, when Animate is set.
     updateOpaque();
-    TControl::Invalidate();
+    InvalidatePicture();
     return true;
 }
 
@@ -125,7 +125,6 @@ void TGIFImage::Clear()
 {
     ClearFrames();
     rawData_.Clear();
-    screen_ = QImage();
     updateOpaque();
     TControl::Invalidate();
 }
@@ -214,11 +213,12 @@ void TGIFImage::WrappedAnimation()
         OnWrapAnimation(this);
 }
 
-// Redraws only the picture's rectangle, at once. Qt paints what lies beneath
-// from the parent unless the control covers its area (WA_OpaquePaintEvent),
-// into the window's back buffer, which reaches the screen in one piece: a
-// frame change does not flicker. (A repaint requested on the parent would
-// skip a child that covers the area.)
+// Redraws what the frame step changed, at once: the rectangles of the frame
+// just disposed of and the frame drawn, where the placement shows them. Qt
+// paints what lies beneath from the parent unless the control covers its
+// area (WA_OpaquePaintEvent), into the window's back buffer, which reaches
+// the screen in one piece: a frame change does not flicker. (A repaint
+// requested on the parent would skip a child that covers the area.)
 void TGIFImage::repaintNow()
 {
     if (!parent_ || !parentWidget() || !visible_ || painting_)
@@ -228,10 +228,26 @@ void TGIFImage::repaintNow()
         bool& flag;
         ~Done() { flag = false; }
     } done{painting_};
-    const gif::Rect d = DestRect();
-    const QRect area = QRect(d.Left, d.Top, d.Width(), d.Height()) & rect();
+    const gif::Layout layout = Layout();
+    // At a fractional scale factor the picture's edges are rounded to device
+    // pixels: a pixel more around each area covers that.
+    const qreal dpr = devicePixelRatioF();
+    const int margin = dpr == std::floor(dpr) ? 0 : 1;
+    QRegion area;
+    for (const gif::Rect& changed : anim_.TakeChanged())
+        for (const gif::Rect& r : layout.Map(changed))
+            area += QRect(r.Left - margin, r.Top - margin, r.Width() + 2 * margin, r.Height() + 2 * margin);
+    area &= rect();
     if (!area.isEmpty())
         repaint(area);
+}
+
+// The whole control is repainted on the next paint: what changed before is
+// included.
+void TGIFImage::InvalidatePicture()
+{
+    anim_.TakeChanged();
+    TControl::Invalidate();
 }
 
 // ---- embedded data ----
@@ -503,22 +519,16 @@ void TGIFImage::DrawImage(QPainter& painter)
     if (Empty() || FrameCount() == 0 || composer.Width() == 0 || composer.Height() == 0)
         return;
 
-    // The composed picture as a Qt image, remade only when it changed. Drawn
-    // through its mask when frame 1 is transparent (the composed picture is
-    // then empty where the mask is), else opaquely.
+    // The composed picture itself, without a copy: premultiplied, clear where
+    // its mask is. Drawn through the mask when frame 1 is transparent; else
+    // opaquely, over black, which shows black wherever it is clear (viewing
+    // clear pixels as RGB32 is not drawn alike by every backing store). A
+    // picture without transparency is opaque throughout and drawn as is.
     const bool throughMask = anim_.DrawnTransparent();
-    const auto format = throughMask ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-    if (screen_.isNull() || screen_.format() != format || screen_.width() != composer.Width() ||
-        screen_.height() != composer.Height()) {
-        screen_ = QImage(composer.Width(), composer.Height(), format);
-        screenGeneration_ = ~std::uint64_t(0);
-    }
-    if (screenGeneration_ != composer.Generation() || screenThroughMask_ != throughMask) {
-        static_assert(sizeof(gif::Pixel32) == 4);
-        composer.Render(reinterpret_cast<gif::Pixel32*>(screen_.bits()), throughMask);
-        screenGeneration_ = composer.Generation();
-        screenThroughMask_ = throughMask;
-    }
+    const bool overBlack = composer.HasMask() && !throughMask;
+    const QImage picture(reinterpret_cast<const uchar*>(composer.Composite().data()), composer.Width(),
+                         composer.Height(), qsizetype(composer.Width()) * 4,
+                         composer.HasMask() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 
     // Placed on whole device pixels and scaled nearest-neighbour, so the
     // picture stays crisp at any scale factor: the rectangles are mapped to
@@ -533,13 +543,19 @@ void TGIFImage::DrawImage(QPainter& painter)
     for (const gif::Rect& r : Layout().Placements()) {
         const QRectF logical(r.Left, r.Top, r.Width(), r.Height());
         if (!plain) {
-            painter.drawImage(logical, screen_);
+            if (overBlack)
+                painter.fillRect(logical, Qt::black);
+            painter.drawImage(logical, picture);
             continue;
         }
         const QRectF d = full.mapRect(logical);
         const int x0 = qRound(d.left()), y0 = qRound(d.top()), x1 = qRound(d.right()), y1 = qRound(d.bottom());
-        if (x1 > x0 && y1 > y0)
-            painter.drawImage(QRect(x0, y0, x1 - x0, y1 - y0), screen_);
+        if (x1 <= x0 || y1 <= y0)
+            continue;
+        const QRect device(x0, y0, x1 - x0, y1 - y0);
+        if (overBlack)
+            painter.fillRect(device, Qt::black);
+        painter.drawImage(device, picture);
     }
     painter.restore();
 }

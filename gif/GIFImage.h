@@ -9,8 +9,9 @@
 // holds the frames, the composed picture and the frame clock's rules; this
 // class owns the frame clock (a TTimerEx, threaded by default, ticks handed to
 // the window thread) and puts the composed picture on screen. Painting uses
-// the composed picture only, nearest-neighbour when stretched, placed on
-// device pixels so it stays crisp at any scale factor.
+// the composed picture only, as it stands (it is kept in the form the screen
+// takes), nearest-neighbour when stretched, placed on device pixels so it
+// stays crisp at any scale factor. A frame step repaints only what changed.
 #pragma once
 
 #include "gif/GifAnimation.h"
@@ -180,18 +181,12 @@ private:
     void Changed() override;
     void WrappedAnimation() override;
     void RepaintNow() override { repaintNow(); }
-    void InvalidatePicture() override { TControl::Invalidate(); }
+    void InvalidatePicture() override;
 
     std::unique_ptr<TTimerEx> timer_;
     bool autoSize_ = false, center_ = false, doubleBuffered_ = true, firstImageOnly_ = false, opaque_ = false,
          stretch_ = false, stretchRatio_ = false, tile_ = false;
     bool coversClient_ = false;
     bool painting_ = false;
-    // The composed picture as a Qt image, remade only after it changed. The
-    // memory budget (gif::Limits) counts the composed picture once, in this
-    // form; until the compositor keeps it so itself, this copy is outside it.
-    QImage screen_;
-    std::uint64_t screenGeneration_ = ~std::uint64_t(0);
-    bool screenThroughMask_ = false;
     mutable QImage bitmap_;  // GetBitmap's cache
 };

@@ -70,6 +70,8 @@ public:
 
     const GifPicture& Picture() const { return picture_; }
     const GifComposer& Composer() const { return composer_; }
+    // The composed picture's areas changed since the last call (see GifComposer).
+    std::vector<Rect> TakeChanged() { return composer_.TakeChanged(); }
 
     // Picture-wide state, public so the control's face can reach it by name.
     bool Empty = true;

@@ -2,41 +2,136 @@
 
 #include <algorithm>
 #include <cmath>
+#include <bit>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace gif {
 
 namespace {
 
-bool bitAt(const std::uint8_t* row, int x) { return row[x / 8] & (0x80 >> (x % 8)); }
-
-void putBit(std::uint8_t* row, int x, bool v)
+// The part of the frame's rectangle inside the picture (frames always fit, as
+// the decoder grows the picture to hold them; kept safe all the same).
+Rect clip(const TGIFFrame& f, int w, int h)
 {
-    const std::uint8_t bit = std::uint8_t(0x80 >> (x % 8));
-    if (v)
-        row[x / 8] |= bit;
-    else
-        row[x / 8] &= std::uint8_t(~bit);
+    return {std::max(f.Left, 0), std::max(f.Top, 0), std::min(f.Left + f.Width, w), std::min(f.Top + f.Height, h)};
 }
 
-// The frame's palette as opaque 32-bit colours; indices past the palette are black.
-void colours(const TGIFFrame& f, Pixel32 (&lut)[256])
+Rect bounds(const Rect& a, const Rect& b)
 {
-    for (int i = 0; i < 256; ++i) {
-        const RGB c = f.Color(std::uint8_t(i));
-        lut[i] = kBlack | Pixel32(c.R) << 16 | Pixel32(c.G) << 8 | Pixel32(c.B);
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+            std::max(a.Bottom, b.Bottom)};
+}
+
+bool contains(const Rect& outer, const Rect& inner)
+{
+    return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right <= outer.Right &&
+           inner.Bottom <= outer.Bottom;
+}
+
+constexpr std::size_t kMaxChanged = 4;
+
+// Eight indices are read in one load, pixel k in byte k.
+static_assert(std::endian::native == std::endian::little);
+
+// Eight pixels through the palette.
+inline void lookup8(Pixel32* dst, const std::uint8_t* src, const Pixel32* lut)
+{
+    std::uint64_t i;
+    std::memcpy(&i, src, 8);
+#ifdef __SSE2__
+    // Four pixels to a store.
+    auto px = [&](int k) { return _mm_cvtsi32_si128(int(lut[(i >> (8 * k)) & 0xFF])); };
+    const __m128i lo = _mm_unpacklo_epi64(_mm_unpacklo_epi32(px(0), px(1)), _mm_unpacklo_epi32(px(2), px(3)));
+    const __m128i hi = _mm_unpacklo_epi64(_mm_unpacklo_epi32(px(4), px(5)), _mm_unpacklo_epi32(px(6), px(7)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), lo);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 4), hi);
+#else
+    for (int k = 0; k < 8; ++k)
+        dst[k] = lut[(i >> (8 * k)) & 0xFF];
+#endif
+}
+
+// The same where the mask byte `m` says opaque (bit clear), most significant
+// bit first; the others keep what they hold, or, on a picture not yet filled
+// (Fresh), take the background. No branch per pixel.
+template <bool Fresh>
+inline void lookup8Masked(Pixel32* dst, const std::uint8_t* src, const Pixel32* lut, unsigned m, Pixel32 background)
+{
+    std::uint64_t i;
+    std::memcpy(&i, src, 8);
+    for (int k = 0; k < 8; ++k) {
+        const Pixel32 c = lut[(i >> (8 * k)) & 0xFF];
+        dst[k] = (m & (0x80u >> k)) ? (Fresh ? background : dst[k]) : c;
     }
 }
 
-// The part of the frame's rectangle inside the picture (frames always fit, as
-// the decoder grows the picture to hold them; kept safe all the same).
-struct Span {
-    int x0, y0, x1, y1;
-    bool empty() const { return x0 >= x1 || y0 >= y1; }
-};
-Span clip(const TGIFFrame& f, int w, int h)
+// One row of a transparent frame, its columns fx0..fx1 (frame coordinates;
+// dst[0] is under fx0). Opaque pixels of the frame replace, transparent ones
+// keep (alpha included, so the mask stays transparent only where both were).
+// The mask is read 64 pixels, then 8, at a time: runs that are all
+// transparent or all opaque need no bit tests.
+template <bool Fresh>
+void maskedRow(Pixel32* dst, const std::uint8_t* src, const std::uint8_t* mask, int fx0, int fx1, const Pixel32* lut,
+               Pixel32 background)
 {
-    return {std::max(f.Left, 0), std::max(f.Top, 0), std::min(f.Left + f.Width, w), std::min(f.Top + f.Height, h)};
+    auto keep = [&](int fx, int n) {
+        if (Fresh)
+            std::fill_n(dst + (fx - fx0), n, background);
+    };
+    int fx = fx0;
+    for (; fx < fx1 && (fx & 7); ++fx)
+        if (!(mask[fx >> 3] & (0x80 >> (fx & 7))))
+            dst[fx - fx0] = lut[src[fx]];
+        else
+            keep(fx, 1);
+    for (; fx + 64 <= fx1; fx += 64) {
+        std::uint64_t m64;
+        std::memcpy(&m64, mask + (fx >> 3), 8);
+        if (m64 == ~std::uint64_t(0)) {
+            keep(fx, 64);
+            continue;
+        }
+        if (m64 == 0) {
+            for (int k = 0; k < 64; k += 8)
+                lookup8(dst + (fx + k - fx0), src + fx + k, lut);
+            continue;
+        }
+        for (int k = 0; k < 64; k += 8) {
+            const std::uint8_t m = std::uint8_t(m64 >> k);
+            if (m == 0)
+                lookup8(dst + (fx + k - fx0), src + fx + k, lut);
+            else if (m != 0xFF)
+                lookup8Masked<Fresh>(dst + (fx + k - fx0), src + fx + k, lut, m, background);
+            else
+                keep(fx + k, 8);
+        }
+    }
+    for (; fx + 8 <= fx1; fx += 8) {
+        const std::uint8_t m = mask[fx >> 3];
+        if (m == 0)
+            lookup8(dst + (fx - fx0), src + fx, lut);
+        else if (m != 0xFF)
+            lookup8Masked<Fresh>(dst + (fx - fx0), src + fx, lut, m, background);
+        else
+            keep(fx, 8);
+    }
+    if (fx < fx1 && fx1 - fx0 >= 8) {
+        // The last pixels as the row's last 8, again over some just drawn:
+        // those come out the same (opaque ones drawn again, the others kept).
+        const int b = fx1 - 8, shift = b & 7;
+        const unsigned bits = unsigned(mask[b >> 3]) << 8 | (shift ? mask[(b >> 3) + 1] : 0u);
+        lookup8Masked<Fresh>(dst + (b - fx0), src + b, lut, (bits >> (8 - shift)) & 0xFF, background);
+    } else if (fx < fx1) {
+        // A frame narrower than 8: its pixels, in one mask byte.
+        const unsigned m = mask[fx >> 3];
+        for (int k = 0; k < fx1 - fx; ++k) {
+            const Pixel32 c = lut[src[fx + k]];
+            dst[fx + k - fx0] = (m & (0x80u >> k)) ? (Fresh ? background : dst[fx + k - fx0]) : c;
+        }
+    }
 }
 
 }  // namespace
@@ -47,11 +142,38 @@ void GifComposer::Reset(const GifPicture& picture)
     width_ = std::max(picture.ImageWidth, 0);
     height_ = std::max(picture.ImageHeight, 0);
     hasMask_ = picture.HasTransparency;
-    composite_.assign(std::size_t(width_) * std::size_t(height_), kBlack);
-    mask_.assign(hasMask_ ? std::size_t(MaskStride()) * std::size_t(height_) : 0, 0xFF);
+    // Filled black (and clear) when first needed: usually by drawing frame 1,
+    // which then writes each pixel once.
+    const std::size_t size = std::size_t(width_) * std::size_t(height_);
+    if (size != size_) {
+        composite_.reset();  // the old one goes before the new one comes
+        composite_.reset(new Pixel32[size]);
+        size_ = size;
+    }
+    pendingFill_ = true;
     saved_.clear();
     saved_.resize(picture.Frames.size());
-    ++generation_;
+    for (std::size_t i = 0; i < picture.Frames.size(); ++i) {
+        const TGIFFrame& f = *picture.Frames[i];
+        const Rect s = clip(f, width_, height_);
+        if (f.Disposal == 3 && !s.Empty())
+            saved_[i].image.resize(std::size_t(s.Width()) * std::size_t(s.Height()));
+    }
+    changed_.clear();
+    changed_.push_back({0, 0, width_, height_});
+    lutTable_ = nullptr;
+}
+
+std::uint64_t GifComposer::BytesFor(const GifPicture& picture)
+{
+    const int w = std::max(picture.ImageWidth, 0), h = std::max(picture.ImageHeight, 0);
+    std::uint64_t pixels = std::uint64_t(w) * std::uint64_t(h);
+    for (const auto& f : picture.Frames) {
+        const Rect s = clip(*f, w, h);
+        if (f->Disposal == 3 && !s.Empty())
+            pixels += std::uint64_t(s.Width()) * std::uint64_t(s.Height());
+    }
+    return pixels * sizeof(Pixel32);
 }
 
 void GifComposer::Release()
@@ -59,10 +181,12 @@ void GifComposer::Release()
     picture_ = nullptr;
     width_ = height_ = 0;
     hasMask_ = false;
-    std::vector<Pixel32>().swap(composite_);
-    std::vector<std::uint8_t>().swap(mask_);
+    composite_.reset();
+    size_ = 0;
+    pendingFill_ = false;
     std::vector<Saved>().swap(saved_);
-    ++generation_;
+    changed_.clear();
+    lutTable_ = nullptr;
 }
 
 const TGIFFrame* GifComposer::frame(int n) const
@@ -72,9 +196,47 @@ const TGIFFrame* GifComposer::frame(int n) const
     return &picture_->Frame(n);
 }
 
-void GifComposer::setMask(int x, int y, bool transparent)
+// The frame's palette as opaque 32-bit colours; indices past it are black.
+const Pixel32* GifComposer::colours(const TGIFFrame& f)
 {
-    putBit(&mask_[std::size_t(y) * std::size_t(MaskStride())], x, transparent);
+    if (lutTable_ != f.Colors || lutCount_ != f.PaletteCount) {
+        const ColorTable& table = *f.Colors;
+        const int count = std::clamp(f.PaletteCount, 0, 256);
+        for (int i = 0; i < count; ++i)
+            lut_[i] = kBlack | Pixel32(table[std::size_t(i)].R) << 16 | Pixel32(table[std::size_t(i)].G) << 8 |
+                      Pixel32(table[std::size_t(i)].B);
+        std::fill(lut_ + count, lut_ + 256, kBlack);
+        lutTable_ = f.Colors;
+        lutCount_ = f.PaletteCount;
+    }
+    return lut_;
+}
+
+void GifComposer::changed(const Rect& r)
+{
+    for (Rect& c : changed_) {
+        if (contains(c, r))
+            return;
+        if (contains(r, c)) {
+            c = r;
+            return;
+        }
+    }
+    if (changed_.size() < kMaxChanged) {
+        changed_.push_back(r);
+        return;
+    }
+    Rect all = r;
+    for (const Rect& c : changed_)
+        all = bounds(all, c);
+    changed_.assign(1, all);
+}
+
+std::vector<Rect> GifComposer::TakeChanged()
+{
+    std::vector<Rect> out;
+    out.swap(changed_);
+    return out;
 }
 
 void GifComposer::DrawFrame(int n)
@@ -82,53 +244,61 @@ void GifComposer::DrawFrame(int n)
     const TGIFFrame* f = frame(n);
     if (!f)
         return;
-    const Span s = clip(*f, width_, height_);
-    if (s.empty())
+    const Rect s = clip(*f, width_, height_);
+    if (s.Empty())
         return;
-    ++generation_;
+    changed(s);
+    const std::size_t span = std::size_t(s.Width());
 
     if (f->Disposal == 3) {
         // What lies under the frame, for its disposal.
+        settle();
         Saved& sv = saved_[std::size_t(n - 1)];
-        sv.image.assign(std::size_t(f->Width) * std::size_t(f->Height), kBlack);
-        sv.mask.assign(hasMask_ ? std::size_t(f->MaskStride()) * std::size_t(f->Height) : 0, 0);
-        for (int y = s.y0; y < s.y1; ++y) {
-            const int fy = y - f->Top;
-            std::memcpy(&sv.image[std::size_t(fy) * std::size_t(f->Width) + std::size_t(s.x0 - f->Left)],
-                        &composite_[std::size_t(y) * std::size_t(width_) + std::size_t(s.x0)],
-                        std::size_t(s.x1 - s.x0) * sizeof(Pixel32));
-            if (hasMask_)
-                for (int x = s.x0; x < s.x1; ++x)
-                    putBit(&sv.mask[std::size_t(fy) * std::size_t(f->MaskStride())], x - f->Left, TransparentAt(x, y));
-        }
+        for (int y = s.Top; y < s.Bottom; ++y)
+            std::memcpy(&sv.image[std::size_t(y - s.Top) * span], row(y) + s.Left, span * sizeof(Pixel32));
         sv.valid = true;
     }
+    // The first frame on a new picture fills the background around it and
+    // under its transparent pixels as it goes, instead of after a fill of its own.
+    const bool fresh = pendingFill_;
+    pendingFill_ = false;
+    const Pixel32 background = hasMask_ ? kClear : kBlack;
+    if (fresh)
+        for (int y = 0; y < height_; ++y) {
+            if (y < s.Top || y >= s.Bottom) {
+                std::fill_n(row(y), width_, background);
+                continue;
+            }
+            std::fill_n(row(y), s.Left, background);
+            std::fill_n(row(y) + s.Right, width_ - s.Right, background);
+        }
 
-    Pixel32 lut[256];
-    colours(*f, lut);
-    for (int y = s.y0; y < s.y1; ++y) {
+    const Pixel32* lut = colours(*f);
+    const int fx0 = s.Left - f->Left, fx1 = s.Right - f->Left;
+    for (int y = s.Top; y < s.Bottom; ++y) {
         const int fy = y - f->Top;
         const std::uint8_t* src = &f->Pixels[std::size_t(fy) * std::size_t(f->Width)];
-        Pixel32* dst = &composite_[std::size_t(y) * std::size_t(width_)];
+        // dst[fx - fx0] is the picture pixel under the frame's column fx.
+        Pixel32* const dst = row(y) + s.Left;
         if (f->Transparent) {
-            // Opaque pixels replace, transparent ones keep; the mask stays
-            // transparent only where both were.
-            const std::uint8_t* fm = &f->Mask[std::size_t(fy) * std::size_t(f->MaskStride())];
-            for (int x = s.x0; x < s.x1; ++x) {
-                const int fx = x - f->Left;
-                if (bitAt(fm, fx))
-                    continue;
-                dst[x] = lut[src[fx]];
-                if (hasMask_)
-                    setMask(x, y, false);
-            }
-        } else {
-            for (int x = s.x0; x < s.x1; ++x)
-                dst[x] = lut[src[x - f->Left]];
-            if (hasMask_)
-                for (int x = s.x0; x < s.x1; ++x)
-                    setMask(x, y, false);
+            const std::uint8_t* mask = &f->Mask[std::size_t(fy) * std::size_t(f->MaskStride())];
+            if (fresh)
+                maskedRow<true>(dst, src, mask, fx0, fx1, lut, background);
+            else
+                maskedRow<false>(dst, src, mask, fx0, fx1, lut, background);
+            continue;
         }
+        int fx = fx0;
+        for (; fx + 8 <= fx1; fx += 8)
+            lookup8(dst + (fx - fx0), src + fx, lut);
+        if (fx < fx1 && fx1 - fx0 >= 8) {
+            // The last pixels as the row's last 8, again over some just
+            // drawn: they come out the same.
+            lookup8(dst + (fx1 - 8 - fx0), src + fx1 - 8, lut);
+            continue;
+        }
+        for (; fx < fx1; ++fx)
+            dst[fx - fx0] = lut[src[fx]];
     }
 }
 
@@ -137,33 +307,25 @@ void GifComposer::DisposeFrame(int n)
     const TGIFFrame* f = frame(n);
     if (!f)
         return;
-    const Span s = clip(*f, width_, height_);
-    if (s.empty())
+    const Rect s = clip(*f, width_, height_);
+    if (s.Empty())
         return;
-    ++generation_;
+    settle();
+    const std::size_t span = std::size_t(s.Width());
     switch (f->Disposal) {
     case 2:
-        for (int y = s.y0; y < s.y1; ++y) {
-            std::fill_n(&composite_[std::size_t(y) * std::size_t(width_) + std::size_t(s.x0)], s.x1 - s.x0, kBlack);
-            if (hasMask_)
-                for (int x = s.x0; x < s.x1; ++x)
-                    setMask(x, y, true);
-        }
+        changed(s);
+        for (int y = s.Top; y < s.Bottom; ++y)
+            std::fill_n(row(y) + s.Left, span, hasMask_ ? kClear : kBlack);
         break;
     case 3: {
         // A frame never drawn has nothing to give back.
         const Saved& sv = saved_[std::size_t(n - 1)];
         if (!sv.valid)
             break;
-        for (int y = s.y0; y < s.y1; ++y) {
-            const int fy = y - f->Top;
-            std::memcpy(&composite_[std::size_t(y) * std::size_t(width_) + std::size_t(s.x0)],
-                        &sv.image[std::size_t(fy) * std::size_t(f->Width) + std::size_t(s.x0 - f->Left)],
-                        std::size_t(s.x1 - s.x0) * sizeof(Pixel32));
-            if (hasMask_)
-                for (int x = s.x0; x < s.x1; ++x)
-                    setMask(x, y, bitAt(&sv.mask[std::size_t(fy) * std::size_t(f->MaskStride())], x - f->Left));
-        }
+        changed(s);
+        for (int y = s.Top; y < s.Bottom; ++y)
+            std::memcpy(row(y) + s.Left, &sv.image[std::size_t(y - s.Top) * span], span * sizeof(Pixel32));
         break;
     }
     default:
@@ -171,20 +333,23 @@ void GifComposer::DisposeFrame(int n)
     }
 }
 
+void GifComposer::settle() const
+{
+    if (!pendingFill_)
+        return;
+    std::fill_n(composite_.get(), size_, hasMask_ ? kClear : kBlack);
+    pendingFill_ = false;
+}
+
 void GifComposer::Render(Pixel32* out, bool throughMask) const
 {
-    const std::size_t n = composite_.size();
-    if (!throughMask || !hasMask_) {
-        std::memcpy(out, composite_.data(), n * sizeof(Pixel32));
+    settle();
+    if (throughMask || !hasMask_) {
+        std::memcpy(out, composite_.get(), size_ * sizeof(Pixel32));
         return;
     }
-    for (int y = 0; y < height_; ++y) {
-        const std::uint8_t* m = &mask_[std::size_t(y) * std::size_t(MaskStride())];
-        const Pixel32* src = &composite_[std::size_t(y) * std::size_t(width_)];
-        Pixel32* dst = out + std::size_t(y) * std::size_t(width_);
-        for (int x = 0; x < width_; ++x)
-            dst[x] = bitAt(m, x) ? 0u : src[x];
-    }
+    for (std::size_t i = 0; i < size_; ++i)
+        out[i] = composite_[i] | kBlack;
 }
 
 // ---- placement ----
@@ -247,6 +412,48 @@ std::vector<Rect> Layout::Placements() const
     if (Tile)
         return {};
     return {DestRect()};
+}
+
+std::vector<Rect> Layout::Map(const Rect& r) const
+{
+    const Rect client{0, 0, ControlWidth, ControlHeight};
+    auto inClient = [&](Rect m, std::vector<Rect>& out) {
+        m = {std::max(m.Left, 0), std::max(m.Top, 0), std::min(m.Right, ControlWidth), std::min(m.Bottom, ControlHeight)};
+        if (!m.Empty())
+            out.push_back(m);
+    };
+    std::vector<Rect> out;
+    if (r.Empty() || ImageWidth <= 0 || ImageHeight <= 0)
+        return out;
+    if (NeedsStretch()) {
+        const Rect d = DestRect();
+        if (d.Empty())
+            return out;
+        // Scaled outwards, then a pixel more on each side for the rounding of
+        // whoever samples the picture.
+        auto lo = [](int v, int to, int from) { return int(std::int64_t(v) * to / from) - 1; };
+        auto hi = [](int v, int to, int from) { return int((std::int64_t(v) * to + from - 1) / from) + 1; };
+        inClient({d.Left + lo(r.Left, d.Width(), ImageWidth), d.Top + lo(r.Top, d.Height(), ImageHeight),
+                  d.Left + hi(r.Right, d.Width(), ImageWidth), d.Top + hi(r.Bottom, d.Height(), ImageHeight)},
+                 out);
+        return out;
+    }
+    if (Tile) {
+        const int cols = ControlWidth / ImageWidth + 1, rows = ControlHeight / ImageHeight + 1;
+        if (std::int64_t(cols) * rows > 64) {
+            out.push_back(client);
+            return out;
+        }
+        for (int row = 0; row < rows; ++row)
+            for (int col = 0; col < cols; ++col)
+                inClient({r.Left + col * ImageWidth, r.Top + row * ImageHeight, r.Right + col * ImageWidth,
+                          r.Bottom + row * ImageHeight},
+                         out);
+        return out;
+    }
+    const Rect d = DestRect();
+    inClient({r.Left + d.Left, r.Top + d.Top, r.Right + d.Left, r.Bottom + d.Top}, out);
+    return out;
 }
 
 bool Layout::CoversClient() const

@@ -1,32 +1,56 @@
 // The composed picture of an animated GIF and where the control places it.
 //
-// GifComposer keeps Composite (32-bit colour, ImageWidth x ImageHeight) and,
-// when some frame is transparent, CompositeMask (1 bit per pixel, set =
-// transparent), and applies frames and their disposal to them. The pixel
-// effect is that of the classic raster operations on a colour bitmap and a
-// monochrome mask:
-//  - a transparent frame: opaque pixels replace the composed ones, transparent
-//    ones leave them; the mask is ANDed with the frame's mask;
-//  - an opaque frame: its rectangle is copied, the mask there turns opaque;
-//  - disposal 2: the rectangle turns black and transparent;
-//  - disposal 3: what lay under the rectangle before the frame was drawn comes
-//    back.
-// So the composed picture is black wherever the mask says transparent, and it
-// can be drawn either opaquely or through the mask.
+// GifComposer keeps the composed picture in the form the screen takes:
+// 32-bit premultiplied ARGB (0xAARRGGBB, ImageWidth x ImageHeight, stride
+// ImageWidth). The alpha byte is the mask: 0xFF where the picture is opaque,
+// and a transparent pixel is 0, black and clear at once. Drawn through the
+// mask it is the premultiplied picture as it stands; drawn opaquely it shows
+// black wherever the mask is transparent. Nothing is converted to paint it.
 //
-// Plain C++ without Qt: the control only hands the result to the screen.
+// Frames and their disposal change it with the pixel effect of the classic
+// raster operations on a colour bitmap and a monochrome mask:
+//  - a transparent frame: opaque pixels replace the composed ones, transparent
+//    ones leave them (the mask stays transparent only where both were);
+//  - an opaque frame: its rectangle is copied and turns opaque;
+//  - disposal 2: the rectangle turns black, and transparent when the picture
+//    has transparency;
+//  - disposal 3: what lay under the rectangle when the frame was drawn comes
+//    back.
+// A picture without transparency is opaque everywhere (its black is opaque).
+// Each operation touches only the frame's rectangle, and records it as
+// changed, so a repaint can follow the change rather than the picture.
+//
+// Memory (what a load should count before Reset; BytesFor tells it in advance):
+//  - Reset allocates the picture, ImageWidth x ImageHeight x 4 bytes (the
+//    previous one is released first, or kept when it has the same size);
+//  - and, for each frame with disposal 3, its saved area: the frame's
+//    rectangle inside the picture, Width x Height x 4 bytes at most.
+// Nothing else is allocated per picture, and nothing at all per frame step.
+//
+// Plain C++ without Qt: the control only hands the pixels to the screen.
 #pragma once
 
 #include "gif/GifDecoder.h"
 
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <vector>
 
 namespace gif {
 
-// 0xAARRGGBB, the layout of a 32-bit image on little-endian machines.
+// 0xAARRGGBB premultiplied, the layout of a 32-bit image on little-endian machines.
 using Pixel32 = std::uint32_t;
 constexpr Pixel32 kBlack = 0xFF000000u;
+constexpr Pixel32 kClear = 0;
+
+struct Rect {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    int Width() const { return Right - Left; }
+    int Height() const { return Bottom - Top; }
+    bool Empty() const { return Right <= Left || Bottom <= Top; }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
 
 class GifComposer {
 public:
@@ -35,60 +59,69 @@ public:
     void Reset(const GifPicture& picture);
     // Back to nothing (no picture, no memory held).
     void Release();
+    // Bytes Reset allocates for `picture` (the picture and the saved areas).
+    static std::uint64_t BytesFor(const GifPicture& picture);
 
     // Frame n (1-based); out-of-range numbers do nothing.
     void DrawFrame(int n);
     void DisposeFrame(int n);
 
-    // Changes with every change of the composed picture.
-    std::uint64_t Generation() const { return generation_; }
-
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool HasMask() const { return hasMask_; }
-    // Row-major, stride Width(); alpha is always 0xFF.
-    const std::vector<Pixel32>& Composite() const { return composite_; }
-    // Same layout as TGIFFrame::Mask: MSB first, stride MaskStride(). Empty
-    // without transparency.
-    const std::vector<std::uint8_t>& CompositeMask() const { return mask_; }
-    int MaskStride() const { return (width_ + 7) / 8; }
-    bool TransparentAt(int x, int y) const
+    // The composed picture: premultiplied, row-major, stride Width().
+    std::span<const Pixel32> Composite() const
     {
-        return hasMask_ && (mask_[std::size_t(y) * std::size_t(MaskStride()) + std::size_t(x / 8)] & (0x80 >> (x % 8)));
+        settle();
+        return {composite_.get(), size_};
     }
-    Pixel32 At(int x, int y) const { return composite_[std::size_t(y) * std::size_t(width_) + std::size_t(x)]; }
+    bool TransparentAt(int x, int y) const { return (pixel(x, y) >> 24) == 0; }
+    // The colour at (x, y) as drawn opaquely: black where transparent.
+    Pixel32 At(int x, int y) const { return pixel(x, y) | kBlack; }
 
-    // The picture ready for a premultiplied 32-bit surface: Composite where
-    // opaque; 0 (nothing) where the mask is transparent when `throughMask`.
-    // `out` holds Width() x Height() pixels, stride Width().
+    // A copy of the picture: as it stands when `throughMask`, else as drawn
+    // opaquely (black and opaque where transparent). `out` holds Width() x
+    // Height() pixels, stride Width().
     void Render(Pixel32* out, bool throughMask) const;
+
+    // The areas changed since the last call (picture coordinates, inside the
+    // picture), then forgets them. A few rectangles; many become their bounds.
+    std::vector<Rect> TakeChanged();
 
 private:
     struct Saved {
         bool valid = false;
-        std::vector<Pixel32> image;
-        std::vector<std::uint8_t> mask;  // the frame's rectangle, in the frame's mask layout
+        std::vector<Pixel32> image;  // the frame's rectangle inside the picture, row-major
     };
     const TGIFFrame* frame(int n) const;
-    void setMask(int x, int y, bool transparent);
+    Pixel32 pixel(int x, int y) const
+    {
+        settle();
+        return composite_[std::size_t(y) * std::size_t(width_) + std::size_t(x)];
+    }
+    // Fills the new picture if no frame has been drawn on it yet.
+    void settle() const;
+    Pixel32* row(int y) { return &composite_[std::size_t(y) * std::size_t(width_)]; }
+    const Pixel32* colours(const TGIFFrame& f);
+    void changed(const Rect& r);
 
     const GifPicture* picture_ = nullptr;
     int width_ = 0, height_ = 0;
     bool hasMask_ = false;
-    std::vector<Pixel32> composite_;
-    std::vector<std::uint8_t> mask_;
+    // Allocated by Reset, filled on first use (pendingFill_): a picture read
+    // before anything is drawn on it is black (and clear) all the same.
+    std::unique_ptr<Pixel32[]> composite_;
+    std::size_t size_ = 0;
+    mutable bool pendingFill_ = false;
     std::vector<Saved> saved_;  // per frame, for disposal 3
-    std::uint64_t generation_ = 0;
+    std::vector<Rect> changed_;
+    // The last palette made opaque 32-bit, reused while frames share a table.
+    Pixel32 lut_[256] = {};
+    const ColorTable* lutTable_ = nullptr;
+    int lutCount_ = -1;
 };
 
 // ---- placement inside the control ----
-
-struct Rect {
-    int Left = 0, Top = 0, Right = 0, Bottom = 0;
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
 
 struct Layout {
     int ControlWidth = 0, ControlHeight = 0;
@@ -107,6 +140,11 @@ struct Layout {
     std::vector<Rect> Placements() const;
     // Whether the placement covers the whole client area.
     bool CoversClient() const;
+    // The control's areas that show the picture's area `r`, inside the client
+    // area: moved to each placement, scaled when stretched (a pixel wider on
+    // each side, whatever way the scaling rounds). Many tile cells give the
+    // whole client area.
+    std::vector<Rect> Map(const Rect& r) const;
 };
 
 }  // namespace gif

@@ -186,6 +186,18 @@ TEST(Composition, RenderIsEmptyWhereTransparentOnlyThroughTheMask)
     EXPECT_EQ(out[1], 0u);
     p.anim.Composer().Render(out, false);
     EXPECT_EQ(out[1], kColours[K]);
+    // The composed picture itself is what the screen takes: premultiplied,
+    // 0 where clear.
+    EXPECT_EQ(p.anim.Composer().Composite()[0], kColours[R]);
+    EXPECT_EQ(p.anim.Composer().Composite()[1], 0u);
+
+    // Without transparency, disposal 2 leaves opaque black.
+    Frame a = Solid(0, 0, 2, 1, R);
+    a.disposal = 2;
+    Player q(Make(2, 1, {a, Solid(1, 0, 1, 1, G)}));
+    q.anim.SetCurrentFrame(2);
+    EXPECT_EQ(q.anim.Composer().Composite()[0], gif::kBlack);
+    EXPECT_EQ(q.anim.Composer().Composite()[1], kColours[G]);
 }
 
 // ---- placement ----

@@ -274,35 +274,56 @@ TEST_F(Screen, CrispAtAScaleFactor)
 
 TEST_F(Screen, CompositionOnScreenMatchesTheCoreForEachDisposal)
 {
-    for (int disposal = 0; disposal <= 3; ++disposal) {
-        SCOPED_TRACE(disposal);
-        // Frame 1 transparent in a corner, so the picture is drawn through its mask.
-        Frame f1 = Solid(0, 0, 4, 4, R);
-        f1.pixels[15] = W;
-        f1.transparent = W;
-        Frame f2 = Solid(1, 1, 2, 2, G);
-        f2.disposal = disposal;
-        f2.pixels[0] = W;
-        f2.transparent = W;
-        auto* g = Add(Make(4, 4, {f1, f2, Solid(0, 0, 1, 1, B)}), 0, 0, 4, 4);
-        g->SetCurrentFrame(2);
-        g->SetCurrentFrame(3);
-        const QImage img = Grab();
-        const auto& c = g->Animation().Composer();
-        const std::string expected[] = {"BRRR/RRGR/RGGR/RRR./", "BRRR/RRGR/RGGR/RRR./", "BRRR/R..R/R..R/RRR./",
-                                        "BRRR/RRRR/RRRR/RRR./"};
-        std::string seen;
-        for (int y = 0; y < 4; ++y) {
-            for (int x = 0; x < 4; ++x) {
-                const QRgb px = img.pixel(x, y);
-                EXPECT_EQ(px, c.TransparentAt(x, y) ? kParent : c.At(x, y));
-                seen += px == kParent ? '.' : px == Col(R) ? 'R' : px == Col(G) ? 'G' : px == Col(B) ? 'B' : '?';
+    // Frame 1 transparent in a corner, so the picture is drawn through its
+    // mask; or opaque, so it is drawn opaquely and its clear areas show black.
+    for (const bool throughMask : {true, false})
+        for (int disposal = 0; disposal <= 3; ++disposal) {
+            SCOPED_TRACE(std::to_string(disposal) + (throughMask ? " through the mask" : " opaquely"));
+            Frame f1 = Solid(0, 0, 4, 4, R);
+            if (throughMask) {
+                f1.pixels[15] = W;
+                f1.transparent = W;
             }
-            seen += '/';
+            Frame f2 = Solid(1, 1, 2, 2, G);
+            f2.disposal = disposal;
+            f2.pixels[0] = W;
+            f2.transparent = W;
+            auto* g = Add(Make(4, 4, {f1, f2, Solid(0, 0, 1, 1, B)}), 0, 0, 4, 4);
+            g->SetCurrentFrame(2);
+            g->SetCurrentFrame(3);
+            const QImage img = Grab();
+            const auto& c = g->Animation().Composer();
+            const std::string expected[] = {"BRRR/RRGR/RGGR/RRR./", "BRRR/RRGR/RGGR/RRR./", "BRRR/R..R/R..R/RRR./",
+                                            "BRRR/RRRR/RRRR/RRR./"};
+            std::string want = expected[disposal];
+            if (!throughMask) {
+                std::replace(want.begin(), want.end(), '.', 'K');
+                want[18] = 'R';
+            }
+            std::string seen;
+            for (int y = 0; y < 4; ++y) {
+                for (int x = 0; x < 4; ++x) {
+                    const QRgb px = img.pixel(x, y);
+                    EXPECT_EQ(px, c.TransparentAt(x, y) && throughMask ? kParent : c.At(x, y));
+                    seen += px == kParent ? '.' : px == Col(R) ? 'R' : px == Col(G) ? 'G' : px == Col(B) ? 'B'
+                                              : px == Col(K) ? 'K' : '?';
+                }
+                seen += '/';
+            }
+            EXPECT_EQ(seen, want);
+            if (!throughMask && disposal == 2) {
+                // Stretched, the black under the picture covers exactly its area.
+                g->SetBounds(0, 0, 8, 8);
+                g->SetStretch(true);
+                const QImage big = Grab("opaque-with-clear-area-stretched");
+                for (int y = 0; y < 9; ++y)
+                    for (int x = 0; x < 9; ++x) {
+                        const QRgb want = x == 8 || y == 8 ? kParent : c.At(x / 2, y / 2);
+                        EXPECT_EQ(big.pixel(x, y), want) << x << "," << y;
+                    }
+            }
+            delete g;
         }
-        EXPECT_EQ(seen, expected[disposal]);
-        delete g;
-    }
 }
 
 // ---- loading, sizing, copying ----
@@ -419,9 +440,13 @@ TEST_F(Screen, AFrameChangeRepaintsOnlyThePicturesRectangleAtOnce)
     EXPECT_FALSE(masked->CoversClient());
     struct PaintCounter : QObject {
         int paints = 0;
+        QRegion region;  // of the last paint
         bool eventFilter(QObject*, QEvent* e) override
         {
-            paints += e->type() == QEvent::Paint;
+            if (e->type() == QEvent::Paint) {
+                ++paints;
+                region = static_cast<QPaintEvent*>(e)->region();
+            }
             return false;
         }
     } coveringPaints, otherPaints, parentPaints;
@@ -443,6 +468,41 @@ TEST_F(Screen, AFrameChangeRepaintsOnlyThePicturesRectangleAtOnce)
     for (QObject* o : {static_cast<QObject*>(covering), static_cast<QObject*>(other),
                        static_cast<QObject*>(form->ClientWidget())})
         o->removeEventFilter(o == covering ? &coveringPaints : o == other ? &otherPaints : &parentPaints);
+
+    // A large picture: only the areas the step changed are painted, the frame
+    // just disposed of and the one drawn, where the placement shows them.
+    Frame small = Solid(10, 10, 4, 4, G), corner = Solid(30, 30, 2, 2, B);
+    small.disposal = 2;
+    auto* large = Add(Make(40, 40, {Solid(0, 0, 40, 40, R), small, corner}), 100, 10, 60, 60);
+    large->SetCenter(true);  // at (10, 10) in the control
+    Pump(30);
+    PaintCounter largePaints;
+    large->installEventFilter(&largePaints);
+    large->SetCurrentFrame(2);
+    EXPECT_EQ(largePaints.region, QRegion(20, 20, 4, 4));
+    large->SetCurrentFrame(3);
+    EXPECT_EQ(largePaints.region, QRegion(20, 20, 4, 4) + QRegion(40, 40, 2, 2));
+    EXPECT_EQ(OnScreen(*form, 100 + 20, 10 + 20), Col(K));  // disposed of to black
+    EXPECT_EQ(OnScreen(*form, 100 + 41, 10 + 41), Col(B));
+    // Stretched to twice the size: the same areas, scaled (a pixel more
+    // around them for the scaling's rounding).
+    large->SetCenter(false);
+    large->SetBounds(100, 10, 80, 80);
+    large->SetStretch(true);
+    Pump(30);
+    large->SetCurrentFrame(2);  // frame 3 leaves its area as it is
+    const QRect bounds = largePaints.region.boundingRect();
+    EXPECT_TRUE(bounds.contains(QRect(20, 20, 8, 8))) << bounds.x() << "," << bounds.y();
+    EXPECT_TRUE(QRect(19, 19, 10, 10).contains(bounds)) << bounds.width() << "x" << bounds.height();
+    // What the partial repaint left on screen is what a whole new paint shows.
+    const QPoint at = form->ClientWidget()->mapTo(form.get(), QPoint(100, 10));
+    const QImage shown =
+        form->windowHandle()->screen()->grabWindow(form->winId(), at.x(), at.y(), 80, 80).toImage().convertToFormat(
+            QImage::Format_ARGB32);
+    const QImage whole = Grab().copy(100, 10, 80, 80);
+    EXPECT_EQ(shown, whole);
+    EXPECT_EQ(shown.pixel(20, 20), Col(G));
+    large->removeEventFilter(&largePaints);
 }
 
 TEST_F(Screen, HiddenBeforeItHasAParentStillTakesClicks)
