@@ -39,6 +39,11 @@ void operator delete(void* p) noexcept
     std::free(p);
 }
 void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+// The array forms too: a sanitizer's runtime defines its own, which would
+// otherwise take every new[] (the composed picture) past the count.
+void* operator new[](std::size_t n) { return operator new(n); }
+void operator delete[](void* p) noexcept { operator delete(p); }
+void operator delete[](void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 
