@@ -164,18 +164,6 @@ void GifComposer::Reset(const GifPicture& picture)
     lutTable_ = nullptr;
 }
 
-std::uint64_t GifComposer::BytesFor(const GifPicture& picture)
-{
-    const int w = std::max(picture.ImageWidth, 0), h = std::max(picture.ImageHeight, 0);
-    std::uint64_t pixels = std::uint64_t(w) * std::uint64_t(h);
-    for (const auto& f : picture.Frames) {
-        const Rect s = clip(*f, w, h);
-        if (f->Disposal == 3 && !s.Empty())
-            pixels += std::uint64_t(s.Width()) * std::uint64_t(s.Height());
-    }
-    return pixels * sizeof(Pixel32);
-}
-
 void GifComposer::Release()
 {
     picture_ = nullptr;

@@ -20,7 +20,7 @@
 // Each operation touches only the frame's rectangle, and records it as
 // changed, so a repaint can follow the change rather than the picture.
 //
-// Memory (what a load should count before Reset; BytesFor tells it in advance):
+// Memory (what the decoder's budget counts, through ComposedBytes):
 //  - Reset allocates the picture, ImageWidth x ImageHeight x 4 bytes (the
 //    previous one is released first, or kept when it has the same size);
 //  - and, for each frame with disposal 3, its saved area: the frame's
@@ -41,6 +41,7 @@ namespace gif {
 
 // 0xAARRGGBB premultiplied, the layout of a 32-bit image on little-endian machines.
 using Pixel32 = std::uint32_t;
+static_assert(sizeof(Pixel32) == kComposedPixelBytes, "the load's budget counts these pixels");
 constexpr Pixel32 kBlack = 0xFF000000u;
 constexpr Pixel32 kClear = 0;
 
@@ -59,8 +60,6 @@ public:
     void Reset(const GifPicture& picture);
     // Back to nothing (no picture, no memory held).
     void Release();
-    // Bytes Reset allocates for `picture` (the picture and the saved areas).
-    static std::uint64_t BytesFor(const GifPicture& picture);
 
     // Frame n (1-based); out-of-range numbers do nothing.
     void DrawFrame(int n);

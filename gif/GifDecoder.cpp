@@ -198,8 +198,6 @@ void ReserveExactly(std::vector<T>& v, std::size_t n)
 // Bytes the budget counts (see Limits).
 constexpr std::uint64_t kFrameRecordBytes = 1024;  // the frame record and a local colour table
 std::uint64_t MaskBytes(std::uint64_t w, std::uint64_t h) { return (w + 7) / 8 * h; }
-// The composed picture: 32-bit pixels and a 1-bit mask.
-std::uint64_t CompositeBytes(std::uint64_t w, std::uint64_t h) { return w * h * 4 + MaskBytes(w, h); }
 // The GIF bytes: the copy the control keeps, a frame's gathered code stream,
 // comment text (with its buffer's growth).
 std::uint64_t InputBytes(std::uint64_t size) { return 4 * size; }
@@ -295,7 +293,7 @@ ReadResult Reader::ReadGIF()
     // The composed picture is at least the screen: refuse a bomb before any work.
     const std::uint64_t screenPixels = std::uint64_t(pic_.ImageWidth) * std::uint64_t(pic_.ImageHeight);
     if (screenPixels > d_.Limits.MaxPicturePixels ||
-        InputBytes(s_.Size()) + CompositeBytes(pic_.ImageWidth, pic_.ImageHeight) > d_.Limits.MaxTotalBytes)
+        InputBytes(s_.Size()) + ComposedBytes(pic_.ImageWidth, pic_.ImageHeight) > d_.Limits.MaxTotalBytes)
         return Fail(ReadStatus::OverLimits, s_.Position() - sizeof screen);
     if (screen[4] & ColorTableFlag) {
         pic_.ColorDepth = (screen[4] & TableBitsMask) + 1;
@@ -450,8 +448,8 @@ bool Reader::FitsLimits(const TGIFFrame& f)
     } else {
         frame += staged;  // decoded in place: the frame's buffer keeps the slack
     }
-    // The saved rectangle and its mask, for disposal 3.
-    const std::uint64_t saved = savedBytes_ + (f.Disposal == 3 ? pixels * 4 + MaskBytes(w, h) : 0);
+    // The saved rectangle, for disposal 3.
+    const std::uint64_t saved = savedBytes_ + (f.Disposal == 3 ? ComposedBytes(w, h) : 0);
     // Frame 1's 8-bit bitmap as GetBitmap makes it: rows padded to 4 bytes, 256 colours.
     const std::uint64_t bitmap = pic_.FrameCount() == 1 ? (w + 3) / 4 * 4 * h + 256 * 4 : bitmapBytes_;
     const std::uint64_t tallest = std::max(tallest_, h);
@@ -460,7 +458,7 @@ bool Reader::FitsLimits(const TGIFFrame& f)
     const std::uint64_t scratch = scratch8 + 2 * scratch16 + 12 * tallest;
 
     const std::uint64_t held = InputBytes(s_.Size()) + framesBytes_ + frame;
-    const std::uint64_t total = held + std::max(scratch, saved + CompositeBytes(imageW, imageH) + bitmap);
+    const std::uint64_t total = held + std::max(scratch, saved + ComposedBytes(imageW, imageH) + bitmap);
     if (total > d_.Limits.MaxTotalBytes)
         return false;
     framesBytes_ += frame;

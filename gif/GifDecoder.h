@@ -178,13 +178,19 @@ using ProgressHook = std::function<bool(std::size_t position, std::size_t size)>
 //    1-bit mask when transparent, its comment, and a fixed allowance for the
 //    frame record and a local colour table;
 //  - per frame with disposal 3: the saved rectangle under it, 4 bytes per
-//    pixel plus its 1-bit mask;
+//    pixel (ComposedBytes);
 //  - the composed picture once, 4 bytes per pixel, in the 32-bit form the
-//    screen takes (no second screen copy), plus a 1-bit mask;
+//    screen takes (no second screen copy; its alpha is the mask);
 //  - frame 1's cached 8-bit bitmap (rows padded to 4 bytes, 256-colour
 //    palette), counted whether or not GetBitmap ever makes it;
 //  - the decode scratch: the largest 8-bit and 16-bit staging buffers and the
 //    row table.
+// What the composer allocates for w x h pixels of composed picture or of a
+// saved area: stated here, below both, so that the load counts exactly what
+// the composer will make.
+constexpr std::uint64_t kComposedPixelBytes = 4;
+constexpr std::uint64_t ComposedBytes(std::uint64_t w, std::uint64_t h) { return w * h * kComposedPixelBytes; }
+
 struct Limits {
     std::uint64_t MaxPicturePixels = 2048ull * 2048;  // composed picture, ImageWidth x ImageHeight
     std::uint64_t MaxTotalBytes = 64ull << 20;        // every buffer of the picture, as listed above
