@@ -3,6 +3,7 @@
 #include "gif/Lzw.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <numeric>
 
@@ -103,6 +104,16 @@ struct StopRequested {
 };
 
 std::uint16_t LE16(const std::uint8_t* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
+
+// Byte k of the result is p[k].
+std::uint64_t LoadLE64(const std::uint8_t* p)
+{
+    std::uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    if constexpr (std::endian::native == std::endian::big)
+        v = __builtin_bswap64(v);
+    return v;
+}
 
 // The input with a read position. Exact reads fail (false, nothing read) when
 // too few bytes remain; plain reads take what is there (a length byte read at
@@ -603,11 +614,26 @@ void Reader::BuildMask(TGIFFrame& f, const Pixel* values, std::size_t decoded)
     const std::size_t width = std::size_t(f.Width);
     const std::size_t stride = std::size_t(f.MaskStride());
     const Pixel key = f.TransparentIndex;
+    constexpr std::uint64_t kOnes = 0x0101010101010101u, kLow7 = 0x7F7F7F7F7F7F7F7Fu;
+    // Byte k's flag (bit 8k) lands on bit 63 - k, and no two products meet.
+    constexpr std::uint64_t kGather = 0x8040201008040201u;
+    const std::uint64_t keys = kOnes * std::uint8_t(key);
     for (std::size_t r = 0; r * width < decoded; ++r) {
         const std::size_t count = std::min(width, decoded - r * width);
         const Pixel* v = values + r * width;
         std::uint8_t* m = f.Mask.data() + std::size_t(rows_[r]) * stride;
         std::size_t x = 0;
+        if constexpr (sizeof(Pixel) == 1) {
+            // Eight pixels a word: the bytes equal to the key found word-wide
+            // (exactly: no carry crosses a byte), their flags gathered into
+            // one byte, pixel 0 in the top bit, by one multiply.
+            for (; x + 8 <= count; x += 8) {
+                const std::uint64_t d = LoadLE64(v + x) ^ keys;
+                const std::uint64_t nonZero = ((d & kLow7) + kLow7) | d;  // top bit of each byte
+                const std::uint64_t equal = (~nonZero >> 7) & kOnes;
+                m[x >> 3] = std::uint8_t((equal * kGather) >> 56);
+            }
+        }
         for (; x + 8 <= count; x += 8) {
             unsigned bits = 0;
             for (unsigned k = 0; k < 8; ++k)

@@ -53,7 +53,10 @@ int LzwDecoder::ReadCode()
     return int(word & ((1u << codeSize_) - 1));
 }
 
+// Pinned to a cache line: the loop's speed moved by some 6 % with where the
+// linker happened to place it.
 template <class Pixel>
+__attribute__((aligned(64)))
 LzwStatus LzwDecoder::NextPixels(Pixel* const out, Pixel*& opRef, Pixel* const stop, Pixel* const end)
 {
     if (done_)

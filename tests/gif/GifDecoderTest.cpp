@@ -255,6 +255,21 @@ TEST(GifDecoderControl, MaskMarksTheTransparentIndexMostSignificantBitFirst)
     EXPECT_TRUE(f.IsTransparentAt(0, 0));
     EXPECT_FALSE(f.IsTransparentAt(1, 0));
     EXPECT_TRUE(f.IsTransparentAt(8, 0));
+
+    // Full-byte indices: the key among values one bit (the top, the lowest) or
+    // all bits away from it, across whole 8-pixel words and a row's tail.
+    for (const unsigned key : {0x00u, 0x01u, 0x7Fu, 0x80u, 0xFEu, 0xFFu}) {
+        const unsigned away[] = {0, 0x80, 0x01, 0xFF, 0, 0x7F, 0x81};
+        std::vector<unsigned> v;
+        for (unsigned i = 0; i < 29 * 3; ++i)
+            v.push_back(key ^ away[(i * 5 + i / 7) % 7]);
+        auto k = Load(GifBuilder().Header().Screen(29, 3, 8).Control(0, 0, true, int(key)).Frame(Img(29, 3, v, 8)).Trailer().bytes);
+        ASSERT_TRUE(k.ok) << key;
+        const TGIFFrame& t = k.pic.Frame(1);
+        ASSERT_EQ(Indices(t), v) << key;
+        for (int i = 0; i < 29 * 3; ++i)
+            EXPECT_EQ(t.IsTransparentAt(i % 29, i / 29), v[std::size_t(i)] == key) << key << " pixel " << i;
+    }
 }
 
 TEST(GifDecoderColours, RGBAExpansionUsesThePaletteAndTheMask)
