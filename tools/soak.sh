@@ -24,7 +24,6 @@ if [[ $# -gt 0 && $1 != -- ]]; then
 fi
 [[ ${1:-} == -- ]] && shift
 
-[[ -f /work/wt/env.sh ]] && . /work/wt/env.sh
 if [[ ! -f $build/CMakeCache.txt ]]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
     -DFAUNETA_SANITIZE=address,undefined -DFAUNETA_BUILD_BENCH=OFF
