@@ -1,7 +1,7 @@
 #include "forms/UnitPrincipal.h"
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/ShowEntry.h"
+#include "forms/ShowEntry.h"
 #include "forms/SearchKeys.h"
 
 #include "forms/UnitAtual.h"

@@ -1,7 +1,7 @@
 #include "gif/GIFImage.h"
 
 #include "widgets/Forms.h"
-#include "widgets/QtTimerPlatform.h"
+#include "gif/QtTimerPlatform.h"
 #include "widgets/SysUtils.h"
 
 #include <QMouseEvent>

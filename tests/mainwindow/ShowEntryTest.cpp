@@ -2,7 +2,7 @@
 // written, and what stays when a picture cannot be loaded.
 #include "MainWindowFixture.h"
 
-#include "catalogue/ShowEntry.h"
+#include "forms/ShowEntry.h"
 
 #include <QFile>
 
