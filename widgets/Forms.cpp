@@ -1,9 +1,17 @@
 #include "widgets/Forms.h"
 
+#include "widgets/Bevel.h"
+#include "widgets/Button.h"
+#include "widgets/ComboBox.h"
 #include "widgets/Cp1252.h"
 #include "widgets/Definition.h"
+#include "widgets/Edit.h"
+#include "widgets/GroupBox.h"
+#include "widgets/Image.h"
+#include "widgets/Label.h"
+#include "widgets/ListBox.h"
 #include "widgets/Menus.h"
-#include "widgets/StdCtrls.h"
+#include "widgets/RichEdit.h"
 #include "widgets/SysUtils.h"
 
 #include <QAccessible>

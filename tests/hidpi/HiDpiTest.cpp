@@ -6,7 +6,9 @@
 #include "forms/UnitPrincipal.h"
 #include "gif/GIFImage.h"
 #include "widgets/Forms.h"
-#include "widgets/StdCtrls.h"
+#include "widgets/GroupBox.h"
+#include "widgets/Label.h"
+#include "widgets/RichEdit.h"
 #include "widgets/SysUtils.h"
 
 #include <QApplication>

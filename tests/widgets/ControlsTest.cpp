@@ -3,7 +3,11 @@
 // loading and its errors, menu shortcuts.
 #include "TestForms.h"
 
+#include "widgets/ComboBox.h"
 #include "widgets/Cp1252.h"
+#include "widgets/Edit.h"
+#include "widgets/Image.h"
+#include "widgets/RichEdit.h"
 #include "widgets/SysUtils.h"
 
 #include <QBuffer>

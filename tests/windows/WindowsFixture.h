@@ -7,7 +7,6 @@
 #include "widgets/Cp1252.h"
 #include "widgets/Forms.h"
 #include "widgets/Menus.h"
-#include "widgets/StdCtrls.h"
 
 #include <QApplication>
 #include <QTest>
