@@ -11,7 +11,8 @@
 #include "forms/ShowEntry.h"
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
-#include "widgets/Forms.h"
+#include "widgets/Application.h"
+#include "widgets/Form.h"
 
 #include <QApplication>
 

@@ -4,7 +4,7 @@
 
 #include "gif/GIFImage.h"
 #include "widgets/ComboBox.h"
-#include "widgets/Forms.h"
+#include "widgets/Form.h"
 #include "widgets/GroupBox.h"
 #include "widgets/RichEdit.h"
 

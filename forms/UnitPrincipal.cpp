@@ -1,8 +1,8 @@
 #include "forms/UnitPrincipal.h"
 
 #include "catalogue/Catalogue.h"
-#include "forms/ShowEntry.h"
 #include "forms/SearchKeys.h"
+#include "forms/ShowEntry.h"
 
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
@@ -10,6 +10,7 @@
 #include "forms/UnitSobre.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
+#include "widgets/Application.h"
 #include "widgets/Cp1252.h"
 #include "widgets/SysUtils.h"
 

@@ -6,7 +6,7 @@
 #include "widgets/Bevel.h"
 #include "widgets/Button.h"
 #include "widgets/Edit.h"
-#include "widgets/Forms.h"
+#include "widgets/Form.h"
 #include "widgets/Image.h"
 #include "widgets/Label.h"
 #include "widgets/ListBox.h"

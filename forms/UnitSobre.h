@@ -4,7 +4,7 @@
 
 #include "gif/GIFImage.h"
 #include "widgets/Button.h"
-#include "widgets/Forms.h"
+#include "widgets/Form.h"
 #include "widgets/Label.h"
 
 class TFormSobre : public TForm {

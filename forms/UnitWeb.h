@@ -3,7 +3,7 @@
 #pragma once
 
 #include "widgets/Button.h"
-#include "widgets/Forms.h"
+#include "widgets/Form.h"
 #include "widgets/GroupBox.h"
 #include "widgets/Label.h"
 

@@ -1,7 +1,8 @@
 #include "gif/GIFImage.h"
 
-#include "widgets/Forms.h"
 #include "gif/QtTimerPlatform.h"
+#include "widgets/Dispatch.h"
+#include "widgets/Form.h"
 #include "widgets/SysUtils.h"
 
 #include <QMouseEvent>

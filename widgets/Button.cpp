@@ -1,7 +1,7 @@
 #include "widgets/Button.h"
 
 #include "widgets/ControlSupport.h"
-#include "widgets/Forms.h"
+#include "widgets/Form.h"
 #include "widgets/SysUtils.h"
 
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 
 #include "widgets/ControlSupport.h"
 #include "widgets/Dispatch.h"
-#include "widgets/Forms.h"
+#include "widgets/Form.h"
 #include "widgets/ProgrammaticChange.h"
 #include "widgets/SysUtils.h"
 

@@ -1,6 +1,7 @@
 #include "widgets/Controls.h"
 
-#include "widgets/Forms.h"
+#include "widgets/Dispatch.h"
+#include "widgets/Form.h"
 #include "widgets/SysUtils.h"
 
 #include <QApplication>

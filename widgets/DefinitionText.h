@@ -1,7 +1,7 @@
 // Window definition text without the windows: the parser into a tree of
 // objects and the writer from such a tree. Free of Qt, so build tools and the
-// fuzzer use it without the widget layer; Definition.h turns trees into live
-// components and back.
+// fuzzer use it without the widget layer; DefinitionReader.h and
+// DefinitionWriter.h turn trees into live components and back.
 //
 //   object NAME ':' CLASS { PROPERTY '=' VALUE } { object ... } end
 //

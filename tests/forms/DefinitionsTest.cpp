@@ -8,7 +8,11 @@
 #include "forms/UnitSobre.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
-#include "widgets/Definition.h"
+#include "widgets/Application.h"
+#include "widgets/DefinitionReader.h"
+#include "widgets/DefinitionText.h"
+#include "widgets/DefinitionWriter.h"
+#include "widgets/Form.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include "forms/ShowEntry.h"
+#include "widgets/Dispatch.h"
 
 #include <QFile>
 

@@ -27,7 +27,7 @@
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitSobre.h"
-#include "widgets/Forms.h"
+#include "widgets/Application.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

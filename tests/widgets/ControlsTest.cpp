@@ -3,6 +3,7 @@
 // loading and its errors, menu shortcuts.
 #include "TestForms.h"
 
+#include "widgets/Application.h"
 #include "widgets/ComboBox.h"
 #include "widgets/Cp1252.h"
 #include "widgets/Edit.h"

@@ -2,7 +2,10 @@
 // field and handler binding, their errors, and read/write/read.
 #include "TestForms.h"
 
+#include "widgets/Application.h"
 #include "widgets/Cp1252.h"
+#include "widgets/DefinitionEditor.h"
+#include "widgets/DefinitionWriter.h"
 #include "widgets/SysUtils.h"
 
 #include <gtest/gtest.h>

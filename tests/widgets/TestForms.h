@@ -3,8 +3,8 @@
 
 #include "gif/GIFImage.h"
 #include "widgets/Button.h"
-#include "widgets/Definition.h"
-#include "widgets/Forms.h"
+#include "widgets/DefinitionReader.h"
+#include "widgets/Form.h"
 #include "widgets/ListBox.h"
 #include "widgets/Menus.h"
 #include "widgets/SysUtils.h"
