@@ -183,8 +183,9 @@ void TForm1::BitBtn1Click(TObject*)
         for (const SearchKey& key : SearchKeyTable) {
             if (*text == key.NameKey || *text == key.NumberKey) {
                 ShowEntry(Catalogue::Entry(key.Row));
-                PageList(key.List)->SetItemIndex(key.Line);
-                SelectPage(key.Page);
+                const Catalogue::ListPosition at = Catalogue::ListPositionOfRow(key.Row);
+                PageList(at.Page)->SetItemIndex(at.Item);
+                SelectPage(at.Page);
             }
         }
     }

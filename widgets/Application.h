@@ -24,7 +24,6 @@ public:
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
 
-    const std::string& Title() const { return title_; }
     void SetTitle(const std::string& t);
     TForm* MainForm() const { return mainForm_; }
     const std::vector<TForm*>& Forms() const { return forms_; }
@@ -64,14 +63,14 @@ public:
     void HandleException(std::exception_ptr error);
     void ShowException(const std::string& message);
 
-    // Internal: the modal form stack, for message box ownership.
-    std::vector<TForm*> ModalStack;
-
 private:
     void init();
     void adopt(TForm* form) { forms_.push_back(form); }
     void setMainForm(TForm* form);
     friend class TForm;
+
+    // The modal form stack, for message box ownership.
+    std::vector<TForm*> ModalStack;
 
     std::string title_;
     TForm* mainForm_ = nullptr;

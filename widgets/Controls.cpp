@@ -589,11 +589,6 @@ void TWinControl::SetFocus()
     widget_->setFocus(Qt::OtherFocusReason);
 }
 
-bool TWinControl::Focused() const
-{
-    return widget_->window()->focusWidget() == widget_ || widget_->hasFocus();
-}
-
 void TWinControl::UpdateHints()
 {
     TControl::UpdateHints();

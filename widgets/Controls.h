@@ -194,7 +194,6 @@ public:
     void SetTabStop(bool v);
     virtual bool CanFocus() const;
     void SetFocus();
-    bool Focused() const;
 
     void UpdateHints() override;
     // Puts the children in the focus chain in TabOrder, containers' contents

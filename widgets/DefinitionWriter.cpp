@@ -16,8 +16,3 @@ DfmObject ComponentToTree(const TComponent& root)
         t.children.push_back(ComponentToTree(*c));
     return t;
 }
-
-std::string WriteComponent(const TComponent& root)
-{
-    return WriteDefinition(ComponentToTree(root));
-}

@@ -136,10 +136,10 @@ TEST(Definitions, MainWindowReadWriteReadGivesTheSameWindow)
 {
     TApplication app;
     CreateAllForms();
-    const std::string once = WriteComponent(*Form1);
+    const std::string once = WriteDefinition(ComponentToTree(*Form1));
     auto second = std::make_unique<TForm1>();
     ReadForm(*second, once, "written.form");
-    EXPECT_EQ(WriteComponent(*second), once);
+    EXPECT_EQ(WriteDefinition(ComponentToTree(*second)), once);
     EXPECT_EQ(second->ListBox3->Items()[22], "#083 - Farfetch'd");
     EXPECT_EQ(second->Sair1->ShortCut(), 32883);
     EXPECT_EQ(second->Menu(), second->MainMenu1);

@@ -59,7 +59,7 @@ TEST_F(Program, SevenWindowsInOrderTheFirstIsTheMainWindow)
     const std::vector<TForm*> expected = {Form1, FormSobre, FormWeb, FormAtual, FormAtualizado, FormPokeMart, FormTmHm};
     EXPECT_EQ(app.Forms(), expected);
     EXPECT_EQ(app.MainForm(), Form1);
-    EXPECT_EQ(app.Title(), "Fauneta");
+    EXPECT_EQ(QCoreApplication::applicationName(), "Fauneta");
     EXPECT_EQ(Form1->GetText(), "Fauneta ");
     struct Window {
         TForm* form;
