@@ -3,7 +3,9 @@
 // close box ends it.
 #include "app/FirstPaintProbe.h"
 #include "forms/Startup.h"
-#include "widgets/Forms.h"
+#include "widgets/Application.h"
+#include "widgets/Dispatch.h"
+#include "widgets/Form.h"
 
 #include <QGuiApplication>
 

@@ -18,7 +18,8 @@
 #include "bench/Ratios.h"
 #include "gif/GIFImage.h"
 #include "tests/gifimage/TinyGif.h"
-#include "widgets/Forms.h"
+#include "widgets/Application.h"
+#include "widgets/Form.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

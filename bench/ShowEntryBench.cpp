@@ -8,10 +8,11 @@
 // opening (showing and painting) every secondary window, printed as
 // "tour <stage> rss_kib=<n> hwm_kib=<n>".
 #include "catalogue/Catalogue.h"
-#include "catalogue/ShowEntry.h"
+#include "forms/ShowEntry.h"
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
-#include "widgets/Forms.h"
+#include "widgets/Application.h"
+#include "widgets/Form.h"
 
 #include <QApplication>
 

@@ -18,26 +18,6 @@ std::string CatalogueEntry::Caption() const
 
 namespace Catalogue {
 
-int RowOfListPosition(int page, int item)
-{
-    if (page >= 1 && page <= 5 && item >= 0 && item < RowsPerPage)
-        return RowsPerPage * (page - 1) + item;
-    if (page == 6 && (item == 0 || item == 1))
-        return 150 + item;
-    return -1;
-}
-
-int RowOfNumber(int number)
-{
-    if (number >= 1 && number <= 150)
-        return number - 1;
-    if (number == 0)
-        return 150;
-    if (number == 151)
-        return 151;
-    return -1;
-}
-
 namespace {
 
 // Who evolves into whom, as the games have it. Kept as plain numbers rather

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -34,12 +35,48 @@ constexpr int PageCount = 6;
 // The entry at row 0..151; std::out_of_range otherwise.
 const CatalogueEntry& Entry(int row);
 
+// Rows 0..149 hold #001..#150, 30 to a page on pages 1..5; rows 150 and 151
+// hold #000 and #151 on page 6 ("Outros"). Constant, so tables built at
+// compile time (the search keys) use the same arithmetic.
+constexpr int FirstOtherRow = RowsPerPage * (PageCount - 1);
+
 // Row of item 0..29 on pages 1..5, or item 0..1 on page 6 ("Outros"); -1 for
 // any other position.
-int RowOfListPosition(int page, int item);
+constexpr int RowOfListPosition(int page, int item)
+{
+    if (page >= 1 && page < PageCount && item >= 0 && item < RowsPerPage)
+        return RowsPerPage * (page - 1) + item;
+    if (page == PageCount && item >= 0 && item < RowCount - FirstOtherRow)
+        return FirstOtherRow + item;
+    return -1;
+}
+
+// Where row 0..151 stands in the main window: its page (list n is on page n)
+// and its item in that list; std::out_of_range for any other row.
+struct ListPosition {
+    int Page;
+    int Item;
+};
+constexpr ListPosition ListPositionOfRow(int row)
+{
+    if (row < 0 || row >= RowCount)
+        throw std::out_of_range("catalogue row");
+    if (row < FirstOtherRow)
+        return {row / RowsPerPage + 1, row % RowsPerPage};
+    return {PageCount, row - FirstOtherRow};
+}
 
 // Row of a creature number 0..151; -1 for any other number.
-int RowOfNumber(int number);
+constexpr int RowOfNumber(int number)
+{
+    if (number >= 1 && number <= 150)
+        return number - 1;
+    if (number == 0)
+        return FirstOtherRow;
+    if (number == 151)
+        return 151;
+    return -1;
+}
 
 // The evolution family of a creature: the number of its first form and its
 // stage in the family (1 first form, 2 and 3 evolved forms; Eevee's three

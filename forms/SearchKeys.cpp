@@ -1,5 +1,7 @@
 #include "forms/SearchKeys.h"
 
+#include "catalogue/Catalogue.h"
+
 #include "widgets/Cp1252.h"
 
 #include <array>
@@ -52,21 +54,12 @@ constexpr auto kNumberTexts = [] {
     return t;
 }();
 
-constexpr SearchKey makeKey(int row)
-{
-    // Rows 0..149 hold #001..#150 on pages 1..5; row 150 is #000 and row 151
-    // is #151, both on page 6 ("Outros").
-    const int number = row < 150 ? row + 1 : (row == 150 ? 0 : 151);
-    const int page = row < 150 ? row / 30 + 1 : 6;
-    const int line = row < 150 ? row % 30 : row - 150;
-    const auto& text = kNumberTexts[number];
-    return {kNames[row], std::string_view(text.data()), row, page, line, page};
-}
-
 constexpr auto kTable = [] {
-    std::array<SearchKey, 152> t{};
-    for (int row = 0; row < 152; ++row)
-        t[row] = makeKey(row);
+    std::array<SearchKey, Catalogue::RowCount> t{};
+    for (int number = 0; number < Catalogue::RowCount; ++number) {
+        const int row = Catalogue::RowOfNumber(number);
+        t[row] = {kNames[row], std::string_view(kNumberTexts[number].data()), row};
+    }
     return t;
 }();
 

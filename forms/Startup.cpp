@@ -7,6 +7,7 @@
 #include "forms/UnitSobre.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
+#include "widgets/Application.h"
 
 void CreateAllForms()
 {

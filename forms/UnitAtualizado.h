@@ -2,8 +2,10 @@
 // Shown modally from the main window's menu; "OK" closes it.
 #pragma once
 
-#include "widgets/Forms.h"
-#include "widgets/StdCtrls.h"
+#include "widgets/Button.h"
+#include "widgets/Form.h"
+#include "widgets/GroupBox.h"
+#include "widgets/Label.h"
 
 class TFormAtualizado : public TForm {
 public:

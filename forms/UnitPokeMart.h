@@ -3,8 +3,10 @@
 #pragma once
 
 #include "gif/GIFImage.h"
-#include "widgets/Forms.h"
-#include "widgets/StdCtrls.h"
+#include "widgets/ComboBox.h"
+#include "widgets/Form.h"
+#include "widgets/GroupBox.h"
+#include "widgets/RichEdit.h"
 
 class TFormPokeMart : public TForm {
 public:

@@ -1,8 +1,8 @@
 #include "forms/UnitPrincipal.h"
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/ShowEntry.h"
 #include "forms/SearchKeys.h"
+#include "forms/ShowEntry.h"
 
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
@@ -10,6 +10,7 @@
 #include "forms/UnitSobre.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
+#include "widgets/Application.h"
 #include "widgets/Cp1252.h"
 #include "widgets/SysUtils.h"
 
@@ -182,8 +183,9 @@ void TForm1::BitBtn1Click(TObject*)
         for (const SearchKey& key : SearchKeyTable) {
             if (*text == key.NameKey || *text == key.NumberKey) {
                 ShowEntry(Catalogue::Entry(key.Row));
-                PageList(key.List)->SetItemIndex(key.Line);
-                SelectPage(key.Page);
+                const Catalogue::ListPosition at = Catalogue::ListPositionOfRow(key.Row);
+                PageList(at.Page)->SetItemIndex(at.Item);
+                SelectPage(at.Page);
             }
         }
     }

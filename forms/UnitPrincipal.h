@@ -3,9 +3,15 @@
 #pragma once
 
 #include "gif/GIFImage.h"
-#include "widgets/Forms.h"
+#include "widgets/Bevel.h"
+#include "widgets/Button.h"
+#include "widgets/Edit.h"
+#include "widgets/Form.h"
+#include "widgets/Image.h"
+#include "widgets/Label.h"
+#include "widgets/ListBox.h"
 #include "widgets/Menus.h"
-#include "widgets/StdCtrls.h"
+#include "widgets/RichEdit.h"
 
 #include <optional>
 #include <string>

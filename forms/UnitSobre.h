@@ -3,8 +3,9 @@
 #pragma once
 
 #include "gif/GIFImage.h"
-#include "widgets/Forms.h"
-#include "widgets/StdCtrls.h"
+#include "widgets/Button.h"
+#include "widgets/Form.h"
+#include "widgets/Label.h"
 
 class TFormSobre : public TForm {
 public:

@@ -3,8 +3,10 @@
 #pragma once
 
 #include "gif/GIFImage.h"
-#include "widgets/Forms.h"
-#include "widgets/StdCtrls.h"
+#include "widgets/Edit.h"
+#include "widgets/Form.h"
+#include "widgets/GroupBox.h"
+#include "widgets/ListBox.h"
 
 class TFormTmHm : public TForm {
 public:

@@ -1,7 +1,9 @@
 #include "gif/GIFImage.h"
 
-#include "widgets/Forms.h"
-#include "widgets/QtTimerPlatform.h"
+#include "gif/QtTimerPlatform.h"
+#include "widgets/DefinitionText.h"
+#include "widgets/Dispatch.h"
+#include "widgets/Form.h"
 #include "widgets/SysUtils.h"
 
 #include <QMouseEvent>
@@ -102,7 +104,7 @@ bool TGIFImage::ReadGIF()
     if (!decoder.ReadGIF(rawData_.Bytes()))
         return false;
 
-    version_ = picture.Version == gif::gvGIF89a ? TGIFVersion::gvGIF89a : TGIFVersion::gvGIF87a;
+    version_ = picture.Version;
     if (autoSize_)
         SetBounds(left_, top_, picture.ImageWidth, picture.ImageHeight);
     anim_.Prepare(std::move(picture));
@@ -254,27 +256,22 @@ void TGIFImage::InvalidatePicture()
 
 void TGIFImage::ReadData(TStream& stream)
 {
-    std::uint8_t le[4];
-    stream.ReadBuffer(le, 4);
-    const std::uint32_t n = le[0] | le[1] << 8 | le[2] << 16 | static_cast<std::uint32_t>(le[3]) << 24;
-    if (n == 0)
-        return;
-    // Check the count against what is there before reserving memory for it.
-    if (static_cast<std::int64_t>(n) > stream.Size() - stream.Position())
+    // What is there bounds what is read: the count is checked against it
+    // before the picture's bytes are taken.
+    std::vector<std::uint8_t> value(static_cast<std::size_t>(stream.Size() - stream.Position()));
+    stream.ReadBuffer(value.data(), value.size());
+    std::optional<std::vector<std::uint8_t>> bytes = PictureDataBytes(std::move(value));
+    if (!bytes)
         throw EReadError();
-    std::vector<std::uint8_t> bytes(n);
-    stream.ReadBuffer(bytes.data(), n);
-    dataBytes_ = TMemoryStream(std::move(bytes));
+    if (bytes->empty())
+        return;
+    dataBytes_ = TMemoryStream(std::move(*bytes));
 }
 
 void TGIFImage::WriteData(TStream& stream) const
 {
-    const auto& bytes = dataBytes_.Bytes();
-    const auto n = static_cast<std::uint32_t>(bytes.size());
-    const std::uint8_t le[4] = {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                                static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
-    stream.WriteBuffer(le, 4);
-    stream.WriteBuffer(bytes.data(), bytes.size());
+    const std::vector<std::uint8_t> value = PictureDataValue(dataBytes_.Bytes());
+    stream.WriteBuffer(value.data(), value.size());
 }
 
 void TGIFImage::Loaded()

@@ -24,7 +24,8 @@
 #include <memory>
 #include <string>
 
-enum class TGIFVersion { gvGIF87a, gvGIF89a };
+// The version the decoder read from the header.
+using TGIFVersion = gif::TGIFVersion;
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftStateFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32,
                                   ssDouble = 64 };
@@ -167,7 +168,7 @@ protected:
     int& imageWidth_ = anim_.ImageWidth;
     int& imageHeight_ = anim_.ImageHeight;
     bool keepOnProcessing_ = true;
-    TGIFVersion version_ = TGIFVersion::gvGIF87a;
+    TGIFVersion version_ = gif::gvGIF87a;
 
 private:
     bool loadBytes(std::vector<std::uint8_t> bytes);

@@ -62,7 +62,6 @@ public:
     bool IsAnimated() const { return FrameCount() > 1; }
     int LoopCount() const { return loopCount_; }
     int LoopIndex() const { return loopIndex_; }
-    bool FirstTick() const { return firstTick_; }
     int ShownFrame() const { return shown_; }
     bool HasTransparency() const { return picture_.HasTransparency; }
     // Frame 1 is transparent: the picture is drawn through its mask.

@@ -272,7 +272,6 @@ void TTimerThread::Execute()
         lock.unlock();
 
         if (on_worker) {
-            ticks_.fetch_add(1);
             try {
                 timer_.DoTimer();
             } catch (...) {
@@ -289,7 +288,6 @@ void TTimerThread::Execute()
                     if (suspended_ || terminated_)
                         return;
                 }
-                ticks_.fetch_add(1);
                 // May release this very thread object; nothing after it may
                 // touch `this`.
                 timer_.DoTimer();

@@ -8,7 +8,7 @@
 // The core is free of Qt. Everything it needs from the window system comes
 // through TTimerPlatform: posting a call to the window thread, message timers,
 // and the application's error handler. The Qt implementation is
-// widgets/QtTimerPlatform.h; tests use a platform of their own.
+// gif/QtTimerPlatform.h; tests use a platform of their own.
 //
 // Threads: every public member of TTimerEx is called on the window thread.
 // The worker reads Interval, ThreadSafe, Enabled and its own flags, all of
@@ -154,8 +154,6 @@ public:
     // The kernel's id of the worker: 0 until it has started and its
     // priority is in force.
     int ThreadId() const { return tid_.load(); }
-    // Ticks delivered (handed over and run, or called on the worker).
-    std::uint64_t TickCount() const { return ticks_.load(); }
 
 private:
     void Start();
@@ -173,7 +171,6 @@ private:
     std::optional<TThreadPriority> applied_;  // what the system was last asked for
     std::atomic<bool> stopping_{false};
     std::atomic<int> tid_{0};
-    std::atomic<std::uint64_t> ticks_{0};
     const std::uint32_t first_interval_;
     const std::chrono::steady_clock::time_point created_;
     std::thread thread_;  // last: starts once everything above exists

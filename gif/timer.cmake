@@ -1,5 +1,5 @@
 # The interval timer core: plain C++ threads, no Qt. The window system is
-# reached through TTimerPlatform (the Qt one is in widgets/timer-platform.cmake).
+# reached through TTimerPlatform (the Qt one, for the picture control, is in timer-qt.cmake).
 find_package(Threads REQUIRED)
 add_library(fauneta_timer STATIC
   ${CMAKE_CURRENT_LIST_DIR}/TimerEx.cpp

@@ -11,7 +11,8 @@
 //
 // OBJECT is a component's name, or the form's own name (Form1) for the form.
 #include "gif/GIFImage.h"
-#include "widgets/Definition.h"
+#include "widgets/DefinitionEditor.h"
+#include "widgets/DefinitionText.h"
 #include "widgets/SysUtils.h"
 
 #include <cstdio>

@@ -1,6 +1,7 @@
 #include "widgets/Controls.h"
 
-#include "widgets/Forms.h"
+#include "widgets/Dispatch.h"
+#include "widgets/Form.h"
 #include "widgets/SysUtils.h"
 
 #include <QApplication>
@@ -586,11 +587,6 @@ void TWinControl::SetFocus()
     if (!CanFocus())
         throw EInvalidOperation("Cannot focus a disabled or invisible window");
     widget_->setFocus(Qt::OtherFocusReason);
-}
-
-bool TWinControl::Focused() const
-{
-    return widget_->window()->focusWidget() == widget_ || widget_->hasFocus();
 }
 
 void TWinControl::UpdateHints()

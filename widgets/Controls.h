@@ -17,6 +17,13 @@ class QPainter;
 class TWinControl;
 class TForm;
 
+// The class table of a concrete component: declared in its class as
+//   FAUNETA_COMPONENT(TLabel)
+// and defined as TLabel::StaticClass() in its unit.
+#define FAUNETA_COMPONENT(T)                                                                                 \
+    static const ClassInfo& StaticClass();                                                                   \
+    const ClassInfo& Class() const override { return StaticClass(); }
+
 // ---- colours: 0x00BBGGRR, or a system colour 0x800000nn ----
 using TColor = std::int32_t;
 constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, clOlive = 0x008080,
@@ -187,7 +194,6 @@ public:
     void SetTabStop(bool v);
     virtual bool CanFocus() const;
     void SetFocus();
-    bool Focused() const;
 
     void UpdateHints() override;
     // Puts the children in the focus chain in TabOrder, containers' contents

@@ -507,3 +507,18 @@ std::vector<std::uint8_t> PictureDataValue(const std::vector<std::uint8_t>& gifB
     out.insert(out.end(), gifBytes.begin(), gifBytes.end());
     return out;
 }
+
+std::optional<std::vector<std::uint8_t>> PictureDataBytes(std::vector<std::uint8_t> value)
+{
+    if (value.size() < 4)
+        return std::nullopt;
+    std::uint32_t n = 0;
+    for (int i = 3; i >= 0; --i)
+        n = n << 8 | value[static_cast<std::size_t>(i)];
+    if (n > value.size() - 4)
+        return std::nullopt;
+    // In place: the value's own storage becomes the picture's.
+    value.erase(value.begin(), value.begin() + 4);
+    value.resize(n);
+    return value;
+}

@@ -1,7 +1,7 @@
 // Window definition text without the windows: the parser into a tree of
 // objects and the writer from such a tree. Free of Qt, so build tools and the
-// fuzzer use it without the widget layer; Definition.h turns trees into live
-// components and back.
+// fuzzer use it without the widget layer; DefinitionReader.h and
+// DefinitionWriter.h turn trees into live components and back.
 //
 //   object NAME ':' CLASS { PROPERTY '=' VALUE } { object ... } end
 //
@@ -13,6 +13,7 @@
 #include "widgets/Errors.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,3 +51,7 @@ std::string WriteDefinition(const DfmObject& root);
 // The value of a picture control's Data: the 32-bit little-endian count,
 // then the GIF file's bytes.
 std::vector<std::uint8_t> PictureDataValue(const std::vector<std::uint8_t>& gifBytes);
+// The GIF bytes of a Data value (bytes past the count are ignored). Nothing
+// when the value cannot hold its count or the count claims more bytes than
+// follow: a damaged definition must not make anyone reserve what it claims.
+std::optional<std::vector<std::uint8_t>> PictureDataBytes(std::vector<std::uint8_t> value);

@@ -1,6 +1,7 @@
 #include "widgets/Menus.h"
 
-#include "widgets/Forms.h"
+#include "widgets/Dispatch.h"
+#include "widgets/Form.h"
 #include "widgets/SysUtils.h"
 
 #include <QAction>
@@ -48,34 +49,6 @@ int qtKey(unsigned vk, bool& keypad)
     default: return 0;
     }
 }
-
-std::string keyName(unsigned vk)
-{
-    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))
-        return std::string(1, static_cast<char>(vk));
-    if (vk >= 0x70 && vk <= 0x87)
-        return "F" + std::to_string(vk - 0x6F);
-    if (vk >= 0x60 && vk <= 0x69)
-        return "Num " + std::to_string(vk - 0x60);
-    switch (vk) {
-    case 0x08: return "BkSp";
-    case 0x09: return "Tab";
-    case 0x0D: return "Enter";
-    case 0x1B: return "Esc";
-    case 0x20: return "Space";
-    case 0x21: return "PgUp";
-    case 0x22: return "PgDn";
-    case 0x23: return "End";
-    case 0x24: return "Home";
-    case 0x25: return "Left";
-    case 0x26: return "Up";
-    case 0x27: return "Right";
-    case 0x28: return "Down";
-    case 0x2D: return "Ins";
-    case 0x2E: return "Del";
-    default: return {};
-    }
-}
 } // namespace
 
 QKeySequence ShortCutToKeySequence(TShortCut sc)
@@ -95,21 +68,6 @@ QKeySequence ShortCutToKeySequence(TShortCut sc)
     if (keypad)
         mods |= Qt::KeypadModifier;
     return QKeySequence(QKeyCombination(mods, static_cast<Qt::Key>(key)));
-}
-
-std::string ShortCutToText(TShortCut sc)
-{
-    const std::string key = keyName(sc & 0xFF);
-    if (key.empty())
-        return {};
-    std::string out;
-    if (sc & scShift)
-        out += "Shift+";
-    if (sc & scCtrl)
-        out += "Ctrl+";
-    if (sc & scAlt)
-        out += "Alt+";
-    return out + key;
 }
 
 // ---- TMenuItem ----

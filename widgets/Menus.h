@@ -20,8 +20,6 @@ using TShortCut = std::uint16_t;
 constexpr TShortCut scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000;
 // The key sequence of a stored shortcut (empty for 0 or an unknown key).
 QKeySequence ShortCutToKeySequence(TShortCut sc);
-// Display text such as "Ctrl+T", "Alt+F4", "F1".
-std::string ShortCutToText(TShortCut sc);
 
 class TMenuItem : public QObject, public TComponent {
 public:

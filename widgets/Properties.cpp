@@ -1,5 +1,6 @@
 #include "widgets/Properties.h"
 
+#include "widgets/StandardClasses.h"
 #include "widgets/SysUtils.h"
 
 #include <map>
@@ -115,10 +116,6 @@ std::vector<std::string> Names()
 }
 } // namespace Registry
 
-// The layer's own classes register here, so that a program linking the static
-// library always finds them (static registrars in unreferenced objects would
-// be dropped by the linker).
-void RegisterStandardClasses();
 namespace {
 void registerStandard()
 {

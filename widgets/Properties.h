@@ -234,4 +234,4 @@ PropInfo Inert(std::string name, std::optional<DfmValue> def);
 } // namespace prop
 
 // Event properties bind to a handler of the form being read (see FormClass).
-// Defined in Forms.h, which knows the form's handler table.
+// Defined in Form.h, which knows the form's handler table.

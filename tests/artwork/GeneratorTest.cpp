@@ -213,18 +213,6 @@ TEST(Quantize, ReducesManyColoursToTheTableAndStaysClose)
     EXPECT_EQ(again.idx, ix.idx);
 }
 
-TEST(Embed, ControlDataIsTheLengthThenTheBytes)
-{
-    std::vector<uint8_t> d = controlData({'G', 'I', 'F', 1, 2});
-    EXPECT_EQ(d, (std::vector<uint8_t>{5, 0, 0, 0, 'G', 'I', 'F', 1, 2}));
-    std::vector<uint8_t> big(70000, 7);
-    std::vector<uint8_t> db = controlData(big);
-    EXPECT_EQ(db[0], 0x70);
-    EXPECT_EQ(db[1], 0x11);
-    EXPECT_EQ(db[2], 0x01);
-    EXPECT_EQ(db[3], 0x00);
-}
-
 TEST(Embed, PutsPicturesIntoTheirControlsAndTheIconIntoTheForm)
 {
     fs::path dir = fs::temp_directory_path() / ("artgen-embed-" + std::to_string(::getpid()));
@@ -247,7 +235,7 @@ TEST(Embed, PutsPicturesIntoTheirControlsAndTheIconIntoTheForm)
     const DfmProperty* data = root.Find("GIFImage1")->Property("Data");
     ASSERT_NE(data, nullptr);
     std::string gif = "GIF89a-not-really";
-    EXPECT_EQ(data->value.bytes, controlData(std::vector<uint8_t>(gif.begin(), gif.end())));
+    EXPECT_EQ(data->value.bytes, PictureDataValue(std::vector<uint8_t>(gif.begin(), gif.end())));
     // Everything else is as it was.
     EXPECT_EQ(root.Find("GIFImage1")->Property("Left")->value.integer, 1);
     EXPECT_EQ(root.Find("Label1")->Property("Caption")->value.text, "y");
@@ -277,7 +265,7 @@ TEST(Embed, EmbedAllFillsEveryDefinitionOfAFolder)
     }
     std::ifstream in(dir / "UnitPokeMart.form", std::ios::binary);
     DfmObject mart = ParseDefinition(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), "m");
-    EXPECT_EQ(mart.Find("GIFImage1")->Property("Data")->value.bytes, controlData(martGif()));
+    EXPECT_EQ(mart.Find("GIFImage1")->Property("Data")->value.bytes, PictureDataValue(martGif()));
     fs::remove_all(dir);
 }
 

@@ -81,6 +81,11 @@ TEST(CatalogueShape, LookUpsAndTheirLimits)
     EXPECT_EQ(Catalogue::RowOfListPosition(6, 1), 151);
     for (auto [page, item] : {std::pair{0, 0}, {7, 0}, {1, -1}, {1, 30}, {6, 2}, {6, -1}})
         EXPECT_EQ(Catalogue::RowOfListPosition(page, item), -1) << page << "/" << item;
+    for (int row = 0; row < Catalogue::RowCount; ++row) {
+        const Catalogue::ListPosition at = Catalogue::ListPositionOfRow(row);
+        EXPECT_EQ(Catalogue::RowOfListPosition(at.Page, at.Item), row);
+    }
+    EXPECT_THROW(Catalogue::ListPositionOfRow(152), std::out_of_range);
 
     for (int n = 0; n <= 151; ++n)
         EXPECT_EQ(Catalogue::Entry(Catalogue::RowOfNumber(n)).Number, n);

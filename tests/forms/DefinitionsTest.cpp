@@ -8,7 +8,11 @@
 #include "forms/UnitSobre.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
-#include "widgets/Definition.h"
+#include "widgets/Application.h"
+#include "widgets/DefinitionReader.h"
+#include "widgets/DefinitionText.h"
+#include "widgets/DefinitionWriter.h"
+#include "widgets/Form.h"
 
 #include <gtest/gtest.h>
 
@@ -132,10 +136,10 @@ TEST(Definitions, MainWindowReadWriteReadGivesTheSameWindow)
 {
     TApplication app;
     CreateAllForms();
-    const std::string once = WriteComponent(*Form1);
+    const std::string once = WriteDefinition(ComponentToTree(*Form1));
     auto second = std::make_unique<TForm1>();
     ReadForm(*second, once, "written.form");
-    EXPECT_EQ(WriteComponent(*second), once);
+    EXPECT_EQ(WriteDefinition(ComponentToTree(*second)), once);
     EXPECT_EQ(second->ListBox3->Items()[22], "#083 - Farfetch'd");
     EXPECT_EQ(second->Sair1->ShortCut(), 32883);
     EXPECT_EQ(second->Menu(), second->MainMenu1);

@@ -1,5 +1,6 @@
 // The whole program built in a test: start state, menu, modal windows from
 // their shortcuts, ending the program, AppDir.
+#include "MessageBoxRecorder.h"
 #include "forms/Startup.h"
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
@@ -8,8 +9,11 @@
 #include "forms/UnitSobre.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
+#include "widgets/Application.h"
 #include "widgets/Cp1252.h"
-#include "widgets/Definition.h"
+#include "widgets/DefinitionReader.h"
+#include "widgets/DefinitionText.h"
+#include "widgets/Form.h"
 #include "widgets/SysUtils.h"
 
 #include <QAccessible>
@@ -55,7 +59,7 @@ TEST_F(Program, SevenWindowsInOrderTheFirstIsTheMainWindow)
     const std::vector<TForm*> expected = {Form1, FormSobre, FormWeb, FormAtual, FormAtualizado, FormPokeMart, FormTmHm};
     EXPECT_EQ(app.Forms(), expected);
     EXPECT_EQ(app.MainForm(), Form1);
-    EXPECT_EQ(app.Title(), "Fauneta");
+    EXPECT_EQ(QCoreApplication::applicationName(), "Fauneta");
     EXPECT_EQ(Form1->GetText(), "Fauneta ");
     struct Window {
         TForm* form;

@@ -443,13 +443,17 @@ TEST(FrameClock, ClearingStopsAndEmptiesAndKeepsThePlaybackSettings)
     EXPECT_EQ(p.anim.FrameCount(), 0);
     EXPECT_EQ(p.anim.CurrentFrame(), 1);
     EXPECT_EQ(p.anim.LoopCount(), 1);
-    EXPECT_TRUE(p.anim.FirstTick());
     EXPECT_TRUE(p.anim.Animate());
     EXPECT_TRUE(p.anim.Loop());
     EXPECT_EQ(p.anim.Speed(), 50);
     p.anim.TimerTick();  // a tick on an empty control does nothing
     EXPECT_EQ(p.host.changing, 2);
     EXPECT_FALSE(p.anim.TimerWanted());
+    // The next picture starts over: its first tick only schedules frame 1's delay.
+    p.anim.Prepare(Decode(TwoFrames(5)));
+    const int repaints = p.host.repaints;
+    p.anim.TimerTick();
+    EXPECT_EQ(p.host.repaints, repaints);
 }
 
 // ---- the memory budget ----

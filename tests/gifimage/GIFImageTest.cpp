@@ -8,8 +8,9 @@
 #include "gif/GIFImage.h"
 #include "tests/gifimage/TinyGif.h"
 #include "tests/timer/Watchdog.h"
-#include "widgets/Definition.h"
-#include "widgets/Forms.h"
+#include "widgets/Application.h"
+#include "widgets/DefinitionReader.h"
+#include "widgets/Form.h"
 #include "widgets/SysUtils.h"
 
 #include <QCoreApplication>

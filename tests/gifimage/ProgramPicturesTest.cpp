@@ -1,9 +1,11 @@
 // The program's own pictures: every picture control of the seven window
 // definitions holds its picture as soon as its window has been created, and
 // only the About window's small picture plays.
+#include "MessageBoxRecorder.h"
 #include "forms/Startup.h"
 #include "gif/GIFImage.h"
-#include "widgets/Forms.h"
+#include "widgets/Application.h"
+#include "widgets/Form.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -5,8 +5,11 @@
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
 #include "gif/GIFImage.h"
-#include "widgets/Forms.h"
-#include "widgets/StdCtrls.h"
+#include "widgets/Application.h"
+#include "widgets/Form.h"
+#include "widgets/GroupBox.h"
+#include "widgets/Label.h"
+#include "widgets/RichEdit.h"
 #include "widgets/SysUtils.h"
 
 #include <QApplication>

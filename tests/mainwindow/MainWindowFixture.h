@@ -2,11 +2,12 @@
 // its pictures read from a temporary folder that each test fills as it needs.
 #pragma once
 
+#include "MessageBoxRecorder.h"
 #include "catalogue/Catalogue.h"
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
+#include "widgets/Application.h"
 #include "widgets/Cp1252.h"
-#include "widgets/Forms.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -2,7 +2,8 @@
 // written, and what stays when a picture cannot be loaded.
 #include "MainWindowFixture.h"
 
-#include "catalogue/ShowEntry.h"
+#include "forms/ShowEntry.h"
+#include "widgets/Dispatch.h"
 
 #include <QFile>
 

@@ -27,7 +27,7 @@
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitSobre.h"
-#include "widgets/Forms.h"
+#include "widgets/Application.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -108,11 +108,7 @@ long status(const char* key)
 // on another page, then a click on its line, or Down from the line above.
 void showRow(int row, bool byKey)
 {
-    int page = 1, item = 0;
-    for (int p = 1; p <= Catalogue::PageCount; ++p)
-        for (int i = 0; i < Catalogue::RowsPerPage; ++i)
-            if (Catalogue::RowOfListPosition(p, i) == row)
-                page = p, item = i;
+    const auto [page, item] = Catalogue::ListPositionOfRow(row);
     TListBox* list = Form1->PageList(page);
     if (!list->isVisible()) {
         QPushButton* const buttons[] = {Form1->Button1, Form1->Button2, Form1->Button3,

@@ -2,7 +2,7 @@
 // loop and the QCoreApplication are gone): their workers neither crash nor
 // hang, and releasing them afterwards is immediate.
 #include "Watchdog.h"
-#include "widgets/QtTimerPlatform.h"
+#include "gif/QtTimerPlatform.h"
 
 #include <gtest/gtest.h>
 

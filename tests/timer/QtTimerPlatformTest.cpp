@@ -1,6 +1,6 @@
 // The interval timer on Qt's event loop (offscreen; the shared test main
 // makes the QApplication).
-#include "widgets/QtTimerPlatform.h"
+#include "gif/QtTimerPlatform.h"
 
 #include "Watchdog.h"
 

@@ -133,7 +133,6 @@ TEST_F(TimerEx, WorkerHandsTicksToTheWindowThread)
     Quick(timer, 5).SetOnTimer(ticks.Handler());
     EXPECT_TRUE(platform.PumpUntil([&] { return ticks.count >= 5; }, 5s));
     EXPECT_FALSE(ticks.off_window_thread);
-    EXPECT_GE(timer.TimerThread()->TickCount(), 5u);
 }
 
 TEST_F(TimerEx, WorkerWaitsUntilTheWindowThreadRanTheTick)
@@ -190,11 +189,9 @@ TEST_F(TimerEx, DisablingSuspendsTheWorkerAndEnablingResumesIt)
 
     timer.SetEnabled(false);
     EXPECT_TRUE(timer.TimerThread()->Suspended());
-    const auto delivered = timer.TimerThread()->TickCount();
     const int seen = ticks.count;
     platform.PumpFor(100ms);
     EXPECT_EQ(ticks.count, seen);
-    EXPECT_EQ(timer.TimerThread()->TickCount(), delivered);
     EXPECT_EQ(platform.Queued(), 0u);
 
     timer.SetEnabled(true);
@@ -283,7 +280,6 @@ TEST_F(TimerEx, WorkerWithIntervalZeroDoesNotSpin)
     ASSERT_FALSE(timer.TimerThread()->Suspended());
     platform.PumpFor(50ms);
     EXPECT_EQ(timer.delivered, 0);
-    EXPECT_EQ(timer.TimerThread()->TickCount(), 0u);
 }
 
 // --- the quiet cases --------------------------------------------------------

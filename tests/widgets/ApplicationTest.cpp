@@ -2,7 +2,11 @@
 // message-box seam, modal runs and closing.
 #include "TestForms.h"
 
+#include "MessageBoxRecorder.h"
+
+#include "widgets/Application.h"
 #include "widgets/Cp1252.h"
+#include "widgets/Dispatch.h"
 #include "widgets/SysUtils.h"
 
 #include <QAccessible>

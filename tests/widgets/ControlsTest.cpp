@@ -3,7 +3,12 @@
 // loading and its errors, menu shortcuts.
 #include "TestForms.h"
 
+#include "widgets/Application.h"
+#include "widgets/ComboBox.h"
 #include "widgets/Cp1252.h"
+#include "widgets/Edit.h"
+#include "widgets/Image.h"
+#include "widgets/RichEdit.h"
 #include "widgets/SysUtils.h"
 
 #include <QBuffer>
@@ -90,7 +95,7 @@ TEST_F(Controls, FocusAloneSelectsNothing)
     QApplication::processEvents();
     EXPECT_EQ(form->ListBox1->ItemIndex(), -1);
     EXPECT_EQ(form->listClicks, 0);
-    EXPECT_TRUE(form->ListBox1->Focused());
+    EXPECT_EQ(form->focusWidget(), form->ListBox1);
 }
 
 TEST(EditField, UpperCaseForTypedAndPastedText)
@@ -280,9 +285,6 @@ TEST(MenuShortcuts, StoredValuesMapToKeys)
     EXPECT_EQ(ShortCutToKeySequence(0x2000 | 0x2E), QKeySequence(Qt::SHIFT | Qt::Key_Delete));
     EXPECT_TRUE(ShortCutToKeySequence(0).isEmpty());
     EXPECT_TRUE(ShortCutToKeySequence(0x4000 | 0xFF).isEmpty());
-    EXPECT_EQ(ShortCutToText(16468), "Ctrl+T");
-    EXPECT_EQ(ShortCutToText(32883), "Alt+F4");
-    EXPECT_EQ(ShortCutToText(112), "F1");
 }
 
 TEST(Text, QtBoundaryUsesTheCodePage)

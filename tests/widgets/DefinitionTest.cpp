@@ -165,6 +165,25 @@ TEST(DefinitionTree, SetsAndRemovesProperties)
     EXPECT_EQ(o.Find("C"), nullptr);
 }
 
+// A picture control's Data, as the generator writes it and the control reads it.
+TEST(PictureData, IsTheLengthThenTheBytesAndNoLongerThanWhatFollows)
+{
+    std::vector<uint8_t> d = PictureDataValue({'G', 'I', 'F', 1, 2});
+    EXPECT_EQ(d, (std::vector<uint8_t>{5, 0, 0, 0, 'G', 'I', 'F', 1, 2}));
+    EXPECT_EQ(PictureDataBytes(d), (std::vector<uint8_t>{'G', 'I', 'F', 1, 2}));
+    std::vector<uint8_t> big(70000, 7);
+    std::vector<uint8_t> db = PictureDataValue(big);
+    EXPECT_EQ((std::vector<uint8_t>(db.begin(), db.begin() + 4)), (std::vector<uint8_t>{0x70, 0x11, 0x01, 0x00}));
+    EXPECT_EQ(PictureDataBytes(db), big);
+    // Bytes past the count are not the picture's; a count past the end, or no
+    // whole count, is no picture at all.
+    d.push_back('x');
+    EXPECT_EQ(PictureDataBytes(d)->size(), 5u);
+    EXPECT_EQ(PictureDataBytes({0xFF, 0xFF, 0xFF, 0x7F, 'G', 'I', 'F'}), std::nullopt);
+    EXPECT_EQ(PictureDataBytes({6, 0, 0, 0, 'G', 'I', 'F', '8', '9'}), std::nullopt);
+    EXPECT_EQ(PictureDataBytes({0, 0, 0}), std::nullopt);
+}
+
 // The inputs the fuzzer keeps (its corpus) and the faults it found
 // (regressions/), through the same checks it applies.
 TEST(DefinitionFuzzInputs, ErrorOrTreeThatWritesBackTheSame)

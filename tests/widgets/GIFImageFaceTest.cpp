@@ -2,6 +2,8 @@
 // loaded step and the load results.
 #include "TestForms.h"
 
+#include "widgets/Application.h"
+#include "widgets/DefinitionWriter.h"
 #include "widgets/SysUtils.h"
 
 #include <QTemporaryDir>

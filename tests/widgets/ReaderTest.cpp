@@ -2,7 +2,10 @@
 // field and handler binding, their errors, and read/write/read.
 #include "TestForms.h"
 
+#include "widgets/Application.h"
 #include "widgets/Cp1252.h"
+#include "widgets/DefinitionEditor.h"
+#include "widgets/DefinitionWriter.h"
 #include "widgets/SysUtils.h"
 
 #include <gtest/gtest.h>
@@ -250,9 +253,9 @@ end
     EXPECT_EQ(font("Combo"), bold.ToQFont().toString().toStdString());
     EXPECT_EQ(widget("Combo")->palette().color(QPalette::Text), QColor(Qt::darkBlue));
     EXPECT_EQ(font("Button1"), TFont().ToQFont().toString().toStdString());
-    const std::string once = WriteComponent(*first);
+    const std::string once = WriteDefinition(ComponentToTree(*first));
     std::unique_ptr<TTestForm> second(ReadTestForm(once));
-    EXPECT_EQ(WriteComponent(*second), once);
+    EXPECT_EQ(WriteDefinition(ComponentToTree(*second)), once);
     // Nothing the definition said was lost on the way.
     const DfmObject a = ParseDefinition(text, "a"), b = ParseDefinition(once, "b");
     std::function<void(const DfmObject&, const DfmObject&)> same = [&](const DfmObject& x, const DfmObject& y) {

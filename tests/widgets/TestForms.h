@@ -2,10 +2,11 @@
 #pragma once
 
 #include "gif/GIFImage.h"
-#include "widgets/Definition.h"
-#include "widgets/Forms.h"
+#include "widgets/Button.h"
+#include "widgets/DefinitionReader.h"
+#include "widgets/Form.h"
+#include "widgets/ListBox.h"
 #include "widgets/Menus.h"
-#include "widgets/StdCtrls.h"
 #include "widgets/SysUtils.h"
 
 #include <stdexcept>

@@ -2,12 +2,13 @@
 // and a way to act inside a secondary window while it runs modally.
 #pragma once
 
+#include "MessageBoxRecorder.h"
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
+#include "widgets/Application.h"
 #include "widgets/Cp1252.h"
-#include "widgets/Forms.h"
+#include "widgets/Form.h"
 #include "widgets/Menus.h"
-#include "widgets/StdCtrls.h"
 
 #include <QApplication>
 #include <QTest>

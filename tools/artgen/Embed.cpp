@@ -43,20 +43,10 @@ void setControlData(DfmObject& root, const std::string& object, const std::vecto
         throw std::runtime_error(where + " has no object " + object);
     if (target->className != "TGIFImage")
         throw std::runtime_error(object + " is a " + target->className + ", not a TGIFImage");
-    target->SetProperty("Data", DfmValue::Bin(controlData(gif)));
+    target->SetProperty("Data", DfmValue::Bin(PictureDataValue(gif)));
 }
 
 } // namespace
-
-std::vector<uint8_t> controlData(const std::vector<uint8_t>& gif)
-{
-    std::vector<uint8_t> out;
-    const auto n = uint32_t(gif.size());
-    for (int i = 0; i < 4; ++i)
-        out.push_back(uint8_t(n >> (8 * i)));
-    out.insert(out.end(), gif.begin(), gif.end());
-    return out;
-}
 
 void embedPicture(const std::filesystem::path& form, const std::string& object, const std::filesystem::path& picture,
     const std::filesystem::path& out)

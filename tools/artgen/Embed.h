@@ -3,16 +3,10 @@
 // window shows.
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace artgen {
-
-// The bytes a picture control's Data holds: the GIF's length as a 32-bit
-// little-endian count, then the GIF.
-std::vector<uint8_t> controlData(const std::vector<uint8_t>& gif);
 
 // Reads the definition `form`, sets the picture and writes the result to `out`
 // (which may be `form`). A picture ending in ".ico" becomes the root form's

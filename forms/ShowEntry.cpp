@@ -1,4 +1,4 @@
-#include "catalogue/ShowEntry.h"
+#include "forms/ShowEntry.h"
 
 #include "forms/UnitPrincipal.h"
 

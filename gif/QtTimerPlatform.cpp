@@ -1,4 +1,4 @@
-#include "widgets/QtTimerPlatform.h"
+#include "gif/QtTimerPlatform.h"
 
 #include <QCoreApplication>
 #include <QEvent>

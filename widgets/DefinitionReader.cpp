@@ -1,31 +1,10 @@
-#include "widgets/Definition.h"
+#include "widgets/DefinitionReader.h"
 
-#include "widgets/Forms.h"
+#include "widgets/Form.h"
 #include "widgets/Properties.h"
 #include "widgets/SysUtils.h"
 
 #include <QFile>
-
-DfmObject ComponentToTree(const TComponent& root)
-{
-    DfmObject t;
-    t.name = root.Name();
-    t.className = root.ClassName();
-    for (const PropInfo* p : root.Class().Properties())
-        if (p->write)
-            if (auto v = p->write(root))
-                t.props.push_back({p->name, std::move(*v), 0, {}});
-    for (const TComponent* c : root.DefinitionChildren())
-        t.children.push_back(ComponentToTree(*c));
-    return t;
-}
-
-std::string WriteComponent(const TComponent& root)
-{
-    return WriteDefinition(ComponentToTree(root));
-}
-
-// ---- reader ----
 
 namespace {
 
@@ -122,26 +101,4 @@ std::string LoadDefinitionText(const std::string& path)
         throw EFOpenError(path);
     const QByteArray data = f.readAll();
     return std::string(data.constData(), static_cast<std::size_t>(data.size()));
-}
-
-// ---- editing ----
-
-std::string SetDefinitionProperty(std::string_view text, const std::string& file, const std::string& objectName,
-                                  const std::string& property, const DfmValue* value)
-{
-    DfmObject root = ParseDefinition(text, file);
-    DfmObject* o = root.Find(objectName);
-    if (!o)
-        throw EDefinitionError(file, root.line, objectName, "no object named");
-    const ClassInfo* cls = o == &root ? &TForm::StaticClass() : Registry::Find(o->className);
-    if (!cls)
-        throw EDefinitionError(file, o->line, o->className, "unknown class");
-    const PropInfo* p = cls->FindProperty(property);
-    if (!p || !p->read)
-        throw EDefinitionError(file, o->line, property, "unknown property of " + o->className);
-    if (value)
-        o->SetProperty(property, *value);
-    else
-        o->RemoveProperty(property);
-    return WriteDefinition(root);
 }

@@ -1,59 +1,27 @@
-#include "widgets/Forms.h"
+#include "widgets/Form.h"
 
-#include "widgets/Cp1252.h"
-#include "widgets/Definition.h"
+#include "widgets/Application.h"
+#include "widgets/DefinitionReader.h"
+#include "widgets/Dispatch.h"
+#include "widgets/GroupBox.h"
+#include "widgets/Label.h"
 #include "widgets/Menus.h"
-#include "widgets/StdCtrls.h"
 #include "widgets/SysUtils.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
-#include <QWindow>
 #include <QScreen>
 #include <QShortcut>
-#include <QStyleFactory>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
-#include <cstdio>
-
-TApplication* Application = nullptr;
-
-// ---- FormClass ----
-
-FormClass::FormClass(std::string name, std::string definition, std::vector<FormField> fields,
-                     std::vector<FormHandler> handlers)
-    : ClassInfo(std::move(name), &TForm::StaticClass(), nullptr, {}), definition_(std::move(definition)),
-      fields_(std::move(fields)), handlers_(std::move(handlers))
-{
-}
-
-const FormField* FormClass::FindField(const std::string& name) const
-{
-    for (const auto& f : fields_)
-        if (f.name == name)
-            return &f;
-    return nullptr;
-}
-
-const FormHandler* FormClass::FindHandler(const std::string& name) const
-{
-    for (const auto& h : handlers_)
-        if (h.name == name)
-            return &h;
-    return nullptr;
-}
-
-// ---- TForm ----
 
 TForm::TForm() : QMainWindow(nullptr), TWinControl(nullptr, this), client_(new QWidget(this))
 {
@@ -606,235 +574,4 @@ const ClassInfo& TForm::StaticClass()
             prop::Event("OnShow", &TForm::OnShow),
         });
     return info;
-}
-
-// ---- TApplication ----
-
-TApplication::TApplication()
-{
-    if (!QCoreApplication::instance()) {
-        static int argc = 1;
-        static char arg0[] = "fauneta";
-        static char* argv[] = {arg0, nullptr};
-        ownQt_ = new QApplication(argc, argv);
-    }
-    init();
-}
-
-TApplication::TApplication(int& argc, char** argv)
-{
-    if (!QCoreApplication::instance())
-        ownQt_ = new QApplication(argc, argv);
-    init();
-}
-
-namespace {
-// Roles for the windowless controls, which Qt would otherwise present as
-// plain client areas: labels are static text, pictures are graphics.
-QAccessibleInterface* accessibleFor(const QString&, QObject* object)
-{
-    auto* w = qobject_cast<QWidget*>(object);
-    if (!w)
-        return nullptr;
-    if (dynamic_cast<TLabel*>(object))
-        return new QAccessibleWidget(w, QAccessible::StaticText);
-    if (dynamic_cast<TBevel*>(object))
-        return new QAccessibleWidget(w, QAccessible::Separator);
-    if (dynamic_cast<TGraphicControl*>(object))
-        return new QAccessibleWidget(w, QAccessible::Graphic);
-    return nullptr;
-}
-} // namespace
-
-void TApplication::init()
-{
-    previous_ = Application;
-    Application = this;
-    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFor), true);
-    (void)factoryInstalled;
-    QApplication::setQuitOnLastWindowClosed(false);
-    // Menu bars are always drawn in their windows: saying so before the
-    // first one is made spares it asking the desktop (over D-Bus) for a
-    // global menu it would not use.
-    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
-    // One look everywhere, whatever the desktop: the layouts were drawn for
-    // a classic flat-grey style.
-    if (QStyle* s = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(s);
-}
-
-TApplication::~TApplication()
-{
-    DestroyForms();
-    Application = previous_;
-    icon_ = QIcon();
-    delete ownQt_;
-}
-
-void TApplication::SetTitle(const std::string& t)
-{
-    title_ = t;
-    // The name desktops show for the program. (Not the display name: Qt
-    // would append that to every window's caption.)
-    QCoreApplication::setApplicationName(ToQt(t));
-}
-
-void TApplication::setMainForm(TForm* form)
-{
-    mainForm_ = form;
-    if (!form->IconData().empty())
-        QApplication::setWindowIcon(form->windowIcon());
-}
-
-void TApplication::DestroyForms()
-{
-    while (!forms_.empty()) {
-        TForm* f = forms_.back();
-        forms_.pop_back();
-        delete f;
-    }
-    mainForm_ = nullptr;
-    activeForm_ = nullptr;
-}
-
-void TApplication::Run()
-{
-    if (terminated_)
-        return;
-    if (mainForm_)
-        mainForm_->SetVisible(true);
-    if (!terminated_)
-        QApplication::exec();
-    terminated_ = true;
-}
-
-void TApplication::Terminate()
-{
-    terminated_ = true;
-    QCoreApplication::exit(0);
-}
-
-void TApplication::ProcessMessages()
-{
-    QCoreApplication::processEvents();
-}
-
-int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags)
-{
-    const TMessageBoxRequest req{text, caption, flags};
-    if (MessageBoxResponder)
-        return MessageBoxResponder(req);
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    switch (flags & 0xF0) {
-    case MB_ICONERROR: icon = QMessageBox::Critical; break;
-    case MB_ICONQUESTION: icon = QMessageBox::Question; break;
-    case MB_ICONWARNING: icon = QMessageBox::Warning; break;
-    case MB_ICONINFORMATION: icon = QMessageBox::Information; break;
-    default: break;
-    }
-    QMessageBox::StandardButtons buttons;
-    switch (flags & 0x0F) {
-    case MB_OKCANCEL: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
-    case MB_ABORTRETRYIGNORE: buttons = QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore; break;
-    case MB_YESNOCANCEL: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
-    case MB_YESNO: buttons = QMessageBox::Yes | QMessageBox::No; break;
-    case MB_RETRYCANCEL: buttons = QMessageBox::Retry | QMessageBox::Cancel; break;
-    default: buttons = QMessageBox::Ok; break;
-    }
-    QString body = ToQt(text);
-    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QWidget* owner = !ModalStack.empty() ? static_cast<QWidget*>(ModalStack.back())
-                     : (mainForm_ && mainForm_->isVisible()) ? static_cast<QWidget*>(mainForm_)
-                                                              : nullptr;
-    QMessageBox box(icon, ToQt(caption), body, buttons, owner);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.setTextFormat(Qt::PlainText);
-    switch (box.exec()) {
-    case QMessageBox::Ok: return IDOK;
-    case QMessageBox::Cancel: return IDCANCEL;
-    case QMessageBox::Abort: return IDABORT;
-    case QMessageBox::Retry: return IDRETRY;
-    case QMessageBox::Ignore: return IDIGNORE;
-    case QMessageBox::Yes: return IDYES;
-    case QMessageBox::No: return IDNO;
-    default: return IDCANCEL;
-    }
-}
-
-void TApplication::ShowException(const std::string& message)
-{
-    MessageBox(message + ".", title_, MB_OK | MB_ICONERROR);
-}
-
-void TApplication::HandleException(std::exception_ptr error)
-{
-    try {
-        std::rethrow_exception(error);
-    } catch (const EAbort&) {
-    } catch (const Exception& e) {
-        ShowException(e.Message());
-    } catch (const std::exception& e) {
-        const auto text = cp1252::tryFromUtf8(e.what());
-        ShowException(text ? *text : std::string(e.what()));
-    } catch (...) {
-        ShowException("Unknown exception");
-    }
-}
-
-// ---- the dispatch point ----
-
-void Dispatch(const std::function<void()>& fn) noexcept
-{
-    try {
-        fn();
-    } catch (...) {
-        HandleException(std::current_exception());
-    }
-}
-
-void HandleException(std::exception_ptr error) noexcept
-{
-    try {
-        if (Application) {
-            Application->HandleException(error);
-            return;
-        }
-        std::rethrow_exception(error);
-    } catch (const EAbort&) {
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "fauneta: %s.\n", e.what());
-    } catch (...) {
-        std::fputs("fauneta: unknown error.\n", stderr);
-    }
-}
-
-// ---- test support ----
-
-MessageBoxRecorder::MessageBoxRecorder(int answer_) : answer(answer_)
-{
-    if (Application) {
-        previous_ = Application->MessageBoxResponder;
-        Application->MessageBoxResponder = [this](const TMessageBoxRequest& r) {
-            boxes.push_back(r);
-            return answer;
-        };
-    }
-}
-
-MessageBoxRecorder::~MessageBoxRecorder()
-{
-    if (Application)
-        Application->MessageBoxResponder = previous_;
-}
-
-// ---- the layer's classes ----
-
-void RegisterStandardClasses()
-{
-    for (const ClassInfo* c :
-         {&TLabel::StaticClass(), &TBevel::StaticClass(), &TImage::StaticClass(), &TButton::StaticClass(),
-          &TBitBtn::StaticClass(), &TEdit::StaticClass(), &TListBox::StaticClass(), &TRichEdit::StaticClass(),
-          &TComboBox::StaticClass(), &TGroupBox::StaticClass(), &TMainMenu::StaticClass(),
-          &TMenuItem::StaticClass()})
-        Registry::Register(*c);
 }

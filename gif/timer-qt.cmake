@@ -1,5 +1,7 @@
-# The Qt platform of the interval timer (gif/TimerEx), on the widget layer:
-# its EOutOfResources for a refused timer, its HandleException for errors.
+# The Qt platform of the interval timer, beside the picture control that uses
+# it: on the widget layer (its EOutOfResources for a refused timer, its
+# HandleException for errors), so it is part of the control's face, not of
+# the Qt-free timer core.
 add_library(fauneta_timer_qt STATIC
   ${CMAKE_CURRENT_LIST_DIR}/QtTimerPlatform.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QtTimerPlatform.h)

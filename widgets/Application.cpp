@@ -1,0 +1,154 @@
+#include "widgets/Application.h"
+
+#include "widgets/Bevel.h"
+#include "widgets/Cp1252.h"
+#include "widgets/Form.h"
+#include "widgets/Label.h"
+#include "widgets/SysUtils.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QStyleFactory>
+
+TApplication* Application = nullptr;
+
+TApplication::TApplication()
+{
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char arg0[] = "fauneta";
+        static char* argv[] = {arg0, nullptr};
+        ownQt_ = new QApplication(argc, argv);
+    }
+    init();
+}
+
+TApplication::TApplication(int& argc, char** argv)
+{
+    if (!QCoreApplication::instance())
+        ownQt_ = new QApplication(argc, argv);
+    init();
+}
+
+namespace {
+// Roles for the windowless controls, which Qt would otherwise present as
+// plain client areas: labels are static text, pictures are graphics.
+QAccessibleInterface* accessibleFor(const QString&, QObject* object)
+{
+    auto* w = qobject_cast<QWidget*>(object);
+    if (!w)
+        return nullptr;
+    if (dynamic_cast<TLabel*>(object))
+        return new QAccessibleWidget(w, QAccessible::StaticText);
+    if (dynamic_cast<TBevel*>(object))
+        return new QAccessibleWidget(w, QAccessible::Separator);
+    if (dynamic_cast<TGraphicControl*>(object))
+        return new QAccessibleWidget(w, QAccessible::Graphic);
+    return nullptr;
+}
+} // namespace
+
+void TApplication::init()
+{
+    previous_ = Application;
+    Application = this;
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFor), true);
+    (void)factoryInstalled;
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Menu bars are always drawn in their windows: saying so before the
+    // first one is made spares it asking the desktop (over D-Bus) for a
+    // global menu it would not use.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    // One look everywhere, whatever the desktop: the layouts were drawn for
+    // a classic flat-grey style.
+    if (QStyle* s = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(s);
+}
+
+TApplication::~TApplication()
+{
+    DestroyForms();
+    Application = previous_;
+    icon_ = QIcon();
+    delete ownQt_;
+}
+
+void TApplication::SetTitle(const std::string& t)
+{
+    title_ = t;
+    // The name desktops show for the program. (Not the display name: Qt
+    // would append that to every window's caption.)
+    QCoreApplication::setApplicationName(ToQt(t));
+}
+
+void TApplication::setMainForm(TForm* form)
+{
+    mainForm_ = form;
+    if (!form->IconData().empty())
+        QApplication::setWindowIcon(form->windowIcon());
+}
+
+void TApplication::DestroyForms()
+{
+    while (!forms_.empty()) {
+        TForm* f = forms_.back();
+        forms_.pop_back();
+        delete f;
+    }
+    mainForm_ = nullptr;
+    activeForm_ = nullptr;
+}
+
+void TApplication::Run()
+{
+    if (terminated_)
+        return;
+    if (mainForm_)
+        mainForm_->SetVisible(true);
+    if (!terminated_)
+        QApplication::exec();
+    terminated_ = true;
+}
+
+void TApplication::Terminate()
+{
+    terminated_ = true;
+    QCoreApplication::exit(0);
+}
+
+void TApplication::ProcessMessages()
+{
+    QCoreApplication::processEvents();
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags)
+{
+    const TMessageBoxRequest req{text, caption, flags};
+    if (MessageBoxResponder)
+        return MessageBoxResponder(req);
+    QWidget* owner = !ModalStack.empty() ? static_cast<QWidget*>(ModalStack.back())
+                     : (mainForm_ && mainForm_->isVisible()) ? static_cast<QWidget*>(mainForm_)
+                                                              : nullptr;
+    return ShowMessageBox(req, owner);
+}
+
+void TApplication::ShowException(const std::string& message)
+{
+    MessageBox(message + ".", title_, MB_OK | MB_ICONERROR);
+}
+
+void TApplication::HandleException(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const EAbort&) {
+    } catch (const Exception& e) {
+        ShowException(e.Message());
+    } catch (const std::exception& e) {
+        const auto text = cp1252::tryFromUtf8(e.what());
+        ShowException(text ? *text : std::string(e.what()));
+    } catch (...) {
+        ShowException("Unknown exception");
+    }
+}

@@ -1,0 +1,98 @@
+#include "widgets/Edit.h"
+
+#include "widgets/ControlSupport.h"
+#include "widgets/Dispatch.h"
+#include "widgets/Form.h"
+#include "widgets/SysUtils.h"
+
+#include <algorithm>
+
+namespace {
+QString applyCase(const QString& s, TEditCharCase cc)
+{
+    QString out = s;
+    for (auto& ch : out) {
+        const QChar c = cc == TEditCharCase::ecUpperCase ? ch.toUpper() : ch.toLower();
+        // Keep a letter whose other case lies outside the code page (µ).
+        if (FitsCp1252(QString(c)))
+            ch = c;
+    }
+    return out;
+}
+} // namespace
+
+TEdit::TEdit(TComponent* owner) : QLineEdit(nullptr), TWinControl(owner, this)
+{
+    color_ = clWindow;
+    setValidator(new Cp1252Validator(this));
+    SetBounds(0, 0, 121, 21);
+    connect(this, &QLineEdit::textEdited, this, [this] { userEdited(); });
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!Loading() && OnChange)
+            Dispatch([this] { OnChange(this); });
+    });
+}
+
+std::string TEdit::GetText() const
+{
+    return FromQt(text());
+}
+
+void TEdit::SetText(const std::string& t)
+{
+    const QString q = ToQt(t);
+    if (q == text())
+        return;
+    setText(q);
+    // Text set by the program shows from its start, as a classic edit field
+    // does; Qt would leave the caret at the end and show a long text's tail.
+    setCursorPosition(0);
+}
+
+void TEdit::userEdited()
+{
+    if (charCase_ == TEditCharCase::ecNormal)
+        return;
+    const QString cased = applyCase(text(), charCase_);
+    if (cased != text()) {
+        const int pos = cursorPosition();
+        setText(cased);
+        setCursorPosition(pos);
+    }
+}
+
+void TEdit::SetCharCase(TEditCharCase c)
+{
+    if (charCase_ == c)
+        return;
+    charCase_ = c;
+    if (c != TEditCharCase::ecNormal)
+        setText(applyCase(text(), c));
+}
+
+void TEdit::SetMaxLength(int n)
+{
+    maxLength_ = std::max(0, n);
+    setMaxLength(maxLength_ == 0 ? 32767 : maxLength_);
+}
+
+void TEdit::ColorChanged()
+{
+    SetBackground(this, QPalette::Base, color_);
+}
+
+const ClassInfo& TEdit::StaticClass()
+{
+    static const ClassInfo info(
+        "TEdit", &TWinControl::StaticClass(), [](TComponent* o) -> TComponent* { return new TEdit(o); },
+        {
+            prop::Inert("AutoSelect", DfmValue::Id("True")),
+            prop::Enum<TEdit, TEditCharCase>("CharCase", &TEdit::CharCase, &TEdit::SetCharCase,
+                                             {"ecNormal", "ecUpperCase", "ecLowerCase"}, TEditCharCase::ecNormal),
+            prop::Int<TEdit>("MaxLength", &TEdit::MaxLength, &TEdit::SetMaxLength, 0),
+            prop::Bool<TEdit>("ReadOnly", &TEdit::ReadOnly, &TEdit::SetReadOnly, false),
+            prop::Str<TEdit>("Text", &TEdit::Text, &TEdit::SetText),
+            prop::Event("OnChange", &TEdit::OnChange),
+        });
+    return info;
+}

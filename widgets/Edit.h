@@ -1,0 +1,34 @@
+// TEdit: a single-line edit field.
+#pragma once
+
+#include "widgets/Controls.h"
+
+#include <QLineEdit>
+
+enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+
+class TEdit : public QLineEdit, public TWinControl {
+public:
+    explicit TEdit(TComponent* owner = nullptr);
+    FAUNETA_COMPONENT(TEdit)
+    std::string Text() const { return GetText(); }
+    std::string GetText() const override;
+    void SetText(const std::string& t) override;
+    bool ReadOnly() const { return isReadOnly(); }
+    void SetReadOnly(bool v) { setReadOnly(v); }
+    TEditCharCase CharCase() const { return charCase_; }
+    void SetCharCase(TEditCharCase c);
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int n);
+    void Clear() { SetText(std::string()); }
+    TNotifyEvent OnChange;
+
+protected:
+    TColor DefaultColor() const override { return clWindow; }
+    void ColorChanged() override;
+
+private:
+    void userEdited();
+    TEditCharCase charCase_ = TEditCharCase::ecNormal;
+    int maxLength_ = 0;
+};

@@ -1,0 +1,136 @@
+#include "widgets/Label.h"
+
+#include "widgets/ControlSupport.h"
+#include "widgets/SysUtils.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+const std::vector<std::string> kAlignNames = {"taLeftJustify", "taRightJustify", "taCenter"};
+} // namespace
+
+TLabel::TLabel(TComponent* owner) : TGraphicControl(owner)
+{
+    parentColor_ = true;
+    SetBounds(0, 0, 65, 13);
+}
+
+void TLabel::SetAutoSize(bool v)
+{
+    if (autoSize_ == v)
+        return;
+    autoSize_ = v;
+    AdjustBounds();
+}
+
+void TLabel::SetTransparent(bool v)
+{
+    if (transparent_ == v)
+        return;
+    transparent_ = v;
+    Invalidate();
+}
+
+void TLabel::SetWordWrap(bool v)
+{
+    if (wordWrap_ == v)
+        return;
+    wordWrap_ = v;
+    AdjustBounds();
+    Invalidate();
+}
+
+void TLabel::SetAlignment(TAlignment a)
+{
+    if (alignment_ == a)
+        return;
+    alignment_ = a;
+    Invalidate();
+}
+
+void TLabel::AdjustBounds()
+{
+    if (!autoSize_ || Loading())
+        return;
+    const QFontMetrics fm(font());
+    const QString text = WithoutMnemonic(ToQt(text_));
+    // The hinted height rounds the descent down, which cuts the lowest row of
+    // descenders and cedillas (at 1, and more at higher scale factors); the
+    // font's unrounded height holds them at any scale.
+    const int lineHeight = std::max(fm.height(), static_cast<int>(std::ceil(QFontMetricsF(font()).height())));
+    int w, h;
+    if (wordWrap_) {
+        const QRect r = fm.boundingRect(QRect(0, 0, std::max(1, width_), 100000), Qt::TextWordWrap, text);
+        w = width_;
+        h = std::max(r.height(), lineHeight);
+    } else {
+        w = fm.horizontalAdvance(text);
+        // At a fractional scale factor the advances are not rounded and the
+        // text's last device pixel may be only partly inside the label: room
+        // for it, or its ink is cut.
+        const qreal dpr = devicePixelRatioF();
+        if (dpr != std::floor(dpr))
+            w = std::max(w, static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text))) + 1);
+        h = lineHeight;
+    }
+    int left = left_;
+    if (alignment_ == TAlignment::taRightJustify)
+        left += width_ - w;
+    SetBounds(left, top_, w, h);
+}
+
+void TLabel::Loaded()
+{
+    TGraphicControl::Loaded();
+    AdjustBounds();
+    SetAccessibleName(FromQt(WithoutMnemonic(ToQt(text_))));
+}
+
+void TLabel::TextChanged()
+{
+    AdjustBounds();
+    if (!Loading())
+        SetAccessibleName(FromQt(WithoutMnemonic(ToQt(text_))));
+    Invalidate();
+}
+
+void TLabel::FontChanged()
+{
+    TGraphicControl::FontChanged();
+    AdjustBounds();
+}
+
+void TLabel::Paint(QPainter& p)
+{
+    if (!transparent_ && !parentColor_)
+        p.fillRect(rect(), ColorToQColor(color_));
+    int flags = Qt::TextShowMnemonic | Qt::AlignTop;
+    flags |= alignment_ == TAlignment::taCenter        ? Qt::AlignHCenter
+             : alignment_ == TAlignment::taRightJustify ? Qt::AlignRight
+                                                         : Qt::AlignLeft;
+    flags |= wordWrap_ ? Qt::TextWordWrap : Qt::TextSingleLine;
+    p.setFont(font());
+    p.setPen(isEnabled() ? palette().color(QPalette::WindowText)
+                         : palette().color(QPalette::Disabled, QPalette::WindowText));
+    p.drawText(rect(), flags, ToQt(text_));
+}
+
+const ClassInfo& TLabel::StaticClass()
+{
+    static const ClassInfo info(
+        "TLabel", &TGraphicControl::StaticClass(), [](TComponent* o) -> TComponent* { return new TLabel(o); },
+        {
+            prop::Enum<TLabel, TAlignment>("Alignment", &TLabel::Alignment, &TLabel::SetAlignment, kAlignNames,
+                                           TAlignment::taLeftJustify),
+            prop::Bool<TLabel>("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize, true),
+            prop::Str<TLabel>("Caption", &TLabel::Caption, &TLabel::SetCaption),
+            prop::Inert("FocusControl", std::nullopt),
+            prop::Bool<TLabel>("Transparent", &TLabel::Transparent, &TLabel::SetTransparent, false),
+            prop::Bool<TLabel>("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap, false),
+        });
+    return info;
+}
