@@ -54,9 +54,9 @@ std::string keyName(unsigned vk)
     if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))
         return std::string(1, static_cast<char>(vk));
     if (vk >= 0x70 && vk <= 0x87)
-        return "F" + std::to_string(vk - 0x6F);
+        return std::string("F").append(std::to_string(vk - 0x6F));
     if (vk >= 0x60 && vk <= 0x69)
-        return "Num " + std::to_string(vk - 0x60);
+        return std::string("Num ").append(std::to_string(vk - 0x60));
     switch (vk) {
     case 0x08: return "BkSp";
     case 0x09: return "Tab";
@@ -84,7 +84,6 @@ QKeySequence ShortCutToKeySequence(TShortCut sc)
     const int key = qtKey(sc & 0xFF, keypad);
     if (key == 0)
         return {};
-    QKeyCombination combo(static_cast<Qt::Key>(key));
     Qt::KeyboardModifiers mods;
     if (sc & scShift)
         mods |= Qt::ShiftModifier;

@@ -50,11 +50,11 @@ void setControlData(DfmObject& root, const std::string& object, const std::vecto
 
 std::vector<uint8_t> controlData(const std::vector<uint8_t>& gif)
 {
-    std::vector<uint8_t> out;
+    std::vector<uint8_t> out(4 + gif.size());
     const auto n = uint32_t(gif.size());
-    for (int i = 0; i < 4; ++i)
-        out.push_back(uint8_t(n >> (8 * i)));
-    out.insert(out.end(), gif.begin(), gif.end());
+    for (std::size_t i = 0; i < 4; ++i)
+        out[i] = uint8_t(n >> (8 * i));
+    std::copy(gif.begin(), gif.end(), out.begin() + 4);
     return out;
 }
 
