@@ -243,8 +243,10 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);  // the image plug-ins
     const bool console = benchratio::Console(argc, argv);
+#ifdef FAUNETA_HAVE_WUFFS
     // The comparison with wuffs goes with the table; beside other formats, to stderr.
     FILE* notes = console ? stdout : stderr;
+#endif
     static const std::vector<Input> inputs = Inputs();
     std::vector<benchratio::Target> targets;
     for (const Input& in : inputs) {

@@ -11,8 +11,8 @@ std::string CatalogueEntry::NumberText() const
 
 std::string CatalogueEntry::Caption() const
 {
-    std::string caption = "#" + NumberText() + " - ";
-    caption.append(Name);
+    std::string caption = "#";
+    caption.append(NumberText()).append(" - ").append(Name);
     return caption;
 }
 

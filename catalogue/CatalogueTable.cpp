@@ -51,6 +51,9 @@ inline constexpr std::array<std::string_view, sizeof...(S)> kLines{
 template <cp1252::detail::Utf8Literal... S>
 inline constexpr std::span<const std::string_view> Lines{kLines<S...>};
 
+// Laid out by hand: the short fields of a row together, each long text on a
+// line of its own, whatever its length, so a row reads like the detail panel.
+// clang-format off
 constexpr CatalogueEntry kRows[Catalogue::RowCount] = {
     // #001
     {1, "Bulbasaur"_cp, "Grama / Veneno"_cp, "Azul e Vermelha"_cp,
@@ -1248,6 +1251,7 @@ constexpr CatalogueEntry kRows[Catalogue::RowCount] = {
      Lines<"LVL 10 Transform", "LVL 20 Mega Punch", "LVL 30 Metronome", "LVL 40 Psychic">,
      {6, 6, 6, 6, 6}},
 };
+// clang-format on
 
 } // namespace
 

@@ -157,7 +157,7 @@ TTimerThread::TTimerThread(TTimerEx& timer, TTimerPlatform& platform)
     : timer_(timer),
       handover_(platform),
       priority_(timer.ThreadPriority()),
-      first_interval_(timer.Interval()),
+      firstInterval_(timer.Interval()),
       created_(std::chrono::steady_clock::now()),
       thread_([this] { Execute(); })
 {
@@ -169,7 +169,7 @@ TTimerThread::~TTimerThread()
     {
         std::lock_guard lock(mutex_);
         terminated_ = true;
-        ++wake_seq_;
+        ++wakeSeq_;
     }
     wake_.notify_all();
     handover_.Cancel();
@@ -181,7 +181,7 @@ void TTimerThread::Suspend()
 {
     std::lock_guard lock(mutex_);
     suspended_ = true;
-    ++wake_seq_;
+    ++wakeSeq_;
 }
 
 void TTimerThread::Resume()
@@ -189,7 +189,7 @@ void TTimerThread::Resume()
     {
         std::lock_guard lock(mutex_);
         suspended_ = false;
-        ++wake_seq_;
+        ++wakeSeq_;
     }
     wake_.notify_all();
 }
@@ -247,12 +247,12 @@ void TTimerThread::Execute()
             return;
         // Read anew for every sleep. 0 would tick without pause: wait until
         // the component is reconfigured instead.
-        const std::uint32_t interval = first ? first_interval_ : timer_.Interval();
+        const std::uint32_t interval = first ? firstInterval_ : timer_.Interval();
         const auto start = first ? created_ : Clock::now();
         first = false;
         if (interval == 0) {
-            const std::uint64_t seq = wake_seq_;
-            wake_.wait(lock, [&] { return terminated_ || wake_seq_ != seq; });
+            const std::uint64_t seq = wakeSeq_;
+            wake_.wait(lock, [&] { return terminated_ || wakeSeq_ != seq; });
             continue;
         }
         // Time spent suspended counts towards the sleep in progress.
@@ -335,8 +335,8 @@ void TTimerEx::SetInterval(std::uint32_t value)
 void TTimerEx::SetOnTimer(TTimerNotify handler)
 {
     {
-        std::lock_guard lock(handler_mutex_);
-        on_timer_ = std::make_shared<const TTimerNotify>(std::move(handler));
+        std::lock_guard lock(handlerMutex_);
+        onTimer_ = std::make_shared<const TTimerNotify>(std::move(handler));
     }
     UpdateTimer();
 }
@@ -360,14 +360,14 @@ void TTimerEx::SetThreadPriority(TThreadPriority value)
 
 TTimerNotify TTimerEx::OnTimer() const
 {
-    std::lock_guard lock(handler_mutex_);
-    return *on_timer_;
+    std::lock_guard lock(handlerMutex_);
+    return *onTimer_;
 }
 
 bool TTimerEx::HasHandler() const
 {
-    std::lock_guard lock(handler_mutex_);
-    return static_cast<bool>(*on_timer_);
+    std::lock_guard lock(handlerMutex_);
+    return static_cast<bool>(*onTimer_);
 }
 
 void TTimerEx::DoTimer()
@@ -376,8 +376,8 @@ void TTimerEx::DoTimer()
         return;
     std::shared_ptr<const TTimerNotify> handler;
     {
-        std::lock_guard lock(handler_mutex_);
-        handler = on_timer_;
+        std::lock_guard lock(handlerMutex_);
+        handler = onTimer_;
     }
     // `handler` keeps the function alive even if it releases this component.
     if (*handler)

@@ -166,12 +166,12 @@ private:
     std::condition_variable wake_;
     bool suspended_ = false;
     bool terminated_ = false;
-    std::uint64_t wake_seq_ = 0;  // bumped by every Suspend/Resume/release
+    std::uint64_t wakeSeq_ = 0;  // bumped by every Suspend/Resume/release
     TThreadPriority priority_;
     std::optional<TThreadPriority> applied_;  // what the system was last asked for
     std::atomic<bool> stopping_{false};
     std::atomic<int> tid_{0};
-    const std::uint32_t first_interval_;
+    const std::uint32_t firstInterval_;
     const std::chrono::steady_clock::time_point created_;
     std::thread thread_;  // last: starts once everything above exists
 };
@@ -241,8 +241,8 @@ private:
     std::atomic<bool> thread_safe_{false};
     // OnTimer may be read by a ThreadSafe worker while the window thread
     // assigns it: readers take a reference under the mutex.
-    mutable std::mutex handler_mutex_;
-    std::shared_ptr<const TTimerNotify> on_timer_ = std::make_shared<const TTimerNotify>();
+    mutable std::mutex handlerMutex_;
+    std::shared_ptr<const TTimerNotify> onTimer_ = std::make_shared<const TTimerNotify>();
     std::unique_ptr<TTimerThread> thread_;
     std::unique_ptr<TMessageTimer> window_;
 };

@@ -14,7 +14,7 @@ case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core libgif-dev
           qt6-wayland)
 if [ "$mode" = test ]; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev libstb-dev clang-14 libclang-rt-14-dev
+  packages+=(clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev libstb-dev clang-14 libclang-rt-14-dev
              xvfb xauth xdotool python3 python3-pyatspi at-spi2-core dbus-x11
              dbus-daemon dbus-bin desktop-file-utils appstream dpkg-dev file weston debootstrap)
 fi
@@ -38,10 +38,17 @@ fi
 
 stage() { printf '\n=== %s (%s)\n' "$1" "$(date +%T)"; }
 
+# First, as it takes seconds: every source follows .clang-format.
+stage "source format"
+tools/check_format.sh
+
 stage "build and run every test"
 # The tests and benchmarks are asked for by name: "run" may have configured
 # the same folder without them, and a suite of no tests must not pass.
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFAUNETA_BUILD_TESTS=ON -DFAUNETA_BUILD_BENCH=ON
+# Release with warnings as errors: GCC warns about some code only at -O3, so
+# this build is the one that keeps the whole tree warning-free.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DFAUNETA_BUILD_TESTS=ON -DFAUNETA_BUILD_BENCH=ON \
+  -DFAUNETA_WERROR=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure --no-tests=error -j"$jobs"
 

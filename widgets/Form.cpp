@@ -136,8 +136,11 @@ void TForm::AssignAccessibleNames()
         std::string name;
         if (!beside.empty()) {
             std::sort(beside.begin(), beside.end(), [](TLabel* a, TLabel* b) { return a->Top() < b->Top(); });
-            for (TLabel* l : beside)
-                name += (name.empty() ? "" : " ") + trim(l->Caption());
+            for (TLabel* l : beside) {
+                if (!name.empty())
+                    name += ' ';
+                name += trim(l->Caption());
+            }
         } else if (above) {
             name = trim(above->Caption());
         }

@@ -57,7 +57,6 @@ QKeySequence ShortCutToKeySequence(TShortCut sc)
     const int key = qtKey(sc & 0xFF, keypad);
     if (key == 0)
         return {};
-    QKeyCombination combo(static_cast<Qt::Key>(key));
     Qt::KeyboardModifiers mods;
     if (sc & scShift)
         mods |= Qt::ShiftModifier;

@@ -48,7 +48,7 @@ TEST(CatalogueShape, RowsInListOrderWithTheirCaptions)
         const int expected = row < 150 ? row + 1 : (row == 150 ? 0 : 151);
         EXPECT_EQ(e.Number, expected) << "row " << row;
         const std::string caption = e.Caption();
-        EXPECT_EQ(caption.substr(0, 7), "#" + e.NumberText() + " - ") << caption;
+        EXPECT_EQ(caption.substr(0, 7), std::string("#").append(e.NumberText()).append(" - ")) << caption;
         EXPECT_EQ(caption.substr(7), std::string(e.Name)) << caption;
         EXPECT_EQ(std::stoi(caption.substr(1, 3)), e.Number);
         EXPECT_GE(caption.size(), 10u) << caption;
