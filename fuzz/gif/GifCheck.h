@@ -4,9 +4,8 @@
 // accepted one has at most MaxFrames frames whose buffers have their documented
 // sizes and lie inside the picture. Shared by the fuzzer and the replay of its
 // findings in the test suite.
-//
-// Still to add once every buffer of a picture counts against Limits: the bytes
-// the load allocated stay within Limits.MaxTotalBytes.
+// (That a whole picture's buffers stay within Limits.MaxTotalBytes is checked
+// with a counting allocator by the Budget test.)
 #pragma once
 
 #include "gif/GifDecoder.h"
