@@ -28,8 +28,8 @@ public:
 
     bool eventFilter(QObject* receiver, QEvent* event) override
     {
-        if (!fired_ && event->type() == QEvent::Paint && receiver->isWidgetType()
-            && static_cast<QWidget*>(receiver)->window() == window_) {
+        if (!fired_ && event->type() == QEvent::Paint && receiver->isWidgetType() &&
+            static_cast<QWidget*>(receiver)->window() == window_) {
             fired_ = true;
             // Queued: runs once the whole paint pass (and its flush) is done.
             QTimer::singleShot(0, this, [this] {

@@ -63,7 +63,7 @@ inline Bytes FirstFrames(const Bytes& b, int limit = gif::GifPicture::MaxFrames)
             p += 10;
             if (packed & 0x80)
                 p += 3u << ((packed & 7) + 1);
-            ++p;  // minimum code size
+            ++p; // minimum code size
             skipBlocks();
         } else {
             break;
@@ -82,18 +82,21 @@ inline Bytes Animation(int w, int h, int frames, int patch)
     std::mt19937 rng(7);
     Bytes out;
     int err = 0;
-    GifFileType* g = EGifOpen(&out, [](GifFileType* f, const GifByteType* buf, int n) {
-        auto* o = static_cast<Bytes*>(f->UserData);
-        o->insert(o->end(), buf, buf + n);
-        return n;
-    }, &err);
+    GifFileType* g = EGifOpen(
+        &out,
+        [](GifFileType* f, const GifByteType* buf, int n) {
+            auto* o = static_cast<Bytes*>(f->UserData);
+            o->insert(o->end(), buf, buf + n);
+            return n;
+        },
+        &err);
     std::vector<GifColorType> colours(256);
     for (int i = 0; i < 256; ++i)
         colours[std::size_t(i)] = {GifByteType(i), GifByteType(255 - i), GifByteType(i * 7)};
     ColorMapObject* map = GifMakeMapObject(256, colours.data());
     EGifSetGifVersion(g, true);
     EGifPutScreenDesc(g, w, h, 8, 0, map);
-    const unsigned char loop[3] = {1, 0, 0};  // endless
+    const unsigned char loop[3] = {1, 0, 0}; // endless
     EGifPutExtensionLeader(g, APPLICATION_EXT_FUNC_CODE);
     EGifPutExtensionBlock(g, 11, "NETSCAPE2.0");
     EGifPutExtensionBlock(g, 3, loop);
@@ -122,4 +125,4 @@ inline Bytes Animation(int w, int h, int frames, int patch)
     return out;
 }
 
-}  // namespace benchgifs
+} // namespace benchgifs

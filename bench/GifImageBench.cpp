@@ -24,8 +24,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QPainter>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -123,8 +123,8 @@ void BM_LoadToComposedFrame1(benchmark::State& state, const Bytes* bytes)
         benchmark::DoNotOptimize(g.Animation().Composer().Composite().data());
     }
     state.counters["frames"] = g.FrameCount();
-    state.counters["MB/s"] = benchmark::Counter(double(bytes->size()) * double(state.iterations()) / 1e6,
-                                                benchmark::Counter::kIsRate);
+    state.counters["MB/s"] =
+        benchmark::Counter(double(bytes->size()) * double(state.iterations()) / 1e6, benchmark::Counter::kIsRate);
 }
 
 void BM_FirstPaint(benchmark::State& state, const Bytes* bytes)
@@ -136,7 +136,7 @@ void BM_FirstPaint(benchmark::State& state, const Bytes* bytes)
     QImage target(g.ImageWidth(), g.ImageHeight(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         state.PauseTiming();
-        TMemoryStream again(*bytes);  // a new load: a picture never painted yet
+        TMemoryStream again(*bytes); // a new load: a picture never painted yet
         g.LoadFromStream(again);
         state.ResumeTiming();
         QPainter p(&target);
@@ -178,7 +178,7 @@ void BM_ControlTickWithRepaint(benchmark::State& state, const Bytes* bytes)
     g->SetLoop(true);
     g->SetAnimate(true);
     g->SetThreaded(false);
-    g->Timer().SetEnabled(false);  // ticks come from the loop below only
+    g->Timer().SetEnabled(false); // ticks come from the loop below only
     form.Show();
     QApplication::processEvents();
     for (auto _ : state) {
@@ -223,7 +223,7 @@ void CpuWhile(benchmark::State& state, bool animating, bool hidden)
         const double cpu0 = ProcessCpuSeconds();
         QElapsedTimer t;
         t.start();
-        QEventLoop loop;  // sleeps between events
+        QEventLoop loop; // sleeps between events
         QTimer::singleShot(1000, &loop, &QEventLoop::quit);
         loop.exec();
         const double wall = double(t.nsecsElapsed()) * 1e-9;
@@ -235,7 +235,7 @@ void CpuWhile(benchmark::State& state, bool animating, bool hidden)
     }
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -247,12 +247,12 @@ int main(int argc, char** argv)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("first_paint/" + name).c_str(), BM_FirstPaint, &bytes)
             ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("core_tick/" + name).c_str(), BM_CoreTick, &bytes)
-            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("core_tick/" + name).c_str(), BM_CoreTick, &bytes)->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("control_tick_repaint/" + name).c_str(), BM_ControlTickWithRepaint, &bytes)
             ->Unit(benchmark::kMicrosecond);
     }
-    static const Bytes megapixel = benchgifs::Animation(1024, 1024, 60, 32), small = benchgifs::Animation(32, 32, 60, 32);
+    static const Bytes megapixel = benchgifs::Animation(1024, 1024, 60, 32),
+                       small = benchgifs::Animation(32, 32, 60, 32);
     for (const auto& [name, bytes] : {std::pair{std::string("generated-1MP-60x32"), &megapixel},
                                       std::pair{std::string("generated-32x32"), &small}}) {
         benchmark::RegisterBenchmark(("core_tick/" + name).c_str(), BM_CoreTick, bytes)->Unit(benchmark::kMicrosecond);
@@ -264,9 +264,9 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("cpu/animating_window_closed", CpuWhile, true, true)->UseManualTime()->Iterations(3);
     const bool console = benchratio::Console(argc, argv);
     benchmark::Initialize(&argc, argv);
-    const int status = benchratio::Run(console, {{"tick, 32x32 change of 1024x1024 / tick of 32x32 picture",
-                                                  "control_tick_repaint/generated-1MP-60x32",
-                                                  "control_tick_repaint/generated-32x32", 3.0}});
+    const int status = benchratio::Run(
+        console, {{"tick, 32x32 change of 1024x1024 / tick of 32x32 picture",
+                   "control_tick_repaint/generated-1MP-60x32", "control_tick_repaint/generated-32x32", 3.0}});
     benchmark::Shutdown();
     return status;
 }

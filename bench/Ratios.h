@@ -18,8 +18,8 @@ namespace benchratio {
 
 struct Target {
     std::string label;
-    std::string numerator, denominator;  // row names, without aggregate suffixes
-    double limit;                        // numerator / denominator must be <= limit
+    std::string numerator, denominator; // row names, without aggregate suffixes
+    double limit;                       // numerator / denominator must be <= limit
 };
 
 class Reporter : public benchmark::ConsoleReporter {
@@ -54,8 +54,8 @@ public:
             const double ratio = a->second / b->second;
             const bool met = ratio <= t.limit;
             missed_ |= !met;
-            std::printf("  %-58s %8.3f  (%.4g / %.4g ms; limit <= %.3f) %s\n", t.label.c_str(), ratio,
-                        a->second * 1e3, b->second * 1e3, t.limit, met ? "met" : "MISSED");
+            std::printf("  %-58s %8.3f  (%.4g / %.4g ms; limit <= %.3f) %s\n", t.label.c_str(), ratio, a->second * 1e3,
+                        b->second * 1e3, t.limit, met ? "met" : "MISSED");
         }
     }
 
@@ -73,7 +73,7 @@ private:
     }
 
     std::vector<Target> targets_;
-    std::map<std::string, double> cpu_;  // seconds per iteration
+    std::map<std::string, double> cpu_; // seconds per iteration
     std::map<std::string, bool> medians_;
     bool missed_ = false;
 };
@@ -101,4 +101,4 @@ inline int Run(bool console, std::vector<Target> targets)
     return reporter.Missed() ? 1 : 0;
 }
 
-}  // namespace benchratio
+} // namespace benchratio

@@ -97,7 +97,7 @@ int Tour(TApplication& app)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -120,7 +120,8 @@ int main(int argc, char** argv)
     if (const char* png = std::getenv("FAUNETA_BENCH_SNAPSHOT"))
         Form1->grab().save(QString::fromLocal8Bit(png));
     benchmark::RegisterBenchmark("ShowEntry/all_rows_in_turn", BM_ShowEntry)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("ShowEntry+repaint/all_rows_in_turn", BM_ShowEntryAndPaint)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("ShowEntry+repaint/all_rows_in_turn", BM_ShowEntryAndPaint)
+        ->Unit(benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -24,8 +24,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
-#include <string>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -156,7 +156,13 @@ void BM_TickCost(benchmark::State& state)
     state.counters["ticks_per_s"] = benchmark::Counter(ticks / wall);
     state.counters["cpu_us_per_tick"] = benchmark::Counter(ticks ? cpu * 1e6 / ticks : 0);
 }
-BENCHMARK(BM_TickCost)->Arg(1)->Arg(0)->ArgName("threaded")->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+BENCHMARK(BM_TickCost)
+    ->Arg(1)
+    ->Arg(0)
+    ->ArgName("threaded")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2)
+    ->UseRealTime();
 
 // N workers paused (their components disabled), the window thread idle in
 // its event loop: no worker may wake.
@@ -169,7 +175,7 @@ void BM_PausedWorkers(benchmark::State& state)
         Quick(*t, 1);
         t->SetOnTimer([](TTimerEx*) {});
     }
-    PumpFor(std::chrono::milliseconds(20));  // they all tick a little
+    PumpFor(std::chrono::milliseconds(20)); // they all tick a little
     for (auto& t : timers)
         t->SetEnabled(false);
     PumpFor(std::chrono::milliseconds(20));
@@ -200,7 +206,14 @@ void BM_PausedWorkers(benchmark::State& state)
     state.counters["worker_runs_per_s"] = benchmark::Counter(workers.runs / wall);
     timers.clear();
 }
-BENCHMARK(BM_PausedWorkers)->Arg(0)->Arg(6)->Arg(64)->Arg(256)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+BENCHMARK(BM_PausedWorkers)
+    ->Arg(0)
+    ->Arg(6)
+    ->Arg(64)
+    ->Arg(256)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2)
+    ->UseRealTime();
 
 // The program's picture: one control animating at 100 ms a frame, five paused.
 void BM_OneAnimatingFivePaused(benchmark::State& state)
@@ -255,14 +268,20 @@ void BM_Release(benchmark::State& state)
         const auto t0 = Clock::now();
         timers.clear();
         state.SetIterationTime(std::chrono::duration<double>(Clock::now() - t0).count());
-        PumpFor(std::chrono::milliseconds(1));  // the cancelled hand-overs go
+        PumpFor(std::chrono::milliseconds(1)); // the cancelled hand-overs go
     }
 }
 BENCHMARK(BM_Release)
-    ->Arg(0)->Arg(1)->Arg(2)->Arg(3)->ArgName("asleep0_paused1_queued2_six3")
-    ->Unit(benchmark::kMicrosecond)->Iterations(20)->UseManualTime();
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(3)
+    ->ArgName("asleep0_paused1_queued2_six3")
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(20)
+    ->UseManualTime();
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -176,8 +176,8 @@ void CompareWithWuffs(const Input& in, FILE* notes)
                         ++c.pixelsDiffering;
                         if (c.first.empty()) {
                             char buf[160];
-                            std::snprintf(buf, sizeof buf, "frame %d at %d,%d: ours %08x, wuffs %08x", frame, x, y,
-                                          a, b2);
+                            std::snprintf(buf, sizeof buf, "frame %d at %d,%d: ours %08x, wuffs %08x", frame, x, y, a,
+                                          b2);
                             c.first = buf;
                         }
                     }
@@ -186,9 +186,8 @@ void CompareWithWuffs(const Input& in, FILE* notes)
     if (n != int(digests.size()) && ctx.first.empty())
         ctx.first = "frame count " + std::to_string(n) + " against " + std::to_string(digests.size());
     std::fprintf(notes, "same frames as wuffs, %-26s %s (%zu frames; %d differ, %lld pixels)%s%s\n", in.name.c_str(),
-                ctx.framesDiffering == 0 && n == int(digests.size()) ? "yes" : "NO", digests.size(),
-                ctx.framesDiffering, ctx.pixelsDiffering, ctx.first.empty() ? "" : "; first: ",
-                ctx.first.c_str());
+                 ctx.framesDiffering == 0 && n == int(digests.size()) ? "yes" : "NO", digests.size(),
+                 ctx.framesDiffering, ctx.pixelsDiffering, ctx.first.empty() ? "" : "; first: ", ctx.first.c_str());
 }
 #endif
 
@@ -201,13 +200,16 @@ void GiflibDecode(benchmark::State& state, const Input* in)
     for (auto _ : state) {
         Mem mem{&in->bytes};
         int err = 0;
-        GifFileType* g = DGifOpen(&mem, [](GifFileType* f, GifByteType* buf, int n) {
-            auto* m = static_cast<Mem*>(f->UserData);
-            const std::size_t k = std::min<std::size_t>(std::size_t(n), m->data->size() - m->pos);
-            std::memcpy(buf, m->data->data() + m->pos, k);
-            m->pos += k;
-            return int(k);
-        }, &err);
+        GifFileType* g = DGifOpen(
+            &mem,
+            [](GifFileType* f, GifByteType* buf, int n) {
+                auto* m = static_cast<Mem*>(f->UserData);
+                const std::size_t k = std::min<std::size_t>(std::size_t(n), m->data->size() - m->pos);
+                std::memcpy(buf, m->data->data() + m->pos, k);
+                m->pos += k;
+                return int(k);
+            },
+            &err);
         if (!g || DGifSlurp(g) != GIF_OK) {
             state.SkipWithError("giflib failed");
             break;
@@ -237,11 +239,11 @@ void QtReader(benchmark::State& state, const Input* in)
     }
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);  // the image plug-ins
+    QCoreApplication app(argc, argv); // the image plug-ins
     const bool console = benchratio::Console(argc, argv);
 #ifdef FAUNETA_HAVE_WUFFS
     // The comparison with wuffs goes with the table; beside other formats, to stderr.

@@ -104,7 +104,7 @@ Bytes FirstFrames(const Bytes& b, int limit)
             p += 10;
             if (packed & 0x80)
                 p += 3u << ((packed & 7) + 1);
-            ++p;  // minimum code size
+            ++p; // minimum code size
             skipBlocks();
         } else {
             break;
@@ -130,7 +130,8 @@ std::vector<Input> Inputs()
     std::vector<Input> inputs;
     Bytes photo = read("harvesters.gif");
     Bytes anim = read("gifplayer-muybridge.gif");
-    inputs.push_back({photo.empty() ? "generated-photo-1MP" : "harvesters", photo.empty() ? Generate(1165, 859, 1) : photo});
+    inputs.push_back(
+        {photo.empty() ? "generated-photo-1MP" : "harvesters", photo.empty() ? Generate(1165, 859, 1) : photo});
     inputs.push_back({anim.empty() ? "generated-animation" : "gifplayer-muybridge",
                       FirstFrames(anim.empty() ? Generate(472, 298, 300) : anim, gif::GifPicture::MaxFrames)});
     for (Input& in : inputs) {
@@ -295,7 +296,8 @@ Bytes Bomb(int sw, int sh, int left, int top, int w, int h)
 
 void OursSizeBombs(benchmark::State& state)
 {
-    const Bytes bombs[] = {Bomb(65535, 65535, 0, 0, 1, 1), Bomb(1, 1, 0, 0, 9000, 9000), Bomb(1, 1, 65000, 65000, 1, 1)};
+    const Bytes bombs[] = {Bomb(65535, 65535, 0, 0, 1, 1), Bomb(1, 1, 0, 0, 9000, 9000),
+                           Bomb(1, 1, 65000, 65000, 1, 1)};
     gif::GifPicture pic;
     if (!gif::GifDecoder(pic).ReadGIF(Bomb(1, 1, 0, 0, 1, 1))) {
         state.SkipWithError("the same file at a sane size does not decode: nothing measured");
@@ -310,17 +312,20 @@ void OursSizeBombs(benchmark::State& state)
     }
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);  // the image plug-ins
+    QCoreApplication app(argc, argv); // the image plug-ins
     static const std::vector<Input> inputs = Inputs();
     for (const Input& in : inputs) {
-        benchmark::RegisterBenchmark(("Ours/Indices/" + in.name).c_str(), OursIndices, &in)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Ours/Indices/" + in.name).c_str(), OursIndices, &in)
+            ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("Ours/RGBA/" + in.name).c_str(), OursRGBA, &in)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("Ours/Composed/" + in.name).c_str(), OursComposed, &in)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("Giflib/RGBA/" + in.name).c_str(), GiflibRGBA, &in)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Ours/Composed/" + in.name).c_str(), OursComposed, &in)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Giflib/RGBA/" + in.name).c_str(), GiflibRGBA, &in)
+            ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("Qt/Reader/" + in.name).c_str(), QtReader, &in)->Unit(benchmark::kMillisecond);
     }
     benchmark::RegisterBenchmark("Ours/SizeBombs", OursSizeBombs)->Unit(benchmark::kMicrosecond);

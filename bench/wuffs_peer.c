@@ -22,7 +22,8 @@ int wuffs_peer_compose_all(const uint8_t* data, size_t size, wuffs_peer_frame_fn
     if (!dec)
         return -1;
     if (wuffs_gif__decoder__initialize(dec, sizeof__wuffs_gif__decoder(), WUFFS_VERSION,
-                                       WUFFS_INITIALIZE__LEAVE_INTERNAL_BUFFERS_UNINITIALIZED).repr)
+                                       WUFFS_INITIALIZE__LEAVE_INTERNAL_BUFFERS_UNINITIALIZED)
+            .repr)
         goto done;
 
     wuffs_base__io_buffer src = wuffs_base__ptr_u8__reader((uint8_t*)data, size, true);
@@ -57,7 +58,8 @@ int wuffs_peer_compose_all(const uint8_t* data, size_t size, wuffs_peer_frame_fn
         // The previous frame's disposal.
         if (prevDisposal == WUFFS_BASE__ANIMATION_DISPOSAL__RESTORE_BACKGROUND) {
             for (uint32_t y = prev.min_incl_y; y < prev.max_excl_y; ++y)
-                memset(canvas + ((size_t)y * w + prev.min_incl_x) * 4, 0, (size_t)(prev.max_excl_x - prev.min_incl_x) * 4);
+                memset(canvas + ((size_t)y * w + prev.min_incl_x) * 4, 0,
+                       (size_t)(prev.max_excl_x - prev.min_incl_x) * 4);
         } else if (prevDisposal == WUFFS_BASE__ANIMATION_DISPOSAL__RESTORE_PREVIOUS) {
             for (uint32_t y = prev.min_incl_y; y < prev.max_excl_y; ++y) {
                 const size_t at = ((size_t)y * w + prev.min_incl_x) * 4;

@@ -10,15 +10,15 @@
 #include <string_view>
 
 struct CatalogueEntry {
-    int Number;                                   // 0..151
-    std::string_view Name;                        // "Bulbasaur", "Farfetch´d" (Windows-1252)
-    std::string_view Types;                       // "Grama / Veneno"
-    std::string_view Versions;                    // "Azul e Vermelha", "Vermelha somente", "Azul somente"
-    std::string_view Evolution;                   // "Level 16: Ivysaur / Level 32: Venusaur", "não há"
-    std::string_view Location;                    // "Rota 22", "Evolução", "??????"
+    int Number;                                    // 0..151
+    std::string_view Name;                         // "Bulbasaur", "Farfetch´d" (Windows-1252)
+    std::string_view Types;                        // "Grama / Veneno"
+    std::string_view Versions;                     // "Azul e Vermelha", "Vermelha somente", "Azul somente"
+    std::string_view Evolution;                    // "Level 16: Ivysaur / Level 32: Venusaur", "não há"
+    std::string_view Location;                     // "Rota 22", "Evolução", "??????"
     std::span<const std::string_view> Description; // one line; two for #000 and #151
-    std::span<const std::string_view> Learnset;   // "LVL --- Tackle", "LVL 07 Leech Seed"
-    std::array<int, 5> Ratings;                   // Energia, Ataque, Defesa, Velocidade, Especial; 1..6
+    std::span<const std::string_view> Learnset;    // "LVL --- Tackle", "LVL 07 Leech Seed"
+    std::array<int, 5> Ratings;                    // Energia, Ataque, Defesa, Velocidade, Especial; 1..6
 
     // "#" + three-digit Number + " - " + Name, e.g. "#001 - Bulbasaur".
     std::string Caption() const;

@@ -8,13 +8,13 @@
 #include <vector>
 
 struct MartItem {
-    std::string_view Name;  // Windows-1252
-    int Price;              // whole units
+    std::string_view Name; // Windows-1252
+    int Price;             // whole units
 };
 
 struct MartStockRow {
-    std::string_view Entry;  // the combo box entry, Windows-1252
-    int Width;               // every line is padded to this many characters
+    std::string_view Entry; // the combo box entry, Windows-1252
+    int Width;              // every line is padded to this many characters
     std::span<const MartItem> Items;
 };
 

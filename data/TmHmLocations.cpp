@@ -57,11 +57,8 @@ constexpr MachineLocation kTm[] = {
 };
 
 constexpr MachineLocation kHm[] = {
-    {"HM 01 --  Cut", "S.S. Anne"},
-    {"HM 02 --  Fly", "Route 16"},
-    {"HM 03 --  Surf", "Safari Zone"},
-    {"HM 04 --  Strength", "Fuschia City"},
-    {"HM 05 --  Flash", "Route 2"},
+    {"HM 01 --  Cut", "S.S. Anne"},         {"HM 02 --  Fly", "Route 16"},  {"HM 03 --  Surf", "Safari Zone"},
+    {"HM 04 --  Strength", "Fuschia City"}, {"HM 05 --  Flash", "Route 2"},
 };
 
 } // namespace

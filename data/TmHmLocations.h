@@ -5,9 +5,9 @@
 #include <string_view>
 
 struct MachineLocation {
-    std::string_view Line;      // list row, Windows-1252
-    std::string_view Location;  // where it is found
+    std::string_view Line;     // list row, Windows-1252
+    std::string_view Location; // where it is found
 };
 
-extern const std::span<const MachineLocation> TmLocationTable;  // 50 rows, TM 01..TM 50
-extern const std::span<const MachineLocation> HmLocationTable;  // 5 rows, HM 01..HM 05
+extern const std::span<const MachineLocation> TmLocationTable; // 50 rows, TM 01..TM 50
+extern const std::span<const MachineLocation> HmLocationTable; // 5 rows, HM 01..HM 05

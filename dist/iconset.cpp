@@ -28,8 +28,7 @@ int main(int argc, char** argv)
         return 1;
     }
     if (icon.size() != QSize(32, 32)) {
-        std::fprintf(stderr, "%s: expected a 32 x 32 icon, found %d x %d\n", argv[1], icon.width(),
-                     icon.height());
+        std::fprintf(stderr, "%s: expected a 32 x 32 icon, found %d x %d\n", argv[1], icon.width(), icon.height());
         return 1;
     }
     icon = icon.convertToFormat(QImage::Format_ARGB32);

@@ -7,9 +7,9 @@
 #include <string_view>
 
 struct SearchKey {
-    std::string_view NameKey;    // the name in capitals, Windows-1252 ("FARFETCH´D")
-    std::string_view NumberKey;  // the number without leading zeros ("25", "0", "151")
-    int Row;                     // catalogue row
+    std::string_view NameKey;   // the name in capitals, Windows-1252 ("FARFETCH´D")
+    std::string_view NumberKey; // the number without leading zeros ("25", "0", "151")
+    int Row;                    // catalogue row
 };
 
 extern const std::span<const SearchKey> SearchKeyTable;

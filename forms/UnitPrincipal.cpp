@@ -159,19 +159,55 @@ void ShowSelectedLine(int page)
 
 } // namespace
 
-void TForm1::ListBox1Click(TObject*) { ShowSelectedLine(1); }
-void TForm1::ListBox2Click(TObject*) { ShowSelectedLine(2); }
-void TForm1::ListBox3Click(TObject*) { ShowSelectedLine(3); }
-void TForm1::ListBox4Click(TObject*) { ShowSelectedLine(4); }
-void TForm1::ListBox5Click(TObject*) { ShowSelectedLine(5); }
-void TForm1::ListBox6Click(TObject*) { ShowSelectedLine(6); }
+void TForm1::ListBox1Click(TObject*)
+{
+    ShowSelectedLine(1);
+}
+void TForm1::ListBox2Click(TObject*)
+{
+    ShowSelectedLine(2);
+}
+void TForm1::ListBox3Click(TObject*)
+{
+    ShowSelectedLine(3);
+}
+void TForm1::ListBox4Click(TObject*)
+{
+    ShowSelectedLine(4);
+}
+void TForm1::ListBox5Click(TObject*)
+{
+    ShowSelectedLine(5);
+}
+void TForm1::ListBox6Click(TObject*)
+{
+    ShowSelectedLine(6);
+}
 
-void TForm1::Button1Click(TObject*) { SelectPage(1); }
-void TForm1::Button2Click(TObject*) { SelectPage(2); }
-void TForm1::Button3Click(TObject*) { SelectPage(3); }
-void TForm1::Button4Click(TObject*) { SelectPage(4); }
-void TForm1::Button5Click(TObject*) { SelectPage(5); }
-void TForm1::Button6Click(TObject*) { SelectPage(6); }
+void TForm1::Button1Click(TObject*)
+{
+    SelectPage(1);
+}
+void TForm1::Button2Click(TObject*)
+{
+    SelectPage(2);
+}
+void TForm1::Button3Click(TObject*)
+{
+    SelectPage(3);
+}
+void TForm1::Button4Click(TObject*)
+{
+    SelectPage(4);
+}
+void TForm1::Button5Click(TObject*)
+{
+    SelectPage(5);
+}
+void TForm1::Button6Click(TObject*)
+{
+    SelectPage(6);
+}
 
 void TForm1::BitBtn1Click(TObject*)
 {

@@ -29,8 +29,8 @@ const FormClass& TFormTmHm::StaticFormClass()
 namespace {
 // Shows where the machine picked in a list is found; the caption tells which
 // list it came from even when nothing is picked.
-void ShowLocation(TGroupBox* box, const std::string& caption, TListBox* list,
-                  std::span<const MachineLocation> table, TEdit* edit)
+void ShowLocation(TGroupBox* box, const std::string& caption, TListBox* list, std::span<const MachineLocation> table,
+                  TEdit* edit)
 {
     box->SetCaption(caption);
     const int i = list->ItemIndex();

@@ -98,7 +98,7 @@ bool TGIFImage::ReadGIF()
     if (OnProgress)
         decoder.OnProgress = [this](std::size_t position, std::size_t) {
             rawData_.SetPosition(static_cast<std::int64_t>(position));
-            DoProgress();  // raises the silent abort when told to stop
+            DoProgress(); // raises the silent abort when told to stop
             return keepOnProcessing_;
         };
     if (!decoder.ReadGIF(rawData_.Bytes()))
@@ -454,7 +454,7 @@ TShiftState shiftOf(const QMouseEvent* e)
 }
 TMouseButton buttonOf(const QMouseEvent* e)
 {
-    return e->button() == Qt::RightButton ? TMouseButton::mbRight
+    return e->button() == Qt::RightButton    ? TMouseButton::mbRight
            : e->button() == Qt::MiddleButton ? TMouseButton::mbMiddle
                                              : TMouseButton::mbLeft;
 }
@@ -609,8 +609,7 @@ const ClassInfo& TGIFImage::StaticClass()
             prop::Bool<TGIFImage>("Opaque", &TGIFImage::Opaque, &TGIFImage::SetOpaque, std::nullopt),
             prop::Int<TGIFImage>("Speed", &TGIFImage::Speed, &TGIFImage::SetSpeed, 100),
             prop::Bool<TGIFImage>("Stretch", &TGIFImage::Stretch, &TGIFImage::SetStretch, std::nullopt),
-            prop::Bool<TGIFImage>("StretchRatio", &TGIFImage::StretchRatio, &TGIFImage::SetStretchRatio,
-                                  std::nullopt),
+            prop::Bool<TGIFImage>("StretchRatio", &TGIFImage::StretchRatio, &TGIFImage::SetStretchRatio, std::nullopt),
             prop::Bool<TGIFImage>("Tile", &TGIFImage::Tile, &TGIFImage::SetTile, std::nullopt),
             prop::Bool<TGIFImage>("Threaded", &TGIFImage::Threaded, &TGIFImage::SetThreaded, true),
             prop::Enum<TGIFImage, TThreadPriority>(

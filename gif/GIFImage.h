@@ -27,8 +27,15 @@
 // The version the decoder read from the header.
 using TGIFVersion = gif::TGIFVersion;
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
-enum TShiftStateFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32,
-                                  ssDouble = 64 };
+enum TShiftStateFlag : unsigned {
+    ssShift = 1,
+    ssAlt = 2,
+    ssCtrl = 4,
+    ssLeft = 8,
+    ssRight = 16,
+    ssMiddle = 32,
+    ssDouble = 64
+};
 using TShiftState = unsigned;
 
 using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
@@ -189,5 +196,5 @@ private:
          stretch_ = false, stretchRatio_ = false, tile_ = false;
     bool coversClient_ = false;
     bool painting_ = false;
-    mutable QImage bitmap_;  // GetBitmap's cache
+    mutable QImage bitmap_; // GetBitmap's cache
 };

@@ -155,4 +155,4 @@ void GifAnimation::SetCurrentFrame(int n)
     host_.Changed();
 }
 
-}  // namespace gif
+} // namespace gif

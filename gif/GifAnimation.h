@@ -21,10 +21,10 @@ public:
     virtual ~AnimationHost() = default;
     virtual void SetTimerInterval(std::uint32_t ms) = 0;
     virtual void SetTimerEnabled(bool enabled) = 0;
-    virtual void Changing() = 0;         // OnChanging
-    virtual void Changed() = 0;          // OnChange
-    virtual void WrappedAnimation() = 0; // OnWrapAnimation
-    virtual void RepaintNow() = 0;       // the immediate repaint of the picture's area
+    virtual void Changing() = 0;          // OnChanging
+    virtual void Changed() = 0;           // OnChange
+    virtual void WrappedAnimation() = 0;  // OnWrapAnimation
+    virtual void RepaintNow() = 0;        // the immediate repaint of the picture's area
     virtual void InvalidatePicture() = 0; // a repaint on the next paint
 };
 
@@ -54,9 +54,9 @@ public:
     bool Loop() const { return loop_; }
     void SetLoop(bool v);
     int Speed() const { return speed_; }
-    void SetSpeed(int v);  // below 1 is stored as 1
+    void SetSpeed(int v); // below 1 is stored as 1
     int CurrentFrame() const { return currentFrame_; }
-    void SetCurrentFrame(int n);  // ignored outside 1..FrameCount
+    void SetCurrentFrame(int n); // ignored outside 1..FrameCount
 
     int FrameCount() const { return picture_.FrameCount(); }
     bool IsAnimated() const { return FrameCount() > 1; }
@@ -91,4 +91,4 @@ private:
     int shown_ = 0;
 };
 
-}  // namespace gif
+} // namespace gif

@@ -1,8 +1,8 @@
 #include "gif/GifComposer.h"
 
 #include <algorithm>
-#include <cmath>
 #include <bit>
+#include <cmath>
 #include <cstring>
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -21,8 +21,7 @@ Rect clip(const TGIFFrame& f, int w, int h)
 
 Rect bounds(const Rect& a, const Rect& b)
 {
-    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
-            std::max(a.Bottom, b.Bottom)};
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right), std::max(a.Bottom, b.Bottom)};
 }
 
 bool contains(const Rect& outer, const Rect& inner)
@@ -134,7 +133,7 @@ void maskedRow(Pixel32* dst, const std::uint8_t* src, const std::uint8_t* mask, 
     }
 }
 
-}  // namespace
+} // namespace
 
 void GifComposer::Reset(const GifPicture& picture)
 {
@@ -146,7 +145,7 @@ void GifComposer::Reset(const GifPicture& picture)
     // which then writes each pixel once.
     const std::size_t size = std::size_t(width_) * std::size_t(height_);
     if (size != size_) {
-        composite_.reset();  // the old one goes before the new one comes
+        composite_.reset(); // the old one goes before the new one comes
         composite_.reset(new Pixel32[size]);
         size_ = size;
     }
@@ -316,8 +315,7 @@ void GifComposer::DisposeFrame(int n)
             std::memcpy(row(y) + s.Left, &sv.image[std::size_t(y - s.Top) * span], span * sizeof(Pixel32));
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -361,7 +359,7 @@ Rect Layout::DestRect() const
         auto round = [](float v, long& out) {
             if (!std::isfinite(v) || std::fabs(v) > 1e9f)
                 return false;
-            out = std::lrint(v);  // to nearest, halves to even (the default rounding mode)
+            out = std::lrint(v); // to nearest, halves to even (the default rounding mode)
             return true;
         };
         long a = 0, b = 0;
@@ -406,7 +404,8 @@ std::vector<Rect> Layout::Map(const Rect& r) const
 {
     const Rect client{0, 0, ControlWidth, ControlHeight};
     auto inClient = [&](Rect m, std::vector<Rect>& out) {
-        m = {std::max(m.Left, 0), std::max(m.Top, 0), std::min(m.Right, ControlWidth), std::min(m.Bottom, ControlHeight)};
+        m = {std::max(m.Left, 0), std::max(m.Top, 0), std::min(m.Right, ControlWidth),
+             std::min(m.Bottom, ControlHeight)};
         if (!m.Empty())
             out.push_back(m);
     };
@@ -452,4 +451,4 @@ bool Layout::CoversClient() const
     return clipped == Rect{0, 0, ControlWidth, ControlHeight};
 }
 
-}  // namespace gif
+} // namespace gif

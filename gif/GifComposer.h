@@ -90,7 +90,7 @@ public:
 private:
     struct Saved {
         bool valid = false;
-        std::vector<Pixel32> image;  // the frame's rectangle inside the picture, row-major
+        std::vector<Pixel32> image; // the frame's rectangle inside the picture, row-major
     };
     const TGIFFrame* frame(int n) const;
     Pixel32 pixel(int x, int y) const
@@ -112,7 +112,7 @@ private:
     std::unique_ptr<Pixel32[]> composite_;
     std::size_t size_ = 0;
     mutable bool pendingFill_ = false;
-    std::vector<Saved> saved_;  // per frame, for disposal 3
+    std::vector<Saved> saved_; // per frame, for disposal 3
     std::vector<Rect> changed_;
     // The last palette made opaque 32-bit, reused while frames share a table.
     Pixel32 lut_[256] = {};
@@ -146,4 +146,4 @@ struct Layout {
     std::vector<Rect> Map(const Rect& r) const;
 };
 
-}  // namespace gif
+} // namespace gif

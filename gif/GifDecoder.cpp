@@ -56,22 +56,14 @@ void ExpandToRGBA(const TGIFFrame& frame, std::uint8_t* rgba)
 const char* Describe(ReadStatus status)
 {
     switch (status) {
-    case ReadStatus::Ok:
-        return "decoded";
-    case ReadStatus::NoData:
-        return "no data";
-    case ReadStatus::NotAGif:
-        return "not a GIF (no \"GIF\" signature)";
-    case ReadStatus::Truncated:
-        return "cut short (stream read error)";
-    case ReadStatus::EmptyFrame:
-        return "empty frame (width or height 0)";
-    case ReadStatus::CodeSizeOutOfRange:
-        return "LZW minimum code size out of range";
-    case ReadStatus::OverLimits:
-        return "over the size limits";
-    case ReadStatus::Aborted:
-        return "aborted by progress";
+    case ReadStatus::Ok: return "decoded";
+    case ReadStatus::NoData: return "no data";
+    case ReadStatus::NotAGif: return "not a GIF (no \"GIF\" signature)";
+    case ReadStatus::Truncated: return "cut short (stream read error)";
+    case ReadStatus::EmptyFrame: return "empty frame (width or height 0)";
+    case ReadStatus::CodeSizeOutOfRange: return "LZW minimum code size out of range";
+    case ReadStatus::OverLimits: return "over the size limits";
+    case ReadStatus::Aborted: return "aborted by progress";
     }
     return "unknown";
 }
@@ -92,18 +84,21 @@ namespace {
 using namespace format;
 
 // Fields of the packed bytes.
-constexpr std::uint8_t ColorTableFlag = 0x80;  // screen and image descriptors
-constexpr std::uint8_t InterlaceFlag = 0x40;   // image descriptor
-constexpr std::uint8_t TableBitsMask = 0x07;   // table size: 2^(bits + 1) entries
-constexpr std::uint8_t TransparencyFlag = 0x01;  // graphic control
-constexpr int DisposalShift = 2, DisposalMask = 0x07;  // graphic control
+constexpr std::uint8_t ColorTableFlag = 0x80;         // screen and image descriptors
+constexpr std::uint8_t InterlaceFlag = 0x40;          // image descriptor
+constexpr std::uint8_t TableBitsMask = 0x07;          // table size: 2^(bits + 1) entries
+constexpr std::uint8_t TransparencyFlag = 0x01;       // graphic control
+constexpr int DisposalShift = 2, DisposalMask = 0x07; // graphic control
 
 // OnProgress asked to stop: unwinds to ReadGIF, which answers Aborted.
 struct StopRequested {
     std::size_t position;
 };
 
-std::uint16_t LE16(const std::uint8_t* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
+std::uint16_t LE16(const std::uint8_t* p)
+{
+    return std::uint16_t(p[0] | (p[1] << 8));
+}
 
 // Byte k of the result is p[k].
 std::uint64_t LoadLE64(const std::uint8_t* p)
@@ -207,11 +202,17 @@ void ReserveExactly(std::vector<T>& v, std::size_t n)
 }
 
 // Bytes the budget counts (see Limits).
-constexpr std::uint64_t kFrameRecordBytes = 1024;  // the frame record and a local colour table
-std::uint64_t MaskBytes(std::uint64_t w, std::uint64_t h) { return (w + 7) / 8 * h; }
+constexpr std::uint64_t kFrameRecordBytes = 1024; // the frame record and a local colour table
+std::uint64_t MaskBytes(std::uint64_t w, std::uint64_t h)
+{
+    return (w + 7) / 8 * h;
+}
 // The GIF bytes: the copy the control keeps, a frame's gathered code stream,
 // comment text (with its buffer's growth).
-std::uint64_t InputBytes(std::uint64_t size) { return 4 * size; }
+std::uint64_t InputBytes(std::uint64_t size)
+{
+    return 4 * size;
+}
 
 // The 6 bytes of a graphic control extension after its label, as the file
 // holds them: size (ignored), packed, delay (2), transparent index, terminator.
@@ -265,12 +266,12 @@ private:
     // The memory budget (see Limits): what the frames read so far keep, their
     // saved areas, the largest scratch buffers so far, frame 1's cached bitmap.
     std::uint64_t framesBytes_ = 0, savedBytes_ = 0;
-    std::uint64_t scratch8Max_ = 0, scratch16Max_ = 0, tallest_ = 0;  // elements, elements, rows
+    std::uint64_t scratch8Max_ = 0, scratch16Max_ = 0, tallest_ = 0; // elements, elements, rows
     std::uint64_t bitmapBytes_ = 0;
 
     // Reused from frame to frame: no allocation per row, little per frame.
     LzwDecoder lzw_;
-    std::vector<std::uint8_t> codes_;  // the frame's sub-blocks without their lengths
+    std::vector<std::uint8_t> codes_; // the frame's sub-blocks without their lengths
     // Progress inside a frame walks the frame's sub-block lengths in the input
     // (no table of them: a file of 1-byte sub-blocks would make it 8 times the
     // input): where the frame's data starts, and the sub-block reached so far.
@@ -318,9 +319,7 @@ ReadResult Reader::ReadGIF()
         const std::size_t got = s_.Read(block, 2);
         if (block[0] == ExtensionIntroducer) {
             switch (block[1]) {
-            case GraphicControlLabel:
-                s_.Read(pendingControl_.data(), pendingControl_.size());
-                break;
+            case GraphicControlLabel: s_.Read(pendingControl_.data(), pendingControl_.size()); break;
             case CommentLabel: {
                 std::vector<std::uint8_t> text;
                 while (ReadSubBlock(s_, text)) {
@@ -328,13 +327,9 @@ ReadResult Reader::ReadGIF()
                 pendingComment_.append(text.begin(), text.end());
                 break;
             }
-            case ApplicationLabel:
-                ReadApplicationExtension();
-                break;
-            case PlainTextLabel:  // nothing is drawn
-            default:
-                SkipSubBlocks(s_);
-                break;
+            case ApplicationLabel: ReadApplicationExtension(); break;
+            case PlainTextLabel: // nothing is drawn
+            default: SkipSubBlocks(s_); break;
             }
         } else if (block[0] == ImageSeparator) {
             s_.Seek(s_.Position() - got);
@@ -345,7 +340,7 @@ ReadResult Reader::ReadGIF()
             TGIFFrame& f = *pic_.Frames.back();
             const ReadStatus status = ReadFrame(f);
             if (status == ReadStatus::Truncated)
-                return Fail(status, start);  // the stream error: no further progress report
+                return Fail(status, start); // the stream error: no further progress report
             if (status != ReadStatus::Ok) {
                 const ReadResult failed = Fail(status, start);
                 s_.SeekEnd();
@@ -457,7 +452,7 @@ bool Reader::FitsLimits(const TGIFFrame& f)
         scratch8 = std::max(scratch8, staged);
         frame += pixels;
     } else {
-        frame += staged;  // decoded in place: the frame's buffer keeps the slack
+        frame += staged; // decoded in place: the frame's buffer keeps the slack
     }
     // The saved rectangle, for disposal 3.
     const std::uint64_t saved = savedBytes_ + (f.Disposal == 3 ? ComposedBytes(w, h) : 0);
@@ -552,7 +547,7 @@ void Reader::Decode(TGIFFrame& f, std::vector<Pixel>& buffer)
     // counted in picture rows.
     const bool reportRows = d_.OnProgress && pixels > 100000;
     const std::int32_t rowMask = f.Width <= 320 ? 63 : 31;
-    std::size_t row = 0;  // stored rows completed so far
+    std::size_t row = 0; // stored rows completed so far
     auto nextStop = [&]() -> Pixel* {
         if (!reportRows)
             return end;
@@ -629,7 +624,7 @@ void Reader::BuildMask(TGIFFrame& f, const Pixel* values, std::size_t decoded)
             // one byte, pixel 0 in the top bit, by one multiply.
             for (; x + 8 <= count; x += 8) {
                 const std::uint64_t d = LoadLE64(v + x) ^ keys;
-                const std::uint64_t nonZero = ((d & kLow7) + kLow7) | d;  // top bit of each byte
+                const std::uint64_t nonZero = ((d & kLow7) + kLow7) | d; // top bit of each byte
                 const std::uint64_t equal = (~nonZero >> 7) & kOnes;
                 m[x >> 3] = std::uint8_t((equal * kGather) >> 56);
             }
@@ -646,7 +641,7 @@ void Reader::BuildMask(TGIFFrame& f, const Pixel* values, std::size_t decoded)
     }
 }
 
-}  // namespace
+} // namespace
 
 ReadResult GifDecoder::ReadGIF(std::span<const std::uint8_t> rawData)
 {
@@ -668,4 +663,4 @@ ReadResult GifDecoder::ReadGIF(std::span<const std::uint8_t> rawData)
     return result;
 }
 
-}  // namespace gif
+} // namespace gif

@@ -50,12 +50,12 @@ using ColorTable = std::array<RGB, 256>;
 // The bytes that mark a file's structure.
 namespace format {
 inline constexpr std::uint8_t Signature[3] = {'G', 'I', 'F'};
-inline constexpr std::size_t HeaderSize = 6;            // signature and version ("87a", "89a")
-inline constexpr std::size_t ScreenDescriptorSize = 7;  // width, height, packed, background, aspect
-inline constexpr std::size_t ImageDescriptorSize = 10;  // separator, left, top, width, height, packed
-inline constexpr std::uint8_t ExtensionIntroducer = 0x21;  // '!'
-inline constexpr std::uint8_t ImageSeparator = 0x2C;       // ','
-inline constexpr std::uint8_t Trailer = 0x3B;              // ';'
+inline constexpr std::size_t HeaderSize = 6;              // signature and version ("87a", "89a")
+inline constexpr std::size_t ScreenDescriptorSize = 7;    // width, height, packed, background, aspect
+inline constexpr std::size_t ImageDescriptorSize = 10;    // separator, left, top, width, height, packed
+inline constexpr std::uint8_t ExtensionIntroducer = 0x21; // '!'
+inline constexpr std::uint8_t ImageSeparator = 0x2C;      // ','
+inline constexpr std::uint8_t Trailer = 0x3B;             // ';'
 // Extension labels, the byte after the introducer.
 inline constexpr std::uint8_t PlainTextLabel = 0x01;
 inline constexpr std::uint8_t GraphicControlLabel = 0xF9;
@@ -65,26 +65,26 @@ inline constexpr std::uint8_t ApplicationLabel = 0xFF;
 // authentication code, 11 bytes).
 inline constexpr char LoopingApplicationId[] = "NETSCAPE2.0";
 inline constexpr std::size_t ApplicationIdSize = 11;
-}  // namespace format
+} // namespace format
 
 // Why ReadGIF refused the data. Every failure is exactly one of these.
 enum class ReadStatus : std::uint8_t {
     Ok,
-    NoData,              // the data is empty
-    NotAGif,             // the first three bytes are not "GIF"
-    Truncated,           // the header, screen descriptor, global colour table or an
-                         // image descriptor is cut short (the stream error)
-    EmptyFrame,          // an image of width or height 0
-    CodeSizeOutOfRange,  // a minimum code size above LzwDecoder::MaxMinCodeSize
-    OverLimits,          // the input, the picture or its frames would need more than Limits allows
-    Aborted,             // OnProgress returned false
+    NoData,             // the data is empty
+    NotAGif,            // the first three bytes are not "GIF"
+    Truncated,          // the header, screen descriptor, global colour table or an
+                        // image descriptor is cut short (the stream error)
+    EmptyFrame,         // an image of width or height 0
+    CodeSizeOutOfRange, // a minimum code size above LzwDecoder::MaxMinCodeSize
+    OverLimits,         // the input, the picture or its frames would need more than Limits allows
+    Aborted,            // OnProgress returned false
 };
 
 // The outcome of ReadGIF: the status, and for a failure where it was found.
 struct ReadResult {
     ReadStatus Status = ReadStatus::Ok;
-    std::size_t Offset = 0;  // where the failing structure starts (Aborted: the position the hook had)
-    std::int32_t Frame = 0;  // 1-based frame the failure concerns; 0 before the first image
+    std::size_t Offset = 0; // where the failing structure starts (Aborted: the position the hook had)
+    std::int32_t Frame = 0; // 1-based frame the failure concerns; 0 before the first image
 
     explicit operator bool() const { return Status == ReadStatus::Ok; }
 };
@@ -96,31 +96,32 @@ std::string Describe(const ReadResult& result);
 
 // One image of the file, in file order.
 struct TGIFFrame {
-    std::int32_t Left = 0, Top = 0;      // position inside the picture
-    std::int32_t Width = 0, Height = 0;  // never 0
-    std::int32_t BitsPerPixel = 0;       // 1..8 with a local table, 0 with the global one
-    std::int32_t Delay = 0;              // milliseconds (the file's hundredths x 10)
-    std::uint8_t Disposal = 0;           // 0 none, 1 leave, 2 restore background, 3 restore previous
+    std::int32_t Left = 0, Top = 0;     // position inside the picture
+    std::int32_t Width = 0, Height = 0; // never 0
+    std::int32_t BitsPerPixel = 0;      // 1..8 with a local table, 0 with the global one
+    std::int32_t Delay = 0;             // milliseconds (the file's hundredths x 10)
+    std::uint8_t Disposal = 0;          // 0 none, 1 leave, 2 restore background, 3 restore previous
     bool HasLocalColorTable = false;
-    bool Interlaced = false;             // how the file stored the rows; Pixels are always in order
-    bool Transparent = false;            // only ever set in GIF89a files
+    bool Interlaced = false;  // how the file stored the rows; Pixels are always in order
+    bool Transparent = false; // only ever set in GIF89a files
     std::uint8_t TransparentIndex = 0;
-    RGB TransparentColor;                // ColorTable()[TransparentIndex], set only when Transparent
-    std::string Comment;                 // comment text (Windows-1252 bytes) that came before the frame
-    std::int32_t PaletteCount = 1;       // entries of ColorTable() that form the frame's palette
+    RGB TransparentColor;          // ColorTable()[TransparentIndex], set only when Transparent
+    std::string Comment;           // comment text (Windows-1252 bytes) that came before the frame
+    std::int32_t PaletteCount = 1; // entries of ColorTable() that form the frame's palette
 
-    std::vector<std::uint8_t> Pixels;    // see the layout above
-    std::vector<std::uint8_t> Mask;      // see the layout above; empty unless Transparent
+    std::vector<std::uint8_t> Pixels; // see the layout above
+    std::vector<std::uint8_t> Mask;   // see the layout above; empty unless Transparent
 
-    std::unique_ptr<gif::ColorTable> LocalColorTable;  // owned, only when HasLocalColorTable
-    const gif::ColorTable* Colors = nullptr;            // LocalColorTable or the picture's global table
+    std::unique_ptr<gif::ColorTable> LocalColorTable; // owned, only when HasLocalColorTable
+    const gif::ColorTable* Colors = nullptr;          // LocalColorTable or the picture's global table
 
     const gif::ColorTable& ColorTable() const { return *Colors; }
     std::int32_t MaskStride() const { return (Width + 7) / 8; }
     std::uint8_t Index(int x, int y) const { return Pixels[std::size_t(y) * std::size_t(Width) + std::size_t(x)]; }
     bool IsTransparentAt(int x, int y) const
     {
-        return Transparent && (Mask[std::size_t(y) * std::size_t(MaskStride()) + std::size_t(x / 8)] & (0x80 >> (x % 8)));
+        return Transparent &&
+               (Mask[std::size_t(y) * std::size_t(MaskStride()) + std::size_t(x / 8)] & (0x80 >> (x % 8)));
     }
     // The colour shown for a palette index.
     RGB Color(std::uint8_t index) const { return index < PaletteCount ? (*Colors)[index] : RGB{}; }
@@ -131,12 +132,12 @@ struct TGIFFrame {
 struct GifPicture {
     TGIFVersion Version = gvGIF87a;
     std::unique_ptr<gif::ColorTable> GlobalColorTable = std::make_unique<gif::ColorTable>();
-    std::int32_t ColorDepth = 0;     // largest colour-table bit count seen (0 without a global table)
-    std::int32_t LoopCount = 1;      // 1 without a looping extension; 0 = endless
-    bool HasTransparency = false;    // some frame is Transparent
-    std::int32_t ScreenWidth = 0, ScreenHeight = 0;  // from the logical screen descriptor
-    std::int32_t ImageWidth = 0, ImageHeight = 0;    // screen size grown by frames reaching past it
-    std::vector<std::unique_ptr<TGIFFrame>> Frames;  // at most MaxFrames, file order
+    std::int32_t ColorDepth = 0;                    // largest colour-table bit count seen (0 without a global table)
+    std::int32_t LoopCount = 1;                     // 1 without a looping extension; 0 = endless
+    bool HasTransparency = false;                   // some frame is Transparent
+    std::int32_t ScreenWidth = 0, ScreenHeight = 0; // from the logical screen descriptor
+    std::int32_t ImageWidth = 0, ImageHeight = 0;   // screen size grown by frames reaching past it
+    std::vector<std::unique_ptr<TGIFFrame>> Frames; // at most MaxFrames, file order
     // What the load counted against Limits::MaxTotalBytes: every buffer of the
     // picture at the load's peak, and after it (see Limits).
     std::uint64_t BudgetBytes = 0;
@@ -189,11 +190,14 @@ using ProgressHook = std::function<bool(std::size_t position, std::size_t size)>
 // saved area: stated here, below both, so that the load counts exactly what
 // the composer will make.
 constexpr std::uint64_t kComposedPixelBytes = 4;
-constexpr std::uint64_t ComposedBytes(std::uint64_t w, std::uint64_t h) { return w * h * kComposedPixelBytes; }
+constexpr std::uint64_t ComposedBytes(std::uint64_t w, std::uint64_t h)
+{
+    return w * h * kComposedPixelBytes;
+}
 
 struct Limits {
-    std::uint64_t MaxPicturePixels = 2048ull * 2048;  // composed picture, ImageWidth x ImageHeight
-    std::uint64_t MaxTotalBytes = 64ull << 20;        // every buffer of the picture, as listed above
+    std::uint64_t MaxPicturePixels = 2048ull * 2048; // composed picture, ImageWidth x ImageHeight
+    std::uint64_t MaxTotalBytes = 64ull << 20;       // every buffer of the picture, as listed above
 
     // The largest GIF input a load accepts: its bytes count four times, and
     // half of the budget is left for the picture.
@@ -204,7 +208,7 @@ class GifDecoder {
 public:
     explicit GifDecoder(GifPicture& picture) : Picture(picture) {}
 
-    bool FirstImageOnly = false;  // decode the first image only; later blocks are not read
+    bool FirstImageOnly = false; // decode the first image only; later blocks are not read
     ProgressHook OnProgress;
     gif::Limits Limits;
 
@@ -222,4 +226,4 @@ public:
 // get alpha 0 (and colour 0), all others alpha 255.
 void ExpandToRGBA(const TGIFFrame& frame, std::uint8_t* rgba);
 
-}  // namespace gif
+} // namespace gif

@@ -1,7 +1,7 @@
 #include "gif/Lzw.h"
 
-#include <bit>
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace gif {
@@ -17,7 +17,7 @@ inline std::uint64_t LoadLE64(const std::uint8_t* p)
     return v;
 }
 
-}  // namespace
+} // namespace
 
 bool LzwDecoder::Start(int minCodeSize, const std::uint8_t* data, std::size_t size)
 {
@@ -56,8 +56,8 @@ int LzwDecoder::ReadCode()
 // Pinned to a cache line: the loop's speed moved by some 6 % with where the
 // linker happened to place it.
 template <class Pixel>
-__attribute__((aligned(64)))
-LzwStatus LzwDecoder::NextPixels(Pixel* const out, Pixel*& opRef, Pixel* const stop, Pixel* const end)
+__attribute__((aligned(64))) LzwStatus LzwDecoder::NextPixels(Pixel* const out, Pixel*& opRef, Pixel* const stop,
+                                                              Pixel* const end)
 {
     if (done_)
         return LzwStatus::DataEnded;
@@ -184,6 +184,7 @@ LzwStatus LzwDecoder::NextPixels(Pixel* const out, Pixel*& opRef, Pixel* const s
 }
 
 template LzwStatus LzwDecoder::NextPixels<std::uint8_t>(std::uint8_t*, std::uint8_t*&, std::uint8_t*, std::uint8_t*);
-template LzwStatus LzwDecoder::NextPixels<std::uint16_t>(std::uint16_t*, std::uint16_t*&, std::uint16_t*, std::uint16_t*);
+template LzwStatus LzwDecoder::NextPixels<std::uint16_t>(std::uint16_t*, std::uint16_t*&, std::uint16_t*,
+                                                         std::uint16_t*);
 
-}  // namespace gif
+} // namespace gif

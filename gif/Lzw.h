@@ -27,18 +27,18 @@
 namespace gif {
 
 enum class LzwStatus {
-    Running,    // the output reached the soft stop; call NextPixels again
-    Filled,     // the output reached its end: the frame is complete
-    DataEnded,  // the code stream ran out
-    EndCode,    // the end-of-information code
-    Corrupt,    // a code the table does not hold
+    Running,   // the output reached the soft stop; call NextPixels again
+    Filled,    // the output reached its end: the frame is complete
+    DataEnded, // the code stream ran out
+    EndCode,   // the end-of-information code
+    Corrupt,   // a code the table does not hold
 };
 
 class LzwDecoder {
 public:
     static constexpr int TableSize = 4096;
-    static constexpr int MaxMinCodeSize = 11;  // above this, clear codes fall outside the table
-    static constexpr int Slack = 8;            // output elements NextPixels may scribble past `end`
+    static constexpr int MaxMinCodeSize = 11; // above this, clear codes fall outside the table
+    static constexpr int Slack = 8;           // output elements NextPixels may scribble past `end`
 
     // Elements the output needs in front of its first pixel (the literal strings).
     static constexpr std::size_t Prefix(int minCodeSize) { return std::size_t(1) << minCodeSize; }
@@ -77,15 +77,15 @@ private:
     unsigned codeSize_ = 0;
     unsigned capacity_ = 0;
     unsigned next_ = 0;
-    std::uint32_t prevOffset_ = 0;  // where the previous code's string starts in the output
-    std::uint32_t prevLength_ = 0;  // its length; 0 right after a clear
+    std::uint32_t prevOffset_ = 0; // where the previous code's string starts in the output
+    std::uint32_t prevLength_ = 0; // its length; 0 right after a clear
     bool done_ = false;
-    bool primed_ = false;  // the literal prefix is written
+    bool primed_ = false; // the literal prefix is written
     struct Entry {
-        std::int32_t offset;  // from the first pixel; literals lie before it
+        std::int32_t offset; // from the first pixel; literals lie before it
         std::uint32_t length;
     };
     Entry table_[TableSize];
 };
 
-}  // namespace gif
+} // namespace gif

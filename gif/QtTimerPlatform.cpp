@@ -44,7 +44,7 @@ public:
     void Release()
     {
         if (dispatching_ == 0) {
-            delete this;  // drops its queued calls
+            delete this; // drops its queued calls
             return;
         }
         orphaned_ = true;
@@ -54,7 +54,7 @@ public:
     bool Orphaned() const { return orphaned_; }
 
 private:
-    int dispatching_ = 0;  // window thread only
+    int dispatching_ = 0; // window thread only
     bool orphaned_ = false;
 };
 
@@ -174,7 +174,7 @@ private:
     TimerObject* const object_;
 };
 
-}  // namespace
+} // namespace
 
 QtTimerPlatform::QtTimerPlatform(ErrorReporter report) : report_(std::move(report)) {}
 
@@ -187,14 +187,17 @@ QtTimerPlatform::~QtTimerPlatform()
 QtTimerPlatform& QtTimerPlatform::Install(ErrorReporter report)
 {
     static QtTimerPlatform* platform = [&] {
-        auto* p = new QtTimerPlatform(std::move(report));  // never released: outlives every timer
+        auto* p = new QtTimerPlatform(std::move(report)); // never released: outlives every timer
         TTimerPlatform::SetDefault(p);
         return p;
     }();
     return *platform;
 }
 
-std::unique_ptr<TWindowThreadChannel> QtTimerPlatform::CreateChannel() { return std::make_unique<QtChannel>(); }
+std::unique_ptr<TWindowThreadChannel> QtTimerPlatform::CreateChannel()
+{
+    return std::make_unique<QtChannel>();
+}
 
 std::unique_ptr<TMessageTimer> QtTimerPlatform::CreateMessageTimer(std::function<void()> tick)
 {

@@ -13,8 +13,8 @@ namespace {
 
 std::atomic<TTimerPlatform*> g_default_platform{nullptr};
 
-constexpr std::array<std::string_view, 7> kPriorityNames{
-    "tpIdle", "tpLowest", "tpLower", "tpNormal", "tpHigher", "tpHighest", "tpTimeCritical"};
+constexpr std::array<std::string_view, 7> kPriorityNames{"tpIdle",   "tpLowest",  "tpLower",       "tpNormal",
+                                                         "tpHigher", "tpHighest", "tpTimeCritical"};
 
 // Nice values for the priorities above tpIdle (which uses SCHED_IDLE).
 constexpr std::array<int, 7> kNice{19, 10, 5, 0, -5, -10, -20};
@@ -45,7 +45,7 @@ TTimerPlatform& PlatformOrThrow(TTimerPlatform* platform)
     throw std::logic_error("TTimerEx: no timer platform installed");
 }
 
-}  // namespace
+} // namespace
 
 std::string_view ThreadPriorityName(TThreadPriority priority)
 {
@@ -61,8 +61,14 @@ std::optional<TThreadPriority> ThreadPriorityFromName(std::string_view name)
     return std::nullopt;
 }
 
-void TTimerPlatform::SetDefault(TTimerPlatform* platform) noexcept { g_default_platform.store(platform); }
-TTimerPlatform* TTimerPlatform::Default() noexcept { return g_default_platform.load(); }
+void TTimerPlatform::SetDefault(TTimerPlatform* platform) noexcept
+{
+    g_default_platform.store(platform);
+}
+TTimerPlatform* TTimerPlatform::Default() noexcept
+{
+    return g_default_platform.load();
+}
 
 // ---------------------------------------------------------------------------
 // THandOver
@@ -408,23 +414,22 @@ void TTimerEx::UpdateTimer()
     } else {
         ReleaseThread();
         if (!window_)
-            window_ = platform_.CreateMessageTimer(
-                [this, busy = std::make_shared<bool>(false), &platform = platform_] {
-                    // A tick that comes while the previous one still runs (its
-                    // error box is open, a nested event loop) is skipped:
-                    // otherwise each interval would stack one more box.
-                    // Nothing of the component is used after DoTimer, which
-                    // may release it.
-                    if (*busy)
-                        return;
-                    *busy = true;
-                    try {
-                        DoTimer();
-                    } catch (...) {
-                        platform.ReportException(std::current_exception());
-                    }
-                    *busy = false;
-                });
+            window_ = platform_.CreateMessageTimer([this, busy = std::make_shared<bool>(false), &platform = platform_] {
+                // A tick that comes while the previous one still runs (its
+                // error box is open, a nested event loop) is skipped:
+                // otherwise each interval would stack one more box.
+                // Nothing of the component is used after DoTimer, which
+                // may release it.
+                if (*busy)
+                    return;
+                *busy = true;
+                try {
+                    DoTimer();
+                } catch (...) {
+                    platform.ReportException(std::current_exception());
+                }
+                *busy = false;
+            });
     }
 
     // 4: nothing to run.

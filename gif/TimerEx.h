@@ -102,8 +102,8 @@ public:
 // cancels), and makes every later Run return false without posting.
 class THandOver {
 public:
-    explicit THandOver(TTimerPlatform& platform);  // window thread
-    ~THandOver();                                  // window thread; drops queued calls
+    explicit THandOver(TTimerPlatform& platform); // window thread
+    ~THandOver();                                 // window thread; drops queued calls
 
     THandOver(const THandOver&) = delete;
     THandOver& operator=(const THandOver&) = delete;
@@ -166,14 +166,14 @@ private:
     std::condition_variable wake_;
     bool suspended_ = false;
     bool terminated_ = false;
-    std::uint64_t wakeSeq_ = 0;  // bumped by every Suspend/Resume/release
+    std::uint64_t wakeSeq_ = 0; // bumped by every Suspend/Resume/release
     TThreadPriority priority_;
-    std::optional<TThreadPriority> applied_;  // what the system was last asked for
+    std::optional<TThreadPriority> applied_; // what the system was last asked for
     std::atomic<bool> stopping_{false};
     std::atomic<int> tid_{0};
     const std::uint32_t firstInterval_;
     const std::chrono::steady_clock::time_point created_;
-    std::thread thread_;  // last: starts once everything above exists
+    std::thread thread_; // last: starts once everything above exists
 };
 
 // ---------------------------------------------------------------------------

@@ -44,7 +44,8 @@ int main(int argc, char** argv)
         else if (mode == "--binary" && argc == 6)
             value = DfmValue::Bin(ReadWholeFile(argv[5]));
         else if (mode == "--value" && argc == 6)
-            value = ParseDefinition("object V: TV\n  P = " + std::string(argv[5]) + "\nend\n", "--value").props.at(0).value;
+            value =
+                ParseDefinition("object V: TV\n  P = " + std::string(argv[5]) + "\nend\n", "--value").props.at(0).value;
         else if (mode == "--remove" && argc == 5)
             remove = true;
         else

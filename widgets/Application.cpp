@@ -127,9 +127,9 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
     const TMessageBoxRequest req{text, caption, flags};
     if (MessageBoxResponder)
         return MessageBoxResponder(req);
-    QWidget* owner = !ModalStack.empty() ? static_cast<QWidget*>(ModalStack.back())
+    QWidget* owner = !ModalStack.empty()                     ? static_cast<QWidget*>(ModalStack.back())
                      : (mainForm_ && mainForm_->isVisible()) ? static_cast<QWidget*>(mainForm_)
-                                                              : nullptr;
+                                                             : nullptr;
     return ShowMessageBox(req, owner);
 }
 

@@ -68,15 +68,15 @@ void TBevel::Paint(QPainter& p)
 
 const ClassInfo& TBevel::StaticClass()
 {
-    static const ClassInfo info(
-        "TBevel", &TGraphicControl::StaticClass(), [](TComponent* o) -> TComponent* { return new TBevel(o); },
-        {
-            prop::Enum<TBevel, TBevelShape>(
-                "Shape", &TBevel::Shape, &TBevel::SetShape,
-                {"bsBox", "bsFrame", "bsTopLine", "bsBottomLine", "bsLeftLine", "bsRightLine", "bsSpacer"},
-                TBevelShape::bsBox),
-            prop::Enum<TBevel, TBevelStyle>("Style", &TBevel::Style, &TBevel::SetStyle, {"bsLowered", "bsRaised"},
-                                            TBevelStyle::bsLowered),
-        });
+    static const ClassInfo info("TBevel", &TGraphicControl::StaticClass(),
+                                [](TComponent* o) -> TComponent* { return new TBevel(o); },
+                                {
+                                    prop::Enum<TBevel, TBevelShape>("Shape", &TBevel::Shape, &TBevel::SetShape,
+                                                                    {"bsBox", "bsFrame", "bsTopLine", "bsBottomLine",
+                                                                     "bsLeftLine", "bsRightLine", "bsSpacer"},
+                                                                    TBevelShape::bsBox),
+                                    prop::Enum<TBevel, TBevelStyle>("Style", &TBevel::Style, &TBevel::SetStyle,
+                                                                    {"bsLowered", "bsRaised"}, TBevelStyle::bsLowered),
+                                });
     return info;
 }

@@ -51,18 +51,24 @@ void TButton::Loaded()
     if (TForm* f = ParentForm()) {
         if (default_) {
             auto* s = new QShortcut(QKeySequence(Qt::Key_Return), f->ClientWidget());
-            connect(s, &QShortcut::activated, this, [this] { if (isEnabled() && isVisible()) Click(); });
+            connect(s, &QShortcut::activated, this, [this] {
+                if (isEnabled() && isVisible())
+                    Click();
+            });
         }
         if (cancel_) {
             auto* s = new QShortcut(QKeySequence(Qt::Key_Escape), f->ClientWidget());
-            connect(s, &QShortcut::activated, this, [this] { if (isEnabled() && isVisible()) Click(); });
+            connect(s, &QShortcut::activated, this, [this] {
+                if (isEnabled() && isVisible())
+                    Click();
+            });
         }
     }
 }
 
 namespace {
-const std::vector<std::string> kModalResults = {"mrNone", "mrOk", "mrCancel", "mrAbort", "mrRetry",
-                                                "mrIgnore", "mrYes", "mrNo"};
+const std::vector<std::string> kModalResults = {"mrNone",  "mrOk",     "mrCancel", "mrAbort",
+                                                "mrRetry", "mrIgnore", "mrYes",    "mrNo"};
 PropInfo modalResultProp()
 {
     return {"ModalResult",
@@ -88,14 +94,14 @@ PropInfo modalResultProp()
 
 const ClassInfo& TButton::StaticClass()
 {
-    static const ClassInfo info(
-        "TButton", &TWinControl::StaticClass(), [](TComponent* o) -> TComponent* { return new TButton(o); },
-        {
-            prop::Bool<TButton>("Cancel", &TButton::Cancel, &TButton::SetCancel, false),
-            prop::Str<TButton>("Caption", &TButton::Caption, &TButton::SetCaption),
-            prop::Bool<TButton>("Default", &TButton::Default, &TButton::SetDefault, false),
-            modalResultProp(),
-        });
+    static const ClassInfo info("TButton", &TWinControl::StaticClass(),
+                                [](TComponent* o) -> TComponent* { return new TButton(o); },
+                                {
+                                    prop::Bool<TButton>("Cancel", &TButton::Cancel, &TButton::SetCancel, false),
+                                    prop::Str<TButton>("Caption", &TButton::Caption, &TButton::SetCaption),
+                                    prop::Bool<TButton>("Default", &TButton::Default, &TButton::SetDefault, false),
+                                    modalResultProp(),
+                                });
     return info;
 }
 

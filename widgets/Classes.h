@@ -26,10 +26,7 @@ struct TEvent {
     std::string HandlerName;
 
     TEvent() = default;
-    TEvent(std::function<void(Args...)> fn, std::string name = {})
-        : Fn(std::move(fn)), HandlerName(std::move(name))
-    {
-    }
+    TEvent(std::function<void(Args...)> fn, std::string name = {}) : Fn(std::move(fn)), HandlerName(std::move(name)) {}
     explicit operator bool() const { return static_cast<bool>(Fn); }
     void operator()(Args... args) const
     {

@@ -20,19 +20,48 @@ struct NamedColor {
     TColor value;
 };
 constexpr NamedColor kColors[] = {
-    {"clBlack", clBlack}, {"clMaroon", clMaroon}, {"clGreen", clGreen}, {"clOlive", clOlive},
-    {"clNavy", clNavy}, {"clPurple", clPurple}, {"clTeal", clTeal}, {"clGray", clGray},
-    {"clSilver", clSilver}, {"clRed", clRed}, {"clLime", clLime}, {"clYellow", clYellow},
-    {"clBlue", clBlue}, {"clFuchsia", clFuchsia}, {"clAqua", clAqua}, {"clWhite", clWhite},
-    {"clScrollBar", clSystem | 0}, {"clBackground", clBackground}, {"clActiveCaption", clSystem | 2},
-    {"clInactiveCaption", clSystem | 3}, {"clMenu", clMenu}, {"clWindow", clWindow},
-    {"clWindowFrame", clSystem | 6}, {"clMenuText", clMenuText}, {"clWindowText", clWindowText},
-    {"clCaptionText", clSystem | 9}, {"clActiveBorder", clSystem | 10}, {"clInactiveBorder", clSystem | 11},
-    {"clAppWorkSpace", clSystem | 12}, {"clHighlight", clHighlight}, {"clHighlightText", clHighlightText},
-    {"clBtnFace", clBtnFace}, {"clBtnShadow", clBtnShadow}, {"clGrayText", clGrayText},
-    {"clBtnText", clBtnText}, {"clInactiveCaptionText", clSystem | 19}, {"clBtnHighlight", clBtnHighlight},
-    {"cl3DDkShadow", clSystem | 21}, {"cl3DLight", clSystem | 22}, {"clInfoText", clInfoText},
-    {"clInfoBk", clInfoBk}, {"clNone", clNone},
+    {"clBlack", clBlack},
+    {"clMaroon", clMaroon},
+    {"clGreen", clGreen},
+    {"clOlive", clOlive},
+    {"clNavy", clNavy},
+    {"clPurple", clPurple},
+    {"clTeal", clTeal},
+    {"clGray", clGray},
+    {"clSilver", clSilver},
+    {"clRed", clRed},
+    {"clLime", clLime},
+    {"clYellow", clYellow},
+    {"clBlue", clBlue},
+    {"clFuchsia", clFuchsia},
+    {"clAqua", clAqua},
+    {"clWhite", clWhite},
+    {"clScrollBar", clSystem | 0},
+    {"clBackground", clBackground},
+    {"clActiveCaption", clSystem | 2},
+    {"clInactiveCaption", clSystem | 3},
+    {"clMenu", clMenu},
+    {"clWindow", clWindow},
+    {"clWindowFrame", clSystem | 6},
+    {"clMenuText", clMenuText},
+    {"clWindowText", clWindowText},
+    {"clCaptionText", clSystem | 9},
+    {"clActiveBorder", clSystem | 10},
+    {"clInactiveBorder", clSystem | 11},
+    {"clAppWorkSpace", clSystem | 12},
+    {"clHighlight", clHighlight},
+    {"clHighlightText", clHighlightText},
+    {"clBtnFace", clBtnFace},
+    {"clBtnShadow", clBtnShadow},
+    {"clGrayText", clGrayText},
+    {"clBtnText", clBtnText},
+    {"clInactiveCaptionText", clSystem | 19},
+    {"clBtnHighlight", clBtnHighlight},
+    {"cl3DDkShadow", clSystem | 21},
+    {"cl3DLight", clSystem | 22},
+    {"clInfoText", clInfoText},
+    {"clInfoBk", clInfoBk},
+    {"clNone", clNone},
 };
 } // namespace
 
@@ -42,9 +71,13 @@ QColor ColorToQColor(TColor c)
         const QPalette pal = QGuiApplication::palette();
         switch (c & 0xFF) {
         case 1: return QColor(58, 110, 165); // desktop
-        case 4: case 15: case 22: return pal.color(QPalette::Window);
+        case 4:
+        case 15:
+        case 22: return pal.color(QPalette::Window);
         case 5: return pal.color(QPalette::Base);
-        case 7: case 8: case 18: return pal.color(QPalette::WindowText);
+        case 7:
+        case 8:
+        case 18: return pal.color(QPalette::WindowText);
         case 13: return pal.color(QPalette::Highlight);
         case 14: return pal.color(QPalette::HighlightedText);
         case 16: return pal.color(QPalette::Dark);

@@ -20,22 +20,25 @@ class TForm;
 // The class table of a concrete component: declared in its class as
 //   FAUNETA_COMPONENT(TLabel)
 // and defined as TLabel::StaticClass() in its unit.
-#define FAUNETA_COMPONENT(T)                                                                                 \
-    static const ClassInfo& StaticClass();                                                                   \
-    const ClassInfo& Class() const override { return StaticClass(); }
+#define FAUNETA_COMPONENT(T)                                                                                           \
+    static const ClassInfo& StaticClass();                                                                             \
+    const ClassInfo& Class() const override                                                                            \
+    {                                                                                                                  \
+        return StaticClass();                                                                                          \
+    }
 
 // ---- colours: 0x00BBGGRR, or a system colour 0x800000nn ----
 using TColor = std::int32_t;
-constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, clOlive = 0x008080,
-                 clNavy = 0x800000, clPurple = 0x800080, clTeal = 0x808000, clGray = 0x808080,
-                 clSilver = 0xC0C0C0, clRed = 0x0000FF, clLime = 0x00FF00, clYellow = 0x00FFFF,
-                 clBlue = 0xFF0000, clFuchsia = 0xFF00FF, clAqua = 0xFFFF00, clWhite = 0xFFFFFF;
+constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, clOlive = 0x008080, clNavy = 0x800000,
+                 clPurple = 0x800080, clTeal = 0x808000, clGray = 0x808080, clSilver = 0xC0C0C0, clRed = 0x0000FF,
+                 clLime = 0x00FF00, clYellow = 0x00FFFF, clBlue = 0xFF0000, clFuchsia = 0xFF00FF, clAqua = 0xFFFF00,
+                 clWhite = 0xFFFFFF;
 constexpr TColor clSystem = static_cast<TColor>(0x80000000u);
-constexpr TColor clBackground = clSystem | 1, clMenu = clSystem | 4, clWindow = clSystem | 5,
-                 clMenuText = clSystem | 7, clWindowText = clSystem | 8, clHighlight = clSystem | 13,
-                 clHighlightText = clSystem | 14, clBtnFace = clSystem | 15, clBtnShadow = clSystem | 16,
-                 clGrayText = clSystem | 17, clBtnText = clSystem | 18, clBtnHighlight = clSystem | 20,
-                 clInfoText = clSystem | 23, clInfoBk = clSystem | 24;
+constexpr TColor clBackground = clSystem | 1, clMenu = clSystem | 4, clWindow = clSystem | 5, clMenuText = clSystem | 7,
+                 clWindowText = clSystem | 8, clHighlight = clSystem | 13, clHighlightText = clSystem | 14,
+                 clBtnFace = clSystem | 15, clBtnShadow = clSystem | 16, clGrayText = clSystem | 17,
+                 clBtnText = clSystem | 18, clBtnHighlight = clSystem | 20, clInfoText = clSystem | 23,
+                 clInfoBk = clSystem | 24;
 constexpr TColor clNone = 0x1FFFFFFF;
 
 QColor ColorToQColor(TColor c);
@@ -53,9 +56,9 @@ enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrike
 // here. Each is drawn with a free stand-in, scaled so that texts keep the
 // widths the layouts were drawn for. Set once at start-up (TApplication).
 struct FontStandIn {
-    std::string name;   // as the definitions write it
-    QString family;     // installed family drawn instead
-    double scale;       // pixel size factor
+    std::string name;     // as the definitions write it
+    QString family;       // installed family drawn instead
+    double scale;         // pixel size factor
     double boldScale = 0; // factor for bold text (0: scale); the bitmap
                           // originals widen more in bold than the stand-ins
     int stretch = 100;    // width of regular text, percent

@@ -17,11 +17,9 @@ namespace cp1252 {
 // Unicode code point of a Windows-1252 byte. The five bytes the code page
 // leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 control of
 // the same value, as the platform's conversion does.
-constexpr char32_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char32_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                                0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                                0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 constexpr char32_t toUnicode(unsigned char b)
 {
@@ -49,15 +47,33 @@ constexpr char32_t decodeUtf8(std::string_view s, std::size_t& i)
     const auto b0 = static_cast<unsigned char>(s[i]);
     int extra = 0;
     char32_t c = 0;
-    if (b0 < 0x80) { ++i; return b0; }
-    if ((b0 & 0xE0) == 0xC0) { extra = 1; c = b0 & 0x1F; }
-    else if ((b0 & 0xF0) == 0xE0) { extra = 2; c = b0 & 0x0F; }
-    else if ((b0 & 0xF8) == 0xF0) { extra = 3; c = b0 & 0x07; }
-    else { ++i; return bad; }
+    if (b0 < 0x80) {
+        ++i;
+        return b0;
+    }
+    if ((b0 & 0xE0) == 0xC0) {
+        extra = 1;
+        c = b0 & 0x1F;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        extra = 2;
+        c = b0 & 0x0F;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        extra = 3;
+        c = b0 & 0x07;
+    } else {
+        ++i;
+        return bad;
+    }
     for (int k = 1; k <= extra; ++k) {
-        if (i + k >= s.size()) { i = s.size(); return bad; }
+        if (i + k >= s.size()) {
+            i = s.size();
+            return bad;
+        }
         const auto b = static_cast<unsigned char>(s[i + k]);
-        if ((b & 0xC0) != 0x80) { i += k; return bad; }
+        if ((b & 0xC0) != 0x80) {
+            i += k;
+            return bad;
+        }
         c = (c << 6) | (b & 0x3F);
     }
     i += extra + 1;

@@ -52,8 +52,7 @@ struct FormReader {
         c->SetLoading(true);
         created.push_back(c);
         if (!parent.InsertDefinitionChild(c))
-            throw EDefinitionError(ctx.File(), o.line, o.className,
-                                   parent.ClassName() + " cannot hold a");
+            throw EDefinitionError(ctx.File(), o.line, o.className, parent.ClassName() + " cannot hold a");
         if (const FormField* f = form.FormClassInfo().FindField(o.name)) {
             if (!f->bind(form, c))
                 throw EDefinitionError(ctx.File(), o.line, o.className,
@@ -71,7 +70,8 @@ void ReadForm(TForm& form, const DfmObject& tree, const std::string& file)
 {
     FormReader r{form, ReadContext(file, &form), {}, {}};
     if (tree.className != form.ClassName())
-        throw EDefinitionError(file, tree.line, tree.className, "definition is not for class " + form.ClassName() + ":");
+        throw EDefinitionError(file, tree.line, tree.className,
+                               "definition is not for class " + form.ClassName() + ":");
     form.SetName(tree.name);
     form.SetLoading(true);
     r.created.push_back(&form);

@@ -132,8 +132,8 @@ private:
         if (i_ >= s_.size() || !isIdentStart(s_[i_]))
             fail("expected a name, found", token());
         const std::size_t start = i_;
-        while (i_ < s_.size() && (isIdentChar(s_[i_]) || (dotted && s_[i_] == '.' && i_ + 1 < s_.size() &&
-                                                            isIdentStart(s_[i_ + 1]))))
+        while (i_ < s_.size() &&
+               (isIdentChar(s_[i_]) || (dotted && s_[i_] == '.' && i_ + 1 < s_.size() && isIdentStart(s_[i_ + 1]))))
             ++i_;
         return std::string(s_.substr(start, i_ - start));
     }
@@ -387,7 +387,7 @@ private:
     std::string file_;
     std::size_t i_ = 0;
     int line_ = 1;
-    int depth_ = 0;  // objects open around the one being read
+    int depth_ = 0; // objects open around the one being read
 
     struct Nesting {
         explicit Nesting(int& d) : depth(++d) {}
@@ -433,15 +433,9 @@ std::string quote(const std::string& bytes)
 void writeValue(std::string& out, const DfmValue& v, const std::string& indent)
 {
     switch (v.kind) {
-    case DfmValue::Kind::Integer:
-        out += std::to_string(v.integer);
-        break;
-    case DfmValue::Kind::Ident:
-        out += v.text;
-        break;
-    case DfmValue::Kind::String:
-        out += quote(v.text);
-        break;
+    case DfmValue::Kind::Integer: out += std::to_string(v.integer); break;
+    case DfmValue::Kind::Ident: out += v.text; break;
+    case DfmValue::Kind::String: out += quote(v.text); break;
     case DfmValue::Kind::Set: {
         out += '[';
         for (std::size_t k = 0; k < v.items.size(); ++k)

@@ -11,9 +11,9 @@ struct DfmValue {
     enum class Kind { Integer, Ident, String, Set, List, Binary };
     Kind kind = Kind::Integer;
     std::int64_t integer = 0;
-    std::string text;                 // Ident name or Windows-1252 string
-    std::vector<std::string> items;   // Set members (idents) or List strings
-    std::vector<std::uint8_t> bytes;  // Binary
+    std::string text;                // Ident name or Windows-1252 string
+    std::vector<std::string> items;  // Set members (idents) or List strings
+    std::vector<std::uint8_t> bytes; // Binary
 
     static DfmValue Int(std::int64_t v);
     static DfmValue Id(std::string name);

@@ -309,14 +309,9 @@ void TForm::SetVisible(bool v)
             case TPosition::poScreenCenter:
             case TPosition::poDesktopCenter:
             case TPosition::poMainFormCenter:
-            case TPosition::poOwnerFormCenter:
-                move(area.center() - QPoint(width() / 2, height() / 2));
-                break;
-            case TPosition::poDesigned:
-                move(left_, top_);
-                break;
-            default:
-                break;
+            case TPosition::poOwnerFormCenter: move(area.center() - QPoint(width() / 2, height() / 2)); break;
+            case TPosition::poDesigned: move(left_, top_); break;
+            default: break;
             }
         }
         visible_ = true;
@@ -562,8 +557,7 @@ const ClassInfo& TForm::StaticClass()
             prop::Inert("OldCreateOrder", std::nullopt),
             prop::Enum<TForm, TPosition>("Position", &TForm::Position, &TForm::SetPosition,
                                          {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
-                                          "poScreenCenter", "poDesktopCenter", "poMainFormCenter",
-                                          "poOwnerFormCenter"},
+                                          "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"},
                                          TPosition::poDesigned),
             prop::Bool<TControl>("Visible", &TControl::Visible, &TControl::SetVisible, false),
             prop::Int<TForm>("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch, std::nullopt),

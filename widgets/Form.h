@@ -24,8 +24,16 @@ enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = TEvent<TObject*, TCloseAction&>;
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
-enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
-                       poMainFormCenter, poOwnerFormCenter };
+enum class TPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
+};
 
 // Modal results.
 enum : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7 };
@@ -116,7 +124,7 @@ protected:
 private:
     void updateWindowFlags();
     void updateClientSize();
-    bool closeQuery(); // runs OnClose; false when the close is refused
+    bool closeQuery();   // runs OnClose; false when the close is refused
     void becameActive(); // OnDeactivate of the previous form, OnActivate of this one
 
     QWidget* client_;

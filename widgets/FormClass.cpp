@@ -4,8 +4,10 @@
 
 FormClass::FormClass(std::string name, std::string definition, std::vector<FormField> fields,
                      std::vector<FormHandler> handlers)
-    : ClassInfo(std::move(name), &TForm::StaticClass(), nullptr, {}), definition_(std::move(definition)),
-      fields_(std::move(fields)), handlers_(std::move(handlers))
+    : ClassInfo(std::move(name), &TForm::StaticClass(), nullptr, {}),
+      definition_(std::move(definition)),
+      fields_(std::move(fields)),
+      handlers_(std::move(handlers))
 {
 }
 

@@ -28,7 +28,7 @@ bool bitmapRowsPresent(const std::vector<std::uint8_t>& b)
     const std::uint64_t offset = le(b, 10, 4);
     const std::uint32_t header = le(b, 14, 4);
     std::uint64_t w = 0, h = 0, bits = 0, compression = 0;
-    if (header == 12) {  // the old core header: 16-bit sizes, never compressed
+    if (header == 12) { // the old core header: 16-bit sizes, never compressed
         w = le(b, 18, 2);
         h = le(b, 20, 2);
         bits = le(b, 24, 2);
@@ -41,7 +41,7 @@ bool bitmapRowsPresent(const std::vector<std::uint8_t>& b)
         bits = le(b, 28, 2);
         compression = le(b, 30, 4);
     }
-    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;  // plain or bit fields
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6; // plain or bit fields
     if (!uncompressed)
         return true;
     const std::uint64_t stride = (w * bits + 31) / 32 * 4;
@@ -53,7 +53,8 @@ void TPicture::LoadFromFile(const std::string& path)
 {
     const auto dot = path.rfind('.');
     const auto slash = path.rfind('/');
-    std::string ext = (dot == std::string::npos || (slash != std::string::npos && dot < slash)) ? "" : path.substr(dot + 1);
+    std::string ext =
+        (dot == std::string::npos || (slash != std::string::npos && dot < slash)) ? "" : path.substr(dot + 1);
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
     const char* format = nullptr;
     const char* invalid = nullptr;
@@ -74,15 +75,15 @@ void TPicture::LoadFromFile(const std::string& path)
                                       : bytes->size() >= 6 && (*bytes)[0] == 0 && (*bytes)[1] == 0 && (*bytes)[2] == 1;
     if (!magicOk || (ext == "bmp" && !bitmapRowsPresent(*bytes)))
         throw EInvalidGraphic(invalid);
-    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes->data()),
-                                              static_cast<qsizetype>(bytes->size()));
+    QByteArray data =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes->data()), static_cast<qsizetype>(bytes->size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     // The size the header claims, before anything is allocated for it.
     const QSize size = reader.size();
-    if (size.isValid() && static_cast<std::uint64_t>(size.width()) * static_cast<std::uint64_t>(size.height()) >
-                              MaxPicturePixels)
+    if (size.isValid() &&
+        static_cast<std::uint64_t>(size.width()) * static_cast<std::uint64_t>(size.height()) > MaxPicturePixels)
         throw EInvalidGraphic(invalid);
     // Read into a cleared image of that size, which the reader fills in place:
     // whatever the data does not reach (a compressed bitmap ending early)

@@ -109,9 +109,9 @@ void TLabel::Paint(QPainter& p)
     if (!transparent_ && !parentColor_)
         p.fillRect(rect(), ColorToQColor(color_));
     int flags = Qt::TextShowMnemonic | Qt::AlignTop;
-    flags |= alignment_ == TAlignment::taCenter        ? Qt::AlignHCenter
+    flags |= alignment_ == TAlignment::taCenter         ? Qt::AlignHCenter
              : alignment_ == TAlignment::taRightJustify ? Qt::AlignRight
-                                                         : Qt::AlignLeft;
+                                                        : Qt::AlignLeft;
     flags |= wordWrap_ ? Qt::TextWordWrap : Qt::TextSingleLine;
     p.setFont(font());
     p.setPen(isEnabled() ? palette().color(QPalette::WindowText)

@@ -126,8 +126,7 @@ void registerStandard()
 
 PropInfo prop::Inert(std::string name, std::optional<DfmValue> def)
 {
-    return {name,
-            [name](TComponent& c, const DfmValue& v, ReadContext&) { c.InertValues[name] = v; },
+    return {name, [name](TComponent& c, const DfmValue& v, ReadContext&) { c.InertValues[name] = v; },
             [name, def](const TComponent& c) -> std::optional<DfmValue> {
                 const auto it = c.InertValues.find(name);
                 if (it == c.InertValues.end() || (def && *def == it->second))

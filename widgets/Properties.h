@@ -23,8 +23,8 @@ public:
     ReadContext(std::string file, TForm* form) : file_(std::move(file)), form_(form) {}
     const std::string& File() const { return file_; }
     TForm* Form() const { return form_; }
-    int Line = 0;          // line of the value being applied
-    std::string Word;      // the value's text, for messages
+    int Line = 0;     // line of the value being applied
+    std::string Word; // the value's text, for messages
     // Raises the definition error for the current value.
     [[noreturn]] void Fail(const std::string& what) const;
     [[noreturn]] void Fail(const std::string& what, const std::string& word) const;

@@ -16,7 +16,6 @@ void RegisterStandardClasses()
     for (const ClassInfo* c :
          {&TLabel::StaticClass(), &TBevel::StaticClass(), &TImage::StaticClass(), &TButton::StaticClass(),
           &TBitBtn::StaticClass(), &TEdit::StaticClass(), &TListBox::StaticClass(), &TRichEdit::StaticClass(),
-          &TComboBox::StaticClass(), &TGroupBox::StaticClass(), &TMainMenu::StaticClass(),
-          &TMenuItem::StaticClass()})
+          &TComboBox::StaticClass(), &TGroupBox::StaticClass(), &TMainMenu::StaticClass(), &TMenuItem::StaticClass()})
         Registry::Register(*c);
 }

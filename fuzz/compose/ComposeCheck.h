@@ -40,8 +40,8 @@ struct Reference {
     const gif::GifPicture* pic = nullptr;
     int w = 0, h = 0;
     bool hasMask = false;
-    std::vector<std::uint32_t> colour;  // 0xRRGGBB
-    std::vector<std::uint8_t> transparent;  // the mask: 1 (white) = transparent
+    std::vector<std::uint32_t> colour;     // 0xRRGGBB
+    std::vector<std::uint8_t> transparent; // the mask: 1 (white) = transparent
     struct Saved {
         bool valid = false;
         std::vector<std::uint32_t> colour;
@@ -55,8 +55,8 @@ struct Reference {
         w = p.ImageWidth;
         h = p.ImageHeight;
         hasMask = p.HasTransparency;
-        colour.assign(std::size_t(w) * std::size_t(h), 0x000000);      // filled black
-        transparent.assign(std::size_t(w) * std::size_t(h), hasMask);  // filled white when there is a mask
+        colour.assign(std::size_t(w) * std::size_t(h), 0x000000);     // filled black
+        transparent.assign(std::size_t(w) * std::size_t(h), hasMask); // filled white when there is a mask
         saved.assign(p.Frames.size(), Saved{});
     }
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }
@@ -100,12 +100,12 @@ struct Reference {
                 const std::uint32_t image = FrameColour(f, fx, fy);
                 if (f.Transparent) {
                     const bool white = FrameMaskWhite(f, fx, fy);
-                    transparent[At(x, y)] = transparent[At(x, y)] && white;  // AND of two masks
+                    transparent[At(x, y)] = transparent[At(x, y)] && white; // AND of two masks
                     const std::uint32_t maskAsColour = white ? 0xFFFFFF : 0x000000;
                     colour[At(x, y)] = ((colour[At(x, y)] ^ image) & maskAsColour) ^ image;
                 } else {
                     if (hasMask)
-                        transparent[At(x, y)] = false;  // filled black: opaque
+                        transparent[At(x, y)] = false; // filled black: opaque
                     colour[At(x, y)] = image;
                 }
             }
@@ -118,7 +118,7 @@ struct Reference {
         const gif::TGIFFrame& f = *pic->Frames[std::size_t(n - 1)];
         const Saved& s = saved[std::size_t(n - 1)];
         if (f.Disposal == 3 && !s.valid)
-            return;  // never drawn: nothing saved to give back
+            return; // never drawn: nothing saved to give back
         for (int fy = 0; fy < f.Height; ++fy)
             for (int fx = 0; fx < f.Width; ++fx) {
                 const int x = f.Left + fx, y = f.Top + fy;
@@ -232,7 +232,7 @@ inline void Build(Reader& in, Case& c)
         const std::uint8_t flags = in.Byte();
         f->Disposal = flags & 3;
         f->Transparent = flags & 4;
-        const bool outside = (flags & 0x10) && (flags & 0x20);  // reaching past the picture (never from the decoder)
+        const bool outside = (flags & 0x10) && (flags & 0x20); // reaching past the picture (never from the decoder)
         f->Left = in.Byte() % w;
         f->Top = in.Byte() % h;
         f->Width = 1 + in.Byte() % (outside ? 200 : w - f->Left);
@@ -248,7 +248,8 @@ inline void Build(Reader& in, Case& c)
             f->LocalColorTable = std::make_unique<gif::ColorTable>();
             const std::uint8_t s = in.Byte();
             for (int i = 0; i < 256; ++i)
-                (*f->LocalColorTable)[std::size_t(i)] = {Mix(std::uint32_t(i + s * 7919)), Mix(std::uint32_t(i * 5 + s)),
+                (*f->LocalColorTable)[std::size_t(i)] = {Mix(std::uint32_t(i + s * 7919)),
+                                                         Mix(std::uint32_t(i * 5 + s)),
                                                          Mix(std::uint32_t(i * 7 + s * 31))};
             f->Colors = f->LocalColorTable.get();
         } else {
@@ -264,14 +265,17 @@ inline void Build(Reader& in, Case& c)
             const std::size_t stride = std::size_t(f->MaskStride());
             f->Mask.assign(stride * std::size_t(f->Height), 0);
             const std::uint8_t maskMode = in.Byte() % 5;
-            const int run = 1 + in.Byte() % 128;  // runs of transparent and opaque pixels
+            const int run = 1 + in.Byte() % 128; // runs of transparent and opaque pixels
             unsigned bits = 0;
             int left = 0;
             for (int y = 0; y < f->Height; ++y)
                 for (int x = 0; x < f->Width; ++x) {
                     bool white = false;
                     switch (maskMode) {
-                    case 0: white = f->Pixels[std::size_t(y) * std::size_t(f->Width) + std::size_t(x)] == f->TransparentIndex; break;
+                    case 0:
+                        white =
+                            f->Pixels[std::size_t(y) * std::size_t(f->Width) + std::size_t(x)] == f->TransparentIndex;
+                        break;
                     case 1:
                         if (left == 0) {
                             bits = in.Byte();
@@ -408,11 +412,11 @@ inline std::string Check(const std::uint8_t* data, std::size_t size)
     // and the first draw should find it unfilled.
     real.TakeChanged();
     std::string bad;
-    Planes since(ref);  // as the picture stood when its changes were last taken
+    Planes since(ref); // as the picture stood when its changes were last taken
     const int frames = c.pic.FrameCount();
     for (int step = 0; bad.empty() && !in.Done() && step < 64; ++step) {
         const std::uint8_t op = in.Byte();
-        const int n = (op >> 2) % (frames + 2);  // 0 and frames + 1 are out of range
+        const int n = (op >> 2) % (frames + 2); // 0 and frames + 1 are out of range
         // Most steps report their changes at once, some leave them to pile up.
         const bool take = (op & 0x80) == 0;
         std::string name;
@@ -433,7 +437,7 @@ inline std::string Check(const std::uint8_t* data, std::size_t size)
                 continue;
             real.Reset(c.pic);
             ref.Reset(c.pic);
-            real.TakeChanged();  // a new picture is repainted whole
+            real.TakeChanged(); // a new picture is repainted whole
             since = Planes(ref);
             continue;
         }
@@ -447,4 +451,4 @@ inline std::string Check(const std::uint8_t* data, std::size_t size)
     return bad;
 }
 
-}  // namespace composecheck
+} // namespace composecheck

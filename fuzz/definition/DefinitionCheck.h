@@ -63,4 +63,4 @@ inline std::string CheckDefinitionText(std::string_view text)
     return {};
 }
 
-}  // namespace fuzzcheck
+} // namespace fuzzcheck

@@ -82,4 +82,4 @@ inline std::string CheckGifDecode(std::span<const std::uint8_t> data)
     return {};
 }
 
-}  // namespace fuzzcheck
+} // namespace fuzzcheck

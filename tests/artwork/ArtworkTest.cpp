@@ -92,8 +92,9 @@ int readFromVector(GifFileType* gif, GifByteType* out, int len)
     d.globalColours = gif->SColorMap ? gif->SColorMap->ColorCount : 0;
     for (int i = 0; i < gif->ExtensionBlockCount; ++i) {
         const ExtensionBlock& e = gif->ExtensionBlocks[i];
-        if (e.Function == APPLICATION_EXT_FUNC_CODE && e.ByteCount == 11 && std::string(reinterpret_cast<char*>(e.Bytes), 11) == "NETSCAPE2.0" &&
-            i + 1 < gif->ExtensionBlockCount && gif->ExtensionBlocks[i + 1].ByteCount >= 3)
+        if (e.Function == APPLICATION_EXT_FUNC_CODE && e.ByteCount == 11 &&
+            std::string(reinterpret_cast<char*>(e.Bytes), 11) == "NETSCAPE2.0" && i + 1 < gif->ExtensionBlockCount &&
+            gif->ExtensionBlocks[i + 1].ByteCount >= 3)
             d.loopCount = gif->ExtensionBlocks[i + 1].Bytes[1] | gif->ExtensionBlocks[i + 1].Bytes[2] << 8;
     }
     for (int i = 0; i < gif->ImageCount; ++i) {
@@ -109,9 +110,16 @@ int readFromVector(GifFileType* gif, GifByteType* out, int len)
         GraphicsControlBlock gcb;
         bool hasGcb = DGifSavedExtensionToGCB(gif, i, &gcb) == GIF_OK &&
                       std::any_of(s.ExtensionBlocks, s.ExtensionBlocks + s.ExtensionBlockCount,
-                          [](const ExtensionBlock& e) { return e.Function == GRAPHICS_EXT_FUNC_CODE; });
-        Decoded::Frame f{s.ImageDesc.Left, s.ImageDesc.Top, s.ImageDesc.Width, s.ImageDesc.Height, s.ImageDesc.Interlace,
-            s.ImageDesc.ColorMap ? s.ImageDesc.ColorMap->ColorCount : 0, hasGcb ? gcb.TransparentColor : -1, hasGcb ? gcb.DelayTime : -1,
+                                  [](const ExtensionBlock& e) { return e.Function == GRAPHICS_EXT_FUNC_CODE; });
+        Decoded::Frame f{
+            s.ImageDesc.Left,
+            s.ImageDesc.Top,
+            s.ImageDesc.Width,
+            s.ImageDesc.Height,
+            s.ImageDesc.Interlace,
+            s.ImageDesc.ColorMap ? s.ImageDesc.ColorMap->ColorCount : 0,
+            hasGcb ? gcb.TransparentColor : -1,
+            hasGcb ? gcb.DelayTime : -1,
             std::vector<uint8_t>(s.RasterBits, s.RasterBits + size_t(s.ImageDesc.Width) * size_t(s.ImageDesc.Height))};
         d.frames.push_back(std::move(f));
     }
@@ -288,8 +296,8 @@ TEST(Icon, OneSixteenColourImageOf32By32In766Bytes)
     EXPECT_EQ(u16(12), 4u); // bits per pixel
     EXPECT_EQ(u32(14), 766u - 22u);
     EXPECT_EQ(u32(18), 22u);
-    EXPECT_EQ(u32(22), 40u);      // bitmap header
-    EXPECT_EQ(u32(30), 64u);      // colour image and mask
+    EXPECT_EQ(u32(22), 40u); // bitmap header
+    EXPECT_EQ(u32(30), 64u); // colour image and mask
     EXPECT_EQ(u16(36), 4u);
     QImage img;
     ASSERT_TRUE(img.loadFromData(ico.data(), int(ico.size()), "ICO"));
@@ -411,7 +419,8 @@ DfmObject parseForm(const std::string& file)
         return ::testing::AssertionFailure() << "no Data";
     const std::vector<uint8_t>& held = data->value.bytes;
     if (held.size() != gif.size() + 4)
-        return ::testing::AssertionFailure() << "holds " << held.size() << " bytes, the picture needs " << gif.size() + 4;
+        return ::testing::AssertionFailure()
+               << "holds " << held.size() << " bytes, the picture needs " << gif.size() + 4;
     uint32_t n = uint32_t(held[0] | held[1] << 8 | held[2] << 16 | uint32_t(held[3]) << 24);
     if (n != gif.size())
         return ::testing::AssertionFailure() << "length field " << n;
@@ -427,7 +436,8 @@ TEST(Definitions, MainWindowHoldsTheGeneratedTrainerAndIcon)
     DfmObject root = parseForm("UnitPrincipal.form");
     const DfmProperty* icon = root.Property("Icon.Data");
     ASSERT_NE(icon, nullptr);
-    EXPECT_EQ(icon->value.bytes, readFile(ArtworkDir / "icone.ico")) << "re-embed: cmake --build <b> --target fauneta_embed_artwork";
+    EXPECT_EQ(icon->value.bytes, readFile(ArtworkDir / "icone.ico"))
+        << "re-embed: cmake --build <b> --target fauneta_embed_artwork";
     DfmObject* trainer = root.Find("GIFImage2");
     ASSERT_NE(trainer, nullptr);
     EXPECT_TRUE(holds(trainer->Property("Data"), readFile(ArtworkDir / "treinador.gif")))
@@ -442,9 +452,11 @@ TEST(Definitions, EmbeddedPicturesAreTheGeneratedOnes)
         const char* definition;
         const char* control;
         const char* file;
-    } pictures[] = {{"UnitPrincipal.form", "GIFImage2", "treinador.gif"}, {"UnitPokeMart.form", "GIFImage1", "pokemart.gif"},
-        {"UnitTmHm.form", "GIFImage1", "tmhm.gif"}, {"UnitSobre.form", "GIFImage3", "sobre-grande.gif"},
-        {"UnitSobre.form", "GIFImage1", "sobre-mascote.gif"}};
+    } pictures[] = {{"UnitPrincipal.form", "GIFImage2", "treinador.gif"},
+                    {"UnitPokeMart.form", "GIFImage1", "pokemart.gif"},
+                    {"UnitTmHm.form", "GIFImage1", "tmhm.gif"},
+                    {"UnitSobre.form", "GIFImage3", "sobre-grande.gif"},
+                    {"UnitSobre.form", "GIFImage1", "sobre-mascote.gif"}};
     for (const auto& p : pictures) {
         SCOPED_TRACE(std::string(p.definition) + " " + p.control);
         DfmObject root = parseForm(p.definition);
@@ -517,8 +529,9 @@ TEST(Generator, TwoRunsWriteTheSameBytes)
     fs::path base = fs::temp_directory_path() / ("artwork-test-" + std::to_string(::getpid()));
     fs::remove_all(base);
     for (const char* run : {"a", "b"}) {
-        std::string cmd = std::string("\"") + FAUNETA_ARTGEN + "\" files \"" + (base / run).string() + "\" 2>/dev/null && \"" + FAUNETA_ARTGEN +
-                          "\" pictures \"" + (base / run / "pictures").string() + "\" 2>/dev/null";
+        std::string cmd = std::string("\"") + FAUNETA_ARTGEN + "\" files \"" + (base / run).string() +
+                          "\" 2>/dev/null && \"" + FAUNETA_ARTGEN + "\" pictures \"" +
+                          (base / run / "pictures").string() + "\" 2>/dev/null";
         ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
     }
     int compared = 0;

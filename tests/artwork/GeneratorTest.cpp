@@ -217,11 +217,10 @@ TEST(Embed, PutsPicturesIntoTheirControlsAndTheIconIntoTheForm)
 {
     fs::path dir = fs::temp_directory_path() / ("artgen-embed-" + std::to_string(::getpid()));
     fs::create_directories(dir);
-    auto write = [](const fs::path& p, const std::string& text) {
-        std::ofstream(p, std::ios::binary) << text;
-    };
-    const std::string form = "object FormX: TFormX\n  Caption = 'X'\n  object GIFImage1: TGIFImage\n    Left = 1\n  end\n"
-                              "  object Label1: TLabel\n    Caption = 'y'\n  end\nend\n";
+    auto write = [](const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; };
+    const std::string form =
+        "object FormX: TFormX\n  Caption = 'X'\n  object GIFImage1: TGIFImage\n    Left = 1\n  end\n"
+        "  object Label1: TLabel\n    Caption = 'y'\n  end\nend\n";
     write(dir / "X.form", form);
     write(dir / "p.gif", "GIF89a-not-really");
     write(dir / "i.ico", "icon-bytes");
@@ -231,7 +230,8 @@ TEST(Embed, PutsPicturesIntoTheirControlsAndTheIconIntoTheForm)
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     DfmObject root = ParseDefinition(text, "Y.form");
     ASSERT_NE(root.Property("Icon.Data"), nullptr);
-    EXPECT_EQ(root.Property("Icon.Data")->value.bytes, (std::vector<uint8_t>{'i', 'c', 'o', 'n', '-', 'b', 'y', 't', 'e', 's'}));
+    EXPECT_EQ(root.Property("Icon.Data")->value.bytes,
+              (std::vector<uint8_t>{'i', 'c', 'o', 'n', '-', 'b', 'y', 't', 'e', 's'}));
     const DfmProperty* data = root.Find("GIFImage1")->Property("Data");
     ASSERT_NE(data, nullptr);
     std::string gif = "GIF89a-not-really";
@@ -259,12 +259,14 @@ TEST(Embed, EmbedAllFillsEveryDefinitionOfAFolder)
     EXPECT_EQ(embedAll(dir), 2);
     for (const char* f : {"UnitPokeMart.form", "UnitWeb.form"}) {
         std::ifstream in(dir / f, std::ios::binary);
-        DfmObject root = ParseDefinition(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), f);
+        DfmObject root =
+            ParseDefinition(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), f);
         ASSERT_NE(root.Property("Icon.Data"), nullptr) << f;
         EXPECT_EQ(root.Property("Icon.Data")->value.bytes, iconFile());
     }
     std::ifstream in(dir / "UnitPokeMart.form", std::ios::binary);
-    DfmObject mart = ParseDefinition(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), "m");
+    DfmObject mart =
+        ParseDefinition(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), "m");
     EXPECT_EQ(mart.Find("GIFImage1")->Property("Data")->value.bytes, PictureDataValue(martGif()));
     fs::remove_all(dir);
 }

@@ -18,13 +18,22 @@ namespace {
 
 using cp1252::toUtf8;
 
-std::string U(std::string_view bytes) { return toUtf8(bytes); }
+std::string U(std::string_view bytes)
+{
+    return toUtf8(bytes);
+}
 
 const std::set<int> kGivenNumbers{1, 2, 10, 23, 25, 37, 63, 129, 133, 134};
 
-bool Authored(int number) { return number >= 1 && number <= 150 && !kGivenNumbers.count(number); }
+bool Authored(int number)
+{
+    return number >= 1 && number <= 150 && !kGivenNumbers.count(number);
+}
 
-const CatalogueEntry& ByNumber(int n) { return Catalogue::Entry(Catalogue::RowOfNumber(n)); }
+const CatalogueEntry& ByNumber(int n)
+{
+    return Catalogue::Entry(Catalogue::RowOfNumber(n));
+}
 
 std::vector<std::string> Split(const std::string& text, const std::string& separator)
 {
@@ -57,10 +66,10 @@ std::pair<std::string, std::string> LevelAndMove(const std::string& line)
 TEST(CatalogueFacts, TypesInTheGamesOrder)
 {
     const std::map<std::string, std::string> name{
-        {"Normal", "Normal"}, {"Fire", "Fogo"},      {"Water", "Água"},     {"Grass", "Grama"},
-        {"Electric", "Elétrico"}, {"Ice", "Gelo"},  {"Fighting", "Lutador"}, {"Poison", "Veneno"},
-        {"Ground", "Terra"},  {"Flying", "Voador"}, {"Psychic", "Psíquico"}, {"Bug", "Inseto"},
-        {"Rock", "Pedra"},    {"Ghost", "Fantasma"}, {"Dragon", "Dragão"}};
+        {"Normal", "Normal"},     {"Fire", "Fogo"},      {"Water", "Água"},       {"Grass", "Grama"},
+        {"Electric", "Elétrico"}, {"Ice", "Gelo"},       {"Fighting", "Lutador"}, {"Poison", "Veneno"},
+        {"Ground", "Terra"},      {"Flying", "Voador"},  {"Psychic", "Psíquico"}, {"Bug", "Inseto"},
+        {"Rock", "Pedra"},        {"Ghost", "Fantasma"}, {"Dragon", "Dragão"}};
     const auto& f = facts::Load();
     for (int n = 1; n <= 151; ++n) {
         const auto& s = f.species.at(n);
@@ -223,25 +232,24 @@ TEST(CatalogueFacts, EvolutionOnlyLocations)
 TEST(CatalogueFacts, LocationsNameOnlyRealPlaces)
 {
     const auto& f = facts::Load();
-    const std::map<std::string, std::string> landmarks{
-        {"Floresta Viridian", "Viridian Forest"},
-        {"Mt. Moon", "Mt. Moon"},
-        {"Rock Tunnel", "Rock Tunnel"},
-        {"Power Plant", "Power Plant"},
-        {"Torre Pokémon", "Pokémon Tower"},
-        {"Zona Safári", "Safari Zone"},
-        {"Ilhas Seafoam", "Seafoam Islands"},
-        {"Victory Road", "Victory Road"},
-        {"Caverna Cerulean", "Cerulean Cave"},
-        {"Caverna Diglett", "Digletts Cave"},
-        {"Pokémon House", "Pokémon Mansion"},
-        {"Coin Exchange", "Game Corner Prize Room"},
-        {"Laboratório do Professor Carvalho", "Oaks Lab"},
-        {"Mansão Celadon", "Celadon Mansion"},
-        {"Dojo de Luta", "Fighting Dojo"},
-        {"Silph Co.", "Silph Co."},
-        {"Laboratório da Ilha Cinnabar", "Cinnabar Lab"},
-        {"Qualquer lugar com água", "any fishing spot"}};
+    const std::map<std::string, std::string> landmarks{{"Floresta Viridian", "Viridian Forest"},
+                                                       {"Mt. Moon", "Mt. Moon"},
+                                                       {"Rock Tunnel", "Rock Tunnel"},
+                                                       {"Power Plant", "Power Plant"},
+                                                       {"Torre Pokémon", "Pokémon Tower"},
+                                                       {"Zona Safári", "Safari Zone"},
+                                                       {"Ilhas Seafoam", "Seafoam Islands"},
+                                                       {"Victory Road", "Victory Road"},
+                                                       {"Caverna Cerulean", "Cerulean Cave"},
+                                                       {"Caverna Diglett", "Digletts Cave"},
+                                                       {"Pokémon House", "Pokémon Mansion"},
+                                                       {"Coin Exchange", "Game Corner Prize Room"},
+                                                       {"Laboratório do Professor Carvalho", "Oaks Lab"},
+                                                       {"Mansão Celadon", "Celadon Mansion"},
+                                                       {"Dojo de Luta", "Fighting Dojo"},
+                                                       {"Silph Co.", "Silph Co."},
+                                                       {"Laboratório da Ilha Cinnabar", "Cinnabar Lab"},
+                                                       {"Qualquer lugar com água", "any fishing spot"}};
     const std::regex routes("Rotas? ([0-9]+(?:(?:, | e )[0-9]+)*)");
     const std::regex towns("Cidades de ([A-Z][a-z]+) e ([A-Z][a-z]+)|(?:Cidade de|Ilha) ([A-Z][a-z]+)");
     const std::regex number("[0-9]+");
@@ -274,8 +282,8 @@ TEST(CatalogueFacts, LocationsNameOnlyRealPlaces)
                     const std::string route = "Route " + r->str();
                     EXPECT_TRUE(somewhere([&](const std::string& place, const std::string&) {
                         const auto at = place.find(route);
-                        return at != std::string::npos
-                               && (at + route.size() == place.size() || place[at + route.size()] == ' ');
+                        return at != std::string::npos &&
+                               (at + route.size() == place.size() || place[at + route.size()] == ' ');
                     })) << route;
                 }
             }
@@ -289,8 +297,9 @@ TEST(CatalogueFacts, LocationsNameOnlyRealPlaces)
                     }
             for (const auto& [shown, place] : landmarks) {
                 if (plain.find(shown) != std::string::npos) {
-                    EXPECT_TRUE(somewhere([&](const std::string& p, const std::string&) { return p.rfind(place, 0) == 0; }))
-                        << shown;
+                    EXPECT_TRUE(somewhere([&](const std::string& p, const std::string&) {
+                        return p.rfind(place, 0) == 0;
+                    })) << shown;
                 }
             }
             EXPECT_TRUE(somewhere([](const std::string&, const std::string&) { return true; }));

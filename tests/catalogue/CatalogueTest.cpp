@@ -17,7 +17,10 @@ namespace {
 
 using cp1252::toUtf8;
 
-std::string U(std::string_view bytes) { return toUtf8(bytes); }
+std::string U(std::string_view bytes)
+{
+    return toUtf8(bytes);
+}
 
 std::vector<std::string> Split(const std::string& text, const std::string& separator)
 {
@@ -38,7 +41,10 @@ std::vector<std::string_view> Texts(const CatalogueEntry& e)
     return texts;
 }
 
-bool IsExtra(int row) { return row >= 150; }
+bool IsExtra(int row)
+{
+    return row >= 150;
+}
 
 TEST(CatalogueShape, RowsInListOrderWithTheirCaptions)
 {
@@ -62,7 +68,8 @@ TEST(CatalogueShape, RowsInListOrderWithTheirCaptions)
     EXPECT_EQ(Catalogue::Entry(151).Caption(), "#151 - Mew");
     EXPECT_EQ(Catalogue::Entry(150).NumberText(), "000");
     // The acute accent, byte B4, not an apostrophe.
-    EXPECT_EQ(Catalogue::Entry(82).Caption(), "#083 - Farfetch\xB4" "d");
+    EXPECT_EQ(Catalogue::Entry(82).Caption(), "#083 - Farfetch\xB4"
+                                              "d");
     // Names as the list shows them, including the spellings of this guide.
     EXPECT_EQ(Catalogue::Entry(28).Name, "Nidoran (F)");
     EXPECT_EQ(Catalogue::Entry(31).Name, "Nidoran (M)");
@@ -149,9 +156,9 @@ TEST(CatalogueConventions, TextsAreSingleLineWindows1252)
 
 TEST(CatalogueConventions, TypesVersionsAndLocation)
 {
-    const std::set<std::string> typeNames{"Normal", "Fogo",    "Água",     "Grama",  "Elétrico",
-                                          "Gelo",   "Lutador", "Veneno",   "Terra",  "Voador",
-                                          "Psíquico", "Inseto", "Pedra",   "Fantasma", "Dragão"};
+    const std::set<std::string> typeNames{"Normal",   "Fogo",    "Água",   "Grama",    "Elétrico",
+                                          "Gelo",     "Lutador", "Veneno", "Terra",    "Voador",
+                                          "Psíquico", "Inseto",  "Pedra",  "Fantasma", "Dragão"};
     const std::set<std::string> versions{"Azul e Vermelha", "Vermelha somente", "Azul somente"};
     for (int row = 0; row < Catalogue::RowCount; ++row) {
         const auto& e = Catalogue::Entry(row);
@@ -272,8 +279,8 @@ TEST(CatalogueCounts, EvolutionVersionsLocationsAndTypes)
         doubleType += e.Types.find(" / ") != std::string_view::npos;
     }
     EXPECT_EQ(steps, (std::map<int, int>{{0, 82}, {1, 53}, {2, 16}, {3, 1}}));
-    EXPECT_EQ(versions, (std::map<std::string, int>{
-                            {"Azul e Vermelha", 130}, {"Vermelha somente", 11}, {"Azul somente", 11}}));
+    EXPECT_EQ(versions,
+              (std::map<std::string, int>{{"Azul e Vermelha", 130}, {"Vermelha somente", 11}, {"Azul somente", 11}}));
     EXPECT_EQ(evolutionOnly, 36);
     EXPECT_EQ(doubleType, 63);
     EXPECT_EQ(Catalogue::RowCount - doubleType, 89);
@@ -312,70 +319,115 @@ struct GivenRow {
 const std::vector<GivenRow>& GivenRows()
 {
     static const std::vector<GivenRow> rows{
-        {0, "Grama / Veneno", "Azul e Vermelha", "Level 16: Ivysaur / Level 32: Venusaur",
+        {0,
+         "Grama / Veneno",
+         "Azul e Vermelha",
+         "Level 16: Ivysaur / Level 32: Venusaur",
          "Laboratório do Professor Carvalho (Cidade de Pallet)",
          {"O Bulbasaur é um pokémon forte contra pokémons de rocha e água. Sua evolução final é o Venusaur. É o "
           "primeiro dos 150 pokémons."},
          {"LVL --- Tackle", "LVL --- Growl", "LVL 07 Leech Seed", "LVL 13 Vine Whip", "LVL 20 Poison Powder",
           "LVL 27 Razor Leaf", "LVL 34 Growth", "LVL 41 Sleep Powder", "LVL 48 Solar Beam"},
          {3, 1, 1, 1, 2}},
-        {1, "Grama / Veneno", "Azul e Vermelha", "Level 32: Venusaur", "Evolução",
+        {1,
+         "Grama / Veneno",
+         "Azul e Vermelha",
+         "Level 32: Venusaur",
+         "Evolução",
          {"O Ivysaur é a primeira evolução do Bulbasaur. Evolui para Venusaur no level 32. Forte contra pokémons de "
           "rocha e água."},
          {"LVL --- Tackle", "LVL --- Growl", "LVL --- Leech Seed", "LVL --- Vine Whip", "LVL 22 Poison Powder",
           "LVL 30 Razor Leaf", "LVL 38 Growth", "LVL 46 Sleep Powder", "LVL 54 Solar Beam"},
          {4, 2, 2, 2, 2}},
-        {9, "Inseto", "Azul e Vermelha", "Level 7: Metapod / Level 10: Butterfree", "Floresta Viridian, Rotas 2, 24 e 25",
+        {9,
+         "Inseto",
+         "Azul e Vermelha",
+         "Level 7: Metapod / Level 10: Butterfree",
+         "Floresta Viridian, Rotas 2, 24 e 25",
          {"Um pokémon fraco, fácil de pegar e de evoluir e muito comum. Caterpie evolui no level 7 para Metapod e no "
           "level 10 para Butterfree."},
          {"LVL --- Tackle", "LVL --- String Shot"},
          {3, 1, 1, 1, 1}},
-        {22, "Veneno", "Vermelha somente", "Level 22: Arbok", "Rotas 4, 8, 9, 10, 11 e 23",
+        {22,
+         "Veneno",
+         "Vermelha somente",
+         "Level 22: Arbok",
+         "Rotas 4, 8, 9, 10, 11 e 23",
          {"Achado somente na versão vermelha do jogo. É um dos pokémons venenosos do jogo. Usa o Leer e o Screech "
           "para diminuir a defesa do inimigo. Seus ataques de veneno podem até matar os inimigos ou deixá-los no "
           "estado Poisoned."},
          {"LVL --- Wrap", "LVL --- Leer", "LVL 10 Poison Sting", "LVL 17 Bite", "LVL 24 Glare", "LVL 31 Screech",
           "LVL 38 Acid"},
          {3, 2, 1, 1, 1}},
-        {24, "Elétrico", "Azul e Vermelha", "Thunder Stone: Raichu", "Floresta Viridian e Power Plant",
+        {24,
+         "Elétrico",
+         "Azul e Vermelha",
+         "Thunder Stone: Raichu",
+         "Floresta Viridian e Power Plant",
          {"Pikachu é o pokémon mais popular em existência. É um dos poucos pokémons elétricos do jogo."},
          {"LVL --- Thundershock", "LVL --- Growl", "LVL 09 Thunderwave", "LVL 16 Quick Attack", "LVL 26 Swift",
           "LVL 33 Agility", "LVL 43 Thunder"},
          {3, 1, 1, 3, 1}},
-        {36, "Fogo", "Azul somente", "Fire Stone: Ninetales", "Rotas 7, 8 e Pokémon House (na Ilha Cinnabar)",
+        {36,
+         "Fogo",
+         "Azul somente",
+         "Fire Stone: Ninetales",
+         "Rotas 7, 8 e Pokémon House (na Ilha Cinnabar)",
          {"Um pokémon-raposa. Seu ataque e defesa são ruins. Sua energia é boa."},
          {"LVL --- Ember", "LVL --- Tail Whip", "LVL 16 Quick Attack", "LVL 21 Roar", "LVL 28 Confuse Ray",
           "LVL 35 Flame Thrower", "LVL 42 Fire Spin"},
          {4, 1, 1, 2, 2}},
-        {62, "Psíquico", "Azul e Vermelha", "Level 16: Kadabra / Trocado: Alakazam",
+        {62,
+         "Psíquico",
+         "Azul e Vermelha",
+         "Level 16: Kadabra / Trocado: Alakazam",
          "Rotas 24, 25 e Coin Exchange (Cidade de Celadon)",
          {"Extremamente difícil de pegar. Seu único movimento Teleport pode até colocar o inimigo para dormir."},
          {"LVL --- Teleport"},
          {1, 1, 1, 3, 4}},
-        {128, "Água", "Azul e Vermelha", "Level 20: Gyarados", "Rotas 12, 13, 17, 18 e Cidade de Fuchsia (pescando)",
+        {128,
+         "Água",
+         "Azul e Vermelha",
+         "Level 20: Gyarados",
+         "Rotas 12, 13, 17, 18 e Cidade de Fuchsia (pescando)",
          {"Fraquíssimo pokémon. Suas técnicas são horríveis. Porém, no level 20 ele se transformará no temido "
           "Gyarados."},
          {"LVL --- Splash", "LVL 15 Tackle"},
          {2, 1, 1, 2, 1}},
-        {132, "Normal", "Azul e Vermelha", "ThunderStone: Jolteon / WaterStone: Vaporeon / FireStone: Flareon",
+        {132,
+         "Normal",
+         "Azul e Vermelha",
+         "ThunderStone: Jolteon / WaterStone: Vaporeon / FireStone: Flareon",
          "Mansão Celadon (Cidade de Celadon)",
          {"O único pokémon que pode evoluir em três pokémons diferentes. Com a Waterstone ele vira o Vaporeon. Com a "
           "Thunderstone, ele virá o Jolteon. E, com a Firestone, ele vira o Flareon."},
          {"LVL --- Tackle", "LVL --- Sand-Attack", "LVL 27 Quick Attack", "LVL 31 Tail Whip", "LVL 37 Bite",
           "LVL 45 Take Down"},
          {4, 1, 1, 1, 2}},
-        {133, "Água", "Azul e Vermelha", "não há", "Evolução",
+        {133,
+         "Água",
+         "Azul e Vermelha",
+         "não há",
+         "Evolução",
          {"Evoluído do Eevee com a Waterstone. É poderoso além de ágil. Seus movimentos incluem Mist e o Hydro "
           "Pump."},
          {"LVL --- Tackle", "LVL --- Sand-Attack", "LVL 27 Quick Attack", "LVL 31 Water Gun", "LVL 37 Tail Whip",
           "LVL 40 Bite", "LVL 42 Acid Armor", "LVL 44 Haze", "LVL 48 Mist", "LVL 54 Hydro Pump"},
          {5, 2, 2, 3, 4}},
-        {150, "Normal / Voador", "Azul e Vermelha", "não há", "??????",
+        {150,
+         "Normal / Voador",
+         "Azul e Vermelha",
+         "não há",
+         "??????",
          {"Missingno é talvez, um pokémon real. É provável que Missingno seja um bug do jogo. ",
           "Alguns dizem ter pego este pokémon, outros dizem que este pokémon não existe, é uma lenda."},
          {"LVL --- Water Gun", "LVL --- Sky Attack", "LVL 30 Metronome", "LVL 40 Psychic"},
          {3, 6, 1, 3, 2}},
-        {151, "Psíquico", "Azul e Vermelha", "não há", "??????",
+        {151,
+         "Psíquico",
+         "Azul e Vermelha",
+         "não há",
+         "??????",
          {nullptr, "Pegue-o com a Master-Ball. Pronto, você tem o melhor pokémon do game."},
          {"LVL 10 Transform", "LVL 20 Mega Punch", "LVL 30 Metronome", "LVL 40 Psychic"},
          {6, 6, 6, 6, 6}},

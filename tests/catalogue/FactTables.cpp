@@ -70,8 +70,8 @@ std::string PlaceOf(std::string map)
     const auto blank = map.rfind(' ');
     if (blank != std::string::npos) {
         const std::string last = map.substr(blank + 1);
-        const bool floor = last.size() >= 2 && last.back() == 'F'
-                           && (std::isdigit(static_cast<unsigned char>(last[0])) || last[0] == 'B');
+        const bool floor = last.size() >= 2 && last.back() == 'F' &&
+                           (std::isdigit(static_cast<unsigned char>(last[0])) || last[0] == 'B');
         if (floor)
             map.erase(blank);
     }
@@ -84,7 +84,9 @@ Tables Read()
 {
     Tables t;
     for (const auto& r : ReadCsv("species.csv"))
-        t.species[Int(r, "dex_number")] = {r.at("name"), r.at("type1"), r.at("type2"),
+        t.species[Int(r, "dex_number")] = {r.at("name"),
+                                           r.at("type1"),
+                                           r.at("type2"),
                                            {Int(r, "base_hp"), Int(r, "base_attack"), Int(r, "base_defense"),
                                             Int(r, "base_speed"), Int(r, "base_special")}};
     for (const auto& r : ReadCsv("evolutions.csv"))
@@ -92,7 +94,8 @@ Tables Read()
     for (const auto& r : ReadCsv("learnset_levelup.csv"))
         t.learnsets[Int(r, "dex_number")].push_back({r.at("start") == "1", Int(r, "level"), r.at("move")});
     for (const auto& r : ReadCsv("wild_encounters.csv"))
-        (r.at("version") == "red" ? t.red : t.blue)[Int(r, "dex_number")].insert({PlaceOf(r.at("map")), r.at("method")});
+        (r.at("version") == "red" ? t.red : t.blue)[Int(r, "dex_number")].insert(
+            {PlaceOf(r.at("map")), r.at("method")});
     for (const auto& r : ReadCsv("fishing.csv")) {
         const int n = Int(r, "dex_number");
         t.red[n].insert({PlaceOf(r.at("map")), "fish-" + r.at("rod")});

@@ -32,7 +32,7 @@ struct Move {
 using Sources = std::set<std::pair<std::string, std::string>>;
 
 struct Tables {
-    std::map<int, Species> species;            // 1..151
+    std::map<int, Species> species; // 1..151
     std::vector<Evolution> evolutions;
     std::map<int, std::vector<Move>> learnsets; // in data order
     std::map<int, Sources> red, blue;

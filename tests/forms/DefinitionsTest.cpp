@@ -41,8 +41,8 @@ void collectHandlers(const DfmObject& o, std::set<std::string>& out)
 
 TEST(Definitions, EveryWindowMatchesItsClassTable)
 {
-    const FormClass* classes[] = {&TForm1::StaticFormClass(),         &TFormSobre::StaticFormClass(),
-                                  &TFormWeb::StaticFormClass(),       &TFormAtual::StaticFormClass(),
+    const FormClass* classes[] = {&TForm1::StaticFormClass(),          &TFormSobre::StaticFormClass(),
+                                  &TFormWeb::StaticFormClass(),        &TFormAtual::StaticFormClass(),
                                   &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
                                   &TFormTmHm::StaticFormClass()};
     for (const FormClass* fc : classes) {

@@ -141,10 +141,7 @@ TEST_F(Program, MenuTreeWithStoredShortcuts)
     };
     const std::vector<std::pair<std::string, std::vector<Item>>> expected = {
         {"&Arquivo",
-         {{"Lista de &TMs e HMs", 16468},
-          {"Lista de Itens dos Poké-&Marts", 16461},
-          {"-", 0},
-          {"&Sair", 32883}}},
+         {{"Lista de &TMs e HMs", 16468}, {"Lista de Itens dos Poké-&Marts", 16461}, {"-", 0}, {"&Sair", 32883}}},
         {"Fauneta", {{"&Web Site", 0}, {"&Atualização", 0}, {"-", 0}, {"&Sobre a Atualização", 0}}},
         {"Ajuda", {{"Sobre...", 112}}},
     };

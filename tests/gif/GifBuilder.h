@@ -41,8 +41,8 @@ private:
 };
 
 struct EncodeOptions {
-    bool clearWhenFull = true;  // emit a clear code before the table fills
-    bool endCode = true;        // finish with the end-of-information code
+    bool clearWhenFull = true; // emit a clear code before the table fills
+    bool endCode = true;       // finish with the end-of-information code
 };
 
 // Every pixel as a literal code: clear first, then literals, growing the code
@@ -123,13 +123,13 @@ inline Bytes SubBlocks(const Bytes& data, std::size_t chunk = 255, bool terminat
 
 struct Image {
     int left = 0, top = 0, width = 1, height = 1;
-    std::vector<unsigned> pixels;  // picture order, width x height (may be shorter or longer)
+    std::vector<unsigned> pixels; // picture order, width x height (may be shorter or longer)
     int minCodeSize = 2;
-    int localBits = 0;  // 1..8 for a local table of grey entries
+    int localBits = 0; // 1..8 for a local table of grey entries
     bool interlaced = false;
     EncodeOptions encode;
     std::size_t chunk = 255;
-    bool run = false;  // all pixels one value: EncodeRun instead of literals
+    bool run = false; // all pixels one value: EncodeRun instead of literals
 };
 
 class GifBuilder {
@@ -239,4 +239,4 @@ inline std::vector<unsigned> Ramp(std::size_t n, unsigned modulo)
     return v;
 }
 
-}  // namespace giftest
+} // namespace giftest

@@ -72,7 +72,8 @@ TEST(GifDecoderFailures, CutShortStructuresAreTruncatedWhereTheyStart)
         EXPECT_EQ(pic.FrameCount(), 0) << c.cut;
     }
     GifPicture pic;
-    EXPECT_EQ(Describe(GifDecoder(pic).ReadGIF(std::span(full.data(), 31))), "frame 1 at byte 25: cut short (stream read error)");
+    EXPECT_EQ(Describe(GifDecoder(pic).ReadGIF(std::span(full.data(), 31))),
+              "frame 1 at byte 25: cut short (stream read error)");
 }
 
 TEST(GifDecoderFailures, ZeroSizedFrameFailsAndLeavesNothing)
@@ -113,7 +114,8 @@ TEST(GifDecoderFailures, SizeBombsFailBeforeAllocating)
     Image far = Img(1, 1, {0});
     far.left = 65000;
     far.top = 65000;
-    EXPECT_EQ(Load(GifBuilder().Header().Screen(1, 1).Frame(far).Trailer().bytes).result.Status, ReadStatus::OverLimits);
+    EXPECT_EQ(Load(GifBuilder().Header().Screen(1, 1).Frame(far).Trailer().bytes).result.Status,
+              ReadStatus::OverLimits);
 
     // Frames add up: room for four 100 x 100 frames and less than a fifth
     // (the frames are runs of one colour: the file grows by little per frame).
@@ -136,13 +138,13 @@ TEST(GifDecoderFailures, SizeBombsFailBeforeAllocating)
     EXPECT_EQ(over.Status, ReadStatus::OverLimits);
     EXPECT_EQ(over.Frame, 5);
     EXPECT_EQ(pic.FrameCount(), 0);
-    d.Limits.MaxTotalBytes = four - 1;  // the limit is the count the load reports
+    d.Limits.MaxTotalBytes = four - 1; // the limit is the count the load reports
     EXPECT_EQ(d.ReadGIF(frames(4)).Status, ReadStatus::OverLimits);
 
     // The file itself counts: one over the input limit is refused before it is read.
     d.Limits = Limits{};
     Bytes big = GifBuilder().Header().Screen(1, 1).Frame(Img(1, 1, {0})).Trailer().bytes;
-    big.resize(d.Limits.MaxInputBytes(), 0);  // data after the trailer is ignored
+    big.resize(d.Limits.MaxInputBytes(), 0); // data after the trailer is ignored
     EXPECT_TRUE(d.ReadGIF(big));
     big.push_back(0);
     EXPECT_EQ(d.ReadGIF(big).Status, ReadStatus::OverLimits);
@@ -185,14 +187,21 @@ TEST(GifDecoderColours, FrameWithoutAnyTableGetsOneBlackEntry)
     EXPECT_EQ(r.pic.ColorDepth, 0);
     EXPECT_EQ(f.PaletteCount, 1);
     EXPECT_EQ(f.Color(0), RGB{});
-    EXPECT_EQ(f.Color(3), RGB{});  // past the palette: black, never out of bounds
+    EXPECT_EQ(f.Color(3), RGB{}); // past the palette: black, never out of bounds
 }
 
 TEST(GifDecoderColours, LocalTablesAndTheDepthSeenSoFar)
 {
     Image local = Img(2, 1, {1, 2});
     local.localBits = 3;
-    auto r = Load(GifBuilder().Header().Screen(2, 1, 1).Frame(Img(2, 1, {1, 0})).Frame(local).Frame(Img(2, 1, {3, 1})).Trailer().bytes);
+    auto r = Load(GifBuilder()
+                      .Header()
+                      .Screen(2, 1, 1)
+                      .Frame(Img(2, 1, {1, 0}))
+                      .Frame(local)
+                      .Frame(Img(2, 1, {3, 1}))
+                      .Trailer()
+                      .bytes);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.pic.Frame(1).PaletteCount, 2);
     const TGIFFrame& l = r.pic.Frame(2);
@@ -214,7 +223,7 @@ TEST(GifDecoderControl, DisposalDelayAndTransparency)
     g.Header().Screen(1, 1, 2);
     for (int disposal = 0; disposal < 8; ++disposal)
         g.Control(disposal, disposal * 7, disposal % 2 == 0, 2).Frame(Img(1, 1, {2}));
-    g.Frame(Img(1, 1, {2})).Trailer();  // no control block: all zeros
+    g.Frame(Img(1, 1, {2})).Trailer(); // no control block: all zeros
     auto r = Load(g.bytes);
     ASSERT_TRUE(r.ok);
     const int expected[8] = {0, 1, 2, 3, 2, 2, 2, 2};
@@ -236,7 +245,8 @@ TEST(GifDecoderControl, DisposalDelayAndTransparency)
 
 TEST(GifDecoderControl, TransparencyNeeds89a)
 {
-    auto r = Load(GifBuilder().Header("87a").Screen(2, 1).Control(0, 0, true, 1).Frame(Img(2, 1, {1, 0})).Trailer().bytes);
+    auto r =
+        Load(GifBuilder().Header("87a").Screen(2, 1).Control(0, 0, true, 1).Frame(Img(2, 1, {1, 0})).Trailer().bytes);
     ASSERT_TRUE(r.ok);
     EXPECT_FALSE(r.pic.Frame(1).Transparent);
     EXPECT_TRUE(r.pic.Frame(1).Mask.empty());
@@ -245,7 +255,7 @@ TEST(GifDecoderControl, TransparencyNeeds89a)
 
 TEST(GifDecoderControl, MaskMarksTheTransparentIndexMostSignificantBitFirst)
 {
-    std::vector<unsigned> px = {1, 0, 1, 1, 1, 1, 1, 1, 1, 0,  // row 0: x = 1 and 9
+    std::vector<unsigned> px = {1, 0, 1, 1, 1, 1, 1, 1, 1, 0, // row 0: x = 1 and 9
                                 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     auto r = Load(GifBuilder().Header().Screen(10, 2).Control(0, 0, true, 1).Frame(Img(10, 2, px)).Trailer().bytes);
     ASSERT_TRUE(r.ok);
@@ -263,7 +273,13 @@ TEST(GifDecoderControl, MaskMarksTheTransparentIndexMostSignificantBitFirst)
         std::vector<unsigned> v;
         for (unsigned i = 0; i < 29 * 3; ++i)
             v.push_back(key ^ away[(i * 5 + i / 7) % 7]);
-        auto k = Load(GifBuilder().Header().Screen(29, 3, 8).Control(0, 0, true, int(key)).Frame(Img(29, 3, v, 8)).Trailer().bytes);
+        auto k = Load(GifBuilder()
+                          .Header()
+                          .Screen(29, 3, 8)
+                          .Control(0, 0, true, int(key))
+                          .Frame(Img(29, 3, v, 8))
+                          .Trailer()
+                          .bytes);
         ASSERT_TRUE(k.ok) << key;
         const TGIFFrame& t = k.pic.Frame(1);
         ASSERT_EQ(Indices(t), v) << key;
@@ -275,7 +291,8 @@ TEST(GifDecoderControl, MaskMarksTheTransparentIndexMostSignificantBitFirst)
 TEST(GifDecoderColours, RGBAExpansionUsesThePaletteAndTheMask)
 {
     // Global table of 2 entries; index 3 lies past it; index 1 is transparent.
-    auto r = Load(GifBuilder().Header().Screen(3, 1, 1).Control(0, 0, true, 1).Frame(Img(3, 1, {0, 1, 3})).Trailer().bytes);
+    auto r =
+        Load(GifBuilder().Header().Screen(3, 1, 1).Control(0, 0, true, 1).Frame(Img(3, 1, {0, 1, 3})).Trailer().bytes);
     ASSERT_TRUE(r.ok);
     std::uint8_t rgba[12];
     ExpandToRGBA(r.pic.Frame(1), rgba);
@@ -288,12 +305,14 @@ TEST(GifDecoderColours, RGBAExpansionUsesThePaletteAndTheMask)
 TEST(GifDecoderExtensions, LoopCount)
 {
     EXPECT_EQ(Load(GifBuilder().Header().Screen(1, 1).Loop(0).Frame(Img(1, 1, {0})).Trailer().bytes).pic.LoopCount, 0);
-    EXPECT_EQ(Load(GifBuilder().Header().Screen(1, 1).Loop(1000).Frame(Img(1, 1, {0})).Trailer().bytes).pic.LoopCount, 1000);
+    EXPECT_EQ(Load(GifBuilder().Header().Screen(1, 1).Loop(1000).Frame(Img(1, 1, {0})).Trailer().bytes).pic.LoopCount,
+              1000);
     EXPECT_EQ(Load(GifBuilder().Header().Screen(1, 1).Frame(Img(1, 1, {0})).Trailer().bytes).pic.LoopCount, 1);
 
     // Another application, and a looping block too short to hold a count, are skipped.
     GifBuilder g;
-    g.Header().Screen(1, 1).Raw({0x21, 0xFF, 11, 'X', 'M', 'P', ' ', 'D', 'a', 't', 'a', 'X', 'M', 'P', 2, 1, 9, 1, 7, 0});
+    g.Header().Screen(1, 1).Raw(
+        {0x21, 0xFF, 11, 'X', 'M', 'P', ' ', 'D', 'a', 't', 'a', 'X', 'M', 'P', 2, 1, 9, 1, 7, 0});
     g.Raw({0x21, 0xFF, 11, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0', 2, 1, 9, 0});
     g.Raw({0x21, 0xFF, 8, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', 3, 1, 9, 9, 0});
     g.Frame(Img(1, 1, {2})).Trailer();
@@ -328,9 +347,9 @@ TEST(GifDecoderExtensions, PlainTextUnknownExtensionsAndStrayBytesAreSkipped)
 {
     GifBuilder g;
     g.Header().Screen(2, 1);
-    g.Raw({0x21, 0x01, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 'a', 'b', 'c', 0});  // plain text
-    g.Raw({0x21, 0x42, 2, 0x2C, 0x3B, 0});  // unknown label, separators inside its data
-    g.Raw({0x00, 0x2C});  // a stray byte: skipped with the byte after it
+    g.Raw({0x21, 0x01, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 'a', 'b', 'c', 0}); // plain text
+    g.Raw({0x21, 0x42, 2, 0x2C, 0x3B, 0}); // unknown label, separators inside its data
+    g.Raw({0x00, 0x2C});                   // a stray byte: skipped with the byte after it
     g.Frame(Img(2, 1, {3, 1})).Trailer();
     auto r = Load(g.bytes);
     ASSERT_TRUE(r.ok);
@@ -368,7 +387,11 @@ TEST(GifDecoderFrames, InterlacedRowsLandInPictureOrder)
     }
     // Height 3 from stored rows a, b, c: rows 0, 2, 1.
     GifBuilder g;
-    g.Header().Screen(1, 3).Raw({0x2C, 0, 0, 0, 0, 1, 0, 3, 0, 0x40, 3}).Append(SubBlocks(EncodeLiterals(3, {5, 6, 7}))).Trailer();
+    g.Header()
+        .Screen(1, 3)
+        .Raw({0x2C, 0, 0, 0, 0, 1, 0, 3, 0, 0x40, 3})
+        .Append(SubBlocks(EncodeLiterals(3, {5, 6, 7})))
+        .Trailer();
     auto r = Load(g.bytes);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(Indices(r.pic.Frame(1)), (std::vector<unsigned>{5, 7, 6}));
@@ -399,7 +422,7 @@ TEST(GifDecoderFrames, TheTwoHundredFiftySeventhImageIsNotRead)
     g.Header().Screen(1, 1);
     for (int i = 0; i < 256; ++i)
         g.Frame(Img(1, 1, {unsigned(i % 4)}));
-    g.Raw({0x2C, 0, 0});  // the 257th: not even its descriptor is read
+    g.Raw({0x2C, 0, 0}); // the 257th: not even its descriptor is read
     auto r = Load(g.bytes);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.pic.FrameCount(), 256);
@@ -452,7 +475,8 @@ TEST(GifDecoderFrames, SurplusPixelsAreConsumedAndIgnored)
 
 TEST(GifDecoderFrames, AfterTheTrailerNothingIsRead)
 {
-    auto b = GifBuilder().Header().Screen(1, 1).Frame(Img(1, 1, {1})).Trailer().Frame(Img(1, 1, {2})).Raw({1, 2, 3}).bytes;
+    auto b =
+        GifBuilder().Header().Screen(1, 1).Frame(Img(1, 1, {1})).Trailer().Frame(Img(1, 1, {2})).Raw({1, 2, 3}).bytes;
     auto r = Load(b);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.pic.FrameCount(), 1);
@@ -462,7 +486,7 @@ TEST(GifDecoderFrames, FirstImageOnlyReadsNoFurther)
 {
     GifBuilder g;
     g.Header().Screen(2, 1).Comment("c").Frame(Img(2, 1, {1, 2})).Loop(5).Frame(Img(2, 1, {3, 3}));
-    g.Raw({0x2C, 0, 0, 0, 0, 0, 0, 1, 0, 0});  // zero width: would fail the load if read
+    g.Raw({0x2C, 0, 0, 0, 0, 0, 0, 1, 0, 0}); // zero width: would fail the load if read
     auto all = Load(g.bytes);
     EXPECT_FALSE(all.ok);
     auto first = Load(g.bytes, true);
@@ -487,10 +511,10 @@ TEST(GifDecoderCodes, TheCodeAfterAClearIsAPixel)
     BitPacker p;
     p.Put(4, 3);
     p.Put(1, 3);
-    p.Put(2, 3);  // adds entry 6 = "1 2"
+    p.Put(2, 3); // adds entry 6 = "1 2"
     p.Put(4, 3);
-    p.Put(3, 3);  // straight after the clear: a literal, no entry added
-    p.Put(6, 3);  // the next free code again, now "3 3"
+    p.Put(3, 3); // straight after the clear: a literal, no entry added
+    p.Put(6, 3); // the next free code again, now "3 3"
     p.Put(5, 3);
     GifBuilder g;
     g.Header().Screen(5, 1).Raw({0x2C, 0, 0, 0, 0, 5, 0, 1, 0, 0, 2}).Append(SubBlocks(p.Finish())).Trailer();
@@ -508,28 +532,34 @@ TEST(GifDecoderCodes, UndefinedCodesStopTheFrameSafely)
         std::vector<unsigned> pixels;
     };
     const Case cases[] = {
-        {{{4, 3}, {1, 3}, {7, 3}, {1, 3}}, {1, 0, 0, 0}},          // 7 while the next free entry is 6
-        {{{4, 3}, {6, 3}, {1, 3}}, {0, 0, 0, 0}},                  // 6 with no previous code
-        {{{4, 3}, {4, 3}, {2, 3}, {3, 3}}, {2, 3, 0, 0}},          // clear twice is one clear
-        {{{4, 3}, {3, 3}, {4, 3}, {5, 3}, {1, 3}}, {3, 0, 0, 0}},  // end after a clear ends the data
+        {{{4, 3}, {1, 3}, {7, 3}, {1, 3}}, {1, 0, 0, 0}},         // 7 while the next free entry is 6
+        {{{4, 3}, {6, 3}, {1, 3}}, {0, 0, 0, 0}},                 // 6 with no previous code
+        {{{4, 3}, {4, 3}, {2, 3}, {3, 3}}, {2, 3, 0, 0}},         // clear twice is one clear
+        {{{4, 3}, {3, 3}, {4, 3}, {5, 3}, {1, 3}}, {3, 0, 0, 0}}, // end after a clear ends the data
     };
     for (const Case& c : cases) {
         BitPacker p;
         for (auto [code, bits] : c.codes)
             p.Put(code, bits);
         GifBuilder g;
-        g.Header().Screen(4, 1).Raw({0x2C, 0, 0, 0, 0, 4, 0, 1, 0, 0, 2}).Append(SubBlocks(p.Finish())).Frame(Img(1, 1, {3})).Trailer();
+        g.Header()
+            .Screen(4, 1)
+            .Raw({0x2C, 0, 0, 0, 0, 4, 0, 1, 0, 0, 2})
+            .Append(SubBlocks(p.Finish()))
+            .Frame(Img(1, 1, {3}))
+            .Trailer();
         auto r = Load(g.bytes);
         ASSERT_TRUE(r.ok);
         EXPECT_EQ(Indices(r.pic.Frame(1)), c.pixels);
-        ASSERT_EQ(r.pic.FrameCount(), 2);  // the stream stands behind the frame
+        ASSERT_EQ(r.pic.FrameCount(), 2); // the stream stands behind the frame
     }
 }
 
 TEST(GifDecoderCodes, WideMinimumCodeSizesKeepTheFullValueForTransparency)
 {
     // m = 9: the literal 261 is stored as 5 but is not the transparent index 5.
-    auto r = Load(GifBuilder().Header().Screen(3, 1).Control(0, 0, true, 5).Frame(Img(3, 1, {261, 5, 6}, 9)).Trailer().bytes);
+    auto r = Load(
+        GifBuilder().Header().Screen(3, 1).Control(0, 0, true, 5).Frame(Img(3, 1, {261, 5, 6}, 9)).Trailer().bytes);
     ASSERT_TRUE(r.ok);
     const TGIFFrame& f = r.pic.Frame(1);
     EXPECT_EQ(Indices(f), (std::vector<unsigned>{5, 5, 6}));
@@ -616,4 +646,4 @@ TEST(GifDecoderFuzzInputs, KeepTheDecodersPromises)
     EXPECT_GT(files, 20u);
 }
 
-}  // namespace
+} // namespace

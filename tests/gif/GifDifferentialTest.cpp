@@ -46,10 +46,10 @@ int WriteMem(GifFileType* g, const GifByteType* buf, int n)
 
 struct GenFrame {
     int left, top, width, height;
-    int localBits;  // 0: global table
+    int localBits; // 0: global table
     bool interlaced;
-    int disposal, delay, transparent;  // transparent: -1 none
-    std::vector<GifByteType> pixels;   // picture order
+    int disposal, delay, transparent; // transparent: -1 none
+    std::vector<GifByteType> pixels;  // picture order
 };
 
 ColorMapObject* MakeMap(int bits, std::mt19937& rng)
@@ -101,7 +101,9 @@ Bytes Encode(int screenW, int screenH, int globalBits, int loop, const std::vect
                 rows.push_back(y);
         }
         for (int y : rows)
-            EXPECT_EQ(EGifPutLine(g, const_cast<GifByteType*>(f.pixels.data()) + std::size_t(y) * std::size_t(f.width), f.width), GIF_OK);
+            EXPECT_EQ(EGifPutLine(g, const_cast<GifByteType*>(f.pixels.data()) + std::size_t(y) * std::size_t(f.width),
+                                  f.width),
+                      GIF_OK);
         if (local)
             GifFreeMapObject(local);
     }
@@ -136,7 +138,7 @@ std::vector<Bytes> GeneratedCorpus()
     std::vector<Bytes> out;
     const std::pair<int, int> sizes[] = {{1, 1}, {3, 5}, {17, 9}, {64, 64}, {200, 133}, {333, 7}, {5, 300}};
     int n = 0;
-    for (int bits = 1; bits <= 8; ++bits) {  // 1-bit tables still use code size 2
+    for (int bits = 1; bits <= 8; ++bits) { // 1-bit tables still use code size 2
         for (auto [w, h] : sizes) {
             const bool interlaced = (n % 3) == 1;
             std::vector<GenFrame> frames;
@@ -195,8 +197,8 @@ std::vector<std::pair<std::string, Bytes>> ProjectGifs()
         }
     };
     add(FAUNETA_SOURCE_DIR, true);
-    add(fs::path(FAUNETA_OUT_DIR) / "Imagens", false);           // the creature sprites
-    add(fs::path(FAUNETA_OUT_DIR) / ".." / "artwork", false);    // the decorative pictures
+    add(fs::path(FAUNETA_OUT_DIR) / "Imagens", false);        // the creature sprites
+    add(fs::path(FAUNETA_OUT_DIR) / ".." / "artwork", false); // the decorative pictures
     add(fs::path(FAUNETA_SOURCE_DIR) / ".." / "shared" / "bench-data", false);
     return files;
 }
@@ -294,4 +296,4 @@ TEST(GifDifferential, LoopCountAsGiflibWritesIt)
     EXPECT_EQ(pic.LoopCount, 1);
 }
 
-}  // namespace
+} // namespace

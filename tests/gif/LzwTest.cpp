@@ -53,7 +53,7 @@ TEST(Lzw, SelfReferencingCodesRepeatTheirFirstPixel)
     p.Put(7, size);
     unsigned total = 1;
     for (unsigned len = 2; total + len <= 3000; ++len) {
-        p.Put(next, size);  // always the entry about to be made: one pixel longer
+        p.Put(next, size); // always the entry about to be made: one pixel longer
         total += len;
         if (++next >= (1u << size))
             ++size;
@@ -110,7 +110,7 @@ TEST(Lzw, DataEndingInsideACode)
     EXPECT_EQ(r.pixels, std::vector<std::uint8_t>{2});
 
     LzwDecoder lzw;
-    std::uint8_t padded[9] = {0xAC, 0, 0, 0, 0, 0, 0, 0, 0};  // 100 | 101 | 10...
+    std::uint8_t padded[9] = {0xAC, 0, 0, 0, 0, 0, 0, 0, 0}; // 100 | 101 | 10...
     ASSERT_TRUE(lzw.Start(2, padded, 1));
     EXPECT_EQ(lzw.ReadCode(), 4);
     EXPECT_EQ(lzw.ReadCode(), 5);
@@ -127,4 +127,4 @@ TEST(Lzw, MinimumCodeSizesTheTableCannotHoldAreRefused)
     EXPECT_FALSE(lzw.Start(-1, data, 0));
 }
 
-}  // namespace
+} // namespace

@@ -19,9 +19,15 @@
 namespace heap {
 bool counting = false;
 std::int64_t current = 0, peak = 0;
-void Start() { current = peak = 0, counting = true; }
-std::int64_t Stop() { return counting = false, peak; }
-}  // namespace heap
+void Start()
+{
+    current = peak = 0, counting = true;
+}
+std::int64_t Stop()
+{
+    return counting = false, peak;
+}
+} // namespace heap
 
 void* operator new(std::size_t n)
 {
@@ -38,12 +44,24 @@ void operator delete(void* p) noexcept
         heap::current -= std::int64_t(malloc_usable_size(p));
     std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete(void* p, std::size_t) noexcept
+{
+    operator delete(p);
+}
 // The array forms too: a sanitizer's runtime defines its own, which would
 // otherwise take every new[] (the composed picture) past the count.
-void* operator new[](std::size_t n) { return operator new(n); }
-void operator delete[](void* p) noexcept { operator delete(p); }
-void operator delete[](void* p, std::size_t) noexcept { operator delete(p); }
+void* operator new[](std::size_t n)
+{
+    return operator new(n);
+}
+void operator delete[](void* p) noexcept
+{
+    operator delete(p);
+}
+void operator delete[](void* p, std::size_t) noexcept
+{
+    operator delete(p);
+}
 
 namespace {
 
@@ -283,7 +301,7 @@ Bytes TwoFrames(int loop = -1, int delay = 10)
 TEST(FrameClock, DelaysHaveAFloorOfFiftyMillisecondsAndScaleWithSpeed)
 {
     Frame z = Solid(0, 0, 1, 1, R), slow = Solid(0, 0, 1, 1, G);
-    slow.delay = 100;  // one second
+    slow.delay = 100; // one second
     // Short delays in hundredths: 10, 40 and 50 ms are raised to the floor, 60 ms is not.
     std::vector<Frame> frames = {z, slow};
     for (int d : {1, 4, 5, 6}) {
@@ -314,13 +332,13 @@ TEST(FrameClock, DelaysHaveAFloorOfFiftyMillisecondsAndScaleWithSpeed)
 TEST(FrameClock, WithoutALoopingExtensionPlaysOnceAndStopsOnTheLastFrame)
 {
     Player p(TwoFrames());
-    EXPECT_EQ(p.host.interval, 1u);  // the first tick comes at once
+    EXPECT_EQ(p.host.interval, 1u); // the first tick comes at once
     EXPECT_FALSE(p.anim.TimerWanted());
     p.anim.SetAnimate(true);
     EXPECT_TRUE(p.host.enabled);
     EXPECT_TRUE(p.anim.TimerWanted());
 
-    p.anim.TimerTick();  // only schedules frame 1's delay
+    p.anim.TimerTick(); // only schedules frame 1's delay
     EXPECT_EQ(p.host.repaints, 0);
     EXPECT_EQ(p.host.interval, 100u);
     EXPECT_EQ(p.anim.CurrentFrame(), 2);
@@ -333,7 +351,7 @@ TEST(FrameClock, WithoutALoopingExtensionPlaysOnceAndStopsOnTheLastFrame)
     EXPECT_FALSE(p.host.enabled);
     EXPECT_FALSE(p.anim.TimerWanted());
     EXPECT_EQ(p.anim.LoopIndex(), 2);
-    EXPECT_EQ(p.anim.CurrentFrame(), 3);  // past the end until the next start
+    EXPECT_EQ(p.anim.CurrentFrame(), 3); // past the end until the next start
 
     // The rule applied after the next paint keeps it off.
     p.anim.ApplyTimerRule();
@@ -355,7 +373,7 @@ TEST(FrameClock, LoopCountsPlayThatManyPassesAndZeroPlaysForever)
         SCOPED_TRACE("loop count " + std::to_string(passes));
         Player n(TwoFrames(passes));
         n.anim.SetAnimate(true);
-        n.anim.TimerTick();  // first: schedule
+        n.anim.TimerTick(); // first: schedule
         int ticks = 0;
         // Ticks come while the clock runs; the rule a paint applies agrees with it.
         while (n.host.enabled && ticks < 100) {
@@ -409,7 +427,7 @@ TEST(FrameClock, SettersCompareAndSpeedReschedulesAtOnce)
 {
     Player p(TwoFrames(0, 20));
     p.anim.SetAnimate(true);
-    EXPECT_EQ(p.host.interval, 200u);  // frame 1's delay
+    EXPECT_EQ(p.host.interval, 200u); // frame 1's delay
     p.host.interval = 777;
     p.anim.SetAnimate(true);
     EXPECT_EQ(p.host.interval, 777u);
@@ -446,7 +464,7 @@ TEST(FrameClock, ClearingStopsAndEmptiesAndKeepsThePlaybackSettings)
     EXPECT_TRUE(p.anim.Animate());
     EXPECT_TRUE(p.anim.Loop());
     EXPECT_EQ(p.anim.Speed(), 50);
-    p.anim.TimerTick();  // a tick on an empty control does nothing
+    p.anim.TimerTick(); // a tick on an empty control does nothing
     EXPECT_EQ(p.host.changing, 2);
     EXPECT_FALSE(p.anim.TimerWanted());
     // The next picture starts over: its first tick only schedules frame 1's delay.
@@ -490,13 +508,13 @@ TEST(Budget, EveryBufferOfAPictureIsCountedBeforeItIsMade)
         gif::GifDecoder d(pic);
         ASSERT_TRUE(d.ReadGIF(bytes));
         for (int n = 2; n <= 4; ++n)
-            EXPECT_EQ(pic.Frame(n).Index(299, 199), 5) << n;  // the runs decode to the end
+            EXPECT_EQ(pic.Frame(n).Index(299, 199), 5) << n; // the runs decode to the end
         budget = pic.BudgetBytes;
         RecordingHost host;
         gif::GifAnimation anim(host);
         anim.Prepare(std::move(pic));
         anim.SetAnimate(true);
-        for (int tick = 0; tick < 9; ++tick)  // every frame drawn and disposed of
+        for (int tick = 0; tick < 9; ++tick) // every frame drawn and disposed of
             anim.TimerTick();
     }
     const std::int64_t peak = heap::Stop();
@@ -513,4 +531,4 @@ TEST(Budget, EveryBufferOfAPictureIsCountedBeforeItIsMade)
     EXPECT_FALSE(d.ReadGIF(bytes));
 }
 
-}  // namespace
+} // namespace

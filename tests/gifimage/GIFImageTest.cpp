@@ -18,16 +18,16 @@
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTest>
 #include <QScreen>
+#include <QTest>
 #include <QWindow>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <memory>
-#include <algorithm>
 #include <random>
 #include <set>
 
@@ -35,7 +35,7 @@ namespace {
 
 using namespace tiny;
 
-constexpr QRgb kParent = 0xFFC0C0C0;  // clSilver, the window's colour in these tests
+constexpr QRgb kParent = 0xFFC0C0C0; // clSilver, the window's colour in these tests
 
 class TPicForm : public TForm {
 public:
@@ -119,7 +119,10 @@ Bytes Marked(int w, int h, unsigned fill, std::initializer_list<std::tuple<int, 
     return Make(w, h, {f});
 }
 
-QRgb Col(unsigned index) { return kColours[index]; }
+QRgb Col(unsigned index)
+{
+    return kColours[index];
+}
 
 Bytes TwoFrames(unsigned first, unsigned second, int loop = -1)
 {
@@ -134,10 +137,10 @@ TEST_F(Screen, CenterPlacesALargerPictureAtNegativeOffsets)
     g->SetCenter(true);
     EXPECT_EQ(g->DestRect(), (gif::Rect{-4, -7, 92, 89}));
     const QImage img = Grab("center-96-in-88x81");
-    EXPECT_EQ(img.pixel(10, 10), Col(B));  // picture pixel (4,7) at the control's corner
+    EXPECT_EQ(img.pixel(10, 10), Col(B)); // picture pixel (4,7) at the control's corner
     EXPECT_EQ(img.pixel(11, 10), Col(R));
     EXPECT_EQ(img.pixel(10 + 87, 10 + 80), Col(R));
-    EXPECT_EQ(img.pixel(10 + 87, 10 + 81), kParent);  // clipped to the control
+    EXPECT_EQ(img.pixel(10 + 87, 10 + 81), kParent); // clipped to the control
     EXPECT_EQ(img.pixel(9, 10), kParent);
 }
 
@@ -185,7 +188,7 @@ TEST_F(Screen, TileDrawsPartlyVisibleCells)
             cells += img.pixel(30 + col * 40, 30 + row * 40) == Col(G);
     EXPECT_EQ(cells, 9);
     EXPECT_EQ(img.pixel(30 + 79, 30 + 79), Col(B));
-    EXPECT_EQ(img.pixel(30 + 99, 30 + 89), Col(R));  // inside the partly visible last cell
+    EXPECT_EQ(img.pixel(30 + 99, 30 + 89), Col(R)); // inside the partly visible last cell
     EXPECT_EQ(img.pixel(30 + 100, 30 + 89), kParent);
 }
 
@@ -203,8 +206,8 @@ TEST_F(Screen, TransparentPicturesShowWhatLiesBeneathOrTheOpaqueColour)
     auto* g = Add(HalfTransparent(), 5, 5, 8, 8);
     QImage img = Grab();
     EXPECT_EQ(img.pixel(5, 5), Col(R));
-    EXPECT_EQ(img.pixel(5, 5 + 2), kParent);  // transparent rows
-    EXPECT_EQ(img.pixel(5 + 6, 5 + 6), kParent);  // outside the picture
+    EXPECT_EQ(img.pixel(5, 5 + 2), kParent);     // transparent rows
+    EXPECT_EQ(img.pixel(5 + 6, 5 + 6), kParent); // outside the picture
     EXPECT_FALSE(g->CoversClient());
 
     g->SetOpaque(true);
@@ -306,8 +309,12 @@ TEST_F(Screen, CompositionOnScreenMatchesTheCoreForEachDisposal)
                 for (int x = 0; x < 4; ++x) {
                     const QRgb px = img.pixel(x, y);
                     EXPECT_EQ(px, c.TransparentAt(x, y) && throughMask ? kParent : c.At(x, y));
-                    seen += px == kParent ? '.' : px == Col(R) ? 'R' : px == Col(G) ? 'G' : px == Col(B) ? 'B'
-                                              : px == Col(K) ? 'K' : '?';
+                    seen += px == kParent  ? '.'
+                            : px == Col(R) ? 'R'
+                            : px == Col(G) ? 'G'
+                            : px == Col(B) ? 'B'
+                            : px == Col(K) ? 'K'
+                                           : '?';
                 }
                 seen += '/';
             }
@@ -370,7 +377,8 @@ TEST_F(Screen, ADefinitionsPictureIsDecodedWhenTheWindowIsCreated)
     ReadForm(f,
              "object PicForm: TPicForm\n  ClientWidth = 50\n  ClientHeight = 50\n"
              "  object Pic: TGIFImage\n    Left = 1\n    Top = 1\n    Width = 3\n    Height = 3\n"
-             "    Animate = False\n    Data = {\n      " + hex + "}\n  end\nend\n",
+             "    Animate = False\n    Data = {\n      " +
+                 hex + "}\n  end\nend\n",
              "pic.form");
     ASSERT_NE(f.Pic, nullptr);
     EXPECT_FALSE(f.Pic->Empty());
@@ -398,7 +406,7 @@ TEST_F(Screen, ProgressReportsTheReadPositionAndItsAbortEmptiesTheControl)
     });
     TMemoryStream s(gif);
     ASSERT_TRUE(g->LoadFromStream(s));
-    ASSERT_GE(positions.size(), 4u);  // each block, then the end
+    ASSERT_GE(positions.size(), 4u); // each block, then the end
     EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
     EXPECT_EQ(percents.back(), 100);
 
@@ -441,7 +449,7 @@ TEST_F(Screen, AFrameChangeRepaintsOnlyThePicturesRectangleAtOnce)
     EXPECT_FALSE(masked->CoversClient());
     struct PaintCounter : QObject {
         int paints = 0;
-        QRegion region;  // of the last paint
+        QRegion region; // of the last paint
         bool eventFilter(QObject*, QEvent* e) override
         {
             if (e->type() == QEvent::Paint) {
@@ -458,16 +466,16 @@ TEST_F(Screen, AFrameChangeRepaintsOnlyThePicturesRectangleAtOnce)
     // Drawn and repainted synchronously: no event loop in between.
     covering->SetCurrentFrame(2);
     EXPECT_EQ(coveringPaints.paints, 1);
-    EXPECT_EQ(parentPaints.paints, 0);  // nothing beneath to paint
+    EXPECT_EQ(parentPaints.paints, 0); // nothing beneath to paint
     EXPECT_EQ(OnScreen(*form, 11, 11), Col(G));
     EXPECT_EQ(OnScreen(*form, 20, 10), Col(B));
     masked->SetCurrentFrame(2);
-    EXPECT_EQ(parentPaints.paints, 1);  // the window paints beneath the hole
+    EXPECT_EQ(parentPaints.paints, 1); // the window paints beneath the hole
     EXPECT_EQ(OnScreen(*form, 20, 10), kParent);
     EXPECT_EQ(OnScreen(*form, 21, 11), Col(Y));
     EXPECT_EQ(otherPaints.paints, 0);
-    for (QObject* o : {static_cast<QObject*>(covering), static_cast<QObject*>(other),
-                       static_cast<QObject*>(form->ClientWidget())})
+    for (QObject* o :
+         {static_cast<QObject*>(covering), static_cast<QObject*>(other), static_cast<QObject*>(form->ClientWidget())})
         o->removeEventFilter(o == covering ? &coveringPaints : o == other ? &otherPaints : &parentPaints);
 
     // A large picture: only the areas the step changed are painted, the frame
@@ -475,7 +483,7 @@ TEST_F(Screen, AFrameChangeRepaintsOnlyThePicturesRectangleAtOnce)
     Frame small = Solid(10, 10, 4, 4, G), corner = Solid(30, 30, 2, 2, B);
     small.disposal = 2;
     auto* large = Add(Make(40, 40, {Solid(0, 0, 40, 40, R), small, corner}), 100, 10, 60, 60);
-    large->SetCenter(true);  // at (10, 10) in the control
+    large->SetCenter(true); // at (10, 10) in the control
     Pump(30);
     PaintCounter largePaints;
     large->installEventFilter(&largePaints);
@@ -483,7 +491,7 @@ TEST_F(Screen, AFrameChangeRepaintsOnlyThePicturesRectangleAtOnce)
     EXPECT_EQ(largePaints.region, QRegion(20, 20, 4, 4));
     large->SetCurrentFrame(3);
     EXPECT_EQ(largePaints.region, QRegion(20, 20, 4, 4) + QRegion(40, 40, 2, 2));
-    EXPECT_EQ(OnScreen(*form, 100 + 20, 10 + 20), Col(K));  // disposed of to black
+    EXPECT_EQ(OnScreen(*form, 100 + 20, 10 + 20), Col(K)); // disposed of to black
     EXPECT_EQ(OnScreen(*form, 100 + 41, 10 + 41), Col(B));
     // Stretched to twice the size: the same areas, scaled (a pixel more
     // around them for the scaling's rounding).
@@ -491,15 +499,17 @@ TEST_F(Screen, AFrameChangeRepaintsOnlyThePicturesRectangleAtOnce)
     large->SetBounds(100, 10, 80, 80);
     large->SetStretch(true);
     Pump(30);
-    large->SetCurrentFrame(2);  // frame 3 leaves its area as it is
+    large->SetCurrentFrame(2); // frame 3 leaves its area as it is
     const QRect bounds = largePaints.region.boundingRect();
     EXPECT_TRUE(bounds.contains(QRect(20, 20, 8, 8))) << bounds.x() << "," << bounds.y();
     EXPECT_TRUE(QRect(19, 19, 10, 10).contains(bounds)) << bounds.width() << "x" << bounds.height();
     // What the partial repaint left on screen is what a whole new paint shows.
     const QPoint at = form->ClientWidget()->mapTo(form.get(), QPoint(100, 10));
-    const QImage shown =
-        form->windowHandle()->screen()->grabWindow(form->winId(), at.x(), at.y(), 80, 80).toImage().convertToFormat(
-            QImage::Format_ARGB32);
+    const QImage shown = form->windowHandle()
+                             ->screen()
+                             ->grabWindow(form->winId(), at.x(), at.y(), 80, 80)
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32);
     const QImage whole = Grab().copy(100, 10, 80, 80);
     EXPECT_EQ(shown, whole);
     EXPECT_EQ(shown.pixel(20, 20), Col(G));
@@ -528,7 +538,7 @@ TEST_F(Screen, WithoutLoopingPlaysOnceStopsOnFrameTwoAndLoopRepeats)
     g->OnWrapAnimation = TNotifyEvent([&](TObject*) { ++wraps; });
     g->SetAnimate(true);
     ASSERT_TRUE(PumpUntil([&] { return wraps > 0; }, 5000));
-    Pump(300);  // 6 frame delays more: nothing else comes
+    Pump(300); // 6 frame delays more: nothing else comes
     EXPECT_EQ(wraps, 1);
     EXPECT_FALSE(g->Timer().Enabled());
     EXPECT_EQ(Grab().pixel(0, 0), Col(G));
@@ -556,13 +566,13 @@ TEST_F(Screen, ANewLoadWhilePlayingStopsAndTheNewPicturePlaysAfterItsPaint)
 
     TMemoryStream s(TwoFrames(B, Y, 0));
     ASSERT_TRUE(g->LoadFromStream(s));
-    EXPECT_FALSE(g->Timer().Enabled());  // stopped by the load
+    EXPECT_FALSE(g->Timer().Enabled()); // stopped by the load
     EXPECT_EQ(g->CurrentFrame(), 1);
     EXPECT_EQ(g->Animation().Composer().At(0, 0), Col(B));
     EXPECT_TRUE(g->Animate());
     EXPECT_EQ(g->Speed(), 200);
     shown.clear();
-    ASSERT_TRUE(PumpUntil([&] { return shown.size() >= 5; }, 5000));  // started again by the paint
+    ASSERT_TRUE(PumpUntil([&] { return shown.size() >= 5; }, 5000)); // started again by the paint
     EXPECT_TRUE(g->Timer().Enabled());
     for (QRgb c : shown)
         EXPECT_TRUE(c == Col(B) || c == Col(Y));
@@ -591,9 +601,9 @@ TEST_F(Screen, ControlsCreatedAnimatedAndDestroyedInAnyOrder)
     int ticksSeen = 0;
     for (int round = 0; round < 12; ++round) {
         for (int i = 0; i < 6; ++i) {
-            auto* g = Add(TwoFrames(R, unsigned(2 + rng() % 6), int(rng() % 3)), int(rng() % 200), int(rng() % 200),
-                          8, 8);
-            g->SetSpeed(1000 + int(rng() % 1000));  // 5 ms frames: ticks all the time
+            auto* g =
+                Add(TwoFrames(R, unsigned(2 + rng() % 6), int(rng() % 3)), int(rng() % 200), int(rng() % 200), 8, 8);
+            g->SetSpeed(1000 + int(rng() % 1000)); // 5 ms frames: ticks all the time
             g->SetLoop(rng() % 2);
             g->SetThreaded(rng() % 5 != 0);
             g->OnChange = TNotifyEvent([&](TObject*) { ++ticksSeen; });
@@ -624,4 +634,4 @@ TEST_F(Screen, ControlsCreatedAnimatedAndDestroyedInAnyOrder)
     Pump(20);
 }
 
-}  // namespace
+} // namespace

@@ -53,7 +53,7 @@ TEST(ProgramPictures, EveryDefinitionsPictureIsDecodedWhenItsWindowIsCreated)
         }
     }
     EXPECT_EQ(pictures, 6);
-    EXPECT_EQ(playing, 1);  // the About window's small picture
+    EXPECT_EQ(playing, 1); // the About window's small picture
 
     // Showing the About window starts its animated picture.
     TForm* about = nullptr;
@@ -80,4 +80,4 @@ TEST(ProgramPictures, EveryDefinitionsPictureIsDecodedWhenItsWindowIsCreated)
     DestroyAllForms();
 }
 
-}  // namespace
+} // namespace

@@ -19,11 +19,11 @@ constexpr std::uint32_t kColours[8] = {0xFF000000, 0xFFFF0000, 0xFF00FF00, 0xFF0
 
 struct Frame {
     int left = 0, top = 0, width = 1, height = 1;
-    std::vector<unsigned> pixels;  // row-major palette indices
+    std::vector<unsigned> pixels; // row-major palette indices
     int disposal = 0;
-    int delay = 0;           // hundredths of a second, as the file stores it
-    int transparent = -1;    // transparent palette index, or -1
-    bool control = true;     // write a graphic control extension
+    int delay = 0;        // hundredths of a second, as the file stores it
+    int transparent = -1; // transparent palette index, or -1
+    bool control = true;  // write a graphic control extension
 };
 
 // A GIF89a picture with the global palette above. loop < 0: no looping
@@ -34,7 +34,7 @@ inline Bytes Make(int width, int height, const std::vector<Frame>& frames, int l
     b.Header("89a");
     b.Put16(width);
     b.Put16(height);
-    b.Raw({0x80 | 2, 0, 0});  // global table of 8 entries
+    b.Raw({0x80 | 2, 0, 0}); // global table of 8 entries
     for (std::uint32_t c : kColours)
         b.Raw({std::uint8_t(c >> 16), std::uint8_t(c >> 8), std::uint8_t(c)});
     if (loop >= 0)
@@ -67,4 +67,4 @@ inline Frame Solid(int left, int top, int width, int height, unsigned colour)
     return f;
 }
 
-}  // namespace tiny
+} // namespace tiny

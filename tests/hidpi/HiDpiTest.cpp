@@ -146,8 +146,8 @@ TEST_F(HiDpi, EveryLabelsTextFitsItsRectangle)
                                      << qPrintable(ToQt(label->Caption())) << "\" at scale " << gScale << ": "
                                      << lostPixels << " device pixels cut off in " << where.x() << "," << where.y()
                                      << " " << where.width() << "x" << where.height() << "; label at device "
-                                     << at.x() * gScale << "," << at.y() * gScale << " " << own.width() * gScale
-                                     << "x" << own.height() * gScale;
+                                     << at.x() * gScale << "," << at.y() * gScale << " " << own.width() * gScale << "x"
+                                     << own.height() * gScale;
         }
     EXPECT_GE(labels, 50);
 }
@@ -240,8 +240,8 @@ TEST_F(HiDpi, GroupBoxCaptionsFit)
 TEST_F(HiDpi, WindowsScaleAndKeepTheirLayout)
 {
     const std::map<std::string, QSize> clients = {
-        {"Form1", {552, 355}},          {"FormSobre", {539, 462}},    {"FormWeb", {395, 266}},
-        {"FormAtual", {401, 273}},      {"FormAtualizado", {401, 273}}, {"FormPokeMart", {427, 273}},
+        {"Form1", {552, 355}},     {"FormSobre", {539, 462}},      {"FormWeb", {395, 266}},
+        {"FormAtual", {401, 273}}, {"FormAtualizado", {401, 273}}, {"FormPokeMart", {427, 273}},
         {"FormTmHm", {427, 305}},
     };
     ASSERT_EQ(app->Forms().size(), clients.size());
@@ -282,7 +282,7 @@ TEST_F(HiDpi, WindowsScaleAndKeepTheirLayout)
 TEST_F(HiDpi, MainWindowLabelsKeepTheirDesignedWidths)
 {
     const std::map<std::string, int> designed = {
-        {"Label1", 108}, {"Label2", 33}, {"Label3", 26}, {"Label4", 54}, {"Label5", 40}, {"Label6", 44},
+        {"Label1", 108}, {"Label2", 33}, {"Label3", 26}, {"Label4", 54},  {"Label5", 40},  {"Label6", 44},
         {"Label7", 41},  {"Label8", 64}, {"Label9", 41}, {"Label10", 49}, {"Label11", 68}, {"Label14", 69},
     };
     for (const auto& [name, width] : designed) {
@@ -334,7 +334,13 @@ TEST_F(HiDpi, PicturesStayCrisp)
                             found = one.valid(lx, ly) && one.pixel(lx, ly) == got;
                     if (!found && wrong++ == 0) {
                         first = QStringLiteral("device %1,%2 #%3, overlapping logical %4..%5,%6..%7; that colour at")
-                                    .arg(X).arg(Y).arg(got, 8, 16, QLatin1Char('0')).arg(lx0).arg(lx1).arg(ly0).arg(ly1);
+                                    .arg(X)
+                                    .arg(Y)
+                                    .arg(got, 8, 16, QLatin1Char('0'))
+                                    .arg(lx0)
+                                    .arg(lx1)
+                                    .arg(ly0)
+                                    .arg(ly1);
                         for (int ly = ly0 - 2; ly <= ly1 + 2; ++ly)
                             for (int lx = lx0 - 2; lx <= lx1 + 2; ++lx)
                                 if (one.valid(lx, ly) && one.pixel(lx, ly) == got)

@@ -81,8 +81,8 @@ protected:
     }
     std::array<int, 5> BarsShown() const
     {
-        return {BarShown(Form1->Image1), BarShown(Form1->Image2), BarShown(Form1->Image3),
-                BarShown(Form1->Image4), BarShown(Form1->Image5)};
+        return {BarShown(Form1->Image1), BarShown(Form1->Image2), BarShown(Form1->Image3), BarShown(Form1->Image4),
+                BarShown(Form1->Image5)};
     }
 
     // A path that exists but cannot be opened for reading, even as root: a
@@ -116,9 +116,9 @@ protected:
     // A one-pixel GIF as the sprite of creature n.
     void WriteSprite(int n) const
     {
-        static const unsigned char gif[] = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0,
-                                            0xFF, 0xFF, 0xFF, 0, 0, 0, 0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0,
-                                            2, 2, 0x44, 1, 0, 0x3B};
+        static const unsigned char gif[] = {'G', 'I',  'F',  '8',  '9', 'a', 1, 0,    1, 0, 0x80, 0,
+                                            0,   0xFF, 0xFF, 0xFF, 0,   0,   0, 0x2C, 0, 0, 0,    0,
+                                            1,   0,    1,    0,    0,   2,   2, 0x44, 1, 0, 0x3B};
         char name[32];
         std::snprintf(name, sizeof name, "/Imagens/%03d.gif", n);
         QFile f(dir.path() + name);

@@ -68,7 +68,8 @@ TEST_F(Pages, EveryLinePresentsItsEntry)
     SelectPage(3);
     EXPECT_EQ(Form1->ListBox3->Items()[22], "#083 - Farfetch'd");
     ClickLine(Form1->ListBox3, 22);
-    EXPECT_EQ(Form1->Edit1->Text(), "#083 - Farfetch\xB4" "d");
+    EXPECT_EQ(Form1->Edit1->Text(), "#083 - Farfetch\xB4"
+                                    "d");
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -115,7 +116,7 @@ TEST_F(Pages, AFailingEntryKeepsTheLineTheUserChose)
 {
     ClickLine(Form1->ListBox1, 0);
     QFile::remove(QString::fromStdString(BarPath(3)));
-    ClickLine(Form1->ListBox1, 24);  // Pikachu: Energia 3
+    ClickLine(Form1->ListBox1, 24); // Pikachu: Energia 3
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(Form1->ListBox1->ItemIndex(), 24);
     EXPECT_EQ(Form1->Edit1->Text(), "#001 - Bulbasaur");

@@ -52,7 +52,11 @@ TEST_F(Search, AccentedAndPastedLettersBecomeCapitals)
 
 TEST_F(Search, KeysThatMatch)
 {
-    struct Case { std::string text; std::string caption; int page, line; };
+    struct Case {
+        std::string text;
+        std::string caption;
+        int page, line;
+    };
     const Case cases[] = {
         {"25", "#025 - Pikachu", 1, 24},
         {"0", "#000 - Missingno", 6, 0},
@@ -82,9 +86,9 @@ TEST_F(Search, KeysThatMatch)
 TEST_F(Search, NearMissesMatchNothingAndSayNothing)
 {
     ClickLine(Form1->ListBox1, 6);
-    const std::string misses[] = {"025", "25 ", " 25", "+25", "152", "-1", "NIDORAN (F)",
-                                  "FARFETCH'D", "JINX", "MR.MIME", "EXEGGUTOR", "pikachu",
-                                  "PIKACHU ", "PIKA", "  "};
+    const std::string misses[] = {"025",       "25 ",         " 25",        "+25",  "152",
+                                  "-1",        "NIDORAN (F)", "FARFETCH'D", "JINX", "MR.MIME",
+                                  "EXEGGUTOR", "pikachu",     "PIKACHU ",   "PIKA", "  "};
     for (const std::string& text : misses) {
         SCOPED_TRACE(text);
         SearchFor(text);
@@ -144,7 +148,7 @@ TEST_F(Search, AFoundEntrySelectsItsLineWithoutTouchingOtherLists)
     ClickLine(Form1->ListBox2, 3);
     SelectPage(1);
     ClickLine(Form1->ListBox1, 0);
-    SearchFor("GOLEM");  // page 3
+    SearchFor("GOLEM"); // page 3
     ExpectFound("#076 - Golem", 3, 15);
     EXPECT_EQ(Form1->ListBox1->ItemIndex(), 0);
     EXPECT_EQ(Form1->ListBox2->ItemIndex(), 3);
@@ -156,10 +160,10 @@ TEST_F(Search, AFoundEntrySelectsItsLineWithoutTouchingOtherLists)
 TEST_F(Search, AFailingEntryLeavesTheSearchAtOnce)
 {
     QFile::remove(QString::fromStdString(BarPath(3)));
-    ClickLine(Form1->ListBox1, 1);  // Ivysaur: no 3 among its ratings
+    ClickLine(Form1->ListBox1, 1); // Ivysaur: no 3 among its ratings
     ASSERT_TRUE(boxes.boxes.empty());
     SelectPage(2);
-    SearchFor("PIKACHU");  // Energia 3
+    SearchFor("PIKACHU"); // Energia 3
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "Cannot open file " + BarPath(3) + ".");
     EXPECT_EQ(Form1->Edit5->Text(), "PIKACHU");

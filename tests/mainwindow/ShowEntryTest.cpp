@@ -11,7 +11,10 @@ namespace {
 
 using ShowEntryTest = MainWindow;
 
-const CatalogueEntry& Number(int n) { return Catalogue::Entry(Catalogue::RowOfNumber(n)); }
+const CatalogueEntry& Number(int n)
+{
+    return Catalogue::Entry(Catalogue::RowOfNumber(n));
+}
 
 TEST_F(ShowEntryTest, FillsEveryFieldOfThePanel)
 {
@@ -39,14 +42,14 @@ TEST_F(ShowEntryTest, BoxesAreClearedBeforeEveryEntry)
     EXPECT_EQ(Lines(Form1->RichEdit1).size(), 1u);
     EXPECT_EQ(Lines(Form1->RichEdit2).size(), 7u);
 
-    ShowEntry(Number(134));  // ten moves
+    ShowEntry(Number(134)); // ten moves
     EXPECT_EQ(Lines(Form1->RichEdit2).size(), 10u);
-    ShowEntry(Number(63));   // one move
+    ShowEntry(Number(63)); // one move
     EXPECT_EQ(Lines(Form1->RichEdit2), std::vector<std::string>{"LVL --- Teleport"});
 
     ShowEntry(Number(0));
     EXPECT_EQ(Lines(Form1->RichEdit1).size(), 2u);
-    EXPECT_EQ(Lines(Form1->RichEdit1).front().back(), ' ');  // the stored trailing blank stays
+    EXPECT_EQ(Lines(Form1->RichEdit1).front().back(), ' '); // the stored trailing blank stays
     ShowEntry(Number(151));
     EXPECT_EQ(Lines(Form1->RichEdit1).size(), 2u);
     EXPECT_EQ(BarsShown(), (std::array<int, 5>{6, 6, 6, 6, 6}));
@@ -86,9 +89,9 @@ TEST_F(ShowEntryTest, SpriteFilesAreNamedByNumber)
 
 TEST_F(ShowEntryTest, AMissingRatingBarStopsWhereItIsLoaded)
 {
-    ShowEntry(Number(151));  // all bars 6
+    ShowEntry(Number(151)); // all bars 6
     ASSERT_TRUE(QFile::remove(QString::fromStdString(BarPath(3))));
-    Dispatch([&] { ShowEntry(Number(1)); });  // ratings 3, 1, 1, 1, 2
+    Dispatch([&] { ShowEntry(Number(1)); }); // ratings 3, 1, 1, 1, 2
 
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "Cannot open file " + BarPath(3) + ".");
@@ -151,7 +154,7 @@ TEST_F(ShowEntryTest, AnInvalidBitmapTakesTheSameRoad)
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
     bad.write("BM not a bitmap");
     bad.close();
-    Dispatch([&] { ShowEntry(Number(1)); });  // Ataque is 1
+    Dispatch([&] { ShowEntry(Number(1)); }); // Ataque is 1
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(BarsShown()[0], 3);
     EXPECT_EQ(BarsShown()[1], 0);

@@ -54,7 +54,10 @@ namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kSanitized = true;
-long liveHeapKiB() { return long(__sanitizer_get_current_allocated_bytes() / 1024); }
+long liveHeapKiB()
+{
+    return long(__sanitizer_get_current_allocated_bytes() / 1024);
+}
 #else
 constexpr bool kSanitized = false;
 long liveHeapKiB()
@@ -134,7 +137,8 @@ int main(int argc, char** argv)
     setenv("QT_ACCESSIBILITY", "0", 0);
     Options o;
     if (!parse(argc, argv, o)) {
-        std::fprintf(stderr, "usage: %s --folder <dir> [--seconds s] [--entries n] [--ticks n] [--warmup s]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s --folder <dir> [--seconds s] [--entries n] [--ticks n] [--warmup s]\n",
+                     argv[0]);
         return 2;
     }
 
@@ -205,8 +209,9 @@ int main(int argc, char** argv)
         for (auto it = from; it != samples.end(); ++it)
             lo = std::min(lo, (*it).*field), hi = std::max(hi, (*it).*field);
         const long growth = end.*field - (*from).*field;
-        std::printf("%s after the %.0f s warm-up: %ld KiB at %.0f s, %ld KiB at the end (%+ld KiB), range %ld..%ld KiB\n",
-                    what, o.warmup, (*from).*field, from->t, end.*field, growth, lo, hi);
+        std::printf(
+            "%s after the %.0f s warm-up: %ld KiB at %.0f s, %ld KiB at the end (%+ld KiB), range %ld..%ld KiB\n", what,
+            o.warmup, (*from).*field, from->t, end.*field, growth, lo, hi);
         return growth;
     };
     std::printf("entries shown %d (wrong entry on screen: %d), message boxes %d, mascot ticks %ld in %.0f s"

@@ -31,10 +31,10 @@ public:
     // The system refuses every message timer.
     bool refuse_timers = false;
 
-    std::vector<std::string> reports;  // window thread only
+    std::vector<std::string> reports; // window thread only
     // Runs inside ReportException, as a modal error box would.
     std::function<void()> on_report;
-    int timer_starts = 0;              // window thread only
+    int timer_starts = 0; // window thread only
 
     std::unique_ptr<TWindowThreadChannel> CreateChannel() override
     {
@@ -171,11 +171,11 @@ private:
             if (t.active && t.due <= now)
                 due.push_back(id);
         for (int id : due) {
-            auto it = timers_.find(id);  // an earlier tick may have removed it
+            auto it = timers_.find(id); // an earlier tick may have removed it
             if (it == timers_.end() || !it->second.active)
                 continue;
             it->second.due = now + std::chrono::milliseconds(it->second.interval);
-            auto tick = it->second.tick;  // the tick may destroy its timer
+            auto tick = it->second.tick; // the tick may destroy its timer
             tick();
         }
     }
@@ -185,5 +185,5 @@ private:
     std::deque<std::pair<int, std::function<void()>>> queue_;
     int next_channel_ = 1;
     int next_timer_ = 1;
-    std::map<int, TimerState> timers_;  // window thread only
+    std::map<int, TimerState> timers_; // window thread only
 };

@@ -40,10 +40,10 @@ TEST(QtTimerExit, ComponentsReleasedAfterTheApplication)
     loop.exec();
     EXPECT_GT(ticks, 0);
 
-    app.reset();  // workers are still ticking and posting
+    app.reset(); // workers are still ticking and posting
     std::this_thread::sleep_for(30ms);
     const int after = ticks;
 
-    timers.clear();  // with no event loop left, a release that waited for a hand-over would hang
+    timers.clear(); // with no event loop left, a release that waited for a hand-over would hang
     EXPECT_EQ(ticks, after);
 }

@@ -75,7 +75,7 @@ protected:
     QtTimerPlatform platform{&Record};
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(QtTimer, BothSourcesTickOnTheWindowThread)
 {
@@ -107,7 +107,7 @@ TEST_F(QtTimer, IntervalQtCannotKeepIsRefused)
         EXPECT_EQ(e.Message(), "No More Timers Available");
     }
     EXPECT_FALSE(timer.TimerWindow()->Active());
-    timer.SetInterval(0x7fff'ffffu);  // the longest Qt keeps
+    timer.SetInterval(0x7fff'ffffu); // the longest Qt keeps
     EXPECT_TRUE(timer.TimerWindow()->Active());
 }
 
@@ -126,8 +126,8 @@ TEST_F(QtTimer, ReleaseWhileAHandOverIsQueued)
     std::atomic<int> count{0};
     auto timer = std::make_unique<TTimerEx>(&platform);
     Quick(*timer, 1).SetOnTimer([&](TTimerEx*) { ++count; });
-    std::this_thread::sleep_for(30ms);  // the worker has queued its tick and waits
-    timer.reset();  // a release that waited for the hand-over would never return
+    std::this_thread::sleep_for(30ms); // the worker has queued its tick and waits
+    timer.reset();                     // a release that waited for the hand-over would never return
     PumpFor(30ms);
     EXPECT_EQ(count, 0);
 }
@@ -202,7 +202,7 @@ TEST_F(QtTimer, InstallMakesTheDefaultPlatformOnce)
     EXPECT_EQ(TTimerPlatform::Default(), &first);
     EXPECT_EQ(&QtTimerPlatform::Install(&Record), &first);
     int count = 0;
-    TTimerEx timer;  // on the installed platform
+    TTimerEx timer; // on the installed platform
     Quick(timer, 2);
     timer.SetOnTimer([&](TTimerEx*) { ++count; });
     EXPECT_TRUE(PumpUntil([&] { return count >= 2; }, 5s));

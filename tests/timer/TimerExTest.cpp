@@ -76,7 +76,7 @@ protected:
     FakeTimerPlatform platform;
 };
 
-}  // namespace
+} // namespace
 
 // --- construction and properties --------------------------------------------
 
@@ -113,14 +113,14 @@ TEST_F(TimerEx, SettersReconfigureOnlyWhenTheValueChanges)
     timer.SetThreadPriority(tpNormal);
     EXPECT_EQ(platform.timer_starts, starts);
 
-    timer.SetOnTimer(handler);  // same handler: reconfigures all the same
+    timer.SetOnTimer(handler); // same handler: reconfigures all the same
     EXPECT_EQ(platform.timer_starts, starts + 1);
     timer.SetInterval(500);
     EXPECT_EQ(platform.timer_starts, starts + 2);
-    timer.SetThreadPriority(tpLowest);  // message-based: stored only
+    timer.SetThreadPriority(tpLowest); // message-based: stored only
     EXPECT_EQ(platform.timer_starts, starts + 2);
     EXPECT_EQ(timer.ThreadPriority(), tpLowest);
-    timer.SetThreadSafe(true);  // plain field
+    timer.SetThreadSafe(true); // plain field
     EXPECT_EQ(platform.timer_starts, starts + 2);
 }
 
@@ -206,7 +206,7 @@ TEST_F(TimerEx, TickQueuedBeforeThePauseIsDropped)
     Ticks ticks;
     Quick(timer, 1).SetOnTimer(ticks.Handler());
     ASSERT_TRUE(platform.WaitForQueued(2s));
-    timer.SetInterval(0);  // pauses; Enabled stays True
+    timer.SetInterval(0); // pauses; Enabled stays True
     EXPECT_TRUE(timer.TimerThread()->Suspended());
     platform.PumpFor(50ms);
     EXPECT_EQ(timer.delivered, 0);
@@ -243,7 +243,7 @@ TEST_F(TimerEx, ResumedWorkerTicksAtOnceWhenItsSleepIsOver)
 {
     Ticks ticks;
     TTimerEx timer(&platform);
-    timer.SetEnabled(false);  // the worker is in its first 1000 ms sleep
+    timer.SetEnabled(false); // the worker is in its first 1000 ms sleep
     timer.SetInterval(1);
     timer.SetOnTimer(ticks.Handler());
     std::this_thread::sleep_for(1100ms);
@@ -266,7 +266,7 @@ TEST_F(TimerEx, FirstSleepIsTheOneTheWorkerWasCreatedWith)
     EXPECT_GE(Clock::now() - created, 990ms);
     const auto first = Clock::now();
     ASSERT_TRUE(platform.PumpUntil([&] { return ticks.count >= 3; }, 3s));
-    EXPECT_LT(Clock::now() - first, 500ms);  // the following ones use 5 ms
+    EXPECT_LT(Clock::now() - first, 500ms); // the following ones use 5 ms
 }
 
 // A worker with Interval 0 that is not paused (created while the component
@@ -276,7 +276,7 @@ TEST_F(TimerEx, WorkerWithIntervalZeroDoesNotSpin)
     CountingTimer timer(&platform);
     timer.SetThreaded(false);
     timer.SetInterval(0);
-    timer.SetThreaded(true);  // a new worker, running, Interval 0
+    timer.SetThreaded(true); // a new worker, running, Interval 0
     ASSERT_FALSE(timer.TimerThread()->Suspended());
     platform.PumpFor(50ms);
     EXPECT_EQ(timer.delivered, 0);
@@ -288,10 +288,10 @@ TEST_F(TimerEx, EnabledWithoutOnTimer)
 {
     // Threaded: the running worker ticks, DoTimer drops the ticks.
     CountingTimer timer(&platform);
-    timer.SetInterval(3);  // no OnTimer: paused by this reconfiguration
+    timer.SetInterval(3); // no OnTimer: paused by this reconfiguration
     EXPECT_TRUE(timer.TimerThread()->Suspended());
     timer.SetThreaded(false);
-    timer.SetThreaded(true);  // created anew, running
+    timer.SetThreaded(true); // created anew, running
     EXPECT_FALSE(timer.TimerThread()->Suspended());
     EXPECT_TRUE(platform.PumpUntil([&] { return timer.delivered >= 3; }, 5s));
 
@@ -308,7 +308,7 @@ TEST_F(TimerEx, DisabledTimerIgnoresTicksFromAWorkerCreatedRunning)
     timer.SetInterval(3);
     timer.SetEnabled(false);
     timer.SetThreaded(false);
-    timer.SetThreaded(true);  // a fresh worker is not paused by this reconfiguration
+    timer.SetThreaded(true); // a fresh worker is not paused by this reconfiguration
     EXPECT_TRUE(platform.PumpUntil([&] { return timer.delivered >= 2; }, 5s));
     EXPECT_EQ(ticks.count, 0);
 }
@@ -325,7 +325,7 @@ TEST_F(TimerEx, SwitchingThreadedBothWays)
 
     timer.SetThreaded(false);
     EXPECT_EQ(timer.TimerThread(), nullptr);
-    EXPECT_EQ(TaskCount(), tasks - 1);  // the worker is gone, not just flagged
+    EXPECT_EQ(TaskCount(), tasks - 1); // the worker is gone, not just flagged
     ASSERT_NE(timer.TimerWindow(), nullptr);
     EXPECT_TRUE(timer.TimerWindow()->Active());
     ASSERT_TRUE(platform.PumpUntil([&] { return ticks.count >= 2; }, 5s));
@@ -380,14 +380,14 @@ TEST_F(TimerEx, ErrorsFromOnTimerGoToTheErrorHandlerAndTicksGoOn)
     timer.SetInterval(2);
     timer.SetOnTimer([](TTimerEx*) { throw std::runtime_error("tick failed"); });
 
-    timer.SetThreaded(false);  // message-based
+    timer.SetThreaded(false); // message-based
     ASSERT_TRUE(platform.PumpUntil([&] { return platform.reports.size() >= 3; }, 5s));
 
-    timer.SetThreaded(true);  // handed over: reported on the window thread too
+    timer.SetThreaded(true); // handed over: reported on the window thread too
     platform.reports.clear();
     ASSERT_TRUE(platform.PumpUntil([&] { return platform.reports.size() >= 3; }, 5s));
 
-    timer.SetThreadSafe(true);  // on the worker: sent to the window thread to be shown
+    timer.SetThreadSafe(true); // on the worker: sent to the window thread to be shown
     platform.reports.clear();
     ASSERT_TRUE(platform.PumpUntil([&] { return platform.reports.size() >= 3; }, 5s));
     EXPECT_EQ(platform.reports.front(), "tick failed");
@@ -401,7 +401,7 @@ TEST_F(TimerEx, ErrorBoxOfAMessageTickDoesNotNest)
     int deepest = 0;
     platform.on_report = [&] {
         deepest = std::max(deepest, ++depth);
-        platform.PumpFor(20ms);  // the box stays open for several intervals
+        platform.PumpFor(20ms); // the box stays open for several intervals
         --depth;
     };
     TTimerEx timer(&platform);
@@ -428,7 +428,7 @@ TEST_F(TimerEx, RefusedMessageTimerLeavesTheComponentMessageBasedAndIdle)
     EXPECT_FALSE(timer.Threaded());
     ASSERT_NE(timer.TimerWindow(), nullptr);
     EXPECT_FALSE(timer.TimerWindow()->Active());
-    EXPECT_TRUE(timer.OnTimer());  // the value stays stored
+    EXPECT_TRUE(timer.OnTimer()); // the value stays stored
     platform.PumpFor(30ms);
     EXPECT_EQ(ticks.count, 0);
 }
@@ -441,7 +441,7 @@ TEST_F(TimerEx, TickHandlerChangesInterval)
     int count = 0;
     Quick(timer, 1).SetOnTimer([&](TTimerEx* t) {
         ++count;
-        t->SetInterval(t->Interval() == 2 ? 3 : 2);  // pauses and resumes its own waiting worker
+        t->SetInterval(t->Interval() == 2 ? 3 : 2); // pauses and resumes its own waiting worker
     });
     EXPECT_TRUE(platform.PumpUntil([&] { return count >= 20; }, 5s));
     EXPECT_FALSE(timer.TimerThread()->Suspended());
@@ -477,7 +477,7 @@ TEST_F(TimerEx, ReleaseWhileTheWorkerWaitsForAHandOver)
         ASSERT_TRUE(platform.WaitForQueued(2s));
         const int tasks = TaskCount();
 
-        timer.reset();  // a release that waited for the hand-over would never return
+        timer.reset(); // a release that waited for the hand-over would never return
         EXPECT_EQ(TaskCount(), tasks - 1);
 
         // Even a call the platform could not take back does nothing now.
@@ -534,7 +534,7 @@ TEST_F(TimerEx, ReleasingAThreadSafeTimerWaitsForItsRunningTick)
     while (!in_tick)
         std::this_thread::sleep_for(1ms);
     timer.reset();
-    EXPECT_TRUE(finished);  // joined: the worker no longer runs in the component
+    EXPECT_TRUE(finished); // joined: the worker no longer runs in the component
 }
 
 // Many components created, ticking, switched and released in random order,
@@ -560,7 +560,7 @@ TEST_F(TimerEx, StressCreateTickRelease)
             });
         }
         platform.PumpFor(std::chrono::milliseconds(random() % 15));
-        std::this_thread::sleep_for(3ms);  // let workers queue hand-overs
+        std::this_thread::sleep_for(3ms); // let workers queue hand-overs
         std::shuffle(owners.begin(), owners.end(), random);
         for (std::size_t i = 0; i < owners.size(); ++i) {
             auto& o = owners[i];

@@ -176,7 +176,7 @@ TEST_F(Modal, OtherWindowsTakeNoInputMeanwhile)
         // the button, choosing a list line.
         press(main->Button1);
         toggle(main->ListBox1, 1);
-        QTest::qWait(300);  // a pressed button clicks when it is released
+        QTest::qWait(300); // a pressed button clicks when it is released
         EXPECT_EQ(main->clicks, 0);
         EXPECT_EQ(main->listClicks, 0);
         EXPECT_EQ(main->ListBox1->ItemIndex(), -1);

@@ -15,8 +15,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -243,7 +243,7 @@ TEST_F(ImageFiles, ACompressedBitmapEndingEarlyShowsColourZeroWhereItEnds)
     };
     put(54 + 1024 + 2, 4), put(0, 4), put(54 + 1024, 4);
     put(40, 4), put(64, 4), put(4, 4), put(1, 2), put(8, 2), put(1, 4), put(2, 4);
-    b += std::string(16, '\0');  // resolution, colours used (0: all 256), important
+    b += std::string(16, '\0'); // resolution, colours used (0: all 256), important
     for (int i = 0; i < 256; ++i)
         put(std::uint32_t(3 * i & 0xFF) | std::uint32_t(2 * i & 0xFF) << 8 | std::uint32_t(i) << 16, 4);
     b += std::string("\x03\x07", 2);
@@ -258,7 +258,7 @@ TEST_F(ImageFiles, ACompressedBitmapEndingEarlyShowsColourZeroWhereItEnds)
     image.Picture().LoadFromFile(file);
     const QImage& img = image.Picture().Image();
     ASSERT_EQ(img.size(), QSize(64, 4));
-    EXPECT_EQ(img.pixel(0, 3), qRgb(7, 14, 21));  // bottom-up: the first run is the last row
+    EXPECT_EQ(img.pixel(0, 3), qRgb(7, 14, 21)); // bottom-up: the first run is the last row
     for (int y = 0; y < 4; ++y)
         for (int x = y == 3 ? 3 : 0; x < 64; ++x)
             ASSERT_EQ(img.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;

@@ -71,7 +71,9 @@ TEST(DefinitionParser, TextIsWindows1252WithByteCodes)
 {
     // 0x80 is the euro sign in the code page, not a C1 control.
     const DfmObject o = parse("object A: TX\n  S = '€'#128'Farfetch´d'\nend\n");
-    EXPECT_EQ(o.Property("S")->value.text, "\x80\x80" "Farfetch\xB4" "d");
+    EXPECT_EQ(o.Property("S")->value.text, "\x80\x80"
+                                           "Farfetch\xB4"
+                                           "d");
 }
 
 TEST(DefinitionParser, ErrorsNameFileLineAndWord)

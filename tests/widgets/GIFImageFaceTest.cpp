@@ -74,8 +74,8 @@ TEST_F(GIFFace, ConstructorDefaultsAndStoredRules)
     EXPECT_TRUE(g.ParentShowHint());
     // The nine flags without a declared default are always written; the
     // rest only when changed; CurrentFrame and Version never.
-    const std::vector<std::string> always = {"Animate", "AutoSize", "Center", "FirstImageOnly", "Loop",
-                                             "Opaque", "Stretch", "StretchRatio", "Tile"};
+    const std::vector<std::string> always = {"Animate", "AutoSize",     "Center", "FirstImageOnly", "Loop", "Opaque",
+                                             "Stretch", "StretchRatio", "Tile"};
     std::vector<std::string> expected = {"Left", "Top"};
     expected.insert(expected.end(), always.begin(), always.end());
     EXPECT_EQ(storedNames(g), expected);
@@ -125,8 +125,9 @@ TEST_F(GIFFace, ACountBeyondTheDataIsAReadError)
 TEST_F(GIFFace, DefinitionDataIsLoadedWhenTheDefinitionHasBeenRead)
 {
     const std::string data = "    Data = {\n      0A00000047494638396101000100}\n";
-    const std::string text = std::string(kTestFormText).replace(std::string(kTestFormText).rfind("end"), 3,
-                                                                "  object Pic: TGIFImage\n" + data + "  end\nend");
+    const std::string text =
+        std::string(kTestFormText)
+            .replace(std::string(kTestFormText).rfind("end"), 3, "  object Pic: TGIFImage\n" + data + "  end\nend");
     // Until the decoder is plugged in the load fails, and the control is empty.
     std::unique_ptr<TTestForm> f(ReadTestForm(text));
     auto* pic = dynamic_cast<TGIFImage*>(f->FindComponent("Pic"));

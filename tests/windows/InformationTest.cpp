@@ -4,10 +4,10 @@
 #include "WindowsFixture.h"
 
 #include "forms/UnitAtual.h"
-#include "forms/UnitPokeMart.h"
-#include "forms/UnitTmHm.h"
 #include "forms/UnitAtualizado.h"
+#include "forms/UnitPokeMart.h"
 #include "forms/UnitSobre.h"
+#include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
 
 #include <QElapsedTimer>
@@ -169,13 +169,20 @@ TEST_F(Info, Layout)
         int left, top, height; // font height
         bool bold;
     } sobre[] = {
-        {FormSobre->Label1, FormSobre, 105, 190, -13, true},   {FormSobre->Label2, FormSobre, 32, 206, -13, false},
-        {FormSobre->Label3, FormSobre, 51, 222, -13, false},   {FormSobre->Label4, FormSobre, 29, 238, -13, false},
-        {FormSobre->Label5, FormSobre, 29, 254, -13, false},   {FormSobre->Label10, FormSobre, 29, 270, -13, false},
-        {FormSobre->Label11, FormSobre, 51, 286, -13, false},  {FormSobre->Label12, FormSobre, 29, 302, -13, false},
-        {FormSobre->Label13, FormSobre, 29, 318, -13, false},  {FormSobre->Label14, FormSobre, 29, 334, -13, false},
-        {FormSobre->Label6, FormSobre, 50, 352, -13, false},   {FormSobre->Label7, FormSobre, 39, 368, -13, false},
-        {FormSobre->Label8, FormSobre, 52, 390, -13, false},   {FormSobre->Label9, FormSobre, 7, 406, -13, false},
+        {FormSobre->Label1, FormSobre, 105, 190, -13, true},
+        {FormSobre->Label2, FormSobre, 32, 206, -13, false},
+        {FormSobre->Label3, FormSobre, 51, 222, -13, false},
+        {FormSobre->Label4, FormSobre, 29, 238, -13, false},
+        {FormSobre->Label5, FormSobre, 29, 254, -13, false},
+        {FormSobre->Label10, FormSobre, 29, 270, -13, false},
+        {FormSobre->Label11, FormSobre, 51, 286, -13, false},
+        {FormSobre->Label12, FormSobre, 29, 302, -13, false},
+        {FormSobre->Label13, FormSobre, 29, 318, -13, false},
+        {FormSobre->Label14, FormSobre, 29, 334, -13, false},
+        {FormSobre->Label6, FormSobre, 50, 352, -13, false},
+        {FormSobre->Label7, FormSobre, 39, 368, -13, false},
+        {FormSobre->Label8, FormSobre, 52, 390, -13, false},
+        {FormSobre->Label9, FormSobre, 7, 406, -13, false},
         {FormWeb->Label1, FormWeb->GroupBox1, 24, 40, -11, false},
         {FormWeb->Label3, FormWeb->GroupBox1, 8, 72, -11, false},
         {FormWeb->Label4, FormWeb->GroupBox1, 24, 88, -11, false},

@@ -6,10 +6,10 @@
 #include "forms/UnitPokeMart.h"
 
 #include <QAbstractItemView>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QLineEdit>
 
 namespace {
 

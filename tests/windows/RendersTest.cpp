@@ -39,7 +39,7 @@ struct Renders : Windows {
         const QString file = kReferences + name + QStringLiteral(".png");
         if (std::getenv("FAUNETA_UPDATE_RENDERS")) {
             QDir().mkpath(kReferences);
-            ASSERT_TRUE(got.save(file, "PNG", 0)) << qPrintable(file);  // smallest file
+            ASSERT_TRUE(got.save(file, "PNG", 0)) << qPrintable(file); // smallest file
             return;
         }
         const QImage want = QImage(file).convertToFormat(QImage::Format_ARGB32);
@@ -97,7 +97,7 @@ TEST_F(Renders, EveryWindowAndEveryMascotFrameAsTheReference)
 
     // The main window with an entry shown: its sprite read from "Imagens".
     Form1->SetAppDir(FAUNETA_OUT_DIR "/");
-    Form1->ListBox1->SetItemIndex(24);  // #025
+    Form1->ListBox1->SetItemIndex(24); // #025
     Form1->ListBox1Click(Form1->ListBox1);
     Check(Shoot(Form1), QStringLiteral("Form1-entry"));
 
@@ -119,4 +119,4 @@ TEST_F(Renders, EveryWindowAndEveryMascotFrameAsTheReference)
         ADD_FAILURE() << f;
 }
 
-}  // namespace
+} // namespace

@@ -144,9 +144,9 @@ TEST_F(TmHm, Layout)
         TControl* c;
         TWinControl* parent;
         int l, t, w, h, tab;
-    } boxes_[] = {{f->GIFImage1, f, 232, 8, 153, 201, -1},     {f->GroupBox1, f, 16, 32, 185, 145, 0},
+    } boxes_[] = {{f->GIFImage1, f, 232, 8, 153, 201, -1},          {f->GroupBox1, f, 16, 32, 185, 145, 0},
                   {f->ListBox1, f->GroupBox1, 16, 15, 161, 123, 0}, {f->GroupBox2, f, 216, 224, 185, 57, 1},
-                  {f->Edit1, f->GroupBox2, 8, 24, 169, 21, 0},     {f->GroupBox3, f, 40, 200, 129, 97, 2},
+                  {f->Edit1, f->GroupBox2, 8, 24, 169, 21, 0},      {f->GroupBox3, f, 40, 200, 129, 97, 2},
                   {f->ListBox2, f->GroupBox3, 14, 18, 101, 70, 0}};
     for (const B& b : boxes_) {
         EXPECT_EQ(b.c->Parent(), b.parent) << b.c->Name();

@@ -36,7 +36,10 @@ enum class Plan {
 
 // Features, combined freely; each plan draws those that suit it.
 namespace F {
-constexpr uint64_t bit(int n) { return uint64_t(1) << n; }
+constexpr uint64_t bit(int n)
+{
+    return uint64_t(1) << n;
+}
 constexpr uint64_t EarPoint = bit(0), EarRound = bit(1), EarLong = bit(2), EarFin = bit(3);
 constexpr uint64_t Horn = bit(4), Horns2 = bit(5), Crest = bit(6), Mane = bit(7), Antenna = bit(8);
 constexpr uint64_t Beak = bit(9), Snout = bit(10), Whisker = bit(11), Gem = bit(12), Cheeks = bit(13);
@@ -81,7 +84,10 @@ struct Ctx {
     float Y(float y) const { return oy + y * s; }
     float L(float v) const { return v * s; }
 
-    Shape eS(float x, float y, float rx, float ry, float rot = 0) const { return ellipse(X(x), Y(y), L(rx), L(ry), rot); }
+    Shape eS(float x, float y, float rx, float ry, float rot = 0) const
+    {
+        return ellipse(X(x), Y(y), L(rx), L(ry), rot);
+    }
     Shape cS(float x0, float y0, float x1, float y1, float r0, float r1) const
     {
         return capsule(X(x0), Y(y0), X(x1), Y(y1), L(r0), L(r1));
@@ -89,7 +95,10 @@ struct Ctx {
     Shape pS(std::initializer_list<Vec2> pts, float bevel = 3) const;
 
     int E(float x, float y, float rx, float ry, Colour c, float rot = 0) { return sc.add(eS(x, y, rx, ry, rot), c); }
-    int C(float x0, float y0, float x1, float y1, float r0, float r1, Colour c) { return sc.add(cS(x0, y0, x1, y1, r0, r1), c); }
+    int C(float x0, float y0, float x1, float y1, float r0, float r1, Colour c)
+    {
+        return sc.add(cS(x0, y0, x1, y1, r0, r1), c);
+    }
     int P(std::initializer_list<Vec2> pts, Colour c, float bevel = 3) { return sc.add(pS(pts, bevel), c); }
     int In(int on, const Shape& sh, Colour c) { return sc.inlay(on, sh, c); }
 

@@ -36,7 +36,8 @@ void writeFile(const std::filesystem::path& out, const DfmObject& root)
         throw std::runtime_error("cannot write " + out.string());
 }
 
-void setControlData(DfmObject& root, const std::string& object, const std::vector<uint8_t>& gif, const std::string& where)
+void setControlData(DfmObject& root, const std::string& object, const std::vector<uint8_t>& gif,
+                    const std::string& where)
 {
     DfmObject* target = root.Find(object);
     if (!target)
@@ -49,7 +50,7 @@ void setControlData(DfmObject& root, const std::string& object, const std::vecto
 } // namespace
 
 void embedPicture(const std::filesystem::path& form, const std::string& object, const std::filesystem::path& picture,
-    const std::filesystem::path& out)
+                  const std::filesystem::path& out)
 {
     DfmObject root = parseFile(form);
     std::vector<uint8_t> bytes = readAll(picture);

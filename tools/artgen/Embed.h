@@ -14,7 +14,7 @@ namespace artgen {
 // Data of the TGIFImage named `object`. Throws std::runtime_error when the
 // object is missing or is of another kind.
 void embedPicture(const std::filesystem::path& form, const std::string& object, const std::filesystem::path& picture,
-    const std::filesystem::path& out);
+                  const std::filesystem::path& out);
 
 // Every window definition in `formsDir` (*.form) gets the icon as its
 // Icon.Data, and the decorative pictures go into their controls' Data.

@@ -23,7 +23,8 @@ void check(int rc, GifFileType* gif, const char* what)
     if (rc != GIF_ERROR)
         return;
     int err = gif ? gif->Error : 0;
-    throw std::runtime_error(std::string("GIF encoding failed at ") + what + ": " + (GifErrorString(err) ? GifErrorString(err) : "?"));
+    throw std::runtime_error(std::string("GIF encoding failed at ") + what + ": " +
+                             (GifErrorString(err) ? GifErrorString(err) : "?"));
 }
 
 ColorMapObject* makeMap(const std::vector<Rgb>& table)

@@ -21,9 +21,9 @@ struct GifFrame {
     int left = 0, top = 0, width = 0, height = 0;
     std::vector<uint8_t> pixels; // width x height indices, top row first
     bool interlaced = false;
-    bool control = true;        // write a graphic control extension
-    int transparentIndex = -1;  // -1: opaque
-    int delay = 0;              // hundredths of a second
+    bool control = true;       // write a graphic control extension
+    int transparentIndex = -1; // -1: opaque
+    int delay = 0;             // hundredths of a second
     int disposal = 0;
     std::vector<Rgb> localTable; // empty: the frame uses the global table
 };
@@ -32,8 +32,8 @@ struct GifPicture {
     int width = 0, height = 0;
     std::vector<Rgb> globalTable; // a power of two, 2..256 entries
     int background = 0;
-    int loopCount = -1;           // >= 0: write a looping application extension
-    std::string comment;          // written before the first frame when not empty
+    int loopCount = -1;  // >= 0: write a looping application extension
+    std::string comment; // written before the first frame when not empty
     std::vector<GifFrame> frames;
 };
 

@@ -4,8 +4,14 @@
 
 namespace artgen::kit {
 
-Colour darker(Colour c, float f) { return mix(scale(c, f), hex(0x302048), 0.08f); }
-Colour lighter(Colour c, float t) { return mix(c, hex(0xfffaf0), t); }
+Colour darker(Colour c, float f)
+{
+    return mix(scale(c, f), hex(0x302048), 0.08f);
+}
+Colour lighter(Colour c, float t)
+{
+    return mix(c, hex(0xfffaf0), t);
+}
 
 namespace {
 
@@ -34,16 +40,21 @@ int ear(Ctx& c, float x, float y, float deg, float len, float w, Colour col, Col
     if (round) {
         id = c.E(x + d.x * len * 0.5f, y + d.y * len * 0.5f, w, len * 0.55f, col, deg * Pi / 180.f);
         if (inner.r >= 0)
-            c.In(id, c.eS(x + d.x * len * 0.55f, y + d.y * len * 0.55f, w * 0.55f, len * 0.33f, deg * Pi / 180.f), inner);
+            c.In(id, c.eS(x + d.x * len * 0.55f, y + d.y * len * 0.55f, w * 0.55f, len * 0.33f, deg * Pi / 180.f),
+                 inner);
         return id;
     }
     Vec2 tip{x + d.x * len, y + d.y * len};
-    id = c.P({{x - n.x * w, y - n.y * w}, {tip.x, tip.y}, {x + n.x * w, y + n.y * w}, {x - d.x * 2, y - d.y * 2}}, col, 2.5f);
+    id = c.P({{x - n.x * w, y - n.y * w}, {tip.x, tip.y}, {x + n.x * w, y + n.y * w}, {x - d.x * 2, y - d.y * 2}}, col,
+             2.5f);
     if (inner.r >= 0) {
         float k = 0.5f;
-        c.In(id, c.pS({{x - n.x * w * k + d.x * 1.5f, y - n.y * w * k + d.y * 1.5f}, {x + d.x * len * 0.72f, y + d.y * len * 0.72f},
-                    {x + n.x * w * k + d.x * 1.5f, y + n.y * w * k + d.y * 1.5f}}, 1.5f),
-            inner);
+        c.In(id,
+             c.pS({{x - n.x * w * k + d.x * 1.5f, y - n.y * w * k + d.y * 1.5f},
+                   {x + d.x * len * 0.72f, y + d.y * len * 0.72f},
+                   {x + n.x * w * k + d.x * 1.5f, y + n.y * w * k + d.y * 1.5f}},
+                  1.5f),
+             inner);
     }
     return id;
 }
@@ -52,9 +63,13 @@ void flame(Ctx& c, float x, float y, float h, float w, float lean)
 {
     const Colour outer = hex(0xe8482c), mid = hex(0xf8a030), core = hex(0xfff0a0);
     auto layer = [&](float hh, float ww, float dy, Colour col) {
-        int id = c.P({{x - ww, y - dy}, {x - ww * 0.7f + lean * 0.3f, y - dy - hh * 0.45f}, {x + lean, y - dy - hh},
-                         {x + ww * 0.7f + lean * 0.3f, y - dy - hh * 0.45f}, {x + ww, y - dy}, {x, y - dy + ww * 0.9f}},
-            col, 2.f);
+        int id = c.P({{x - ww, y - dy},
+                      {x - ww * 0.7f + lean * 0.3f, y - dy - hh * 0.45f},
+                      {x + lean, y - dy - hh},
+                      {x + ww * 0.7f + lean * 0.3f, y - dy - hh * 0.45f},
+                      {x + ww, y - dy},
+                      {x, y - dy + ww * 0.9f}},
+                     col, 2.f);
         c.sc.parts[size_t(id)].flat = true;
         return id;
     };
@@ -93,10 +108,18 @@ void curve(Ctx& c, Vec2 a, Vec2 b, Vec2 d, float r0, float r1, Colour col, int s
 int boltTail(Ctx& c, float x, float y, float k, Colour col, Colour base)
 {
     c.C(x - 1, y + 1, x + 3 * k, y - 2 * k, 1.6f * k, 1.4f * k, base);
-    return c.P({{x + 2 * k, y - 1 * k}, {x + 7 * k, y - 6 * k}, {x + 5 * k, y - 7 * k}, {x + 10 * k, y - 13 * k},
-                   {x + 8 * k, y - 14 * k}, {x + 16 * k, y - 21 * k}, {x + 15 * k, y - 13 * k}, {x + 11 * k, y - 12 * k},
-                   {x + 13 * k, y - 7 * k}, {x + 8 * k, y - 5 * k}, {x + 5 * k, y + 1 * k}},
-        col, 2.f);
+    return c.P({{x + 2 * k, y - 1 * k},
+                {x + 7 * k, y - 6 * k},
+                {x + 5 * k, y - 7 * k},
+                {x + 10 * k, y - 13 * k},
+                {x + 8 * k, y - 14 * k},
+                {x + 16 * k, y - 21 * k},
+                {x + 15 * k, y - 13 * k},
+                {x + 11 * k, y - 12 * k},
+                {x + 13 * k, y - 7 * k},
+                {x + 8 * k, y - 5 * k},
+                {x + 5 * k, y + 1 * k}},
+               col, 2.f);
 }
 
 void featherWing(Ctx& c, float x, float y, float deg, float len, float w, Colour col, Colour tip, int feathers)
@@ -107,10 +130,12 @@ void featherWing(Ctx& c, float x, float y, float deg, float len, float w, Colour
         float a = deg + t * 38.f;
         float l = len * (1.f - t * 0.35f);
         Vec2 d = dirOf(a), n{-d.y, d.x};
-        int id = c.P({{x - n.x * w * 0.5f, y - n.y * w * 0.5f}, {x + d.x * l * 0.6f - n.x * w, y + d.y * l * 0.6f - n.y * w},
-                         {x + d.x * l, y + d.y * l}, {x + d.x * l * 0.6f + n.x * w * 0.7f, y + d.y * l * 0.6f + n.y * w * 0.7f},
-                         {x + n.x * w * 0.5f, y + n.y * w * 0.5f}},
-            col, 2.5f);
+        int id = c.P({{x - n.x * w * 0.5f, y - n.y * w * 0.5f},
+                      {x + d.x * l * 0.6f - n.x * w, y + d.y * l * 0.6f - n.y * w},
+                      {x + d.x * l, y + d.y * l},
+                      {x + d.x * l * 0.6f + n.x * w * 0.7f, y + d.y * l * 0.6f + n.y * w * 0.7f},
+                      {x + n.x * w * 0.5f, y + n.y * w * 0.5f}},
+                     col, 2.5f);
         if (tip.r >= 0)
             c.In(id, c.eS(x + d.x * l * 0.92f, y + d.y * l * 0.92f, w * 0.9f, l * 0.2f, a * Pi / 180.f), tip);
     }
@@ -123,9 +148,16 @@ void batWing(Ctx& c, float x, float y, float deg, float len, float w, Colour bon
     Vec2 tip{x + d.x * len, y + d.y * len};
     float side = d.x >= 0 ? 1.f : -1.f;
     // The membrane: scalloped between three finger tips, hanging down.
-    Vec2 f1{tip.x, tip.y}, f2{elbow.x + side * len * 0.45f, elbow.y + len * 0.25f}, f3{elbow.x + side * len * 0.12f, elbow.y + len * 0.5f};
-    c.P({{x, y}, {elbow.x, elbow.y}, {f1.x, f1.y}, {(f1.x + f2.x) / 2 - side * 1.5f, (f1.y + f2.y) / 2 - 0.5f}, {f2.x, f2.y},
-            {(f2.x + f3.x) / 2 - side * 1.f, (f2.y + f3.y) / 2 - 2.f}, {f3.x, f3.y}, {x - side * 1, y + w}},
+    Vec2 f1{tip.x, tip.y}, f2{elbow.x + side * len * 0.45f, elbow.y + len * 0.25f},
+        f3{elbow.x + side * len * 0.12f, elbow.y + len * 0.5f};
+    c.P({{x, y},
+         {elbow.x, elbow.y},
+         {f1.x, f1.y},
+         {(f1.x + f2.x) / 2 - side * 1.5f, (f1.y + f2.y) / 2 - 0.5f},
+         {f2.x, f2.y},
+         {(f2.x + f3.x) / 2 - side * 1.f, (f2.y + f3.y) / 2 - 2.f},
+         {f3.x, f3.y},
+         {x - side * 1, y + w}},
         membrane, 3.f);
     c.C(x, y, elbow.x, elbow.y, 1.6f, 1.3f, bone);
     c.C(elbow.x, elbow.y, tip.x, tip.y, 1.3f, 0.8f, bone);
@@ -206,7 +238,11 @@ void tails(Ctx& c, float x, float y, float k)
     if (l.has(F::TailBolt)) {
         if (l.has(F::TailThin)) {
             curve(c, {x, y}, {x + 10 * k, y + 2 * k}, {x + 14 * k, y - 12 * k}, 1.4f * k, 1.1f * k, hex(0x5c3820), 5);
-            c.P({{x + 14 * k, y - 10 * k}, {x + 10 * k, y - 19 * k}, {x + 15 * k, y - 22 * k}, {x + 19 * k, y - 16 * k}}, c.body, 2.f);
+            c.P({{x + 14 * k, y - 10 * k},
+                 {x + 10 * k, y - 19 * k},
+                 {x + 15 * k, y - 22 * k},
+                 {x + 19 * k, y - 16 * k}},
+                c.body, 2.f);
         } else {
             boltTail(c, x, y, k, c.body, hex(0x8c5c2c));
         }
@@ -214,7 +250,8 @@ void tails(Ctx& c, float x, float y, float k)
     }
     if (l.has(F::TailFin)) {
         curve(c, {x, y}, {x + 10 * k, y + 2 * k}, {x + 15 * k, y - 8 * k}, 3.5f * k, 2.0f * k, body, 5);
-        c.P({{x + 15 * k, y - 6 * k}, {x + 24 * k, y - 16 * k}, {x + 20 * k, y - 7 * k}, {x + 26 * k, y - 2 * k}}, c.belly, 2.f);
+        c.P({{x + 15 * k, y - 6 * k}, {x + 24 * k, y - 16 * k}, {x + 20 * k, y - 7 * k}, {x + 26 * k, y - 2 * k}},
+            c.belly, 2.f);
         return;
     }
     if (l.has(F::TailFlame)) {

@@ -28,7 +28,8 @@ void featherWing(Ctx& c, float x, float y, float deg, float len, float w, Colour
 // A bat wing with membrane between fingers.
 void batWing(Ctx& c, float x, float y, float deg, float len, float w, Colour bone, Colour membrane);
 // A row of spikes along an ellipse arc of (cx, cy, rx, ry) between angles a0..a1.
-void spikeRow(Ctx& c, float cx, float cy, float rx, float ry, float a0, float a1, int n, float len, float w, Colour col);
+void spikeRow(Ctx& c, float cx, float cy, float rx, float ry, float a0, float a1, int n, float len, float w,
+              Colour col);
 // Spots laid over part `on`.
 void spots(Ctx& c, int on, float cx, float cy, float rx, float ry, float r, Colour col, int n, int seed);
 // A fluffy outline: an ellipse with a scalloped rim.

@@ -68,13 +68,24 @@ namespace {
 // The sixteen colours of the classic system palette: icons of this kind are
 // drawn in them.
 const uint32_t SystemPalette[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xc0c0c0,
-    0x808080, 0xff0000, 0x00ff00, 0xffff00, 0x0000ff, 0xff00ff, 0x00ffff, 0xffffff};
+                                    0x808080, 0xff0000, 0x00ff00, 0xffff00, 0x0000ff, 0xff00ff, 0x00ffff, 0xffffff};
 
 // The icon: the mascot's face (a green cub with leaf ears), drawn directly in
 // palette indices; 255 is transparent.
 std::vector<uint8_t> iconIndices()
 {
-    enum { Black = 0, DarkGreen = 2, Olive = 3, Silver = 7, Grey = 8, Red = 9, Lime = 10, Yellow = 11, White = 15, None = 255 };
+    enum {
+        Black = 0,
+        DarkGreen = 2,
+        Olive = 3,
+        Silver = 7,
+        Grey = 8,
+        Red = 9,
+        Lime = 10,
+        Yellow = 11,
+        White = 15,
+        None = 255
+    };
     std::vector<uint8_t> px(32 * 32, None);
     auto at = [&](int x, int y) -> uint8_t& { return px[size_t(y * 32 + x)]; };
     auto inEll = [](float x, float y, float cx, float cy, float rx, float ry) {
@@ -82,9 +93,11 @@ std::vector<uint8_t> iconIndices()
         return dx * dx + dy * dy <= 1.f;
     };
     auto inTri = [](float x, float y, float ax, float ay, float bx, float by, float cx, float cy) {
-        auto side = [](float px, float py, float qx, float qy, float rx, float ry) { return (qx - px) * (ry - py) - (qy - py) * (rx - px); };
+        auto side = [](float px, float py, float qx, float qy, float rx, float ry) {
+            return (qx - px) * (ry - py) - (qy - py) * (rx - px);
+        };
         float d1 = side(ax, ay, bx, by, x, y), d2 = side(bx, by, cx, cy, x, y), d3 = side(cx, cy, ax, ay, x, y);
-        bool neg = d1 < 0 || d2 < 0 || d3 < 0, pos = d1 > 0 || d2 > 0 || d3 > 0;
+        bool neg = d1 < 0 || d2 < 0 || d3<0, pos = d1> 0 || d2 > 0 || d3 > 0;
         return !(neg && pos);
     };
     for (int y = 0; y < 32; ++y)
@@ -95,7 +108,8 @@ std::vector<uint8_t> iconIndices()
             bool head = inEll(fx, fy, 16, 19, 12, 10);
             if (earL || earR)
                 at(x, y) = DarkGreen;
-            if ((earL && inTri(fx, fy, 6.5f, 12.5f, 11, 10, 6, 5)) || (earR && inTri(fx, fy, 25.5f, 12.5f, 21, 10, 26, 5)))
+            if ((earL && inTri(fx, fy, 6.5f, 12.5f, 11, 10, 6, 5)) ||
+                (earR && inTri(fx, fy, 25.5f, 12.5f, 21, 10, 26, 5)))
                 at(x, y) = Yellow;
             if (head) {
                 // Lit from the top left: lime there, dark green elsewhere,
@@ -168,7 +182,10 @@ std::vector<uint8_t> iconFile()
         out.push_back(uint8_t(c)), out.push_back(uint8_t(c >> 8)), out.push_back(uint8_t(c >> 16)), out.push_back(0);
     for (int y = 31; y >= 0; --y)
         for (int x = 0; x < 32; x += 2) {
-            auto idx = [&](int xx) { uint8_t v = px[size_t(y * 32 + xx)]; return v == 255 ? 0 : v; };
+            auto idx = [&](int xx) {
+                uint8_t v = px[size_t(y * 32 + xx)];
+                return v == 255 ? 0 : v;
+            };
             out.push_back(uint8_t(idx(x) << 4 | idx(x + 1)));
         }
     for (int y = 31; y >= 0; --y)
@@ -196,8 +213,8 @@ struct Person {
     uint32_t skin = 0xf4c8a0, hair = 0x2c2024, top = 0x3c6cd0, shirt = 0xf8f8f8, pants = 0x3c4c8c, shoes = 0x3c3c44;
     uint32_t cap = 0xd83c3c;
     enum Hair { Cap, Spiky, Ponytail, Apron } style = Cap;
-    bool wave = false;     // right arm raised
-    bool squint = false;   // eyes as lines
+    bool wave = false;   // right arm raised
+    bool squint = false; // eyes as lines
     bool backpack = false;
 };
 
@@ -247,7 +264,17 @@ void drawPerson(Ctx& c, const Person& p)
         break;
     }
     case Person::Spiky:
-        c.P({{-8.5f, -45}, {-10, -52}, {-6, -50}, {-5, -56}, {-1, -52}, {2, -57}, {4, -52}, {9, -54}, {8.5f, -46}, {4, -50}, {-4, -49.5f}},
+        c.P({{-8.5f, -45},
+             {-10, -52},
+             {-6, -50},
+             {-5, -56},
+             {-1, -52},
+             {2, -57},
+             {4, -52},
+             {9, -54},
+             {8.5f, -46},
+             {4, -50},
+             {-4, -49.5f}},
             hair, 2);
         break;
     case Person::Ponytail:
@@ -267,10 +294,14 @@ void drawPerson(Ctx& c, const Person& p)
         c.eye(-3.4f, -43.5f, 1.5f, -0.2f, hex(0x2c1c24));
         c.eye(2.8f, -43.5f, 1.5f, -0.2f, hex(0x2c1c24));
     }
-    c.decal([x = c.X(-0.3f), y = c.Y(-39.5f), w = c.L(1.4f)](Image& img) { line(img, x - w, y, x + w, y, hex(0xa04c4c)); });
+    c.decal(
+        [x = c.X(-0.3f), y = c.Y(-39.5f), w = c.L(1.4f)](Image& img) { line(img, x - w, y, x + w, y, hex(0xa04c4c)); });
 }
 
-Image renderScene(Ctx& c, int w, int h) { return render(c.sc, w, h); }
+Image renderScene(Ctx& c, int w, int h)
+{
+    return render(c.sc, w, h);
+}
 
 // A vertical sky gradient with soft clouds, and a grass band with tufts.
 Image landscape(int w, int h, int horizon, uint32_t seed)
@@ -397,8 +428,13 @@ std::vector<uint8_t> martGif()
     int counter = k.sc.add(polygon({{4, 84}, {150, 84}, {150, 126}, {4, 126}}, 3), hex(0xb07c48));
     k.sc.inlay(counter, polygon({{4, 84}, {150, 84}, {150, 92}, {4, 92}}, 2), hex(0xc8945c));
     for (int i = 0; i < 4; ++i)
-        k.sc.inlay(counter, polygon({{10.f + float(i) * 36.f, 98}, {40.f + float(i) * 36.f, 98}, {40.f + float(i) * 36.f, 120}, {10.f + float(i) * 36.f, 120}}, 2),
-            hex(0xa06c3c));
+        k.sc.inlay(counter,
+                   polygon({{10.f + float(i) * 36.f, 98},
+                            {40.f + float(i) * 36.f, 98},
+                            {40.f + float(i) * 36.f, 120},
+                            {10.f + float(i) * 36.f, 120}},
+                           2),
+                   hex(0xa06c3c));
     int till = k.sc.add(polygon({{18, 64}, {48, 64}, {52, 86}, {14, 86}}, 3), hex(0x8c94a4));
     k.sc.inlay(till, polygon({{22, 68}, {44, 68}, {44, 74}, {22, 74}}, 1), hex(0x5cc8a0));
     k.sc.add(ellipse(64, 82, 5, 3.5f), hex(0xf0c040));
@@ -461,7 +497,8 @@ std::vector<uint8_t> aboutGif()
     placeCreature(img, 25, 1.25f, 205, 140);
     // Motion lines under the leap.
     for (int i = 0; i < 3; ++i)
-        line(img, 175.f + float(i) * 14, 150.f + float(i % 2) * 4, 185.f + float(i) * 14, 158.f + float(i % 2) * 4, hex(0x5c9c48));
+        line(img, 175.f + float(i) * 14, 150.f + float(i % 2) * 4, 185.f + float(i) * 14, 158.f + float(i % 2) * 4,
+             hex(0x5c9c48));
     return encodeIndexed(img, 128, true, true);
 }
 

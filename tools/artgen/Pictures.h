@@ -36,11 +36,11 @@ struct Decoration {
     std::vector<uint8_t> gif;
 };
 
-std::vector<uint8_t> trainerGif();    // GIF89a 123 x 134, 256-entry table, opaque
-std::vector<uint8_t> martGif();       // 154 x 131, one frame, transparent, 128 entries
-std::vector<uint8_t> tmhmGif();       // interlaced 145 x 200, transparent, 64 entries
-std::vector<uint8_t> aboutGif();      // interlaced 293 x 187, transparent
-std::vector<uint8_t> mascotGif();     // 94 x 61, six frames, delay 100, loops 1000
+std::vector<uint8_t> trainerGif(); // GIF89a 123 x 134, 256-entry table, opaque
+std::vector<uint8_t> martGif();    // 154 x 131, one frame, transparent, 128 entries
+std::vector<uint8_t> tmhmGif();    // interlaced 145 x 200, transparent, 64 entries
+std::vector<uint8_t> aboutGif();   // interlaced 293 x 187, transparent
+std::vector<uint8_t> mascotGif();  // 94 x 61, six frames, delay 100, loops 1000
 
 std::vector<Decoration> decorations();
 

@@ -23,12 +23,15 @@ namespace {
 // What sets one four-legged variant apart from what its features alone would draw.
 namespace quad {
 
-enum class Head : uint8_t { Raised, Low, OnANeck }; // Low: headBack/headDrop beside the body's front
-enum class Feet : uint8_t { Lighter, Body, Hooves };  // Hooves also: no toes, long legs, a horse's horn
-enum class InnerEar : uint8_t { Pink, None, Dark };   // Pink only with F::EarPoint
+enum class Head : uint8_t { Raised, Low, OnANeck };  // Low: headBack/headDrop beside the body's front
+enum class Feet : uint8_t { Lighter, Body, Hooves }; // Hooves also: no toes, long legs, a horse's horn
+enum class InnerEar : uint8_t { Pink, None, Dark };  // Pink only with F::EarPoint
 enum class Tuft : uint8_t { None, Accent, Belly };
 
-constexpr uint64_t bit(int n) { return uint64_t(1) << n; }
+constexpr uint64_t bit(int n)
+{
+    return uint64_t(1) << n;
+}
 constexpr uint64_t BellyPatch = bit(0), Paws = bit(1), NoToes = bit(2), Snout = bit(3), SnoutBelly = bit(4);
 constexpr uint64_t Armour = bit(5), SpikyCoat = bit(6), SnoutHorn = bit(7), HeadStripe = bit(8);
 // With F::Mane: fluff behind the shoulders, a shaggy mane, a collar at the neck (white or accent).
@@ -54,7 +57,8 @@ const Row rows[] = {
     /* 3: #058 #059 */ {.tuft = Tuft::Belly, .parts = BellyPatch | Snout | SnoutBelly | BackMane | HeadStripe},
     /* 4: #077 #078 */ {.head = Head::OnANeck, .feet = Feet::Hooves, .parts = Paws | NoToes | Snout},
     /* 5: #079 */ {.headR = 12, .parts = BellyPatch | Paws | Snout},
-    /* 6: #111 */ {.head = Head::Low, .headBack = 4, .headDrop = 2, .parts = Paws | NoToes | Snout | Armour | SnoutHorn},
+    /* 6: #111 */
+    {.head = Head::Low, .headBack = 4, .headDrop = 2, .parts = Paws | NoToes | Snout | Armour | SnoutHorn},
     /* 7: #128 */ {.head = Head::Low, .headBack = 3, .headDrop = 4, .parts = Paws | Snout | ShaggyMane},
     /* 8: #133 */ {.innerEar = InnerEar::Dark, .parts = BellyPatch | Snout | SnoutBelly | Collar},
     /* 9: #134 */ {.innerEar = InnerEar::Dark, .parts = Snout | Collar},
@@ -125,13 +129,20 @@ void drawQuad(Ctx& c)
     if (k.has(F::Stripes)) {
         for (int i = 0; i < 4; ++i) {
             float sx = bx - bodyRx * 0.4f + float(i) * bodyRx * 0.32f;
-            c.In(body, c.pS({{sx - 1.2f, by - bodyRy}, {sx + 1.2f, by - bodyRy}, {sx + 2.2f, by - bodyRy * 0.1f}, {sx + 0.5f, by + 0.5f}}, 1), c.accent);
+            c.In(body,
+                 c.pS({{sx - 1.2f, by - bodyRy},
+                       {sx + 1.2f, by - bodyRy},
+                       {sx + 2.2f, by - bodyRy * 0.1f},
+                       {sx + 0.5f, by + 0.5f}},
+                      1),
+                 c.accent);
         }
     }
     if (row.has(Armour)) {
         // Armour plates.
         for (int i = 0; i < 3; ++i)
-            c.In(body, c.eS(bx - bodyRx * 0.45f + float(i) * bodyRx * 0.45f, by - bodyRy * 0.25f, 1.2f, bodyRy * 0.8f), darker(c.body, 0.72f));
+            c.In(body, c.eS(bx - bodyRx * 0.45f + float(i) * bodyRx * 0.45f, by - bodyRy * 0.25f, 1.2f, bodyRy * 0.8f),
+                 darker(c.body, 0.72f));
     }
 
     // Things on the back.
@@ -158,7 +169,8 @@ void drawQuad(Ctx& c)
         c.E(bx + 2, by - bodyRy - 8, 4, 7, hex(0x8c5c38));
         for (int i = 0; i < 5; ++i) {
             float a = float(i) * 72.f * Pi / 180.f + 0.3f;
-            int p = c.E(bx + 2 + std::sin(a) * 8, by - bodyRy - 13 - std::cos(a) * 3.2f, 5.5f, 3.6f, hex(0xec7084), a * 0.3f);
+            int p = c.E(bx + 2 + std::sin(a) * 8, by - bodyRy - 13 - std::cos(a) * 3.2f, 5.5f, 3.6f, hex(0xec7084),
+                        a * 0.3f);
             c.In(p, c.eS(bx + 2 + std::sin(a) * 9, by - bodyRy - 13 - std::cos(a) * 3.6f, 1.4f, 1.2f), hex(0xf8e0e8));
         }
         c.E(bx + 2, by - bodyRy - 13, 3, 2, hex(0xf4d040));
@@ -170,7 +182,11 @@ void drawQuad(Ctx& c)
             spikeRow(c, bx, by, bodyRx, bodyRy, -35, 35, 4, 2.5f, 1.6f, c.body);
     }
     if (k.has(F::Sail))
-        c.P({{bx - 6, by - bodyRy + 1}, {bx + 2, by - bodyRy - 8}, {bx + 8, by - bodyRy - 6}, {bx + 10, by - bodyRy + 1}}, c.accent, 2);
+        c.P({{bx - 6, by - bodyRy + 1},
+             {bx + 2, by - bodyRy - 8},
+             {bx + 8, by - bodyRy - 6},
+             {bx + 10, by - bodyRy + 1}},
+            c.accent, 2);
     if (row.has(SpikyCoat))
         spikeRow(c, bx, by, bodyRx, bodyRy, -60, 80, 6, 4, 2.6f, c.body);
     if (horse && k.has(F::Flame)) {
@@ -191,7 +207,8 @@ void drawQuad(Ctx& c)
     if (!row.has(NoToes)) {
         // Toes on the near paws.
         for (float px : {fl - 4.f, bl - 3.f})
-            c.decal([x = c.X(px - legR * 0.35f), x2 = c.X(px + legR * 0.35f), y = c.Y(-0.6f), col = darker(c.body, 0.55f)](Image& img) {
+            c.decal([x = c.X(px - legR * 0.35f), x2 = c.X(px + legR * 0.35f), y = c.Y(-0.6f),
+                     col = darker(c.body, 0.55f)](Image& img) {
                 img.set(int(x), int(y), col);
                 img.set(int(x), int(y) - 1, col);
                 img.set(int(x2), int(y), col);
@@ -200,13 +217,15 @@ void drawQuad(Ctx& c)
     }
     if (k.has(F::Mane) && row.has(Collar)) {
         // A collar of fluff at the neck.
-        int m = fluff(c, hx + headR * 0.6f, hy + headR * 0.9f, 6.5f, 6.f, 6, 1.6f, row.has(WhiteCollar) ? hex(0xf8f8f0) : c.accent);
+        int m = fluff(c, hx + headR * 0.6f, hy + headR * 0.9f, 6.5f, 6.f, 6, 1.6f,
+                      row.has(WhiteCollar) ? hex(0xf8f8f0) : c.accent);
         (void)m;
     }
 
     // Head.
     float earSpread = headR * 0.5f;
-    Colour inner = k.has(F::EarPoint) && row.innerEar == InnerEar::Pink ? lighter(hex(0xf090a0), 0.2f) : Colour{-1, 0, 0};
+    Colour inner =
+        k.has(F::EarPoint) && row.innerEar == InnerEar::Pink ? lighter(hex(0xf090a0), 0.2f) : Colour{-1, 0, 0};
     if (row.innerEar == InnerEar::Dark)
         inner = darker(c.body, 0.75f);
     auto ears = [&](bool back) {
@@ -246,8 +265,10 @@ void drawQuad(Ctx& c)
     else if (k.has(F::Horn))
         horn(c, hx - 2, hy - headR * 0.85f, -15, horse ? 9.f : 6.f, 1.8f, horse ? hex(0xb0a890) : hex(0xf0e8f8));
     if (k.has(F::Horns2)) {
-        curve(c, {hx + 2, hy - headR * 0.6f}, {hx + 10, hy - headR * 1.1f}, {hx + 5, hy - headR * 1.8f}, 1.8f, 0.8f, Bone, 5);
-        curve(c, {hx - 4, hy - headR * 0.6f}, {hx - 10, hy - headR * 1.1f}, {hx - 6, hy - headR * 1.8f}, 1.8f, 0.8f, Bone, 5);
+        curve(c, {hx + 2, hy - headR * 0.6f}, {hx + 10, hy - headR * 1.1f}, {hx + 5, hy - headR * 1.8f}, 1.8f, 0.8f,
+              Bone, 5);
+        curve(c, {hx - 4, hy - headR * 0.6f}, {hx - 10, hy - headR * 1.1f}, {hx - 6, hy - headR * 1.8f}, 1.8f, 0.8f,
+              Bone, 5);
     }
     ears(false);
     if (k.has(F::Gem))
@@ -296,10 +317,13 @@ enum class Body : uint8_t { Round, Fluffy, Gown };
 enum class Face : uint8_t { OnHead, SnoutOnBody, EyesOnBody, EyesAndMouthOnBody };
 enum class Ears : uint8_t { ByFeatures, Tipped, Broad };
 enum class Crest : uint8_t { None, Bumps, Strands, Horn }; // Bumps always; the others with F::Crest
-enum class Horn : uint8_t { Side, Centre, Nose };             // Side with F::Horn; the others always
+enum class Horn : uint8_t { Side, Centre, Nose };          // Side with F::Horn; the others always
 
 // Parts only some variants have.
-constexpr uint64_t bit(int n) { return uint64_t(1) << n; }
+constexpr uint64_t bit(int n)
+{
+    return uint64_t(1) << n;
+}
 constexpr uint64_t AccentLimbs = bit(0), HairBehind = bit(1), Collar = bit(2), PurpleFeet = bit(3);
 constexpr uint64_t FourArms = bit(4), Swirl = bit(5), DarkLowerHalf = bit(6), Skirt = bit(7), FlameSpots = bit(8);
 constexpr uint64_t Pouch = bit(9), NoBodyStripes = bit(10), Bands = bit(11), PlatedSides = bit(12), Cannons = bit(13);
@@ -307,7 +331,8 @@ constexpr uint64_t EarInnerAccent = bit(14), NeckTube = bit(15), RoundHead = bit
 constexpr uint64_t SnoutCapsule = bit(18), HairOnHead = bit(19), Skull = bit(20), FlameCrown = bit(21);
 constexpr uint64_t HairTufts = bit(22), Pincers = bit(23), AntennaKnobs = bit(24), HeadBumps = bit(25);
 constexpr uint64_t BigGem = bit(26), SmallEyes = bit(27), RedCheeks = bit(28), Lips = bit(29);
-constexpr uint64_t LongTongue = bit(30), ShoulderPads = bit(31), HeadSet = bit(32); // HeadSet: Fat does not lower the head
+constexpr uint64_t LongTongue = bit(30), ShoulderPads = bit(31),
+                   HeadSet = bit(32); // HeadSet: Fat does not lower the head
 
 struct Row {
     // Sizes; 0 keeps what the features give.
@@ -341,8 +366,10 @@ const Row rows[] = {
     /* 6: #035 #036 */ {.earLen = 0.9f, .wings = Wings::Small, .parts = EarInnerAccent},
     /* 7: #052 */ {.parts = EarInnerAccent | BigGem},
     /* 8: #054 #055 */ {.crest = Crest::Strands},
-    /* 9: #056 #057 */ {.bodyRx = 15, .bodyRy = 14, .legLen = 8, .body = Body::Fluffy, .face = Face::SnoutOnBody, .parts = AccentLimbs},
-    /* 10: #061 #062 */ {.bodyRx = 16, .bodyRy = 15, .legLen = 6, .hand = Hand::Glove, .face = Face::EyesOnBody, .parts = Swirl},
+    /* 9: #056 #057 */
+    {.bodyRx = 15, .bodyRy = 14, .legLen = 8, .body = Body::Fluffy, .face = Face::SnoutOnBody, .parts = AccentLimbs},
+    /* 10: #061 #062 */
+    {.bodyRx = 16, .bodyRy = 15, .legLen = 6, .hand = Hand::Glove, .face = Face::EyesOnBody, .parts = Swirl},
     /* 11: #063 */ {.bodyRx = 12, .bodyRy = 12, .legLen = 2, .legs = Legs::Sitting, .parts = ShoulderPads},
     /* 12: #064 */ {.hand = Hand::Spoon},
     /* 13: #065 */ {.whisker = 12, .hand = Hand::Spoons},
@@ -359,13 +386,28 @@ const Row rows[] = {
     /* 24: #115 */ {.parts = Pouch},
     /* 25: #122 */ {.frontHand = Hand::RaisedGlove, .parts = PurpleFeet | RoundHead | HairTufts},
     /* 26: #123 */ {.wings = Wings::Pale, .hand = Hand::BoneBlade, .crest = Crest::Horn},
-    /* 27: #124 */ {.bodyRx = 11, .bodyRy = 12, .headR = 9.5f, .legLen = 3, .neck = 1, .chin = 0.45f, .legs = Legs::None, .body = Body::Gown,
-              .parts = HairBehind | HairOnHead | Lips | HeadSet},
+    /* 27: #124 */
+    {.bodyRx = 11,
+     .bodyRy = 12,
+     .headR = 9.5f,
+     .legLen = 3,
+     .neck = 1,
+     .chin = 0.45f,
+     .legs = Legs::None,
+     .body = Body::Gown,
+     .parts = HairBehind | HairOnHead | Lips | HeadSet},
     /* 28: #125 */ {.parts = AntennaKnobs},
     /* 29: #126 */ {.beakLen = 0.5f, .beak = 0xf8d050, .parts = FlameSpots | FlameCrown},
     /* 30: #127 */ {.parts = Pincers},
     /* 31: #141 */ {.tailSize = 1.25f, .hand = Hand::Blade, .crest = Crest::Horn},
-    /* 32: #143 */ {.bodyRx = 19, .bodyRy = 17, .headR = 11, .legLen = 3, .neck = 0.85f, .chin = 0.5f, .parts = FacePatch | SmallEyes | HeadSet},
+    /* 32: #143 */
+    {.bodyRx = 19,
+     .bodyRy = 17,
+     .headR = 11,
+     .legLen = 3,
+     .neck = 0.85f,
+     .chin = 0.5f,
+     .parts = FacePatch | SmallEyes | HeadSet},
     /* 33: #149 */ {.wings = Wings::Large, .parts = NoBodyStripes | Bands},
     /* 34: #150 */ {.tailSize = 1.25f, .tail = Tail::Long, .parts = NeckTube | HeadBumps},
     /* 35: #151 */ {.bodyRx = 7.5f, .bodyRy = 8.5f, .headR = 11, .legLen = 6, .rise = 4, .tail = Tail::Whip},
@@ -430,10 +472,18 @@ void drawBiped(Ctx& c)
     } else if (row.wings == Wings::Small || row.wings == Wings::Large) {
         const bool small = row.wings == Wings::Small;
         float s = small ? 0.6f : 1.f;
-        featherWing(c, bx + 5, by - bodyRy * 0.5f, 35, 12 * s, 3.5f * s, small ? c.body : c.accent, Colour{-1, 0, 0}, 2);
+        featherWing(c, bx + 5, by - bodyRy * 0.5f, 35, 12 * s, 3.5f * s, small ? c.body : c.accent, Colour{-1, 0, 0},
+                    2);
     }
     if (row.has(HairBehind)) // long golden hair behind
-        c.P({{hx - 11, hy - 6}, {hx + 11, hy - 6}, {hx + 16, by + 8}, {hx + 6, by + 4}, {hx, by + 9}, {hx - 6, by + 4}, {hx - 16, by + 8}}, c.accent, 4);
+        c.P({{hx - 11, hy - 6},
+             {hx + 11, hy - 6},
+             {hx + 16, by + 8},
+             {hx + 6, by + 4},
+             {hx, by + 9},
+             {hx - 6, by + 4},
+             {hx - 16, by + 8}},
+            c.accent, 4);
     if (row.has(Collar))
         fluff(c, bx, by - bodyRy * 0.7f, bodyRx * 0.95f, 5, 8, 1.5f, c.accent);
     if (k.has(F::Plates)) {
@@ -494,8 +544,12 @@ void drawBiped(Ctx& c)
         if (hand == Hand::BoneBlade || hand == Hand::Blade) {
             // Blades instead of hands.
             c.C(sx, sy, hxp, sy + 4, limbR, limbR * 0.9f, col);
-            c.P({{hxp - side, sy + 3}, {hxp + side * 2, sy - 6}, {hxp + side * 8, sy - 15}, {hxp + side * 7, sy - 7}, {hxp + side * 4, sy + 1},
-                    {hxp + side * 1, sy + 7}},
+            c.P({{hxp - side, sy + 3},
+                 {hxp + side * 2, sy - 6},
+                 {hxp + side * 8, sy - 15},
+                 {hxp + side * 7, sy - 7},
+                 {hxp + side * 4, sy + 1},
+                 {hxp + side * 1, sy + 7}},
                 hand == Hand::BoneBlade ? Bone : lighter(c.body, 0.3f), 2);
             return;
         }
@@ -596,13 +650,16 @@ void drawBiped(Ctx& c)
     if (k.has(F::Stripes) && !row.has(NoBodyStripes)) {
         for (int i = 0; i < 3; ++i) {
             float sy = by - bodyRy * 0.3f + float(i) * bodyRy * 0.45f;
-            c.In(body, c.pS({{bx + bodyRx, sy - 1.2f}, {bx + bodyRx * 0.2f, sy + 0.2f}, {bx + bodyRx, sy + 1.2f}}, 1), c.accent);
-            c.In(body, c.pS({{bx - bodyRx, sy - 1.2f}, {bx - bodyRx * 0.3f, sy + 0.4f}, {bx - bodyRx, sy + 1.2f}}, 1), c.accent);
+            c.In(body, c.pS({{bx + bodyRx, sy - 1.2f}, {bx + bodyRx * 0.2f, sy + 0.2f}, {bx + bodyRx, sy + 1.2f}}, 1),
+                 c.accent);
+            c.In(body, c.pS({{bx - bodyRx, sy - 1.2f}, {bx - bodyRx * 0.3f, sy + 0.4f}, {bx - bodyRx, sy + 1.2f}}, 1),
+                 c.accent);
         }
     }
     if (row.has(Bands)) {
         for (int i = 0; i < 4; ++i)
-            c.In(body, c.eS(bx - 1.5f, by - bodyRy * 0.3f + float(i) * 3.5f, bodyRx * 0.55f, 0.6f), darker(c.belly, 0.8f));
+            c.In(body, c.eS(bx - 1.5f, by - bodyRy * 0.3f + float(i) * 3.5f, bodyRx * 0.55f, 0.6f),
+                 darker(c.belly, 0.8f));
     }
     if (k.has(F::Spikes))
         spikeRow(c, bx, by, bodyRx, bodyRy, 20, 70, 3, 2.5f, 1.6f, darker(c.body, 0.85f));
@@ -640,7 +697,8 @@ void drawBiped(Ctx& c)
             } else if (k.has(F::EarRound)) {
                 ear(c, ex, ey, side * 40.f, headR * 0.6f, headR * 0.32f, col, hex(0xf0a8b8), true);
             } else if (k.has(F::EarFin)) {
-                curve(c, {ex, ey + 2}, {ex + side * 8, ey - 4}, {ex + side * 5, ey - 9}, 2.5f, 1.2f, lighter(c.body, 0.4f), 4);
+                curve(c, {ex, ey + 2}, {ex + side * 8, ey - 4}, {ex + side * 5, ey - 9}, 2.5f, 1.2f,
+                      lighter(c.body, 0.4f), 4);
             }
         };
         ears(true);
@@ -684,14 +742,16 @@ void drawBiped(Ctx& c)
             } else if (row.crest == Crest::Strands) {
                 for (int i = 0; i < 3; ++i)
                     curve(c, {hx - 1 + float(i), hy - headR * 0.8f}, {hx - 3 + float(i) * 3, hy - headR - 3},
-                        {hx - 5 + float(i) * 4, hy - headR - 5}, 0.6f, 0.5f, hex(0x2c2c38), 3);
+                          {hx - 5 + float(i) * 4, hy - headR - 5}, 0.6f, 0.5f, hex(0x2c2c38), 3);
             } else if (row.crest == Crest::Horn) {
                 horn(c, hx + 2, hy - headR * 0.7f, 60, 7, 2, c.body);
             }
         }
         if (k.has(F::Antenna)) {
-            curve(c, {hx - 3, hy - headR * 0.8f}, {hx - 6, hy - headR - 4}, {hx - 9, hy - headR - 6}, 0.8f, 0.7f, c.body, 3);
-            curve(c, {hx + 3, hy - headR * 0.8f}, {hx + 6, hy - headR - 4}, {hx + 9, hy - headR - 6}, 0.8f, 0.7f, c.body, 3);
+            curve(c, {hx - 3, hy - headR * 0.8f}, {hx - 6, hy - headR - 4}, {hx - 9, hy - headR - 6}, 0.8f, 0.7f,
+                  c.body, 3);
+            curve(c, {hx + 3, hy - headR * 0.8f}, {hx + 6, hy - headR - 4}, {hx + 9, hy - headR - 6}, 0.8f, 0.7f,
+                  c.body, 3);
             if (row.has(AntennaKnobs)) {
                 c.E(hx - 9, hy - headR - 6, 1.5f, 1.5f, c.body);
                 c.E(hx + 9, hy - headR - 6, 1.5f, 1.5f, c.body);
@@ -712,10 +772,12 @@ void drawBiped(Ctx& c)
         ears(false);
         if (k.has(F::Gem)) {
             const bool big = row.has(BigGem);
-            c.In(head, c.eS(hx - 0.5f, hy - headR * 0.62f, big ? 3.f : 2.2f, big ? 2.6f : 2.f), big ? c.accent : hex(0xd8383c));
+            c.In(head, c.eS(hx - 0.5f, hy - headR * 0.62f, big ? 3.f : 2.2f, big ? 2.6f : 2.f),
+                 big ? c.accent : hex(0xd8383c));
         }
         if (k.has(F::Curl))
-            curve(c, {hx - 1, hy - headR * 0.85f}, {hx - 4, hy - headR - 4}, {hx + 1, hy - headR - 3}, 1.2f, 1.0f, c.body, 4);
+            curve(c, {hx - 1, hy - headR * 0.85f}, {hx - 4, hy - headR - 4}, {hx + 1, hy - headR - 3}, 1.2f, 1.0f,
+                  c.body, 4);
         if (row.horn == Horn::Nose)
             horn(c, hx - headR * 0.55f, hy - 1, -25, 7, 2.4f, Bone);
 
@@ -733,7 +795,8 @@ void drawBiped(Ctx& c)
             c.cheek(hx + headR * 0.62f, hy + headR * 0.45f, headR * 0.2f, ch);
         }
         if (k.has(F::Beak)) {
-            int bk = c.E(hx - 2.f, hy + headR * 0.42f, headR * row.beakLen, headR * 0.32f, row.beak ? hex(row.beak) : c.accent);
+            int bk = c.E(hx - 2.f, hy + headR * 0.42f, headR * row.beakLen, headR * 0.32f,
+                         row.beak ? hex(row.beak) : c.accent);
             (void)bk;
         } else if (k.has(F::Snout) && !row.has(SnoutCapsule)) {
             c.E(hx - 1, hy + headR * 0.4f, headR * 0.35f, headR * 0.25f, c.accent);
@@ -813,7 +876,10 @@ enum class TailTip : uint8_t { None, Red, Dark };
 enum class Crest : uint8_t { Small, Plumes, Curl, Spikes, None }; // with F::Crest
 enum class Mask : uint8_t { None, Light, Dark };                  // a patch around the eye
 
-constexpr uint64_t bit(int n) { return uint64_t(1) << n; }
+constexpr uint64_t bit(int n)
+{
+    return uint64_t(1) << n;
+}
 // Great: bigger wings, a tilted body, a belly patch. FixedBody: the body stands where the row puts it,
 // whatever the legs.
 constexpr uint64_t Great = bit(0), FixedBody = bit(1), BellyPatch = bit(2), NoLegs = bit(3), Neck = bit(4);
@@ -841,18 +907,67 @@ const Row rows[] = {
     /* 1: #018 */ {.tailLen = 14, .tailTip = TailTip::Red, .crest = Crest::Plumes},
     /* 2: #022 */ {.hx = -13, .hy = -40, .beakLen = 10, .parts = Neck},
     /* 3: #083 */ {.mask = Mask::Light, .parts = Leek},
-    /* 4: #084 */ {.by = -26, .bodyRx = 11, .bodyRy = 10.5f, .heads = 2, .beakLen = 10, .tail = Tail::None,
-             .parts = FixedBody | BellyPatch | NoFoldedWing},
-    /* 5: #085 */ {.by = -26, .bodyRx = 11, .bodyRy = 10.5f, .heads = 3, .beakLen = 10, .tail = Tail::None,
-             .parts = FixedBody | BellyPatch | NoFoldedWing},
-    /* 6: #142 */ {.bx = 4, .by = -28, .bodyRx = 12, .bodyRy = 7, .hx = -14, .hy = -34, .headR = 6.5f, .beak = Beak::Body,
-             .tail = Tail::Pointed, .parts = NoLegs | HookedBeak | HeadHorn},
-    /* 7: #144 */ {.bx = 4, .by = -24, .bodyRx = 11, .bodyRy = 8.5f, .hx = -10, .hy = -35, .headR = 6.5f, .tail = Tail::Plume,
-             .crest = Crest::Curl, .parts = Great | BellyPatch},
-    /* 8: #145 */ {.bx = 4, .by = -24, .bodyRx = 11, .bodyRy = 8.5f, .hx = -10, .hy = -35, .headR = 6.5f, .beakLen = 9,
-             .beak = Beak::Belly, .crest = Crest::Spikes, .parts = Great | BellyPatch | SpikedBack | AccentTips},
-    /* 9: #146 */ {.bx = 4, .by = -24, .bodyRx = 11, .bodyRy = 8.5f, .hx = -10, .hy = -35, .headR = 6.5f, .tail = Tail::Flame,
-             .crest = Crest::None, .parts = Great | BellyPatch | FlameWings | FlameHead},
+    /* 4: #084 */
+    {.by = -26,
+     .bodyRx = 11,
+     .bodyRy = 10.5f,
+     .heads = 2,
+     .beakLen = 10,
+     .tail = Tail::None,
+     .parts = FixedBody | BellyPatch | NoFoldedWing},
+    /* 5: #085 */
+    {.by = -26,
+     .bodyRx = 11,
+     .bodyRy = 10.5f,
+     .heads = 3,
+     .beakLen = 10,
+     .tail = Tail::None,
+     .parts = FixedBody | BellyPatch | NoFoldedWing},
+    /* 6: #142 */
+    {.bx = 4,
+     .by = -28,
+     .bodyRx = 12,
+     .bodyRy = 7,
+     .hx = -14,
+     .hy = -34,
+     .headR = 6.5f,
+     .beak = Beak::Body,
+     .tail = Tail::Pointed,
+     .parts = NoLegs | HookedBeak | HeadHorn},
+    /* 7: #144 */
+    {.bx = 4,
+     .by = -24,
+     .bodyRx = 11,
+     .bodyRy = 8.5f,
+     .hx = -10,
+     .hy = -35,
+     .headR = 6.5f,
+     .tail = Tail::Plume,
+     .crest = Crest::Curl,
+     .parts = Great | BellyPatch},
+    /* 8: #145 */
+    {.bx = 4,
+     .by = -24,
+     .bodyRx = 11,
+     .bodyRy = 8.5f,
+     .hx = -10,
+     .hy = -35,
+     .headR = 6.5f,
+     .beakLen = 9,
+     .beak = Beak::Belly,
+     .crest = Crest::Spikes,
+     .parts = Great | BellyPatch | SpikedBack | AccentTips},
+    /* 9: #146 */
+    {.bx = 4,
+     .by = -24,
+     .bodyRx = 11,
+     .bodyRy = 8.5f,
+     .hx = -10,
+     .hy = -35,
+     .headR = 6.5f,
+     .tail = Tail::Flame,
+     .crest = Crest::None,
+     .parts = Great | BellyPatch | FlameWings | FlameHead},
     /* 10: #016 #017 */ {.crestLen = 5, .tailTip = TailTip::Dark, .mask = Mask::Dark},
 };
 
@@ -890,7 +1005,7 @@ void drawBird(Ctx& c)
                 flame(c, bx + 4 + float(i) * 5, by - 6 - float(i) * 3, 15 - float(i) * 2, 3.5f, 5);
         } else
             featherWing(c, bx + 1, by - 4, 20, legendary ? 30.f : 24.f, legendary ? 6.f : 5.f, darker(c.body, 0.82f),
-                row.has(AccentTips) ? c.accent : darker(c.accent, 0.85f), legendary ? 5 : 4);
+                        row.has(AccentTips) ? c.accent : darker(c.accent, 0.85f), legendary ? 5 : 4);
     }
     // Tail feathers.
     if (row.tail == Tail::Plume) {
@@ -903,11 +1018,15 @@ void drawBird(Ctx& c)
         flame(c, bx + 14, by + 4, 14, 4, 8);
     } else if (row.tail == Tail::Fan) {
         float tl = row.tailLen;
-        int tail = c.P({{bx + bodyRx - 4, by - 2}, {bx + bodyRx + tl, by + 5}, {bx + bodyRx + tl - 2, by + 8}, {bx + bodyRx + tl - 6, by + 7},
-                           {bx + bodyRx - 3, by + 4}},
-            c.accent, 2);
+        int tail = c.P({{bx + bodyRx - 4, by - 2},
+                        {bx + bodyRx + tl, by + 5},
+                        {bx + bodyRx + tl - 2, by + 8},
+                        {bx + bodyRx + tl - 6, by + 7},
+                        {bx + bodyRx - 3, by + 4}},
+                       c.accent, 2);
         if (row.tailTip != TailTip::None)
-            c.In(tail, c.eS(bx + bodyRx + tl - 1, by + 6, 4, 2), row.tailTip == TailTip::Red ? hex(0xd84838) : darker(c.accent, 0.8f));
+            c.In(tail, c.eS(bx + bodyRx + tl - 1, by + 6, 4, 2),
+                 row.tailTip == TailTip::Red ? hex(0xd84838) : darker(c.accent, 0.8f));
     }
 
     // Legs.
@@ -944,8 +1063,10 @@ void drawBird(Ctx& c)
             c.C(bx - 2 + float(i) * 3, by - bodyRy * 0.5f, x + 1, y + 2, 2.2f, 2.f, heads > 1 ? c.accent : c.body);
         if (k.has(F::Crest) && row.crest != Crest::None) {
             if (row.crest == Crest::Plumes) {
-                curve(c, {x + 2, y - r * 0.6f}, {x + 10, y - r * 1.6f}, {x + 18, y - r * 0.9f}, 2.4f, 1.4f, hex(0xf0c040), 6);
-                curve(c, {x + 1, y - r * 0.7f}, {x + 8, y - r * 2.f}, {x + 15, y - r * 1.6f}, 2.4f, 1.2f, hex(0xd84838), 6);
+                curve(c, {x + 2, y - r * 0.6f}, {x + 10, y - r * 1.6f}, {x + 18, y - r * 0.9f}, 2.4f, 1.4f,
+                      hex(0xf0c040), 6);
+                curve(c, {x + 1, y - r * 0.7f}, {x + 8, y - r * 2.f}, {x + 15, y - r * 1.6f}, 2.4f, 1.2f, hex(0xd84838),
+                      6);
             } else if (row.crest == Crest::Curl) {
                 curve(c, {x, y - r * 0.8f}, {x + 2, y - r * 1.8f}, {x + 7, y - r * 2.2f}, 2.2f, 0.8f, c.accent, 5);
             } else if (row.crest == Crest::Spikes) {
@@ -962,7 +1083,8 @@ void drawBird(Ctx& c)
         if (heads > 1)
             c.In(head, c.eS(x - 1, y + r * 0.6f, r * 0.8f, r * 0.4f), c.belly);
         if (row.mask != Mask::None)
-            c.In(head, c.eS(x - r * 0.45f, y - r * 0.05f, r * 0.5f, r * 0.32f), row.mask == Mask::Dark ? hex(0x2c2428) : hex(0xf8f0e0));
+            c.In(head, c.eS(x - r * 0.45f, y - r * 0.05f, r * 0.5f, r * 0.32f),
+                 row.mask == Mask::Dark ? hex(0x2c2428) : hex(0xf8f0e0));
         if (row.has(HeadHorn))
             horn(c, x + r * 0.5f, y - r * 0.3f, 70, 8, 2, c.body);
         // Beak.
@@ -970,7 +1092,8 @@ void drawBird(Ctx& c)
         if (row.has(HookedBeak)) {
             c.P({{x - r * 0.5f, y - r * 0.3f}, {x - r - 9, y + 1}, {x - r * 0.6f, y + r * 0.7f}}, c.body, 2);
         } else {
-            c.P({{x - r * 0.7f, y - r * 0.35f}, {x - r - bl, y + r * 0.15f}, {x - r * 0.7f, y + r * 0.5f}}, beakC, 1.8f);
+            c.P({{x - r * 0.7f, y - r * 0.35f}, {x - r - bl, y + r * 0.15f}, {x - r * 0.7f, y + r * 0.5f}}, beakC,
+                1.8f);
         }
         c.eye(x - r * 0.2f, y - r * 0.15f, r * 0.24f, -0.9f);
         if (k.has(F::MouthOpen))
@@ -986,7 +1109,8 @@ void drawBird(Ctx& c)
     if (k.has(F::WingsBat))
         batWing(c, bx - 4, by - 3, -40, 26, 5, c.body, c.accent);
     else if (k.has(F::Wings) && !row.has(FlameWings))
-        featherWing(c, bx - 3, by - 3, -35, legendary ? 28.f : 22.f, legendary ? 6.f : 5.f, c.body, c.accent, legendary ? 5 : 4);
+        featherWing(c, bx - 3, by - 3, -35, legendary ? 28.f : 22.f, legendary ? 6.f : 5.f, c.body, c.accent,
+                    legendary ? 5 : 4);
     else if (row.has(FlameWings)) {
         for (int i = 0; i < 4; ++i)
             flame(c, bx - 6 - float(i) * 5, by - 4 - float(i) * 3, 14 - float(i) * 2, 3.5f, -5);

@@ -41,7 +41,8 @@ void drawGlitch(Ctx& c)
 {
     // A ragged column of scrambled tiles: the shape of something that was
     // never meant to be drawn.
-    const Colour tones[] = {hex(0x383c58), hex(0x6c7090), hex(0xa8acc4), hex(0xe8e4d8), hex(0x1c1c2c), hex(0xc07890), hex(0x78b0a0)};
+    const Colour tones[] = {hex(0x383c58), hex(0x6c7090), hex(0xa8acc4), hex(0xe8e4d8),
+                            hex(0x1c1c2c), hex(0xc07890), hex(0x78b0a0)};
     Lcg g{0xC0FFEEu};
     float x0 = c.X(-8), y0 = c.Y(-56);
     float t = c.L(4);
@@ -75,9 +76,9 @@ void drawGlitch(Ctx& c)
                         int px = int(x0) + q * tile + x - tile * 2, py = int(y0) + r * tile + y;
                         Colour col;
                         switch (kind) {
-                        case 0: col = tones[(x + y + sd) % 3]; break;           // stripes
+                        case 0: col = tones[(x + y + sd) % 3]; break;              // stripes
                         case 1: col = tones[((x / 2 + y / 2) % 2) ? 4 : 2]; break; // checks
-                        case 2: col = tones[h.next() % 7]; break;                   // noise
+                        case 2: col = tones[h.next() % 7]; break;                  // noise
                         case 3: col = tones[(x == y || x == tile - 1 - y) ? 4 : 3]; break;
                         default: col = tones[(y * 3 + x) % 4 + 1]; break;
                         }
@@ -86,7 +87,8 @@ void drawGlitch(Ctx& c)
             }
         // A few stray pixels, as if the picture had leaked.
         for (int i = 0; i < 40; ++i) {
-            int px = int(x0) - tile * 2 + int(h.next() % uint32_t(tile * 9)), py = int(y0) + int(h.next() % uint32_t(tile * 14));
+            int px = int(x0) - tile * 2 + int(h.next() % uint32_t(tile * 9)),
+                py = int(y0) + int(h.next() % uint32_t(tile * 14));
             img.set(px, py, tones[h.next() % 7]);
         }
     });
@@ -104,7 +106,10 @@ namespace serpent {
 
 enum class Kind : uint8_t { Snake, Boulders, SeaSerpent, Dragon };
 
-constexpr uint64_t bit(int n) { return uint64_t(1) << n; }
+constexpr uint64_t bit(int n)
+{
+    return uint64_t(1) << n;
+}
 // Rising: an S standing up from the ground instead of a coil with the head raised.
 constexpr uint64_t Rising = bit(0), Rattle = bit(1), Hood = bit(2), Orbs = bit(3), FinPair = bit(4), HeadHorn = bit(5);
 
@@ -166,14 +171,17 @@ void drawSerpent(Ctx& c)
         int group = 300;
         for (int i = 0; i < n; ++i) {
             float ta = float(i) / float(n), tb = float(i + 1) / float(n);
-            int id = c.C(path[size_t(i)].x, path[size_t(i)].y, path[size_t(i + 1)].x, path[size_t(i + 1)].y, r0 + (r1 - r0) * ta, r0 + (r1 - r0) * tb,
-                bodyC);
+            int id = c.C(path[size_t(i)].x, path[size_t(i)].y, path[size_t(i + 1)].x, path[size_t(i + 1)].y,
+                         r0 + (r1 - r0) * ta, r0 + (r1 - r0) * tb, bodyC);
             c.sc.parts[size_t(id)].group = group;
             if (k.has(F::Belly) || gya || dragon) {
                 // A lighter underside stripe.
-                float mx = (path[size_t(i)].x + path[size_t(i + 1)].x) / 2, my = (path[size_t(i)].y + path[size_t(i + 1)].y) / 2;
-                c.In(id, c.eS(mx - 1, my + (r0 + (r1 - r0) * ta) * 0.5f, (r0 + (r1 - r0) * ta) * 0.9f, (r0 + (r1 - r0) * ta) * 0.45f),
-                    dragon ? c.accent : c.belly);
+                float mx = (path[size_t(i)].x + path[size_t(i + 1)].x) / 2,
+                      my = (path[size_t(i)].y + path[size_t(i + 1)].y) / 2;
+                c.In(id,
+                     c.eS(mx - 1, my + (r0 + (r1 - r0) * ta) * 0.5f, (r0 + (r1 - r0) * ta) * 0.9f,
+                          (r0 + (r1 - r0) * ta) * 0.45f),
+                     dragon ? c.accent : c.belly);
             }
             if (row.has(Hood) && i % 4 == 0)
                 c.In(id, c.eS(path[size_t(i)].x, path[size_t(i)].y - 1, 1.5f, 1.2f), c.accent);
@@ -206,7 +214,8 @@ void drawSerpent(Ctx& c)
             c.P({{hx + 4, hy - 2}, {hx + 9, hy - 10}, {hx + 7, hy - 1}}, hex(0xf8f8f8), 1.5f);
             c.P({{hx + 5, hy + 1}, {hx + 12, hy - 4}, {hx + 8, hy + 2}}, hex(0xf8f8f8), 1.5f);
         } else {
-            c.P({{hx + 4, hy - 3}, {hx + 10, hy - 9}, {hx + 8, hy - 3}, {hx + 11, hy - 1}, {hx + 6, hy}}, hex(0xf8f8f8), 1.5f);
+            c.P({{hx + 4, hy - 3}, {hx + 10, hy - 9}, {hx + 8, hy - 3}, {hx + 11, hy - 1}, {hx + 6, hy}}, hex(0xf8f8f8),
+                1.5f);
         }
     }
     int head;
@@ -261,7 +270,8 @@ struct Row {
 const Row rows[] = {
     /* 0: #118 */ {.fins = 0xf8f4f0},
     /* 1: #119 */ {.spottedPatches = true},
-    /* 2: #129 */ {.rx = 16, .ry = 14, .fins = 0xf8f0e0, .scaled = true, .eyeR = 3.5f, .mouthAt = 0.85f, .mouthW = 2.8f},
+    /* 2: #129 */
+    {.rx = 16, .ry = 14, .fins = 0xf8f0e0, .scaled = true, .eyeR = 3.5f, .mouthAt = 0.85f, .mouthW = 2.8f},
 };
 
 } // namespace fish
@@ -283,8 +293,13 @@ void drawFish(Ctx& c)
     }
     // Dorsal fin.
     if (row.scaled) {
-        c.P({{bx - 8, by - ry + 1}, {bx - 6, by - ry - 7}, {bx - 2, by - ry - 3}, {bx + 1, by - ry - 8}, {bx + 4, by - ry - 3},
-                {bx + 7, by - ry - 7}, {bx + 9, by - ry + 2}},
+        c.P({{bx - 8, by - ry + 1},
+             {bx - 6, by - ry - 7},
+             {bx - 2, by - ry - 3},
+             {bx + 1, by - ry - 8},
+             {bx + 4, by - ry - 3},
+             {bx + 7, by - ry - 7},
+             {bx + 9, by - ry + 2}},
             finC, 2);
     } else {
         c.P({{bx - 4, by - ry + 1}, {bx + 2, by - ry - 9}, {bx + 9, by - ry - 3}, {bx + 8, by - ry + 3}}, finC, 2);
@@ -540,7 +555,8 @@ void drawBlob(Ctx& c)
                 c.eye(ex - 2, ey - 1, 1.2f);
                 c.eye(ex + 2, ey - 1, 1.2f);
                 if (e.face == 2)
-                    c.decal([px = c.X(ex), py = c.Y(ey + 2.5f)](Image& img) { disc(img, px, py, 1.2f, hex(0x8c2c3c)); });
+                    c.decal(
+                        [px = c.X(ex), py = c.Y(ey + 2.5f)](Image& img) { disc(img, px, py, 1.2f, hex(0x8c2c3c)); });
             }
         }
         break;
@@ -551,7 +567,8 @@ void drawBlob(Ctx& c)
             int b = c.E(x, y, r, r, c.body);
             for (int i = 0; i < 4; ++i) {
                 float a = float(i) * 1.7f + 0.6f;
-                horn(c, x + std::cos(a) * r * 0.95f, y + std::sin(a) * r * 0.95f, a * 180 / Pi + 90, 3, 2.4f, darker(c.body, 0.85f));
+                horn(c, x + std::cos(a) * r * 0.95f, y + std::sin(a) * r * 0.95f, a * 180 / Pi + 90, 3, 2.4f,
+                     darker(c.body, 0.85f));
             }
             c.In(b, c.eS(x - r * 0.2f, y + r * 0.55f, r * 0.28f, r * 0.22f), c.accent);
             c.decal([px = c.X(x - r * 0.2f), py = c.Y(y + r * 0.55f)](Image& img) {
@@ -603,7 +620,10 @@ void drawBlob(Ctx& c)
             float a = g.unit() * 2 * Pi, d = g.unit() * 14;
             float x = std::cos(a) * d, y = -22 + std::sin(a) * d;
             float b2 = g.unit() * 2 * Pi;
-            c.In(b, c.cS(x - std::cos(b2) * 5, y - std::sin(b2) * 5, x + std::cos(b2) * 5, y + std::sin(b2) * 5, 0.9f, 0.9f), c.belly);
+            c.In(b,
+                 c.cS(x - std::cos(b2) * 5, y - std::sin(b2) * 5, x + std::cos(b2) * 5, y + std::sin(b2) * 5, 0.9f,
+                      0.9f),
+                 c.belly);
         }
         for (int i = 0; i < 8; ++i) {
             float a = float(i) / 8.f * 2 * Pi + 0.2f;
@@ -655,7 +675,8 @@ void drawLarva(Ctx& c)
     if (v == 1 || v == 3) {
         // A cocoon, standing.
         if (v == 1) {
-            int b = c.P({{-4, -36}, {6, -38}, {12, -26}, {11, -10}, {4, -1}, {-8, -2}, {-12, -12}, {-11, -26}}, c.body, 8);
+            int b =
+                c.P({{-4, -36}, {6, -38}, {12, -26}, {11, -10}, {4, -1}, {-8, -2}, {-12, -12}, {-11, -26}}, c.body, 8);
             c.In(b, c.cS(-12, -18, 12, -22, 1, 1), darker(c.body, 0.8f));
             c.In(b, c.cS(-12, -8, 12, -12, 1, 1), darker(c.body, 0.8f));
             c.P({{-8, -33}, {-14, -30}, {-11, -26}}, c.body, 1.5f);
@@ -910,7 +931,8 @@ void drawPlant(Ctx& c)
             c.P({{-6, cy + 2}, {-17, cy + 8}, {-15, cy + 12}, {-5, cy + 7}}, c.accent, 1.5f);
             curve(c, {2, cy - r * 0.8f}, {6, cy - r - 6}, {11, cy - r - 5}, 1.1f, 0.9f, darker(c.accent, 0.8f), 4);
         } else {
-            curve(c, {r * 0.6f, cy - r * 0.6f}, {r + 6, cy - r - 2}, {r + 5, cy + 6}, 1.3f, 1.1f, darker(c.accent, 0.8f), 6);
+            curve(c, {r * 0.6f, cy - r * 0.6f}, {r + 6, cy - r - 2}, {r + 5, cy + 6}, 1.3f, 1.1f,
+                  darker(c.accent, 0.8f), 6);
             c.P({{-r * 0.9f, cy + 4}, {-r - 9, cy + 12}, {-r - 6, cy + 15}, {-r * 0.6f, cy + 10}}, c.accent, 1.5f);
         }
         int b = c.E(0, cy, r, r * 1.05f, c.body);
@@ -952,8 +974,7 @@ void drawPlant(Ctx& c)
         c.E(9, -18, 3, 2.5f, c.body);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -1011,8 +1032,9 @@ void drawShell(Ctx& c)
         (void)shell;
         if (big)
             for (int i = 0; i < 5; ++i)
-                horn(c, 2 + std::sin((-60.f + float(i) * 30) * Pi / 180.f) * r, -18 - r * 0.4f - std::cos((-60.f + float(i) * 30) * Pi / 180.f) * r * 0.9f,
-                    -60.f + float(i) * 30, 6, 2.4f, c.accent);
+                horn(c, 2 + std::sin((-60.f + float(i) * 30) * Pi / 180.f) * r,
+                     -18 - r * 0.4f - std::cos((-60.f + float(i) * 30) * Pi / 180.f) * r * 0.9f, -60.f + float(i) * 30,
+                     6, 2.4f, c.accent);
         int face = c.E(-8, -13, 8, 6.5f, c.body);
         (void)face;
         c.eye(-11, -14, 2.2f, -0.6f);
@@ -1033,8 +1055,7 @@ void drawShell(Ctx& c)
         });
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -1045,13 +1066,17 @@ void drawCrab(Ctx& c)
     float by = -14;
     for (int s = -1; s <= 1; s += 2)
         for (int i = 0; i < 3; ++i)
-            c.C(float(s) * (6 + float(i) * 3), by + 4, float(s) * (10 + float(i) * 4), -1, 1.4f, 1.2f, darker(c.body, 0.85f));
+            c.C(float(s) * (6 + float(i) * 3), by + 4, float(s) * (10 + float(i) * 4), -1, 1.4f, 1.2f,
+                darker(c.body, 0.85f));
     auto claw = [&](float side, float size) {
         float x = side * 15, y = by - 8;
         c.C(side * 9, by - 2, x, y + 4, 2.4f, 2.4f, c.body);
         int cl = c.E(x + side * 2, y - size * 0.3f, size, size * 0.75f, c.body, side * 0.4f);
         c.In(cl, c.eS(x + side * 2, y + size * 0.4f, size * 0.8f, size * 0.35f), c.belly);
-        c.P({{x + side * size * 0.2f, y - size * 0.9f}, {x + side * size * 1.2f, y - size * 1.6f}, {x + side * size * 1.0f, y - size * 0.6f}}, c.body, 1.5f);
+        c.P({{x + side * size * 0.2f, y - size * 0.9f},
+             {x + side * size * 1.2f, y - size * 1.6f},
+             {x + side * size * 1.0f, y - size * 0.6f}},
+            c.body, 1.5f);
     };
     claw(1, v == 1 ? 10.f : 6.f);
     int body = c.E(0, by, 12, 8.5f, c.body);
@@ -1098,7 +1123,8 @@ void drawJelly(Ctx& c)
         float x = -8 + float(i) * (16.f / float(std::max(n - 1, 1)));
         if (n == 2)
             x = i == 0 ? -4.f : 4.f;
-        curve(c, {x, -22}, {x + (i % 2 ? 4.f : -4.f), -12}, {x + (i % 2 ? -2.f : 2.f), -1}, 1.5f, 1.0f, row.paleTentacles ? hex(0xb8d8f0) : c.body, 5);
+        curve(c, {x, -22}, {x + (i % 2 ? 4.f : -4.f), -12}, {x + (i % 2 ? -2.f : 2.f), -1}, 1.5f, 1.0f,
+              row.paleTentacles ? hex(0xb8d8f0) : c.body, 5);
     }
     if (row.fringe)
         fluff(c, 0, -20, 14, 4, 8, 1.2f, hex(0xb8d8f0));
@@ -1225,7 +1251,8 @@ void drawRock(Ctx& c)
         float ex = side * (r + 6), ey = sy + (front ? -row.raise : 2.f);
         c.C(sx, sy, ex, ey, 2.6f, 2.4f, front ? c.body : darker(c.body, 0.85f));
         int fist = c.E(ex + side * 1.2f, ey - 2.f, row.fistRx, row.fistRy, front ? c.body : darker(c.body, 0.85f));
-        c.In(fist, c.cS(ex + side * 1.2f - 2.5f, ey - 1.f, ex + side * 1.2f + 2.5f, ey - 1.f, 0.35f, 0.35f), darker(c.body, 0.75f));
+        c.In(fist, c.cS(ex + side * 1.2f - 2.5f, ey - 1.f, ex + side * 1.2f + 2.5f, ey - 1.f, 0.35f, 0.35f),
+             darker(c.body, 0.75f));
         (void)fist;
     };
     if (row.legsAndFourArms) {

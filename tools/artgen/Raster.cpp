@@ -15,8 +15,14 @@ Colour mix(Colour a, Colour b, float t)
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
-Colour scale(Colour c, float f) { return {c.r * f, c.g * f, c.b * f}; }
-Colour mul(Colour a, Colour b) { return {a.r * b.r, a.g * b.g, a.b * b.b}; }
+Colour scale(Colour c, float f)
+{
+    return {c.r * f, c.g * f, c.b * f};
+}
+Colour mul(Colour a, Colour b)
+{
+    return {a.r * b.r, a.g * b.g, a.b * b.b};
+}
 
 static uint8_t byteOf(float v)
 {
@@ -31,7 +37,10 @@ uint32_t argb(Colour c)
     return 0xff000000u | (uint32_t(byteOf(c.r)) << 16) | (uint32_t(byteOf(c.g)) << 8) | byteOf(c.b);
 }
 
-Colour fromArgb(uint32_t v) { return hex(v & 0xffffff); }
+Colour fromArgb(uint32_t v)
+{
+    return hex(v & 0xffffff);
+}
 
 void Image::set(int x, int y, Colour c)
 {
@@ -136,8 +145,7 @@ bool Shape::inside(float x, float y) const
         CapsuleHit h = capsuleAt(*this, x, y);
         return h.dx * h.dx + h.dy * h.dy <= h.r * h.r;
     }
-    case ShapeKind::Polygon:
-        return pts.size() >= 3 && polyInside(pts, x, y);
+    case ShapeKind::Polygon: return pts.size() >= 3 && polyInside(pts, x, y);
     }
     return false;
 }
@@ -177,16 +185,11 @@ Vec3 Shape::normal(float x, float y) const
 Colour shade(Colour base, int level)
 {
     switch (level) {
-    case 0:
-        return mix(scale(base, 0.56f), hex(0x2a1c4c), 0.2f);
-    case 1:
-        return mix(scale(base, 0.8f), hex(0x3c2c6c), 0.08f);
-    case 2:
-        return base;
-    case 3:
-        return mix(base, hex(0xfff6dc), 0.24f);
-    default:
-        return mix(base, hex(0xffffff), 0.62f);
+    case 0: return mix(scale(base, 0.56f), hex(0x2a1c4c), 0.2f);
+    case 1: return mix(scale(base, 0.8f), hex(0x3c2c6c), 0.08f);
+    case 2: return base;
+    case 3: return mix(base, hex(0xfff6dc), 0.24f);
+    default: return mix(base, hex(0xffffff), 0.62f);
     }
 }
 
@@ -312,7 +315,10 @@ void disc(Image& img, float cx, float cy, float r, Colour c)
         }
 }
 
-void dot(Image& img, int x, int y, Colour c) { img.set(x, y, c); }
+void dot(Image& img, int x, int y, Colour c)
+{
+    img.set(x, y, c);
+}
 
 void line(Image& img, float x0, float y0, float x1, float y1, Colour c)
 {

@@ -64,7 +64,8 @@ void Ctx::eye(float x, float y, float r, float lookX, Colour iris)
         iris = hex(0xc8283c);
     const Colour bodyColour = body;
     decal([=](Image& img) {
-        Colour skin = fromArgb(img.opaque(int(px), int(py - pr * 1.7f)) ? img.at(int(px), int(py - pr * 1.7f)) : argb(bodyColour));
+        Colour skin = fromArgb(img.opaque(int(px), int(py - pr * 1.7f)) ? img.at(int(px), int(py - pr * 1.7f))
+                                                                        : argb(bodyColour));
         float rx = pr * 0.86f, ry = pr * 1.12f;
         if (f & F::EyeClosed) {
             // A closed eye: a dark, slightly curved lash line.

@@ -107,7 +107,11 @@ void sheet(const fs::path& png, int first, int last)
 {
     const bool all = first == 0 && last == 151;
     const int count = last - first + 1;
-    const int zoom = count <= 4 ? 4 : 2, cols = all ? 12 : count <= 4 ? 4 : 8, cellW = SpriteWidth * zoom, cellH = SpriteHeight * zoom + 14;
+    const int zoom = count <= 4 ? 4 : 2,
+              cols = all          ? 12
+                     : count <= 4 ? 4
+                                  : 8,
+              cellW = SpriteWidth * zoom, cellH = SpriteHeight * zoom + 14;
     const int rows = (count + cols - 1) / cols;
     std::vector<Decoration> decos = all ? decorations() : std::vector<Decoration>{};
     int extraH = all ? 420 * zoom / 2 + 20 : 0;
@@ -142,7 +146,8 @@ void sheet(const fs::path& png, int first, int last)
         QImage icon = toQImage(iconImage(), 0xffc8d8e8);
         p.drawImage(QRect(x, y, 64, 64), icon);
         for (int r = 1; r <= 6; ++r)
-            p.drawImage(QRect(x, y + 70 + r * 22, RatingWidth * 2, RatingHeight * 2), toQImage(ratingBar(r), 0xffffffff));
+            p.drawImage(QRect(x, y + 70 + r * 22, RatingWidth * 2, RatingHeight * 2),
+                        toQImage(ratingBar(r), 0xffffffff));
     }
     p.end();
     if (!out.save(QString::fromStdString(png.string())))
@@ -195,8 +200,11 @@ void pictureSheet(const fs::path& png)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: artgen files <out> | pictures <dir> | sheet <file.png> [<first> <last>] | picturesheet <file.png>\n"
-                         "       artgen embed <form-file> <object> <picture> [<out-form-file>] | embed-all <forms-dir> | one <number> <zoom> <file.png>\n");
+    std::fprintf(
+        stderr,
+        "usage: artgen files <out> | pictures <dir> | sheet <file.png> [<first> <last>] | picturesheet <file.png>\n"
+        "       artgen embed <form-file> <object> <picture> [<out-form-file>] | embed-all <forms-dir> | one <number> "
+        "<zoom> <file.png>\n");
     return 2;
 }
 

@@ -82,7 +82,7 @@ void Summarise(std::ostream& out, const std::string& file, const gif::GifPicture
     }
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
