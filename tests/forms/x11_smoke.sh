@@ -9,31 +9,42 @@ prog=$1
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb/xdotool missing"; exit 77; }
 # A server of our own on a display it picks itself (-displayfd), so parallel
 # runs cannot race for a number. Another server that is just shutting down
-# can still hold the number it reports, so the display must answer before
-# the program starts; otherwise start another server.
+# can still answer on the number ours reports, and then vanish before the
+# program connects: the program then ends at once, unable to open the
+# display, and the whole start is tried again on a fresh server.
 tmp=$(mktemp -d)
-xpid=
-for _attempt in 1 2 3; do
-  rm -f "$tmp/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
-  xpid=$!
-  for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.05; done
-  if [ -s "$tmp/display" ]; then
-    export DISPLAY=:$(head -n1 "$tmp/display")
-    for _ in $(seq 40); do xdotool getdisplaygeometry >/dev/null 2>&1 && break 2; sleep 0.05; done
-  fi
-  kill "$xpid" 2>/dev/null; wait "$xpid" 2>/dev/null; xpid=
-done
-[ -n "$xpid" ] || { echo "Xvfb did not start"; rm -rf "$tmp"; exit 1; }
-pid=
+xpid= pid=
 trap 'kill $pid 2>/dev/null; kill $xpid 2>/dev/null; rm -rf "$tmp"' EXIT
 unset QT_QPA_PLATFORM
 fail() { echo "FAIL: $*"; exit 1; }
 focused() { xdotool getwindowfocus getwindowname 2>/dev/null; }
 wait_focus() { for _ in $(seq 50); do [ "$(focused)" = "$1" ] && return 0; sleep 0.1; done; return 1; }
-
-"$prog" & pid=$!
-wait_focus "Fauneta " || fail "main window 'Fauneta ' did not come up (focus: '$(focused)')"
+start_server() {
+  rm -f "$tmp/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
+  xpid=$!
+  for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.05; done
+  [ -s "$tmp/display" ] || return 1
+  export DISPLAY=:$(head -n1 "$tmp/display")
+  for _ in $(seq 40); do
+    kill -0 "$xpid" 2>/dev/null || return 1
+    xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+    sleep 0.05
+  done
+  return 1
+}
+up=
+for _attempt in 1 2 3; do
+  if start_server; then
+    "$prog" 2> >(tee "$tmp/stderr" >&2) & pid=$!
+    if wait_focus "Fauneta "; then up=1; break; fi
+    kill -0 "$pid" 2>/dev/null && break  # running but not shown: a real failure
+    grep -q "could not connect to display" "$tmp/stderr" || break
+    wait "$pid" 2>/dev/null; pid=
+  fi
+  kill "$xpid" 2>/dev/null; wait "$xpid" 2>/dev/null; xpid=
+done
+[ -n "$up" ] || { fail "main window 'Fauneta ' did not come up (focus: '$(focused)')"; }
 xdotool key ctrl+t
 wait_focus "Lista de TMs e HMs" || fail "Ctrl+T opened nothing"
 xdotool key ctrl+m; sleep 0.5
