@@ -1,7 +1,7 @@
 // The seven windows at a scale factor: texts fit, the layout is the designed
 // one, pictures stay crisp. One scale per process, since Qt reads the factor
 // once, before the application object exists:
-//   hidpi_test --scale 1.5 [gtest options]
+//   test_hidpi --scale 1.5 [gtest options]
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
 #include "gif/GIFImage.h"
