@@ -33,6 +33,30 @@ std::vector<std::string> SplitCsvLine(const std::string& line)
     return fields;
 }
 
+std::vector<Row> ReadCsv(const std::string& name)
+{
+    const std::string path = std::string(FAUNETA_SOURCE_DIR) + "/tests/catalogue/gen1/" + name;
+    std::ifstream in(path);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    std::string line;
+    std::getline(in, line);
+    const auto header = SplitCsvLine(line);
+    std::vector<Row> rows;
+    while (std::getline(in, line)) {
+        if (line.empty())
+            continue;
+        const auto fields = SplitCsvLine(line);
+        if (fields.size() != header.size())
+            throw std::runtime_error(path + ": wrong field count in: " + line);
+        Row row;
+        for (std::size_t i = 0; i < header.size(); ++i)
+            row[header[i]] = fields[i];
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 int Int(const Row& row, const std::string& key)
 {
     const std::string& text = row.at(key);
@@ -92,34 +116,15 @@ Tables Read()
 
 } // namespace
 
-std::vector<Row> ReadCsv(const std::string& name)
-{
-    const std::string path = std::string(FAUNETA_SOURCE_DIR) + "/tests/catalogue/gen1/" + name;
-    std::ifstream in(path);
-    if (!in)
-        throw std::runtime_error("cannot read " + path);
-    std::string line;
-    std::getline(in, line);
-    const auto header = SplitCsvLine(line);
-    std::vector<Row> rows;
-    while (std::getline(in, line)) {
-        if (line.empty())
-            continue;
-        const auto fields = SplitCsvLine(line);
-        if (fields.size() != header.size())
-            throw std::runtime_error(path + ": wrong field count in: " + line);
-        Row row;
-        for (std::size_t i = 0; i < header.size(); ++i)
-            row[header[i]] = fields[i];
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
 const Tables& Load()
 {
     static const Tables tables = Read();
     return tables;
+}
+
+std::vector<std::map<std::string, std::string>> ReadTable(const std::string& name)
+{
+    return ReadCsv(name);
 }
 
 } // namespace facts

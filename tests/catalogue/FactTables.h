@@ -40,7 +40,7 @@ struct Tables {
 
 // One CSV file of the folder: a row maps each header field to its text.
 // Throws std::runtime_error naming a file that is missing or malformed.
-std::vector<std::map<std::string, std::string>> ReadCsv(const std::string& name);
+std::vector<std::map<std::string, std::string>> ReadTable(const std::string& name);
 
 // Loads every table; throws std::runtime_error naming a file that is missing
 // or malformed.

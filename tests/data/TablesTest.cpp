@@ -193,7 +193,7 @@ TEST(MachineLocations, RowsReadAsTheListShowsThem)
 TEST(MartStock, StockAndPricesAreTheGames)
 {
     std::map<std::string, std::map<std::string, int>> game;
-    for (const auto& row : facts::ReadCsv("marts.csv")) {
+    for (const auto& row : facts::ReadTable("marts.csv")) {
         ASSERT_TRUE(kShopEntries.count(row.at("mart"))) << row.at("mart");
         std::string item = row.at("item");
         if (item.rfind("TM", 0) == 0)
@@ -218,7 +218,7 @@ TEST(MartStock, StockAndPricesAreTheGames)
 // Each TM and HM is the game's move, found where the game has it.
 TEST(MachineLocations, MovesAndPlacesAreTheGames)
 {
-    const auto machines = facts::ReadCsv("tm_hm.csv");
+    const auto machines = facts::ReadTable("tm_hm.csv");
     ASSERT_EQ(machines.size(), TmLocationTable.size() + HmLocationTable.size());
     for (const auto& m : machines) {
         const int number = std::stoi(m.at("number"));
