@@ -11,7 +11,12 @@
 //               10-minute sleep, paused, or waiting for a hand-over the busy
 //               window thread has not run; and six components (one ticking,
 //               two asleep, three paused) released together after the event
-//               loop ended, as at quitting. None may wait for anything.
+//               loop ended, as at quitting. None may wait for anything;
+//   real clock: the worker's sleeps on the steady clock (the tests move a
+//               clock of their own): a new worker's first sleep and a worker
+//               resumed after its sleep is over, how late each tick came.
+//               A tick before its sleep is over, or a resumed worker that
+//               sleeps its whole interval again, is an error.
 #include "gif/QtTimerPlatform.h"
 
 #include <benchmark/benchmark.h>
@@ -271,6 +276,54 @@ void BM_Release(benchmark::State& state)
         PumpFor(std::chrono::milliseconds(1)); // the cancelled hand-overs go
     }
 }
+// Sleeps on the real clock: a component created with Interval 100 ticks no
+// sooner than 100 ms after its creation; one paused during its first sleep
+// and resumed after it was over ticks at once.
+void BM_RealClockSleeps(benchmark::State& state)
+{
+    const bool resumed = state.range(0) != 0;
+    constexpr auto kSleep = std::chrono::milliseconds(100);
+    double late = 0;
+    for (auto _ : state) {
+        std::atomic<bool> ticked{false};
+        Clock::time_point at{};
+        const auto created = Clock::now();
+        TTimerEx timer(&Platform());
+        Quick(timer, kSleep.count());
+        timer.SetEnabled(!resumed);
+        timer.SetOnTimer([&](TTimerEx* t) {
+            at = Clock::now();
+            ticked = true;
+            t->SetEnabled(false);
+        });
+        auto due = created + kSleep;
+        if (resumed) {
+            PumpFor(kSleep + std::chrono::milliseconds(20));
+            due = Clock::now();
+            timer.SetEnabled(true);
+        }
+        Pump([&] { return ticked.load(); });
+        if (at < created + kSleep) {
+            state.SkipWithError("a tick came before its sleep was over");
+            break;
+        }
+        if (resumed && at - due >= kSleep) {
+            state.SkipWithError("the resumed worker slept its interval again");
+            break;
+        }
+        late += std::chrono::duration<double, std::milli>(at - due).count();
+        state.SetIterationTime(std::chrono::duration<double>(at - created).count());
+    }
+    state.counters["late_ms"] = benchmark::Counter(state.iterations() ? late / double(state.iterations()) : 0);
+}
+BENCHMARK(BM_RealClockSleeps)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("first0_resumed1")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->UseManualTime();
+
 BENCHMARK(BM_Release)
     ->Arg(0)
     ->Arg(1)

@@ -70,6 +70,19 @@ TTimerPlatform* TTimerPlatform::Default() noexcept
     return g_default_platform.load();
 }
 
+TTimerClock& TTimerClock::Steady() noexcept
+{
+    struct SteadyClock final : TTimerClock {
+        time_point Now() override { return std::chrono::steady_clock::now(); }
+        void WaitUntil(std::condition_variable& wake, std::unique_lock<std::mutex>& lock, time_point deadline) override
+        {
+            wake.wait_until(lock, deadline);
+        }
+    };
+    static SteadyClock clock;
+    return clock;
+}
+
 // ---------------------------------------------------------------------------
 // THandOver
 
@@ -164,7 +177,8 @@ TTimerThread::TTimerThread(TTimerEx& timer, TTimerPlatform& platform)
       handover_(platform),
       priority_(timer.ThreadPriority()),
       firstInterval_(timer.Interval()),
-      created_(std::chrono::steady_clock::now()),
+      clock_(platform.Clock()),
+      created_(clock_.Now()),
       thread_([this] { Execute(); })
 {
 }
@@ -242,7 +256,6 @@ void TTimerThread::Start()
 
 void TTimerThread::Execute()
 {
-    using Clock = std::chrono::steady_clock;
     Start();
     // The first sleep starts when the worker is created, with the Interval of
     // that moment, however late the thread gets to run.
@@ -254,7 +267,7 @@ void TTimerThread::Execute()
         // Read anew for every sleep. 0 would tick without pause: wait until
         // the component is reconfigured instead.
         const std::uint32_t interval = first ? firstInterval_ : timer_.Interval();
-        const auto start = first ? created_ : Clock::now();
+        const auto start = first ? created_ : clock_.Now();
         first = false;
         if (interval == 0) {
             const std::uint64_t seq = wakeSeq_;
@@ -270,9 +283,9 @@ void TTimerThread::Execute()
                 wake_.wait(lock, [&] { return terminated_ || !suspended_; });
                 continue;
             }
-            if (Clock::now() >= deadline)
+            if (clock_.Now() >= deadline)
                 break;
-            wake_.wait_until(lock, deadline);
+            clock_.WaitUntil(wake_, lock, deadline);
         }
         const bool on_worker = timer_.ThreadSafe();
         lock.unlock();

@@ -77,9 +77,27 @@ public:
     virtual bool Active() const = 0;
 };
 
+// The clock a worker sleeps by: the steady clock, unless the platform brings
+// its own (the tests move time by hand, so no test depends on how busy the
+// machine is).
+class TTimerClock {
+public:
+    using time_point = std::chrono::steady_clock::time_point;
+    virtual ~TTimerClock() = default;
+    // Any thread.
+    virtual time_point Now() = 0;
+    // Worker: waits on `wake` until `deadline` by this clock or a notify (or
+    // spuriously), as condition_variable::wait_until; `lock` holds its mutex.
+    virtual void WaitUntil(std::condition_variable& wake, std::unique_lock<std::mutex>& lock, time_point deadline) = 0;
+
+    static TTimerClock& Steady() noexcept;
+};
+
 class TTimerPlatform {
 public:
     virtual ~TTimerPlatform() = default;
+    // Window thread, once per worker made: the clock it sleeps by.
+    virtual TTimerClock& Clock() { return TTimerClock::Steady(); }
     // Window thread.
     virtual std::unique_ptr<TWindowThreadChannel> CreateChannel() = 0;
     // Window thread; `tick` is called on the window thread at each interval.
@@ -172,7 +190,8 @@ private:
     std::atomic<bool> stopping_{false};
     std::atomic<int> tid_{0};
     const std::uint32_t firstInterval_;
-    const std::chrono::steady_clock::time_point created_;
+    TTimerClock& clock_;
+    const TTimerClock::time_point created_;
     std::thread thread_; // last: starts once everything above exists
 };
 

@@ -17,8 +17,13 @@
 
 The minbase root is made once and kept as a tarball in <work> (a build
 folder, never the source tree); every run starts from a fresh copy of it.
-Exits 77 (skipped) when not root, without debootstrap/unshare/chroot, or
-when the package mirror does not answer.
+The packages come from the mirror this machine's apt already uses for
+bookworm main (its sources.list, sources.list.d/*.list and *.sources), or
+from FAUNETA_DEBIAN_MIRROR when set.
+
+Exits 77 (skipped) when not root, without debootstrap/unshare/chroot, when
+no apt source of the machine carries bookworm main, or when its mirror does
+not answer.
 """
 
 import argparse
@@ -36,7 +41,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 SOURCE = os.path.dirname(HERE)
 SKIP = 77
 SUITE = "bookworm"
-MIRROR = os.environ.get("FAUNETA_DEBIAN_MIRROR", "http://deb.debian.org/debian")
+MIRROR = None  # host_mirror(), once the prerequisites are checked
 PATH = "/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin"
 
 
@@ -48,7 +53,66 @@ def log(msg):
     print(f"[{time.strftime('%H:%M:%S')}] {msg}", flush=True)
 
 
+def apt_sources(etc="/etc/apt"):
+    """The machine's apt sources, as apt reads them: (types, uris, suites,
+    components) for each one-line entry of sources.list and sources.list.d/
+    *.list and each stanza of sources.list.d/*.sources that is not disabled."""
+    found = []
+    lists = [os.path.join(etc, "sources.list")] + sorted(glob.glob(os.path.join(etc, "sources.list.d", "*.list")))
+    for path in lists:
+        try:
+            with open(path, errors="replace") as f:
+                lines = f.read().splitlines()
+        except OSError:
+            continue
+        for line in lines:
+            words = line.split("#", 1)[0].split()
+            if words and words[0] in ("deb", "deb-src") and len(words) > 1 and words[1].startswith("["):
+                while len(words) > 2 and not words[1].endswith("]"):  # [ option=value ... ]
+                    del words[1]
+                del words[1]
+            if len(words) >= 3:
+                found.append(([words[0]], [words[1]], [words[2]], words[3:]))
+    for path in sorted(glob.glob(os.path.join(etc, "sources.list.d", "*.sources"))):
+        try:
+            with open(path, errors="replace") as f:
+                text = f.read()
+        except OSError:
+            continue
+        for stanza in text.split("\n\n"):
+            fields, key = {}, None
+            for line in stanza.splitlines():
+                if not line.strip() or line.lstrip().startswith("#"):
+                    continue
+                if line[0] in " \t" and key:  # a continued field
+                    fields[key] += " " + line.strip()
+                elif ":" in line:
+                    key, value = line.split(":", 1)
+                    key = key.strip().lower()
+                    fields[key] = value.strip()
+            if fields.get("enabled", "yes").lower() == "no":
+                continue
+            if all(k in fields for k in ("types", "uris", "suites")):
+                found.append((fields["types"].split(), fields["uris"].split(), fields["suites"].split(),
+                              fields.get("components", "").split()))
+    return found
+
+
+def host_mirror(etc="/etc/apt"):
+    """The mirror this machine fetches bookworm main from, or None."""
+    override = os.environ.get("FAUNETA_DEBIAN_MIRROR")
+    if override:
+        return override
+    for types, uris, suites, components in apt_sources(etc):
+        if "deb" in types and SUITE in suites and "main" in components:
+            for uri in uris:
+                if uri.split(":", 1)[0] in ("http", "https", "file"):
+                    return uri.rstrip("/")
+    return None
+
+
 def prerequisites():
+    global MIRROR
     if os.geteuid() != 0:
         raise Skip("needs root (debootstrap, chroot, mounts)")
     missing = [t for t in ("debootstrap", "unshare", "chroot", "mount") if shutil.which(t) is None]
@@ -60,6 +124,9 @@ def prerequisites():
                            capture_output=True, text=True)
     if probe.returncode != 0:
         raise Skip(f"cannot make private mounts here: {probe.stderr.strip()}")
+    MIRROR = host_mirror()
+    if not MIRROR:
+        raise Skip(f"no apt source of this machine carries {SUITE} main (/etc/apt/sources.list, sources.list.d)")
     url = f"{MIRROR}/dists/{SUITE}/Release"
     try:
         with urllib.request.urlopen(urllib.request.Request(url, method="HEAD"), timeout=10) as r:

@@ -118,7 +118,9 @@ std::vector<FontStandIn>& standIns()
     static std::vector<FontStandIn> t = {
         // Regular text keeps the designed widths at its own size, a little
         // narrowed (the information windows' long lines); bold labels need
-        // a size more.
+        // a size more. By family, not file: both Liberation versions have the
+        // same advance widths, so the layouts hold with whichever the desktop
+        // resolves (its fontconfig choices stay the user's).
         {"MS Sans Serif", QStringLiteral("Liberation Sans"), 1.0, 12.0 / 11.0, 95},
         {"Verdana", QStringLiteral("DejaVu Sans"), 1.0},
     };

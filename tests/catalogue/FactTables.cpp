@@ -122,4 +122,9 @@ const Tables& Load()
     return tables;
 }
 
+std::vector<std::map<std::string, std::string>> ReadTable(const std::string& name)
+{
+    return ReadCsv(name);
+}
+
 } // namespace facts

@@ -38,6 +38,10 @@ struct Tables {
     std::map<int, Sources> red, blue;
 };
 
+// One CSV file of the folder: a row maps each header field to its text.
+// Throws std::runtime_error naming a file that is missing or malformed.
+std::vector<std::map<std::string, std::string>> ReadTable(const std::string& name);
+
 // Loads every table; throws std::runtime_error naming a file that is missing
 // or malformed.
 const Tables& Load();

@@ -19,6 +19,8 @@
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
+#include <QLayout>
+#include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -82,6 +84,38 @@ TEST_F(Program, SevenWindowsInOrderTheFirstIsTheMainWindow)
         EXPECT_EQ(w.form->BorderStyle(), TFormBorderStyle::bsSingle) << w.caption;
         EXPECT_EQ(w.form->Position(), TPosition::poScreenCenter) << w.caption;
     }
+}
+
+// The client area is the designed one whatever the fonts; the menu bar above
+// it is drawn in the desktop's font, like the frame the desktop draws, so the
+// main window's full height follows that font (374 pixels with the tests'
+// fonts, 377 with a desktop whose default font is taller).
+TEST_F(Program, OnlyTheMenuBarFollowsTheDesktopsFont)
+{
+    showMain();
+    QMenuBar* bar = Form1->menuBar();
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_EQ(Form1->size(), QSize(552, 374));
+    EXPECT_EQ(Form1->ClientWidget()->geometry(), QRect(0, bar->height(), 552, 355));
+
+    const QFont desktop = QApplication::font();
+    const auto settle = [] {
+        for (int i = 0; i < 3; ++i) {
+            QApplication::processEvents();
+            Form1->layout()->activate();
+        }
+    };
+    QFont taller = desktop;
+    taller.setPointSizeF(desktop.pointSizeF() * 1.5);
+    QApplication::setFont(taller);
+    settle();
+    EXPECT_GT(bar->height(), 19);
+    EXPECT_EQ(Form1->size(), QSize(552, 355 + bar->height()));
+    EXPECT_EQ(Form1->ClientWidget()->size(), QSize(552, 355));
+
+    QApplication::setFont(desktop);
+    settle();
+    EXPECT_EQ(Form1->size(), QSize(552, 374));
 }
 
 TEST_F(Program, StartStateIsPageOneWithAnEmptyPanel)

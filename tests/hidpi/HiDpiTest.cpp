@@ -12,6 +12,8 @@
 #include "widgets/RichEdit.h"
 #include "widgets/SysUtils.h"
 
+#include "TestEnvironment.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -368,10 +370,10 @@ int main(int argc, char** argv)
             break;
         }
     gScale = std::strtod(scale, nullptr);
+    const std::string missing = testenv::Pin(FAUNETA_SOURCE_DIR);
     setenv("QT_SCALE_FACTOR", scale, 1);
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("QT_ACCESSIBILITY", "0", 0);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new testenv::MissingFonts(missing));
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -14,6 +14,7 @@
 #include <mutex>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 class FakeOutOfResources : public std::runtime_error {
@@ -21,9 +22,121 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A clock for the workers that moves only when the test says so: what a test
+// sees then depends on the order of events, never on how busy the machine is.
+class ManualTimerClock final : public TTimerClock {
+public:
+    time_point Now() override
+    {
+        time_point now;
+        {
+            std::lock_guard lock(mutex_);
+            ++reads_;
+            now = now_;
+        }
+        changed_.notify_all();
+        return now;
+    }
+
+    void WaitUntil(std::condition_variable& wake, std::unique_lock<std::mutex>& lock, time_point deadline) override
+    {
+        auto me = std::make_shared<Sleeper>(&wake, lock.mutex(), deadline);
+        {
+            std::lock_guard guard(mutex_);
+            if (now_ >= deadline)
+                return;
+            sleepers_.push_back(me);
+        }
+        changed_.notify_all();
+        // Registered while holding the worker's mutex, which Advance takes
+        // before notifying: the worker is waiting by then, no wake-up is lost.
+        wake.wait(lock);
+        // The worker's mutex is let go before `me` is retired, as Advance
+        // takes them the other way round.
+        lock.unlock();
+        {
+            std::lock_guard retire(me->alive_mutex);
+            me->alive = false;
+        }
+        {
+            std::lock_guard guard(mutex_);
+            std::erase(sleepers_, me);
+        }
+        changed_.notify_all();
+        lock.lock();
+    }
+
+    // Moves time on and wakes the workers whose sleep is over.
+    void Advance(std::chrono::milliseconds by)
+    {
+        std::vector<std::shared_ptr<Sleeper>> due;
+        {
+            std::lock_guard guard(mutex_);
+            now_ += by;
+            for (auto& s : sleepers_)
+                if (s->deadline <= now_)
+                    due.push_back(s);
+        }
+        for (auto& s : due) {
+            std::lock_guard retire(s->alive_mutex);
+            if (!s->alive)
+                continue;
+            {
+                std::lock_guard worker(*s->mutex);
+            }
+            s->wake->notify_all();
+        }
+    }
+
+    // Waits (in real time, at most `timeout`) until `count` workers sleep on
+    // this clock: time moved on after that counts towards their sleeps.
+    bool WaitForSleepers(std::size_t count, std::chrono::milliseconds timeout)
+    {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, timeout, [&] { return sleepers_.size() >= count; });
+    }
+
+    // How often the time was read: a worker reads it at the start of every
+    // sleep, before it knows whether the interval is 0.
+    std::size_t Reads()
+    {
+        std::lock_guard lock(mutex_);
+        return reads_;
+    }
+    bool WaitForReads(std::size_t count, std::chrono::milliseconds timeout)
+    {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, timeout, [&] { return reads_ >= count; });
+    }
+
+private:
+    struct Sleeper {
+        Sleeper(std::condition_variable* w, std::mutex* m, time_point d) : wake(w), mutex(m), deadline(d) {}
+        std::condition_variable* wake;
+        std::mutex* mutex;
+        time_point deadline;
+        std::mutex alive_mutex;
+        bool alive = true;
+    };
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    time_point now_{}; // any start will do
+    std::size_t reads_ = 0;
+    std::vector<std::shared_ptr<Sleeper>> sleepers_;
+};
+
 class FakeTimerPlatform final : public TTimerPlatform {
 public:
-    using Clock = std::chrono::steady_clock;
+    using Steady = std::chrono::steady_clock;
+
+    // The workers made from now on sleep by a clock the test moves (by
+    // default they sleep by the steady clock).
+    ManualTimerClock& UseManualClock()
+    {
+        manual_clock_ = std::make_unique<ManualTimerClock>();
+        return *manual_clock_;
+    }
+    TTimerClock& Clock() override { return manual_clock_ ? *manual_clock_ : TTimerPlatform::Clock(); }
 
     // When false, a destroyed channel leaves its queued calls in the queue, as
     // a platform that cannot take back a posted call would; they still run.
@@ -78,12 +191,12 @@ public:
     // Runs queued calls and due message timers until `done` or the timeout.
     bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout)
     {
-        const auto deadline = Clock::now() + timeout;
+        const auto deadline = Steady::now() + timeout;
         for (;;) {
             RunReady();
             if (done && done())
                 return true;
-            const auto now = Clock::now();
+            const auto now = Steady::now();
             if (now >= deadline)
                 return false;
             auto wake = deadline;
@@ -101,7 +214,7 @@ private:
     struct TimerState {
         std::function<void()> tick;
         std::uint32_t interval;
-        Clock::time_point due;
+        Steady::time_point due;
         bool active;
     };
 
@@ -141,7 +254,7 @@ private:
                 throw FakeOutOfResources("No More Timers Available");
             ++p_.timer_starts;
             t.interval = interval;
-            t.due = Clock::now() + std::chrono::milliseconds(interval);
+            t.due = Steady::now() + std::chrono::milliseconds(interval);
             t.active = true;
         }
         void Stop() override { p_.timers_.at(id_).active = false; }
@@ -165,7 +278,7 @@ private:
             }
             call();
         }
-        const auto now = Clock::now();
+        const auto now = Steady::now();
         std::vector<int> due;
         for (auto& [id, t] : timers_)
             if (t.active && t.due <= now)
@@ -180,6 +293,7 @@ private:
         }
     }
 
+    std::unique_ptr<ManualTimerClock> manual_clock_;
     mutable std::mutex mutex_;
     std::condition_variable posted_;
     std::deque<std::pair<int, std::function<void()>>> queue_;

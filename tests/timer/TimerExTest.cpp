@@ -70,10 +70,21 @@ T& Quick(T& timer, std::uint32_t interval)
     return timer;
 }
 
+// How long a test waits for something that must come (in real time): only a
+// broken timer takes that long, so it may be generous.
+constexpr auto kPatience = 20s;
+
 class TimerEx : public ::testing::Test {
 protected:
     Watchdog watchdog{std::chrono::seconds(60)};
     FakeTimerPlatform platform;
+};
+
+// The workers sleep by a clock the test moves: sleeps are over exactly when
+// the test says so, however slowly the threads run.
+class TimerExOnItsClock : public TimerEx {
+protected:
+    ManualTimerClock& clock = platform.UseManualClock();
 };
 
 } // namespace
@@ -131,7 +142,7 @@ TEST_F(TimerEx, WorkerHandsTicksToTheWindowThread)
     Ticks ticks;
     TTimerEx timer(&platform);
     Quick(timer, 5).SetOnTimer(ticks.Handler());
-    EXPECT_TRUE(platform.PumpUntil([&] { return ticks.count >= 5; }, 5s));
+    EXPECT_TRUE(platform.PumpUntil([&] { return ticks.count >= 5; }, kPatience));
     EXPECT_FALSE(ticks.off_window_thread);
 }
 
@@ -141,11 +152,11 @@ TEST_F(TimerEx, WorkerWaitsUntilTheWindowThreadRanTheTick)
     TTimerEx timer(&platform);
     Quick(timer, 1).SetOnTimer(ticks.Handler());
     // The window thread is busy: one tick is queued, the worker waits for it.
-    ASSERT_TRUE(platform.WaitForQueued(2s));
+    ASSERT_TRUE(platform.WaitForQueued(kPatience));
     std::this_thread::sleep_for(50ms);
     EXPECT_EQ(platform.Queued(), 1u);
     EXPECT_EQ(ticks.count, 0);
-    platform.PumpUntil([&] { return ticks.count >= 1; }, 2s);
+    platform.PumpUntil([&] { return ticks.count >= 1; }, kPatience);
     EXPECT_GE(ticks.count, 1);
 }
 
@@ -174,7 +185,7 @@ TEST_F(TimerEx, MessageTimerTicksOnTheWindowThread)
     timer.SetInterval(5);
     timer.SetOnTimer(ticks.Handler());
     EXPECT_TRUE(timer.TimerWindow()->Active());
-    EXPECT_TRUE(platform.PumpUntil([&] { return ticks.count >= 3; }, 5s));
+    EXPECT_TRUE(platform.PumpUntil([&] { return ticks.count >= 3; }, kPatience));
     EXPECT_FALSE(ticks.off_window_thread);
 }
 
@@ -185,7 +196,7 @@ TEST_F(TimerEx, DisablingSuspendsTheWorkerAndEnablingResumesIt)
     Ticks ticks;
     TTimerEx timer(&platform);
     Quick(timer, 2).SetOnTimer(ticks.Handler());
-    ASSERT_TRUE(platform.PumpUntil([&] { return ticks.count >= 2; }, 5s));
+    ASSERT_TRUE(platform.PumpUntil([&] { return ticks.count >= 2; }, kPatience));
 
     timer.SetEnabled(false);
     EXPECT_TRUE(timer.TimerThread()->Suspended());
@@ -196,21 +207,38 @@ TEST_F(TimerEx, DisablingSuspendsTheWorkerAndEnablingResumesIt)
 
     timer.SetEnabled(true);
     EXPECT_FALSE(timer.TimerThread()->Suspended());
-    EXPECT_TRUE(platform.PumpUntil([&] { return ticks.count >= seen + 3; }, 5s));
+    EXPECT_TRUE(platform.PumpUntil([&] { return ticks.count >= seen + 3; }, kPatience));
 }
 
-// A tick queued just before the pause is not delivered.
-TEST_F(TimerEx, TickQueuedBeforeThePauseIsDropped)
+// A tick queued just before the pause is not delivered; a worker that waits
+// out the zero interval is woken by the next non-zero one.
+TEST_F(TimerExOnItsClock, TickQueuedBeforeThePauseIsDroppedAndANewIntervalResumes)
 {
     CountingTimer timer(&platform);
     Ticks ticks;
     Quick(timer, 1).SetOnTimer(ticks.Handler());
-    ASSERT_TRUE(platform.WaitForQueued(2s));
+    clock.Advance(1ms);
+    ASSERT_TRUE(platform.WaitForQueued(kPatience));
     timer.SetInterval(0); // pauses; Enabled stays True
     EXPECT_TRUE(timer.TimerThread()->Suspended());
+    const std::size_t reads = clock.Reads(); // the worker waits for the hand-over
     platform.PumpFor(50ms);
     EXPECT_EQ(timer.delivered, 0);
     EXPECT_EQ(ticks.count, 0);
+
+    // Once the worker has begun its next sleep, of Interval 0, it waits for
+    // the component to be reconfigured.
+    ASSERT_TRUE(clock.WaitForReads(reads + 1, kPatience));
+    timer.SetInterval(5);
+    EXPECT_FALSE(timer.TimerThread()->Suspended());
+    for (int n = 1; n <= 3; ++n) {
+        ASSERT_TRUE(clock.WaitForSleepers(1, kPatience)) << "the worker does not sleep the new interval";
+        clock.Advance(4ms);
+        platform.PumpFor(20ms);
+        EXPECT_EQ(ticks.count, n - 1);
+        clock.Advance(1ms);
+        ASSERT_TRUE(platform.PumpUntil([&] { return ticks.count >= n; }, kPatience));
+    }
 }
 
 TEST_F(TimerEx, IntervalZeroPausesWithoutReleasing)
@@ -239,34 +267,38 @@ TEST_F(TimerEx, IntervalZeroPausesWithoutReleasing)
 
 // The sleep in progress goes on counting while paused: a worker resumed long
 // after its sleep began ticks at once (the picture control's first frame).
-TEST_F(TimerEx, ResumedWorkerTicksAtOnceWhenItsSleepIsOver)
+TEST_F(TimerExOnItsClock, ResumedWorkerTicksAtOnceWhenItsSleepIsOver)
 {
     Ticks ticks;
     TTimerEx timer(&platform);
     timer.SetEnabled(false); // the worker is in its first 1000 ms sleep
     timer.SetInterval(1);
     timer.SetOnTimer(ticks.Handler());
-    std::this_thread::sleep_for(1100ms);
-    const auto resumed = Clock::now();
+    clock.Advance(1100ms);
     timer.SetEnabled(true);
-    ASSERT_TRUE(platform.PumpUntil([&] { return ticks.count >= 1; }, 2s));
-    EXPECT_LT(Clock::now() - resumed, 700ms);
+    // No more time passes: only a sleep that counted the pause is over.
+    ASSERT_TRUE(platform.PumpUntil([&] { return ticks.count >= 1; }, kPatience));
+    platform.PumpFor(20ms);
+    EXPECT_EQ(ticks.count, 1);
 }
 
 // The first sleep of a new component is the Interval it was created with,
 // counted from its creation: setting a shorter one does not cut it short.
-TEST_F(TimerEx, FirstSleepIsTheOneTheWorkerWasCreatedWith)
+TEST_F(TimerExOnItsClock, FirstSleepIsTheOneTheWorkerWasCreatedWith)
 {
     Ticks ticks;
-    const auto created = Clock::now();
     TTimerEx timer(&platform);
     timer.SetInterval(5);
     timer.SetOnTimer(ticks.Handler());
-    ASSERT_TRUE(platform.PumpUntil([&] { return ticks.count >= 1; }, 3s));
-    EXPECT_GE(Clock::now() - created, 990ms);
-    const auto first = Clock::now();
-    ASSERT_TRUE(platform.PumpUntil([&] { return ticks.count >= 3; }, 3s));
-    EXPECT_LT(Clock::now() - first, 500ms); // the following ones use 5 ms
+    clock.Advance(999ms);
+    platform.PumpFor(30ms);
+    EXPECT_EQ(ticks.count, 0);
+    clock.Advance(1ms);
+    ASSERT_TRUE(platform.PumpUntil([&] { return ticks.count >= 1; }, kPatience));
+    // The following ones use 5 ms.
+    ASSERT_TRUE(clock.WaitForSleepers(1, kPatience));
+    clock.Advance(5ms);
+    EXPECT_TRUE(platform.PumpUntil([&] { return ticks.count >= 2; }, kPatience));
 }
 
 // A worker with Interval 0 that is not paused (created while the component
@@ -293,7 +325,7 @@ TEST_F(TimerEx, EnabledWithoutOnTimer)
     timer.SetThreaded(false);
     timer.SetThreaded(true); // created anew, running
     EXPECT_FALSE(timer.TimerThread()->Suspended());
-    EXPECT_TRUE(platform.PumpUntil([&] { return timer.delivered >= 3; }, 5s));
+    EXPECT_TRUE(platform.PumpUntil([&] { return timer.delivered >= 3; }, kPatience));
 
     // Message-based: no timer at all.
     timer.SetThreaded(false);
@@ -309,7 +341,7 @@ TEST_F(TimerEx, DisabledTimerIgnoresTicksFromAWorkerCreatedRunning)
     timer.SetEnabled(false);
     timer.SetThreaded(false);
     timer.SetThreaded(true); // a fresh worker is not paused by this reconfiguration
-    EXPECT_TRUE(platform.PumpUntil([&] { return timer.delivered >= 2; }, 5s));
+    EXPECT_TRUE(platform.PumpUntil([&] { return timer.delivered >= 2; }, kPatience));
     EXPECT_EQ(ticks.count, 0);
 }
 
@@ -328,14 +360,14 @@ TEST_F(TimerEx, SwitchingThreadedBothWays)
     EXPECT_EQ(TaskCount(), tasks - 1); // the worker is gone, not just flagged
     ASSERT_NE(timer.TimerWindow(), nullptr);
     EXPECT_TRUE(timer.TimerWindow()->Active());
-    ASSERT_TRUE(platform.PumpUntil([&] { return ticks.count >= 2; }, 5s));
+    ASSERT_TRUE(platform.PumpUntil([&] { return ticks.count >= 2; }, kPatience));
 
     timer.SetThreaded(true);
     EXPECT_EQ(timer.TimerWindow(), nullptr);
     ASSERT_NE(timer.TimerThread(), nullptr);
     EXPECT_FALSE(timer.TimerThread()->Suspended());
     const int seen = ticks.count;
-    EXPECT_TRUE(platform.PumpUntil([&] { return ticks.count >= seen + 2; }, 5s));
+    EXPECT_TRUE(platform.PumpUntil([&] { return ticks.count >= seen + 2; }, kPatience));
     EXPECT_FALSE(ticks.off_window_thread);
 }
 
@@ -344,7 +376,7 @@ TEST_F(TimerEx, PriorityIsAppliedToTheWorker)
     Ticks ticks;
     TTimerEx timer(&platform);
     Quick(timer, 2).SetOnTimer(ticks.Handler());
-    ASSERT_TRUE(platform.PumpUntil([&] { return timer.TimerThread()->ThreadId() != 0; }, 2s));
+    ASSERT_TRUE(platform.PumpUntil([&] { return timer.TimerThread()->ThreadId() != 0; }, kPatience));
 
     timer.SetThreadPriority(tpLower);
     EXPECT_EQ(getpriority(PRIO_PROCESS, id_t(timer.TimerThread()->ThreadId())), 5);
@@ -353,7 +385,7 @@ TEST_F(TimerEx, PriorityIsAppliedToTheWorker)
     // Raising it may be refused without privilege; the worker goes on.
     timer.SetThreadPriority(tpTimeCritical);
     const int seen = ticks.count;
-    EXPECT_TRUE(platform.PumpUntil([&] { return ticks.count >= seen + 2; }, 5s));
+    EXPECT_TRUE(platform.PumpUntil([&] { return ticks.count >= seen + 2; }, kPatience));
 }
 
 TEST_F(TimerEx, PriorityStoredWhileMessageBasedIsAppliedWhenThreadedAgain)
@@ -367,7 +399,7 @@ TEST_F(TimerEx, PriorityStoredWhileMessageBasedIsAppliedWhenThreadedAgain)
     EXPECT_EQ(timer.TimerThread(), nullptr);
 
     timer.SetThreaded(true);
-    ASSERT_TRUE(platform.PumpUntil([&] { return timer.TimerThread()->ThreadId() != 0; }, 2s));
+    ASSERT_TRUE(platform.PumpUntil([&] { return timer.TimerThread()->ThreadId() != 0; }, kPatience));
     EXPECT_EQ(timer.TimerThread()->Priority(), tpLowest);
     EXPECT_EQ(getpriority(PRIO_PROCESS, id_t(timer.TimerThread()->ThreadId())), 10);
 }
@@ -381,15 +413,15 @@ TEST_F(TimerEx, ErrorsFromOnTimerGoToTheErrorHandlerAndTicksGoOn)
     timer.SetOnTimer([](TTimerEx*) { throw std::runtime_error("tick failed"); });
 
     timer.SetThreaded(false); // message-based
-    ASSERT_TRUE(platform.PumpUntil([&] { return platform.reports.size() >= 3; }, 5s));
+    ASSERT_TRUE(platform.PumpUntil([&] { return platform.reports.size() >= 3; }, kPatience));
 
     timer.SetThreaded(true); // handed over: reported on the window thread too
     platform.reports.clear();
-    ASSERT_TRUE(platform.PumpUntil([&] { return platform.reports.size() >= 3; }, 5s));
+    ASSERT_TRUE(platform.PumpUntil([&] { return platform.reports.size() >= 3; }, kPatience));
 
     timer.SetThreadSafe(true); // on the worker: sent to the window thread to be shown
     platform.reports.clear();
-    ASSERT_TRUE(platform.PumpUntil([&] { return platform.reports.size() >= 3; }, 5s));
+    ASSERT_TRUE(platform.PumpUntil([&] { return platform.reports.size() >= 3; }, kPatience));
     EXPECT_EQ(platform.reports.front(), "tick failed");
 }
 
@@ -408,7 +440,7 @@ TEST_F(TimerEx, ErrorBoxOfAMessageTickDoesNotNest)
     timer.SetThreaded(false);
     timer.SetInterval(2);
     timer.SetOnTimer([](TTimerEx*) { throw std::runtime_error("tick failed"); });
-    ASSERT_TRUE(platform.PumpUntil([&] { return platform.reports.size() >= 3; }, 5s));
+    ASSERT_TRUE(platform.PumpUntil([&] { return platform.reports.size() >= 3; }, kPatience));
     EXPECT_EQ(deepest, 1);
 }
 
@@ -443,7 +475,7 @@ TEST_F(TimerEx, TickHandlerChangesInterval)
         ++count;
         t->SetInterval(t->Interval() == 2 ? 3 : 2); // pauses and resumes its own waiting worker
     });
-    EXPECT_TRUE(platform.PumpUntil([&] { return count >= 20; }, 5s));
+    EXPECT_TRUE(platform.PumpUntil([&] { return count >= 20; }, kPatience));
     EXPECT_FALSE(timer.TimerThread()->Suspended());
 }
 
@@ -460,7 +492,7 @@ TEST_F(TimerEx, TickHandlerSwitchesItsOwnSource)
         if (++switches <= 6)
             t->SetThreaded(!t->Threaded());
     });
-    EXPECT_TRUE(platform.PumpUntil([&] { return ticks.count >= 10; }, 5s));
+    EXPECT_TRUE(platform.PumpUntil([&] { return ticks.count >= 10; }, kPatience));
 }
 
 // --- releasing --------------------------------------------------------------
@@ -474,7 +506,7 @@ TEST_F(TimerEx, ReleaseWhileTheWorkerWaitsForAHandOver)
         auto ticks = std::make_shared<Ticks>();
         auto timer = std::make_unique<CountingTimer>(&platform);
         Quick(*timer, 1).SetOnTimer(ticks->Handler());
-        ASSERT_TRUE(platform.WaitForQueued(2s));
+        ASSERT_TRUE(platform.WaitForQueued(kPatience));
         const int tasks = TaskCount();
 
         timer.reset(); // a release that waited for the hand-over would never return
@@ -497,7 +529,7 @@ TEST_F(TimerEx, ReleaseInsideItsOwnTick)
             ++ticks.count;
             delete self;
         });
-        ASSERT_TRUE(platform.PumpUntil([&] { return ticks.count >= 1; }, 2s));
+        ASSERT_TRUE(platform.PumpUntil([&] { return ticks.count >= 1; }, kPatience));
         platform.PumpFor(30ms);
         EXPECT_EQ(ticks.count, 1) << "threaded " << threaded;
     }

@@ -46,7 +46,7 @@ TEST(DefinitionParser, ReadsEveryKindOfValue)
                               "    'b''c'#9)\n"
                               "  Data = {\n"
                               "    0A0b\n"
-                              "    FF}\n"
+                              "    FF0123456789abcdefABCDEF}\n"
                               "  object B: TY\n"
                               "  end\n"
                               "end\n");
@@ -61,7 +61,9 @@ TEST(DefinitionParser, ReadsEveryKindOfValue)
     EXPECT_EQ(o.Property("Set")->value, DfmValue::SetOf({"fsBold", "fsItalic"}));
     EXPECT_EQ(o.Property("None")->value, DfmValue::SetOf({}));
     EXPECT_EQ(o.Property("Items.Strings")->value, DfmValue::ListOf({"a", "b'c\t"}));
-    EXPECT_EQ(o.Property("Data")->value, DfmValue::Bin({0x0A, 0x0B, 0xFF}));
+    // Every digit, in either case.
+    EXPECT_EQ(o.Property("Data")->value,
+              DfmValue::Bin({0x0A, 0x0B, 0xFF, 0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF, 0xAB, 0xCD, 0xEF}));
     ASSERT_EQ(o.children.size(), 1u);
     EXPECT_EQ(o.children[0].name, "B");
     EXPECT_EQ(o.Property("Data")->line, 13);

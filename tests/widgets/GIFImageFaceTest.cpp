@@ -15,6 +15,7 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -240,6 +241,27 @@ TEST_F(GIFFace, AnAbortFromProgressFailsTheLoadQuietly)
     EXPECT_FALSE(g.LoadFromStream(s));
     EXPECT_EQ(calls, 1);
     EXPECT_TRUE(g.Empty());
+}
+
+// The percentage is rounded to the nearest whole: 1 of 6 bytes is 17 %.
+TEST_F(GIFFace, ProgressPercentageIsRounded)
+{
+    struct Reporting : TAcceptingGIF {
+        bool ReadGIF() override
+        {
+            for (std::int64_t at : {0, 1, 3, 4, 6}) {
+                rawData_.SetPosition(at);
+                DoProgress();
+            }
+            return TAcceptingGIF::ReadGIF();
+        }
+    } g;
+    std::vector<std::int32_t> percents;
+    g.OnProgress =
+        TProgressEvent([&](TObject*, std::int32_t, std::int32_t, std::int32_t pct, bool&) { percents.push_back(pct); });
+    TMemoryStream s(bytesOf("GIF89a"));
+    EXPECT_TRUE(g.LoadFromStream(s));
+    EXPECT_EQ(percents, (std::vector<std::int32_t>{0, 17, 50, 67, 100}));
 }
 
 TEST_F(GIFFace, InvisibleStillTakesTheMouse)
