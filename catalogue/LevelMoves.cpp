@@ -39,7 +39,8 @@ std::vector<LevelMove> LevelMovesOf(int row)
         else
             it->Level = c.Level;
     }
-    std::stable_sort(moves.begin(), moves.end(), [](const LevelMove& a, const LevelMove& b) { return a.Level < b.Level; });
+    std::stable_sort(moves.begin(), moves.end(),
+                     [](const LevelMove& a, const LevelMove& b) { return a.Level < b.Level; });
     return moves;
 }
 

@@ -11,8 +11,8 @@
 struct MoveInfo {
     std::string_view Name; // as the catalogue spells it ("Thundershock", "Flame Thrower")
     Type MoveType;
-    int Power;             // 0: deals no direct damage; 1: damage not computed from power
-    int Accuracy;          // nominal, per cent
+    int Power;    // 0: deals no direct damage; 1: damage not computed from power
+    int Accuracy; // nominal, per cent
     int Pp;
     std::string_view Effect; // what it does, Windows-1252
 };

@@ -31,8 +31,8 @@ inline constexpr int TypeCount = 15;
 namespace detail {
 using namespace cp1252::literals;
 inline constexpr std::array<std::string_view, TypeCount> kTypeNames{
-    "Normal"_cp, "Fogo"_cp,    "Água"_cp,     "Grama"_cp,  "Elétrico"_cp, "Gelo"_cp,     "Lutador"_cp, "Veneno"_cp,
-    "Terra"_cp,  "Voador"_cp,  "Psíquico"_cp, "Inseto"_cp, "Pedra"_cp,    "Fantasma"_cp, "Dragão"_cp};
+    "Normal"_cp, "Fogo"_cp,   "Água"_cp,     "Grama"_cp,  "Elétrico"_cp, "Gelo"_cp,     "Lutador"_cp, "Veneno"_cp,
+    "Terra"_cp,  "Voador"_cp, "Psíquico"_cp, "Inseto"_cp, "Pedra"_cp,    "Fantasma"_cp, "Dragão"_cp};
 } // namespace detail
 
 // The type's name, Windows-1252 ("Elétrico").

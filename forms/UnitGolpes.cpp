@@ -246,7 +246,8 @@ void TFormGolpes::ShowCreature(int row)
     for (int machine = 0; machine < MachineCount; ++machine)
         if (CanLearnMachine(number, machine)) {
             const int move = MachineMove(machine);
-            machines.push_back(MachineName(machine) + " -- " + std::string(MoveTable[static_cast<std::size_t>(move)].Name));
+            machines.push_back(MachineName(machine) + " -- " +
+                               std::string(MoveTable[static_cast<std::size_t>(move)].Name));
             creatureMoves_.push_back(move);
         }
     FillList(ListBox4, std::move(byLevel), "Nenhum"_cp);

@@ -85,8 +85,8 @@ private:
     std::vector<std::string> lines_;                 // the main window's list line of each row
     std::vector<int> listed_;
     std::vector<int> learnerRows_, teachableRows_; // catalogue rows behind ListBox2 and ListBox3
-    std::vector<int> creatureMoves_;                // MoveTable rows behind ListBox4 then ListBox5
-    int levelLines_ = 0;                            // of creatureMoves_, those in ListBox4
+    std::vector<int> creatureMoves_;               // MoveTable rows behind ListBox4 then ListBox5
+    int levelLines_ = 0;                           // of creatureMoves_, those in ListBox4
     int shownMove_ = -1;
 };
 

@@ -48,11 +48,11 @@ TEST(MovesFacts, EveryMoveAsTheGamesHaveIt)
 TEST(MovesFacts, EffectLinesTellTheGamesChances)
 {
     const std::map<std::string, std::string> chance{
-        {"BURN_SIDE_EFFECT1", "10%"},        {"BURN_SIDE_EFFECT2", "30%"},        {"FREEZE_SIDE_EFFECT1", "10%"},
-        {"PARALYZE_SIDE_EFFECT1", "10%"},    {"PARALYZE_SIDE_EFFECT2", "30%"},    {"FLINCH_SIDE_EFFECT1", "10%"},
-        {"FLINCH_SIDE_EFFECT2", "30%"},      {"POISON_SIDE_EFFECT1", "20%"},      {"POISON_SIDE_EFFECT2", "40%"},
-        {"TWINEEDLE_EFFECT", "20%"},         {"CONFUSION_SIDE_EFFECT", "10%"},    {"DEFENSE_DOWN_SIDE_EFFECT", "33%"},
-        {"SPEED_DOWN_SIDE_EFFECT", "33%"},   {"ATTACK_DOWN_SIDE_EFFECT", "33%"},  {"SPECIAL_DOWN_SIDE_EFFECT", "33%"}};
+        {"BURN_SIDE_EFFECT1", "10%"},      {"BURN_SIDE_EFFECT2", "30%"},       {"FREEZE_SIDE_EFFECT1", "10%"},
+        {"PARALYZE_SIDE_EFFECT1", "10%"},  {"PARALYZE_SIDE_EFFECT2", "30%"},   {"FLINCH_SIDE_EFFECT1", "10%"},
+        {"FLINCH_SIDE_EFFECT2", "30%"},    {"POISON_SIDE_EFFECT1", "20%"},     {"POISON_SIDE_EFFECT2", "40%"},
+        {"TWINEEDLE_EFFECT", "20%"},       {"CONFUSION_SIDE_EFFECT", "10%"},   {"DEFENSE_DOWN_SIDE_EFFECT", "33%"},
+        {"SPEED_DOWN_SIDE_EFFECT", "33%"}, {"ATTACK_DOWN_SIDE_EFFECT", "33%"}, {"SPECIAL_DOWN_SIDE_EFFECT", "33%"}};
     const auto& f = facts::Load();
     for (std::size_t i = 0; i < f.moves.size(); ++i) {
         const std::string line = toUtf8(MoveTable[i].Effect);
