@@ -93,6 +93,10 @@ void TFormGolpes::AfterDefinitionRead()
     // The value fields say what they hold; their labels sit beside them.
     RichEdit1->SetAccessibleName("Efeito");
     TForm::AfterDefinitionRead();
+    // On Linux a combo box is announced by the line it shows, not by its
+    // name: the description says what it chooses.
+    ComboBox1->SetAccessibleDescription(Label2->Caption().substr(0, Label2->Caption().size() - 1));
+    ComboBox2->SetAccessibleDescription(Label13->Caption().substr(0, Label13->Caption().size() - 1));
 
     levelMoves_.reserve(Catalogue::RowCount);
     lines_.reserve(Catalogue::RowCount);

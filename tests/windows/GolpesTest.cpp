@@ -182,9 +182,9 @@ TEST_F(Golpes, AMoveTellsWhatItIsWhoLearnsItAndWhereItsMachineIs)
         // Learnt by level, with the games' facts where a catalogue row differs.
         Type("vine whip");
         Pick(g->ListBox1, 0);
-        EXPECT_EQ(Lines(g->ListBox2),
-                  (std::vector<std::string>{"LVL 13 #001 - Bulbasaur", "LVL 13 #002 - Ivysaur", "LVL 13 #003 - Venusaur",
-                                            "LVL --- #069 - Bellsprout", "LVL --- #070 - Weepinbell"}));
+        EXPECT_EQ(Lines(g->ListBox2), (std::vector<std::string>{"LVL 13 #001 - Bulbasaur", "LVL 13 #002 - Ivysaur",
+                                                                "LVL 13 #003 - Venusaur", "LVL --- #069 - Bellsprout",
+                                                                "LVL --- #070 - Weepinbell"}));
         Type("pound");
         Pick(g->ListBox1, 0);
         EXPECT_EQ(g->ListBox2->Items()[g->ListBox2->Items().Count() - 1], "LVL --- #151 - Mew");
@@ -198,7 +198,7 @@ TEST_F(Golpes, AMoveTellsWhatItIsWhoLearnsItAndWhereItsMachineIs)
 TEST_F(Golpes, OpensOnTheCreatureShownAndListsItsMovesAndMachines)
 {
     Form1->SetAppDir(FAUNETA_OUT_DIR "/"); // its pictures
-    Form1->ListBox1->SetItemIndex(1); // #002: the panel keeps the catalogue's lines
+    Form1->ListBox1->SetItemIndex(1);      // #002: the panel keeps the catalogue's lines
     Form1->ListBox1Click(Form1->ListBox1);
     OpenGolpes([&](TForm& f) {
         TFormGolpes* g = FormGolpes;
@@ -225,9 +225,9 @@ TEST_F(Golpes, OpensOnTheCreatureShownAndListsItsMovesAndMachines)
         for (int i = 0; i < 24; ++i)
             QTest::keyClick(g->ComboBox2, Qt::Key_Down);
         EXPECT_EQ(g->ComboBox2->Text(), "#025 - Pikachu");
-        EXPECT_EQ(Lines(g->ListBox4),
-                  (std::vector<std::string>{"LVL --- Thundershock", "LVL --- Growl", "LVL 09 Thunderwave",
-                                            "LVL 16 Quick Attack", "LVL 26 Swift", "LVL 33 Agility", "LVL 43 Thunder"}));
+        EXPECT_EQ(Lines(g->ListBox4), (std::vector<std::string>{"LVL --- Thundershock", "LVL --- Growl",
+                                                                "LVL 09 Thunderwave", "LVL 16 Quick Attack",
+                                                                "LVL 26 Swift", "LVL 33 Agility", "LVL 43 Thunder"}));
         const auto machines = Lines(g->ListBox5);
         EXPECT_NE(std::find(machines.begin(), machines.end(), "TM 24 -- Thunderbolt"), machines.end());
         EXPECT_NE(std::find(machines.begin(), machines.end(), "HM 05 -- Flash"), machines.end());
@@ -248,20 +248,28 @@ TEST_F(Golpes, EveryFieldNamedAndReachedByTab)
 {
     OpenGolpes([&](TForm& f) {
         TFormGolpes* g = FormGolpes;
-        const std::vector<std::pair<QWidget*, const char*>> named = {
-            {g->Edit1, "Filtrar por nome"},     {g->ComboBox1, "Filtrar por tipo"},
-            {g->ListBox1, "Golpes"},            {g->Edit2, "Tipo"},
-            {g->Edit3, "Poder"},                {g->Edit4, "Precisão"},
-            {g->Edit5, "PP"},                   {g->RichEdit1, "Efeito"},
-            {g->Edit6, "TM/HM"},                {g->ListBox2, "Aprendem por nível"},
-            {g->ListBox3, "Aprendem por TM/HM"}, {g->ComboBox2, "Pokémon"},
-            {g->ListBox4, "Golpes por nível"},  {g->ListBox5, "TMs e HMs"}};
+        const std::vector<std::pair<QWidget*, const char*>> named = {{g->Edit1, "Filtrar por nome"},
+                                                                     {g->ComboBox1, "Filtrar por tipo"},
+                                                                     {g->ListBox1, "Golpes"},
+                                                                     {g->Edit2, "Tipo"},
+                                                                     {g->Edit3, "Poder"},
+                                                                     {g->Edit4, "Precisão"},
+                                                                     {g->Edit5, "PP"},
+                                                                     {g->RichEdit1, "Efeito"},
+                                                                     {g->Edit6, "TM/HM"},
+                                                                     {g->ListBox2, "Aprendem por nível"},
+                                                                     {g->ListBox3, "Aprendem por TM/HM"},
+                                                                     {g->ComboBox2, "Pokémon"},
+                                                                     {g->ListBox4, "Golpes por nível"},
+                                                                     {g->ListBox5, "TMs e HMs"}};
         std::set<QWidget*> reached;
         g->Edit1->setFocus();
         for (std::size_t i = 0; i < 2 * named.size(); ++i) {
             reached.insert(QApplication::focusWidget());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
+        EXPECT_EQ(g->ComboBox1->accessibleDescription(), "Filtrar por tipo");
+        EXPECT_EQ(g->ComboBox2->accessibleDescription(), QString::fromUtf8("Pokémon"));
         for (const auto& [w, name] : named) {
             EXPECT_EQ(w->accessibleName(), QString::fromUtf8(name));
             EXPECT_TRUE(reached.count(w)) << name << " not reached by Tab";
