@@ -26,38 +26,16 @@ const FormClass& TFormGolpes::StaticFormClass()
                                       .Field("ListBox1", &F::ListBox1)
                                       .Field("Label4", &F::Label4)
                                       .Field("GroupBox2", &F::GroupBox2)
-                                      .Field("Label5", &F::Label5)
-                                      .Field("Edit2", &F::Edit2)
-                                      .Field("Label6", &F::Label6)
-                                      .Field("Edit3", &F::Edit3)
-                                      .Field("Label7", &F::Label7)
-                                      .Field("Edit4", &F::Edit4)
-                                      .Field("Label8", &F::Label8)
-                                      .Field("Edit5", &F::Edit5)
-                                      .Field("Label9", &F::Label9)
                                       .Field("RichEdit1", &F::RichEdit1)
-                                      .Field("Label10", &F::Label10)
-                                      .Field("Edit6", &F::Edit6)
-                                      .Field("Label11", &F::Label11)
-                                      .Field("ListBox2", &F::ListBox2)
-                                      .Field("Label12", &F::Label12)
-                                      .Field("ListBox3", &F::ListBox3)
                                       .Field("GroupBox3", &F::GroupBox3)
-                                      .Field("Label13", &F::Label13)
+                                      .Field("Label5", &F::Label5)
                                       .Field("ComboBox2", &F::ComboBox2)
-                                      .Field("Label14", &F::Label14)
-                                      .Field("ListBox4", &F::ListBox4)
-                                      .Field("Label15", &F::Label15)
-                                      .Field("ListBox5", &F::ListBox5)
+                                      .Field("RichEdit2", &F::RichEdit2)
                                       .Handler("FormShow", &F::FormShow)
                                       .Handler("Edit1Change", &F::Edit1Change)
                                       .Handler("ComboBox1Click", &F::ComboBox1Click)
                                       .Handler("ListBox1Click", &F::ListBox1Click)
-                                      .Handler("ListBox2Click", &F::ListBox2Click)
-                                      .Handler("ListBox3Click", &F::ListBox3Click)
                                       .Handler("ComboBox2Click", &F::ComboBox2Click)
-                                      .Handler("ListBox4Click", &F::ListBox4Click)
-                                      .Handler("ListBox5Click", &F::ListBox5Click)
                                       .Build("TFormGolpes", ":/forms/UnitGolpes.form");
     return info;
 }
@@ -72,36 +50,46 @@ std::string CountText(std::size_t count)
     return std::to_string(count) + (count == 1 ? " golpe" : " golpes");
 }
 
-// Fills a list with lines, or with one line saying in words that there is none.
-void FillList(TListBox* list, std::vector<std::string> lines, std::string_view none)
+// A text box's lines, given at once (one rebuild, not one per line).
+void ShowLines(TRichEdit* box, const std::vector<std::string>& lines)
 {
-    if (lines.empty())
-        lines.emplace_back(none);
-    list->Items().Assign(lines);
+    std::string text;
+    for (const std::string& line : lines) {
+        if (!text.empty())
+            text += '\n';
+        text += line;
+    }
+    box->Lines().Clear();
+    box->Lines().Add(text);
 }
 
-int Chosen(TListBox* list, const std::vector<int>& rows)
+// "Aprendem por nível:" and its lines, or "Aprendem por nível: nenhum".
+void AddSection(std::vector<std::string>& lines, std::string_view title, std::vector<std::string> items,
+                std::string_view none)
 {
-    const int i = list->ItemIndex();
-    return static_cast<unsigned>(i) < rows.size() ? rows[static_cast<std::size_t>(i)] : -1;
+    std::string head(title);
+    if (items.empty()) {
+        lines.push_back(head.append(": ").append(none));
+        return;
+    }
+    lines.push_back(head.append(":"));
+    lines.insert(lines.end(), items.begin(), items.end());
 }
 
 } // namespace
 
 void TFormGolpes::AfterDefinitionRead()
 {
-    // The value fields say what they hold; their labels sit beside them.
-    RichEdit1->SetAccessibleName("Efeito");
+    // The text boxes say what they hold.
+    RichEdit2->SetAccessibleName(std::string("Golpes do pokémon"_cp));
     TForm::AfterDefinitionRead();
     // On Linux a combo box is announced by the line it shows, not by its
     // name: the description says what it chooses.
     ComboBox1->SetAccessibleDescription(Label2->Caption().substr(0, Label2->Caption().size() - 1));
-    ComboBox2->SetAccessibleDescription(Label13->Caption().substr(0, Label13->Caption().size() - 1));
+    ComboBox2->SetAccessibleDescription(Label5->Caption().substr(0, Label5->Caption().size() - 1));
 
-    levelMoves_.reserve(Catalogue::RowCount);
     lines_.reserve(Catalogue::RowCount);
     for (int row = 0; row < Catalogue::RowCount; ++row) {
-        levelMoves_.push_back(LevelMovesOf(row));
         // The same line as the main window's list (#083's apostrophe).
         const auto [page, item] = Catalogue::ListPositionOfRow(row);
         lines_.push_back(Form1 ? Form1->PageList(page)->Items()[item] : Catalogue::Entry(row).Caption());
@@ -153,9 +141,9 @@ void TFormGolpes::ApplyFilter()
 
 void TFormGolpes::ListBox1Click(TObject*)
 {
-    const int move = Chosen(ListBox1, listed_);
-    if (move >= 0)
-        ShowMove(move);
+    const int i = ListBox1->ItemIndex();
+    if (static_cast<unsigned>(i) < listed_.size())
+        ShowMove(listed_[static_cast<std::size_t>(i)]);
 }
 
 void TFormGolpes::ChooseMove(int move)
@@ -174,52 +162,33 @@ void TFormGolpes::ShowMove(int move)
 {
     shownMove_ = move;
     const MoveInfo& m = MoveTable[static_cast<std::size_t>(move)];
-    Edit2->SetText(std::string(TypeName(m.MoveType)));
-    Edit3->SetText(PowerText(m));
-    Edit4->SetText(std::to_string(m.Accuracy) + "%");
-    Edit5->SetText(std::to_string(m.Pp));
-    RichEdit1->Lines().Clear();
-    RichEdit1->Lines().Add(std::string(m.Effect));
+    std::vector<std::string> lines{std::string(m.Name)};
+    lines.push_back(std::string("Tipo: ").append(TypeName(m.MoveType)));
+    lines.push_back("Poder: " + PowerText(m));
+    lines.push_back(std::string("Precisão: "_cp).append(std::to_string(m.Accuracy)).append("%"));
+    lines.push_back("PP: " + std::to_string(m.Pp));
+    lines.push_back(std::string("Efeito: ").append(m.Effect));
 
     const int machine = MachineOfMove(move);
     if (machine < 0) {
-        Edit6->SetText(std::string("Nenhuma TM ou HM ensina este golpe"_cp));
+        lines.push_back("TM/HM: nenhuma");
     } else {
         const auto& table = machine < 50 ? TmLocationTable : HmLocationTable;
         const auto& where = table[static_cast<std::size_t>(machine < 50 ? machine : machine - 50)];
-        Edit6->SetText(MachineName(machine) + " (" + std::string(where.Location) + ")");
+        lines.push_back("TM/HM: " + MachineName(machine) + " (" + std::string(where.Location) + ")");
     }
 
     std::vector<std::string> byLevel, byMachine;
-    learnerRows_.clear();
-    teachableRows_.clear();
     for (int row = 0; row < Catalogue::RowCount; ++row) {
-        for (const LevelMove& lm : levelMoves_[static_cast<std::size_t>(row)])
-            if (lm.Move == m.Name) {
+        for (const LevelMove& lm : LevelMovesOf(row))
+            if (lm.Move == m.Name)
                 byLevel.push_back(LevelMoveLine({lm.Level, {}}) + lines_[static_cast<std::size_t>(row)]);
-                learnerRows_.push_back(row);
-            }
-        if (machine >= 0 && CanLearnMachine(Catalogue::Entry(row).Number, machine)) {
+        if (machine >= 0 && CanLearnMachine(Catalogue::Entry(row).Number, machine))
             byMachine.push_back(lines_[static_cast<std::size_t>(row)]);
-            teachableRows_.push_back(row);
-        }
     }
-    FillList(ListBox2, std::move(byLevel), "Nenhum aprende por nível"_cp);
-    FillList(ListBox3, std::move(byMachine), machine < 0 ? "Nenhum: não há TM ou HM"_cp : "Nenhum"_cp);
-}
-
-void TFormGolpes::ListBox2Click(TObject*)
-{
-    const int row = Chosen(ListBox2, learnerRows_);
-    if (row >= 0)
-        ChooseCreature(row);
-}
-
-void TFormGolpes::ListBox3Click(TObject*)
-{
-    const int row = Chosen(ListBox3, teachableRows_);
-    if (row >= 0)
-        ChooseCreature(row);
+    AddSection(lines, "Aprendem por nível"_cp, std::move(byLevel), "nenhum");
+    AddSection(lines, "Aprendem por TM/HM", std::move(byMachine), "nenhum");
+    ShowLines(RichEdit1, lines);
 }
 
 void TFormGolpes::ComboBox2Click(TObject*)
@@ -239,35 +208,15 @@ void TFormGolpes::ChooseCreature(int row)
 
 void TFormGolpes::ShowCreature(int row)
 {
-    std::vector<std::string> byLevel, machines;
-    creatureMoves_.clear();
-    for (const LevelMove& lm : levelMoves_[static_cast<std::size_t>(row)]) {
+    std::vector<std::string> lines{lines_[static_cast<std::size_t>(row)]}, byLevel, machines;
+    for (const LevelMove& lm : LevelMovesOf(row))
         byLevel.push_back(LevelMoveLine(lm));
-        creatureMoves_.push_back(FindMove(lm.Move));
-    }
-    levelLines_ = static_cast<int>(creatureMoves_.size());
     const int number = Catalogue::Entry(row).Number;
     for (int machine = 0; machine < MachineCount; ++machine)
-        if (CanLearnMachine(number, machine)) {
-            const int move = MachineMove(machine);
+        if (CanLearnMachine(number, machine))
             machines.push_back(MachineName(machine) + " -- " +
-                               std::string(MoveTable[static_cast<std::size_t>(move)].Name));
-            creatureMoves_.push_back(move);
-        }
-    FillList(ListBox4, std::move(byLevel), "Nenhum"_cp);
-    FillList(ListBox5, std::move(machines), "Nenhuma TM ou HM"_cp);
-}
-
-void TFormGolpes::ListBox4Click(TObject*)
-{
-    const int i = ListBox4->ItemIndex();
-    if (i >= 0 && i < levelLines_)
-        ChooseMove(creatureMoves_[static_cast<std::size_t>(i)]);
-}
-
-void TFormGolpes::ListBox5Click(TObject*)
-{
-    const int i = ListBox5->ItemIndex();
-    if (i >= 0 && levelLines_ + i < static_cast<int>(creatureMoves_.size()))
-        ChooseMove(creatureMoves_[static_cast<std::size_t>(levelLines_ + i)]);
+                               std::string(MoveTable[static_cast<std::size_t>(MachineMove(machine))].Name));
+    AddSection(lines, "Golpes por nível"_cp, std::move(byLevel), "nenhum");
+    AddSection(lines, "TMs e HMs", std::move(machines), "nenhuma");
+    ShowLines(RichEdit2, lines);
 }

@@ -1,8 +1,10 @@
-// FormGolpes: the moves of the games two ways in — by move (a filtered list:
-// type, power, accuracy, PP, what it does, the TM or HM that teaches it and
-// who learns it) and by creature (its moves by level and every TM and HM it
-// can take). Created the first time its menu item runs; shown modally,
-// closing hides it for the next time.
+// FormGolpes: the moves of the games two ways in — by move (a filtered list;
+// the move's type, power, accuracy, PP, what it does, the TM or HM that
+// teaches it and who learns it, line by line in a text box) and by creature
+// (its moves by level and every TM and HM it can take). Created the first
+// time its menu item runs; shown modally, closing hides it for the next
+// time. Few controls, so that its first opening, creation included, stays
+// near the cost of the TM/HM list's.
 #pragma once
 
 #include "catalogue/LevelMoves.h"
@@ -31,39 +33,17 @@ public:
     TListBox* ListBox1 = nullptr;
     TLabel* Label4 = nullptr;
     TGroupBox* GroupBox2 = nullptr;
-    TLabel* Label5 = nullptr;
-    TEdit* Edit2 = nullptr;
-    TLabel* Label6 = nullptr;
-    TEdit* Edit3 = nullptr;
-    TLabel* Label7 = nullptr;
-    TEdit* Edit4 = nullptr;
-    TLabel* Label8 = nullptr;
-    TEdit* Edit5 = nullptr;
-    TLabel* Label9 = nullptr;
     TRichEdit* RichEdit1 = nullptr;
-    TLabel* Label10 = nullptr;
-    TEdit* Edit6 = nullptr;
-    TLabel* Label11 = nullptr;
-    TListBox* ListBox2 = nullptr;
-    TLabel* Label12 = nullptr;
-    TListBox* ListBox3 = nullptr;
     TGroupBox* GroupBox3 = nullptr;
-    TLabel* Label13 = nullptr;
+    TLabel* Label5 = nullptr;
     TComboBox* ComboBox2 = nullptr;
-    TLabel* Label14 = nullptr;
-    TListBox* ListBox4 = nullptr;
-    TLabel* Label15 = nullptr;
-    TListBox* ListBox5 = nullptr;
+    TRichEdit* RichEdit2 = nullptr;
 
     void FormShow(TObject* Sender);
     void Edit1Change(TObject* Sender);
     void ComboBox1Click(TObject* Sender);
     void ListBox1Click(TObject* Sender);
-    void ListBox2Click(TObject* Sender);
-    void ListBox3Click(TObject* Sender);
     void ComboBox2Click(TObject* Sender);
-    void ListBox4Click(TObject* Sender);
-    void ListBox5Click(TObject* Sender);
 
     // Row in MoveTable of each line of the moves list, in order.
     const std::vector<int>& ListedMoves() const { return listed_; }

@@ -420,9 +420,9 @@ def moves(prog):
     title = "Lista de Golpes"
     prog.menu("Arquivo", "Lista de Golpes")
     win = prog.wait_window(title)
-    machines = prog.need(win, p.ROLE_LIST, "TMs e HMs")
-    prog.wait(lambda: [i.name for i in prog.find_all(machines, p.ROLE_LIST_ITEM, showing=False)] ==
-              ["Nenhuma TM ou HM"], "#000's machines to say there are none")
+    creature = prog.need(win, p.ROLE_TEXT, "Golpes do pokémon")
+    prog.wait(lambda: prog.text(creature).startswith("#000 - Missingno\n") and
+              prog.text(creature).endswith("TMs e HMs: nenhuma"), "the window to show #000, with no TM or HM")
     no_second_window(prog, "ctrl+t", "Lista de TMs e HMs", title)
     field = prog.need(win, p.ROLE_TEXT, "Filtrar por nome")
     prog.click(field)
@@ -434,11 +434,13 @@ def moves(prog):
     prog.wait(lambda: names(moves_list) == want, f"the moves list to hold {want} (it holds {names(moves_list)})")
     prog.need(win, p.ROLE_LABEL, "5 golpes")
     prog.pick(moves_list, "Thunderbolt")
-    for name, value in (("Tipo", "Elétrico"), ("Poder", "95"), ("Precisão", "100%"), ("PP", "15"),
-                        ("Efeito", "Pode paralisar o alvo (10%)"), ("TM/HM", "TM 24 (Vermilion City Gym)")):
-        prog.wait_text(prog.need(win, p.ROLE_TEXT, name), value, f"the field {name!r}")
-    taught = prog.need(win, p.ROLE_LIST, "Aprendem por TM/HM")
-    check("#025 - Pikachu" in names(taught), "Pikachu can be taught Thunderbolt")
+    move = prog.need(win, p.ROLE_TEXT, "Golpe escolhido")
+    head = "\n".join(["Thunderbolt", "Tipo: Elétrico", "Poder: 95", "Precisão: 100%", "PP: 15",
+                      "Efeito: Pode paralisar o alvo (10%)", "TM/HM: TM 24 (Vermilion City Gym)",
+                      "Aprendem por nível: nenhum", "Aprendem por TM/HM:"])
+    prog.wait(lambda: prog.text(move).startswith(head + "\n#019 - Rattata\n"),
+              f"the move's text to read {head!r}... (it reads {prog.text(move)[:200]!r})")
+    check("\n#025 - Pikachu\n" in prog.text(move), "Pikachu can be taught Thunderbolt")
     # Nothing matches: said in words, no error box.
     prog.click(field)
     prog.session.type("?!")
@@ -455,15 +457,14 @@ def moves(prog):
     prog.session.type("#025")
     prog.session.key("Return")
     prog.wait(lambda: prog.fresh(combo).name == "#025 - Pikachu", "the combo box to show #025")
-    levels = prog.need(win, p.ROLE_LIST, "Golpes por nível")
-    prog.wait(lambda: "LVL 43 Thunder" in names(levels), "#025's moves by level")
-    check("TM 24 -- Thunderbolt" in names(machines), "#025's machines include TM 24")
+    prog.wait(lambda: "\nLVL 43 Thunder\nTMs e HMs:\n" in prog.text(creature) and
+              "\nTM 24 -- Thunderbolt\n" in prog.text(creature), "#025's moves by level and its machines")
     prog.close_box(title)
     prog.wait_closed(title)
     # Ctrl+G: the same window, again on the creature the main window shows.
     win = shortcut(prog, "ctrl+g", title)
-    machines = prog.need(win, p.ROLE_LIST, "TMs e HMs")
-    prog.wait(lambda: names(machines) == ["Nenhuma TM ou HM"], "the window to show #000 again")
+    creature = prog.need(win, p.ROLE_TEXT, "Golpes do pokémon")
+    prog.wait(lambda: prog.text(creature).startswith("#000 - Missingno\n"), "the window to show #000 again")
     prog.wait_text(prog.need(win, p.ROLE_TEXT, "Filtrar por nome"), "thunder?!", "the filter kept")
     prog.close_box(title)
     prog.wait_closed(title)

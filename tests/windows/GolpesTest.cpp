@@ -14,6 +14,14 @@ namespace {
 
 struct Golpes : Windows {
     static std::vector<std::string> Lines(TListBox* list) { return list->Items().ToVector(); }
+    static std::vector<std::string> Move() { return FormGolpes->RichEdit1->Lines().ToVector(); }
+    static std::vector<std::string> Creature() { return FormGolpes->RichEdit2->Lines().ToVector(); }
+    // The lines of a text box from the one starting with `from` to the end.
+    static std::vector<std::string> From(const std::vector<std::string>& lines, const std::string& from)
+    {
+        auto at = std::find(lines.begin(), lines.end(), from);
+        return {at, lines.end()};
+    }
     static void Pick(TListBox* list, int row)
     {
         QListWidgetItem* it = list->item(row);
@@ -136,7 +144,7 @@ TEST_F(Golpes, TypeFilterWithTheNameFilterAndTheChoiceKept)
         Type("wave");
         EXPECT_EQ(Lines(list), (std::vector<std::string>{"Thunderwave"}));
         EXPECT_EQ(list->ItemIndex(), -1);
-        EXPECT_EQ(FormGolpes->Edit3->Text(), "95"); // the move shown stays until another is chosen
+        EXPECT_EQ(Move()[2], "Poder: 95"); // the move shown stays until another is chosen
         Type("psy");
         EXPECT_EQ(list->Items().Count(), 0);
         f.Close();
@@ -145,58 +153,56 @@ TEST_F(Golpes, TypeFilterWithTheNameFilterAndTheChoiceKept)
 
 TEST_F(Golpes, AMoveTellsWhatItIsWhoLearnsItAndWhereItsMachineIs)
 {
+    using V = std::vector<std::string>;
     OpenGolpes([&](TForm& f) {
         TFormGolpes* g = FormGolpes;
         Type("thunderbolt");
         Pick(g->ListBox1, 0);
-        EXPECT_EQ(g->Edit2->Text(), W("Elétrico"));
-        EXPECT_EQ(g->Edit3->Text(), "95");
-        EXPECT_EQ(g->Edit4->Text(), "100%");
-        EXPECT_EQ(g->Edit5->Text(), "15");
-        EXPECT_EQ(g->RichEdit1->Lines().ToVector(), (std::vector<std::string>{"Pode paralisar o alvo (10%)"}));
-        EXPECT_EQ(g->Edit6->Text(), "TM 24 (Vermilion City Gym)");
-        EXPECT_EQ(Lines(g->ListBox2), (std::vector<std::string>{W("Nenhum aprende por nível")}));
-        const auto taught = Lines(g->ListBox3);
-        EXPECT_EQ(taught.size(), 50u);
-        EXPECT_EQ(taught.front(), "#019 - Rattata");
-        EXPECT_EQ(taught.back(), "#151 - Mew");
+        const V move = Move();
+        ASSERT_EQ(move.size(), 9u + 50u);
+        EXPECT_EQ(V(move.begin(), move.begin() + 9),
+                  (V{"Thunderbolt", W("Tipo: Elétrico"), "Poder: 95", W("Precisão: 100%"), "PP: 15",
+                     "Efeito: Pode paralisar o alvo (10%)", "TM/HM: TM 24 (Vermilion City Gym)",
+                     W("Aprendem por nível: nenhum"), "Aprendem por TM/HM:"}));
+        EXPECT_EQ(move[9], "#019 - Rattata");
+        EXPECT_EQ(move.back(), "#151 - Mew");
 
         // By keyboard through the whole list: the last move.
         Type("");
         g->ListBox1->setFocus();
         QTest::keyClick(g->ListBox1, Qt::Key_End);
         EXPECT_EQ(g->ListBox1->Items()[g->ListBox1->ItemIndex()], "Struggle");
-        EXPECT_EQ(g->Edit6->Text(), W("Nenhuma TM ou HM ensina este golpe"));
-        EXPECT_EQ(Lines(g->ListBox2), (std::vector<std::string>{W("Nenhum aprende por nível")}));
-        EXPECT_EQ(Lines(g->ListBox3), (std::vector<std::string>{W("Nenhum: não há TM ou HM")}));
+        EXPECT_EQ(From(Move(), "TM/HM: nenhuma"),
+                  (V{"TM/HM: nenhuma", W("Aprendem por nível: nenhum"), "Aprendem por TM/HM: nenhum"}));
 
         // A dash for no direct damage, "varia" where power does not count.
         Type("growl");
         Pick(g->ListBox1, 0);
-        EXPECT_EQ(g->Edit3->Text(), "\x97");
-        EXPECT_EQ(g->ListBox2->Items()[0], "LVL --- #001 - Bulbasaur");
+        EXPECT_EQ(Move()[2], "Poder: \x97");
+        EXPECT_EQ(From(Move(), W("Aprendem por nível:"))[1], "LVL --- #001 - Bulbasaur");
         Type("seismic");
         Pick(g->ListBox1, 0);
-        EXPECT_EQ(g->Edit3->Text(), "varia");
-        EXPECT_EQ(g->Edit6->Text(), "TM 19 (Route 25)");
+        EXPECT_EQ(Move()[2], "Poder: varia");
+        EXPECT_EQ(Move()[6], "TM/HM: TM 19 (Route 25)");
         // Learnt by level, with the games' facts where a catalogue row differs.
         Type("vine whip");
         Pick(g->ListBox1, 0);
-        EXPECT_EQ(Lines(g->ListBox2), (std::vector<std::string>{"LVL 13 #001 - Bulbasaur", "LVL 13 #002 - Ivysaur",
-                                                                "LVL 13 #003 - Venusaur", "LVL --- #069 - Bellsprout",
-                                                                "LVL --- #070 - Weepinbell"}));
+        EXPECT_EQ(
+            From(Move(), W("Aprendem por nível:")),
+            (V{W("Aprendem por nível:"), "LVL 13 #001 - Bulbasaur", "LVL 13 #002 - Ivysaur", "LVL 13 #003 - Venusaur",
+               "LVL --- #069 - Bellsprout", "LVL --- #070 - Weepinbell", "Aprendem por TM/HM: nenhum"}));
         Type("pound");
         Pick(g->ListBox1, 0);
-        EXPECT_EQ(g->ListBox2->Items()[g->ListBox2->Items().Count() - 1], "LVL --- #151 - Mew");
-        // A creature of the list goes to the creature part.
-        PickLine(g->ListBox2, "LVL --- #151 - Mew");
-        EXPECT_EQ(g->ComboBox2->Text(), "#151 - Mew");
+        EXPECT_EQ(From(Move(), "Aprendem por TM/HM: nenhum").size(), 1u);
+        const V pound = Move();
+        EXPECT_EQ(pound[pound.size() - 2], "LVL --- #151 - Mew");
         f.Close();
     });
 }
 
 TEST_F(Golpes, OpensOnTheCreatureShownAndListsItsMovesAndMachines)
 {
+    using V = std::vector<std::string>;
     Form1->SetAppDir(FAUNETA_OUT_DIR "/"); // its pictures
     Form1->ListBox1->SetItemIndex(1);      // #002: the panel keeps the catalogue's lines
     Form1->ListBox1Click(Form1->ListBox1);
@@ -206,9 +212,9 @@ TEST_F(Golpes, OpensOnTheCreatureShownAndListsItsMovesAndMachines)
         EXPECT_EQ(g->ComboBox2->Items().Count(), 152);
         EXPECT_EQ(g->ComboBox2->Items()[82], "#083 - Farfetch'd"); // the list's line
         EXPECT_EQ(g->ComboBox2->Text(), "#002 - Ivysaur");
-        const auto levels = Lines(g->ListBox4);
-        EXPECT_EQ(levels[2], "LVL 07 Leech Seed");
-        EXPECT_EQ(levels[3], "LVL 13 Vine Whip");
+        const V lines = Creature();
+        EXPECT_EQ(V(lines.begin(), lines.begin() + 6), (V{"#002 - Ivysaur", W("Golpes por nível:"), "LVL --- Tackle",
+                                                          "LVL --- Growl", "LVL 07 Leech Seed", "LVL 13 Vine Whip"}));
         EXPECT_EQ(Form1->RichEdit2->Lines()[3], "LVL --- Vine Whip");
         f.Close();
     });
@@ -217,29 +223,28 @@ TEST_F(Golpes, OpensOnTheCreatureShownAndListsItsMovesAndMachines)
     OpenGolpes([&](TForm& f) {
         TFormGolpes* g = FormGolpes;
         EXPECT_EQ(g->ComboBox2->Text(), "#000 - Missingno");
-        EXPECT_EQ(Lines(g->ListBox5), (std::vector<std::string>{"Nenhuma TM ou HM"}));
+        EXPECT_EQ(Creature().back(), "TMs e HMs: nenhuma");
         // #025 picked from the drop-down list by keyboard: up from #000 is #150,
-        // so type the way there from the top instead.
+        // so go there from the top instead.
         g->ComboBox2->setFocus();
         QTest::keyClick(g->ComboBox2, Qt::Key_Home);
         for (int i = 0; i < 24; ++i)
             QTest::keyClick(g->ComboBox2, Qt::Key_Down);
         EXPECT_EQ(g->ComboBox2->Text(), "#025 - Pikachu");
-        EXPECT_EQ(Lines(g->ListBox4), (std::vector<std::string>{"LVL --- Thundershock", "LVL --- Growl",
-                                                                "LVL 09 Thunderwave", "LVL 16 Quick Attack",
-                                                                "LVL 26 Swift", "LVL 33 Agility", "LVL 43 Thunder"}));
-        const auto machines = Lines(g->ListBox5);
-        EXPECT_NE(std::find(machines.begin(), machines.end(), "TM 24 -- Thunderbolt"), machines.end());
-        EXPECT_NE(std::find(machines.begin(), machines.end(), "HM 05 -- Flash"), machines.end());
-        EXPECT_EQ(std::find(machines.begin(), machines.end(), "TM 26 -- Earthquake"), machines.end());
-        // A move of its list, hidden by the filter, is shown with the filter cleared.
+        const V lines = Creature();
+        EXPECT_EQ(
+            V(lines.begin(), lines.begin() + 10),
+            (V{"#025 - Pikachu", W("Golpes por nível:"), "LVL --- Thundershock", "LVL --- Growl", "LVL 09 Thunderwave",
+               "LVL 16 Quick Attack", "LVL 26 Swift", "LVL 33 Agility", "LVL 43 Thunder", "TMs e HMs:"}));
+        EXPECT_NE(std::find(lines.begin(), lines.end(), "TM 24 -- Thunderbolt"), lines.end());
+        EXPECT_NE(std::find(lines.begin(), lines.end(), "HM 05 -- Flash"), lines.end());
+        EXPECT_EQ(std::find(lines.begin(), lines.end(), "TM 26 -- Earthquake"), lines.end());
+        // A move hidden by the filter, chosen by the program, clears the filter.
         Type("psy");
-        PickLine(g->ListBox5, "TM 45 -- Thunderwave");
+        g->ChooseMove(FindMove("Thunderwave"));
         EXPECT_EQ(g->Edit1->Text(), "");
         EXPECT_EQ(g->ListBox1->Items()[g->ListBox1->ItemIndex()], "Thunderwave");
-        EXPECT_EQ(g->Edit6->Text(), "TM 45 (Route 24)");
-        PickLine(g->ListBox4, "LVL 43 Thunder");
-        EXPECT_EQ(g->Edit6->Text(), "TM 25 (Power Plant)");
+        EXPECT_EQ(Move()[6], "TM/HM: TM 45 (Route 24)");
         f.Close();
     });
 }
@@ -248,20 +253,9 @@ TEST_F(Golpes, EveryFieldNamedAndReachedByTab)
 {
     OpenGolpes([&](TForm& f) {
         TFormGolpes* g = FormGolpes;
-        const std::vector<std::pair<QWidget*, const char*>> named = {{g->Edit1, "Filtrar por nome"},
-                                                                     {g->ComboBox1, "Filtrar por tipo"},
-                                                                     {g->ListBox1, "Golpes"},
-                                                                     {g->Edit2, "Tipo"},
-                                                                     {g->Edit3, "Poder"},
-                                                                     {g->Edit4, "Precisão"},
-                                                                     {g->Edit5, "PP"},
-                                                                     {g->RichEdit1, "Efeito"},
-                                                                     {g->Edit6, "TM/HM"},
-                                                                     {g->ListBox2, "Aprendem por nível"},
-                                                                     {g->ListBox3, "Aprendem por TM/HM"},
-                                                                     {g->ComboBox2, "Pokémon"},
-                                                                     {g->ListBox4, "Golpes por nível"},
-                                                                     {g->ListBox5, "TMs e HMs"}};
+        const std::vector<std::pair<QWidget*, const char*>> named = {
+            {g->Edit1, "Filtrar por nome"},    {g->ComboBox1, "Filtrar por tipo"}, {g->ListBox1, "Golpes"},
+            {g->RichEdit1, "Golpe escolhido"}, {g->ComboBox2, "Pokémon"},          {g->RichEdit2, "Golpes do pokémon"}};
         std::set<QWidget*> reached;
         g->Edit1->setFocus();
         for (std::size_t i = 0; i < 2 * named.size(); ++i) {
