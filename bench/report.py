@@ -483,13 +483,37 @@ def main():
         if m:
             label = {"created": "after the seven windows are created", "startup": "after start-up (main window shown)",
                      "all_entries": "after showing all 152 entries",
-                     "all_windows": "after opening every window"}[m.group(1)]
+                     "all_windows": "after opening every window",
+                     "moves_window": "after opening the moves window (created then)"}[m.group(1)]
             rows.append(("memory tour, offscreen, " + label, "fauneta forms",
                          "RSS %.1f MiB, peak %.1f MiB" % (int(m.group(2)) / 1024, int(m.group(3)) / 1024)))
 
-    # 4. ShowEntry
+    # 3b. first opening: the TM/HM list (created at start-up) and the moves
+    # window (created by its first opening), in fresh processes, each order
+    # half of the time; window thread CPU time
+    firsts = {"tmhm": [], "golpes": [], "created": []}
+    for i in range(2 * max(5, a.runs // 2)):
+        arg = "--first-open=golpes" if i % 2 else "--first-open"
+        r = subprocess.run([os.path.join(out, "bench_showentry"), arg], env=off, capture_output=True, text=True)
+        m = re.search(r"first_open tmhm_us=(\d+) golpes_us=(\d+) tmhm_created_us=(\d+)", r.stdout)
+        if m:
+            firsts["tmhm"].append(int(m.group(1)))
+            firsts["golpes"].append(int(m.group(2)))
+            firsts["created"].append(int(m.group(3)))
+    if firsts["tmhm"]:
+        t, g = statistics.median(firsts["tmhm"]), statistics.median(firsts["golpes"])
+        n = len(firsts["tmhm"])
+        rows.append(("first opening, offscreen, window thread CPU (median of %d)" % n, "Lista de TMs e HMs",
+                     "%.2f ms" % (t / 1000)))
+        rows.append(("first opening, offscreen, window thread CPU (median of %d)" % n, "Lista de Golpes",
+                     "%.2f ms (%.2f × the TM/HM list's)" % (g / 1000, g / t)))
+        c = statistics.median(firsts["created"])
+        rows.append(("a TM/HM window created, shown and painted as the moves window is (median of %d)" % n,
+                     "Lista de TMs e HMs", "%.2f ms (the moves window: %.2f × this)" % (c / 1000, g / c)))
+
+    # 4. ShowEntry, and the moves window's filter
     b = gbench(os.path.join(out, "bench_showentry"), reps, off)
-    for name in ("ShowEntry/all_rows_in_turn", "ShowEntry+repaint/all_rows_in_turn"):
+    for name in ("ShowEntry/all_rows_in_turn", "ShowEntry+repaint/all_rows_in_turn", "MovesFilter/one_keystroke"):
         med, sd = aggregate(b, name, "median"), aggregate(b, name, "stddev")
         rows.append((name + " (median of %d repetitions; CPU time)" % a.reps, "fauneta",
                      "%.1f µs (real %.1f µs, stddev %.1f µs)" % (med["cpu_time"], med["real_time"], sd["cpu_time"])))

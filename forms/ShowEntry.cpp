@@ -5,6 +5,7 @@
 void ShowEntry(const CatalogueEntry& entry)
 {
     TForm1& f = *Form1;
+    f.shown_ = &entry;
     f.RichEdit1->Lines().Clear();
     f.RichEdit2->Lines().Clear();
 

@@ -2,6 +2,7 @@
 
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
+#include "forms/UnitGolpes.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitSobre.h"
@@ -31,4 +32,5 @@ void DestroyAllForms()
     FormAtualizado = nullptr;
     FormPokeMart = nullptr;
     FormTmHm = nullptr;
+    FormGolpes = nullptr; // created by its menu item, if ever
 }

@@ -6,6 +6,7 @@
 
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
+#include "forms/UnitGolpes.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitSobre.h"
 #include "forms/UnitTmHm.h"
@@ -70,6 +71,7 @@ const FormClass& TForm1::StaticFormClass()
                                       .Field("SobreaAtualizao1", &TForm1::SobreaAtualizao1)
                                       .Field("ListadeTMseHMs1", &TForm1::ListadeTMseHMs1)
                                       .Field("N2", &TForm1::N2)
+                                      .Field("ListadeGolpes1", &TForm1::ListadeGolpes1)
                                       .Field("ListadeItensdosMarts1", &TForm1::ListadeItensdosMarts1)
                                       .Field("Edit5", &TForm1::Edit5)
                                       .Field("Label12", &TForm1::Label12)
@@ -98,6 +100,7 @@ const FormClass& TForm1::StaticFormClass()
                                       .Handler("ListadeItensdosMarts1Click", &TForm1::ListadeItensdosMarts1Click)
                                       .Handler("ListadeTMseHMs1Click", &TForm1::ListadeTMseHMs1Click)
                                       .Handler("Sobre1Click", &TForm1::Sobre1Click)
+                                      .Handler("ListadeGolpes1Click", &TForm1::ListadeGolpes1Click)
                                       .Build("TForm1", ":/forms/UnitPrincipal.form");
     return info;
 }
@@ -266,4 +269,12 @@ void TForm1::ListadeTMseHMs1Click(TObject*)
 void TForm1::Sobre1Click(TObject*)
 {
     FormSobre->ShowModal();
+}
+
+void TForm1::ListadeGolpes1Click(TObject*)
+{
+    // Created on first use, so start-up does not grow.
+    if (!FormGolpes)
+        Application->CreateForm(FormGolpes);
+    FormGolpes->ShowModal();
 }

@@ -4,9 +4,12 @@
 // Writes Form1.png, FormSobre.png, ... (client area with its menu bar), then
 // two windows in use: Form1-entry.png (#025 shown, with its pictures read from
 // "Imagens" and "Dados" beside this tool) and FormPokeMart-shop.png (a shop
-// picked). --scale renders at that scale factor (as QT_SCALE_FACTOR does), so
-// an image is F times the window's size in device pixels.
+// picked), FormGolpes-move.png ("thunder" typed, Thunderbolt chosen) and
+// FormGolpes-creature.png (opened on #025, Thunderwave chosen). --scale renders at that scale factor (as
+// QT_SCALE_FACTOR does), so an image is F times the window's size in device pixels.
+#include "data/Moves.h"
 #include "forms/Startup.h"
+#include "forms/UnitGolpes.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitPrincipal.h"
 #include "widgets/Application.h"
@@ -91,6 +94,20 @@ int main(int argc, char** argv)
     FormPokeMart->ComboBox1Click(FormPokeMart->ComboBox1);
     ok &= shoot(app, FormPokeMart, out.filePath(QStringLiteral("FormPokeMart-shop.png")));
     FormPokeMart->SetVisible(false);
+
+    // The moves window (created on first use, as its menu item does) by
+    // move, filtered as typed, and by the creature the main window shows.
+    Application->CreateForm(FormGolpes);
+    FormGolpes->SetVisible(true);
+    FormGolpes->Edit1->SetText("thunder");
+    FormGolpes->ChooseMove(FindMove("Thunderbolt"));
+    ok &= shoot(app, FormGolpes, out.filePath(QStringLiteral("FormGolpes-move.png")));
+    FormGolpes->SetVisible(false);
+    FormGolpes->Edit1->Clear();
+    FormGolpes->ChooseMove(FindMove("Thunderwave"));
+    FormGolpes->SetVisible(true); // shows #025, the main window's entry
+    ok &= shoot(app, FormGolpes, out.filePath(QStringLiteral("FormGolpes-creature.png")));
+    FormGolpes->SetVisible(false);
 
     for (const auto& b : boxes)
         std::fprintf(stderr, "message box: %s\n", b.text.c_str());

@@ -28,6 +28,7 @@ void TComboItems::Put(int index, const std::string& s)
 void TComboItems::Insert(int index, const std::string& s)
 {
     CheckIndex(index, Count() + 1);
+    box_->applyPendingStyle();
     // Qt selects the first entry added to an empty box; ours keep theirs.
     const int sel = box_->currentIndex();
     const QString text = box_->currentText();
@@ -53,6 +54,7 @@ void TComboItems::Delete(int index)
 }
 void TComboItems::Clear()
 {
+    box_->applyPendingStyle();
     {
         ProgrammaticChange guard(box_->programmatic_);
         const QString text = box_->currentText();
@@ -66,10 +68,12 @@ void TComboItems::Clear()
 TComboBox::TComboBox(TComponent* owner) : QComboBox(nullptr), TWinControl(owner, this)
 {
     color_ = clWindow;
-    setEditable(true);
-    setInsertPolicy(QComboBox::NoInsert);
-    setCompleter(nullptr);
-    lineEdit()->setValidator(new Cp1252Validator(this));
+    // Read from a window definition, the box waits for its Style before it
+    // builds an edit field (most boxes there are drop-down lists, and an edit
+    // field built and thrown away costs more than the rest of the box).
+    pendingStyle_ = owner && owner->Loading();
+    if (!pendingStyle_)
+        SetStyle(style_);
     SetBounds(0, 0, 145, 21);
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (programmatic_ || finishingEdit_ || index == lastIndex_)
@@ -103,6 +107,7 @@ void TComboBox::focusOutEvent(QFocusEvent* e)
 
 void TComboBox::SetItemIndex(int index)
 {
+    applyPendingStyle();
     if (index >= count())
         index = -1;
     {
@@ -121,6 +126,7 @@ std::string TComboBox::GetText() const
 
 void TComboBox::SetText(const std::string& t)
 {
+    applyPendingStyle();
     const QString q = ToQt(t);
     if (q == currentText())
         return;
@@ -138,6 +144,8 @@ void TComboBox::SetText(const std::string& t)
 void TComboBox::SetStyle(TComboBoxStyle s)
 {
     style_ = s;
+    if (pendingStyle_)
+        return;
     const QString text = currentText();
     ProgrammaticChange guard(programmatic_);
     setEditable(s == TComboBoxStyle::csDropDown || s == TComboBoxStyle::csSimple);
@@ -149,8 +157,23 @@ void TComboBox::SetStyle(TComboBoxStyle s)
     }
 }
 
+void TComboBox::applyPendingStyle()
+{
+    if (!pendingStyle_)
+        return;
+    pendingStyle_ = false;
+    SetStyle(style_);
+}
+
+void TComboBox::Loaded()
+{
+    applyPendingStyle();
+    TWinControl::Loaded();
+}
+
 void TComboBox::SetMaxLength(int n)
 {
+    applyPendingStyle();
     maxLength_ = std::max(0, n);
     if (lineEdit())
         lineEdit()->setMaxLength(maxLength_ == 0 ? 32767 : maxLength_);

@@ -44,6 +44,7 @@ public:
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int n);
     TNotifyEvent OnChange;
+    void Loaded() override;
 
 protected:
     TColor DefaultColor() const override { return clWindow; }
@@ -53,6 +54,8 @@ protected:
 
 private:
     friend class TComboItems;
+    void applyPendingStyle(); // builds what Style asks for, once it is known
+    bool pendingStyle_ = false;
     TComboItems items_{this};
     TComboBoxStyle style_ = TComboBoxStyle::csDropDown;
     int lastIndex_ = -1;

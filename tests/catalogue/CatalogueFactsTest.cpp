@@ -45,16 +45,7 @@ std::vector<std::string> Split(const std::string& text, const std::string& separ
     return parts;
 }
 
-// The three moves the guide spells its own way (as its given rows do); every
-// other move keeps the fact tables' spelling.
-const std::map<std::string, std::string> kSpelling{
-    {"Thunder Shock", "Thundershock"}, {"Thunder Wave", "Thunderwave"}, {"Flamethrower", "Flame Thrower"}};
-
-std::string Shown(const std::string& move)
-{
-    const auto it = kSpelling.find(move);
-    return it == kSpelling.end() ? move : it->second;
-}
+using facts::Shown;
 
 // "LVL --- Tackle" -> ("---", "Tackle"); "LVL 07 Leech Seed" -> ("07", "Leech Seed").
 std::pair<std::string, std::string> LevelAndMove(const std::string& line)

@@ -109,12 +109,28 @@ Tables Read()
         if (r.at("version") != "red")
             t.blue[n].insert(source);
     }
-    if (t.species.size() != 151 || t.evolutions.empty() || t.learnsets.size() != 151)
+    for (const auto& r : ReadCsv("moves.csv"))
+        t.moves.push_back(
+            {r.at("move"), r.at("type"), r.at("effect"), Int(r, "power"), Int(r, "accuracy"), Int(r, "pp")});
+    for (const auto& r : ReadCsv("tm_hm_learners.csv")) {
+        t.machines.insert({Int(r, "dex_number"), r.at("kind"), Int(r, "number")});
+        t.machineMove[{r.at("kind"), Int(r, "number")}] = r.at("move");
+    }
+    if (t.species.size() != 151 || t.evolutions.empty() || t.learnsets.size() != 151 || t.moves.size() != 165 ||
+        t.machines.size() != 3037)
         throw std::runtime_error("fact tables incomplete");
     return t;
 }
 
 } // namespace
+
+std::string Shown(const std::string& move)
+{
+    static const std::map<std::string, std::string> spelling{
+        {"Thunder Shock", "Thundershock"}, {"Thunder Wave", "Thunderwave"}, {"Flamethrower", "Flame Thrower"}};
+    const auto it = spelling.find(move);
+    return it == spelling.end() ? move : it->second;
+}
 
 const Tables& Load()
 {

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace facts {
@@ -31,16 +32,28 @@ struct Move {
 // prize, trade.
 using Sources = std::set<std::pair<std::string, std::string>>;
 
+struct MoveFacts {
+    std::string Name, Type, Effect;
+    int Power, Accuracy, Pp;
+};
+
 struct Tables {
     std::map<int, Species> species; // 1..151
     std::vector<Evolution> evolutions;
     std::map<int, std::vector<Move>> learnsets; // in data order
     std::map<int, Sources> red, blue;
+    std::vector<MoveFacts> moves;                                   // game order
+    std::set<std::tuple<int, std::string, int>> machines;           // (creature, "TM"/"HM", number)
+    std::map<std::pair<std::string, int>, std::string> machineMove; // ("TM", 24) -> "Thunderbolt"
 };
 
 // One CSV file of the folder: a row maps each header field to its text.
 // Throws std::runtime_error naming a file that is missing or malformed.
 std::vector<std::map<std::string, std::string>> ReadTable(const std::string& name);
+
+// A move's name as the guide spells it: three moves it spells its own way
+// (as its given rows do); every other keeps the fact tables' spelling.
+std::string Shown(const std::string& move);
 
 // Loads every table; throws std::runtime_error naming a file that is missing
 // or malformed.

@@ -1,4 +1,5 @@
 #include "data/MartStock.h"
+#include "data/Moves.h"
 #include "data/TmHmLocations.h"
 #include "widgets/Cp1252.h"
 
@@ -248,4 +249,33 @@ TEST(MachineLocations, MovesAndPlacesAreTheGames)
         EXPECT_EQ(std::set<std::string>(listed.begin(), listed.end()), places) << what;
         EXPECT_EQ(listed.size(), places.size()) << what; // no place twice
     }
+}
+
+namespace {
+std::vector<std::string> Matching(std::string_view filter)
+{
+    std::vector<std::string> names;
+    for (const MoveInfo& m : MoveTable)
+        if (MoveMatches(m, filter))
+            names.emplace_back(m.Name);
+    return names;
+}
+} // namespace
+
+TEST(Moves, FilterMatchesAnyPartIgnoringCaseBlanksAndHyphens)
+{
+    using V = std::vector<std::string>;
+    EXPECT_EQ(Matching("psy"), (V{"Psybeam", "Psychic", "Psywave"}));
+    EXPECT_EQ(Matching("THUNDER"), (V{"Thunder Punch", "Thundershock", "Thunderbolt", "Thunderwave", "Thunder"}));
+    EXPECT_EQ(Matching("selfd"), (V{"Self-Destruct"}));
+    EXPECT_EQ(Matching("self - destr"), (V{"Self-Destruct"}));
+    EXPECT_EQ(Matching("sandattack"), (V{"Sand-Attack"}));
+    EXPECT_EQ(Matching("").size(), 165u);
+    EXPECT_EQ(Matching("   ").size(), 165u);
+    EXPECT_EQ(Matching(" - ").size(), 165u);
+    // Nothing else in a name matches: symbols, accented letters, a paragraph.
+    EXPECT_TRUE(Matching("!?*").empty());
+    EXPECT_TRUE(Matching("\xE9").empty()); // é
+    EXPECT_TRUE(Matching("psy\tbeam").empty());
+    EXPECT_TRUE(Matching(std::string(5000, 'a')).empty());
 }

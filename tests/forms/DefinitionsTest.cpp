@@ -3,6 +3,7 @@
 #include "forms/Startup.h"
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
+#include "forms/UnitGolpes.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitSobre.h"
@@ -44,7 +45,7 @@ TEST(Definitions, EveryWindowMatchesItsClassTable)
     const FormClass* classes[] = {&TForm1::StaticFormClass(),          &TFormSobre::StaticFormClass(),
                                   &TFormWeb::StaticFormClass(),        &TFormAtual::StaticFormClass(),
                                   &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
-                                  &TFormTmHm::StaticFormClass()};
+                                  &TFormTmHm::StaticFormClass(),       &TFormGolpes::StaticFormClass()};
     for (const FormClass* fc : classes) {
         SCOPED_TRACE(fc->Name());
         const DfmObject tree = ParseDefinition(LoadDefinitionText(fc->Definition()), fc->Definition());

@@ -175,7 +175,11 @@ TEST_F(Program, MenuTreeWithStoredShortcuts)
     };
     const std::vector<std::pair<std::string, std::vector<Item>>> expected = {
         {"&Arquivo",
-         {{"Lista de &TMs e HMs", 16468}, {"Lista de Itens dos Poké-&Marts", 16461}, {"-", 0}, {"&Sair", 32883}}},
+         {{"Lista de &TMs e HMs", 16468},
+          {"Lista de Itens dos Poké-&Marts", 16461},
+          {"Lista de &Golpes", 16455},
+          {"-", 0},
+          {"&Sair", 32883}}},
         {"Fauneta", {{"&Web Site", 0}, {"&Atualização", 0}, {"-", 0}, {"&Sobre a Atualização", 0}}},
         {"Ajuda", {{"Sobre...", 112}}},
     };
@@ -193,7 +197,7 @@ TEST_F(Program, MenuTreeWithStoredShortcuts)
             EXPECT_EQ(menu->Items(i)->IsLine(), std::string(want.caption) == "-");
         }
     }
-    EXPECT_EQ(Form1->Arquivo1->Items(3), Form1->Sair1);
+    EXPECT_EQ(Form1->Arquivo1->Items(4), Form1->Sair1);
     EXPECT_TRUE(Form1->Sair1->Action()->isVisible());
 }
 

@@ -410,6 +410,66 @@ def mart(prog):
     prog.wait_closed(title)
 
 
+def moves(prog):
+    """'Lista de Golpes' from its menu item: it opens on the creature the main
+    window shows (#000, which takes no TM or HM); typing filters the moves,
+    a move is chosen with the mouse and a creature from the drop-down list by
+    typing, and everything is read back as a screen reader reads it. Then
+    Ctrl+G opens the same window again."""
+    p = prog.pyatspi
+    title = "Lista de Golpes"
+    prog.menu("Arquivo", "Lista de Golpes")
+    win = prog.wait_window(title)
+    creature = prog.need(win, p.ROLE_TEXT, "Golpes do pokémon")
+    prog.wait(lambda: prog.text(creature).startswith("#000 - Missingno\n") and
+              prog.text(creature).endswith("TMs e HMs: nenhuma"), "the window to show #000, with no TM or HM")
+    no_second_window(prog, "ctrl+t", "Lista de TMs e HMs", title)
+    field = prog.need(win, p.ROLE_TEXT, "Filtrar por nome")
+    prog.click(field)
+    prog.session.type("thunder")
+    prog.wait_text(field, "thunder", "the filter field")
+    moves_list = prog.need(win, p.ROLE_LIST, "Golpes")
+    names = lambda lst: [i.name for i in prog.find_all(lst, p.ROLE_LIST_ITEM, showing=False)]
+    want = ["Thunder Punch", "Thundershock", "Thunderbolt", "Thunderwave", "Thunder"]
+    prog.wait(lambda: names(moves_list) == want, f"the moves list to hold {want} (it holds {names(moves_list)})")
+    prog.need(win, p.ROLE_LABEL, "5 golpes")
+    prog.pick(moves_list, "Thunderbolt")
+    move = prog.need(win, p.ROLE_TEXT, "Golpe escolhido")
+    head = "\n".join(["Thunderbolt", "Tipo: Elétrico", "Poder: 95", "Precisão: 100%", "PP: 15",
+                      "Efeito: Pode paralisar o alvo (10%)", "TM/HM: TM 24 (Vermilion City Gym)",
+                      "Aprendem por nível: nenhum", "Aprendem por TM/HM:"])
+    prog.wait(lambda: prog.text(move).startswith(head + "\n#019 - Rattata\n"),
+              f"the move's text to read {head!r}... (it reads {prog.text(move)[:200]!r})")
+    check("\n#025 - Pikachu\n" in prog.text(move), "Pikachu can be taught Thunderbolt")
+    # Nothing matches: said in words, no error box.
+    prog.click(field)
+    prog.session.type("?!")
+    prog.need(win, p.ROLE_LABEL, "Nenhum golpe encontrado")
+    check(names(moves_list) == [], f"nothing matches '?!', yet the list holds {names(moves_list)}")
+    check(sorted(prog.shown_windows()) == sorted([MAIN_TITLE, title]), f"shown: {prog.shown_windows()}")
+    # A creature from the drop-down list, by typing its line's start.
+    # On Linux a combo box's name is the line it shows; its description says what it chooses.
+    combos = [c for c in prog.find_all(win, p.ROLE_COMBO_BOX) if prog.description(c) == "Pokémon"]
+    check(len(combos) == 1 and combos[0].name == "#000 - Missingno",
+          f"one combo box described as 'Pokémon' shows #000, not {[c.name for c in combos]}")
+    combo = combos[0]
+    prog.click(combo)
+    prog.session.type("#025")
+    prog.session.key("Return")
+    prog.wait(lambda: prog.fresh(combo).name == "#025 - Pikachu", "the combo box to show #025")
+    prog.wait(lambda: "\nLVL 43 Thunder\nTMs e HMs:\n" in prog.text(creature) and
+              "\nTM 24 -- Thunderbolt\n" in prog.text(creature), "#025's moves by level and its machines")
+    prog.close_box(title)
+    prog.wait_closed(title)
+    # Ctrl+G: the same window, again on the creature the main window shows.
+    win = shortcut(prog, "ctrl+g", title)
+    creature = prog.need(win, p.ROLE_TEXT, "Golpes do pokémon")
+    prog.wait(lambda: prog.text(creature).startswith("#000 - Missingno\n"), "the window to show #000 again")
+    prog.wait_text(prog.need(win, p.ROLE_TEXT, "Filtrar por nome"), "thunder?!", "the filter kept")
+    prog.close_box(title)
+    prog.wait_closed(title)
+
+
 def information(prog, title, opener):
     p = prog.pyatspi
     if isinstance(opener, str):
@@ -581,6 +641,7 @@ def whole_walk(prog):
     step("click #000 and hear its pictures", glitch_entry, prog, main)
     step("Ctrl+T: TM and HM list", tm_hm, prog)
     step("Ctrl+M: mart item lists", mart, prog)
+    step("menu Arquivo > Lista de Golpes, then Ctrl+G", moves, prog)
     step("F1: Sobre...", information, prog, "Sobre...", "F1")
     step("menu Fauneta > Web Site", information, prog, "Web Site",
          lambda: prog.menu("Fauneta", "Web Site"))

@@ -3,10 +3,13 @@
 #include "TestForms.h"
 
 #include "widgets/Application.h"
+#include "widgets/ComboBox.h"
 #include "widgets/Cp1252.h"
 #include "widgets/DefinitionEditor.h"
 #include "widgets/DefinitionWriter.h"
 #include "widgets/SysUtils.h"
+
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -253,6 +256,24 @@ end
     EXPECT_EQ(font("Combo"), bold.ToQFont().toString().toStdString());
     EXPECT_EQ(widget("Combo")->palette().color(QPalette::Text), QColor(Qt::darkBlue));
     EXPECT_EQ(font("Button1"), TFont().ToQFont().toString().toStdString());
+    // A combo box waits for its Style before building an edit field: the
+    // default keeps one with its text; a drop-down list, read the same way,
+    // has none (and none was built and thrown away).
+    auto* combo = dynamic_cast<TComboBox*>(first->FindComponent("Combo"));
+    ASSERT_NE(combo, nullptr);
+    ASSERT_TRUE(combo->isEditable());
+    EXPECT_EQ(combo->Text(), "Escolha uma Cidade");
+    EXPECT_NE(combo->lineEdit()->validator(), nullptr);
+    {
+        std::unique_ptr<TTestForm> list(
+            ReadTestForm(replace(text, "      Text = 'Escolha uma Cidade'", "      Style = csDropDownList")));
+        auto* box = dynamic_cast<TComboBox*>(list->FindComponent("Combo"));
+        EXPECT_FALSE(box->isEditable());
+        EXPECT_EQ(box->lineEdit(), nullptr);
+        EXPECT_EQ(box->ItemIndex(), -1);
+        EXPECT_EQ(box->Items().Count(), 1);
+        EXPECT_EQ(box->findChildren<QLineEdit*>().size(), 0);
+    }
     const std::string once = WriteDefinition(ComponentToTree(*first));
     std::unique_ptr<TTestForm> second(ReadTestForm(once));
     EXPECT_EQ(WriteDefinition(ComponentToTree(*second)), once);

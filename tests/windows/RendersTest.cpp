@@ -1,5 +1,6 @@
 // Every window renders exactly as its reference image (tests/windows/renders):
-// the seven windows as created, the main window with an entry shown, and the
+// the seven windows as created, the main window with an entry shown, the
+// moves window on Thunderbolt and #025, and the
 // About window's mascot at each of its frames. A change to how pictures are
 // composed or painted must leave these pixel for pixel the same.
 //
@@ -9,6 +10,8 @@
 // writes the render and a difference image to <build>/tests/renders-diff.
 #include "WindowsFixture.h"
 
+#include "data/Moves.h"
+#include "forms/UnitGolpes.h"
 #include "forms/UnitSobre.h"
 #include "gif/GIFImage.h"
 #include "widgets/SysUtils.h"
@@ -101,6 +104,16 @@ TEST_F(Renders, EveryWindowAndEveryMascotFrameAsTheReference)
     Form1->ListBox1Click(Form1->ListBox1);
     Check(Shoot(Form1), QStringLiteral("Form1-entry"));
 
+    // The moves window, created as its menu item does, on a move and on the
+    // creature the main window shows.
+    Application->CreateForm(FormGolpes);
+    FormGolpes->SetVisible(true);
+    FormGolpes->Edit1->SetText("thunder");
+    FormGolpes->ChooseMove(FindMove("Thunderbolt"));
+    FormGolpes->ListBox1->setFocus(); // no blinking caret in the picture
+    Check(Shoot(FormGolpes), QStringLiteral("FormGolpes"));
+    FormGolpes->SetVisible(false);
+
     // The mascot at each frame, as playing composes them one after another.
     // Stopping first keeps the clock from moving it on between the renders.
     FormSobre->SetVisible(true);
@@ -114,7 +127,7 @@ TEST_F(Renders, EveryWindowAndEveryMascotFrameAsTheReference)
     }
     FormSobre->SetVisible(false);
 
-    EXPECT_EQ(compared, int(app.Forms().size()) + 1 + mascot->FrameCount());
+    EXPECT_EQ(compared, int(app.Forms().size()) + 1 + mascot->FrameCount()); // FormGolpes is among the forms now
     for (const std::string& f : failures)
         ADD_FAILURE() << f;
 }

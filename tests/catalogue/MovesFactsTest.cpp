@@ -1,0 +1,157 @@
+// The moves table, the TM/HM learners and the moves learnt by level against
+// the Red/Blue fact tables, and the one spelling of each move everywhere.
+#include "FactTables.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/LevelMoves.h"
+#include "data/Moves.h"
+#include "data/TmHmLearners.h"
+#include "widgets/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using cp1252::toUtf8;
+
+TEST(MovesFacts, EveryMoveAsTheGamesHaveIt)
+{
+    const std::map<std::string, std::string> typeName{
+        {"Normal", "Normal"},     {"Fire", "Fogo"},      {"Water", "Água"},       {"Grass", "Grama"},
+        {"Electric", "Elétrico"}, {"Ice", "Gelo"},       {"Fighting", "Lutador"}, {"Poison", "Veneno"},
+        {"Ground", "Terra"},      {"Flying", "Voador"},  {"Psychic", "Psíquico"}, {"Bug", "Inseto"},
+        {"Rock", "Pedra"},        {"Ghost", "Fantasma"}, {"Dragon", "Dragão"}};
+    const auto& f = facts::Load();
+    ASSERT_EQ(MoveTable.size(), f.moves.size());
+    for (std::size_t i = 0; i < f.moves.size(); ++i) {
+        const auto& fact = f.moves[i];
+        const MoveInfo& m = MoveTable[i];
+        SCOPED_TRACE(fact.Name);
+        EXPECT_EQ(m.Name, facts::Shown(fact.Name));
+        EXPECT_EQ(toUtf8(TypeName(m.MoveType)), typeName.at(fact.Type));
+        EXPECT_EQ(m.Power, fact.Power);
+        EXPECT_EQ(m.Accuracy, fact.Accuracy);
+        EXPECT_EQ(m.Pp, fact.Pp);
+        EXPECT_FALSE(m.Effect.empty());
+        EXPECT_EQ(FindMove(m.Name), static_cast<int>(i));
+    }
+}
+
+// A chance said in per cent is the one the game fixes for the move's effect;
+// the effects that carry a chance say it.
+TEST(MovesFacts, EffectLinesTellTheGamesChances)
+{
+    const std::map<std::string, std::string> chance{
+        {"BURN_SIDE_EFFECT1", "10%"},      {"BURN_SIDE_EFFECT2", "30%"},       {"FREEZE_SIDE_EFFECT1", "10%"},
+        {"PARALYZE_SIDE_EFFECT1", "10%"},  {"PARALYZE_SIDE_EFFECT2", "30%"},   {"FLINCH_SIDE_EFFECT1", "10%"},
+        {"FLINCH_SIDE_EFFECT2", "30%"},    {"POISON_SIDE_EFFECT1", "20%"},     {"POISON_SIDE_EFFECT2", "40%"},
+        {"TWINEEDLE_EFFECT", "20%"},       {"CONFUSION_SIDE_EFFECT", "10%"},   {"DEFENSE_DOWN_SIDE_EFFECT", "33%"},
+        {"SPEED_DOWN_SIDE_EFFECT", "33%"}, {"ATTACK_DOWN_SIDE_EFFECT", "33%"}, {"SPECIAL_DOWN_SIDE_EFFECT", "33%"}};
+    const auto& f = facts::Load();
+    for (std::size_t i = 0; i < f.moves.size(); ++i) {
+        const std::string line = toUtf8(MoveTable[i].Effect);
+        const auto it = chance.find(f.moves[i].Effect);
+        if (it == chance.end())
+            EXPECT_EQ(line.find('%'), std::string::npos) << f.moves[i].Name << ": " << line;
+        else
+            EXPECT_NE(line.find(it->second + ")"), std::string::npos) << f.moves[i].Name << ": " << line;
+    }
+    EXPECT_EQ(toUtf8(PowerText(MoveTable[FindMove("Growl")])), "—");
+    EXPECT_EQ(PowerText(MoveTable[FindMove("Seismic Toss")]), "varia");
+    EXPECT_EQ(PowerText(MoveTable[FindMove("Thunderbolt")]), "95");
+}
+
+TEST(MovesFacts, EveryTmAndHmPair)
+{
+    const auto& f = facts::Load();
+    for (int m = 0; m < MachineCount; ++m) {
+        const std::string kind = m < 50 ? "TM" : "HM";
+        const int number = m < 50 ? m + 1 : m - 49;
+        char name[8];
+        std::snprintf(name, sizeof name, "%s %02d", kind.c_str(), number % 100);
+        EXPECT_EQ(MachineName(m), name);
+        EXPECT_EQ(std::string(MoveTable[MachineMove(m)].Name), facts::Shown(f.machineMove.at({kind, number})));
+        EXPECT_EQ(MachineOfMove(MachineMove(m)), m);
+        for (int n = 1; n <= 151; ++n)
+            EXPECT_EQ(CanLearnMachine(n, m), f.machines.count({n, kind, number}) == 1)
+                << "#" << n << " " << kind << " " << number;
+    }
+    EXPECT_FALSE(CanLearnMachine(0, 0));
+    EXPECT_FALSE(CanLearnMachine(152, 0));
+    EXPECT_FALSE(CanLearnMachine(151, MachineCount));
+    EXPECT_EQ(MachineOfMove(FindMove("Tackle")), -1);
+}
+
+// Every move the catalogue names is a row of the moves table, and every move
+// of the games maps onto exactly one row: one spelling of each move.
+TEST(MovesFacts, OneSpellingOfEachMove)
+{
+    const auto& f = facts::Load();
+    std::set<std::string> table, games;
+    for (const MoveInfo& m : MoveTable)
+        table.insert(std::string(m.Name));
+    for (const auto& m : f.moves)
+        games.insert(facts::Shown(m.Name));
+    EXPECT_EQ(table.size(), MoveTable.size());
+    EXPECT_EQ(games, table);
+    for (int row = 0; row < Catalogue::RowCount; ++row)
+        for (const LevelMove& m : LevelMovesOf(row))
+            EXPECT_GE(FindMove(m.Move), 0) << "row " << row << ": " << m.Move;
+}
+
+// The moves learnt by level, for every creature, are the games' (written as
+// the catalogue writes them: a starting move also learnt later only with its
+// level); they differ from the catalogue's own lines only where the
+// corrections name, so no other difference creeps in.
+TEST(MovesFacts, LevelMovesAreTheGamesAndDifferOnlyWhereCorrected)
+{
+    const auto& f = facts::Load();
+    std::set<std::pair<int, std::string>> differences;
+    for (int n = 1; n <= 151; ++n) {
+        SCOPED_TRACE(testing::Message() << "#" << n);
+        std::set<std::string> learntByLevel;
+        std::vector<std::string> expected;
+        for (const auto& m : f.learnsets.at(n))
+            if (!m.Start)
+                learntByLevel.insert(m.Name);
+        for (const auto& m : f.learnsets.at(n))
+            if (m.Start && !learntByLevel.count(m.Name))
+                expected.push_back(std::string("LVL --- ").append(facts::Shown(m.Name)));
+        for (const auto& m : f.learnsets.at(n))
+            if (!m.Start)
+                expected.push_back(std::string(m.Level < 10 ? "LVL 0" : "LVL ")
+                                       .append(std::to_string(m.Level))
+                                       .append(" ")
+                                       .append(facts::Shown(m.Name)));
+        const int row = Catalogue::RowOfNumber(n);
+        std::vector<std::string> lines;
+        for (const LevelMove& m : LevelMovesOf(row))
+            lines.push_back(LevelMoveLine(m));
+        EXPECT_EQ(lines, expected);
+
+        const auto& given = Catalogue::Entry(row).Learnset;
+        const std::set<std::string> catalogue(given.begin(), given.end());
+        for (const LevelMove& m : LevelMovesOf(row))
+            if (!catalogue.count(LevelMoveLine(m)))
+                differences.insert({n, std::string(m.Move)});
+        EXPECT_EQ(lines.size() - given.size(), static_cast<std::size_t>(n == 151)); // only Pound is added
+    }
+    const std::set<std::pair<int, std::string>> named{{2, "Leech Seed"}, {2, "Vine Whip"}, {151, "Pound"}};
+    EXPECT_EQ(differences, named);
+    std::set<std::pair<int, std::string>> corrections;
+    for (const LearnsetCorrection& c : LearnsetCorrections)
+        corrections.insert({c.Number, std::string(c.Move)});
+    EXPECT_EQ(corrections, named);
+    // #000 has no record in the games: its lines stand as given.
+    const auto missingno = LevelMovesOf(Catalogue::RowOfNumber(0));
+    ASSERT_EQ(missingno.size(), 4u);
+    EXPECT_EQ(LevelMoveLine(missingno[2]), "LVL 30 Metronome");
+}
+
+} // namespace
