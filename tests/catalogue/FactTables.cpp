@@ -109,12 +109,24 @@ Tables Read()
         if (r.at("version") != "red")
             t.blue[n].insert(source);
     }
+    for (const auto& r : ReadCsv("type_chart.csv"))
+        t.typeChart[{r.at("attacker"), r.at("defender")}] = std::stod(r.at("multiplier"));
     if (t.species.size() != 151 || t.evolutions.empty() || t.learnsets.size() != 151)
         throw std::runtime_error("fact tables incomplete");
     return t;
 }
 
 } // namespace
+
+const std::map<std::string, std::string>& PortugueseTypes()
+{
+    static const std::map<std::string, std::string> names{
+        {"Normal", "Normal"},     {"Fire", "Fogo"},      {"Water", "Água"},       {"Grass", "Grama"},
+        {"Electric", "Elétrico"}, {"Ice", "Gelo"},       {"Fighting", "Lutador"}, {"Poison", "Veneno"},
+        {"Ground", "Terra"},      {"Flying", "Voador"},  {"Psychic", "Psíquico"}, {"Bug", "Inseto"},
+        {"Rock", "Pedra"},        {"Ghost", "Fantasma"}, {"Dragon", "Dragão"}};
+    return names;
+}
 
 const Tables& Load()
 {

@@ -36,7 +36,13 @@ struct Tables {
     std::vector<Evolution> evolutions;
     std::map<int, std::vector<Move>> learnsets; // in data order
     std::map<int, Sources> red, blue;
+    // (attacking type, defending type) -> multiplier, English names; only
+    // the pairs that are not 1.
+    std::map<std::pair<std::string, std::string>, double> typeChart;
 };
+
+// The catalogue's name of each English type name ("Fire" -> "Fogo", UTF-8).
+const std::map<std::string, std::string>& PortugueseTypes();
 
 // Loads every table; throws std::runtime_error naming a file that is missing
 // or malformed.
