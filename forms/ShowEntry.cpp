@@ -35,6 +35,7 @@ void ShowEntry(const CatalogueEntry& entry)
     }
 
     f.Edit1->SetText(entry.Caption());
+    f.SetShownEntry(&entry);
     f.Edit2->SetText(std::string(entry.Types));
     f.Edit3->SetText(std::string(entry.Versions));
     f.Edit4->SetText(std::string(entry.Evolution));

@@ -2,6 +2,7 @@
 // search field, two pictures and the menu bar that opens the other windows.
 #pragma once
 
+#include "catalogue/Catalogue.h"
 #include "gif/GIFImage.h"
 #include "widgets/Bevel.h"
 #include "widgets/Button.h"
@@ -77,6 +78,7 @@ public:
     TLabel* Label13 = nullptr;
     TLabel* Label14 = nullptr;
     TEdit* Edit6 = nullptr;
+    TMenuItem* TabeladeTipos1 = nullptr;
 
     void FormCreate(TObject* Sender);
     void ListBox1Click(TObject* Sender);
@@ -99,6 +101,7 @@ public:
     void ListadeItensdosMarts1Click(TObject* Sender);
     void ListadeTMseHMs1Click(TObject* Sender);
     void Sobre1Click(TObject* Sender);
+    void TabeladeTipos1Click(TObject* Sender);
 
     // The folder of the running executable, ending in "/"; set by FormCreate.
     const std::string& GetAppDir() const { return AppDir; }
@@ -111,11 +114,17 @@ public:
     // character the program's code page cannot hold (no key can match it).
     std::optional<std::string> SearchText() const;
 
+    // The entry the detail panel presents, nullptr before the first one.
+    const CatalogueEntry* ShownEntry() const { return shownEntry_; }
+    // Recorded by ShowEntry once the panel names the entry.
+    void SetShownEntry(const CatalogueEntry* entry) { shownEntry_ = entry; }
+
 protected:
     void AfterDefinitionRead() override;
 
 private:
     std::string AppDir;
+    const CatalogueEntry* shownEntry_ = nullptr;
 };
 
 extern TForm1* Form1;

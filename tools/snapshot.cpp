@@ -4,11 +4,13 @@
 // Writes Form1.png, FormSobre.png, ... (client area with its menu bar), then
 // two windows in use: Form1-entry.png (#025 shown, with its pictures read from
 // "Imagens" and "Dados" beside this tool) and FormPokeMart-shop.png (a shop
-// picked). --scale renders at that scale factor (as QT_SCALE_FACTOR does), so
+// picked), and the type chart over #025 and with #094 picked (FormTipos-025.png,
+// FormTipos-094.png). --scale renders at that scale factor (as QT_SCALE_FACTOR does), so
 // an image is F times the window's size in device pixels.
 #include "forms/Startup.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitPrincipal.h"
+#include "forms/UnitTipos.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
 #include "widgets/SysUtils.h"
@@ -91,6 +93,16 @@ int main(int argc, char** argv)
     FormPokeMart->ComboBox1Click(FormPokeMart->ComboBox1);
     ok &= shoot(app, FormPokeMart, out.filePath(QStringLiteral("FormPokeMart-shop.png")));
     FormPokeMart->SetVisible(false);
+
+    // The type chart, created on first use as the menu does: opened over the
+    // entry shown (#025), then with #094 picked.
+    app.CreateForm(FormTipos);
+    FormTipos->SetVisible(true);
+    ok &= shoot(app, FormTipos, out.filePath(QStringLiteral("FormTipos-025.png")));
+    FormTipos->ComboBox1->SetItemIndex(Catalogue::RowOfNumber(94));
+    FormTipos->ComboBox1Click(FormTipos->ComboBox1);
+    ok &= shoot(app, FormTipos, out.filePath(QStringLiteral("FormTipos-094.png")));
+    FormTipos->SetVisible(false);
 
     for (const auto& b : boxes)
         std::fprintf(stderr, "message box: %s\n", b.text.c_str());

@@ -79,7 +79,8 @@ TEST(TypeChart, EveryPairAsInTheGamesTable)
         for (int d = 0; d < TypeCount; ++d) {
             const int halves = Effectiveness(a, d);
             differing += halves != Halves::Normal;
-            EXPECT_DOUBLE_EQ(halves / 2.0, Reference(english[a], english[d])) << english[a] << " against " << english[d];
+            EXPECT_DOUBLE_EQ(halves / 2.0, Reference(english[a], english[d]))
+                << english[a] << " against " << english[d];
         }
     EXPECT_EQ(differing, 82);
     EXPECT_THROW(Effectiveness(TypeCount, 0), std::out_of_range);

@@ -1,7 +1,8 @@
 // Every window renders exactly as its reference image (tests/windows/renders):
-// the seven windows as created, the main window with an entry shown, and the
-// About window's mascot at each of its frames. A change to how pictures are
-// composed or painted must leave these pixel for pixel the same.
+// the seven windows as created, the main window with an entry shown, the type
+// chart opened over it, and the About window's mascot at each of its frames.
+// A change to how pictures are composed or painted must leave these pixel for
+// pixel the same.
 //
 // The references are rendered at scale factor 1 with the fonts the program
 // maps its definitions' fonts to. After an intended change of the look,
@@ -10,6 +11,7 @@
 #include "WindowsFixture.h"
 
 #include "forms/UnitSobre.h"
+#include "forms/UnitTipos.h"
 #include "gif/GIFImage.h"
 #include "widgets/SysUtils.h"
 
@@ -101,6 +103,13 @@ TEST_F(Renders, EveryWindowAndEveryMascotFrameAsTheReference)
     Form1->ListBox1Click(Form1->ListBox1);
     Check(Shoot(Form1), QStringLiteral("Form1-entry"));
 
+    // The type chart, created on first use as its menu item does, opened
+    // over the entry shown.
+    app.CreateForm(FormTipos);
+    FormTipos->SetVisible(true);
+    Check(Shoot(FormTipos), QStringLiteral("FormTipos"));
+    FormTipos->SetVisible(false);
+
     // The mascot at each frame, as playing composes them one after another.
     // Stopping first keeps the clock from moving it on between the renders.
     FormSobre->SetVisible(true);
@@ -114,6 +123,7 @@ TEST_F(Renders, EveryWindowAndEveryMascotFrameAsTheReference)
     }
     FormSobre->SetVisible(false);
 
+    // The chart is among the forms by now.
     EXPECT_EQ(compared, int(app.Forms().size()) + 1 + mascot->FrameCount());
     for (const std::string& f : failures)
         ADD_FAILURE() << f;
