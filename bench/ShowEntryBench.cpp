@@ -5,22 +5,34 @@
 //
 // With --tour it measures memory instead of time: resident set (VmRSS) and
 // its peak (VmHWM) after start-up, after showing all 152 entries, and after
-// opening (showing and painting) every secondary window, printed as
+// opening (showing and painting) every secondary window, then after opening
+// the type chart, which is created on first use, printed as
 // "tour <stage> rss_kib=<n> hwm_kib=<n>".
+//
+// With --first-open tmhm|tipos it times one window's first opening through
+// its menu item, from the item's action to the window painted; tmhm-new
+// times a TM/HM window created there and then opened, as the type chart is
+// (the program creates its TM/HM window at start-up). Printed as
+// "first_open <window> us=<n> cpu_us=<n>" (wall and this thread's CPU time;
+// one process per opening: a first opening happens once).
 #include "catalogue/Catalogue.h"
 #include "forms/ShowEntry.h"
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
+#include "forms/UnitTmHm.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
+#include "widgets/Menus.h"
 
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <string>
 
@@ -70,6 +82,28 @@ void BM_ShowEntryAndPaint(benchmark::State& state)
     }
 }
 
+long long ThreadCpuMicroseconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<long long>(t.tv_sec) * 1000000 + t.tv_nsec / 1000;
+}
+
+// Opens a window by its menu item as the user does (modally), paints it,
+// closes it; returns the moment it was painted.
+std::chrono::steady_clock::time_point OpenByMenu(TApplication& app, TMenuItem* item)
+{
+    std::chrono::steady_clock::time_point painted{};
+    app.ModalHook = [&painted](TForm& f) {
+        f.repaint();
+        painted = std::chrono::steady_clock::now();
+        f.Close();
+    };
+    item->Action()->trigger();
+    app.ModalHook = nullptr;
+    return painted;
+}
+
 int Tour(TApplication& app)
 {
     PrintMemory("created");
@@ -94,6 +128,36 @@ int Tour(TApplication& app)
         Settle();
     }
     PrintMemory("all_windows");
+    OpenByMenu(app, Form1->TabeladeTipos1);
+    Settle();
+    PrintMemory("type_chart");
+    return 0;
+}
+
+int FirstOpen(TApplication& app, const char* which)
+{
+    const bool created = std::strcmp(which, "tmhm-new") == 0;
+    TMenuItem* const item = std::strcmp(which, "tmhm") == 0 || created ? Form1->ListadeTMseHMs1
+                            : std::strcmp(which, "tipos") == 0         ? Form1->TabeladeTipos1
+                                                                       : nullptr;
+    if (!item) {
+        std::fprintf(stderr, "--first-open tmhm|tmhm-new|tipos\n");
+        return 2;
+    }
+    Form1->show();
+    Settle();
+    const long long cpuStart = ThreadCpuMicroseconds();
+    const auto start = std::chrono::steady_clock::now();
+    if (created) {
+        TFormTmHm* fresh = nullptr;
+        app.CreateForm(fresh);
+        FormTmHm = fresh; // the menu item opens this one
+    }
+    const auto painted = OpenByMenu(app, item);
+    const long long cpu = ThreadCpuMicroseconds() - cpuStart;
+    std::printf("first_open %s us=%lld cpu_us=%lld\n", which,
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(painted - start).count()),
+                cpu);
     return 0;
 }
 
@@ -108,6 +172,8 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "--tour") == 0)
             return Tour(app);
+        else if (std::strcmp(argv[i], "--first-open") == 0 && i + 1 < argc)
+            return FirstOpen(app, argv[i + 1]);
     Form1->show();
     Settle();
     // Timing a panel without its pictures would flatter it: the sprite and

@@ -483,9 +483,36 @@ def main():
         if m:
             label = {"created": "after the seven windows are created", "startup": "after start-up (main window shown)",
                      "all_entries": "after showing all 152 entries",
-                     "all_windows": "after opening every window"}[m.group(1)]
+                     "all_windows": "after opening every window",
+                     "type_chart": "after opening the type chart (created on first use)"}[m.group(1)]
             rows.append(("memory tour, offscreen, " + label, "fauneta forms",
                          "RSS %.1f MiB, peak %.1f MiB" % (int(m.group(2)) / 1024, int(m.group(3)) / 1024)))
+
+    # 3b. a window's first opening, menu item to painted: the type chart
+    # (created then) beside the TM/HM list (created at start-up), in turn,
+    # one process per opening.
+    firsts = {"tmhm": [], "tmhm-new": [], "tipos": []}
+    for _ in range(a.runs):
+        for which in firsts:
+            r = subprocess.run([os.path.join(out, "bench_showentry"), "--first-open", which], env=off,
+                               capture_output=True, text=True)
+            m = re.search(r"first_open \S+ us=(\d+) cpu_us=(\d+)", r.stdout)
+            if m:
+                firsts[which].append((int(m.group(1)) / 1000, int(m.group(2)) / 1000))
+    if all(firsts.values()):
+        labels = {"tmhm": "TM/HM list (created at start-up)", "tmhm-new": "TM/HM list created then opened",
+                  "tipos": "type chart (created then opened)"}
+        for which, label in labels.items():
+            rows.append(("first opening, menu item to painted, offscreen (wall): " + label, "fauneta forms",
+                         fmt_ms([w for w, _ in firsts[which]])))
+            rows.append(("first opening, menu item to painted, offscreen (CPU): " + label, "fauneta forms",
+                         fmt_ms([c for _, c in firsts[which]])))
+        for base in ("tmhm", "tmhm-new"):
+            def med(which, k):
+                return statistics.median(v[k] for v in firsts[which])
+            rows.append(("first opening: type chart / %s (medians of %d)" % (labels[base], len(firsts["tipos"])),
+                         "fauneta forms", "%.2f× wall, %.2f× CPU" % (med("tipos", 0) / med(base, 0),
+                                                                   med("tipos", 1) / med(base, 1))))
 
     # 4. ShowEntry
     b = gbench(os.path.join(out, "bench_showentry"), reps, off)

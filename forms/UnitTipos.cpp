@@ -41,14 +41,13 @@ const FormClass& TFormTipos::StaticFormClass()
 
 // Green for double, red for half, near-black for no effect, as the guides
 // colour them; each text colour keeps a contrast of at least 4.5:1 on its
-// background. A normal hit keeps the field colours and shows nothing.
+// background. A normal hit keeps the grid's own colours and shows nothing.
 CellColors ChartCellColors(int halves)
 {
     switch (halves) {
     case Halves::Double: return {0x50AF4C, clBlack};
     case Halves::Half: return {0x2828C6, clWhite};
-    case Halves::None: return {0x303030, clWhite};
-    default: return {clWindow, clWindowText};
+    default: return {0x303030, clWhite};
     }
 }
 
@@ -80,9 +79,11 @@ void TFormTipos::FormCreate(TObject*)
     for (int a = 0; a < TypeCount; ++a)
         for (int d = 0; d < TypeCount; ++d) {
             const int halves = Effectiveness(a, d);
-            const CellColors colors = ChartCellColors(halves);
             StringGrid1->SetCell(d + 1, a + 1, std::string(EffectSymbol(halves)));
-            StringGrid1->SetCellColors(d + 1, a + 1, colors.Background, colors.Text);
+            if (halves != Halves::Normal) {
+                const CellColors colors = ChartCellColors(halves);
+                StringGrid1->SetCellColors(d + 1, a + 1, colors.Background, colors.Text);
+            }
             StringGrid1->SetCellHint(d + 1, a + 1,
                                      std::string(TypeNames[static_cast<std::size_t>(a)]) + " contra " +
                                          std::string(TypeNames[static_cast<std::size_t>(d)]) + ": " +

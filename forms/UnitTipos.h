@@ -52,7 +52,7 @@ protected:
 
 extern TFormTipos* FormTipos;
 
-// The colours of a chart cell, by its factor in halves: background, text.
+// The colours of a chart cell whose factor (in halves) is not 1: background, text.
 struct CellColors {
     TColor Background, Text;
 };

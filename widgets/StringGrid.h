@@ -4,16 +4,20 @@
 
 #include "widgets/Controls.h"
 
-#include <QTableWidget>
+#include <QTableView>
 
 // Columns and rows are counted with the titles, as the definitions write
 // them: with FixedCols = FixedRows = 1, Cells(0, r) is row r's title,
 // Cells(c, 0) column c's, and the data start at (1, 1). The titles are the
 // table's header sections, so a screen reader says them with each cell.
-// Every cell has its own colours and hint; the hint is also what a screen
+// The cells live in a plain table of their own (a grid is filled once and
+// read many times, so setting a cell costs no more than storing it). Every
+// cell has its own colours and hint; the hint is also what a screen
 // reader says for the cell, so a symbol can be said in words. The arrow keys
 // move from cell to cell; Tab leaves the grid.
-class TStringGrid : public QTableWidget, public TWinControl {
+class GridModel;
+
+class TStringGrid : public QTableView, public TWinControl {
 public:
     explicit TStringGrid(TComponent* owner = nullptr);
     FAUNETA_COMPONENT(TStringGrid)
@@ -45,15 +49,16 @@ public:
     int Row() const;
     // Makes a data cell the current one (no event).
     void SetCurrentCell(int col, int row);
+    void Loaded() override;
 
 protected:
     TColor DefaultColor() const override { return clWindow; }
     void ColorChanged() override;
 
 private:
-    QTableWidgetItem* itemAt(int col, int row) const;
-    QTableWidgetItem* ensureItem(int col, int row);
+    void checkCell(int col, int row) const;
     void relayout();
+    GridModel* model_;
     int colCount_ = 5, rowCount_ = 5, fixedCols_ = 1, fixedRows_ = 1;
     int colWidth_ = 64, rowHeight_ = 24;
 };
