@@ -52,8 +52,15 @@ TEST_F(Tipos, OpensOnTheShownCreatureOrTheFirst)
         QTest::keyClick(FormTipos->ComboBox1, Qt::Key_Down);
         EXPECT_EQ(FormTipos->Edit1->Text(), "Pedra / Terra");
         EXPECT_EQ(Field(0), W("Água, Grama"));
+        // Every control has a name a screen reader can say; the fields by
+        // what their group means.
+        EXPECT_EQ(FormTipos->ComboBox1->accessibleName(), QString::fromUtf8("Pokémon"));
         EXPECT_EQ(FormTipos->ProfileField(0)->accessibleName(), "4 vezes");
         EXPECT_EQ(FormTipos->ProfileField(2)->accessibleName(), "metade");
+        for (TComponent* c : FormTipos->Components())
+            if (auto* ctl = dynamic_cast<TControl*>(c)) {
+                EXPECT_FALSE(ctl->Widget()->accessibleName().isEmpty()) << c->Name();
+            }
         f.Close();
     });
     EXPECT_EQ(app.Forms().size(), 8u);
