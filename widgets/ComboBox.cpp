@@ -28,6 +28,7 @@ void TComboItems::Put(int index, const std::string& s)
 void TComboItems::Insert(int index, const std::string& s)
 {
     CheckIndex(index, Count() + 1);
+    box_->settleStyle();
     // Qt selects the first entry added to an empty box; ours keep theirs.
     const int sel = box_->currentIndex();
     const QString text = box_->currentText();
@@ -45,6 +46,7 @@ void TComboItems::Insert(int index, const std::string& s)
 void TComboItems::Delete(int index)
 {
     CheckIndex(index, Count());
+    box_->settleStyle();
     {
         ProgrammaticChange guard(box_->programmatic_);
         box_->removeItem(index);
@@ -53,6 +55,7 @@ void TComboItems::Delete(int index)
 }
 void TComboItems::Clear()
 {
+    box_->settleStyle();
     {
         ProgrammaticChange guard(box_->programmatic_);
         const QString text = box_->currentText();
@@ -63,13 +66,15 @@ void TComboItems::Clear()
     box_->lastIndex_ = -1;
 }
 
-TComboBox::TComboBox(TComponent* owner) : QComboBox(nullptr), TWinControl(owner, this)
+TComboBox::TComboBox(TComponent* owner) : TComboBox(owner, FromDefinition)
+{
+    applyStyle();
+}
+
+TComboBox::TComboBox(TComponent* owner, FromDefinitionTag) : QComboBox(nullptr), TWinControl(owner, this)
 {
     color_ = clWindow;
-    setEditable(true);
-    setInsertPolicy(QComboBox::NoInsert);
-    setCompleter(nullptr);
-    lineEdit()->setValidator(new Cp1252Validator(this));
+    styleOpen_ = true;
     SetBounds(0, 0, 145, 21);
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (programmatic_ || finishingEdit_ || index == lastIndex_)
@@ -101,8 +106,15 @@ void TComboBox::focusOutEvent(QFocusEvent* e)
     --finishingEdit_;
 }
 
+void TComboBox::Loaded()
+{
+    settleStyle();
+    TWinControl::Loaded();
+}
+
 void TComboBox::SetItemIndex(int index)
 {
+    settleStyle();
     if (index >= count())
         index = -1;
     {
@@ -121,6 +133,7 @@ std::string TComboBox::GetText() const
 
 void TComboBox::SetText(const std::string& t)
 {
+    settleStyle();
     const QString q = ToQt(t);
     if (q == currentText())
         return;
@@ -138,6 +151,13 @@ void TComboBox::SetText(const std::string& t)
 void TComboBox::SetStyle(TComboBoxStyle s)
 {
     style_ = s;
+    applyStyle();
+}
+
+void TComboBox::applyStyle()
+{
+    styleOpen_ = false;
+    const TComboBoxStyle s = style_;
     const QString text = currentText();
     ProgrammaticChange guard(programmatic_);
     setEditable(s == TComboBoxStyle::csDropDown || s == TComboBoxStyle::csSimple);
@@ -151,6 +171,7 @@ void TComboBox::SetStyle(TComboBoxStyle s)
 
 void TComboBox::SetMaxLength(int n)
 {
+    settleStyle();
     maxLength_ = std::max(0, n);
     if (lineEdit())
         lineEdit()->setMaxLength(maxLength_ == 0 ? 32767 : maxLength_);
@@ -164,7 +185,8 @@ void TComboBox::ColorChanged()
 const ClassInfo& TComboBox::StaticClass()
 {
     static const ClassInfo info(
-        "TComboBox", &TWinControl::StaticClass(), [](TComponent* o) -> TComponent* { return new TComboBox(o); },
+        "TComboBox", &TWinControl::StaticClass(),
+        [](TComponent* o) -> TComponent* { return new TComboBox(o, FromDefinition); },
         {
             prop::Enum<TComboBox, TComboBoxStyle>(
                 "Style", &TComboBox::Style, &TComboBox::SetStyle,

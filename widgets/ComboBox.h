@@ -30,6 +30,12 @@ private:
 class TComboBox : public QComboBox, public TWinControl {
 public:
     explicit TComboBox(TComponent* owner = nullptr);
+    // Read from a definition: whether it has an edit field is settled by its
+    // Style, or at the first thing that needs to know, so that a box that is
+    // only a list never builds an edit field to throw away.
+    enum FromDefinitionTag { FromDefinition };
+    TComboBox(TComponent* owner, FromDefinitionTag);
+    void Loaded() override;
     FAUNETA_COMPONENT(TComboBox)
     TStrings& Items() { return items_; }
     int ItemIndex() const { return currentIndex(); }
@@ -53,7 +59,16 @@ protected:
 
 private:
     friend class TComboItems;
+    // Applies style_: an edit field or none.
+    void applyStyle();
+    // Applies style_ if the definition has not settled it yet.
+    void settleStyle()
+    {
+        if (styleOpen_)
+            applyStyle();
+    }
     TComboItems items_{this};
+    bool styleOpen_ = false;
     TComboBoxStyle style_ = TComboBoxStyle::csDropDown;
     int lastIndex_ = -1;
     int maxLength_ = 0;
