@@ -32,6 +32,7 @@ TEST_F(Tipos, OpensOnTheShownCreatureOrTheFirst)
     Open(Form1->TabeladeTipos1, [&](TForm& f) {
         EXPECT_EQ(&f, FormTipos);
         EXPECT_EQ(FormTipos->ComboBox1->Items().Count(), Catalogue::RowCount);
+        EXPECT_FALSE(FormTipos->ComboBox1->isEditable()) << "the creature is picked, never typed";
         EXPECT_EQ(FormTipos->ComboBox1->Text(), "#001 - Bulbasaur");
         EXPECT_EQ(FormTipos->Edit1->Text(), "Grama / Veneno");
         EXPECT_EQ(Field(0), "Inseto");
