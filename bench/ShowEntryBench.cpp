@@ -5,16 +5,17 @@
 //
 // With --tour it measures memory instead of time: resident set (VmRSS) and
 // its peak (VmHWM) after start-up, after showing all 152 entries, and after
-// opening (showing and painting) every secondary window, printed as
-// "tour <stage> rss_kib=<n> hwm_kib=<n>"; then the moves window, created on
-// first use as its menu item does, shown with a move and a creature chosen.
+// opening (showing and painting) every secondary window, then after opening
+// the type chart and the moves window, which are created on first use,
+// printed as "tour <stage> rss_kib=<n> hwm_kib=<n>".
 //
-// With --first-open[=golpes] it times one first opening each, as a person
-// waits for it, from the menu's trigger to the window painted: the TM/HM list
-// (created at start-up, so only shown) and the moves window (created then),
-// in that order or, with =golpes, the moves window first. Prints
-// "first_open tmhm_us=<n> golpes_us=<n> tmhm_created_us=<n>", the last a
-// second TM/HM window created, shown and painted as the moves window is.
+// With --first-open tmhm|tmhm-new|tipos|golpes it times one window's first
+// opening through its menu item, from the item's action to the window
+// painted; tmhm-new times a TM/HM window created there and then opened, as
+// the type chart and the moves window are (the program creates its TM/HM
+// window at start-up). Printed as "first_open <window> us=<n> cpu_us=<n>"
+// (wall and this thread's CPU time; one process per opening: a first opening
+// happens once).
 //
 // The benchmarks time the moves window's filter: one keystroke that takes
 // the list from all 165 moves to those holding "s" and back.
@@ -27,11 +28,13 @@
 #include "forms/UnitTmHm.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
+#include "widgets/Menus.h"
 
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -86,6 +89,28 @@ void BM_ShowEntryAndPaint(benchmark::State& state)
     }
 }
 
+long long ThreadCpuMicroseconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<long long>(t.tv_sec) * 1000000 + t.tv_nsec / 1000;
+}
+
+// Opens a window by its menu item as the user does (modally), paints it,
+// closes it; returns the moment it was painted.
+std::chrono::steady_clock::time_point OpenByMenu(TApplication& app, TMenuItem* item)
+{
+    std::chrono::steady_clock::time_point painted{};
+    app.ModalHook = [&painted](TForm& f) {
+        f.repaint();
+        painted = std::chrono::steady_clock::now();
+        f.Close();
+    };
+    item->Action()->trigger();
+    app.ModalHook = nullptr;
+    return painted;
+}
+
 int Tour(TApplication& app)
 {
     PrintMemory("created");
@@ -110,6 +135,9 @@ int Tour(TApplication& app)
         Settle();
     }
     PrintMemory("all_windows");
+    OpenByMenu(app, Form1->TabeladeTipos1);
+    Settle();
+    PrintMemory("type_chart");
     app.CreateForm(FormGolpes);
     FormGolpes->show();
     Settle();
@@ -122,57 +150,31 @@ int Tour(TApplication& app)
     return 0;
 }
 
-// A window shown and painted, as its first opening shows it, then hidden:
-// the window thread's CPU time for it, in microseconds (wall time on a
-// shared machine says more about the others than about the window).
-long long ThreadMicroseconds()
+int FirstOpen(TApplication& app, const char* which)
 {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1000000LL + t.tv_nsec / 1000;
-}
-
-long long OpenMicroseconds(const std::function<TForm*()>& open)
-{
-    const long long start = ThreadMicroseconds();
-    TForm* f = open();
-    f->show();
-    QApplication::processEvents();
-    f->repaint();
-    const long long end = ThreadMicroseconds();
-    f->hide();
-    Settle();
-    return end - start;
-}
-
-int FirstOpen(TApplication& app, bool golpesFirst)
-{
+    const bool created = std::strcmp(which, "tmhm-new") == 0;
+    TMenuItem* const item = std::strcmp(which, "tmhm") == 0 || created ? Form1->ListadeTMseHMs1
+                            : std::strcmp(which, "tipos") == 0         ? Form1->TabeladeTipos1
+                            : std::strcmp(which, "golpes") == 0        ? Form1->ListadeGolpes1
+                                                                       : nullptr;
+    if (!item) {
+        std::fprintf(stderr, "--first-open tmhm|tmhm-new|tipos|golpes\n");
+        return 2;
+    }
     Form1->show();
     Settle();
-    const auto tmhm = [] { return static_cast<TForm*>(FormTmHm); };
-    const auto golpes = [&app] {
-        app.CreateForm(FormGolpes);
-        return static_cast<TForm*>(FormGolpes);
-    };
-    long long t = 0, g = 0;
-    if (golpesFirst) {
-        g = OpenMicroseconds(golpes);
-        t = OpenMicroseconds(tmhm);
-    } else {
-        t = OpenMicroseconds(tmhm);
-        g = OpenMicroseconds(golpes);
+    const long long cpuStart = ThreadCpuMicroseconds();
+    const auto start = std::chrono::steady_clock::now();
+    if (created) {
+        TFormTmHm* fresh = nullptr;
+        app.CreateForm(fresh);
+        FormTmHm = fresh; // the menu item opens this one
     }
-    // For comparison like with like: a second TM/HM window, created as the
-    // moves window is (the code is warm by now, as it is for whichever of
-    // the two came second).
-    TFormTmHm* another = nullptr;
-    const long long c = OpenMicroseconds([&] {
-        another = new TFormTmHm();
-        another->Initialize();
-        return static_cast<TForm*>(another);
-    });
-    delete another;
-    std::printf("first_open tmhm_us=%lld golpes_us=%lld tmhm_created_us=%lld\n", t, g, c);
+    const auto painted = OpenByMenu(app, item);
+    const long long cpu = ThreadCpuMicroseconds() - cpuStart;
+    std::printf("first_open %s us=%lld cpu_us=%lld\n", which,
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(painted - start).count()),
+                cpu);
     return 0;
 }
 
@@ -203,8 +205,8 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "--tour") == 0)
             return Tour(app);
-        else if (std::strncmp(argv[i], "--first-open", 12) == 0)
-            return FirstOpen(app, std::strcmp(argv[i], "--first-open=golpes") == 0);
+        else if (std::strcmp(argv[i], "--first-open") == 0 && i + 1 < argc)
+            return FirstOpen(app, argv[i + 1]);
     Form1->show();
     Settle();
     // Timing a panel without its pictures would flatter it: the sprite and

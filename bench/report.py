@@ -484,32 +484,37 @@ def main():
             label = {"created": "after the seven windows are created", "startup": "after start-up (main window shown)",
                      "all_entries": "after showing all 152 entries",
                      "all_windows": "after opening every window",
-                     "moves_window": "after opening the moves window (created then)"}[m.group(1)]
+                     "type_chart": "after opening the type chart (created on first use)",
+                     "moves_window": "after opening the moves window (created on first use)"}[m.group(1)]
             rows.append(("memory tour, offscreen, " + label, "fauneta forms",
                          "RSS %.1f MiB, peak %.1f MiB" % (int(m.group(2)) / 1024, int(m.group(3)) / 1024)))
 
-    # 3b. first opening: the TM/HM list (created at start-up) and the moves
-    # window (created by its first opening), in fresh processes, each order
-    # half of the time; window thread CPU time
-    firsts = {"tmhm": [], "golpes": [], "created": []}
-    for i in range(2 * max(5, a.runs // 2)):
-        arg = "--first-open=golpes" if i % 2 else "--first-open"
-        r = subprocess.run([os.path.join(out, "bench_showentry"), arg], env=off, capture_output=True, text=True)
-        m = re.search(r"first_open tmhm_us=(\d+) golpes_us=(\d+) tmhm_created_us=(\d+)", r.stdout)
-        if m:
-            firsts["tmhm"].append(int(m.group(1)))
-            firsts["golpes"].append(int(m.group(2)))
-            firsts["created"].append(int(m.group(3)))
-    if firsts["tmhm"]:
-        t, g = statistics.median(firsts["tmhm"]), statistics.median(firsts["golpes"])
-        n = len(firsts["tmhm"])
-        rows.append(("first opening, offscreen, window thread CPU (median of %d)" % n, "Lista de TMs e HMs",
-                     "%.2f ms" % (t / 1000)))
-        rows.append(("first opening, offscreen, window thread CPU (median of %d)" % n, "Lista de Golpes",
-                     "%.2f ms (%.2f × the TM/HM list's)" % (g / 1000, g / t)))
-        c = statistics.median(firsts["created"])
-        rows.append(("a TM/HM window created, shown and painted as the moves window is (median of %d)" % n,
-                     "Lista de TMs e HMs", "%.2f ms (the moves window: %.2f × this)" % (c / 1000, g / c)))
+    # 3b. a window's first opening, menu item to painted: the type chart and
+    # the moves window (created then) beside the TM/HM list (created at
+    # start-up), in turn, one process per opening.
+    firsts = {"tmhm": [], "tmhm-new": [], "tipos": [], "golpes": []}
+    for _ in range(a.runs):
+        for which in firsts:
+            r = subprocess.run([os.path.join(out, "bench_showentry"), "--first-open", which], env=off,
+                               capture_output=True, text=True)
+            m = re.search(r"first_open \S+ us=(\d+) cpu_us=(\d+)", r.stdout)
+            if m:
+                firsts[which].append((int(m.group(1)) / 1000, int(m.group(2)) / 1000))
+    if all(firsts.values()):
+        labels = {"tmhm": "TM/HM list (created at start-up)", "tmhm-new": "TM/HM list created then opened",
+                  "tipos": "type chart (created then opened)", "golpes": "moves window (created then opened)"}
+        for which, label in labels.items():
+            rows.append(("first opening, menu item to painted, offscreen (wall): " + label, "fauneta forms",
+                         fmt_ms([w for w, _ in firsts[which]])))
+            rows.append(("first opening, menu item to painted, offscreen (CPU): " + label, "fauneta forms",
+                         fmt_ms([c for _, c in firsts[which]])))
+        def med(which, k):
+            return statistics.median(v[k] for v in firsts[which])
+        for new in ("tipos", "golpes"):
+            for base in ("tmhm", "tmhm-new"):
+                rows.append(("first opening: %s / %s (medians of %d)" % (labels[new], labels[base], len(firsts[new])),
+                             "fauneta forms", "%.2f× wall, %.2f× CPU" % (med(new, 0) / med(base, 0),
+                                                                       med(new, 1) / med(base, 1))))
 
     # 4. ShowEntry, and the moves window's filter
     b = gbench(os.path.join(out, "bench_showentry"), reps, off)
@@ -526,7 +531,10 @@ def main():
         if r.get("aggregate_name") != "median":
             continue
         mbs = r.get("bytes_per_second", 0) / 1e6
-        rows.append(("decode " + r["run_name"].split("/", 2)[2], r["run_name"].rsplit("/", 1)[0],
+        # "Ours/RGBA/harvesters": decoder/output/file; a benchmark of its own
+        # ("Ours/SizeBombs") is named by its last part.
+        parts = r["run_name"].split("/", 2)
+        rows.append(("decode " + parts[-1], "/".join(parts[:-1]) if len(parts) > 1 else parts[0],
                      "%.2f ms CPU, %.1f MB/s, %.1f MP/s" % (r["cpu_time"], mbs, r.get("MP/s", 0))))
     print("(decode done, load %s)" % loadavg(), file=sys.stderr, flush=True)
 

@@ -5,7 +5,6 @@
 void ShowEntry(const CatalogueEntry& entry)
 {
     TForm1& f = *Form1;
-    f.shown_ = &entry;
     f.RichEdit1->Lines().Clear();
     f.RichEdit2->Lines().Clear();
 
@@ -36,6 +35,7 @@ void ShowEntry(const CatalogueEntry& entry)
     }
 
     f.Edit1->SetText(entry.Caption());
+    f.SetShownEntry(&entry);
     f.Edit2->SetText(std::string(entry.Types));
     f.Edit3->SetText(std::string(entry.Versions));
     f.Edit4->SetText(std::string(entry.Evolution));

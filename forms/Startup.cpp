@@ -6,6 +6,7 @@
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitSobre.h"
+#include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
 #include "widgets/Application.h"
@@ -32,5 +33,6 @@ void DestroyAllForms()
     FormAtualizado = nullptr;
     FormPokeMart = nullptr;
     FormTmHm = nullptr;
+    FormTipos = nullptr; // created on first use
     FormGolpes = nullptr; // created by its menu item, if ever
 }

@@ -5,6 +5,6 @@
 // FormAtualizado, FormPokeMart and FormTmHm through the application object,
 // each from its window definition; the six secondary windows stay hidden.
 void CreateAllForms();
-// Destroys the seven windows, and the moves window when it was opened, and
-// clears their globals (tests).
+// Destroys the seven windows, and the type chart and the moves window when
+// they were opened, and clears their globals (tests).
 void DestroyAllForms();

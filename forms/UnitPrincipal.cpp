@@ -9,6 +9,7 @@
 #include "forms/UnitGolpes.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitSobre.h"
+#include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
 #include "widgets/Application.h"
@@ -79,6 +80,7 @@ const FormClass& TForm1::StaticFormClass()
                                       .Field("Label13", &TForm1::Label13)
                                       .Field("Label14", &TForm1::Label14)
                                       .Field("Edit6", &TForm1::Edit6)
+                                      .Field("TabeladeTipos1", &TForm1::TabeladeTipos1)
                                       .Handler("FormCreate", &TForm1::FormCreate)
                                       .Handler("ListBox1Click", &TForm1::ListBox1Click)
                                       .Handler("ListBox2Click", &TForm1::ListBox2Click)
@@ -100,6 +102,7 @@ const FormClass& TForm1::StaticFormClass()
                                       .Handler("ListadeItensdosMarts1Click", &TForm1::ListadeItensdosMarts1Click)
                                       .Handler("ListadeTMseHMs1Click", &TForm1::ListadeTMseHMs1Click)
                                       .Handler("Sobre1Click", &TForm1::Sobre1Click)
+                                      .Handler("TabeladeTipos1Click", &TForm1::TabeladeTipos1Click)
                                       .Handler("ListadeGolpes1Click", &TForm1::ListadeGolpes1Click)
                                       .Build("TForm1", ":/forms/UnitPrincipal.form");
     return info;
@@ -264,6 +267,14 @@ void TForm1::ListadeItensdosMarts1Click(TObject*)
 void TForm1::ListadeTMseHMs1Click(TObject*)
 {
     FormTmHm->ShowModal();
+}
+
+// Created on first use, so that start-up does not grow by a window.
+void TForm1::TabeladeTipos1Click(TObject*)
+{
+    if (!FormTipos)
+        Application->CreateForm(FormTipos);
+    FormTipos->ShowModal();
 }
 
 void TForm1::Sobre1Click(TObject*)

@@ -78,6 +78,7 @@ public:
     TLabel* Label13 = nullptr;
     TLabel* Label14 = nullptr;
     TEdit* Edit6 = nullptr;
+    TMenuItem* TabeladeTipos1 = nullptr;
     TMenuItem* ListadeGolpes1 = nullptr;
 
     void FormCreate(TObject* Sender);
@@ -101,6 +102,7 @@ public:
     void ListadeItensdosMarts1Click(TObject* Sender);
     void ListadeTMseHMs1Click(TObject* Sender);
     void Sobre1Click(TObject* Sender);
+    void TabeladeTipos1Click(TObject* Sender);
     void ListadeGolpes1Click(TObject* Sender);
 
     // The folder of the running executable, ending in "/"; set by FormCreate.
@@ -113,16 +115,17 @@ public:
     // The text typed into the search field, or nothing when it holds a
     // character the program's code page cannot hold (no key can match it).
     std::optional<std::string> SearchText() const;
-    // The entry the detail panel shows, nullptr before the first one.
-    const CatalogueEntry* ShownEntry() const { return shown_; }
+    // The entry the detail panel presents, nullptr before the first one.
+    const CatalogueEntry* ShownEntry() const { return shownEntry_; }
+    // Recorded by ShowEntry once the panel names the entry.
+    void SetShownEntry(const CatalogueEntry* entry) { shownEntry_ = entry; }
 
 protected:
     void AfterDefinitionRead() override;
 
 private:
-    friend void ShowEntry(const CatalogueEntry& entry);
     std::string AppDir;
-    const CatalogueEntry* shown_ = nullptr;
+    const CatalogueEntry* shownEntry_ = nullptr;
 };
 
 extern TForm1* Form1;

@@ -8,10 +8,14 @@
 // FormGolpes-creature.png (opened on #025, Thunderwave chosen). --scale renders at that scale factor (as
 // QT_SCALE_FACTOR does), so an image is F times the window's size in device pixels.
 #include "data/Moves.h"
+// picked), and the type chart over #025 and with #094 picked (FormTipos-025.png,
+// FormTipos-094.png). --scale renders at that scale factor (as QT_SCALE_FACTOR does), so
+// an image is F times the window's size in device pixels.
 #include "forms/Startup.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitPrincipal.h"
+#include "forms/UnitTipos.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
 #include "widgets/SysUtils.h"
@@ -108,6 +112,15 @@ int main(int argc, char** argv)
     FormGolpes->SetVisible(true); // shows #025, the main window's entry
     ok &= shoot(app, FormGolpes, out.filePath(QStringLiteral("FormGolpes-creature.png")));
     FormGolpes->SetVisible(false);
+    // The type chart, created on first use as the menu does: opened over the
+    // entry shown (#025), then with #094 picked.
+    app.CreateForm(FormTipos);
+    FormTipos->SetVisible(true);
+    ok &= shoot(app, FormTipos, out.filePath(QStringLiteral("FormTipos-025.png")));
+    FormTipos->ComboBox1->SetItemIndex(Catalogue::RowOfNumber(94));
+    FormTipos->ComboBox1Click(FormTipos->ComboBox1);
+    ok &= shoot(app, FormTipos, out.filePath(QStringLiteral("FormTipos-094.png")));
+    FormTipos->SetVisible(false);
 
     for (const auto& b : boxes)
         std::fprintf(stderr, "message box: %s\n", b.text.c_str());

@@ -10,12 +10,14 @@
 #include "widgets/ListBox.h"
 #include "widgets/Menus.h"
 #include "widgets/RichEdit.h"
+#include "widgets/StringGrid.h"
 
 void RegisterStandardClasses()
 {
     for (const ClassInfo* c :
          {&TLabel::StaticClass(), &TBevel::StaticClass(), &TImage::StaticClass(), &TButton::StaticClass(),
           &TBitBtn::StaticClass(), &TEdit::StaticClass(), &TListBox::StaticClass(), &TRichEdit::StaticClass(),
-          &TComboBox::StaticClass(), &TGroupBox::StaticClass(), &TMainMenu::StaticClass(), &TMenuItem::StaticClass()})
+          &TComboBox::StaticClass(), &TGroupBox::StaticClass(), &TMainMenu::StaticClass(), &TMenuItem::StaticClass(),
+          &TStringGrid::StaticClass()})
         Registry::Register(*c);
 }

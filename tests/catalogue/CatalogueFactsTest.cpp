@@ -56,11 +56,7 @@ std::pair<std::string, std::string> LevelAndMove(const std::string& line)
 
 TEST(CatalogueFacts, TypesInTheGamesOrder)
 {
-    const std::map<std::string, std::string> name{
-        {"Normal", "Normal"},     {"Fire", "Fogo"},      {"Water", "Água"},       {"Grass", "Grama"},
-        {"Electric", "Elétrico"}, {"Ice", "Gelo"},       {"Fighting", "Lutador"}, {"Poison", "Veneno"},
-        {"Ground", "Terra"},      {"Flying", "Voador"},  {"Psychic", "Psíquico"}, {"Bug", "Inseto"},
-        {"Rock", "Pedra"},        {"Ghost", "Fantasma"}, {"Dragon", "Dragão"}};
+    const auto& name = facts::PortugueseTypes();
     const auto& f = facts::Load();
     for (int n = 1; n <= 151; ++n) {
         const auto& s = f.species.at(n);

@@ -116,6 +116,8 @@ Tables Read()
         t.machines.insert({Int(r, "dex_number"), r.at("kind"), Int(r, "number")});
         t.machineMove[{r.at("kind"), Int(r, "number")}] = r.at("move");
     }
+    for (const auto& r : ReadCsv("type_chart.csv"))
+        t.typeChart[{r.at("attacker"), r.at("defender")}] = std::stod(r.at("multiplier"));
     if (t.species.size() != 151 || t.evolutions.empty() || t.learnsets.size() != 151 || t.moves.size() != 165 ||
         t.machines.size() != 3037)
         throw std::runtime_error("fact tables incomplete");
@@ -130,6 +132,16 @@ std::string Shown(const std::string& move)
         {"Thunder Shock", "Thundershock"}, {"Thunder Wave", "Thunderwave"}, {"Flamethrower", "Flame Thrower"}};
     const auto it = spelling.find(move);
     return it == spelling.end() ? move : it->second;
+}
+
+const std::map<std::string, std::string>& PortugueseTypes()
+{
+    static const std::map<std::string, std::string> names{
+        {"Normal", "Normal"},     {"Fire", "Fogo"},      {"Water", "Água"},       {"Grass", "Grama"},
+        {"Electric", "Elétrico"}, {"Ice", "Gelo"},       {"Fighting", "Lutador"}, {"Poison", "Veneno"},
+        {"Ground", "Terra"},      {"Flying", "Voador"},  {"Psychic", "Psíquico"}, {"Bug", "Inseto"},
+        {"Rock", "Pedra"},        {"Ghost", "Fantasma"}, {"Dragon", "Dragão"}};
+    return names;
 }
 
 const Tables& Load()

@@ -54,6 +54,13 @@ std::vector<std::map<std::string, std::string>> ReadTable(const std::string& nam
 // A move's name as the guide spells it: three moves it spells its own way
 // (as its given rows do); every other keeps the fact tables' spelling.
 std::string Shown(const std::string& move);
+    // (attacking type, defending type) -> multiplier, English names; only
+    // the pairs that are not 1.
+    std::map<std::pair<std::string, std::string>, double> typeChart;
+};
+
+// The catalogue's name of each English type name ("Fire" -> "Fogo", UTF-8).
+const std::map<std::string, std::string>& PortugueseTypes();
 
 // Loads every table; throws std::runtime_error naming a file that is missing
 // or malformed.

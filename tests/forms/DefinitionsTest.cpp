@@ -1,4 +1,4 @@
-// The seven window definitions against their classes' field and handler
+// The window definitions against their classes' field and handler
 // tables, Form1's layout, and read/write/read of a real window.
 #include "forms/Startup.h"
 #include "forms/UnitAtual.h"
@@ -7,6 +7,7 @@
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitSobre.h"
+#include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
 #include "widgets/Application.h"
@@ -45,7 +46,8 @@ TEST(Definitions, EveryWindowMatchesItsClassTable)
     const FormClass* classes[] = {&TForm1::StaticFormClass(),          &TFormSobre::StaticFormClass(),
                                   &TFormWeb::StaticFormClass(),        &TFormAtual::StaticFormClass(),
                                   &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
-                                  &TFormTmHm::StaticFormClass(),       &TFormGolpes::StaticFormClass()};
+                                  &TFormTmHm::StaticFormClass(),       &TFormTipos::StaticFormClass(),
+                                  &TFormGolpes::StaticFormClass()};
     for (const FormClass* fc : classes) {
         SCOPED_TRACE(fc->Name());
         const DfmObject tree = ParseDefinition(LoadDefinitionText(fc->Definition()), fc->Definition());

@@ -7,6 +7,7 @@
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitSobre.h"
+#include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
 #include "widgets/Application.h"
@@ -60,6 +61,8 @@ TEST_F(Program, SevenWindowsInOrderTheFirstIsTheMainWindow)
 {
     const std::vector<TForm*> expected = {Form1, FormSobre, FormWeb, FormAtual, FormAtualizado, FormPokeMart, FormTmHm};
     EXPECT_EQ(app.Forms(), expected);
+    // The type chart waits for its menu item: start-up does not grow.
+    EXPECT_EQ(FormTipos, nullptr);
     EXPECT_EQ(app.MainForm(), Form1);
     EXPECT_EQ(QCoreApplication::applicationName(), "Fauneta");
     EXPECT_EQ(Form1->GetText(), "Fauneta ");
@@ -177,6 +180,7 @@ TEST_F(Program, MenuTreeWithStoredShortcuts)
         {"&Arquivo",
          {{"Lista de &TMs e HMs", 16468},
           {"Lista de Itens dos Poké-&Marts", 16461},
+          {"Tabela de T&ipos", 16457},
           {"Lista de &Golpes", 16455},
           {"-", 0},
           {"&Sair", 32883}}},
@@ -197,7 +201,9 @@ TEST_F(Program, MenuTreeWithStoredShortcuts)
             EXPECT_EQ(menu->Items(i)->IsLine(), std::string(want.caption) == "-");
         }
     }
-    EXPECT_EQ(Form1->Arquivo1->Items(4), Form1->Sair1);
+    EXPECT_EQ(Form1->Arquivo1->Items(2), Form1->TabeladeTipos1);
+    EXPECT_EQ(Form1->Arquivo1->Items(3), Form1->ListadeGolpes1);
+    EXPECT_EQ(Form1->Arquivo1->Items(5), Form1->Sair1);
     EXPECT_TRUE(Form1->Sair1->Action()->isVisible());
 }
 
@@ -212,6 +218,7 @@ TEST_F(Program, ShortcutsOpenTheirWindowsModally)
         // While it is open the main window's shortcuts do nothing, and its
         // menu items do nothing when a screen reader presses them either.
         QTest::keyClick(Form1->windowHandle(), Qt::Key_M, Qt::ControlModifier);
+        QTest::keyClick(Form1->windowHandle(), Qt::Key_I, Qt::ControlModifier);
         QTest::keyClick(Form1->windowHandle(), Qt::Key_F1);
         QTest::keyClick(Form1->windowHandle(), Qt::Key_F4, Qt::AltModifier);
         Form1->ListadeItensdosMarts1->Action()->trigger();
@@ -221,13 +228,18 @@ TEST_F(Program, ShortcutsOpenTheirWindowsModally)
     QTest::keyClick(Form1->windowHandle(), Qt::Key_T, Qt::ControlModifier);
     QTest::keyClick(Form1->windowHandle(), Qt::Key_M, Qt::ControlModifier);
     QTest::keyClick(Form1->windowHandle(), Qt::Key_F1);
+    // The type chart is created by its first opening, and opened again as is.
+    QTest::keyClick(Form1->windowHandle(), Qt::Key_I, Qt::ControlModifier);
+    TForm* const chart = FormTipos;
+    QTest::keyClick(Form1->windowHandle(), Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(FormTipos, chart);
     // Alt+F4 in a secondary window closes that window only.
     app.ModalHook = [&](TForm& f) {
         opened.push_back(&f);
         QTest::keyClick(f.windowHandle(), Qt::Key_F4, Qt::AltModifier);
     };
     QTest::keyClick(Form1->windowHandle(), Qt::Key_F1);
-    const std::vector<TForm*> expected = {FormTmHm, FormPokeMart, FormSobre, FormSobre};
+    const std::vector<TForm*> expected = {FormTmHm, FormPokeMart, FormSobre, FormTipos, FormTipos, FormSobre};
     EXPECT_EQ(opened, expected);
     EXPECT_FALSE(app.Terminated());
     for (TForm* f : expected)

@@ -7,7 +7,8 @@ reads what a screen reader reads through AT-SPI (window titles, field names and
 their texts), and the screen's pixels where a picture must show.
 
   smoke.py --exe <fauneta>            the whole walk: entry, search, every
-                                      secondary window, quit by "Sair"
+                                      secondary window (the type chart by its
+                                      menu item and by Ctrl+I), quit by "Sair"
   smoke.py --exe <fauneta> --sprites  only start, show an entry and check its
                                       pictures came from the program's folder,
                                       then quit (for an installed program)
@@ -468,6 +469,32 @@ def moves(prog):
     prog.wait_text(prog.need(win, p.ROLE_TEXT, "Filtrar por nome"), "thunder?!", "the filter kept")
     prog.close_box(title)
     prog.wait_closed(title)
+CHART_TITLE = "Tabela de Tipos"
+
+
+def type_chart(prog, opener, closer):
+    """The type chart opens on the creature the main window shows (#000, left
+    there by the walk), says its profile and a grid cell in words, and closes."""
+    p = prog.pyatspi
+    if isinstance(opener, str):
+        win = shortcut(prog, opener, CHART_TITLE)
+    else:
+        opener()
+        win = prog.wait_window(CHART_TITLE)
+    prog.wait_text(prog.need(win, p.ROLE_TEXT, "Tipo"), "Normal / Voador", "the chart's field 'Tipo'")
+    heard = {name: prog.text(prog.need(win, p.ROLE_TEXT, name))
+             for name in ("4 vezes", "2 vezes", "metade", "um quarto", "sem efeito")}
+    check(heard == {"4 vezes": "nenhum", "2 vezes": "Elétrico, Gelo, Pedra", "metade": "Grama, Inseto",
+                    "um quarto": "nenhum", "sem efeito": "Terra, Fantasma"},
+          f"the profile of #000 Normal / Voador reads {heard}")
+    table = prog.need(win, p.ROLE_TABLE, "Tabela de tipos: ataque nas linhas, defesa nas colunas")
+    for cell in ("Fogo contra Grama: 2 vezes", "Fantasma contra Psíquico: sem efeito",
+                 "Gelo contra Fogo: 1 vez"):
+        check(prog.find(table, p.ROLE_TABLE_CELL, cell, showing=False) is not None,
+              f"the grid has a cell a screen reader calls {cell!r}")
+    no_second_window(prog, "ctrl+t", "Lista de TMs e HMs", CHART_TITLE)
+    closer(win)
+    prog.wait_closed(CHART_TITLE)
 
 
 def information(prog, title, opener):
@@ -642,6 +669,10 @@ def whole_walk(prog):
     step("Ctrl+T: TM and HM list", tm_hm, prog)
     step("Ctrl+M: mart item lists", mart, prog)
     step("menu Arquivo > Lista de Golpes, then Ctrl+G", moves, prog)
+    step("menu Arquivo > Tabela de Tipos, closed by Esc", type_chart, prog,
+         lambda: prog.menu("Arquivo", "Tabela de Tipos"), lambda win: prog.session.key("Escape"))
+    step("Ctrl+I: Tabela de Tipos, closed by 'Fechar'", type_chart, prog, "ctrl+i",
+         lambda win: prog.click(prog.need(win, prog.pyatspi.ROLE_PUSH_BUTTON, "Fechar")))
     step("F1: Sobre...", information, prog, "Sobre...", "F1")
     step("menu Fauneta > Web Site", information, prog, "Web Site",
          lambda: prog.menu("Fauneta", "Web Site"))

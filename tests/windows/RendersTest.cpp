@@ -3,6 +3,10 @@
 // moves window on Thunderbolt and #025, and the
 // About window's mascot at each of its frames. A change to how pictures are
 // composed or painted must leave these pixel for pixel the same.
+// the seven windows as created, the main window with an entry shown, the type
+// chart opened over it, and the About window's mascot at each of its frames.
+// A change to how pictures are composed or painted must leave these pixel for
+// pixel the same.
 //
 // The references are rendered at scale factor 1 with the fonts the program
 // maps its definitions' fonts to. After an intended change of the look,
@@ -13,6 +17,7 @@
 #include "data/Moves.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitSobre.h"
+#include "forms/UnitTipos.h"
 #include "gif/GIFImage.h"
 #include "widgets/SysUtils.h"
 
@@ -113,6 +118,12 @@ TEST_F(Renders, EveryWindowAndEveryMascotFrameAsTheReference)
     FormGolpes->ListBox1->setFocus(); // no blinking caret in the picture
     Check(Shoot(FormGolpes), QStringLiteral("FormGolpes"));
     FormGolpes->SetVisible(false);
+    // The type chart, created on first use as its menu item does, opened
+    // over the entry shown.
+    app.CreateForm(FormTipos);
+    FormTipos->SetVisible(true);
+    Check(Shoot(FormTipos), QStringLiteral("FormTipos"));
+    FormTipos->SetVisible(false);
 
     // The mascot at each frame, as playing composes them one after another.
     // Stopping first keeps the clock from moving it on between the renders.
@@ -128,6 +139,8 @@ TEST_F(Renders, EveryWindowAndEveryMascotFrameAsTheReference)
     FormSobre->SetVisible(false);
 
     EXPECT_EQ(compared, int(app.Forms().size()) + 1 + mascot->FrameCount()); // FormGolpes is among the forms now
+    // The chart is among the forms by now.
+    EXPECT_EQ(compared, int(app.Forms().size()) + 1 + mascot->FrameCount());
     for (const std::string& f : failures)
         ADD_FAILURE() << f;
 }

@@ -1,0 +1,129 @@
+#include "forms/UnitTipos.h"
+
+#include "catalogue/Catalogue.h"
+#include "data/TypeChart.h"
+#include "forms/UnitPrincipal.h"
+#include "widgets/Cp1252.h"
+
+using namespace cp1252::literals;
+
+TFormTipos* FormTipos = nullptr;
+
+const FormClass& TFormTipos::StaticFormClass()
+{
+    static const FormClass info = FormTable<TFormTipos>()
+                                      .Field("Label1", &TFormTipos::Label1)
+                                      .Field("ComboBox1", &TFormTipos::ComboBox1)
+                                      .Field("Label2", &TFormTipos::Label2)
+                                      .Field("Edit1", &TFormTipos::Edit1)
+                                      .Field("GroupBox1", &TFormTipos::GroupBox1)
+                                      .Field("Label3", &TFormTipos::Label3)
+                                      .Field("Label4", &TFormTipos::Label4)
+                                      .Field("Label5", &TFormTipos::Label5)
+                                      .Field("Label6", &TFormTipos::Label6)
+                                      .Field("Label7", &TFormTipos::Label7)
+                                      .Field("Edit2", &TFormTipos::Edit2)
+                                      .Field("Edit3", &TFormTipos::Edit3)
+                                      .Field("Edit4", &TFormTipos::Edit4)
+                                      .Field("Edit5", &TFormTipos::Edit5)
+                                      .Field("Edit6", &TFormTipos::Edit6)
+                                      .Field("Label8", &TFormTipos::Label8)
+                                      .Field("StringGrid1", &TFormTipos::StringGrid1)
+                                      .Field("Label9", &TFormTipos::Label9)
+                                      .Field("Button1", &TFormTipos::Button1)
+                                      .Handler("FormCreate", &TFormTipos::FormCreate)
+                                      .Handler("FormShow", &TFormTipos::FormShow)
+                                      .Handler("ComboBox1Click", &TFormTipos::ComboBox1Click)
+                                      .Handler("Button1Click", &TFormTipos::Button1Click)
+                                      .Build("TFormTipos", ":/forms/UnitTipos.form");
+    return info;
+}
+
+// Green for double, red for half, near-black for no effect, as the guides
+// colour them; each text colour keeps a contrast of at least 4.5:1 on its
+// background. A normal hit keeps the grid's own colours and shows nothing.
+CellColors ChartCellColors(int halves)
+{
+    switch (halves) {
+    case Halves::Double: return {0x50AF4C, clBlack};
+    case Halves::Half: return {0x2828C6, clWhite};
+    default: return {0x303030, clWhite};
+    }
+}
+
+TEdit* TFormTipos::ProfileField(int group) const
+{
+    TEdit* const fields[] = {Edit2, Edit3, Edit4, Edit5, Edit6};
+    return group >= 0 && group < ProfileGroupCount ? fields[group] : nullptr;
+}
+
+void TFormTipos::AfterDefinitionRead()
+{
+    // The fields are said by what their group means, not by the sign beside
+    // them ("×½" is no word).
+    for (int g = 0; g < ProfileGroupCount; ++g)
+        ProfileField(g)->SetAccessibleName(std::string(ProfileGroups[static_cast<std::size_t>(g)].Words));
+    StringGrid1->SetAccessibleName(std::string("Tabela de tipos: ataque nas linhas, defesa nas colunas"));
+    TForm::AfterDefinitionRead();
+}
+
+void TFormTipos::FormCreate(TObject*)
+{
+    for (int row = 0; row < Catalogue::RowCount; ++row)
+        ComboBox1->Items().Add(Catalogue::Entry(row).Caption());
+    for (int t = 0; t < TypeCount; ++t) {
+        const std::string name(TypeNames[static_cast<std::size_t>(t)]);
+        StringGrid1->SetCell(t + 1, 0, name);
+        StringGrid1->SetCell(0, t + 1, name);
+    }
+    for (int a = 0; a < TypeCount; ++a)
+        for (int d = 0; d < TypeCount; ++d) {
+            const int halves = Effectiveness(a, d);
+            StringGrid1->SetCell(d + 1, a + 1, std::string(EffectSymbol(halves)));
+            if (halves != Halves::Normal) {
+                const CellColors colors = ChartCellColors(halves);
+                StringGrid1->SetCellColors(d + 1, a + 1, colors.Background, colors.Text);
+            }
+            StringGrid1->SetCellHint(d + 1, a + 1,
+                                     std::string(TypeNames[static_cast<std::size_t>(a)]) + " contra " +
+                                         std::string(TypeNames[static_cast<std::size_t>(d)]) + ": " +
+                                         std::string(EffectWords(halves)));
+        }
+    StringGrid1->SetCurrentCell(1, 1);
+}
+
+void TFormTipos::FormShow(TObject*)
+{
+    // The creature the main window shows, or the first one.
+    const CatalogueEntry* shown = Form1 ? Form1->ShownEntry() : nullptr;
+    const int row = shown ? Catalogue::RowOfNumber(shown->Number) : 0;
+    ComboBox1->SetItemIndex(row);
+    ShowProfile(row);
+}
+
+void TFormTipos::ComboBox1Click(TObject*)
+{
+    ShowProfile(ComboBox1->ItemIndex());
+}
+
+void TFormTipos::ShowProfile(int row)
+{
+    if (static_cast<unsigned>(row) >= static_cast<unsigned>(Catalogue::RowCount))
+        return;
+    const CatalogueEntry& entry = Catalogue::Entry(row);
+    Edit1->SetText(std::string(entry.Types));
+    const std::vector<int> types = ParseTypes(entry.Types);
+    const DefenceProfile profile =
+        types.empty() ? DefenceProfile{} : ProfileOf(types[0], types.size() > 1 ? types[1] : -1);
+    for (int g = 0; g < ProfileGroupCount; ++g) {
+        std::string text;
+        for (int t : profile.Attackers[static_cast<std::size_t>(g)])
+            text += (text.empty() ? "" : ", ") + std::string(TypeNames[static_cast<std::size_t>(t)]);
+        ProfileField(g)->SetText(text.empty() ? std::string("nenhum") : text);
+    }
+}
+
+void TFormTipos::Button1Click(TObject*)
+{
+    Close();
+}
