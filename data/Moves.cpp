@@ -4,6 +4,8 @@
 // fixes them.
 #include "data/Moves.h"
 
+#include "widgets/Cp1252.h"
+
 #include <array>
 
 namespace {

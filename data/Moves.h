@@ -2,7 +2,7 @@
 // the moves window looks them up.
 #pragma once
 
-#include "data/TypeNames.h"
+#include "data/Types.h"
 
 #include <span>
 #include <string>

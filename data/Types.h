@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 constexpr int TypeCount = 15;
@@ -15,3 +17,28 @@ extern const std::array<std::string_view, TypeCount> TypeNames;
 
 // The index of a type name in TypeNames, or -1 when it names no type.
 int TypeIndex(std::string_view name);
+
+// A type by its place in TypeNames, for tables that refer to types.
+enum class Type : std::uint8_t {
+    Normal,
+    Fogo,
+    Agua,
+    Grama,
+    Eletrico,
+    Gelo,
+    Lutador,
+    Veneno,
+    Terra,
+    Voador,
+    Psiquico,
+    Inseto,
+    Pedra,
+    Fantasma,
+    Dragao
+};
+
+// The type's name, Windows-1252 ("Elétrico").
+inline std::string_view TypeName(Type t)
+{
+    return TypeNames[static_cast<std::size_t>(t)];
+}

@@ -33,6 +33,6 @@ void DestroyAllForms()
     FormAtualizado = nullptr;
     FormPokeMart = nullptr;
     FormTmHm = nullptr;
-    FormTipos = nullptr; // created on first use
+    FormTipos = nullptr;  // created on first use
     FormGolpes = nullptr; // created by its menu item, if ever
 }

@@ -45,6 +45,9 @@ struct Tables {
     std::vector<MoveFacts> moves;                                   // game order
     std::set<std::tuple<int, std::string, int>> machines;           // (creature, "TM"/"HM", number)
     std::map<std::pair<std::string, int>, std::string> machineMove; // ("TM", 24) -> "Thunderbolt"
+    // (attacking type, defending type) -> multiplier, English names; only
+    // the pairs that are not 1.
+    std::map<std::pair<std::string, std::string>, double> typeChart;
 };
 
 // One CSV file of the folder: a row maps each header field to its text.
@@ -54,10 +57,6 @@ std::vector<std::map<std::string, std::string>> ReadTable(const std::string& nam
 // A move's name as the guide spells it: three moves it spells its own way
 // (as its given rows do); every other keeps the fact tables' spelling.
 std::string Shown(const std::string& move);
-    // (attacking type, defending type) -> multiplier, English names; only
-    // the pairs that are not 1.
-    std::map<std::pair<std::string, std::string>, double> typeChart;
-};
 
 // The catalogue's name of each English type name ("Fire" -> "Fogo", UTF-8).
 const std::map<std::string, std::string>& PortugueseTypes();

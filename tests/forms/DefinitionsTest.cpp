@@ -43,11 +43,10 @@ void collectHandlers(const DfmObject& o, std::set<std::string>& out)
 
 TEST(Definitions, EveryWindowMatchesItsClassTable)
 {
-    const FormClass* classes[] = {&TForm1::StaticFormClass(),          &TFormSobre::StaticFormClass(),
-                                  &TFormWeb::StaticFormClass(),        &TFormAtual::StaticFormClass(),
-                                  &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
-                                  &TFormTmHm::StaticFormClass(),       &TFormTipos::StaticFormClass(),
-                                  &TFormGolpes::StaticFormClass()};
+    const FormClass* classes[] = {
+        &TForm1::StaticFormClass(),     &TFormSobre::StaticFormClass(),      &TFormWeb::StaticFormClass(),
+        &TFormAtual::StaticFormClass(), &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
+        &TFormTmHm::StaticFormClass(),  &TFormTipos::StaticFormClass(),      &TFormGolpes::StaticFormClass()};
     for (const FormClass* fc : classes) {
         SCOPED_TRACE(fc->Name());
         const DfmObject tree = ParseDefinition(LoadDefinitionText(fc->Definition()), fc->Definition());
