@@ -12,7 +12,7 @@
 //               window thread has not run; and six components (one ticking,
 //               two asleep, three paused) released together after the event
 //               loop ended, as at quitting. None may wait for anything.
-#include "gif/QtTimerPlatform.h"
+#include "widgets/QtTimerPlatform.h"
 
 #include <benchmark/benchmark.h>
 

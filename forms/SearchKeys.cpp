@@ -2,7 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <array>
 

@@ -10,8 +10,8 @@
 #include "forms/UnitSobre.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
+#include "text/Cp1252.h"
 #include "widgets/Application.h"
-#include "widgets/Cp1252.h"
 #include "widgets/SysUtils.h"
 
 using namespace cp1252::literals;

@@ -2,11 +2,11 @@
 // search field, two pictures and the menu bar that opens the other windows.
 #pragma once
 
-#include "gif/GIFImage.h"
 #include "widgets/Bevel.h"
 #include "widgets/Button.h"
 #include "widgets/Edit.h"
 #include "widgets/Form.h"
+#include "widgets/GIFImage.h"
 #include "widgets/Image.h"
 #include "widgets/Label.h"
 #include "widgets/ListBox.h"

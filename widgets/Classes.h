@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "widgets/DfmValue.h"
+#include "text/DfmValue.h"
 
 class ClassInfo;
 

@@ -4,8 +4,8 @@
 // only through these tables.
 #pragma once
 
+#include "text/DfmValue.h"
 #include "widgets/Classes.h"
-#include "widgets/DfmValue.h"
 
 #include <cstdint>
 #include <functional>

@@ -8,9 +8,9 @@
 #include "forms/UnitSobre.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
+#include "text/DefinitionText.h"
 #include "widgets/Application.h"
 #include "widgets/DefinitionReader.h"
-#include "widgets/DefinitionText.h"
 #include "widgets/DefinitionWriter.h"
 #include "widgets/Form.h"
 

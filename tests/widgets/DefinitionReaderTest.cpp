@@ -2,8 +2,8 @@
 // field and handler binding, their errors, and read/write/read.
 #include "TestForms.h"
 
+#include "text/Cp1252.h"
 #include "widgets/Application.h"
-#include "widgets/Cp1252.h"
 #include "widgets/DefinitionEditor.h"
 #include "widgets/DefinitionWriter.h"
 #include "widgets/SysUtils.h"

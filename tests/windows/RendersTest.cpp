@@ -10,7 +10,7 @@
 #include "WindowsFixture.h"
 
 #include "forms/UnitSobre.h"
-#include "gif/GIFImage.h"
+#include "widgets/GIFImage.h"
 #include "widgets/SysUtils.h"
 
 #include <QDir>

@@ -5,12 +5,12 @@
 //
 // With FAUNETA_RENDER_DIR set, the pictures these tests look at are also
 // written there as PNG files, to be looked at by a person.
-#include "gif/GIFImage.h"
-#include "tests/gifimage/TinyGif.h"
-#include "tests/timer/Watchdog.h"
+#include "tests/gif/TinyGif.h"
+#include "tests/support/Watchdog.h"
 #include "widgets/Application.h"
 #include "widgets/DefinitionReader.h"
 #include "widgets/Form.h"
+#include "widgets/GIFImage.h"
 #include "widgets/SysUtils.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // each disposal, the placement arithmetic, frame delays and the frame clock's
 // rules, driven tick by tick through a recording host.
 #include "gif/GifAnimation.h"
-#include "tests/gifimage/TinyGif.h"
+#include "tests/gif/TinyGif.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "gif/GIFImage.h"
+#include "widgets/GIFImage.h"
 
-#include "gif/QtTimerPlatform.h"
-#include "widgets/DefinitionText.h"
+#include "text/DefinitionText.h"
 #include "widgets/Dispatch.h"
 #include "widgets/Form.h"
+#include "widgets/QtTimerPlatform.h"
 #include "widgets/SysUtils.h"
 
 #include <QMouseEvent>
