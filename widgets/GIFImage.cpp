@@ -2,7 +2,7 @@
 
 #include "text/DefinitionText.h"
 #include "widgets/Dispatch.h"
-#include "widgets/Form.h"
+#include "widgets/FormClass.h"
 #include "widgets/QtTimerPlatform.h"
 #include "widgets/SysUtils.h"
 
