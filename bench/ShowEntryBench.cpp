@@ -8,7 +8,6 @@
 // opening (showing and painting) every secondary window, printed as
 // "tour <stage> rss_kib=<n> hwm_kib=<n>".
 #include "catalogue/Catalogue.h"
-#include "forms/ShowEntry.h"
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
 #include "widgets/Application.h"
@@ -53,7 +52,7 @@ void BM_ShowEntry(benchmark::State& state)
 {
     int row = 0;
     for (auto _ : state) {
-        ShowEntry(Catalogue::Entry(row));
+        Form1->ShowEntry(Catalogue::Entry(row));
         row = (row + 1) % Catalogue::RowCount;
     }
     state.counters["rows"] = Catalogue::RowCount;
@@ -64,7 +63,7 @@ void BM_ShowEntryAndPaint(benchmark::State& state)
 {
     int row = 0;
     for (auto _ : state) {
-        ShowEntry(Catalogue::Entry(row));
+        Form1->ShowEntry(Catalogue::Entry(row));
         Form1->repaint();
         row = (row + 1) % Catalogue::RowCount;
     }
@@ -77,7 +76,7 @@ int Tour(TApplication& app)
     Settle();
     PrintMemory("startup");
     for (int row = 0; row < Catalogue::RowCount; ++row) {
-        ShowEntry(Catalogue::Entry(row));
+        Form1->ShowEntry(Catalogue::Entry(row));
         Form1->repaint();
     }
     Settle();
@@ -112,7 +111,7 @@ int main(int argc, char** argv)
     Settle();
     // Timing a panel without its pictures would flatter it: the sprite and
     // the bars must come from <build>/out.
-    ShowEntry(Catalogue::Entry(24));
+    Form1->ShowEntry(Catalogue::Entry(24));
     if (Form1->GIFImage1->ImageWidth() == 0 || Form1->Image1->Picture().Empty()) {
         std::fprintf(stderr, "no sprite or rating bar loaded: build the artwork (target fauneta_artwork)\n");
         return 1;

@@ -2,7 +2,6 @@
 
 #include "catalogue/Catalogue.h"
 #include "forms/SearchKeys.h"
-#include "forms/ShowEntry.h"
 
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
@@ -112,7 +111,7 @@ void TForm1::AfterDefinitionRead()
 
 void TForm1::FormCreate(TObject*)
 {
-    AppDir = ExtractAppDir(ExecutablePath());
+    appDir_ = ExtractAppDir(ExecutablePath());
     // The state of page 1.
     Button1->SetEnabled(false);
     ListBox1->SetVisible(true);
@@ -136,52 +135,45 @@ std::optional<std::string> TForm1::SearchText() const
     return Edit5->Text();
 }
 
-void SelectPage(int page)
+void TForm1::SelectPage(int page)
 {
-    TButton* const buttons[] = {Form1->Button1, Form1->Button2, Form1->Button3,
-                                Form1->Button4, Form1->Button5, Form1->Button6};
+    TButton* const buttons[] = {Button1, Button2, Button3, Button4, Button5, Button6};
     for (int j = 1; j <= 6; ++j) {
         buttons[j - 1]->SetEnabled(j != page);
-        Form1->PageList(j)->SetVisible(j == page);
+        PageList(j)->SetVisible(j == page);
     }
 }
 
-namespace {
-
-// Presents the entry of the selected line of a page's list; no selection
-// (index -1) or a line past the page does nothing.
-void ShowSelectedLine(int page)
+void TForm1::showSelectedLine(int page)
 {
-    const int row = Catalogue::RowOfListPosition(page, Form1->PageList(page)->ItemIndex());
+    const int row = Catalogue::RowOfListPosition(page, PageList(page)->ItemIndex());
     if (row >= 0)
         ShowEntry(Catalogue::Entry(row));
 }
 
-} // namespace
-
 void TForm1::ListBox1Click(TObject*)
 {
-    ShowSelectedLine(1);
+    showSelectedLine(1);
 }
 void TForm1::ListBox2Click(TObject*)
 {
-    ShowSelectedLine(2);
+    showSelectedLine(2);
 }
 void TForm1::ListBox3Click(TObject*)
 {
-    ShowSelectedLine(3);
+    showSelectedLine(3);
 }
 void TForm1::ListBox4Click(TObject*)
 {
-    ShowSelectedLine(4);
+    showSelectedLine(4);
 }
 void TForm1::ListBox5Click(TObject*)
 {
-    ShowSelectedLine(5);
+    showSelectedLine(5);
 }
 void TForm1::ListBox6Click(TObject*)
 {
-    ShowSelectedLine(6);
+    showSelectedLine(6);
 }
 
 void TForm1::Button1Click(TObject*)

@@ -19,6 +19,8 @@ struct Search : MainWindow {
     void ExpectFound(const std::string& caption, int page, int line)
     {
         EXPECT_EQ(Form1->Edit1->Text(), caption);
+        ASSERT_NE(Form1->ShownEntry(), nullptr);
+        EXPECT_EQ(Form1->ShownEntry()->Caption(), caption);
         EXPECT_EQ(VisiblePage(), page);
         EXPECT_EQ(Form1->PageList(page)->ItemIndex(), line);
         EXPECT_EQ(Form1->Edit5->Text(), "");
@@ -27,7 +29,7 @@ struct Search : MainWindow {
 
 TEST_F(Search, TypedNameTurnsIntoCapitalsAndFindsTheCreature)
 {
-    SelectPage(4);
+    Form1->SelectPage(4);
     Form1->Edit5->setFocus();
     QTest::keyClicks(Form1->Edit5, "pikachu");
     EXPECT_EQ(Form1->Edit5->Text(), "PIKACHU");
@@ -144,9 +146,9 @@ TEST_F(Search, EnterInTheFieldDoesNotSearch)
 
 TEST_F(Search, AFoundEntrySelectsItsLineWithoutTouchingOtherLists)
 {
-    SelectPage(2);
+    Form1->SelectPage(2);
     ClickLine(Form1->ListBox2, 3);
-    SelectPage(1);
+    Form1->SelectPage(1);
     ClickLine(Form1->ListBox1, 0);
     SearchFor("GOLEM"); // page 3
     ExpectFound("#076 - Golem", 3, 15);
@@ -162,7 +164,7 @@ TEST_F(Search, AFailingEntryLeavesTheSearchAtOnce)
     QFile::remove(QString::fromStdString(BarPath(3)));
     ClickLine(Form1->ListBox1, 1); // Ivysaur: no 3 among its ratings
     ASSERT_TRUE(boxes.boxes.empty());
-    SelectPage(2);
+    Form1->SelectPage(2);
     SearchFor("PIKACHU"); // Energia 3
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "Cannot open file " + BarPath(3) + ".");
