@@ -208,7 +208,7 @@ void TForm1::BitBtn1Click(TObject*)
     // ShowEntry leaves at once, so the field keeps its text.
     const std::optional<std::string> text = SearchText();
     if (text) {
-        for (const SearchKey& key : SearchKeyTable) {
+        for (const SearchKey& key : SearchKeys()) {
             if (*text == key.NameKey || *text == key.NumberKey) {
                 ShowEntry(Catalogue::Entry(key.Row));
                 const Catalogue::ListPosition at = Catalogue::ListPositionOfRow(key.Row);
