@@ -125,7 +125,8 @@ void TForm1::FormCreate(TObject*)
 TListBox* TForm1::PageList(int page) const
 {
     TListBox* const lists[] = {ListBox1, ListBox2, ListBox3, ListBox4, ListBox5, ListBox6};
-    return page >= 1 && page <= 6 ? lists[page - 1] : nullptr;
+    static_assert(std::size(lists) == Catalogue::PageCount);
+    return page >= 1 && page <= Catalogue::PageCount ? lists[page - 1] : nullptr;
 }
 
 std::optional<std::string> TForm1::SearchText() const
@@ -138,7 +139,8 @@ std::optional<std::string> TForm1::SearchText() const
 void TForm1::SelectPage(int page)
 {
     TButton* const buttons[] = {Button1, Button2, Button3, Button4, Button5, Button6};
-    for (int j = 1; j <= 6; ++j) {
+    static_assert(std::size(buttons) == Catalogue::PageCount);
+    for (int j = 1; j <= Catalogue::PageCount; ++j) {
         buttons[j - 1]->SetEnabled(j != page);
         PageList(j)->SetVisible(j == page);
     }

@@ -16,8 +16,6 @@
 class FormClass;
 class TForm;
 
-const char* KindName(DfmValue::Kind k);
-
 // What a property setter may need while a definition is read.
 class ReadContext {
 public:
