@@ -653,5 +653,3 @@ const ClassInfo& TGIFImage::StaticClass()
         });
     return info;
 }
-
-static const RegisterClassInfo registerGIFImage(TGIFImage::StaticClass());
