@@ -33,7 +33,7 @@
 // (#002 shows Leech Seed and Vine Whip as starting moves; several of their
 // ratings do not follow the boundaries).
 #include "catalogue/Catalogue.h"
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <stdexcept>
 #include <string>

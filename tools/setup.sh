@@ -71,7 +71,7 @@ cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEB
   -DFAUNETA_SANITIZE=thread -DFAUNETA_BUILD_BENCH=OFF
 # Only the threaded tests are built and run: build-time tools and Qt's own
 # thread pool are not instrumented and would report races that are not ours.
-threaded_tests=(test_timer test_timer_qt test_timer_qt_exit test_gifimage test_gifimage_core)
+threaded_tests=(test_timer test_timer_qt test_timer_qt_exit test_gifimage test_gif_animation)
 cmake --build build-tsan -j"$jobs" --target "${threaded_tests[@]}"
 for t in "${threaded_tests[@]}"; do
   QT_QPA_PLATFORM=offscreen "build-tsan/tests/$t" --gtest_brief=1

@@ -1,7 +1,7 @@
 #include "widgets/Application.h"
 
+#include "text/Cp1252.h"
 #include "widgets/Bevel.h"
-#include "widgets/Cp1252.h"
 #include "widgets/Form.h"
 #include "widgets/Label.h"
 #include "widgets/SysUtils.h"

@@ -4,7 +4,7 @@
 // where they agree with them and are otherwise left as given.
 #include "FactTables.h"
 #include "catalogue/Catalogue.h"
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <gtest/gtest.h>
 

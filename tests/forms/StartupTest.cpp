@@ -10,10 +10,10 @@
 #include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
+#include "text/Cp1252.h"
+#include "text/DefinitionText.h"
 #include "widgets/Application.h"
-#include "widgets/Cp1252.h"
 #include "widgets/DefinitionReader.h"
-#include "widgets/DefinitionText.h"
 #include "widgets/Form.h"
 #include "widgets/SysUtils.h"
 

@@ -4,9 +4,9 @@
 //   test_hidpi --scale 1.5 [gtest options]
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
-#include "gif/GIFImage.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
+#include "widgets/GIFImage.h"
 #include "widgets/GroupBox.h"
 #include "widgets/Label.h"
 #include "widgets/RichEdit.h"

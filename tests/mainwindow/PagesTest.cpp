@@ -48,7 +48,7 @@ TEST_F(Pages, SelectPageSetsEveryStateWhateverTheyWere)
     Form1->ListBox3->SetVisible(true);
     Form1->Button1->SetEnabled(true);
     Form1->Button4->SetEnabled(false);
-    SelectPage(3);
+    Form1->SelectPage(3);
     EXPECT_EQ(VisiblePage(), 3);
     EXPECT_EQ(ButtonsEnabled(), (std::array<bool, 6>{true, true, false, true, true, true}));
 }
@@ -56,7 +56,7 @@ TEST_F(Pages, SelectPageSetsEveryStateWhateverTheyWere)
 TEST_F(Pages, EveryLinePresentsItsEntry)
 {
     for (int page = 1; page <= 6; ++page) {
-        SelectPage(page);
+        Form1->SelectPage(page);
         TListBox* list = Form1->PageList(page);
         for (int line = 0; line < list->count(); ++line) {
             ClickLine(list, line);
@@ -65,7 +65,7 @@ TEST_F(Pages, EveryLinePresentsItsEntry)
         }
     }
     // The one line that differs from its caption.
-    SelectPage(3);
+    Form1->SelectPage(3);
     EXPECT_EQ(Form1->ListBox3->Items()[22], "#083 - Farfetch'd");
     ClickLine(Form1->ListBox3, 22);
     EXPECT_EQ(Form1->Edit1->Text(), "#083 - Farfetch\xB4"
@@ -103,7 +103,7 @@ TEST_F(Pages, EachListKeepsItsOwnSelection)
 TEST_F(Pages, NoSelectionChangesNothing)
 {
     ClickLine(Form1->ListBox1, 4);
-    SelectPage(6);
+    Form1->SelectPage(6);
     ASSERT_EQ(Form1->ListBox6->ItemIndex(), -1);
     Form1->ListBox6Click(Form1->ListBox6);
     Form1->ListBox1->SetItemIndex(-1);

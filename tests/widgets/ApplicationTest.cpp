@@ -4,8 +4,8 @@
 
 #include "MessageBoxRecorder.h"
 
+#include "text/Cp1252.h"
 #include "widgets/Application.h"
-#include "widgets/Cp1252.h"
 #include "widgets/Dispatch.h"
 #include "widgets/SysUtils.h"
 

@@ -18,7 +18,7 @@
 #include "forms/UnitGolpes.h"
 #include "forms/UnitSobre.h"
 #include "forms/UnitTipos.h"
-#include "gif/GIFImage.h"
+#include "widgets/GIFImage.h"
 #include "widgets/SysUtils.h"
 
 #include <QDir>

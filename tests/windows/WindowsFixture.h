@@ -5,8 +5,8 @@
 #include "MessageBoxRecorder.h"
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
+#include "text/Cp1252.h"
 #include "widgets/Application.h"
-#include "widgets/Cp1252.h"
 #include "widgets/Form.h"
 #include "widgets/Menus.h"
 
