@@ -1,6 +1,7 @@
 #include "widgets/Application.h"
 
 #include "widgets/Bevel.h"
+#include "widgets/Colors.h"
 #include "widgets/Cp1252.h"
 #include "widgets/Form.h"
 #include "widgets/Label.h"
@@ -64,6 +65,8 @@ void TApplication::init()
     // a classic flat-grey style.
     if (QStyle* s = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(s);
+    // And one palette: the program's own light one (see Colors.h).
+    ApplyProgramPalette();
 }
 
 TApplication::~TApplication()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 
 #include <cstdint>
 #include <string>
@@ -20,8 +21,20 @@ constexpr TColor clBackground = clSystem | 1, clMenu = clSystem | 4, clWindow = 
                  clInfoBk = clSystem | 24;
 constexpr TColor clNone = 0x1FFFFFFF;
 
+// A system colour gives the program's palette's colour for its role.
 QColor ColorToQColor(TColor c);
 // "clMenu" for a known colour, else empty.
 std::string ColorToIdent(TColor c);
 bool IdentToColor(const std::string& ident, TColor& out);
 
+// The program's own palette: light, the same whatever the desktop's theme.
+// The windows are fixed layouts whose pictures (sprites on the white sprite
+// box, the rating bars, drawings over the button face) were drawn for light
+// colours, and their definitions set fixed black text over system colours:
+// taking the desktop's dark colours for one and not the other hides texts.
+// The desktop still decides the window frames.
+const QPalette& ProgramPalette();
+// Makes it the palette of the application, of each widget class a desktop
+// theme may colour apart from it, and of tooltips; does nothing where it
+// already is. Runs at start-up and again whenever the desktop's theme changes.
+void ApplyProgramPalette();

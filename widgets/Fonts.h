@@ -36,4 +36,3 @@ public:
     QFont ToQFont() const;
     bool operator==(const TFont&) const = default;
 };
-

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPixmap>
@@ -30,6 +31,9 @@ TForm::TForm() : QMainWindow(nullptr), TWinControl(nullptr, this), client_(new Q
     parentShowHint_ = false;
     tabStop_ = false;
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // Every role set here, so the controls take the program's colours from
+    // their window, over any palette a desktop theme gives their classes.
+    setPalette(ProgramPalette());
     setCentralWidget(client_);
     client_->setAutoFillBackground(true);
     client_->setFocusPolicy(Qt::NoFocus);
@@ -445,6 +449,16 @@ void TForm::closeEvent(QCloseEvent* e)
     }
 }
 
+void TForm::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && Application &&
+        Application->MainForm() != this) {
+        Close();
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
+}
+
 void TForm::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
@@ -483,6 +497,9 @@ bool TForm::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate)
         becameActive();
+    // A new desktop theme may bring its palettes back: the program keeps its own.
+    if (e->type() == QEvent::ThemeChange)
+        ApplyProgramPalette();
     return QMainWindow::event(e);
 }
 

@@ -118,6 +118,9 @@ protected:
 
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    // Esc, which no control took, closes a secondary window by the same path
+    // as its close box, as dialogs do; the main window stays.
+    void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
