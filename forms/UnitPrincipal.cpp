@@ -140,10 +140,21 @@ void SelectPage(int page)
 {
     TButton* const buttons[] = {Form1->Button1, Form1->Button2, Form1->Button3,
                                 Form1->Button4, Form1->Button5, Form1->Button6};
+    // A page button pressed with the keyboard would hand its focus on to the
+    // next button as it is disabled (a second Space would turn another
+    // page): the focus goes to the list brought to the front instead.
+    bool buttonHadFocus = false;
+    for (TButton* b : buttons)
+        if (b->hasFocus()) {
+            buttonHadFocus = true;
+            b->clearFocus();
+        }
     for (int j = 1; j <= 6; ++j) {
         buttons[j - 1]->SetEnabled(j != page);
         Form1->PageList(j)->SetVisible(j == page);
     }
+    if (buttonHadFocus && Form1->PageList(page)->CanFocus())
+        Form1->PageList(page)->SetFocus();
 }
 
 namespace {

@@ -44,6 +44,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <set>
 
 namespace {
 
@@ -361,6 +362,40 @@ TEST_F(Renders, EveryWindowAndEveryMascotFrameAsTheReference)
 TEST_F(Renders, EveryTextReadable)
 {
     MeasureEveryText();
+}
+
+// Every control that Tab reaches looks different while it has the keyboard.
+TEST_F(Renders, FocusShowsInEveryControlTabReaches)
+{
+    std::set<QWidget*> reached;
+    for (TForm* form : app.Forms()) {
+        const bool wasVisible = form->isVisible();
+        form->SetVisible(true);
+        QApplication::setActiveWindow(form);
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
+        const QImage without = Shoot(form);
+        for (int step = 0; step < 40; ++step) {
+            QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+            QWidget* w = QApplication::focusWidget();
+            ASSERT_TRUE(w && w->window() == form) << form->Name();
+            if (!reached.insert(w).second)
+                break; // round the chain
+            const QImage with = Shoot(form);
+            const QRect area(w->mapTo(form, QPoint()), w->size());
+            int changed = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    changed += with.pixel(x, y) != without.pixel(x, y);
+            EXPECT_GE(changed, 20) << form->Name() << " " << qPrintable(w->objectName()) << " "
+                                   << w->metaObject()->className() << " shows no focus";
+        }
+        form->SetVisible(wasVisible);
+    }
+    // Main window: the list shown, six fields, two boxes, five page buttons
+    // (not the current page's) and "Procurar"; the four "OK" buttons; the
+    // mart's combo box and box; the TM/HM window's two lists and field.
+    EXPECT_EQ(reached.size(), 24u);
 }
 
 // A desktop theme sets its palette before the program starts: for the
