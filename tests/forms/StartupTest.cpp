@@ -19,6 +19,7 @@
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -157,6 +158,15 @@ TEST_F(Program, MenuTreeWithStoredShortcuts)
             EXPECT_EQ(menu->Items(i)->ShortCut(), want.shortcut) << want.caption;
             EXPECT_EQ(menu->Items(i)->Action()->shortcut(), ShortCutToKeySequence(want.shortcut));
             EXPECT_EQ(menu->Items(i)->IsLine(), std::string(want.caption) == "-");
+            if (menu->Items(i)->IsLine()) {
+                // A separator line with no text to draw or say.
+                EXPECT_TRUE(menu->Items(i)->Action()->isSeparator());
+                EXPECT_EQ(menu->Items(i)->Action()->text(), "");
+                QAccessibleInterface* item = QAccessible::queryAccessibleInterface(menu->SubMenu())->child(i);
+                ASSERT_TRUE(item);
+                EXPECT_EQ(item->text(QAccessible::Name), "");
+                EXPECT_EQ(item->role(), QAccessible::Separator);
+            }
         }
     }
     EXPECT_EQ(Form1->Arquivo1->Items(3), Form1->Sair1);
