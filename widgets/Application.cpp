@@ -10,7 +10,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QStyleFactory>
+#include <QTranslator>
 
 TApplication* Application = nullptr;
 
@@ -67,11 +69,20 @@ void TApplication::init()
         QApplication::setStyle(s);
     // And one palette: the program's own light one (see Colors.h).
     ApplyProgramPalette();
+    // Every word the user meets is Brazilian Portuguese, Qt's own ones too
+    // ("Copiar", "Selecionar tudo" in the text boxes' menus), whatever the
+    // desktop's language. Without the translations installed they stay English.
+    qtTexts_ = new QTranslator;
+    if (qtTexts_->load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts_);
 }
 
 TApplication::~TApplication()
 {
     DestroyForms();
+    if (qtTexts_)
+        QCoreApplication::removeTranslator(qtTexts_);
+    delete qtTexts_;
     Application = previous_;
     icon_ = QIcon();
     delete ownQt_;
