@@ -98,12 +98,14 @@ void collect(TWinControl* parent, std::vector<TControl*>& out)
     }
 }
 
+// Blanks and line breaks at the ends (a box's text "\r\n" says nothing).
 std::string trim(const std::string& s)
 {
-    const auto b = s.find_first_not_of(' ');
+    constexpr const char* kBlank = " \t\r\n";
+    const auto b = s.find_first_not_of(kBlank);
     if (b == std::string::npos)
         return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+    return s.substr(b, s.find_last_not_of(kBlank) - b + 1);
 }
 } // namespace
 
@@ -159,10 +161,10 @@ void TForm::AssignAccessibleNames()
             }
         if (name.empty())
             name = trim(c->Hint().substr(0, c->Hint().find('|')));
+        // Nothing meaningful: no name at all, rather than the component's
+        // ("Label4") or stray text.
         if (name.empty())
             name = trim(c->GetText());
-        if (name.empty())
-            name = c->Name();
         if (!name.empty() && name.back() == ':')
             name.pop_back();
         c->SetAccessibleName(name);

@@ -110,7 +110,8 @@ protected:
     // Controls go into the client area; non-visual components (menus) just belong here.
     bool AcceptChild(TComponent* child) override;
     // Names every control for screen readers: captions, the label beside or
-    // above a field, the hint, or the component name.
+    // above a field, the hint, or its own text; a control with none of them
+    // gets no name.
     void AssignAccessibleNames();
     void FontChanged() override;
     void ColorChanged() override;

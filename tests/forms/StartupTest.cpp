@@ -276,12 +276,21 @@ TEST_F(Program, ControlsHaveSpeakableNames)
     EXPECT_EQ(edit->role(), QAccessible::EditableText);
     EXPECT_EQ(edit->text(QAccessible::Name), "Nome");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Form1->GIFImage2)->role(), QAccessible::Graphic);
-    // Every control of every window has some name.
+    // Every control of every window has a name, save those with nothing
+    // meaningful to be called by: never a component name or stray text.
+    std::vector<std::string> unnamed;
     for (TForm* form : app.Forms())
         for (TComponent* c : form->Components())
             if (auto* ctl = dynamic_cast<TControl*>(c)) {
-                EXPECT_FALSE(ctl->Widget()->accessibleName().isEmpty()) << c->Name();
+                const QString name = ctl->Widget()->accessibleName();
+                if (name.isEmpty())
+                    unnamed.push_back(form->Name() + "." + c->Name());
+                EXPECT_NE(name, ToQt(c->Name())) << form->Name();
+                EXPECT_FALSE(name.contains(u'\r') || name.contains(u'\n')) << form->Name() << "." << c->Name();
             }
+    // The frame around the sprite, an empty label and the mart's item box
+    // (its text a lone line break).
+    EXPECT_EQ(unnamed, (std::vector<std::string>{"Form1.Bevel1", "FormWeb.Label4", "FormPokeMart.RichEdit1"}));
 }
 
 TEST_F(Program, LabelsFitTheirDesignedSizes)
