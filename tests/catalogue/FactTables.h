@@ -36,6 +36,7 @@ struct Tables {
     std::vector<Evolution> evolutions;
     std::map<int, std::vector<Move>> learnsets; // in data order
     std::map<int, Sources> red, blue;
+    std::map<int, std::string> tradedFor; // the creature an in-game trade asks for
 };
 
 // Loads every table; throws std::runtime_error naming a file that is missing
