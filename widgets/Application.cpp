@@ -35,6 +35,20 @@ TApplication::TApplication(int& argc, char** argv)
 }
 
 namespace {
+// The text a selectable label draws: the label itself is what is read, so
+// this stays out of a screen reader's way.
+class HiddenFromReaders : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
+    }
+    QString text(QAccessible::Text) const override { return {}; }
+};
+
 // Roles for the windowless controls, which Qt would otherwise present as
 // plain client areas: labels are static text, pictures are graphics.
 QAccessibleInterface* accessibleFor(const QString&, QObject* object)
@@ -42,6 +56,8 @@ QAccessibleInterface* accessibleFor(const QString&, QObject* object)
     auto* w = qobject_cast<QWidget*>(object);
     if (!w)
         return nullptr;
+    if (dynamic_cast<TLabel*>(w->parentWidget()))
+        return new HiddenFromReaders(w, QAccessible::StaticText);
     if (dynamic_cast<TLabel*>(object))
         return new QAccessibleWidget(w, QAccessible::StaticText);
     if (dynamic_cast<TBevel*>(object))

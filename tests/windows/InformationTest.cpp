@@ -9,8 +9,11 @@
 #include "forms/UnitSobre.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
+#include "widgets/SysUtils.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
+#include <QLabel>
 
 #include <map>
 
@@ -88,6 +91,31 @@ TEST_F(Info, KeyboardPressesOk)
         QTest::keyClick(f.windowHandle(), Qt::Key_Space);
         EXPECT_FALSE(f.isVisible());
     });
+}
+
+// The Web Site window's texts can be selected with the mouse and copied; they
+// look and read as before and open nothing.
+TEST_F(Info, WebSiteTextsAreSelectable)
+{
+    FormWeb->SetVisible(true);
+    QApplication::setActiveWindow(FormWeb);
+    for (TLabel* l : {FormWeb->Label3, FormWeb->Label5, FormWeb->Label8}) {
+        SCOPED_TRACE(l->Name());
+        auto* text = l->findChild<QLabel*>();
+        ASSERT_TRUE(text && l->Selectable());
+        EXPECT_EQ(text->text(), ToQt(l->Caption()));
+        EXPECT_EQ(text->textFormat(), Qt::PlainText);
+        EXPECT_FALSE(text->textInteractionFlags() & Qt::LinksAccessibleByMouse);
+        const int y = text->height() / 2;
+        QTest::mousePress(text, Qt::LeftButton, {}, QPoint(1, y));
+        QTest::mouseMove(text, QPoint(text->width() - 1, y));
+        QTest::mouseRelease(text, Qt::LeftButton, {}, QPoint(text->width() - 1, y));
+        EXPECT_EQ(text->selectedText(), ToQt(l->Caption()));
+        // A screen reader reads the label once, by its caption.
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(l)->text(QAccessible::Name), ToQt(l->Caption()));
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(text)->state().invisible);
+    }
+    FormWeb->SetVisible(false);
 }
 
 TEST_F(Info, GivenTextsAreExact)
