@@ -103,7 +103,7 @@ namespace {
 QPalette makeProgramPalette()
 {
     // A flat light grey with black text, white fields and a selection dark
-    // enough for white text on it (5.4 : 1).
+    // enough for white text on it (6.3 : 1).
     struct Role {
         QPalette::ColorRole role;
         QRgb normal, disabled;
@@ -121,7 +121,7 @@ QPalette makeProgramPalette()
         {QPalette::Base, 0xFFFFFFFF, 0xFFEFEFEF},
         {QPalette::Window, 0xFFEFEFEF, 0xFFEFEFEF},
         {QPalette::Shadow, 0xFF767676, 0xFFB1B1B1},
-        {QPalette::Highlight, 0xFF2670A0, 0xFF919191},
+        {QPalette::Highlight, 0xFF1E6496, 0xFF919191},
         {QPalette::HighlightedText, 0xFFFFFFFF, 0xFFFFFFFF},
         {QPalette::Link, 0xFF0000FF, 0xFF0000FF},
         {QPalette::LinkVisited, 0xFFFF00FF, 0xFFFF00FF},
