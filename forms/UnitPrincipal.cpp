@@ -146,10 +146,21 @@ void TForm1::SelectPage(int page)
 {
     TButton* const buttons[] = {Button1, Button2, Button3, Button4, Button5, Button6};
     static_assert(std::size(buttons) == Catalogue::PageCount);
+    // A page button pressed with the keyboard would hand its focus on to the
+    // next button as it is disabled (a second Space would turn another
+    // page): the focus goes to the list brought to the front instead.
+    bool buttonHadFocus = false;
+    for (TButton* b : buttons)
+        if (b->hasFocus()) {
+            buttonHadFocus = true;
+            b->clearFocus();
+        }
     for (int j = 1; j <= Catalogue::PageCount; ++j) {
         buttons[j - 1]->SetEnabled(j != page);
         PageList(j)->SetVisible(j == page);
     }
+    if (buttonHadFocus && PageList(page)->CanFocus())
+        PageList(page)->SetFocus();
 }
 
 void TForm1::showSelectedLine(int page)

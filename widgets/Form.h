@@ -104,7 +104,8 @@ protected:
     // Controls go into the client area; non-visual components (menus) just belong here.
     bool AcceptChild(TComponent* child) override;
     // Names every control for screen readers: captions, the label beside or
-    // above a field, the hint, or the component name.
+    // above a field, the hint, or its own text; a control with none of them
+    // gets no name.
     void AssignAccessibleNames();
     void FontChanged() override;
     void ColorChanged() override;
@@ -112,6 +113,9 @@ protected:
 
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    // Esc, which no control took, closes a secondary window by the same path
+    // as its close box, as dialogs do; the main window stays.
+    void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 

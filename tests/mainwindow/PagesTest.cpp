@@ -43,6 +43,30 @@ TEST_F(Pages, EachButtonBringsItsListToTheFront)
     EXPECT_EQ(Form1->Edit1->Text(), "#025 - Pikachu");
 }
 
+// Space on a page button turns one page: the focus goes to the list brought
+// to the front, not on to the next button (which a second Space would press).
+TEST_F(Pages, AKeyboardPressHandsTheFocusToTheListShown)
+{
+    QApplication::setActiveWindow(Form1);
+    Form1->Button2->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Form1->windowHandle(), Qt::Key_Space);
+    EXPECT_EQ(VisiblePage(), 2);
+    EXPECT_TRUE(Form1->ListBox2->hasFocus());
+    QTest::keyClick(Form1->windowHandle(), Qt::Key_Space);
+    EXPECT_EQ(VisiblePage(), 2);
+    // Enter presses a page button too.
+    Form1->Button6->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Form1->windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(VisiblePage(), 6);
+    EXPECT_TRUE(Form1->ListBox6->hasFocus());
+    // A search turns the page and leaves the focus where it puts it.
+    Form1->Edit5->SetText("ODDISH");
+    Form1->BitBtn1->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Form1->windowHandle(), Qt::Key_Space);
+    EXPECT_EQ(VisiblePage(), 2);
+    EXPECT_TRUE(Form1->Edit5->hasFocus());
+}
+
 TEST_F(Pages, SelectPageSetsEveryStateWhateverTheyWere)
 {
     Form1->ListBox3->SetVisible(true);

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include "widgets/Dispatch.h"
+#include "widgets/SysUtils.h"
 
 #include <QFile>
 
@@ -34,6 +35,29 @@ TEST_F(ShowEntryTest, FillsEveryFieldOfThePanel)
     EXPECT_EQ(Form1->Edit5->Text(), "");
     EXPECT_EQ(Form1->ListBox1->ItemIndex(), -1);
     EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// A place too long for the field stays as it is, cut off, and is reachable
+// whole as the field's tooltip and accessible description; a place that
+// fits has neither.
+TEST_F(ShowEntryTest, ClippedPlacesAreWholeInTheTooltip)
+{
+    std::vector<int> clipped;
+    for (int row = 0; row < Catalogue::RowCount; ++row) {
+        const CatalogueEntry& e = Catalogue::Entry(row);
+        Form1->ShowEntry(e);
+        const QString place = ToQt(e.Location);
+        ASSERT_EQ(Form1->Edit6->text(), place);
+        EXPECT_EQ(QSize(Form1->Edit6->Width(), Form1->Edit6->Height()), QSize(334, 21));
+        if (!Form1->Edit6->toolTip().isEmpty()) {
+            clipped.push_back(e.Number);
+            EXPECT_EQ(Form1->Edit6->toolTip(), place);
+            EXPECT_EQ(Form1->Edit6->accessibleDescription(), place);
+        } else {
+            EXPECT_EQ(Form1->Edit6->accessibleDescription(), "");
+        }
+    }
+    EXPECT_EQ(clipped, (std::vector<int>{54, 72, 90, 98, 101, 116, 120}));
 }
 
 TEST_F(ShowEntryTest, BoxesAreClearedBeforeEveryEntry)

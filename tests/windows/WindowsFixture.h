@@ -98,6 +98,18 @@ protected:
         EXPECT_TRUE(Form1->isVisible());
     }
 
+    // Esc in a secondary window, wherever its focus is, closes it as its
+    // close box does.
+    void Escape(TForm& f)
+    {
+        QTest::keyClick(f.windowHandle(), Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_FALSE(f.isVisible());
+        EXPECT_EQ(f.ModalResult(), mrCancel);
+        EXPECT_FALSE(app.Terminated());
+        EXPECT_TRUE(Form1->isVisible());
+    }
+
     // A real left click in the middle of a control.
     static void ClickOn(TControl* c)
     {
