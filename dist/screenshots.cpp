@@ -2,11 +2,15 @@
 // offscreen from the real windows in the state a user would leave them:
 //   fauneta_screenshots <output-folder>
 // main-window.png (an entry shown), tm-hm-list.png (a TM picked),
-// mart-items.png (a town picked). The pictures are read from the program's
+// mart-items.png (a town picked), type-chart.png (over the entry shown) and
+// moves.png ("thunder" typed, Thunderbolt chosen). The pictures are read from the program's
 // folder beside this tool's build (FAUNETA_OUT_DIR).
+#include "data/Moves.h"
 #include "forms/Startup.h"
+#include "forms/UnitGolpes.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitPrincipal.h"
+#include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
@@ -72,6 +76,19 @@ int main(int argc, char** argv)
     FormPokeMart->ComboBox1Click(FormPokeMart->ComboBox1);
     ok &= shoot(app, FormPokeMart, out.filePath(QStringLiteral("mart-items.png")));
     FormPokeMart->SetVisible(false);
+
+    // The two windows made on first use, made here as their menu items do.
+    app.CreateForm(FormTipos);
+    FormTipos->SetVisible(true);
+    ok &= shoot(app, FormTipos, out.filePath(QStringLiteral("type-chart.png")));
+    FormTipos->SetVisible(false);
+
+    app.CreateForm(FormGolpes);
+    FormGolpes->SetVisible(true);
+    FormGolpes->Edit1->SetText("thunder");
+    FormGolpes->ChooseMove(FindMove("Thunderbolt"));
+    ok &= shoot(app, FormGolpes, out.filePath(QStringLiteral("moves.png")));
+    FormGolpes->SetVisible(false);
 
     for (const auto& b : boxes) {
         std::fprintf(stderr, "message box: %s\n", b.text.c_str());
