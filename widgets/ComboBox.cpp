@@ -8,6 +8,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -63,6 +64,28 @@ void TComboItems::Clear()
             box_->setEditText(text);
     }
     box_->lastIndex_ = -1;
+}
+
+// One insertion for all the lines: Qt's model and view are told once, not
+// once a line.
+void TComboItems::Assign(const std::vector<std::string>& lines)
+{
+    Clear();
+    if (lines.empty())
+        return;
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        texts.append(ToQt(line));
+    const QString text = box_->currentText();
+    {
+        ProgrammaticChange guard(box_->programmatic_);
+        box_->insertItems(0, texts);
+        box_->setCurrentIndex(-1);
+        if (box_->isEditable())
+            box_->setEditText(text);
+    }
+    box_->lastIndex_ = box_->currentIndex();
 }
 
 TComboBox::TComboBox(TComponent* owner) : QComboBox(nullptr), TWinControl(owner, this)
