@@ -88,6 +88,32 @@ void TComboItems::Assign(const std::vector<std::string>& lines)
     box_->lastIndex_ = box_->currentIndex();
 }
 
+// Qt builds a box's drop-down list on the box's first change of font, to give
+// it that font: a list with no edit field would be built with every window
+// that sets its boxes' fonts, opened or not. It takes the font when it first
+// drops down instead (a box with an edit field keeps Qt's way: its field is
+// placed then too).
+void TComboBox::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::FontChange && !droppedDown_ && !isEditable()) {
+        listFontPending_ = true;
+        QWidget::changeEvent(e);
+        return;
+    }
+    QComboBox::changeEvent(e);
+}
+
+void TComboBox::showPopup()
+{
+    droppedDown_ = true;
+    if (listFontPending_) {
+        listFontPending_ = false;
+        QEvent fontChange(QEvent::FontChange);
+        QComboBox::changeEvent(&fontChange);
+    }
+    QComboBox::showPopup();
+}
+
 TComboBox::TComboBox(TComponent* owner) : QComboBox(nullptr), TWinControl(owner, this)
 {
     color_ = clWindow;
