@@ -16,10 +16,10 @@
 // Real files from ../shared/bench-data when present, generated ones otherwise.
 #include "bench/BenchGifs.h"
 #include "bench/Ratios.h"
-#include "gif/GIFImage.h"
-#include "tests/gifimage/TinyGif.h"
+#include "tests/gif/TinyGif.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
+#include "widgets/GIFImage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -22,7 +22,6 @@
 // the list from all 165 moves to those holding "s" and back.
 #include "catalogue/Catalogue.h"
 #include "data/Moves.h"
-#include "forms/ShowEntry.h"
 #include "forms/Startup.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitPrincipal.h"
@@ -79,7 +78,7 @@ void BM_ShowEntry(benchmark::State& state)
 {
     int row = 0;
     for (auto _ : state) {
-        ShowEntry(Catalogue::Entry(row));
+        Form1->ShowEntry(Catalogue::Entry(row));
         row = (row + 1) % Catalogue::RowCount;
     }
     state.counters["rows"] = Catalogue::RowCount;
@@ -90,7 +89,7 @@ void BM_ShowEntryAndPaint(benchmark::State& state)
 {
     int row = 0;
     for (auto _ : state) {
-        ShowEntry(Catalogue::Entry(row));
+        Form1->ShowEntry(Catalogue::Entry(row));
         Form1->repaint();
         row = (row + 1) % Catalogue::RowCount;
     }
@@ -125,7 +124,7 @@ int Tour(TApplication& app)
     Settle();
     PrintMemory("startup");
     for (int row = 0; row < Catalogue::RowCount; ++row) {
-        ShowEntry(Catalogue::Entry(row));
+        Form1->ShowEntry(Catalogue::Entry(row));
         Form1->repaint();
     }
     Settle();
@@ -220,7 +219,7 @@ int main(int argc, char** argv)
     Settle();
     // Timing a panel without its pictures would flatter it: the sprite and
     // the bars must come from <build>/out.
-    ShowEntry(Catalogue::Entry(24));
+    Form1->ShowEntry(Catalogue::Entry(24));
     if (Form1->GIFImage1->ImageWidth() == 0 || Form1->Image1->Picture().Empty()) {
         std::fprintf(stderr, "no sprite or rating bar loaded: build the artwork (target fauneta_artwork)\n");
         return 1;

@@ -17,7 +17,7 @@
 //               resumed after its sleep is over, how late each tick came.
 //               A tick before its sleep is over, or a resumed worker that
 //               sleeps its whole interval again, is an error.
-#include "gif/QtTimerPlatform.h"
+#include "widgets/QtTimerPlatform.h"
 
 #include <benchmark/benchmark.h>
 

@@ -15,6 +15,7 @@
 // another folder; without the files, generated stand-ins of the same kind. The
 // megapixel count is the sum of the frames' areas, the same for every decoder
 // of one input.
+#include "bench/BenchGifs.h"
 #include "gif/GifComposer.h"
 #include "gif/GifDecoder.h"
 
@@ -28,14 +29,11 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
-namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
+using benchgifs::Bytes;
 
 namespace {
 
@@ -75,44 +73,6 @@ Bytes Generate(int w, int h, int frames)
     return out;
 }
 
-// The file up to its (limit+1)-th image, then a trailer.
-Bytes FirstFrames(const Bytes& b, int limit)
-{
-    std::size_t p = 13;
-    if (b.size() < 13)
-        return b;
-    if (b[10] & 0x80)
-        p += 3u << ((b[10] & 7) + 1);
-    auto skipBlocks = [&] {
-        while (p < b.size() && b[p] != 0)
-            p += b[p] + 1u;
-        ++p;
-    };
-    int images = 0;
-    while (p < b.size()) {
-        if (b[p] == 0x21) {
-            p += 2;
-            skipBlocks();
-        } else if (b[p] == 0x2C) {
-            if (images == limit) {
-                Bytes cut(b.begin(), b.begin() + std::ptrdiff_t(p));
-                cut.push_back(0x3B);
-                return cut;
-            }
-            ++images;
-            const std::uint8_t packed = b[p + 9];
-            p += 10;
-            if (packed & 0x80)
-                p += 3u << ((packed & 7) + 1);
-            ++p; // minimum code size
-            skipBlocks();
-        } else {
-            break;
-        }
-    }
-    return b;
-}
-
 struct Input {
     std::string name;
     Bytes bytes;
@@ -121,19 +81,13 @@ struct Input {
 
 std::vector<Input> Inputs()
 {
-    const char* override = std::getenv("FAUNETA_BENCH_DATA");
-    const fs::path dir = override ? fs::path(override) : fs::path(FAUNETA_SOURCE_DIR) / ".." / "shared" / "bench-data";
-    auto read = [&](const char* file) {
-        std::ifstream in(dir / file, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    };
     std::vector<Input> inputs;
-    Bytes photo = read("harvesters.gif");
-    Bytes anim = read("gifplayer-muybridge.gif");
+    Bytes photo = benchgifs::ReadData("harvesters.gif");
+    Bytes anim = benchgifs::ReadData("gifplayer-muybridge.gif");
     inputs.push_back(
         {photo.empty() ? "generated-photo-1MP" : "harvesters", photo.empty() ? Generate(1165, 859, 1) : photo});
     inputs.push_back({anim.empty() ? "generated-animation" : "gifplayer-muybridge",
-                      FirstFrames(anim.empty() ? Generate(472, 298, 300) : anim, gif::GifPicture::MaxFrames)});
+                      benchgifs::FirstFrames(anim.empty() ? Generate(472, 298, 300) : anim)});
     for (Input& in : inputs) {
         gif::GifPicture pic;
         gif::GifDecoder d(pic);

@@ -46,7 +46,7 @@ constexpr int PreviousForm(int number)
 
 Family FamilyOf(int number)
 {
-    if (number < 0 || number > 151)
+    if (number < 0 || number > HighestNumber)
         throw std::out_of_range("no creature with number " + std::to_string(number));
     Family family{number, 1};
     for (int previous = PreviousForm(number); previous >= 0; previous = PreviousForm(previous)) {

@@ -29,6 +29,8 @@ struct CatalogueEntry {
 namespace Catalogue {
 
 constexpr int RowCount = 152;
+// Creature numbers run from 0 (the glitch entry) to this one.
+constexpr int HighestNumber = 151;
 constexpr int RowsPerPage = 30;
 constexpr int PageCount = 6;
 
@@ -69,12 +71,12 @@ constexpr ListPosition ListPositionOfRow(int row)
 // Row of a creature number 0..151; -1 for any other number.
 constexpr int RowOfNumber(int number)
 {
-    if (number >= 1 && number <= 150)
+    if (number >= 1 && number < HighestNumber)
         return number - 1;
     if (number == 0)
         return FirstOtherRow;
-    if (number == 151)
-        return 151;
+    if (number == HighestNumber)
+        return RowCount - 1;
     return -1;
 }
 

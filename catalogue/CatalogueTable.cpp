@@ -24,16 +24,18 @@
 // Power Plant, Pokémon House, Coin Exchange, Silph Co.). Both versions'
 // places together; "(pescando)" closes the places where the creature is
 // fished, after a "; " when it is also found otherwise (walking, surfing, a
-// prize); a place can be in both lists. Within the 80 characters a few long
-// lists name the main places only (#090, #098), and the two rod catches
-// found in any water say so.
+// prize); a place can be in both lists. A trade names the route or town where
+// it is made and what it asks for: "troca na Rota 11 (por um Nidorino)".
+// Within the 80 characters a few long lists name the main places only (#090,
+// #098), #030 leaves out where the Coin Exchange is (to fit the field), and
+// the two rod catches found in any water say so.
 //
 // Rows #001, #002, #010, #023, #025, #037, #063, #129, #133, #134, #000 and
 // #151 keep the guide's original texts, which in places predate these rules
 // (#002 shows Leech Seed and Vine Whip as starting moves; several of their
 // ratings do not follow the boundaries).
 #include "catalogue/Catalogue.h"
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <stdexcept>
 #include <string>
@@ -277,7 +279,7 @@ constexpr CatalogueEntry kRows[Catalogue::RowCount] = {
     // #029
     {29, "Nidoran (F)"_cp, "Veneno"_cp, "Azul e Vermelha"_cp,
      "Level 16: Nidorina / Moon Stone: Nidoqueen"_cp,
-     "Rota 22, Zona Safári e troca no Underground Path (Rota 5)"_cp,
+     "Rota 22, Zona Safári e troca na Rota 5 (por um Nidoran (M))"_cp,
      Lines<"A fêmea dos Nidoran. É menos agressiva que o macho, mas tem mais energia. Evolui para Nidorina no level 16.">,
      Lines<"LVL --- Growl", "LVL --- Tackle", "LVL 08 Scratch", "LVL 14 Poison Sting", "LVL 21 Tail Whip",
            "LVL 29 Bite", "LVL 36 Fury Swipes", "LVL 43 Double Kick">,
@@ -285,7 +287,7 @@ constexpr CatalogueEntry kRows[Catalogue::RowCount] = {
     // #030
     {30, "Nidorina"_cp, "Veneno"_cp, "Azul e Vermelha"_cp,
      "Moon Stone: Nidoqueen"_cp,
-     "Zona Safári, Coin Exchange (Cidade de Celadon) e troca na Rota 11"_cp,
+     "Zona Safári, Coin Exchange e troca na Rota 11 (por um Nidorino)"_cp,
      Lines<"Evolução da Nidoran (F) no level 16. Tem bom equilíbrio entre ataque e defesa. Com a Moon Stone evolui para Nidoqueen.">,
      Lines<"LVL --- Growl", "LVL --- Tackle", "LVL 08 Scratch", "LVL 14 Poison Sting", "LVL 23 Tail Whip",
            "LVL 32 Bite", "LVL 41 Fury Swipes", "LVL 50 Double Kick">,
@@ -377,7 +379,7 @@ constexpr CatalogueEntry kRows[Catalogue::RowCount] = {
     {42, "Golbat"_cp, "Veneno / Voador"_cp, "Azul e Vermelha"_cp,
      "não há"_cp,
      "Ilhas Seafoam, Victory Road e Caverna Cerulean"_cp,
-     Lines<"Evolução do Zubat no level 22. Tem uma boca enorme e suga a energia dos inimigos com o Leech Life. É rápido e comum nas cavernas do fim do jogo.">,
+     Lines<"Evolução do Zubat no level 22. Tem uma boca enorme e suga a energia dos inimigos com o Leech Life. É rápido; pouco comum nas Ilhas Seafoam e na Victory Road, comum na Caverna Cerulean.">,
      Lines<"LVL --- Leech Life", "LVL --- Screech", "LVL 10 Supersonic", "LVL 15 Bite", "LVL 21 Confuse Ray",
            "LVL 32 Wing Attack", "LVL 43 Haze">,
      {5, 3, 2, 3, 2}},

@@ -1,6 +1,6 @@
 #include "data/MartStock.h"
 
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 // fixes them.
 #include "data/Moves.h"
 
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "data/TypeChart.h"
 
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <stdexcept>
 #include <string>

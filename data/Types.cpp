@@ -1,6 +1,6 @@
 #include "data/Types.h"
 
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 using namespace cp1252::literals;
 

@@ -2,63 +2,72 @@
 
 #include "catalogue/Catalogue.h"
 
-#include "widgets/Cp1252.h"
-
 #include <array>
-
-using namespace cp1252::literals;
+#include <string>
 
 namespace {
 
-// Keys differ from the list lines where people type names differently:
-// "NIDORAN(F)" without the blank, "FARFETCH´D" with the caption's acute
-// accent, "MR. MIME" with a blank, "JYNX" as the creature is really called.
-// #103 is searched as the list shows it.
-constexpr std::string_view kNames[152] = {
-    "BULBASAUR",  "IVYSAUR",   "VENUSAUR",      "CHARMANDER", "CHARMELEON", "CHARIZARD",  "SQUIRTLE",   "WARTORTLE",
-    "BLASTOISE",  "CATERPIE",  "METAPOD",       "BUTTERFREE", "WEEDLE",     "KAKUNA",     "BEEDRILL",   "PIDGEY",
-    "PIDGEOTTO",  "PIDGEOT",   "RATTATA",       "RATICATE",   "SPEAROW",    "FEAROW",     "EKANS",      "ARBOK",
-    "PIKACHU",    "RAICHU",    "SANDSHREW",     "SANDSLASH",  "NIDORAN(F)", "NIDORINA",   "NIDOQUEEN",  "NIDORAN(M)",
-    "NIDORINO",   "NIDOKING",  "CLEFAIRY",      "CLEFABLE",   "VULPIX",     "NINETALES",  "JIGGLYPUFF", "WIGGLYTUFF",
-    "ZUBAT",      "GOLBAT",    "ODDISH",        "GLOOM",      "VILEPLUME",  "PARAS",      "PARASECT",   "VENONAT",
-    "VENOMOTH",   "DIGLETT",   "DUGTRIO",       "MEOWTH",     "PERSIAN",    "PSYDUCK",    "GOLDUCK",    "MANKEY",
-    "PRIMEAPE",   "GROWLITHE", "ARCANINE",      "POLIWAG",    "POLIWHIRL",  "POLIWRATH",  "ABRA",       "KADABRA",
-    "ALAKAZAM",   "MACHOP",    "MACHOKE",       "MACHAMP",    "BELLSPROUT", "WEEPINBELL", "VICTREEBEL", "TENTACOOL",
-    "TENTACRUEL", "GEODUDE",   "GRAVELER",      "GOLEM",      "PONYTA",     "RAPIDASH",   "SLOWPOKE",   "SLOWBRO",
-    "MAGNEMITE",  "MAGNETON",  "FARFETCH´D"_cp, "DODUO",      "DODRIO",     "SEEL",       "DEWGONG",    "GRIMER",
-    "MUK",        "SHELLDER",  "CLOYSTER",      "GASTLY",     "HAUNTER",    "GENGAR",     "ONIX",       "DROWZEE",
-    "HYPNO",      "KRABBY",    "KINGLER",       "VOLTORB",    "ELECTRODE",  "EXEGGCUTE",  "EXEGGCUTOR", "CUBONE",
-    "MAROWAK",    "HITMONLEE", "HITMONCHAN",    "LICKITUNG",  "KOFFING",    "WEEZING",    "RHYHORN",    "RHYDON",
-    "CHANSEY",    "TANGELA",   "KANGASKHAN",    "HORSEA",     "SEADRA",     "GOLDEEN",    "SEAKING",    "STARYU",
-    "STARMIE",    "MR. MIME",  "SCYTHER",       "JYNX",       "ELECTABUZZ", "MAGMAR",     "PINSIR",     "TAUROS",
-    "MAGIKARP",   "GYARADOS",  "LAPRAS",        "DITTO",      "EEVEE",      "VAPOREON",   "JOLTEON",    "FLAREON",
-    "PORYGON",    "OMANYTE",   "OMASTAR",       "KABUTO",     "KABUTOPS",   "AERODACTYL", "SNORLAX",    "ARTICUNO",
-    "ZAPDOS",     "MOLTRES",   "DRATINI",       "DRAGONAIR",  "DRAGONITE",  "MEWTWO",     "MISSINGNO",  "MEW",
+// Where people type a name differently from the list line: "NIDORAN(F)"
+// without the blank, "MR. MIME" with one, "JYNX" as the creature is really
+// called. Every other key is the name in capitals: "FARFETCH´D" keeps the
+// caption's acute accent, and #103 is searched as the list shows it.
+struct SpecialName {
+    int Number;
+    std::string_view Key;
+};
+constexpr SpecialName kSpecialNames[] = {
+    {29, "NIDORAN(F)"},
+    {32, "NIDORAN(M)"},
+    {122, "MR. MIME"},
+    {124, "JYNX"},
 };
 
-// "0".."151", indexed by number.
-constexpr auto kNumberTexts = [] {
-    std::array<std::array<char, 4>, 152> t{};
-    for (int n = 0; n < 152; ++n) {
-        int k = 0;
-        if (n >= 100)
-            t[n][k++] = char('0' + n / 100);
-        if (n >= 10)
-            t[n][k++] = char('0' + n / 10 % 10);
-        t[n][k] = char('0' + n % 10);
+// Capitals as the search field writes them: the letters of Windows-1252 with
+// a capital in the code page (not ß, nor ÿ's capital, which lives at 0x9F).
+std::string InCapitals(std::string_view name)
+{
+    std::string key(name);
+    for (char& ch : key) {
+        const auto c = static_cast<unsigned char>(ch);
+        if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
+            ch = static_cast<char>(c - 0x20);
+        else if (c == 0x9A || c == 0x9C || c == 0x9E) // š œ ž
+            ch = static_cast<char>(c - 0x10);
+        else if (c == 0xFF) // ÿ
+            ch = static_cast<char>(0x9F);
     }
-    return t;
-}();
+    return key;
+}
 
-constexpr auto kTable = [] {
-    std::array<SearchKey, Catalogue::RowCount> t{};
-    for (int number = 0; number < Catalogue::RowCount; ++number) {
-        const int row = Catalogue::RowOfNumber(number);
-        t[row] = {kNames[row], std::string_view(kNumberTexts[number].data()), row};
+std::string NameKeyOf(const CatalogueEntry& entry)
+{
+    for (const SpecialName& special : kSpecialNames)
+        if (special.Number == entry.Number)
+            return std::string(special.Key);
+    return InCapitals(entry.Name);
+}
+
+struct Keys {
+    std::array<std::string, Catalogue::RowCount> names;
+    std::array<std::string, Catalogue::RowCount> numbers;
+    std::array<SearchKey, Catalogue::RowCount> table;
+
+    Keys()
+    {
+        for (int row = 0; row < Catalogue::RowCount; ++row) {
+            const CatalogueEntry& entry = Catalogue::Entry(row);
+            const auto i = static_cast<std::size_t>(row);
+            names[i] = NameKeyOf(entry);
+            numbers[i] = std::to_string(entry.Number);
+            table[i] = {names[i], numbers[i], row};
+        }
     }
-    return t;
-}();
+};
 
 } // namespace
 
-const std::span<const SearchKey> SearchKeyTable{kTable};
+std::span<const SearchKey> SearchKeys()
+{
+    static const Keys keys;
+    return keys.table;
+}

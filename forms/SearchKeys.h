@@ -1,6 +1,7 @@
 // The keys the search accepts: one row per catalogue entry, in catalogue
-// order. Where an entry stands in the main window's lists is the catalogue's
-// to say (Catalogue::ListPositionOfRow).
+// order, made from the catalogue's names and numbers. Where an entry stands
+// in the main window's lists is the catalogue's to say
+// (Catalogue::ListPositionOfRow).
 #pragma once
 
 #include <span>
@@ -12,4 +13,5 @@ struct SearchKey {
     int Row;                    // catalogue row
 };
 
-extern const std::span<const SearchKey> SearchKeyTable;
+// Every key, made on first use.
+std::span<const SearchKey> SearchKeys();

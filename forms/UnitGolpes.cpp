@@ -5,7 +5,7 @@
 #include "data/TmHmLearners.h"
 #include "data/TmHmLocations.h"
 #include "forms/UnitPrincipal.h"
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 // modally from the main window's menu; closing hides it for the next time.
 #pragma once
 
-#include "gif/GIFImage.h"
 #include "widgets/ComboBox.h"
 #include "widgets/Form.h"
+#include "widgets/GIFImage.h"
 #include "widgets/GroupBox.h"
 #include "widgets/RichEdit.h"
 

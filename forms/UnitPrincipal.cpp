@@ -2,7 +2,6 @@
 
 #include "catalogue/Catalogue.h"
 #include "forms/SearchKeys.h"
-#include "forms/ShowEntry.h"
 
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
@@ -12,8 +11,8 @@
 #include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
+#include "text/Cp1252.h"
 #include "widgets/Application.h"
-#include "widgets/Cp1252.h"
 #include "widgets/SysUtils.h"
 
 using namespace cp1252::literals;
@@ -118,7 +117,7 @@ void TForm1::AfterDefinitionRead()
 
 void TForm1::FormCreate(TObject*)
 {
-    AppDir = ExtractAppDir(ExecutablePath());
+    appDir_ = ExtractAppDir(ExecutablePath());
     // The state of page 1.
     Button1->SetEnabled(false);
     ListBox1->SetVisible(true);
@@ -132,7 +131,8 @@ void TForm1::FormCreate(TObject*)
 TListBox* TForm1::PageList(int page) const
 {
     TListBox* const lists[] = {ListBox1, ListBox2, ListBox3, ListBox4, ListBox5, ListBox6};
-    return page >= 1 && page <= 6 ? lists[page - 1] : nullptr;
+    static_assert(std::size(lists) == Catalogue::PageCount);
+    return page >= 1 && page <= Catalogue::PageCount ? lists[page - 1] : nullptr;
 }
 
 std::optional<std::string> TForm1::SearchText() const
@@ -142,52 +142,57 @@ std::optional<std::string> TForm1::SearchText() const
     return Edit5->Text();
 }
 
-void SelectPage(int page)
+void TForm1::SelectPage(int page)
 {
-    TButton* const buttons[] = {Form1->Button1, Form1->Button2, Form1->Button3,
-                                Form1->Button4, Form1->Button5, Form1->Button6};
-    for (int j = 1; j <= 6; ++j) {
+    TButton* const buttons[] = {Button1, Button2, Button3, Button4, Button5, Button6};
+    static_assert(std::size(buttons) == Catalogue::PageCount);
+    // A page button pressed with the keyboard would hand its focus on to the
+    // next button as it is disabled (a second Space would turn another
+    // page): the focus goes to the list brought to the front instead.
+    bool buttonHadFocus = false;
+    for (TButton* b : buttons)
+        if (b->hasFocus()) {
+            buttonHadFocus = true;
+            b->clearFocus();
+        }
+    for (int j = 1; j <= Catalogue::PageCount; ++j) {
         buttons[j - 1]->SetEnabled(j != page);
-        Form1->PageList(j)->SetVisible(j == page);
+        PageList(j)->SetVisible(j == page);
     }
+    if (buttonHadFocus && PageList(page)->CanFocus())
+        PageList(page)->SetFocus();
 }
 
-namespace {
-
-// Presents the entry of the selected line of a page's list; no selection
-// (index -1) or a line past the page does nothing.
-void ShowSelectedLine(int page)
+void TForm1::showSelectedLine(int page)
 {
-    const int row = Catalogue::RowOfListPosition(page, Form1->PageList(page)->ItemIndex());
+    const int row = Catalogue::RowOfListPosition(page, PageList(page)->ItemIndex());
     if (row >= 0)
         ShowEntry(Catalogue::Entry(row));
 }
 
-} // namespace
-
 void TForm1::ListBox1Click(TObject*)
 {
-    ShowSelectedLine(1);
+    showSelectedLine(1);
 }
 void TForm1::ListBox2Click(TObject*)
 {
-    ShowSelectedLine(2);
+    showSelectedLine(2);
 }
 void TForm1::ListBox3Click(TObject*)
 {
-    ShowSelectedLine(3);
+    showSelectedLine(3);
 }
 void TForm1::ListBox4Click(TObject*)
 {
-    ShowSelectedLine(4);
+    showSelectedLine(4);
 }
 void TForm1::ListBox5Click(TObject*)
 {
-    ShowSelectedLine(5);
+    showSelectedLine(5);
 }
 void TForm1::ListBox6Click(TObject*)
 {
-    ShowSelectedLine(6);
+    showSelectedLine(6);
 }
 
 void TForm1::Button1Click(TObject*)
@@ -222,7 +227,7 @@ void TForm1::BitBtn1Click(TObject*)
     // ShowEntry leaves at once, so the field keeps its text.
     const std::optional<std::string> text = SearchText();
     if (text) {
-        for (const SearchKey& key : SearchKeyTable) {
+        for (const SearchKey& key : SearchKeys()) {
             if (*text == key.NameKey || *text == key.NumberKey) {
                 ShowEntry(Catalogue::Entry(key.Row));
                 const Catalogue::ListPosition at = Catalogue::ListPositionOfRow(key.Row);

@@ -3,11 +3,11 @@
 #pragma once
 
 #include "catalogue/Catalogue.h"
-#include "gif/GIFImage.h"
 #include "widgets/Bevel.h"
 #include "widgets/Button.h"
 #include "widgets/Edit.h"
 #include "widgets/Form.h"
+#include "widgets/GIFImage.h"
 #include "widgets/Image.h"
 #include "widgets/Label.h"
 #include "widgets/ListBox.h"
@@ -106,31 +106,43 @@ public:
     void ListadeGolpes1Click(TObject* Sender);
 
     // The folder of the running executable, ending in "/"; set by FormCreate.
-    const std::string& GetAppDir() const { return AppDir; }
+    const std::string& GetAppDir() const { return appDir_; }
     // Tests point it at a folder of pictures of their own.
-    void SetAppDir(const std::string& dir) { AppDir = dir; }
+    void SetAppDir(const std::string& dir) { appDir_ = dir; }
 
+    // Fills the detail panel with the entry (forms/ShowEntry.cpp): clears both
+    // text boxes, loads the sprite (a missing or undecodable one is no error),
+    // appends the description and the moves, loads the five rating bars, then
+    // sets the five text fields. A rating bar that cannot be loaded stops it
+    // there with the widget layer's error; what was written before stays. The
+    // sprite and the bars carry accessible descriptions of what they show (the
+    // creature's name, "3 de 6"), written with the pictures, so they never
+    // describe another entry.
+    void ShowEntry(const CatalogueEntry& entry);
+    // The entry the panel was last given by ShowEntry (also when a rating bar
+    // then failed to load); nullptr while none has been.
+    const CatalogueEntry* ShownEntry() const { return shownEntry_; }
+
+    // Brings page 1..6 to the front: its button disabled and its list shown,
+    // the other five buttons enabled and lists hidden. All twelve states are
+    // set every time, button then list, page 1 to 6.
+    void SelectPage(int page);
     // The list box of page 1..6.
     TListBox* PageList(int page) const;
     // The text typed into the search field, or nothing when it holds a
     // character the program's code page cannot hold (no key can match it).
     std::optional<std::string> SearchText() const;
-    // The entry the detail panel presents, nullptr before the first one.
-    const CatalogueEntry* ShownEntry() const { return shownEntry_; }
-    // Recorded by ShowEntry once the panel names the entry.
-    void SetShownEntry(const CatalogueEntry* entry) { shownEntry_ = entry; }
 
 protected:
     void AfterDefinitionRead() override;
 
 private:
-    std::string AppDir;
+    // Presents the entry of the selected line of a page's list; no selection
+    // (index -1) or a line past the page does nothing.
+    void showSelectedLine(int page);
+
+    std::string appDir_;
     const CatalogueEntry* shownEntry_ = nullptr;
 };
 
 extern TForm1* Form1;
-
-// Brings page 1..6 to the front: its button disabled and its list shown, the
-// other five buttons enabled and lists hidden. All twelve states are set
-// every time, button then list, page 1 to 6.
-void SelectPage(int page);

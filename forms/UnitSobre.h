@@ -2,9 +2,9 @@
 // Shown modally from the main window's menu; "OK" closes it.
 #pragma once
 
-#include "gif/GIFImage.h"
 #include "widgets/Button.h"
 #include "widgets/Form.h"
+#include "widgets/GIFImage.h"
 #include "widgets/Label.h"
 
 class TFormSobre : public TForm {

@@ -3,7 +3,7 @@
 #include "catalogue/Catalogue.h"
 #include "data/TypeChart.h"
 #include "forms/UnitPrincipal.h"
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "forms/UnitTmHm.h"
 
 #include "data/TmHmLocations.h"
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 using namespace cp1252::literals;
 

@@ -2,9 +2,9 @@
 // the main window's menu; closing hides it for the next time.
 #pragma once
 
-#include "gif/GIFImage.h"
 #include "widgets/Edit.h"
 #include "widgets/Form.h"
+#include "widgets/GIFImage.h"
 #include "widgets/GroupBox.h"
 #include "widgets/ListBox.h"
 

@@ -24,6 +24,8 @@ public:
     TLabel* Label8 = nullptr;
 
     void Button1Click(TObject* Sender);
+    // The addresses and every other text can be selected and copied.
+    void AfterDefinitionRead() override;
 };
 
 extern TFormWeb* FormWeb;

@@ -16,15 +16,17 @@
 //    local table, 2^ColorDepth-at-read-time for the global one); an index at or
 //    past PaletteCount shows black (Color() does this).
 //
-// Use from the control's ReadGIF (after its ClearFrames and the DataBytes copy):
-//     gif::GifDecoder d(picture);           // picture: the control's GifPicture
-//     d.FirstImageOnly = FirstImageOnly;
-//     if (OnProgress) d.OnProgress = [this](std::size_t pos, std::size_t size) {
-//         DoProgress(pos, size);             // may throw the silent abort itself
-//         return KeepOnProcessing; };
-//     ok = bool(d.ReadGIF(rawBytes));        // a failure or an exception: Clear, result False
-// then the composed picture is built and frame 1 drawn. The compositor keeps its
-// own per-frame saved areas for disposal 3 (RestoreImage/RestoreMask).
+// Use (as the control's ReadGIF does, widgets/GIFImage.cpp):
+//     gif::GifPicture picture;
+//     gif::GifDecoder d(picture);
+//     d.FirstImageOnly = firstImageOnly;
+//     d.OnProgress = [&](std::size_t position, std::size_t size) {
+//         report(position, size);            // may throw to stop the load
+//         return keepGoing; };               // false: the result is Aborted
+//     if (const gif::ReadResult r = d.ReadGIF(bytes); !r)
+//         log(gif::Describe(r));              // "frame 2 at byte 31: empty frame ..."
+// then GifAnimation::Prepare takes the picture and composes frame 1. The
+// compositor keeps its own per-frame saved areas for disposal 3.
 #pragma once
 
 #include <array>

@@ -89,10 +89,11 @@ TTimerClock& TTimerClock::Steady() noexcept
 // One posted call. Shared by the waiting worker and the queued call, so that
 // either may outlive the other (and the THandOver itself).
 struct THandOver::Slot {
-    enum State { Pending, Running, Done, Cancelled };
+    // Scoped: THandOver has a Cancelled() of its own.
+    enum class State { Pending, Running, Done, Cancelled };
     std::mutex mutex;
     std::condition_variable changed;
-    State state = Pending;
+    State state = State::Pending;
 
     // true when the state moved from `from` to `to`.
     bool Move(State from, State to)
@@ -128,21 +129,22 @@ bool THandOver::Run(std::function<void()> call)
     // The queued call owns what it needs. Once `call` has returned it touches
     // only the slot: the call may have released this hand-over and its owner.
     channel_->Post([slot, call = std::move(call), &platform = platform_]() {
-        if (!slot->Move(Slot::Pending, Slot::Running))
+        if (!slot->Move(Slot::State::Pending, Slot::State::Running))
             return;
         try {
             call();
         } catch (...) {
             platform.ReportException(std::current_exception());
         }
-        slot->Move(Slot::Running, Slot::Done);
+        slot->Move(Slot::State::Running, Slot::State::Done);
     });
 
     bool ran;
     {
         std::unique_lock lock(slot->mutex);
-        slot->changed.wait(lock, [&] { return slot->state == Slot::Done || slot->state == Slot::Cancelled; });
-        ran = slot->state == Slot::Done;
+        slot->changed.wait(lock,
+                           [&] { return slot->state == Slot::State::Done || slot->state == Slot::State::Cancelled; });
+        ran = slot->state == Slot::State::Done;
     }
     std::lock_guard lock(mutex_);
     if (pending_ == slot)
@@ -157,8 +159,8 @@ void THandOver::Cancel()
     if (pending_) {
         // A call that is running right now finishes, but its worker no
         // longer waits for it: the running call may be the one releasing it.
-        if (!pending_->Move(Slot::Pending, Slot::Cancelled))
-            pending_->Move(Slot::Running, Slot::Cancelled);
+        if (!pending_->Move(Slot::State::Pending, Slot::State::Cancelled))
+            pending_->Move(Slot::State::Running, Slot::State::Cancelled);
         pending_.reset();
     }
 }

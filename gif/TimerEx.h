@@ -8,7 +8,7 @@
 // The core is free of Qt. Everything it needs from the window system comes
 // through TTimerPlatform: posting a call to the window thread, message timers,
 // and the application's error handler. The Qt implementation is
-// gif/QtTimerPlatform.h; tests use a platform of their own.
+// widgets/QtTimerPlatform.h; tests use a platform of their own.
 //
 // Threads: every public member of TTimerEx is called on the window thread.
 // The worker reads Interval, ThreadSafe, Enabled and its own flags, all of

@@ -10,9 +10,9 @@
 //   fauneta_formedit FILE OBJECT PROPERTY --remove
 //
 // OBJECT is a component's name, or the form's own name (Form1) for the form.
-#include "gif/GIFImage.h"
+#include "text/DefinitionText.h"
 #include "widgets/DefinitionEditor.h"
-#include "widgets/DefinitionText.h"
+#include "widgets/GIFImage.h"
 #include "widgets/SysUtils.h"
 
 #include <cstdio>

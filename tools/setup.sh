@@ -9,14 +9,16 @@ mode=${1:-}
 case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
 
 # Build and run-time needs of the program (qt6-wayland: native on Wayland
-# desktops), then what only the tests use (file: cpack's DEB generator;
-# weston: the Wayland smoke test; debootstrap: the package on a fresh root).
+# desktops; qt6-translations-l10n: Qt's own texts in Portuguese), then what
+# only the tests use (file: cpack's DEB generator; weston: the Wayland smoke
+# test; debootstrap: the package on a fresh root; lintian: the package as
+# Debian checks it).
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core libgif-dev
-          qt6-wayland)
+          qt6-wayland qt6-translations-l10n)
 if [ "$mode" = test ]; then
   packages+=(clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev libstb-dev clang-14 libclang-rt-14-dev
              xvfb xauth xdotool python3 python3-pyatspi at-spi2-core dbus-x11
-             dbus-daemon dbus-bin desktop-file-utils appstream dpkg-dev file weston debootstrap)
+             dbus-daemon dbus-bin desktop-file-utils appstream dpkg-dev file weston debootstrap lintian)
 fi
 
 missing=()
@@ -71,7 +73,7 @@ cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEB
   -DFAUNETA_SANITIZE=thread -DFAUNETA_BUILD_BENCH=OFF
 # Only the threaded tests are built and run: build-time tools and Qt's own
 # thread pool are not instrumented and would report races that are not ours.
-threaded_tests=(test_timer test_timer_qt test_timer_qt_exit test_gifimage test_gifimage_core)
+threaded_tests=(test_timer test_timer_qt test_timer_qt_exit test_gifimage test_gif_animation)
 cmake --build build-tsan -j"$jobs" --target "${threaded_tests[@]}"
 for t in "${threaded_tests[@]}"; do
   QT_QPA_PLATFORM=offscreen "build-tsan/tests/$t" --gtest_brief=1

@@ -1,7 +1,8 @@
 #include "widgets/Application.h"
 
+#include "text/Cp1252.h"
 #include "widgets/Bevel.h"
-#include "widgets/Cp1252.h"
+#include "widgets/Colors.h"
 #include "widgets/Form.h"
 #include "widgets/Label.h"
 #include "widgets/SysUtils.h"
@@ -9,7 +10,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QStyleFactory>
+#include <QTranslator>
 
 TApplication* Application = nullptr;
 
@@ -32,6 +35,20 @@ TApplication::TApplication(int& argc, char** argv)
 }
 
 namespace {
+// The text a selectable label draws: the label itself is what is read, so
+// this stays out of a screen reader's way.
+class HiddenFromReaders : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
+    }
+    QString text(QAccessible::Text) const override { return {}; }
+};
+
 // Roles for the windowless controls, which Qt would otherwise present as
 // plain client areas: labels are static text, pictures are graphics.
 QAccessibleInterface* accessibleFor(const QString&, QObject* object)
@@ -39,6 +56,8 @@ QAccessibleInterface* accessibleFor(const QString&, QObject* object)
     auto* w = qobject_cast<QWidget*>(object);
     if (!w)
         return nullptr;
+    if (dynamic_cast<TLabel*>(w->parentWidget()))
+        return new HiddenFromReaders(w, QAccessible::StaticText);
     if (dynamic_cast<TLabel*>(object))
         return new QAccessibleWidget(w, QAccessible::StaticText);
     if (dynamic_cast<TBevel*>(object))
@@ -64,11 +83,22 @@ void TApplication::init()
     // a classic flat-grey style.
     if (QStyle* s = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(s);
+    // And one palette: the program's own light one (see Colors.h).
+    ApplyProgramPalette();
+    // Every word the user meets is Brazilian Portuguese, Qt's own ones too
+    // ("Copiar", "Selecionar tudo" in the text boxes' menus), whatever the
+    // desktop's language. Without the translations installed they stay English.
+    qtTexts_ = new QTranslator;
+    if (qtTexts_->load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts_);
 }
 
 TApplication::~TApplication()
 {
     DestroyForms();
+    if (qtTexts_)
+        QCoreApplication::removeTranslator(qtTexts_);
+    delete qtTexts_;
     Application = previous_;
     icon_ = QIcon();
     delete ownQt_;

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QApplication;
+class QTranslator;
 class TForm;
 
 class TApplication {
@@ -78,6 +79,8 @@ private:
     std::vector<TForm*> forms_;
     bool terminated_ = false;
     QApplication* ownQt_ = nullptr;
+    // Qt's own texts (context menus, standard buttons) in the program's language.
+    QTranslator* qtTexts_ = nullptr;
     TApplication* previous_ = nullptr;
     // The last window icon decoded, with its bytes: the windows share one.
     std::vector<std::uint8_t> iconBytes_;

@@ -71,14 +71,6 @@ int TStrings::Add(const std::string& s)
     return at;
 }
 
-int TStrings::IndexOf(const std::string& s) const
-{
-    for (int i = 0; i < Count(); ++i)
-        if (Get(i) == s)
-            return i;
-    return -1;
-}
-
 std::vector<std::string> TStrings::ToVector() const
 {
     std::vector<std::string> out;
@@ -144,23 +136,6 @@ void TStream::WriteBuffer(const void* buffer, std::size_t count)
 {
     if (count != 0 && Write(buffer, count) != count)
         throw Exception("Stream write error");
-}
-
-std::int64_t TStream::CopyFrom(TStream& source, std::int64_t count)
-{
-    if (count == 0) {
-        source.SetPosition(0);
-        count = source.Size();
-    }
-    std::vector<std::uint8_t> buf(static_cast<std::size_t>(std::min<std::int64_t>(count, 65536)));
-    std::int64_t left = count;
-    while (left > 0) {
-        const auto n = static_cast<std::size_t>(std::min<std::int64_t>(left, static_cast<std::int64_t>(buf.size())));
-        source.ReadBuffer(buf.data(), n);
-        WriteBuffer(buf.data(), n);
-        left -= static_cast<std::int64_t>(n);
-    }
-    return count;
 }
 
 std::size_t TMemoryStream::Read(void* buffer, std::size_t count)

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "widgets/DfmValue.h"
+#include "text/DfmValue.h"
 
 class ClassInfo;
 
@@ -55,8 +55,7 @@ public:
     const std::vector<TComponent*>& Components() const { return components_; }
     TComponent* FindComponent(const std::string& name) const;
 
-    // Definition tree: the component whose object block holds this one.
-    TComponent* DefinitionParent() const { return defParent_; }
+    // Definition tree: the components read inside this one's object block.
     const std::vector<TComponent*>& DefinitionChildren() const { return defChildren_; }
     // Adopts a component read inside this one's object block; returns false
     // when this kind of component cannot hold that kind.
@@ -100,7 +99,6 @@ public:
 
     int Add(const std::string& s);
     std::string operator[](int index) const { return Get(index); }
-    int IndexOf(const std::string& s) const;
     std::vector<std::string> ToVector() const;
     // The lines in place of the present ones (a control adds them at once).
     virtual void Assign(const std::vector<std::string>& lines);
@@ -140,8 +138,6 @@ public:
     void SetPosition(std::int64_t p) { Seek(p, TSeekOrigin::Beginning); }
     void ReadBuffer(void* buffer, std::size_t count);
     void WriteBuffer(const void* buffer, std::size_t count);
-    // Copies count bytes (all from position 0 when count is 0) from source.
-    std::int64_t CopyFrom(TStream& source, std::int64_t count);
 };
 
 class TMemoryStream : public TStream {

@@ -4,13 +4,12 @@
 #pragma once
 
 #include "widgets/Classes.h"
+#include "widgets/Colors.h"
+#include "widgets/Fonts.h"
 #include "widgets/Properties.h"
 
-#include <QColor>
-#include <QFont>
 #include <QWidget>
 
-#include <cstdint>
 #include <string>
 
 class QPainter;
@@ -26,57 +25,6 @@ class TForm;
     {                                                                                                                  \
         return StaticClass();                                                                                          \
     }
-
-// ---- colours: 0x00BBGGRR, or a system colour 0x800000nn ----
-using TColor = std::int32_t;
-constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, clOlive = 0x008080, clNavy = 0x800000,
-                 clPurple = 0x800080, clTeal = 0x808000, clGray = 0x808080, clSilver = 0xC0C0C0, clRed = 0x0000FF,
-                 clLime = 0x00FF00, clYellow = 0x00FFFF, clBlue = 0xFF0000, clFuchsia = 0xFF00FF, clAqua = 0xFFFF00,
-                 clWhite = 0xFFFFFF;
-constexpr TColor clSystem = static_cast<TColor>(0x80000000u);
-constexpr TColor clBackground = clSystem | 1, clMenu = clSystem | 4, clWindow = clSystem | 5, clMenuText = clSystem | 7,
-                 clWindowText = clSystem | 8, clHighlight = clSystem | 13, clHighlightText = clSystem | 14,
-                 clBtnFace = clSystem | 15, clBtnShadow = clSystem | 16, clGrayText = clSystem | 17,
-                 clBtnText = clSystem | 18, clBtnHighlight = clSystem | 20, clInfoText = clSystem | 23,
-                 clInfoBk = clSystem | 24;
-constexpr TColor clNone = 0x1FFFFFFF;
-
-QColor ColorToQColor(TColor c);
-// "clMenu" for a known colour, else empty.
-std::string ColorToIdent(TColor c);
-bool IdentToColor(const std::string& ident, TColor& out);
-// Colour property: an identifier or an integer.
-template <class C, class G, class S>
-PropInfo ColorProp(std::string name, G get, S set, std::optional<TColor> def);
-
-// ---- fonts ----
-enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-
-// The fonts the definitions name ("MS Sans Serif", "Verdana") do not exist
-// here. Each is drawn with a free stand-in, scaled so that texts keep the
-// widths the layouts were drawn for. Set once at start-up (TApplication).
-struct FontStandIn {
-    std::string name;     // as the definitions write it
-    QString family;       // installed family drawn instead
-    double scale;         // pixel size factor
-    double boldScale = 0; // factor for bold text (0: scale); the bitmap
-                          // originals widen more in bold than the stand-ins
-    int stretch = 100;    // width of regular text, percent
-};
-void SetFontStandIns(std::vector<FontStandIn> table);
-const std::vector<FontStandIn>& FontStandIns();
-
-class TFont {
-public:
-    std::string Name = "MS Sans Serif";
-    int Height = -11; // negative: character height in pixels
-    TColor Color = clWindowText;
-    unsigned Style = 0;
-    int Charset = 1; // DEFAULT_CHARSET
-
-    QFont ToQFont() const;
-    bool operator==(const TFont&) const = default;
-};
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
@@ -232,24 +180,3 @@ protected:
 private:
     bool pressed_ = false;
 };
-
-template <class C, class G, class S>
-PropInfo ColorProp(std::string name, G get, S set, std::optional<TColor> def)
-{
-    return {name,
-            [set](TComponent& c, const DfmValue& v, ReadContext& ctx) {
-                TColor col = 0;
-                if (v.kind == DfmValue::Kind::Integer)
-                    col = static_cast<TColor>(v.integer);
-                else if (v.kind != DfmValue::Kind::Ident || !IdentToColor(v.text, col))
-                    ctx.Fail("not a colour");
-                (prop::as<C>(c).*set)(col);
-            },
-            [get, def](const TComponent& c) -> std::optional<DfmValue> {
-                const TColor col = (prop::as<C>(c).*get)();
-                if (def && *def == col)
-                    return std::nullopt;
-                const std::string id = ColorToIdent(col);
-                return id.empty() ? DfmValue::Int(col) : DfmValue::Id(id);
-            }};
-}

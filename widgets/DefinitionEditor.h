@@ -1,7 +1,7 @@
 // Editing a window definition by class, without creating its windows.
 #pragma once
 
-#include "widgets/DefinitionText.h"
+#include "text/DefinitionText.h"
 
 #include <string>
 #include <string_view>

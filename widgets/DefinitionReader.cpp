@@ -68,7 +68,7 @@ struct FormReader {
 
 void ReadForm(TForm& form, const DfmObject& tree, const std::string& file)
 {
-    FormReader r{form, ReadContext(file, &form), {}, {}};
+    FormReader r{form, ReadContext(file, &form, &form.FormClassInfo()), {}, {}};
     if (tree.className != form.ClassName())
         throw EDefinitionError(file, tree.line, tree.className,
                                "definition is not for class " + form.ClassName() + ":");

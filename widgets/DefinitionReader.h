@@ -1,7 +1,7 @@
 // Reading window definitions into live forms, and loading their text.
 #pragma once
 
-#include "widgets/DefinitionText.h"
+#include "text/DefinitionText.h"
 
 #include <string>
 #include <string_view>

@@ -3,7 +3,7 @@
 // a tree is WriteDefinition (DefinitionText.h).
 #pragma once
 
-#include "widgets/DefinitionText.h"
+#include "text/DefinitionText.h"
 
 class TComponent;
 

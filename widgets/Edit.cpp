@@ -5,7 +5,13 @@
 #include "widgets/Form.h"
 #include "widgets/SysUtils.h"
 
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
 #include <algorithm>
+#include <cmath>
 
 namespace {
 QString applyCase(const QString& s, TEditCharCase cc)
@@ -28,9 +34,57 @@ TEdit::TEdit(TComponent* owner) : QLineEdit(nullptr), TWinControl(owner, this)
     SetBounds(0, 0, 121, 21);
     connect(this, &QLineEdit::textEdited, this, [this] { userEdited(); });
     connect(this, &QLineEdit::textChanged, this, [this] {
+        updateClipped();
         if (!Loading() && OnChange)
             Dispatch([this] { OnChange(this); });
     });
+}
+
+void TEdit::SetReadOnly(bool v)
+{
+    setReadOnly(v);
+    updateClipped();
+}
+
+bool TEdit::clipped() const
+{
+    if (!isReadOnly() || text().isEmpty())
+        return false;
+    QStyleOptionFrame opt;
+    initStyleOption(&opt);
+    const QRect area = style()->subElementRect(QStyle::SE_LineEditContents, &opt, this).marginsRemoved(textMargins());
+    // QLineEdit keeps two pixels clear on either side of its text.
+    return std::ceil(QFontMetricsF(font()).horizontalAdvance(text())) > area.width() - 4;
+}
+
+void TEdit::updateClipped()
+{
+    const bool now = clipped();
+    if (now || wasClipped_)
+        UpdateHints();
+}
+
+void TEdit::UpdateHints()
+{
+    TWinControl::UpdateHints();
+    wasClipped_ = clipped();
+    if (wasClipped_) {
+        setToolTip(text());
+        setAccessibleDescription(text());
+    }
+}
+
+void TEdit::resizeEvent(QResizeEvent* e)
+{
+    QLineEdit::resizeEvent(e);
+    updateClipped();
+}
+
+void TEdit::changeEvent(QEvent* e)
+{
+    QLineEdit::changeEvent(e);
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange)
+        updateClipped();
 }
 
 std::string TEdit::GetText() const

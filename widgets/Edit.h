@@ -15,7 +15,7 @@ public:
     std::string GetText() const override;
     void SetText(const std::string& t) override;
     bool ReadOnly() const { return isReadOnly(); }
-    void SetReadOnly(bool v) { setReadOnly(v); }
+    void SetReadOnly(bool v);
     TEditCharCase CharCase() const { return charCase_; }
     void SetCharCase(TEditCharCase c);
     int MaxLength() const { return maxLength_; }
@@ -26,9 +26,17 @@ public:
 protected:
     TColor DefaultColor() const override { return clWindow; }
     void ColorChanged() override;
+    // A read-only field whose text does not fit shows the whole text as its
+    // tooltip and says it as its accessible description.
+    void UpdateHints() override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void userEdited();
+    bool clipped() const;
+    void updateClipped();
+    bool wasClipped_ = false;
     TEditCharCase charCase_ = TEditCharCase::ecNormal;
     int maxLength_ = 0;
 };

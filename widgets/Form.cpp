@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPixmap>
@@ -30,6 +31,9 @@ TForm::TForm() : QMainWindow(nullptr), TWinControl(nullptr, this), client_(new Q
     parentShowHint_ = false;
     tabStop_ = false;
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // Every role set here, so the controls take the program's colours from
+    // their window, over any palette a desktop theme gives their classes.
+    setPalette(ProgramPalette());
     setCentralWidget(client_);
     client_->setAutoFillBackground(true);
     client_->setFocusPolicy(Qt::NoFocus);
@@ -94,12 +98,14 @@ void collect(TWinControl* parent, std::vector<TControl*>& out)
     }
 }
 
+// Blanks and line breaks at the ends (a box's text "\r\n" says nothing).
 std::string trim(const std::string& s)
 {
-    const auto b = s.find_first_not_of(' ');
+    constexpr const char* kBlank = " \t\r\n";
+    const auto b = s.find_first_not_of(kBlank);
     if (b == std::string::npos)
         return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+    return s.substr(b, s.find_last_not_of(kBlank) - b + 1);
 }
 } // namespace
 
@@ -155,10 +161,10 @@ void TForm::AssignAccessibleNames()
             }
         if (name.empty())
             name = trim(c->Hint().substr(0, c->Hint().find('|')));
+        // Nothing meaningful: no name at all, rather than the component's
+        // ("Label4") or stray text.
         if (name.empty())
             name = trim(c->GetText());
-        if (name.empty())
-            name = c->Name();
         if (!name.empty() && name.back() == ':')
             name.pop_back();
         c->SetAccessibleName(name);
@@ -445,6 +451,16 @@ void TForm::closeEvent(QCloseEvent* e)
     }
 }
 
+void TForm::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && Application &&
+        Application->MainForm() != this) {
+        Close();
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
+}
+
 void TForm::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
@@ -483,6 +499,9 @@ bool TForm::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate)
         becameActive();
+    // A new desktop theme may bring its palettes back: the program keeps its own.
+    if (e->type() == QEvent::ThemeChange)
+        ApplyProgramPalette();
     return QMainWindow::event(e);
 }
 

@@ -14,12 +14,6 @@ class QEventLoop;
 class QShortcut;
 class TMainMenu;
 
-namespace prop {
-// Event property: the value names a handler of the form being read.
-template <class C, class... A>
-PropInfo Event(std::string name, TEvent<A...> C::*member);
-} // namespace prop
-
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = TEvent<TObject*, TCloseAction&>;
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -110,7 +104,8 @@ protected:
     // Controls go into the client area; non-visual components (menus) just belong here.
     bool AcceptChild(TComponent* child) override;
     // Names every control for screen readers: captions, the label beside or
-    // above a field, the hint, or the component name.
+    // above a field, the hint, or its own text; a control with none of them
+    // gets no name.
     void AssignAccessibleNames();
     void FontChanged() override;
     void ColorChanged() override;
@@ -118,6 +113,9 @@ protected:
 
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    // Esc, which no control took, closes a secondary window by the same path
+    // as its close box, as dialogs do; the main window stays.
+    void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
@@ -142,26 +140,3 @@ private:
     bool closing_ = false;
     QShortcut* altF4_ = nullptr;
 };
-
-template <class C, class... A>
-PropInfo prop::Event(std::string name, TEvent<A...> C::*member)
-{
-    return {name,
-            [member](TComponent& c, const DfmValue& v, ReadContext& ctx) {
-                ctx.Expect(v, DfmValue::Kind::Ident);
-                const FormHandler* h = ctx.Form() ? ctx.Form()->FormClassInfo().FindHandler(v.text) : nullptr;
-                if (!h)
-                    ctx.Fail("unknown handler");
-                using Binder = std::function<std::function<void(A...)>(TForm&)>;
-                const Binder* b = std::any_cast<Binder>(&h->binder);
-                if (!b)
-                    ctx.Fail("handler does not fit the event");
-                prop::as<C>(c).*member = TEvent<A...>((*b)(*ctx.Form()), v.text);
-            },
-            [member](const TComponent& c) -> std::optional<DfmValue> {
-                const auto& e = prop::as<C>(c).*member;
-                if (e.HandlerName.empty())
-                    return std::nullopt;
-                return DfmValue::Id(e.HandlerName);
-            }};
-}

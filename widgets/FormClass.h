@@ -57,6 +57,32 @@ private:
     std::vector<FormHandler> handlers_;
 };
 
+namespace prop {
+// Event property: the value names a handler of the form being read.
+template <class C, class... A>
+PropInfo Event(std::string name, TEvent<A...> C::*member)
+{
+    return {name,
+            [member](TComponent& c, const DfmValue& v, ReadContext& ctx) {
+                ctx.Expect(v, DfmValue::Kind::Ident);
+                const FormHandler* h = ctx.FormClassInfo() ? ctx.FormClassInfo()->FindHandler(v.text) : nullptr;
+                if (!h)
+                    ctx.Fail("unknown handler");
+                using Binder = std::function<std::function<void(A...)>(TForm&)>;
+                const Binder* b = std::any_cast<Binder>(&h->binder);
+                if (!b)
+                    ctx.Fail("handler does not fit the event");
+                prop::as<C>(c).*member = TEvent<A...>((*b)(*ctx.Form()), v.text);
+            },
+            [member](const TComponent& c) -> std::optional<DfmValue> {
+                const auto& e = prop::as<C>(c).*member;
+                if (e.HandlerName.empty())
+                    return std::nullopt;
+                return DfmValue::Id(e.HandlerName);
+            }};
+}
+} // namespace prop
+
 template <class F>
 class FormTable {
 public:

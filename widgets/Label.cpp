@@ -4,6 +4,7 @@
 #include "widgets/SysUtils.h"
 
 #include <QFontMetrics>
+#include <QLabel>
 #include <QPainter>
 
 #include <algorithm>
@@ -83,6 +84,47 @@ void TLabel::AdjustBounds()
     SetBounds(left, top_, w, h);
 }
 
+void TLabel::SetSelectable(bool v)
+{
+    if (v == Selectable())
+        return;
+    if (!v) {
+        delete selectable_;
+        selectable_ = nullptr;
+    } else {
+        selectable_ = new QLabel(this);
+        selectable_->setTextFormat(Qt::PlainText);
+        selectable_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        selectable_->setContentsMargins(0, 0, 0, 0);
+        selectable_->setIndent(0);
+        selectable_->setMargin(0);
+        // The label itself is what a screen reader reads.
+        selectable_->setAccessibleName(QString());
+        selectable_->show();
+        updateSelectable();
+    }
+    Invalidate();
+}
+
+void TLabel::updateSelectable()
+{
+    if (!selectable_)
+        return;
+    selectable_->setFont(font());
+    selectable_->setText(WithoutMnemonic(ToQt(text_)));
+    selectable_->setWordWrap(wordWrap_);
+    selectable_->setAlignment(Qt::AlignTop | (alignment_ == TAlignment::taCenter         ? Qt::AlignHCenter
+                                              : alignment_ == TAlignment::taRightJustify ? Qt::AlignRight
+                                                                                         : Qt::AlignLeft));
+    selectable_->setGeometry(rect());
+}
+
+void TLabel::resizeEvent(QResizeEvent* e)
+{
+    TGraphicControl::resizeEvent(e);
+    updateSelectable();
+}
+
 void TLabel::Loaded()
 {
     TGraphicControl::Loaded();
@@ -93,6 +135,7 @@ void TLabel::Loaded()
 void TLabel::TextChanged()
 {
     AdjustBounds();
+    updateSelectable();
     if (!Loading())
         SetAccessibleName(FromQt(WithoutMnemonic(ToQt(text_))));
     Invalidate();
@@ -102,6 +145,7 @@ void TLabel::FontChanged()
 {
     TGraphicControl::FontChanged();
     AdjustBounds();
+    updateSelectable();
 }
 
 void TLabel::Paint(QPainter& p)
@@ -113,6 +157,8 @@ void TLabel::Paint(QPainter& p)
              : alignment_ == TAlignment::taRightJustify ? Qt::AlignRight
                                                         : Qt::AlignLeft;
     flags |= wordWrap_ ? Qt::TextWordWrap : Qt::TextSingleLine;
+    if (selectable_)
+        return;
     p.setFont(font());
     p.setPen(isEnabled() ? palette().color(QPalette::WindowText)
                          : palette().color(QPalette::Disabled, QPalette::WindowText));

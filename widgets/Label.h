@@ -3,6 +3,8 @@
 
 #include "widgets/Controls.h"
 
+class QLabel;
+
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // Label: own font, sizes itself to its caption (AutoSize), windowless.
@@ -23,6 +25,10 @@ public:
     void SetAlignment(TAlignment a);
     // Resizes to the caption when AutoSize.
     void AdjustBounds();
+    // The caption can be selected with the mouse and copied (addresses a
+    // reader may want to keep); it looks the same.
+    bool Selectable() const { return selectable_ != nullptr; }
+    void SetSelectable(bool v);
     void Loaded() override;
 
 protected:
@@ -30,10 +36,14 @@ protected:
     void TextChanged() override;
     void FontChanged() override;
     bool DefaultParentColor() const override { return true; }
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     bool autoSize_ = true;
     bool transparent_ = false;
     bool wordWrap_ = false;
     TAlignment alignment_ = TAlignment::taLeftJustify;
+    // Draws the caption instead of Paint when selectable.
+    QLabel* selectable_ = nullptr;
+    void updateSelectable();
 };

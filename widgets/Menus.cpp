@@ -133,7 +133,9 @@ void TMenuItem::SetChecked(bool v)
 void TMenuItem::updateAction()
 {
     action_->setSeparator(IsLine());
-    action_->setText(ToQt(caption_));
+    // "-" only marks a separator: drawn, a separator's text would show, and
+    // a screen reader would say it.
+    action_->setText(IsLine() ? QString() : ToQt(caption_));
     action_->setShortcut(ShortCutToKeySequence(shortCut_));
     action_->setEnabled(enabled_);
     action_->setVisible(visible_);

@@ -6,6 +6,7 @@
 #include <map>
 #include <mutex>
 
+namespace {
 const char* KindName(DfmValue::Kind k)
 {
     switch (k) {
@@ -18,6 +19,7 @@ const char* KindName(DfmValue::Kind k)
     }
     return "?";
 }
+} // namespace
 
 void ReadContext::Fail(const std::string& what) const
 {

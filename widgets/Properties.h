@@ -4,8 +4,8 @@
 // only through these tables.
 #pragma once
 
+#include "text/DfmValue.h"
 #include "widgets/Classes.h"
-#include "widgets/DfmValue.h"
 
 #include <cstdint>
 #include <functional>
@@ -13,16 +13,21 @@
 #include <string>
 #include <vector>
 
+class FormClass;
 class TForm;
-
-const char* KindName(DfmValue::Kind k);
 
 // What a property setter may need while a definition is read.
 class ReadContext {
 public:
-    ReadContext(std::string file, TForm* form) : file_(std::move(file)), form_(form) {}
+    // form and its class table: the form being read, whose handlers event
+    // properties name (none outside a form).
+    ReadContext(std::string file, TForm* form, const FormClass* formClass)
+        : file_(std::move(file)), form_(form), formClass_(formClass)
+    {
+    }
     const std::string& File() const { return file_; }
     TForm* Form() const { return form_; }
+    const FormClass* FormClassInfo() const { return formClass_; }
     int Line = 0;     // line of the value being applied
     std::string Word; // the value's text, for messages
     // Raises the definition error for the current value.
@@ -34,6 +39,7 @@ public:
 private:
     std::string file_;
     TForm* form_;
+    const FormClass* formClass_;
 };
 
 struct PropInfo {
@@ -233,5 +239,5 @@ PropInfo Inert(std::string name, std::optional<DfmValue> def);
 
 } // namespace prop
 
-// Event properties bind to a handler of the form being read (see FormClass).
-// Defined in Form.h, which knows the form's handler table.
+// Event properties bind to a handler of the form being read: prop::Event, in
+// FormClass.h beside the handler table.

@@ -4,6 +4,7 @@
 #include "widgets/ProgrammaticChange.h"
 #include "widgets/SysUtils.h"
 
+#include <QPainter>
 #include <QTextDocument>
 
 TRichEdit::TRichEdit(TComponent* owner) : QPlainTextEdit(nullptr), TWinControl(owner, this)
@@ -110,6 +111,21 @@ void TRichEdit::SetWordWrap(bool v)
 {
     wordWrap_ = v;
     setLineWrapMode(v ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+bool TRichEdit::event(QEvent* e)
+{
+    const bool handled = QPlainTextEdit::event(e);
+    // A read-only box has no caret, and the style's frame of a text box looks
+    // the same with the keyboard or without: a ring in the selection colour,
+    // two pixels inside the frame's width, says where the keys go.
+    if (e->type() == QEvent::Paint && hasFocus()) {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::Highlight));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+    return handled;
 }
 
 void TRichEdit::ColorChanged()

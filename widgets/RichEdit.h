@@ -27,6 +27,8 @@ public:
 protected:
     TColor DefaultColor() const override { return clWindow; }
     void ColorChanged() override;
+    // Draws the focus ring over the frame, which shows none of its own.
+    bool event(QEvent* e) override;
 
 private:
     class RichLines : public TStrings {

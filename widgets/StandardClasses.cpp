@@ -4,6 +4,7 @@
 #include "widgets/Button.h"
 #include "widgets/ComboBox.h"
 #include "widgets/Edit.h"
+#include "widgets/GIFImage.h"
 #include "widgets/GroupBox.h"
 #include "widgets/Image.h"
 #include "widgets/Label.h"
@@ -18,6 +19,6 @@ void RegisterStandardClasses()
          {&TLabel::StaticClass(), &TBevel::StaticClass(), &TImage::StaticClass(), &TButton::StaticClass(),
           &TBitBtn::StaticClass(), &TEdit::StaticClass(), &TListBox::StaticClass(), &TRichEdit::StaticClass(),
           &TComboBox::StaticClass(), &TGroupBox::StaticClass(), &TMainMenu::StaticClass(), &TMenuItem::StaticClass(),
-          &TStringGrid::StaticClass()})
+          &TGIFImage::StaticClass(), &TStringGrid::StaticClass()})
         Registry::Register(*c);
 }

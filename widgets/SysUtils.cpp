@@ -1,6 +1,6 @@
 #include "widgets/SysUtils.h"
 
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 // Windows-1252 strings meet Qt's Unicode strings.
 #pragma once
 
-#include "widgets/Errors.h"
+#include "text/Errors.h"
 
 #include <cstdint>
 #include <optional>

@@ -4,7 +4,7 @@
 // to the same bytes. Shared by the fuzzer and the replay of its findings.
 #pragma once
 
-#include "widgets/DefinitionText.h"
+#include "text/DefinitionText.h"
 
 #include <algorithm>
 #include <string>

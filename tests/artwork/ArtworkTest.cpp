@@ -4,7 +4,7 @@
 // write the same bytes on every run.
 #include "catalogue/Catalogue.h"
 #include "gif/GifDecoder.h"
-#include "widgets/DefinitionText.h"
+#include "text/DefinitionText.h"
 
 #include <gif_lib.h>
 #include <gtest/gtest.h>

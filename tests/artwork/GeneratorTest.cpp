@@ -6,7 +6,7 @@
 #include "Raster.h"
 #include "Sprites.h"
 
-#include "widgets/DefinitionText.h"
+#include "text/DefinitionText.h"
 
 #include <gif_lib.h>
 #include <gtest/gtest.h>

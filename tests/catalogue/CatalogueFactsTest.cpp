@@ -4,7 +4,7 @@
 // where they agree with them and are otherwise left as given.
 #include "FactTables.h"
 #include "catalogue/Catalogue.h"
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <gtest/gtest.h>
 
@@ -211,6 +211,22 @@ TEST(CatalogueFacts, EvolutionOnlyLocations)
     const auto& f = facts::Load();
     for (int n = 1; n <= 150; ++n)
         EXPECT_EQ(U(ByNumber(n).Location) == "Evolução", AllSources(f, n).empty()) << "#" << n;
+}
+
+// Every in-game trade says what it asks for, as "troca na <place> (por um X)".
+TEST(CatalogueFacts, TradesSayWhatTheyAskFor)
+{
+    const auto& f = facts::Load();
+    ASSERT_EQ(f.tradedFor.size(), 9u);
+    for (int n = 1; n <= 150; ++n) {
+        const std::string location = U(ByNumber(n).Location);
+        const bool traded = f.tradedFor.count(n) != 0;
+        EXPECT_EQ(location.find("roca n") != std::string::npos, traded) << "#" << n << ": " << location;
+        if (traded) {
+            EXPECT_NE(location.find("(por um " + f.tradedFor.at(n) + ")"), std::string::npos)
+                << "#" << n << ": " << location;
+        }
+    }
 }
 
 // Each route, town and landmark a Location names is a place where the facts

@@ -2,7 +2,7 @@
 // follows, the rows written exactly as given, and the counts that follow from
 // the games' facts.
 #include "catalogue/Catalogue.h"
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <gtest/gtest.h>
 

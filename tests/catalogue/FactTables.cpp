@@ -104,6 +104,9 @@ Tables Read()
     for (const auto& r : ReadCsv("other_sources.csv")) {
         const int n = Int(r, "dex_number");
         const std::pair<std::string, std::string> source{PlaceOf(r.at("place")), r.at("how")};
+        const std::string& note = r.at("price_or_note");
+        if (r.at("how") == "trade" && note.rfind("for your ", 0) == 0)
+            t.tradedFor[n] = note.substr(9, note.find(" (same level)") - 9);
         if (r.at("version") != "blue")
             t.red[n].insert(source);
         if (r.at("version") != "red")

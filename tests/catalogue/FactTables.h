@@ -48,6 +48,7 @@ struct Tables {
     // (attacking type, defending type) -> multiplier, English names; only
     // the pairs that are not 1.
     std::map<std::pair<std::string, std::string>, double> typeChart;
+    std::map<int, std::string> tradedFor; // the creature an in-game trade asks for
 };
 
 // One CSV file of the folder: a row maps each header field to its text.

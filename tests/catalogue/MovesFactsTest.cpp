@@ -5,7 +5,7 @@
 #include "catalogue/LevelMoves.h"
 #include "data/Moves.h"
 #include "data/TmHmLearners.h"
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "FactTables.h"
 #include "catalogue/Catalogue.h"
 #include "data/TypeChart.h"
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <gtest/gtest.h>
 

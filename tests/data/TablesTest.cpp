@@ -1,7 +1,7 @@
 #include "data/MartStock.h"
 #include "data/Moves.h"
 #include "data/TmHmLocations.h"
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include "../catalogue/FactTables.h"
 

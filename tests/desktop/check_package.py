@@ -4,10 +4,12 @@
   check_package.py --build <build-dir> --out <dir> --app-id <id>
 
 The package is made by cpack into <dir>, its control fields are checked
-(name, version, dependencies: only libraries the program links and the fonts
-its layouts use; Qt's Wayland platform recommended) and it is unpacked into <dir>/root, which is then checked as
-an installed tree (check_install.py). Exits 77 (skipped) without cpack,
-dpkg-deb or dpkg-shlibdeps.
+(name, version, section, dependencies: only libraries the program links, Qt's
+Portuguese texts and the fonts its layouts use; Qt's Wayland platform
+recommended), lintian finds no error and no warning in it (when lintian is
+installed), and it is unpacked into <dir>/root, which is then checked as an
+installed tree (check_install.py). Exits 77 (skipped) without cpack, dpkg-deb
+or dpkg-shlibdeps.
 """
 
 import argparse
@@ -19,10 +21,12 @@ import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-# What the package may depend on: the C and C++ runtimes, Qt 6 and two fonts.
+# What the package may depend on: the C and C++ runtimes, Qt 6 with its
+# translations and two fonts.
 ALLOWED = {"libc6", "libgcc-s1", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6",
-           "fonts-liberation", "fonts-dejavu-core"}
-REQUIRED = {"libqt6core6", "libqt6gui6", "libqt6widgets6", "fonts-liberation", "fonts-dejavu-core"}
+           "qt6-translations-l10n", "fonts-liberation", "fonts-dejavu-core"}
+REQUIRED = {"libqt6core6", "libqt6gui6", "libqt6widgets6", "qt6-translations-l10n", "fonts-liberation",
+            "fonts-dejavu-core"}
 
 
 def main():
@@ -65,8 +69,21 @@ def main():
     # Native on Wayland desktops, where it is there; XWayland otherwise.
     if "qt6-wayland" not in {re.split(r"[\s(]", r.strip())[0] for r in field("Recommends").split(",")}:
         problems.append(f"qt6-wayland is not recommended (Recommends: {field('Recommends')!r})")
+    if field("Section") != "misc":
+        problems.append(f"section {field('Section')!r}: a reference guide is no game")
     print(f"{os.path.basename(deb)}: {os.path.getsize(deb)} bytes; Depends: {field('Depends')}; "
           f"Recommends: {field('Recommends')}")
+
+    # Debian's own checks: copyright, changelog, manual page, section...
+    if shutil.which("lintian"):
+        run = subprocess.run(["lintian", "--no-tag-display-limit", deb], capture_output=True, text=True)
+        found = [line for line in run.stdout.splitlines() if re.match(r"[EW]: ", line)]
+        print(f"lintian: {len(found)} errors and warnings")
+        problems += [f"lintian {line}" for line in found]
+        if run.returncode not in (0, 1) or (run.returncode == 1 and not found):
+            problems.append(f"lintian failed ({run.returncode}): {run.stderr.strip()}")
+    else:
+        print("lintian not installed: Debian's checks not run")
 
     root = os.path.join(a.out, "root")
     subprocess.run(["dpkg-deb", "-x", deb, root], check=True)

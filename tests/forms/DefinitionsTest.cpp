@@ -10,9 +10,9 @@
 #include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
+#include "text/DefinitionText.h"
 #include "widgets/Application.h"
 #include "widgets/DefinitionReader.h"
-#include "widgets/DefinitionText.h"
 #include "widgets/DefinitionWriter.h"
 #include "widgets/Form.h"
 

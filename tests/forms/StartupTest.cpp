@@ -10,10 +10,10 @@
 #include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
+#include "text/Cp1252.h"
+#include "text/DefinitionText.h"
 #include "widgets/Application.h"
-#include "widgets/Cp1252.h"
 #include "widgets/DefinitionReader.h"
-#include "widgets/DefinitionText.h"
 #include "widgets/Form.h"
 #include "widgets/SysUtils.h"
 
@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -199,6 +200,15 @@ TEST_F(Program, MenuTreeWithStoredShortcuts)
             EXPECT_EQ(menu->Items(i)->ShortCut(), want.shortcut) << want.caption;
             EXPECT_EQ(menu->Items(i)->Action()->shortcut(), ShortCutToKeySequence(want.shortcut));
             EXPECT_EQ(menu->Items(i)->IsLine(), std::string(want.caption) == "-");
+            if (menu->Items(i)->IsLine()) {
+                // A separator line with no text to draw or say.
+                EXPECT_TRUE(menu->Items(i)->Action()->isSeparator());
+                EXPECT_EQ(menu->Items(i)->Action()->text(), "");
+                QAccessibleInterface* item = QAccessible::queryAccessibleInterface(menu->SubMenu())->child(i);
+                ASSERT_TRUE(item);
+                EXPECT_EQ(item->text(QAccessible::Name), "");
+                EXPECT_EQ(item->role(), QAccessible::Separator);
+            }
         }
     }
     EXPECT_EQ(Form1->Arquivo1->Items(2), Form1->TabeladeTipos1);
@@ -316,12 +326,21 @@ TEST_F(Program, ControlsHaveSpeakableNames)
     EXPECT_EQ(edit->role(), QAccessible::EditableText);
     EXPECT_EQ(edit->text(QAccessible::Name), "Nome");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Form1->GIFImage2)->role(), QAccessible::Graphic);
-    // Every control of every window has some name.
+    // Every control of every window has a name, save those with nothing
+    // meaningful to be called by: never a component name or stray text.
+    std::vector<std::string> unnamed;
     for (TForm* form : app.Forms())
         for (TComponent* c : form->Components())
             if (auto* ctl = dynamic_cast<TControl*>(c)) {
-                EXPECT_FALSE(ctl->Widget()->accessibleName().isEmpty()) << c->Name();
+                const QString name = ctl->Widget()->accessibleName();
+                if (name.isEmpty())
+                    unnamed.push_back(form->Name() + "." + c->Name());
+                EXPECT_NE(name, ToQt(c->Name())) << form->Name();
+                EXPECT_FALSE(name.contains(u'\r') || name.contains(u'\n')) << form->Name() << "." << c->Name();
             }
+    // The frame around the sprite, an empty label and the mart's item box
+    // (its text a lone line break).
+    EXPECT_EQ(unnamed, (std::vector<std::string>{"Form1.Bevel1", "FormWeb.Label4", "FormPokeMart.RichEdit1"}));
 }
 
 TEST_F(Program, LabelsFitTheirDesignedSizes)

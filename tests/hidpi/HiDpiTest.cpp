@@ -4,9 +4,9 @@
 //   test_hidpi --scale 1.5 [gtest options]
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
-#include "gif/GIFImage.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
+#include "widgets/GIFImage.h"
 #include "widgets/GroupBox.h"
 #include "widgets/Label.h"
 #include "widgets/RichEdit.h"
@@ -132,9 +132,10 @@ TEST_F(HiDpi, EveryLabelsTextFitsItsRectangle)
             const QSize room(own.width() + 40, own.height() + 20);
             const QSize area(at.x() + room.width(), at.y() + room.height());
             QImage cut = canvas(area, gScale, Qt::transparent), whole = cut;
-            label->render(&cut, at, QRegion(), QWidget::RenderFlags());
+            // (With its children: a selectable label's text is a child's.)
+            label->render(&cut, at, QRegion(), QWidget::DrawChildren);
             label->resize(room);
-            label->render(&whole, at, QRegion(), QWidget::RenderFlags());
+            label->render(&whole, at, QRegion(), QWidget::DrawChildren);
             label->resize(own);
             ASSERT_TRUE(inkBounds(whole).isValid()) << form->Name() << "." << label->Name() << " paints nothing";
             QImage lost = canvas(area, gScale, Qt::transparent);

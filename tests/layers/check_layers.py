@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Fails when a source file includes a layer above its own.
 
-The layers, lowest first: the Qt-free units (text, definition text, GIF
-decoder, compositor, animation and timer cores), the widget layer on Qt, the
-picture control's face (gif/ on the widget layer), the catalogue and the
-secondary windows' tables, the windows (forms/), the program (app/). Each
-folder may include only what the table below lets it; a Qt header counts as
-the widget layer. Prints every offending #include and exits 1.
+One folder is one layer. Lowest first: text/ (Windows-1252 text, the window
+definition text, the root exception) and gif/ (decoder, compositor, animation
+clock, timer core), both free of Qt; widgets/ (the widget layer on Qt, with
+the picture control and the timer's Qt side); catalogue/ and data/ (the
+tables, free of Qt); forms/ (the windows); app/ (the program). The table below
+says what each folder may include; a Qt header counts as its own target "Qt".
+Prints every offending #include and exits 1.
 
     check_layers.py <source root>
 """
@@ -14,46 +15,26 @@ import pathlib
 import re
 import sys
 
-# The Qt-free units inside widgets/ (linked by the build tools and the fuzzers
-# without Qt) and the picture control's face inside gif/ (the rest of gif/ is
-# its Qt-free core).
-WIDGETS_QT_FREE = {"Cp1252", "DefinitionText", "DfmValue", "Errors"}
-GIF_FACE = {"GIFImage", "QtTimerPlatform"}
-
-TEXT = {"widgets/Cp1252.h"}
-QT_FREE_WIDGETS = {f"widgets/{n}.h" for n in WIDGETS_QT_FREE}
-
-
-def layer_of(path):
-    """The layer a source file belongs to, or None when it is not checked."""
-    folder, stem = path.parts[0], path.stem
-    if folder == "widgets":
-        return "text" if stem in WIDGETS_QT_FREE else "widgets"
-    if folder == "gif":
-        return "gif-face" if stem in GIF_FACE else "gif-core"
-    return folder if folder in ("catalogue", "data", "forms", "app") else None
+# Folder -> the folders it may include besides itself, and whether Qt.
+LAYERS = {
+    "text": (set(), False),
+    "gif": (set(), False),
+    "widgets": ({"text", "gif"}, True),
+    "catalogue": ({"text"}, False),
+    "data": ({"text"}, False),
+    "forms": ({"text", "gif", "widgets", "catalogue", "data"}, True),
+    "app": ({"text", "gif", "widgets", "catalogue", "data", "forms"}, True),
+}
 
 
 def allowed(layer, target):
     """Whether a file of `layer` may include the project header `target`
     (a path below the root, such as "gif/TimerEx.h"), or Qt (target "Qt")."""
+    below, qt = LAYERS[layer]
+    if target == "Qt":
+        return qt
     folder = target.split("/")[0]
-    stem = pathlib.PurePosixPath(target).stem
-    if layer == "text":
-        return target in QT_FREE_WIDGETS
-    if layer == "gif-core":
-        return folder == "gif" and stem not in GIF_FACE
-    if layer in ("catalogue", "data"):
-        return folder == layer or target in TEXT
-    if layer == "widgets":
-        return target == "Qt" or folder == "widgets"
-    if layer == "gif-face":
-        return target == "Qt" or folder in ("gif", "widgets")
-    if layer == "forms":
-        return target == "Qt" or folder in ("forms", "catalogue", "data", "gif", "widgets")
-    if layer == "app":
-        return target == "Qt" or folder in ("app", "forms", "catalogue", "data", "gif", "widgets")
-    return True
+    return folder == layer or folder in below
 
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
@@ -61,14 +42,12 @@ QT_HEADER = re.compile(r"^Qt?[A-Z]\w*(/\w+)?$|^Qt\w*/")
 
 
 def violations(root):
-    paths = (p for folder in ("app", "forms", "catalogue", "data", "gif", "widgets") for p in (root / folder).rglob("*"))
+    paths = (p for folder in LAYERS for p in (root / folder).rglob("*"))
     for path in sorted(paths):
         if path.suffix not in (".h", ".cpp", ".c"):
             continue
         rel = path.relative_to(root)
-        layer = layer_of(rel)
-        if layer is None:
-            continue
+        layer = rel.parts[0]
         for number, line in enumerate(path.read_text(errors="replace").splitlines(), 1):
             m = INCLUDE.match(line)
             if not m:

@@ -6,8 +6,8 @@
 #include "catalogue/Catalogue.h"
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
+#include "text/Cp1252.h"
 #include "widgets/Application.h"
-#include "widgets/Cp1252.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -43,12 +43,36 @@ TEST_F(Pages, EachButtonBringsItsListToTheFront)
     EXPECT_EQ(Form1->Edit1->Text(), "#025 - Pikachu");
 }
 
+// Space on a page button turns one page: the focus goes to the list brought
+// to the front, not on to the next button (which a second Space would press).
+TEST_F(Pages, AKeyboardPressHandsTheFocusToTheListShown)
+{
+    QApplication::setActiveWindow(Form1);
+    Form1->Button2->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Form1->windowHandle(), Qt::Key_Space);
+    EXPECT_EQ(VisiblePage(), 2);
+    EXPECT_TRUE(Form1->ListBox2->hasFocus());
+    QTest::keyClick(Form1->windowHandle(), Qt::Key_Space);
+    EXPECT_EQ(VisiblePage(), 2);
+    // Enter presses a page button too.
+    Form1->Button6->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Form1->windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(VisiblePage(), 6);
+    EXPECT_TRUE(Form1->ListBox6->hasFocus());
+    // A search turns the page and leaves the focus where it puts it.
+    Form1->Edit5->SetText("ODDISH");
+    Form1->BitBtn1->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Form1->windowHandle(), Qt::Key_Space);
+    EXPECT_EQ(VisiblePage(), 2);
+    EXPECT_TRUE(Form1->Edit5->hasFocus());
+}
+
 TEST_F(Pages, SelectPageSetsEveryStateWhateverTheyWere)
 {
     Form1->ListBox3->SetVisible(true);
     Form1->Button1->SetEnabled(true);
     Form1->Button4->SetEnabled(false);
-    SelectPage(3);
+    Form1->SelectPage(3);
     EXPECT_EQ(VisiblePage(), 3);
     EXPECT_EQ(ButtonsEnabled(), (std::array<bool, 6>{true, true, false, true, true, true}));
 }
@@ -56,7 +80,7 @@ TEST_F(Pages, SelectPageSetsEveryStateWhateverTheyWere)
 TEST_F(Pages, EveryLinePresentsItsEntry)
 {
     for (int page = 1; page <= 6; ++page) {
-        SelectPage(page);
+        Form1->SelectPage(page);
         TListBox* list = Form1->PageList(page);
         for (int line = 0; line < list->count(); ++line) {
             ClickLine(list, line);
@@ -65,7 +89,7 @@ TEST_F(Pages, EveryLinePresentsItsEntry)
         }
     }
     // The one line that differs from its caption.
-    SelectPage(3);
+    Form1->SelectPage(3);
     EXPECT_EQ(Form1->ListBox3->Items()[22], "#083 - Farfetch'd");
     ClickLine(Form1->ListBox3, 22);
     EXPECT_EQ(Form1->Edit1->Text(), "#083 - Farfetch\xB4"
@@ -103,7 +127,7 @@ TEST_F(Pages, EachListKeepsItsOwnSelection)
 TEST_F(Pages, NoSelectionChangesNothing)
 {
     ClickLine(Form1->ListBox1, 4);
-    SelectPage(6);
+    Form1->SelectPage(6);
     ASSERT_EQ(Form1->ListBox6->ItemIndex(), -1);
     Form1->ListBox6Click(Form1->ListBox6);
     Form1->ListBox1->SetItemIndex(-1);

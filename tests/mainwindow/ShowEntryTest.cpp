@@ -2,8 +2,8 @@
 // written, and what stays when a picture cannot be loaded.
 #include "MainWindowFixture.h"
 
-#include "forms/ShowEntry.h"
 #include "widgets/Dispatch.h"
+#include "widgets/SysUtils.h"
 
 #include <QFile>
 
@@ -18,7 +18,9 @@ const CatalogueEntry& Number(int n)
 
 TEST_F(ShowEntryTest, FillsEveryFieldOfThePanel)
 {
-    ShowEntry(Number(1));
+    EXPECT_EQ(Form1->ShownEntry(), nullptr);
+    Form1->ShowEntry(Number(1));
+    EXPECT_EQ(Form1->ShownEntry(), &Number(1));
     EXPECT_EQ(Form1->Edit1->Text(), "#001 - Bulbasaur");
     EXPECT_EQ(Form1->Edit2->Text(), "Grama / Veneno");
     EXPECT_EQ(Form1->Edit3->Text(), "Azul e Vermelha");
@@ -35,22 +37,45 @@ TEST_F(ShowEntryTest, FillsEveryFieldOfThePanel)
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
+// A place too long for the field stays as it is, cut off, and is reachable
+// whole as the field's tooltip and accessible description; a place that
+// fits has neither.
+TEST_F(ShowEntryTest, ClippedPlacesAreWholeInTheTooltip)
+{
+    std::vector<int> clipped;
+    for (int row = 0; row < Catalogue::RowCount; ++row) {
+        const CatalogueEntry& e = Catalogue::Entry(row);
+        Form1->ShowEntry(e);
+        const QString place = ToQt(e.Location);
+        ASSERT_EQ(Form1->Edit6->text(), place);
+        EXPECT_EQ(QSize(Form1->Edit6->Width(), Form1->Edit6->Height()), QSize(334, 21));
+        if (!Form1->Edit6->toolTip().isEmpty()) {
+            clipped.push_back(e.Number);
+            EXPECT_EQ(Form1->Edit6->toolTip(), place);
+            EXPECT_EQ(Form1->Edit6->accessibleDescription(), place);
+        } else {
+            EXPECT_EQ(Form1->Edit6->accessibleDescription(), "");
+        }
+    }
+    EXPECT_EQ(clipped, (std::vector<int>{54, 72, 90, 98, 101, 116, 120}));
+}
+
 TEST_F(ShowEntryTest, BoxesAreClearedBeforeEveryEntry)
 {
-    ShowEntry(Number(25));
-    ShowEntry(Number(25));
+    Form1->ShowEntry(Number(25));
+    Form1->ShowEntry(Number(25));
     EXPECT_EQ(Lines(Form1->RichEdit1).size(), 1u);
     EXPECT_EQ(Lines(Form1->RichEdit2).size(), 7u);
 
-    ShowEntry(Number(134)); // ten moves
+    Form1->ShowEntry(Number(134)); // ten moves
     EXPECT_EQ(Lines(Form1->RichEdit2).size(), 10u);
-    ShowEntry(Number(63)); // one move
+    Form1->ShowEntry(Number(63)); // one move
     EXPECT_EQ(Lines(Form1->RichEdit2), std::vector<std::string>{"LVL --- Teleport"});
 
-    ShowEntry(Number(0));
+    Form1->ShowEntry(Number(0));
     EXPECT_EQ(Lines(Form1->RichEdit1).size(), 2u);
     EXPECT_EQ(Lines(Form1->RichEdit1).front().back(), ' '); // the stored trailing blank stays
-    ShowEntry(Number(151));
+    Form1->ShowEntry(Number(151));
     EXPECT_EQ(Lines(Form1->RichEdit1).size(), 2u);
     EXPECT_EQ(BarsShown(), (std::array<int, 5>{6, 6, 6, 6, 6}));
 }
@@ -59,7 +84,7 @@ TEST_F(ShowEntryTest, MissingSpritesAreNoError)
 {
     QDir(QString::fromStdString(AppDir() + "Imagens")).removeRecursively();
     for (int row = 0; row < Catalogue::RowCount; ++row) {
-        ShowEntry(Catalogue::Entry(row));
+        Form1->ShowEntry(Catalogue::Entry(row));
         ASSERT_EQ(Form1->Edit1->Text(), Catalogue::Entry(row).Caption());
         ASSERT_EQ(BarsShown(), Catalogue::Entry(row).Ratings);
     }
@@ -70,13 +95,13 @@ TEST_F(ShowEntryTest, MissingSpritesAreNoError)
 // right after the boxes were cleared.
 TEST_F(ShowEntryTest, SpriteFilesAreNamedByNumber)
 {
-    ShowEntry(Number(25));
+    Form1->ShowEntry(Number(25));
     for (const int n : {0, 151, 7}) {
         char name[16];
         std::snprintf(name, sizeof name, "%03d.gif", n);
         const std::string sprite = AppDir() + "Imagens/" + name;
         MakeUnopenable(sprite);
-        Dispatch([&] { ShowEntry(Number(n)); });
+        Dispatch([&] { Form1->ShowEntry(Number(n)); });
         ASSERT_EQ(boxes.boxes.size(), 1u) << n;
         EXPECT_EQ(boxes.boxes.back().text, "Cannot open file " + sprite + ".");
         EXPECT_TRUE(Lines(Form1->RichEdit1).empty());
@@ -89,9 +114,9 @@ TEST_F(ShowEntryTest, SpriteFilesAreNamedByNumber)
 
 TEST_F(ShowEntryTest, AMissingRatingBarStopsWhereItIsLoaded)
 {
-    ShowEntry(Number(151)); // all bars 6
+    Form1->ShowEntry(Number(151)); // all bars 6
     ASSERT_TRUE(QFile::remove(QString::fromStdString(BarPath(3))));
-    Dispatch([&] { ShowEntry(Number(1)); }); // ratings 3, 1, 1, 1, 2
+    Dispatch([&] { Form1->ShowEntry(Number(1)); }); // ratings 3, 1, 1, 1, 2
 
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "Cannot open file " + BarPath(3) + ".");
@@ -109,7 +134,7 @@ TEST_F(ShowEntryTest, AMissingRatingBarStopsWhereItIsLoaded)
 
     // The next entry starts afresh.
     WriteBar(3);
-    ShowEntry(Number(25));
+    Form1->ShowEntry(Number(25));
     EXPECT_EQ(Form1->Edit1->Text(), "#025 - Pikachu");
     EXPECT_EQ(BarsShown(), (std::array<int, 5>{3, 1, 1, 3, 1}));
 }
@@ -120,7 +145,7 @@ TEST_F(ShowEntryTest, PicturesSayWhatTheyShow)
 {
     using Bars = std::array<std::string, 5>;
     WriteSprite(25);
-    ShowEntry(Number(25));
+    Form1->ShowEntry(Number(25));
     EXPECT_EQ(Said(Form1->GIFImage1), "Pikachu");
     EXPECT_EQ(BarsSaid(), (Bars{"3 de 6", "1 de 6", "1 de 6", "3 de 6", "1 de 6"}));
     // The names stay the labels'.
@@ -128,7 +153,7 @@ TEST_F(ShowEntryTest, PicturesSayWhatTheyShow)
     EXPECT_EQ(Form1->GIFImage1->accessibleName(), QString::fromUtf8("Imagem do Pokémon"));
 
     // No file for #001: the picture stays Pikachu, and so do its words.
-    ShowEntry(Number(1));
+    Form1->ShowEntry(Number(1));
     EXPECT_FALSE(Form1->GIFImage1->Empty());
     EXPECT_EQ(Said(Form1->GIFImage1), "Pikachu");
     EXPECT_EQ(BarsSaid()[0], "3 de 6");
@@ -138,13 +163,13 @@ TEST_F(ShowEntryTest, PicturesSayWhatTheyShow)
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("GIF89a but nothing more");
     bad.close();
-    ShowEntry(Number(151));
+    Form1->ShowEntry(Number(151));
     EXPECT_TRUE(Form1->GIFImage1->Empty());
     EXPECT_EQ(Said(Form1->GIFImage1), "");
     EXPECT_EQ(BarsSaid(), (Bars{"6 de 6", "6 de 6", "6 de 6", "6 de 6", "6 de 6"}));
 
     WriteSprite(0);
-    ShowEntry(Number(0));
+    Form1->ShowEntry(Number(0));
     EXPECT_EQ(Said(Form1->GIFImage1), "Missingno");
 }
 
@@ -154,7 +179,7 @@ TEST_F(ShowEntryTest, AnInvalidBitmapTakesTheSameRoad)
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
     bad.write("BM not a bitmap");
     bad.close();
-    Dispatch([&] { ShowEntry(Number(1)); }); // Ataque is 1
+    Dispatch([&] { Form1->ShowEntry(Number(1)); }); // Ataque is 1
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(BarsShown()[0], 3);
     EXPECT_EQ(BarsShown()[1], 0);

@@ -511,6 +511,45 @@ def information(prog, title, opener):
     prog.wait_closed(title)
 
 
+def escape_closes(prog):
+    """Esc closes a secondary window by the same path as its close box; the
+    main window stays."""
+    title = "Lista de TMs e HMs"
+    shortcut(prog, "ctrl+t", title)
+    prog.session.key("Escape")
+    prog.wait_closed(title)
+    prog.focus_window(MAIN_TITLE)
+    prog.session.key("Escape")
+    deadline = time.monotonic() + 0.7
+    while time.monotonic() < deadline:
+        prog.pump()
+        check(prog.window(MAIN_TITLE) is not None, "Esc closed the main window")
+        time.sleep(0.05)
+    check(prog.process.poll() is None, "Esc ended the program")
+
+
+def clipped_place(prog, main):
+    """#054's place is longer than its field: the field keeps it cut off, says
+    it whole as its description, and shows it whole as a tooltip when the
+    pointer rests on it."""
+    p = prog.pyatspi
+    prog.click(prog.need(main, p.ROLE_PUSH_BUTTON, "31-60"))
+    shown = prog.wait(lambda: prog.find(main, p.ROLE_LIST, "Lista de Pokémons"), "page 2's list")
+    prog.pick(shown, "#054 - Psyduck")
+    field = prog.need(main, p.ROLE_TEXT, "Localização")
+    place = prog.wait(lambda: prog.text(field) if prog.text(field) else None, "#054's place")
+    prog.wait(lambda: prog.description(field) == place,
+              f"the field to be described as {place!r} (it says {prog.description(field)!r})")
+    x, y, w, h = prog.extents(field)
+    prog.session.xdotool("mousemove", "--sync", x + w // 2, y + h // 2)
+    prog.session.xdotool("mousemove", "--sync", x + w // 2 + 2, y + h // 2)
+    tip = prog.wait(lambda: next((t for t in prog.find_all(prog.app, p.ROLE_TOOL_TIP)
+                                  if prog.fresh(t).name == place), None),
+                    f"the tooltip {place!r}", timeout=STEP_TIMEOUT)
+    check(tip is not None, "a tooltip with the whole place")
+    prog.session.xdotool("mousemove", "--sync", 5, 5)
+
+
 def close_boxes(prog):
     """The close box hides a secondary window, and ends the program on the
     main window."""
@@ -680,6 +719,8 @@ def whole_walk(prog):
          lambda: prog.menu("Fauneta", "Atualização"))
     step("menu Fauneta > Sobre a Atualização", information, prog, "Sobre a Atualização",
          lambda: prog.menu("Fauneta", "Sobre a Atualização"))
+    step("Esc closes a secondary window, not the main one", escape_closes, prog)
+    step("#054's place whole in its tooltip", clipped_place, prog, main)
     check(prog.shown_windows() == [MAIN_TITLE],
           f"only the main window is left open, not {prog.shown_windows()}")
     step("menu Arquivo > Sair", quit_by_menu, prog)

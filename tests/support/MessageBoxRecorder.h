@@ -9,7 +9,7 @@
 
 class MessageBoxRecorder {
 public:
-    explicit MessageBoxRecorder(int answer = IDOK) : answer(answer)
+    explicit MessageBoxRecorder(int answerWith = IDOK) : answer(answerWith)
     {
         if (Application) {
             previous_ = Application->MessageBoxResponder;

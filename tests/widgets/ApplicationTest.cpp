@@ -4,14 +4,18 @@
 
 #include "MessageBoxRecorder.h"
 
+#include "text/Cp1252.h"
 #include "widgets/Application.h"
-#include "widgets/Cp1252.h"
 #include "widgets/Dispatch.h"
 #include "widgets/SysUtils.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QDeadlineTimer>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -72,6 +76,47 @@ TEST_F(App, MessageBoxGoesThroughTheResponder)
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].caption, "Campo em Branco");
     EXPECT_EQ(boxes.boxes[0].flags, 48u);
+}
+
+// Qt's own words are Brazilian Portuguese: the text boxes' menus, and the
+// real message boxes, whose caption and text stay the program's and whose
+// buttons say what the program's boxes say ("OK") or Qt's translation.
+TEST_F(App, QtsOwnTextsArePortuguese)
+{
+    QLineEdit field(QStringLiteral("abc"));
+    std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList said;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator())
+            said << a->text().section(u'\t', 0, 0).remove(u'&');
+    EXPECT_TRUE(said.contains(QStringLiteral("Copiar"))) << said.join(u'|').toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("Selecionar tudo"))) << said.join(u'|').toStdString();
+
+    struct Shown {
+        QString caption, text;
+        QStringList buttons;
+    };
+    auto show = [](unsigned flags) {
+        Shown seen;
+        QTimer::singleShot(0, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(box);
+            seen.caption = box->windowTitle();
+            seen.text = box->text();
+            for (QAbstractButton* b : box->buttons())
+                seen.buttons << b->text().remove(u'&');
+            box->buttons().front()->click();
+        });
+        ShowMessageBox({std::string("Insira o nome ou número"_cp), "Campo em Branco", flags}, nullptr);
+        seen.buttons.sort();
+        return seen;
+    };
+    const Shown blank = show(MB_OK | MB_ICONEXCLAMATION);
+    EXPECT_EQ(blank.caption, QStringLiteral("Campo em Branco"));
+    EXPECT_EQ(blank.text, QStringLiteral("Insira o nome ou número"));
+    EXPECT_EQ(blank.buttons, QStringList{QStringLiteral("OK")});
+    EXPECT_EQ(show(MB_YESNOCANCEL).buttons,
+              (QStringList{QStringLiteral("Cancelar"), QStringLiteral("Não"), QStringLiteral("Sim")}));
 }
 
 struct Modal : App {

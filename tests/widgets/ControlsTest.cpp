@@ -3,9 +3,9 @@
 // loading and its errors, menu shortcuts.
 #include "TestForms.h"
 
+#include "text/Cp1252.h"
 #include "widgets/Application.h"
 #include "widgets/ComboBox.h"
-#include "widgets/Cp1252.h"
 #include "widgets/Edit.h"
 #include "widgets/Image.h"
 #include "widgets/RichEdit.h"

@@ -2,9 +2,9 @@
 // field and handler binding, their errors, and read/write/read.
 #include "TestForms.h"
 
+#include "text/Cp1252.h"
 #include "widgets/Application.h"
 #include "widgets/ComboBox.h"
-#include "widgets/Cp1252.h"
 #include "widgets/DefinitionEditor.h"
 #include "widgets/DefinitionWriter.h"
 #include "widgets/SysUtils.h"

@@ -6,12 +6,14 @@
 #include "widgets/DefinitionWriter.h"
 #include "widgets/SysUtils.h"
 
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <memory>
+#include <stdexcept>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -217,6 +219,53 @@ TEST_F(GIFFace, TheUndecodedControlFailsLoadsQuietly)
     EXPECT_FALSE(g.LoadFromFile(six));
     EXPECT_TRUE(g.Empty());
     TMemoryStream s(bytesOf("GIF89a"));
+    EXPECT_FALSE(g.LoadFromStream(s));
+}
+
+// What the control's logging category printed.
+QStringList gifImageLog;
+void RecordGifImageLog(QtMsgType, const QMessageLogContext& context, const QString& message)
+{
+    if (context.category && std::string_view(context.category) == "fauneta.gifimage")
+        gifImageLog << message;
+}
+
+TEST_F(GIFFace, AFailedLoadLogsTheDecodersReasonWhenAskedTo)
+{
+    gifImageLog.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(RecordGifImageLog);
+    TGIFImage g;
+    TMemoryStream cut(bytesOf("GIF89a\x01")); // the screen descriptor cut short
+    EXPECT_FALSE(g.LoadFromStream(cut));
+    EXPECT_TRUE(gifImageLog.isEmpty()) << "on by default";
+    QLoggingCategory::setFilterRules("fauneta.gifimage.info=true");
+    EXPECT_FALSE(g.LoadFromStream(cut));
+    EXPECT_FALSE(g.LoadFromFile(path("missing.gif"))); // not a failed load: nothing to say
+    QLoggingCategory::setFilterRules("");
+    qInstallMessageHandler(previous);
+    ASSERT_EQ(gifImageLog.size(), 1);
+    EXPECT_EQ(gifImageLog[0], "stream: at byte 6: cut short (stream read error)");
+}
+
+TEST_F(GIFFace, AFaultDuringTheLoadIsNotTakenForABadPicture)
+{
+    struct Reporting : TAcceptingGIF {
+        bool ReadGIF() override
+        {
+            DoProgress();
+            return TAcceptingGIF::ReadGIF();
+        }
+    } g;
+    TMemoryStream s(bytesOf("GIF89a"));
+    ASSERT_TRUE(g.LoadFromStream(s));
+    g.OnProgress = TProgressEvent([](TObject*, std::int32_t, std::int32_t, std::int32_t, bool&) {
+        throw std::out_of_range("a bug in the handler");
+    });
+    EXPECT_THROW(g.LoadFromStream(s), std::out_of_range);
+    EXPECT_TRUE(g.Empty());
+    // The layer's own errors from a handler still fail the load quietly.
+    g.OnProgress = TProgressEvent(
+        [](TObject*, std::int32_t, std::int32_t, std::int32_t, bool&) { throw EReadError("Stream read error"); });
     EXPECT_FALSE(g.LoadFromStream(s));
 }
 

@@ -1,10 +1,10 @@
 // Small form classes read from definitions written inside the tests.
 #pragma once
 
-#include "gif/GIFImage.h"
 #include "widgets/Button.h"
 #include "widgets/DefinitionReader.h"
 #include "widgets/Form.h"
+#include "widgets/GIFImage.h"
 #include "widgets/ListBox.h"
 #include "widgets/Menus.h"
 #include "widgets/SysUtils.h"

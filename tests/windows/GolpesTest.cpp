@@ -31,7 +31,9 @@ struct Golpes : Windows {
     }
     static void PickLine(TListBox* list, const std::string& line)
     {
-        const int row = list->Items().IndexOf(line);
+        int row = list->Items().Count() - 1;
+        while (row >= 0 && list->Items().Get(row) != line)
+            --row;
         ASSERT_GE(row, 0) << line;
         Pick(list, row);
     }

@@ -9,8 +9,11 @@
 #include "forms/UnitSobre.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
+#include "widgets/SysUtils.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
+#include <QLabel>
 
 #include <map>
 
@@ -42,6 +45,10 @@ struct Info : Windows {
 
 TEST_F(Info, OkClosesEachWindowAndReopeningShowsTheSame)
 {
+    // Esc leaves the main window as it is.
+    QTest::keyClick(Form1->windowHandle(), Qt::Key_Escape);
+    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_FALSE(app.Terminated());
     for (const Window& w : All()) {
         SCOPED_TRACE(w.form->Name());
         const auto before = Texts(w.form);
@@ -62,6 +69,7 @@ TEST_F(Info, OkClosesEachWindowAndReopeningShowsTheSame)
             EXPECT_EQ(Texts(w.form), before);
             AltF4(f);
         });
+        Open(w.item, [&](TForm& f) { Escape(f); });
         Open(w.item, [&](TForm& f) { f.Close(); }); // the close box
         EXPECT_FALSE(w.form->Visible());
         EXPECT_EQ(w.ok->Caption(), "OK");
@@ -83,6 +91,31 @@ TEST_F(Info, KeyboardPressesOk)
         QTest::keyClick(f.windowHandle(), Qt::Key_Space);
         EXPECT_FALSE(f.isVisible());
     });
+}
+
+// The Web Site window's texts can be selected with the mouse and copied; they
+// look and read as before and open nothing.
+TEST_F(Info, WebSiteTextsAreSelectable)
+{
+    FormWeb->SetVisible(true);
+    QApplication::setActiveWindow(FormWeb);
+    for (TLabel* l : {FormWeb->Label3, FormWeb->Label5, FormWeb->Label8}) {
+        SCOPED_TRACE(l->Name());
+        auto* text = l->findChild<QLabel*>();
+        ASSERT_TRUE(text && l->Selectable());
+        EXPECT_EQ(text->text(), ToQt(l->Caption()));
+        EXPECT_EQ(text->textFormat(), Qt::PlainText);
+        EXPECT_FALSE(text->textInteractionFlags() & Qt::LinksAccessibleByMouse);
+        const int y = text->height() / 2;
+        QTest::mousePress(text, Qt::LeftButton, {}, QPoint(1, y));
+        QTest::mouseMove(text, QPoint(text->width() - 1, y));
+        QTest::mouseRelease(text, Qt::LeftButton, {}, QPoint(text->width() - 1, y));
+        EXPECT_EQ(text->selectedText(), ToQt(l->Caption()));
+        // A screen reader reads the label once, by its caption.
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(l)->text(QAccessible::Name), ToQt(l->Caption()));
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(text)->state().invisible);
+    }
+    FormWeb->SetVisible(false);
 }
 
 TEST_F(Info, GivenTextsAreExact)

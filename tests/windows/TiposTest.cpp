@@ -5,7 +5,6 @@
 
 #include "catalogue/Catalogue.h"
 #include "data/TypeChart.h"
-#include "forms/ShowEntry.h"
 #include "forms/UnitTipos.h"
 
 #include <QAccessible>
@@ -39,7 +38,7 @@ TEST_F(Tipos, OpensOnTheShownCreatureOrTheFirst)
         f.Close();
     });
     Form1->SetAppDir(FAUNETA_OUT_DIR "/");
-    ShowEntry(Catalogue::Entry(Catalogue::RowOfNumber(94)));
+    Form1->ShowEntry(Catalogue::Entry(Catalogue::RowOfNumber(94)));
     Open(Form1->TabeladeTipos1, [&](TForm& f) {
         EXPECT_EQ(FormTipos->ComboBox1->Text(), "#094 - Gengar");
         EXPECT_EQ(FormTipos->Edit1->Text(), "Fantasma / Veneno");

@@ -116,8 +116,12 @@ TEST_F(TmHm, CloseAndReopenStartsAfresh)
     Open(Form1->ListadeTMseHMs1, [&](TForm& f) {
         EXPECT_EQ(&f, FormTmHm);
         ExpectOpeningState();
-        f.Close();
+        // Esc from the list closes by the same path: FormClose runs.
+        Pick(FormTmHm->ListBox1, 28);
+        FormTmHm->ListBox1->setFocus();
+        Escape(f);
     });
+    EXPECT_EQ(Caption(), W("Localização"));
 }
 
 TEST_F(TmHm, ThePictureClosesByTheSamePathAsTheCloseBox)

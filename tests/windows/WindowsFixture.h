@@ -5,8 +5,8 @@
 #include "MessageBoxRecorder.h"
 #include "forms/Startup.h"
 #include "forms/UnitPrincipal.h"
+#include "text/Cp1252.h"
 #include "widgets/Application.h"
-#include "widgets/Cp1252.h"
 #include "widgets/Form.h"
 #include "widgets/Menus.h"
 
@@ -94,6 +94,18 @@ protected:
         QTest::keyClick(f.windowHandle(), Qt::Key_F4, Qt::AltModifier);
         QApplication::processEvents();
         EXPECT_FALSE(f.isVisible());
+        EXPECT_FALSE(app.Terminated());
+        EXPECT_TRUE(Form1->isVisible());
+    }
+
+    // Esc in a secondary window, wherever its focus is, closes it as its
+    // close box does.
+    void Escape(TForm& f)
+    {
+        QTest::keyClick(f.windowHandle(), Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_FALSE(f.isVisible());
+        EXPECT_EQ(f.ModalResult(), mrCancel);
         EXPECT_FALSE(app.Terminated());
         EXPECT_TRUE(Form1->isVisible());
     }

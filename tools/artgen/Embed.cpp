@@ -2,7 +2,7 @@
 
 #include "Pictures.h"
 
-#include "widgets/DefinitionText.h"
+#include "text/DefinitionText.h"
 
 #include <algorithm>
 #include <fstream>

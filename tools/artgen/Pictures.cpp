@@ -93,8 +93,8 @@ std::vector<uint8_t> iconIndices()
         return dx * dx + dy * dy <= 1.f;
     };
     auto inTri = [](float x, float y, float ax, float ay, float bx, float by, float cx, float cy) {
-        auto side = [](float px, float py, float qx, float qy, float rx, float ry) {
-            return (qx - px) * (ry - py) - (qy - py) * (rx - px);
+        auto side = [](float ox, float oy, float qx, float qy, float rx, float ry) {
+            return (qx - ox) * (ry - oy) - (qy - oy) * (rx - ox);
         };
         float d1 = side(ax, ay, bx, by, x, y), d2 = side(bx, by, cx, cy, x, y), d3 = side(cx, cy, ax, ay, x, y);
         bool neg = d1 < 0 || d2 < 0 || d3<0, pos = d1> 0 || d2 > 0 || d3 > 0;

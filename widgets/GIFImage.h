@@ -53,7 +53,10 @@ public:
     // Loads a GIF file. A missing file: false, nothing changes. A file that
     // exists but cannot be opened or read: EFOpenError ("Cannot open file
     // <path>"), nothing changes. Bytes that do not decode: the control is
-    // cleared and the result is false; no error reaches the caller.
+    // cleared and the result is false; no error reaches the caller, and the
+    // decoder's reason goes to the logging category "fauneta.gifimage" (off
+    // by default). Any other exception from the decoding (a fault in an
+    // OnProgress handler) reaches the caller, the control cleared.
     bool LoadFromFile(const std::string& path);
     // As LoadFromFile from the reading on, with the whole stream from position 0.
     bool LoadFromStream(TStream& stream);
@@ -169,6 +172,8 @@ protected:
 
     TMemoryStream dataBytes_;
     TMemoryStream rawData_;
+    // Why the current load failed, for the log (ReadGIF sets it).
+    std::string readFailure_;
     gif::GifAnimation anim_{*this};
     // The picture-wide state under the names the face has always used.
     bool& empty_ = anim_.Empty;
@@ -178,7 +183,7 @@ protected:
     TGIFVersion version_ = gif::gvGIF87a;
 
 private:
-    bool loadBytes(std::vector<std::uint8_t> bytes);
+    bool loadBytes(std::vector<std::uint8_t> bytes, const std::string& source);
     void updateOpaque();
     void repaintNow();
 

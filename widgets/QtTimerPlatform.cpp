@@ -1,4 +1,4 @@
-#include "gif/QtTimerPlatform.h"
+#include "widgets/QtTimerPlatform.h"
 
 #include <QCoreApplication>
 #include <QEvent>

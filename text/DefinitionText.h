@@ -9,8 +9,8 @@
 // (readable) and #nnn codes give single bytes.
 #pragma once
 
-#include "widgets/DfmValue.h"
-#include "widgets/Errors.h"
+#include "text/DfmValue.h"
+#include "text/Errors.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "widgets/DfmValue.h"
+#include "text/DfmValue.h"
 
 DfmValue DfmValue::Int(std::int64_t v)
 {

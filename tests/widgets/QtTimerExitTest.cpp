@@ -1,8 +1,8 @@
 // Components that outlive the application object (released after the event
 // loop and the QCoreApplication are gone): their workers neither crash nor
 // hang, and releasing them afterwards is immediate.
-#include "Watchdog.h"
-#include "gif/QtTimerPlatform.h"
+#include "tests/support/Watchdog.h"
+#include "widgets/QtTimerPlatform.h"
 
 #include <gtest/gtest.h>
 

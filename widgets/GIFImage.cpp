@@ -1,17 +1,26 @@
-#include "gif/GIFImage.h"
+#include "widgets/GIFImage.h"
 
-#include "gif/QtTimerPlatform.h"
-#include "widgets/DefinitionText.h"
+#include "text/DefinitionText.h"
 #include "widgets/Dispatch.h"
-#include "widgets/Form.h"
+#include "widgets/FormClass.h"
+#include "widgets/QtTimerPlatform.h"
 #include "widgets/SysUtils.h"
 
+#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <cmath>
 #include <cstring>
+#include <new>
+
+namespace {
+// Why a load failed: a failed load empties the control without an error, so
+// this is where its reason goes. Off by default, as Qt's own categories are;
+// QT_LOGGING_RULES="fauneta.gifimage.info=true" prints it.
+Q_LOGGING_CATEGORY(lcGifImage, "fauneta.gifimage", QtWarningMsg)
+} // namespace
 
 TGIFImage::TGIFImage(TComponent* owner) : TGraphicControl(owner)
 {
@@ -45,39 +54,52 @@ bool TGIFImage::LoadFromFile(const std::string& path)
     // all; like any picture that cannot be decoded, it empties the control.
     auto bytes = ReadWholeFile(path, gif::Limits{}.MaxInputBytes());
     if (!bytes) {
+        qCInfo(lcGifImage, "%s: over the size limits (more than %llu bytes)", path.c_str(),
+               static_cast<unsigned long long>(gif::Limits{}.MaxInputBytes()));
         Clear();
         return false;
     }
-    return loadBytes(std::move(*bytes));
+    return loadBytes(std::move(*bytes), path);
 }
 
 bool TGIFImage::LoadFromStream(TStream& stream)
 {
     const std::int64_t size = std::max<std::int64_t>(stream.Size(), 0);
     if (static_cast<std::uint64_t>(size) > gif::Limits{}.MaxInputBytes()) {
+        qCInfo(lcGifImage, "stream: over the size limits (more than %llu bytes)",
+               static_cast<unsigned long long>(gif::Limits{}.MaxInputBytes()));
         Clear();
         return false;
     }
     stream.SetPosition(0);
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     stream.ReadBuffer(bytes.data(), bytes.size());
-    return loadBytes(std::move(bytes));
+    return loadBytes(std::move(bytes), "stream");
 }
 
 // The bytes are held once: as RawData while decoding, then as DataBytes (the
 // budget counts them so).
-bool TGIFImage::loadBytes(std::vector<std::uint8_t> bytes)
+bool TGIFImage::loadBytes(std::vector<std::uint8_t> bytes, const std::string& source)
 {
     rawData_ = TMemoryStream(std::move(bytes));
+    readFailure_.clear();
     bool ok = false;
     try {
         ok = ReadGIF();
+    } catch (const Exception& e) {
+        // A short read, a failed bitmap, an abort from OnProgress (EAbort) or
+        // an error its handler raised: the load fails quietly.
+        readFailure_ = e.what();
+    } catch (const std::bad_alloc&) {
+        readFailure_ = "out of memory";
     } catch (...) {
-        // A short read, a failed bitmap, an abort from OnProgress: the load
-        // fails quietly.
-        ok = false;
+        // Anything else is a fault, not a bad picture: it goes on to the
+        // caller, with the control left empty rather than half loaded.
+        Clear();
+        throw;
     }
     if (!ok) {
+        qCInfo(lcGifImage, "%s: %s", source.c_str(), readFailure_.empty() ? "not a usable GIF" : readFailure_.c_str());
         Clear();
         return false;
     }
@@ -90,8 +112,10 @@ bool TGIFImage::loadBytes(std::vector<std::uint8_t> bytes)
 bool TGIFImage::ReadGIF()
 {
     ClearFrames();
-    if (rawData_.Size() == 0)
+    if (rawData_.Size() == 0) {
+        readFailure_ = gif::Describe(gif::ReadStatus::NoData);
         return false;
+    }
     gif::GifPicture picture;
     gif::GifDecoder decoder(picture);
     decoder.FirstImageOnly = firstImageOnly_;
@@ -101,8 +125,10 @@ bool TGIFImage::ReadGIF()
             DoProgress(); // raises the silent abort when told to stop
             return keepOnProcessing_;
         };
-    if (!decoder.ReadGIF(rawData_.Bytes()))
+    if (const gif::ReadResult result = decoder.ReadGIF(rawData_.Bytes()); !result) {
+        readFailure_ = gif::Describe(result);
         return false;
+    }
 
     version_ = picture.Version;
     if (autoSize_)
@@ -627,5 +653,3 @@ const ClassInfo& TGIFImage::StaticClass()
         });
     return info;
 }
-
-static const RegisterClassInfo registerGIFImage(TGIFImage::StaticClass());

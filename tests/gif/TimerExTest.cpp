@@ -2,7 +2,7 @@
 #include "FakeTimerPlatform.h"
 #include "gif/TimerEx.h"
 
-#include "Watchdog.h"
+#include "tests/support/Watchdog.h"
 
 #include <gtest/gtest.h>
 

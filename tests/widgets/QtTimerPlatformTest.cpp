@@ -1,8 +1,8 @@
 // The interval timer on Qt's event loop (offscreen; the shared test main
 // makes the QApplication).
-#include "gif/QtTimerPlatform.h"
+#include "widgets/QtTimerPlatform.h"
 
-#include "Watchdog.h"
+#include "tests/support/Watchdog.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // only the About window's small picture plays.
 #include "MessageBoxRecorder.h"
 #include "forms/Startup.h"
-#include "gif/GIFImage.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
+#include "widgets/GIFImage.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // The definition text (no Qt): values, errors that name file, line and word,
 // and the writer's output read back unchanged.
 #include "fuzz/definition/DefinitionCheck.h"
-#include "widgets/Cp1252.h"
-#include "widgets/DefinitionText.h"
+#include "text/Cp1252.h"
+#include "text/DefinitionText.h"
 
 #include <gtest/gtest.h>
 
@@ -193,7 +193,7 @@ TEST(PictureData, IsTheLengthThenTheBytesAndNoLongerThanWhatFollows)
 TEST(DefinitionFuzzInputs, ErrorOrTreeThatWritesBackTheSame)
 {
     std::size_t files = 0;
-    for (const char* dir : {"fuzz/definition/corpus", "tests/widgets/regressions"}) {
+    for (const char* dir : {"fuzz/definition/corpus", "tests/text/regressions"}) {
         const std::filesystem::path folder = std::filesystem::path(FAUNETA_SOURCE_DIR) / dir;
         if (!std::filesystem::exists(folder))
             continue;

@@ -1,6 +1,6 @@
-#include "widgets/DefinitionText.h"
+#include "text/DefinitionText.h"
 
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <algorithm>
 #include <cctype>

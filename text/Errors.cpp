@@ -1,6 +1,6 @@
-#include "widgets/Errors.h"
+#include "text/Errors.h"
 
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 Exception::Exception(std::string message) : message_(std::move(message)), utf8_(cp1252::toUtf8(message_)) {}
 

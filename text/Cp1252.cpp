@@ -1,4 +1,4 @@
-#include "widgets/Cp1252.h"
+#include "text/Cp1252.h"
 
 namespace cp1252 {
 

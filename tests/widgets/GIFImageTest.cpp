@@ -5,12 +5,12 @@
 //
 // With FAUNETA_RENDER_DIR set, the pictures these tests look at are also
 // written there as PNG files, to be looked at by a person.
-#include "gif/GIFImage.h"
-#include "tests/gifimage/TinyGif.h"
-#include "tests/timer/Watchdog.h"
+#include "tests/gif/TinyGif.h"
+#include "tests/support/Watchdog.h"
 #include "widgets/Application.h"
 #include "widgets/DefinitionReader.h"
 #include "widgets/Form.h"
+#include "widgets/GIFImage.h"
 #include "widgets/SysUtils.h"
 
 #include <QCoreApplication>
@@ -326,8 +326,8 @@ TEST_F(Screen, CompositionOnScreenMatchesTheCoreForEachDisposal)
                 const QImage big = Grab("opaque-with-clear-area-stretched");
                 for (int y = 0; y < 9; ++y)
                     for (int x = 0; x < 9; ++x) {
-                        const QRgb want = x == 8 || y == 8 ? kParent : c.At(x / 2, y / 2);
-                        EXPECT_EQ(big.pixel(x, y), want) << x << "," << y;
+                        const QRgb under = x == 8 || y == 8 ? kParent : c.At(x / 2, y / 2);
+                        EXPECT_EQ(big.pixel(x, y), under) << x << "," << y;
                     }
             }
             delete g;

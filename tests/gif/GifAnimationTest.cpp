@@ -2,7 +2,7 @@
 // each disposal, the placement arithmetic, frame delays and the frame clock's
 // rules, driven tick by tick through a recording host.
 #include "gif/GifAnimation.h"
-#include "tests/gifimage/TinyGif.h"
+#include "tests/gif/TinyGif.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +29,7 @@
 
 // The heap this test binary takes, counted while `counting` is set: how far it
 // rose above where it stood when counting began. Single-threaded use only.
+namespace {
 namespace heap {
 bool counting = false;
 std::int64_t current = 0, peak = 0;
@@ -41,6 +42,7 @@ std::int64_t Stop()
     return counting = false, peak;
 }
 } // namespace heap
+} // namespace
 
 #if FAUNETA_HEAP_COUNTED
 void* operator new(std::size_t n)

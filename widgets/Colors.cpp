@@ -1,0 +1,174 @@
+#include "widgets/Colors.h"
+
+#include <QApplication>
+#include <QToolTip>
+
+namespace {
+struct NamedColor {
+    const char* name;
+    TColor value;
+};
+constexpr NamedColor kColors[] = {
+    {"clBlack", clBlack},
+    {"clMaroon", clMaroon},
+    {"clGreen", clGreen},
+    {"clOlive", clOlive},
+    {"clNavy", clNavy},
+    {"clPurple", clPurple},
+    {"clTeal", clTeal},
+    {"clGray", clGray},
+    {"clSilver", clSilver},
+    {"clRed", clRed},
+    {"clLime", clLime},
+    {"clYellow", clYellow},
+    {"clBlue", clBlue},
+    {"clFuchsia", clFuchsia},
+    {"clAqua", clAqua},
+    {"clWhite", clWhite},
+    {"clScrollBar", clSystem | 0},
+    {"clBackground", clBackground},
+    {"clActiveCaption", clSystem | 2},
+    {"clInactiveCaption", clSystem | 3},
+    {"clMenu", clMenu},
+    {"clWindow", clWindow},
+    {"clWindowFrame", clSystem | 6},
+    {"clMenuText", clMenuText},
+    {"clWindowText", clWindowText},
+    {"clCaptionText", clSystem | 9},
+    {"clActiveBorder", clSystem | 10},
+    {"clInactiveBorder", clSystem | 11},
+    {"clAppWorkSpace", clSystem | 12},
+    {"clHighlight", clHighlight},
+    {"clHighlightText", clHighlightText},
+    {"clBtnFace", clBtnFace},
+    {"clBtnShadow", clBtnShadow},
+    {"clGrayText", clGrayText},
+    {"clBtnText", clBtnText},
+    {"clInactiveCaptionText", clSystem | 19},
+    {"clBtnHighlight", clBtnHighlight},
+    {"cl3DDkShadow", clSystem | 21},
+    {"cl3DLight", clSystem | 22},
+    {"clInfoText", clInfoText},
+    {"clInfoBk", clInfoBk},
+    {"clNone", clNone},
+};
+} // namespace
+
+QColor ColorToQColor(TColor c)
+{
+    if (c & clSystem) {
+        const QPalette& pal = ProgramPalette();
+        switch (c & 0xFF) {
+        case 1: return QColor(58, 110, 165); // desktop
+        case 4:
+        case 15:
+        case 22: return pal.color(QPalette::Window);
+        case 5: return pal.color(QPalette::Base);
+        case 7:
+        case 8:
+        case 18: return pal.color(QPalette::WindowText);
+        case 13: return pal.color(QPalette::Highlight);
+        case 14: return pal.color(QPalette::HighlightedText);
+        case 16: return pal.color(QPalette::Dark);
+        case 17: return pal.color(QPalette::Disabled, QPalette::WindowText);
+        case 20: return pal.color(QPalette::Light);
+        case 21: return pal.color(QPalette::Shadow);
+        case 23: return pal.color(QPalette::ToolTipText);
+        case 24: return pal.color(QPalette::ToolTipBase);
+        default: return pal.color(QPalette::Window);
+        }
+    }
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+std::string ColorToIdent(TColor c)
+{
+    for (const auto& n : kColors)
+        if (n.value == c)
+            return n.name;
+    return {};
+}
+
+bool IdentToColor(const std::string& ident, TColor& out)
+{
+    for (const auto& n : kColors)
+        if (ident == n.name) {
+            out = n.value;
+            return true;
+        }
+    return false;
+}
+
+namespace {
+QPalette makeProgramPalette()
+{
+    // A flat light grey with black text, white fields and a selection dark
+    // enough for white text on it (6.3 : 1).
+    struct Role {
+        QPalette::ColorRole role;
+        QRgb normal, disabled;
+    };
+    constexpr Role kRoles[] = {
+        {QPalette::WindowText, 0xFF000000, 0xFFBEBEBE},
+        {QPalette::Button, 0xFFEFEFEF, 0xFFEFEFEF},
+        {QPalette::Light, 0xFFFFFFFF, 0xFFFFFFFF},
+        {QPalette::Midlight, 0xFFCACACA, 0xFFCACACA},
+        {QPalette::Dark, 0xFF9F9F9F, 0xFFBEBEBE},
+        {QPalette::Mid, 0xFFB8B8B8, 0xFFB8B8B8},
+        {QPalette::Text, 0xFF000000, 0xFFBEBEBE},
+        {QPalette::BrightText, 0xFFFFFFFF, 0xFFFFFFFF},
+        {QPalette::ButtonText, 0xFF000000, 0xFFBEBEBE},
+        {QPalette::Base, 0xFFFFFFFF, 0xFFEFEFEF},
+        {QPalette::Window, 0xFFEFEFEF, 0xFFEFEFEF},
+        {QPalette::Shadow, 0xFF767676, 0xFFB1B1B1},
+        {QPalette::Highlight, 0xFF1E6496, 0xFF919191},
+        {QPalette::HighlightedText, 0xFFFFFFFF, 0xFFFFFFFF},
+        {QPalette::Link, 0xFF0000FF, 0xFF0000FF},
+        {QPalette::LinkVisited, 0xFFFF00FF, 0xFFFF00FF},
+        {QPalette::AlternateBase, 0xFFF7F7F7, 0xFFF7F7F7},
+        {QPalette::NoRole, 0xFF000000, 0xFF000000},
+        {QPalette::ToolTipBase, 0xFFFFFFDC, 0xFFFFFFDC},
+        {QPalette::ToolTipText, 0xFF000000, 0xFF000000},
+        {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+    };
+    // Every role of every group is set, so nothing falls back on the
+    // desktop's palette, now or after its theme changes.
+    QPalette pal;
+    for (const Role& r : kRoles) {
+        pal.setColor(QPalette::Active, r.role, QColor::fromRgba(r.normal));
+        pal.setColor(QPalette::Inactive, r.role, QColor::fromRgba(r.normal));
+        pal.setColor(QPalette::Disabled, r.role, QColor::fromRgba(r.disabled));
+    }
+    return pal;
+}
+
+// The widget classes a platform theme may give palettes of their own.
+constexpr const char* kThemedClasses[] = {
+    "QToolButton",      "QAbstractButton", "QCheckBox", "QRadioButton", "QHeaderView", "QAbstractItemView",
+    "QMessageBoxLabel", "QTabBar",         "QLabel",    "QGroupBox",    "QMenu",       "QMenuBar",
+    "QTextEdit",        "QTextControl",    "QLineEdit",
+};
+
+bool same(const QPalette& a, const QPalette& b)
+{
+    return a == b && a.resolveMask() == b.resolveMask();
+}
+} // namespace
+
+const QPalette& ProgramPalette()
+{
+    static const QPalette pal = makeProgramPalette();
+    return pal;
+}
+
+void ApplyProgramPalette()
+{
+    const QPalette& pal = ProgramPalette();
+    if (!same(QApplication::palette(), pal))
+        QApplication::setPalette(pal);
+    for (const char* name : kThemedClasses)
+        if (!same(QApplication::palette(name), pal))
+            QApplication::setPalette(pal, name);
+    if (!same(QToolTip::palette(), pal))
+        QToolTip::setPalette(pal);
+}
