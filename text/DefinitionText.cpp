@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
 
 // ---- tree helpers ----
@@ -55,18 +54,36 @@ bool DfmObject::RemoveProperty(const std::string& propName)
 
 namespace {
 
+// The definition language is ASCII: these do not depend on the C locale the
+// application set, and cost no library call per character.
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isLetter(char c)
+{
+    return (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
+}
+bool isHexDigit(char c)
+{
+    return isDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f');
+}
+char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c;
+}
 bool isIdentStart(char c)
 {
-    return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+    return isLetter(c) || c == '_';
 }
 bool isIdentChar(char c)
 {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    return isLetter(c) || isDigit(c) || c == '_';
 }
 bool sameWord(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return std::tolower(x) == std::tolower(y); });
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
 class Parser {
@@ -100,7 +117,7 @@ private:
         if (i_ >= s_.size())
             return "end of file";
         std::size_t j = i_;
-        if (isIdentStart(s_[j]) || std::isdigit(static_cast<unsigned char>(s_[j]))) {
+        if (isIdentStart(s_[j]) || isDigit(s_[j])) {
             while (j < s_.size() && (isIdentChar(s_[j]) || s_[j] == '.'))
                 ++j;
             return std::string(s_.substr(i_, j - i_));
@@ -198,7 +215,7 @@ private:
         if (i_ >= s_.size())
             fail("expected a value, found", "end of file");
         const char c = s_[i_];
-        if (c == '-' || c == '$' || std::isdigit(static_cast<unsigned char>(c)))
+        if (c == '-' || c == '$' || isDigit(c))
             return DfmValue::Int(integer());
         if (c == '\'' || c == '#')
             return DfmValue::Str(string());
@@ -227,7 +244,7 @@ private:
             ++i_;
         }
         const std::size_t digits = i_;
-        while (i_ < s_.size() && std::isxdigit(static_cast<unsigned char>(s_[i_])))
+        while (i_ < s_.size() && isHexDigit(s_[i_]))
             ++i_;
         // A trailing letter or a fraction is not an integer of ours.
         while (i_ < s_.size() && (isIdentChar(s_[i_]) || s_[i_] == '.'))
@@ -279,7 +296,7 @@ private:
                 flush();
                 ++i_;
                 const std::size_t start = i_;
-                while (i_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[i_])))
+                while (i_ < s_.size() && isDigit(s_[i_]))
                     ++i_;
                 const std::string digits(s_.substr(start, i_ - start));
                 if (digits.empty() || digits.size() > 3 || std::stoi(digits) > 255)
