@@ -345,9 +345,7 @@ end
     EXPECT_EQ(name("ListBox1"), "Escolha uma linha");
     EXPECT_EQ(name("Label2"), "Nome");
     // Hints and a read-only box's clipped text, given once the reading ends.
-    const QWidget* list =
-        f->FindComponent("ListBox1") ? dynamic_cast<TControl*>(f->FindComponent("ListBox1"))->Widget() : nullptr;
-    ASSERT_NE(list, nullptr);
+    const QWidget* list = dynamic_cast<TControl*>(f->FindComponent("ListBox1"))->Widget();
     EXPECT_EQ(list->accessibleDescription(), "Escolha uma linha");
     const QWidget* edit = dynamic_cast<TControl*>(f->FindComponent("Edit2"))->Widget();
     EXPECT_EQ(edit->toolTip(), "Rota 25, ao norte da cidade, depois da ponte e da casa do Bill");
