@@ -5,6 +5,9 @@
 #include "forms/UnitPrincipal.h"
 #include "text/Cp1252.h"
 
+#include <string>
+#include <vector>
+
 using namespace cp1252::literals;
 
 TFormTipos* FormTipos = nullptr;
@@ -69,8 +72,11 @@ void TFormTipos::AfterDefinitionRead()
 
 void TFormTipos::FormCreate(TObject*)
 {
+    std::vector<std::string> captions;
+    captions.reserve(Catalogue::RowCount);
     for (int row = 0; row < Catalogue::RowCount; ++row)
-        ComboBox1->Items().Add(Catalogue::Entry(row).Caption());
+        captions.push_back(Catalogue::Entry(row).Caption());
+    ComboBox1->Items().Assign(captions);
     for (int t = 0; t < TypeCount; ++t) {
         const std::string name(TypeNames[static_cast<std::size_t>(t)]);
         StringGrid1->SetCell(t + 1, 0, name);

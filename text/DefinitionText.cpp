@@ -3,7 +3,7 @@
 #include "text/Cp1252.h"
 
 #include <algorithm>
-#include <cctype>
+#include <array>
 #include <charconv>
 
 // ---- tree helpers ----
@@ -54,18 +54,36 @@ bool DfmObject::RemoveProperty(const std::string& propName)
 
 namespace {
 
+// The definition language is ASCII: these do not depend on the C locale the
+// application set, and cost no library call per character.
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isLetter(char c)
+{
+    return (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
+}
+bool isHexDigit(char c)
+{
+    return isDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f');
+}
+char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c;
+}
 bool isIdentStart(char c)
 {
-    return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+    return isLetter(c) || c == '_';
 }
 bool isIdentChar(char c)
 {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    return isLetter(c) || isDigit(c) || c == '_';
 }
 bool sameWord(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return std::tolower(x) == std::tolower(y); });
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
 class Parser {
@@ -99,7 +117,7 @@ private:
         if (i_ >= s_.size())
             return "end of file";
         std::size_t j = i_;
-        if (isIdentStart(s_[j]) || std::isdigit(static_cast<unsigned char>(s_[j]))) {
+        if (isIdentStart(s_[j]) || isDigit(s_[j])) {
             while (j < s_.size() && (isIdentChar(s_[j]) || s_[j] == '.'))
                 ++j;
             return std::string(s_.substr(i_, j - i_));
@@ -197,7 +215,7 @@ private:
         if (i_ >= s_.size())
             fail("expected a value, found", "end of file");
         const char c = s_[i_];
-        if (c == '-' || c == '$' || std::isdigit(static_cast<unsigned char>(c)))
+        if (c == '-' || c == '$' || isDigit(c))
             return DfmValue::Int(integer());
         if (c == '\'' || c == '#')
             return DfmValue::Str(string());
@@ -226,7 +244,7 @@ private:
             ++i_;
         }
         const std::size_t digits = i_;
-        while (i_ < s_.size() && std::isxdigit(static_cast<unsigned char>(s_[i_])))
+        while (i_ < s_.size() && isHexDigit(s_[i_]))
             ++i_;
         // A trailing letter or a fraction is not an integer of ours.
         while (i_ < s_.size() && (isIdentChar(s_[i_]) || s_[i_] == '.'))
@@ -278,7 +296,7 @@ private:
                 flush();
                 ++i_;
                 const std::size_t start = i_;
-                while (i_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[i_])))
+                while (i_ < s_.size() && isDigit(s_[i_]))
                     ++i_;
                 const std::string digits(s_.substr(start, i_ - start));
                 if (digits.empty() || digits.size() > 3 || std::stoi(digits) > 255)
@@ -348,36 +366,45 @@ private:
     DfmValue binary()
     {
         ++i_; // {
-        std::vector<std::uint8_t> bytes;
+        // Icons and pictures make most of a window's definition: one table
+        // look-up per character and one allocation keep reading them cheap.
+        static constexpr auto digitValue = [] {
+            std::array<std::int8_t, 256> t{};
+            t.fill(-1);
+            for (int c = '0'; c <= '9'; ++c)
+                t[c] = static_cast<std::int8_t>(c - '0');
+            for (int c = 'A'; c <= 'F'; ++c)
+                t[c] = static_cast<std::int8_t>(c - 'A' + 10),
+                t[c + 'a' - 'A'] = static_cast<std::int8_t>(c - 'A' + 10);
+            return t;
+        }();
+        const std::size_t close = std::min(s_.find('}', i_), s_.size());
+        std::vector<std::uint8_t> bytes((close - i_) / 2);
+        std::uint8_t* out = bytes.data();
+        const char* p = s_.data() + i_;
+        const char* const end = s_.data() + close;
         int nibble = -1;
-        for (;;) {
-            if (i_ >= s_.size())
-                fail("missing '}' at", "end of file");
-            const char c = s_[i_++];
-            if (c == '}')
-                break;
-            if (c == '\n') {
+        for (; p != end; ++p) {
+            const int v = digitValue[static_cast<unsigned char>(*p)];
+            if (v >= 0) {
+                if (nibble < 0)
+                    nibble = v;
+                else {
+                    *out++ = static_cast<std::uint8_t>(nibble << 4 | v);
+                    nibble = -1;
+                }
+            } else if (*p == '\n')
                 ++line_;
-                continue;
-            }
-            if (c == ' ' || c == '\t' || c == '\r')
-                continue;
-            int v;
-            if (c >= '0' && c <= '9')
-                v = c - '0';
-            else if (c >= 'A' && c <= 'F')
-                v = c - 'A' + 10;
-            else if (c >= 'a' && c <= 'f')
-                v = c - 'a' + 10;
-            else
-                fail("not a hexadecimal digit", std::string(1, c));
-            if (nibble < 0)
-                nibble = v;
-            else {
-                bytes.push_back(static_cast<std::uint8_t>(nibble << 4 | v));
-                nibble = -1;
+            else if (*p != ' ' && *p != '\t' && *p != '\r') {
+                i_ = static_cast<std::size_t>(p - s_.data()) + 1;
+                fail("not a hexadecimal digit", std::string(1, *p));
             }
         }
+        i_ = close;
+        if (i_ >= s_.size())
+            fail("missing '}' at", "end of file");
+        ++i_; // }
+        bytes.resize(static_cast<std::size_t>(out - bytes.data()));
         if (nibble >= 0)
             fail("odd number of hexadecimal digits in", "{");
         return DfmValue::Bin(std::move(bytes));

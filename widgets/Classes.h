@@ -100,7 +100,8 @@ public:
     int Add(const std::string& s);
     std::string operator[](int index) const { return Get(index); }
     std::vector<std::string> ToVector() const;
-    void Assign(const std::vector<std::string>& lines);
+    // The lines in place of the present ones (a control adds them at once).
+    virtual void Assign(const std::vector<std::string>& lines);
     // Lines joined by CR LF, each line ending in one.
     std::string Text() const;
 

@@ -8,6 +8,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -63,6 +64,54 @@ void TComboItems::Clear()
             box_->setEditText(text);
     }
     box_->lastIndex_ = -1;
+}
+
+// One insertion for all the lines: Qt's model and view are told once, not
+// once a line.
+void TComboItems::Assign(const std::vector<std::string>& lines)
+{
+    Clear();
+    if (lines.empty())
+        return;
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        texts.append(ToQt(line));
+    const QString text = box_->currentText();
+    {
+        ProgrammaticChange guard(box_->programmatic_);
+        box_->insertItems(0, texts);
+        box_->setCurrentIndex(-1);
+        if (box_->isEditable())
+            box_->setEditText(text);
+    }
+    box_->lastIndex_ = box_->currentIndex();
+}
+
+// Qt builds a box's drop-down list on the box's first change of font, to give
+// it that font: a list with no edit field would be built with every window
+// that sets its boxes' fonts, opened or not. It takes the font when it first
+// drops down instead (a box with an edit field keeps Qt's way: its field is
+// placed then too).
+void TComboBox::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::FontChange && !droppedDown_ && !isEditable()) {
+        listFontPending_ = true;
+        QWidget::changeEvent(e);
+        return;
+    }
+    QComboBox::changeEvent(e);
+}
+
+void TComboBox::showPopup()
+{
+    droppedDown_ = true;
+    if (listFontPending_) {
+        listFontPending_ = false;
+        QEvent fontChange(QEvent::FontChange);
+        QComboBox::changeEvent(&fontChange);
+    }
+    QComboBox::showPopup();
 }
 
 TComboBox::TComboBox(TComponent* owner) : QComboBox(nullptr), TWinControl(owner, this)

@@ -19,6 +19,7 @@ public:
     void Insert(int index, const std::string& s) override;
     void Delete(int index) override;
     void Clear() override;
+    void Assign(const std::vector<std::string>& lines) override;
 
 private:
     TComboBox* box_;
@@ -45,8 +46,10 @@ public:
     void SetMaxLength(int n);
     TNotifyEvent OnChange;
     void Loaded() override;
+    void showPopup() override;
 
 protected:
+    void changeEvent(QEvent* e) override;
     TColor DefaultColor() const override { return clWindow; }
     void ColorChanged() override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -56,6 +59,8 @@ private:
     friend class TComboItems;
     void applyPendingStyle(); // builds what Style asks for, once it is known
     bool pendingStyle_ = false;
+    bool listFontPending_ = false; // the drop-down list still to take the box's font
+    bool droppedDown_ = false;
     TComboItems items_{this};
     TComboBoxStyle style_ = TComboBoxStyle::csDropDown;
     int lastIndex_ = -1;

@@ -73,7 +73,10 @@ void TControl::SetHint(const std::string& h)
     if (hint_ == h)
         return;
     hint_ = h;
-    UpdateHints();
+    // While a definition is read, the form gives every control its hints once
+    // it is complete (TForm::AfterDefinitionRead).
+    if (!Loading())
+        UpdateHints();
 }
 
 void TControl::SetShowHint(bool v)
@@ -82,7 +85,8 @@ void TControl::SetShowHint(bool v)
         return;
     showHint_ = v;
     parentShowHint_ = false;
-    UpdateHints();
+    if (!Loading())
+        UpdateHints();
 }
 
 void TControl::SetParentShowHint(bool v)
@@ -90,7 +94,8 @@ void TControl::SetParentShowHint(bool v)
     if (parentShowHint_ == v)
         return;
     parentShowHint_ = v;
-    UpdateHints();
+    if (!Loading())
+        UpdateHints();
 }
 
 bool TControl::EffectiveShowHint() const
@@ -104,8 +109,14 @@ void TControl::UpdateHints()
 {
     // "short|long": the tooltip shows the short part.
     const std::string shortHint = hint_.substr(0, hint_.find('|'));
-    widget_->setToolTip(EffectiveShowHint() ? ToQt(shortHint) : QString());
-    widget_->setAccessibleDescription(ToQt(description_.empty() ? shortHint : description_));
+    // Qt announces each assignment to assistive technology, even of the same
+    // text: only a change is assigned.
+    const QString tip = EffectiveShowHint() ? ToQt(shortHint) : QString();
+    if (tip != widget_->toolTip())
+        widget_->setToolTip(tip);
+    const QString description = ToQt(description_.empty() ? shortHint : description_);
+    if (description != widget_->accessibleDescription())
+        widget_->setAccessibleDescription(description);
 }
 
 void TControl::SetAccessibleDescription(const std::string& description)
@@ -201,7 +212,9 @@ void TControl::SetText(const std::string& t)
 
 void TControl::SetAccessibleName(const std::string& name)
 {
-    widget_->setAccessibleName(ToQt(name));
+    const QString q = ToQt(name);
+    if (q != widget_->accessibleName())
+        widget_->setAccessibleName(q);
 }
 
 void TControl::Invalidate()

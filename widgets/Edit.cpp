@@ -59,6 +59,10 @@ bool TEdit::clipped() const
 
 void TEdit::updateClipped()
 {
+    // Measured once the definition is read: the form then gives every control
+    // its hints (TForm::AfterDefinitionRead), this one's clipped text included.
+    if (Loading())
+        return;
     const bool now = clipped();
     if (now || wasClipped_)
         UpdateHints();

@@ -69,6 +69,7 @@ void TForm::Initialize()
 
 void TForm::Loaded()
 {
+    pushPendingClientFont();
     TWinControl::Loaded();
 }
 
@@ -174,6 +175,7 @@ void TForm::AssignAccessibleNames()
 
 bool TForm::AcceptChild(TComponent* child)
 {
+    pushPendingClientFont();
     if (dynamic_cast<TControl*>(child))
         return TWinControl::AcceptChild(child);
     return true;
@@ -279,6 +281,24 @@ void TForm::SetIconData(const std::vector<std::uint8_t>& bytes)
 
 void TForm::FontChanged()
 {
+    // A definition gives the font in five properties in a row: it is applied
+    // once, before the first control comes in (or at the end of the reading).
+    if (Loading()) {
+        clientFontPending_ = true;
+        return;
+    }
+    applyClientFont();
+}
+
+void TForm::pushPendingClientFont()
+{
+    if (clientFontPending_)
+        applyClientFont();
+}
+
+void TForm::applyClientFont()
+{
+    clientFontPending_ = false;
     client_->setFont(font_.ToQFont());
     QPalette pal = client_->palette();
     const QColor col = ColorToQColor(font_.Color);

@@ -139,4 +139,7 @@ private:
     int modalResult_ = mrNone;
     bool closing_ = false;
     QShortcut* altF4_ = nullptr;
+    bool clientFontPending_ = false; // font read, not yet given to the client area
+    void pushPendingClientFont();
+    void applyClientFont();
 };

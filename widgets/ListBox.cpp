@@ -5,6 +5,7 @@
 #include "widgets/SysUtils.h"
 
 #include <QMouseEvent>
+#include <QStringList>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -55,6 +56,18 @@ void TListItems::Clear()
 {
     ProgrammaticChange guard(list_->programmatic_);
     list_->clear();
+}
+// One insertion for all the lines (a filtered list is refilled at each
+// keystroke).
+void TListItems::Assign(const std::vector<std::string>& lines)
+{
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        texts.append(ToQt(line));
+    ProgrammaticChange guard(list_->programmatic_);
+    list_->clear();
+    list_->insertItems(0, texts);
 }
 
 TListBox::TListBox(TComponent* owner) : QListWidget(nullptr), TWinControl(owner, this)

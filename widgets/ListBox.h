@@ -17,6 +17,7 @@ public:
     void Insert(int index, const std::string& s) override;
     void Delete(int index) override;
     void Clear() override;
+    void Assign(const std::vector<std::string>& lines) override;
 
 private:
     TListBox* list_;

@@ -21,7 +21,7 @@ public:
         QColor background, foreground; // invalid: the grid's own
     };
 
-    explicit GridModel(QObject* parent) : QAbstractTableModel(parent) {}
+    explicit GridModel(QWidget* view) : QAbstractTableModel(view), view_(view) {}
 
     void Resize(int rows, int cols)
     {
@@ -35,7 +35,14 @@ public:
     }
     Cell& At(int row, int col) { return cells_[static_cast<std::size_t>(row * cols_ + col)]; }
     const Cell& At(int row, int col) const { return cells_[static_cast<std::size_t>(row * cols_ + col)]; }
-    void Changed(int row, int col) { emit dataChanged(index(row, col), index(row, col)); }
+    // A grid filled while hidden (its window's creation) has nothing on the
+    // screen nor said to a screen reader to bring up to date: it is painted
+    // and read from the cells when shown.
+    void Changed(int row, int col)
+    {
+        if (view_->isVisible())
+            emit dataChanged(index(row, col), index(row, col));
+    }
     QString& Title(Qt::Orientation o, int section)
     {
         return (o == Qt::Horizontal ? colTitles_ : rowTitles_)[static_cast<std::size_t>(section)];
@@ -44,7 +51,11 @@ public:
     {
         return (o == Qt::Horizontal ? colTitles_ : rowTitles_)[static_cast<std::size_t>(section)];
     }
-    void TitleChanged(Qt::Orientation o, int section) { emit headerDataChanged(o, section, section); }
+    void TitleChanged(Qt::Orientation o, int section)
+    {
+        if (view_->isVisible())
+            emit headerDataChanged(o, section, section);
+    }
 
     int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rows_; }
     int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : cols_; }
@@ -72,6 +83,7 @@ public:
     }
 
 private:
+    QWidget* view_;
     int rows_ = 0, cols_ = 0;
     std::vector<Cell> cells_;
     std::vector<QString> colTitles_, rowTitles_;
@@ -105,19 +117,30 @@ public:
         p->drawRect(r.adjusted(2, 2, -2, -2));
     }
 };
+// The titles have a fixed breadth (the title row's height, the title
+// column's width), and the view lays a fixed header out at that breadth
+// whatever its hint says; Qt's own hint measures every title in bold on each
+// change of the table, which cost more than the rest of the grid. A fixed
+// header's hint is its breadth and the length of its sections.
+class TitleHeader : public QHeaderView {
+public:
+    using QHeaderView::QHeaderView;
+    QSize sizeHint() const override
+    {
+        if (orientation() == Qt::Horizontal && minimumHeight() == maximumHeight())
+            return {length(), maximumHeight()};
+        if (orientation() == Qt::Vertical && minimumWidth() == maximumWidth())
+            return {maximumWidth(), length()};
+        return QHeaderView::sizeHint();
+    }
+};
 } // namespace
 
 TStringGrid::TStringGrid(TComponent* owner) : QTableView(nullptr), TWinControl(owner, this), model_(new GridModel(this))
 {
     color_ = clWindow;
-    setModel(model_);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Nothing to choose: the arrow keys only move the current cell.
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setItemDelegate(new CellDelegate(this));
-    // Tab goes on to the next control, as in every other control.
-    setTabKeyNavigation(false);
-    setCornerButtonEnabled(false);
+    setHorizontalHeader(new TitleHeader(Qt::Horizontal, this));
+    setVerticalHeader(new TitleHeader(Qt::Vertical, this));
     for (QHeaderView* h : {horizontalHeader(), verticalHeader()}) {
         h->setSectionResizeMode(QHeaderView::Fixed);
         h->setSectionsClickable(false);
@@ -126,8 +149,28 @@ TStringGrid::TStringGrid(TComponent* owner) : QTableView(nullptr), TWinControl(o
     }
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The titles' sizes before the model, so that no layout measures them.
+    layoutTitles();
+    setModel(model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Nothing to choose: the arrow keys only move the current cell.
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setItemDelegate(new CellDelegate(this));
+    // Tab goes on to the next control, as in every other control.
+    setTabKeyNavigation(false);
+    setCornerButtonEnabled(false);
     relayout();
     SetBounds(0, 0, 320, 120);
+}
+
+void TStringGrid::layoutTitles()
+{
+    horizontalHeader()->setVisible(fixedRows_ > 0);
+    verticalHeader()->setVisible(fixedCols_ > 0);
+    horizontalHeader()->setDefaultSectionSize(colWidth_);
+    verticalHeader()->setDefaultSectionSize(rowHeight_);
+    horizontalHeader()->setFixedHeight(rowHeight_);
+    verticalHeader()->setFixedWidth(colWidth_);
 }
 
 // While the definition is read the sizes arrive one property at a time:
@@ -136,13 +179,8 @@ void TStringGrid::relayout()
 {
     if (Loading())
         return;
+    layoutTitles();
     model_->Resize(std::max(0, rowCount_ - fixedRows_), std::max(0, colCount_ - fixedCols_));
-    horizontalHeader()->setVisible(fixedRows_ > 0);
-    verticalHeader()->setVisible(fixedCols_ > 0);
-    horizontalHeader()->setDefaultSectionSize(colWidth_);
-    verticalHeader()->setDefaultSectionSize(rowHeight_);
-    horizontalHeader()->setFixedHeight(rowHeight_);
-    verticalHeader()->setFixedWidth(colWidth_);
 }
 
 void TStringGrid::SetColCount(int n)

@@ -58,6 +58,7 @@ protected:
 private:
     void checkCell(int col, int row) const;
     void relayout();
+    void layoutTitles();
     GridModel* model_;
     int colCount_ = 5, rowCount_ = 5, fixedCols_ = 1, fixedRows_ = 1;
     int colWidth_ = 64, rowHeight_ = 24;

@@ -97,10 +97,11 @@ std::string ExtractAppDir(std::string_view exePath)
 
 QString ToQt(std::string_view text)
 {
-    QString out;
-    out.reserve(static_cast<qsizetype>(text.size()));
+    // One character per byte: written in place, not appended one by one.
+    QString out(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
+    QChar* to = out.data();
     for (const char c : text)
-        out.append(QChar(static_cast<char16_t>(cp1252::toUnicode(static_cast<unsigned char>(c)))));
+        *to++ = QChar(static_cast<char16_t>(cp1252::toUnicode(static_cast<unsigned char>(c))));
     return out;
 }
 

@@ -11,6 +11,7 @@
 #include "widgets/RichEdit.h"
 #include "widgets/SysUtils.h"
 
+#include <QAbstractItemView>
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -172,6 +173,24 @@ TEST(ComboBox, ClickOnlyForUserPicksThatChangeTheEntry)
     // Typing into the field is not a pick.
     QTest::keyClicks(combo.lineEdit(), "abc");
     EXPECT_EQ(clicks, 1);
+}
+
+// The list is built after the box's font was set; it drops down in that font.
+TEST(ComboBox, TheDropDownListHasTheBoxFont)
+{
+    TApplication app;
+    TComboBox combo;
+    combo.SetStyle(TComboBoxStyle::csDropDownList);
+    combo.Items().Assign({"Cidade de Viridian", "Cidade de Pewter"});
+    QFont font = combo.font();
+    font.setPixelSize(23);
+    font.setBold(true);
+    combo.setFont(font);
+    combo.show();
+    combo.showPopup();
+    EXPECT_EQ(combo.view()->font().pixelSize(), 23);
+    EXPECT_TRUE(combo.view()->font().bold());
+    combo.hidePopup();
 }
 
 struct ImageFiles : ::testing::Test {

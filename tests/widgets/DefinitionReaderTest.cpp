@@ -321,6 +321,8 @@ TEST_F(Reader, FieldsAreNamedByTheirLabelsOrGroups)
       Left = 8
       Top = 24
       Width = 169
+      ReadOnly = True
+      Text = 'Rota 25, ao norte da cidade, depois da ponte e da casa do Bill'
     end
   end
   object Button1: TButton
@@ -342,6 +344,12 @@ end
     EXPECT_EQ(name("Button1"), "OK");
     EXPECT_EQ(name("ListBox1"), "Escolha uma linha");
     EXPECT_EQ(name("Label2"), "Nome");
+    // Hints and a read-only box's clipped text, given once the reading ends.
+    const QWidget* list = dynamic_cast<TControl*>(f->FindComponent("ListBox1"))->Widget();
+    EXPECT_EQ(list->accessibleDescription(), "Escolha uma linha");
+    const QWidget* edit = dynamic_cast<TControl*>(f->FindComponent("Edit2"))->Widget();
+    EXPECT_EQ(edit->toolTip(), "Rota 25, ao norte da cidade, depois da ponte e da casa do Bill");
+    EXPECT_EQ(edit->accessibleDescription(), edit->toolTip());
 }
 
 TEST_F(Reader, RegistryKnowsTheLayersClasses)
