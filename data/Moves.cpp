@@ -206,7 +206,10 @@ std::string PowerText(const MoveInfo& move)
     return std::to_string(move.Power);
 }
 
-std::string MoveSearchKey(std::string_view text)
+namespace {
+// What matching compares: letters in lower case, blanks and hyphens dropped
+// ("Self-Destruct" -> "selfdestruct").
+std::string SearchKey(std::string_view text)
 {
     std::string key;
     key.reserve(text.size());
@@ -217,9 +220,16 @@ std::string MoveSearchKey(std::string_view text)
     }
     return key;
 }
+} // namespace
 
-bool MoveMatches(const MoveInfo& move, std::string_view filter)
+std::vector<int> MovesMatching(std::string_view filter, int type)
 {
-    const std::string wanted = MoveSearchKey(filter);
-    return MoveSearchKey(move.Name).find(wanted) != std::string::npos;
+    // The filter reduced once, not once a move: this runs at every keystroke.
+    const std::string wanted = SearchKey(filter);
+    std::vector<int> rows;
+    for (std::size_t i = 0; i < std::size(kMoves); ++i)
+        if ((type < 0 || static_cast<int>(kMoves[i].MoveType) == type) &&
+            SearchKey(kMoves[i].Name).find(wanted) != std::string::npos)
+            rows.push_back(static_cast<int>(i));
+    return rows;
 }

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct MoveInfo {
     std::string_view Name; // as the catalogue spells it ("Thundershock", "Flame Thrower")
@@ -26,10 +27,8 @@ int FindMove(std::string_view name);
 // Power as the window shows it: "—" for 0, "varia" for 1, else the number.
 std::string PowerText(const MoveInfo& move);
 
-// A name or a typed filter reduced to what matching compares: letters in
-// lower case, blanks and hyphens dropped ("Self-Destruct" -> "selfdestruct").
-std::string MoveSearchKey(std::string_view text);
-
-// Whether a move's name holds the filter anywhere, as MoveSearchKey reduces
-// both; an empty or blank filter matches every move.
-bool MoveMatches(const MoveInfo& move, std::string_view filter);
+// The rows of MoveTable, in order, whose name holds the filter anywhere, case,
+// blanks and hyphens ignored ("selfd" finds Self-Destruct; an empty or blank
+// filter lets every move through), and whose type is `type` (0..14; -1 for
+// any).
+std::vector<int> MovesMatching(std::string_view filter, int type = -1);

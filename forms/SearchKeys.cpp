@@ -1,6 +1,7 @@
 #include "forms/SearchKeys.h"
 
 #include "catalogue/Catalogue.h"
+#include "widgets/Edit.h"
 
 #include <array>
 #include <string>
@@ -22,29 +23,13 @@ constexpr SpecialName kSpecialNames[] = {
     {124, "JYNX"},
 };
 
-// Capitals as the search field writes them: the letters of Windows-1252 with
-// a capital in the code page (not ß, nor ÿ's capital, which lives at 0x9F).
-std::string InCapitals(std::string_view name)
-{
-    std::string key(name);
-    for (char& ch : key) {
-        const auto c = static_cast<unsigned char>(ch);
-        if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
-            ch = static_cast<char>(c - 0x20);
-        else if (c == 0x9A || c == 0x9C || c == 0x9E) // š œ ž
-            ch = static_cast<char>(c - 0x10);
-        else if (c == 0xFF) // ÿ
-            ch = static_cast<char>(0x9F);
-    }
-    return key;
-}
-
 std::string NameKeyOf(const CatalogueEntry& entry)
 {
     for (const SpecialName& special : kSpecialNames)
         if (special.Number == entry.Number)
             return std::string(special.Key);
-    return InCapitals(entry.Name);
+    // In capitals as the search field writes them.
+    return ApplyCharCase(std::string(entry.Name), TEditCharCase::ecUpperCase);
 }
 
 struct Keys {

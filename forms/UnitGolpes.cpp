@@ -88,12 +88,7 @@ void TFormGolpes::AfterDefinitionRead()
     ComboBox1->SetAccessibleDescription(Label2->Caption().substr(0, Label2->Caption().size() - 1));
     ComboBox2->SetAccessibleDescription(Label5->Caption().substr(0, Label5->Caption().size() - 1));
 
-    lines_.reserve(Catalogue::RowCount);
-    for (int row = 0; row < Catalogue::RowCount; ++row) {
-        // The same line as the main window's list (#083's apostrophe).
-        const auto [page, item] = Catalogue::ListPositionOfRow(row);
-        lines_.push_back(Form1 ? Form1->PageList(page)->Items()[item] : Catalogue::Entry(row).Caption());
-    }
+    lines_ = CreatureListLines();
     ComboBox2->Items().Assign(lines_);
     ComboBox1->SetItemIndex(0);
     ApplyFilter();
@@ -117,14 +112,8 @@ void TFormGolpes::ComboBox1Click(TObject*)
 
 void TFormGolpes::ApplyFilter()
 {
-    const std::string filter = Edit1->Text();
-    const int type = ComboBox1->ItemIndex() - 1; // line 0: every type
-    std::vector<int> rows;
-    for (std::size_t i = 0; i < MoveTable.size(); ++i) {
-        const MoveInfo& m = MoveTable[i];
-        if ((type < 0 || static_cast<int>(m.MoveType) == type) && MoveMatches(m, filter))
-            rows.push_back(static_cast<int>(i));
-    }
+    // Line 0 of the type filter lets every type through.
+    std::vector<int> rows = MovesMatching(Edit1->Text(), ComboBox1->ItemIndex() - 1);
     if (rows != listed_ || ListBox1->Items().Count() != static_cast<int>(rows.size())) {
         std::vector<std::string> names;
         names.reserve(rows.size());

@@ -163,6 +163,17 @@ void TForm1::SelectPage(int page)
         PageList(page)->SetFocus();
 }
 
+std::vector<std::string> CreatureListLines()
+{
+    std::vector<std::string> lines;
+    lines.reserve(Catalogue::RowCount);
+    for (int row = 0; row < Catalogue::RowCount; ++row) {
+        const auto [page, item] = Catalogue::ListPositionOfRow(row);
+        lines.push_back(Form1 ? Form1->PageList(page)->Items()[item] : Catalogue::Entry(row).Caption());
+    }
+    return lines;
+}
+
 void TForm1::showSelectedLine(int page)
 {
     const int row = Catalogue::RowOfListPosition(page, PageList(page)->ItemIndex());

@@ -16,6 +16,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class TForm1 : public TForm {
 public:
@@ -146,3 +147,8 @@ private:
 };
 
 extern TForm1* Form1;
+
+// The 152 list lines in catalogue row order, as the main window's pages show
+// them ("#083 - Farfetch'd"), for the windows where a creature is chosen; the
+// entries' captions while there is no main window.
+std::vector<std::string> CreatureListLines();

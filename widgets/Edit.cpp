@@ -27,6 +27,11 @@ QString applyCase(const QString& s, TEditCharCase cc)
 }
 } // namespace
 
+std::string ApplyCharCase(const std::string& text, TEditCharCase cc)
+{
+    return cc == TEditCharCase::ecNormal ? text : FromQt(applyCase(ToQt(text), cc));
+}
+
 TEdit::TEdit(TComponent* owner) : QLineEdit(nullptr), TWinControl(owner, this)
 {
     color_ = clWindow;

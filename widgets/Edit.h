@@ -7,6 +7,10 @@
 
 enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
+// A Windows-1252 text in the case a field of that CharCase turns typed
+// letters into (a letter whose other case the code page cannot hold stays).
+std::string ApplyCharCase(const std::string& text, TEditCharCase cc);
+
 class TEdit : public QLineEdit, public TWinControl {
 public:
     explicit TEdit(TComponent* owner = nullptr);

@@ -152,13 +152,14 @@ void TLabel::Paint(QPainter& p)
 {
     if (!transparent_ && !parentColor_)
         p.fillRect(rect(), ColorToQColor(color_));
+    // A selectable label's text is drawn by its child.
+    if (selectable_)
+        return;
     int flags = Qt::TextShowMnemonic | Qt::AlignTop;
     flags |= alignment_ == TAlignment::taCenter         ? Qt::AlignHCenter
              : alignment_ == TAlignment::taRightJustify ? Qt::AlignRight
                                                         : Qt::AlignLeft;
     flags |= wordWrap_ ? Qt::TextWordWrap : Qt::TextSingleLine;
-    if (selectable_)
-        return;
     p.setFont(font());
     p.setPen(isEnabled() ? palette().color(QPalette::WindowText)
                          : palette().color(QPalette::Disabled, QPalette::WindowText));

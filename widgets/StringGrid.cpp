@@ -214,11 +214,15 @@ void TStringGrid::SetFixedRows(int n)
 }
 void TStringGrid::SetDefaultColWidth(int w)
 {
+    if (std::max(1, w) == colWidth_)
+        return;
     colWidth_ = std::max(1, w);
     relayout();
 }
 void TStringGrid::SetDefaultRowHeight(int h)
 {
+    if (std::max(1, h) == rowHeight_)
+        return;
     rowHeight_ = std::max(1, h);
     relayout();
 }

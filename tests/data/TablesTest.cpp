@@ -255,9 +255,8 @@ namespace {
 std::vector<std::string> Matching(std::string_view filter)
 {
     std::vector<std::string> names;
-    for (const MoveInfo& m : MoveTable)
-        if (MoveMatches(m, filter))
-            names.emplace_back(m.Name);
+    for (const int row : MovesMatching(filter))
+        names.emplace_back(MoveTable[static_cast<std::size_t>(row)].Name);
     return names;
 }
 } // namespace
