@@ -72,11 +72,7 @@ void TFormTipos::AfterDefinitionRead()
 
 void TFormTipos::FormCreate(TObject*)
 {
-    std::vector<std::string> captions;
-    captions.reserve(Catalogue::RowCount);
-    for (int row = 0; row < Catalogue::RowCount; ++row)
-        captions.push_back(Catalogue::Entry(row).Caption());
-    ComboBox1->Items().Assign(captions);
+    ComboBox1->Items().Assign(CreatureListLines());
     for (int t = 0; t < TypeCount; ++t) {
         const std::string name(TypeNames[static_cast<std::size_t>(t)]);
         StringGrid1->SetCell(t + 1, 0, name);
