@@ -374,7 +374,8 @@ int main(int argc, char** argv)
     const std::string missing = testenv::Pin(FAUNETA_SOURCE_DIR);
     setenv("QT_SCALE_FACTOR", scale, 1);
     ::testing::InitGoogleTest(&argc, argv);
-    ::testing::AddGlobalTestEnvironment(new testenv::MissingFonts(missing));
+    if (const int unprepared = testenv::Unprepared(missing))
+        return unprepared;
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

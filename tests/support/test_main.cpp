@@ -11,7 +11,8 @@ int main(int argc, char** argv)
     // Set before any Qt object exists.
     const std::string missing = testenv::Pin(FAUNETA_SOURCE_DIR);
     ::testing::InitGoogleTest(&argc, argv);
-    ::testing::AddGlobalTestEnvironment(new testenv::MissingFonts(missing));
+    if (const int unprepared = testenv::Unprepared(missing))
+        return unprepared;
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
