@@ -55,7 +55,7 @@ constexpr MoveInfo kMoves[] = {
     {"Double-Edge"_cp, T::Normal, 100, 100, 15, "Quem usa sofre 1/4 do dano causado"_cp},
     {"Tail Whip"_cp, T::Normal, 0, 100, 30, "Diminui a Defesa do alvo"_cp},
     {"Poison Sting"_cp, T::Veneno, 15, 100, 35, "Pode envenenar o alvo (20%)"_cp},
-    {"Twineedle"_cp, T::Inseto, 25, 100, 20, "Ataca 2 vezes; cada golpe pode envenenar o alvo (20%)"_cp},
+    {"Twineedle"_cp, T::Inseto, 25, 100, 20, "Ataca 2 vezes; depois do segundo golpe, pode envenenar o alvo (uma chance de 20%)"_cp},
     {"Pin Missile"_cp, T::Inseto, 14, 85, 20, "Ataca de 2 a 5 vezes"_cp},
     {"Leer"_cp, T::Normal, 0, 100, 30, "Diminui a Defesa do alvo"_cp},
     {"Bite"_cp, T::Normal, 60, 100, 25, "Pode fazer o alvo perder a vez (10%)"_cp},
@@ -197,13 +197,39 @@ int FindMove(std::string_view name)
     return -1;
 }
 
+MoveDamage DamageOf(const MoveInfo& move)
+{
+    struct Special {
+        std::string_view Name;
+        MoveDamage Damage;
+    };
+    using R = DamageRule;
+    static constexpr Special kSpecial[] = {
+        {"Sonic Boom", {R::Fixed, 20}},     {"Dragon Rage", {R::Fixed, 40}},  {"Seismic Toss", {R::UserLevel, 0}},
+        {"Night Shade", {R::UserLevel, 0}}, {"Psywave", {R::Random, 0}},      {"Super Fang", {R::HalfTargetHp, 0}},
+        {"Guillotine", {R::OneHitKo, 0}},   {"Horn Drill", {R::OneHitKo, 0}}, {"Fissure", {R::OneHitKo, 0}},
+        {"Counter", {R::Returned, 0}},      {"Bide", {R::Returned, 0}}};
+    for (const Special& s : kSpecial)
+        if (s.Name == move.Name)
+            return s.Damage;
+    return {move.Power == 0 ? R::None : R::Power, 0};
+}
+
 std::string PowerText(const MoveInfo& move)
 {
-    if (move.Power == 0)
-        return std::string("\x97"); // em dash in Windows-1252
-    if (move.Power == 1)
-        return "varia";
-    return std::to_string(move.Power);
+    using namespace cp1252::literals;
+    const MoveDamage d = DamageOf(move);
+    switch (d.Rule) {
+    case DamageRule::Power: return std::to_string(move.Power);
+    case DamageRule::None: return std::string("—"_cp);
+    case DamageRule::Fixed: return std::to_string(d.Amount) + " fixo";
+    case DamageRule::UserLevel: return std::string("nível"_cp);
+    case DamageRule::Random: return "varia";
+    case DamageRule::HalfTargetHp: return std::string("½ da Energia"_cp);
+    case DamageRule::OneHitKo: return "nocaute";
+    case DamageRule::Returned: return "dobro do recebido";
+    }
+    return {};
 }
 
 namespace {

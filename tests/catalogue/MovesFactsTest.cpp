@@ -62,9 +62,51 @@ TEST(MovesFacts, EffectLinesTellTheGamesChances)
         else
             EXPECT_NE(line.find(it->second + ")"), std::string::npos) << f.moves[i].Name << ": " << line;
     }
-    EXPECT_EQ(toUtf8(PowerText(MoveTable[FindMove("Growl")])), "—");
-    EXPECT_EQ(PowerText(MoveTable[FindMove("Seismic Toss")]), "varia");
-    EXPECT_EQ(PowerText(MoveTable[FindMove("Thunderbolt")]), "95");
+    // Twineedle: the engine turns the move's effect into the 20 % poison side
+    // effect once both hits are dealt, so there is one roll per use.
+    const std::string twineedle = toUtf8(MoveTable[FindMove("Twineedle")].Effect);
+    EXPECT_NE(twineedle.find("segundo golpe"), std::string::npos) << twineedle;
+    EXPECT_EQ(twineedle.find("cada golpe"), std::string::npos) << twineedle;
+}
+
+// What "Poder" says follows how the engine finds the damage, which it picks
+// out by effect and by the move itself, never by the power byte alone.
+TEST(MovesFacts, PowerSaysHowTheEngineFindsTheDamage)
+{
+    const std::map<std::string, std::string> shown{
+        {"Thunderbolt", "95"},            // from power, stats and levels
+        {"Growl", "—"},                   // no damage at all
+        {"Sonic Boom", "20 fixo"},        // SPECIAL_DAMAGE_EFFECT: always 20
+        {"Dragon Rage", "40 fixo"},       // SPECIAL_DAMAGE_EFFECT: always 40
+        {"Seismic Toss", "nível"},        // SPECIAL_DAMAGE_EFFECT: the user's level
+        {"Night Shade", "nível"},         // the same, though its power byte is 0
+        {"Psywave", "varia"},             // SPECIAL_DAMAGE_EFFECT: random, below 1.5 x level
+        {"Super Fang", "½ da Energia"},   // SUPER_FANG_EFFECT: half the target's HP
+        {"Fissure", "nocaute"},           // OHKO_EFFECT
+        {"Counter", "dobro do recebido"}, // twice the last Normal or Fighting damage taken
+        {"Bide", "dobro do recebido"}};   // BIDE_EFFECT: twice the damage taken while waiting
+    for (const auto& [name, text] : shown)
+        EXPECT_EQ(toUtf8(PowerText(MoveTable[FindMove(facts::Shown(name))])), text) << name;
+
+    // Every move the engine damages by a rule of its own has one here; every
+    // other deals damage exactly when it has power.
+    const std::map<std::string, DamageRule> byEffect{{"SUPER_FANG_EFFECT", DamageRule::HalfTargetHp},
+                                                     {"OHKO_EFFECT", DamageRule::OneHitKo},
+                                                     {"BIDE_EFFECT", DamageRule::Returned}};
+    for (const auto& fact : facts::Load().moves) {
+        SCOPED_TRACE(fact.Name);
+        const MoveDamage d = DamageOf(MoveTable[FindMove(facts::Shown(fact.Name))]);
+        const auto rule = byEffect.find(fact.Effect);
+        if (fact.Effect == "SPECIAL_DAMAGE_EFFECT")
+            EXPECT_TRUE(d.Rule == DamageRule::Fixed || d.Rule == DamageRule::UserLevel || d.Rule == DamageRule::Random);
+        else if (rule != byEffect.end())
+            EXPECT_EQ(d.Rule, rule->second);
+        else if (fact.Name == "Counter")
+            EXPECT_EQ(d.Rule, DamageRule::Returned);
+        else
+            EXPECT_EQ(d.Rule, fact.Power == 0 ? DamageRule::None : DamageRule::Power);
+        EXPECT_EQ(d.Amount > 0, d.Rule == DamageRule::Fixed);
+    }
 }
 
 TEST(MovesFacts, EveryTmAndHmPair)

@@ -177,14 +177,14 @@ TEST_F(Golpes, AMoveTellsWhatItIsWhoLearnsItAndWhereItsMachineIs)
         EXPECT_EQ(From(Move(), "TM/HM: nenhuma"),
                   (V{"TM/HM: nenhuma", W("Aprendem por nível: nenhum"), "Aprendem por TM/HM: nenhum"}));
 
-        // A dash for no direct damage, "varia" where power does not count.
+        // A dash for no direct damage, words where power does not count.
         Type("growl");
         Pick(g->ListBox1, 0);
         EXPECT_EQ(Move()[2], "Poder: \x97");
         EXPECT_EQ(From(Move(), W("Aprendem por nível:"))[1], "LVL --- #001 - Bulbasaur");
         Type("seismic");
         Pick(g->ListBox1, 0);
-        EXPECT_EQ(Move()[2], "Poder: varia");
+        EXPECT_EQ(Move()[2], W("Poder: nível"));
         EXPECT_EQ(Move()[6], "TM/HM: TM 19 (Route 25)");
         // Learnt by level, with the games' facts where a catalogue row differs.
         Type("vine whip");
