@@ -34,7 +34,7 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "smoke"))
-from desktop_session import SKIP, Failure, Session, Skip  # noqa: E402
+from desktop_session import SKIP, Failure, Session, Skip, missing_program_fonts  # noqa: E402
 from smoke import MAIN_TITLE, Program  # noqa: E402
 
 BUDGET_MIB = 64      # one picture's memory budget (gif::Limits::MaxTotalBytes)
@@ -418,6 +418,10 @@ def main():
     args = ap.parse_args()
     if not os.access(args.exe, os.X_OK):
         print(f"FAIL: no executable at {args.exe}")
+        return 1
+    fonts = missing_program_fonts()
+    if fonts:
+        print(f"FAIL: the program's fonts are missing: {', '.join(fonts)} (tools/setup.sh installs them)")
         return 1
     started = time.monotonic()
     try:

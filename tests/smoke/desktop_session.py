@@ -53,6 +53,21 @@ def check_prerequisites():
         raise Skip("missing: " + ", ".join(missing))
 
 
+# The fonts the program draws with, which its package depends on: without
+# them its labels are cut and the walk would fail far from the cause.
+PROGRAM_FONTS = (
+    ("Liberation Sans", "fonts-liberation", "LiberationSans-Regular.ttf"),
+    ("DejaVu Sans", "fonts-dejavu-core", "DejaVuSans.ttf"),
+)
+
+
+def missing_program_fonts():
+    """The program's fonts that no font folder holds, as 'family (package)'."""
+    roots = ["/usr/share/fonts", "/usr/local/share/fonts", os.path.expanduser("~/.local/share/fonts")]
+    return [f"{family} ({package})" for family, package, file in PROGRAM_FONTS
+            if not any(glob.glob(os.path.join(r, "**", file), recursive=True) for r in roots)]
+
+
 def weston_backend():
     """Weston's headless back-end, if installed."""
     hits = glob.glob("/usr/lib/*/libweston-*/headless-backend.so") + \

@@ -33,7 +33,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop_session import (SKIP, AccessibilityBus, Failure, Session, Skip,  # noqa: E402
+from desktop_session import (SKIP, AccessibilityBus, Failure, Session, Skip, missing_program_fonts,  # noqa: E402
                              WaylandSession, wait_until)
 
 STEP_TIMEOUT = 15.0  # seconds for any one thing to happen on screen
@@ -750,6 +750,10 @@ def main():
         return SKIP
     if not os.access(args.exe, os.X_OK):
         print(f"FAIL: no executable at {args.exe}")
+        return 1
+    fonts = missing_program_fonts()
+    if fonts:
+        print(f"FAIL: the program's fonts are missing: {', '.join(fonts)} (tools/setup.sh installs them)")
         return 1
     started = time.monotonic()
     try:
