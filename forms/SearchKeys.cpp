@@ -1,7 +1,7 @@
 #include "forms/SearchKeys.h"
 
 #include "catalogue/Catalogue.h"
-#include "widgets/Edit.h"
+#include "text/Cp1252.h"
 
 #include <array>
 #include <string>
@@ -29,7 +29,7 @@ std::string NameKeyOf(const CatalogueEntry& entry)
         if (special.Number == entry.Number)
             return std::string(special.Key);
     // In capitals as the search field writes them.
-    return ApplyCharCase(std::string(entry.Name), TEditCharCase::ecUpperCase);
+    return cp1252::toUpper(entry.Name);
 }
 
 struct Keys {

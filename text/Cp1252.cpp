@@ -42,4 +42,54 @@ std::string toUtf8(std::string_view bytes)
     return out;
 }
 
+namespace {
+// The pairs outside ASCII: Latin-1's letters less × and ÷ (and ß, ÿ,
+// whose capitals lie elsewhere), then the code page's own Š, Œ, Ž, Ÿ.
+unsigned char upperOf(unsigned char c)
+{
+    if (c >= 'a' && c <= 'z')
+        return static_cast<unsigned char>(c - 0x20);
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
+        return static_cast<unsigned char>(c - 0x20);
+    switch (c) {
+    case 0x9A: return 0x8A; // š
+    case 0x9C: return 0x8C; // œ
+    case 0x9E: return 0x8E; // ž
+    case 0xFF: return 0x9F; // ÿ
+    default: return c;
+    }
+}
+
+unsigned char lowerOf(unsigned char c)
+{
+    if (c >= 'A' && c <= 'Z')
+        return static_cast<unsigned char>(c + 0x20);
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
+        return static_cast<unsigned char>(c + 0x20);
+    switch (c) {
+    case 0x8A: return 0x9A; // Š
+    case 0x8C: return 0x9C; // Œ
+    case 0x8E: return 0x9E; // Ž
+    case 0x9F: return 0xFF; // Ÿ
+    default: return c;
+    }
+}
+} // namespace
+
+std::string toUpper(std::string_view bytes)
+{
+    std::string out(bytes);
+    for (char& c : out)
+        c = static_cast<char>(upperOf(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string toLower(std::string_view bytes)
+{
+    std::string out(bytes);
+    for (char& c : out)
+        c = static_cast<char>(lowerOf(static_cast<unsigned char>(c)));
+    return out;
+}
+
 } // namespace cp1252

@@ -127,6 +127,12 @@ std::string fromUtf8(std::string_view utf8);
 // Windows-1252 bytes to UTF-8.
 std::string toUtf8(std::string_view bytes);
 
+// The text with its letters in upper (lower) case, as the code page holds
+// them: "ação" -> "AÇÃO", "ÿ" -> "Ÿ". A letter whose other case the code
+// page cannot hold (µ, ß) stays as it is.
+std::string toUpper(std::string_view bytes);
+std::string toLower(std::string_view bytes);
+
 inline namespace literals {
 // "Psíquico"_cp: the Windows-1252 bytes of a UTF-8 literal, checked at compile time.
 template <detail::Utf8Literal S>

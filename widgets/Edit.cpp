@@ -5,6 +5,8 @@
 #include "widgets/Form.h"
 #include "widgets/SysUtils.h"
 
+#include "text/Cp1252.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QStyle>
@@ -13,24 +15,22 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-QString applyCase(const QString& s, TEditCharCase cc)
-{
-    QString out = s;
-    for (auto& ch : out) {
-        const QChar c = cc == TEditCharCase::ecUpperCase ? ch.toUpper() : ch.toLower();
-        // Keep a letter whose other case lies outside the code page (µ).
-        if (FitsCp1252(QString(c)))
-            ch = c;
-    }
-    return out;
-}
-} // namespace
-
 std::string ApplyCharCase(const std::string& text, TEditCharCase cc)
 {
-    return cc == TEditCharCase::ecNormal ? text : FromQt(applyCase(ToQt(text), cc));
+    switch (cc) {
+    case TEditCharCase::ecUpperCase: return cp1252::toUpper(text);
+    case TEditCharCase::ecLowerCase: return cp1252::toLower(text);
+    default: return text;
+    }
 }
+
+namespace {
+// The field holds only what the code page can (its validator sees to that).
+QString applyCase(const QString& s, TEditCharCase cc)
+{
+    return ToQt(ApplyCharCase(FromQt(s), cc));
+}
+} // namespace
 
 TEdit::TEdit(TComponent* owner) : QLineEdit(nullptr), TWinControl(owner, this)
 {

@@ -120,6 +120,18 @@ TEST(EditField, UpperCaseForTypedAndPastedText)
     edit.resize(60, edit.height());
     edit.SetText("Ilhas Seafoam; Rotas 6, 11, 19, 20, 21, Ilha Cinnabar e Ilhas Seafoam (pescando)");
     EXPECT_EQ(edit.cursorPosition(), 0);
+
+    // The code page's own case rule agrees with Unicode's on every byte,
+    // keeping a letter whose other case it cannot hold.
+    for (int b = 1; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        const QChar c = ToQt(byte).at(0);
+        for (const bool upper : {true, false}) {
+            const QString other(upper ? c.toUpper() : c.toLower());
+            const std::string expected = FitsCp1252(other) ? FromQt(other) : byte;
+            EXPECT_EQ(upper ? cp1252::toUpper(byte) : cp1252::toLower(byte), expected) << "byte " << b;
+        }
+    }
 }
 
 TEST(EditField, RefusesCharactersOutsideTheCodePage)
