@@ -18,6 +18,24 @@ std::string CatalogueEntry::Caption() const
 
 namespace Catalogue {
 
+std::string ListLine(int row)
+{
+    std::string line = Entry(row).Caption();
+    for (char& c : line)
+        if (c == '\xB4') // acute accent, Windows-1252
+            c = '\'';
+    return line;
+}
+
+std::vector<std::string> ListLines()
+{
+    std::vector<std::string> lines;
+    lines.reserve(RowCount);
+    for (int row = 0; row < RowCount; ++row)
+        lines.push_back(ListLine(row));
+    return lines;
+}
+
 namespace {
 
 // Who evolves into whom, as the games have it. Kept as plain numbers rather

@@ -44,14 +44,17 @@ std::vector<LevelMove> LevelMovesOf(int row)
     return moves;
 }
 
+std::string LevelText(int level)
+{
+    std::string text = "LVL ";
+    if (level == 0)
+        text += "---";
+    else
+        text += {static_cast<char>('0' + level / 10), static_cast<char>('0' + level % 10)};
+    return text;
+}
+
 std::string LevelMoveLine(const LevelMove& m)
 {
-    std::string line = "LVL ";
-    if (m.Level == 0)
-        line += "---";
-    else
-        line += {static_cast<char>('0' + m.Level / 10), static_cast<char>('0' + m.Level % 10)};
-    line += ' ';
-    line += m.Move;
-    return line;
+    return LevelText(m.Level).append(" ").append(m.Move);
 }

@@ -26,5 +26,7 @@ extern const std::span<const LearnsetCorrection> LearnsetCorrections;
 // level, each move once. std::out_of_range for any other row.
 std::vector<LevelMove> LevelMovesOf(int row);
 
+// "LVL ---", "LVL 07": a level as the catalogue writes it (0: from the start).
+std::string LevelText(int level);
 // "LVL --- Tackle", "LVL 07 Leech Seed": a move as the catalogue writes it.
 std::string LevelMoveLine(const LevelMove& m);

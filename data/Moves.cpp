@@ -248,14 +248,13 @@ std::string SearchKey(std::string_view text)
 }
 } // namespace
 
-std::vector<int> MovesMatching(std::string_view filter, int type)
+std::vector<int> MovesMatching(std::string_view filter, std::optional<Type> type)
 {
     // The filter reduced once, not once a move: this runs at every keystroke.
     const std::string wanted = SearchKey(filter);
     std::vector<int> rows;
     for (std::size_t i = 0; i < std::size(kMoves); ++i)
-        if ((type < 0 || static_cast<int>(kMoves[i].MoveType) == type) &&
-            SearchKey(kMoves[i].Name).find(wanted) != std::string::npos)
+        if ((!type || kMoves[i].MoveType == *type) && SearchKey(kMoves[i].Name).find(wanted) != std::string::npos)
             rows.push_back(static_cast<int>(i));
     return rows;
 }

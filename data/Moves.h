@@ -5,6 +5,7 @@
 #include "data/Types.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -52,6 +53,6 @@ std::string PowerText(const MoveInfo& move);
 
 // The rows of MoveTable, in order, whose name holds the filter anywhere, case,
 // blanks and hyphens ignored ("selfd" finds Self-Destruct; an empty or blank
-// filter lets every move through), and whose type is `type` (0..14; -1 for
-// any).
-std::vector<int> MovesMatching(std::string_view filter, int type = -1);
+// filter lets every move through), and whose type is `type` (any type when
+// none is given).
+std::vector<int> MovesMatching(std::string_view filter, std::optional<Type> type = std::nullopt);

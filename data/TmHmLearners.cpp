@@ -190,8 +190,8 @@ int MachineOfMove(int move)
 
 std::string MachineName(int machine)
 {
-    const int number = machine < 50 ? machine + 1 : machine - 49;
-    std::string name = machine < 50 ? "TM " : "HM ";
+    const int number = MachineNumber(machine);
+    std::string name = IsHm(machine) ? "HM " : "TM ";
     name += static_cast<char>('0' + number / 10 % 10);
     name += static_cast<char>('0' + number % 10);
     return name;

@@ -4,7 +4,19 @@
 
 #include <string>
 
-inline constexpr int MachineCount = 55;
+inline constexpr int TmCount = 50, HmCount = 5;
+inline constexpr int MachineCount = TmCount + HmCount;
+
+// Whether machine 0..54 is an HM (the TMs come first).
+constexpr bool IsHm(int machine)
+{
+    return machine >= TmCount;
+}
+// Its number within its kind: 24 for TM 24, 3 for HM 03.
+constexpr int MachineNumber(int machine)
+{
+    return IsHm(machine) ? machine - TmCount + 1 : machine + 1;
+}
 
 // Row in MoveTable of the move machine 0..54 teaches.
 int MachineMove(int machine);

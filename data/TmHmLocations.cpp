@@ -1,5 +1,10 @@
 #include "data/TmHmLocations.h"
 
+#include "data/TmHmLearners.h"
+
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 // The last row keeps the three blanks after "Substitute" that the list has always shown.
@@ -65,3 +70,11 @@ constexpr MachineLocation kHm[] = {
 
 const std::span<const MachineLocation> TmLocationTable{kTm};
 const std::span<const MachineLocation> HmLocationTable{kHm};
+
+const MachineLocation& LocationOfMachine(int machine)
+{
+    if (machine < 0 || machine >= MachineCount)
+        throw std::out_of_range("machine " + std::to_string(machine));
+    return IsHm(machine) ? HmLocationTable[static_cast<std::size_t>(machine - TmCount)]
+                         : TmLocationTable[static_cast<std::size_t>(machine)];
+}

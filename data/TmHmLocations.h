@@ -11,3 +11,7 @@ struct MachineLocation {
 
 extern const std::span<const MachineLocation> TmLocationTable; // 50 rows, TM 01..TM 50
 extern const std::span<const MachineLocation> HmLocationTable; // 5 rows, HM 01..HM 05
+
+// The row of machine 0..54 (TMs first, as data/TmHmLearners numbers them);
+// std::out_of_range for any other number.
+const MachineLocation& LocationOfMachine(int machine);

@@ -2,7 +2,6 @@
 
 #include "text/Cp1252.h"
 
-#include <stdexcept>
 #include <string>
 
 using namespace cp1252::literals;
@@ -10,7 +9,7 @@ using namespace cp1252::literals;
 namespace {
 
 // One row per attacking type, one column per defending type, both in the
-// order of TypeNames. '2' double, 'h' half, '0' no effect, '.' normal.
+// games' order of types (data/Types.h). '2' double, 'h' half, '0' no effect, '.' normal.
 // The first-generation rules: Fantasma has no effect on Psíquico, Inseto and
 // Veneno hit each other double, Gelo hits Fogo normally.
 // clang-format off
@@ -47,50 +46,60 @@ constexpr bool WellFormed()
 }
 static_assert(WellFormed(), "every row of the chart has one known mark per defending type");
 
-void CheckType(int type)
-{
-    if (type < 0 || type >= TypeCount)
-        throw std::out_of_range("type index " + std::to_string(type));
-}
-
 } // namespace
 
-int Effectiveness(int attacker, int defender)
+int Effectiveness(Type attacker, Type defender)
 {
-    CheckType(attacker);
-    CheckType(defender);
-    switch (kChart[attacker][static_cast<std::size_t>(defender)]) {
+    switch (kChart[Index(attacker)].at(Index(defender))) {
     case '2': return Halves::Double;
     case 'h': return Halves::Half;
     case '0': return Halves::None;
-    default: return Halves::Normal;
+    default: return Halves::Neutral;
     }
 }
 
-int CombinedEffectiveness(int attacker, int defender1, int defender2)
+int CombinedEffectiveness(Type attacker, Type defender1, std::optional<Type> defender2)
 {
-    const int second = defender2 < 0 ? Halves::Normal : Effectiveness(attacker, defender2);
+    const int second = defender2 ? Effectiveness(attacker, *defender2) : Halves::Neutral;
     return Effectiveness(attacker, defender1) * second;
 }
 
+const std::array<EffectTexts, 4> Effects = {{
+    {Halves::Double, "2", "2 vezes", "o dobro do dano"},
+    {Halves::Half, "½"_cp, "metade", "metade do dano"},
+    {Halves::None, "0", "sem efeito", "sem efeito"},
+    {Halves::Neutral, "", "1 vez", "dano normal"},
+}};
+
+namespace {
+const EffectTexts& TextsOf(int halves)
+{
+    for (const EffectTexts& e : Effects)
+        if (e.Halves == halves)
+            return e;
+    return Effects.back();
+}
+} // namespace
+
 std::string_view EffectSymbol(int halves)
 {
-    switch (halves) {
-    case Halves::Double: return "2";
-    case Halves::Half: return "½"_cp;
-    case Halves::None: return "0";
-    default: return "";
-    }
+    return TextsOf(halves).Symbol;
 }
 
 std::string_view EffectWords(int halves)
 {
-    switch (halves) {
-    case Halves::Double: return "2 vezes";
-    case Halves::Half: return "metade";
-    case Halves::None: return "sem efeito";
-    default: return "1 vez";
+    return TextsOf(halves).Words;
+}
+
+std::string ChartLegend()
+{
+    std::string legend;
+    for (const EffectTexts& e : Effects) {
+        if (!legend.empty())
+            legend += "     ";
+        legend.append(e.Symbol.empty() ? "vazio" : e.Symbol).append(" = ").append(e.Legend);
     }
+    return legend;
 }
 
 const std::array<ProfileGroup, ProfileGroupCount> ProfileGroups = {{
@@ -101,30 +110,29 @@ const std::array<ProfileGroup, ProfileGroupCount> ProfileGroups = {{
     {0, "×0"_cp, "sem efeito"},
 }};
 
-DefenceProfile ProfileOf(int defender1, int defender2)
+DefenceProfile ProfileOf(Type defender1, std::optional<Type> defender2)
 {
     DefenceProfile profile;
-    for (int attacker = 0; attacker < TypeCount; ++attacker) {
+    for (Type attacker : AllTypes) {
         const int quarters = CombinedEffectiveness(attacker, defender1, defender2);
-        for (int g = 0; g < ProfileGroupCount; ++g)
-            if (ProfileGroups[static_cast<std::size_t>(g)].Quarters == quarters)
-                profile.Attackers[static_cast<std::size_t>(g)].push_back(attacker);
+        for (std::size_t g = 0; g < ProfileGroups.size(); ++g)
+            if (ProfileGroups[g].Quarters == quarters)
+                profile.Attackers[g].push_back(attacker);
     }
     return profile;
 }
 
-std::vector<int> ParseTypes(std::string_view types)
+std::vector<Type> ParseTypes(std::string_view types)
 {
     constexpr std::string_view separator = " / ";
     const auto at = types.find(separator);
-    const std::string_view first = types.substr(0, at);
-    const int a = TypeIndex(first);
-    if (a < 0)
+    const std::optional<Type> a = TypeOf(types.substr(0, at));
+    if (!a)
         return {};
     if (at == std::string_view::npos)
-        return {a};
-    const int b = TypeIndex(types.substr(at + separator.size()));
-    if (b < 0)
+        return {*a};
+    const std::optional<Type> b = TypeOf(types.substr(at + separator.size()));
+    if (!b)
         return {};
-    return {a, b};
+    return {*a, *b};
 }

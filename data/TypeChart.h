@@ -6,29 +6,38 @@
 #include "data/Types.h"
 
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
-// Multipliers are counted in halves (one type) or quarters (two types), so
-// that ½ and ¼ stay whole numbers.
+// A factor is counted in halves (one type) or quarters (two types), so that
+// ½ and ¼ stay whole numbers. Neutral is the factor 1 (two halves).
 namespace Halves {
-constexpr int None = 0, Half = 1, Normal = 2, Double = 4;
+constexpr int None = 0, Half = 1, Neutral = 2, Double = 4;
 }
 
-// The factor of an attack of type `attacker` (0..14) against the defending
-// type `defender`, in halves: 0, 1, 2 or 4. std::out_of_range for a type
-// outside 0..14.
-int Effectiveness(int attacker, int defender);
+// The factor of an attack of type `attacker` against the defending type
+// `defender`, in halves: 0, 1, 2 or 4.
+int Effectiveness(Type attacker, Type defender);
 
-// The factor against a creature of one or two types (defender2 = -1 for
-// one), both factors multiplied, in quarters: 0, 1, 2, 4, 8 or 16.
-int CombinedEffectiveness(int attacker, int defender1, int defender2);
+// The factor against a creature of one or two types, both factors
+// multiplied, in quarters: 0, 1, 2, 4, 8 or 16.
+int CombinedEffectiveness(Type attacker, Type defender1, std::optional<Type> defender2);
 
-// A chart cell's text, in halves: "2", "½", "0", and "" for a normal hit.
+// What the chart shows and says of each factor of one type, in halves.
+struct EffectTexts {
+    int Halves;
+    std::string_view Symbol; // the cell: "2", "½", "0", "" for a normal hit
+    std::string_view Words;  // tooltips and screen readers: "2 vezes", "metade", "sem efeito", "1 vez"
+    std::string_view Legend; // the legend: "o dobro do dano", ... "dano normal"
+};
+// Double, half, none, then neutral: the legend's order (Windows-1252).
+extern const std::array<EffectTexts, 4> Effects;
 std::string_view EffectSymbol(int halves);
-// The same in words, for tooltips and screen readers: "2 vezes", "metade",
-// "sem efeito", "1 vez" (Windows-1252).
 std::string_view EffectWords(int halves);
+// "2 = o dobro do dano     ½ = metade do dano     0 = sem efeito     vazio = dano normal"
+std::string ChartLegend();
 
 // The groups of a defence profile, strongest first.
 constexpr int ProfileGroupCount = 5;
@@ -39,14 +48,14 @@ struct ProfileGroup {
 };
 extern const std::array<ProfileGroup, ProfileGroupCount> ProfileGroups;
 
-// The attacking types (indices, in the chart's order) that fall in each group
-// of ProfileGroups against a creature of one or two types. Types that hit
+// The attacking types, in the chart's order, that fall in each group of
+// ProfileGroups against a creature of one or two types. Types that hit
 // normally (×1) are in no group.
 struct DefenceProfile {
-    std::array<std::vector<int>, ProfileGroupCount> Attackers;
+    std::array<std::vector<Type>, ProfileGroupCount> Attackers;
 };
-DefenceProfile ProfileOf(int defender1, int defender2 = -1);
+DefenceProfile ProfileOf(Type defender1, std::optional<Type> defender2 = std::nullopt);
 
-// The type indices of a catalogue entry's Types ("Fogo", "Grama / Veneno");
-// empty when the text is not one or two type names joined by " / ".
-std::vector<int> ParseTypes(std::string_view types);
+// The types of a catalogue entry's Types ("Fogo", "Grama / Veneno"); empty
+// when the text is not one or two type names joined by " / ".
+std::vector<Type> ParseTypes(std::string_view types);

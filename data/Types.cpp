@@ -4,14 +4,21 @@
 
 using namespace cp1252::literals;
 
-const std::array<std::string_view, TypeCount> TypeNames = {
+namespace {
+constexpr std::array<std::string_view, TypeCount> kNames = {
     "Normal"_cp, "Fogo"_cp,   "Água"_cp,     "Grama"_cp,  "Elétrico"_cp, "Gelo"_cp,     "Lutador"_cp, "Veneno"_cp,
     "Terra"_cp,  "Voador"_cp, "Psíquico"_cp, "Inseto"_cp, "Pedra"_cp,    "Fantasma"_cp, "Dragão"_cp};
+} // namespace
 
-int TypeIndex(std::string_view name)
+std::string_view TypeName(Type t)
 {
-    for (int i = 0; i < TypeCount; ++i)
-        if (TypeNames[static_cast<std::size_t>(i)] == name)
-            return i;
-    return -1;
+    return kNames.at(Index(t));
+}
+
+std::optional<Type> TypeOf(std::string_view name)
+{
+    for (Type t : AllTypes)
+        if (kNames[Index(t)] == name)
+            return t;
+    return std::nullopt;
 }

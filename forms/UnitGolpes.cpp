@@ -1,6 +1,8 @@
 #include "forms/UnitGolpes.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/LevelMoves.h"
+#include "data/Learners.h"
 #include "data/Moves.h"
 #include "data/TmHmLearners.h"
 #include "data/TmHmLocations.h"
@@ -31,6 +33,7 @@ const FormClass& TFormGolpes::StaticFormClass()
                                       .Field("Label5", &F::Label5)
                                       .Field("ComboBox2", &F::ComboBox2)
                                       .Field("RichEdit2", &F::RichEdit2)
+                                      .Handler("FormCreate", &F::FormCreate)
                                       .Handler("FormShow", &F::FormShow)
                                       .Handler("Edit1Change", &F::Edit1Change)
                                       .Handler("ComboBox1Click", &F::ComboBox1Click)
@@ -76,6 +79,14 @@ void AddSection(std::vector<std::string>& lines, std::string_view title, std::ve
     lines.insert(lines.end(), items.begin(), items.end());
 }
 
+// A label's words without the colon that ends it ("Tipo:" -> "Tipo").
+std::string LabelWords(std::string caption)
+{
+    if (!caption.empty() && caption.back() == ':')
+        caption.pop_back();
+    return caption;
+}
+
 } // namespace
 
 void TFormGolpes::AfterDefinitionRead()
@@ -85,12 +96,22 @@ void TFormGolpes::AfterDefinitionRead()
     TForm::AfterDefinitionRead();
     // On Linux a combo box is announced by the line it shows, not by its
     // name: the description says what it chooses.
-    ComboBox1->SetAccessibleDescription(Label2->Caption().substr(0, Label2->Caption().size() - 1));
-    ComboBox2->SetAccessibleDescription(Label5->Caption().substr(0, Label5->Caption().size() - 1));
+    ComboBox1->SetAccessibleDescription(LabelWords(Label2->Caption()));
+    ComboBox2->SetAccessibleDescription(LabelWords(Label5->Caption()));
+}
 
-    lines_ = CreatureListLines();
-    ComboBox2->Items().Assign(lines_);
+void TFormGolpes::FormCreate(TObject*)
+{
+    std::vector<std::string> typeLines{"Todos os tipos"};
+    typeOf_ = {std::nullopt};
+    for (Type t : AllTypes) {
+        typeLines.emplace_back(TypeName(t));
+        typeOf_.emplace_back(t);
+    }
+    ComboBox1->Items().Assign(typeLines);
     ComboBox1->SetItemIndex(0);
+    lines_ = Catalogue::ListLines();
+    ComboBox2->Items().Assign(lines_);
     ApplyFilter();
 }
 
@@ -112,8 +133,10 @@ void TFormGolpes::ComboBox1Click(TObject*)
 
 void TFormGolpes::ApplyFilter()
 {
-    // Line 0 of the type filter lets every type through.
-    std::vector<int> rows = MovesMatching(Edit1->Text(), ComboBox1->ItemIndex() - 1);
+    const int typeLine = ComboBox1->ItemIndex();
+    std::vector<int> rows = MovesMatching(Edit1->Text(), static_cast<unsigned>(typeLine) < typeOf_.size()
+                                                             ? typeOf_[static_cast<std::size_t>(typeLine)]
+                                                             : std::nullopt);
     if (rows != listed_ || ListBox1->Items().Count() != static_cast<int>(rows.size())) {
         std::vector<std::string> names;
         names.reserve(rows.size());
@@ -159,22 +182,18 @@ void TFormGolpes::ShowMove(int move)
     lines.push_back(std::string("Efeito: ").append(m.Effect));
 
     const int machine = MachineOfMove(move);
-    if (machine < 0) {
+    if (machine < 0)
         lines.push_back("TM/HM: nenhuma");
-    } else {
-        const auto& table = machine < 50 ? TmLocationTable : HmLocationTable;
-        const auto& where = table[static_cast<std::size_t>(machine < 50 ? machine : machine - 50)];
-        lines.push_back("TM/HM: " + MachineName(machine) + " (" + std::string(where.Location) + ")");
-    }
+    else
+        lines.push_back("TM/HM: " + MachineName(machine) + " (" + std::string(LocationOfMachine(machine).Location) +
+                        ")");
 
+    const MoveLearners learners = LearnersOf(move);
     std::vector<std::string> byLevel, byMachine;
-    for (int row = 0; row < Catalogue::RowCount; ++row) {
-        for (const LevelMove& lm : LevelMovesOf(row))
-            if (lm.Move == m.Name)
-                byLevel.push_back(LevelMoveLine({lm.Level, {}}) + lines_[static_cast<std::size_t>(row)]);
-        if (machine >= 0 && CanLearnMachine(Catalogue::Entry(row).Number, machine))
-            byMachine.push_back(lines_[static_cast<std::size_t>(row)]);
-    }
+    for (const LevelLearner& l : learners.ByLevel)
+        byLevel.push_back(LevelText(l.Level) + " " + lines_[static_cast<std::size_t>(l.Row)]);
+    for (int row : learners.ByMachine)
+        byMachine.push_back(lines_[static_cast<std::size_t>(row)]);
     AddSection(lines, "Aprendem por nível"_cp, std::move(byLevel), "nenhum");
     AddSection(lines, "Aprendem por TM/HM", std::move(byMachine), "nenhum");
     ShowLines(RichEdit1, lines);
@@ -200,11 +219,9 @@ void TFormGolpes::ShowCreature(int row)
     std::vector<std::string> lines{lines_[static_cast<std::size_t>(row)]}, byLevel, machines;
     for (const LevelMove& lm : LevelMovesOf(row))
         byLevel.push_back(LevelMoveLine(lm));
-    const int number = Catalogue::Entry(row).Number;
-    for (int machine = 0; machine < MachineCount; ++machine)
-        if (CanLearnMachine(number, machine))
-            machines.push_back(MachineName(machine) + " -- " +
-                               std::string(MoveTable[static_cast<std::size_t>(MachineMove(machine))].Name));
+    for (int machine : MachinesOf(row))
+        machines.push_back(MachineName(machine) + " -- " +
+                           std::string(MoveTable[static_cast<std::size_t>(MachineMove(machine))].Name));
     AddSection(lines, "Golpes por nível"_cp, std::move(byLevel), "nenhum");
     AddSection(lines, "TMs e HMs", std::move(machines), "nenhuma");
     ShowLines(RichEdit2, lines);

@@ -7,7 +7,7 @@
 // near the cost of the TM/HM list's.
 #pragma once
 
-#include "catalogue/LevelMoves.h"
+#include "data/Types.h"
 #include "widgets/ComboBox.h"
 #include "widgets/Edit.h"
 #include "widgets/Form.h"
@@ -16,6 +16,7 @@
 #include "widgets/ListBox.h"
 #include "widgets/RichEdit.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,7 @@ public:
     TComboBox* ComboBox2 = nullptr;
     TRichEdit* RichEdit2 = nullptr;
 
+    void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
     void Edit1Change(TObject* Sender);
     void ComboBox1Click(TObject* Sender);
@@ -61,12 +63,9 @@ private:
     void ShowMove(int move);
     void ShowCreature(int row);
 
-    std::vector<std::vector<LevelMove>> levelMoves_; // per catalogue row
-    std::vector<std::string> lines_;                 // the main window's list line of each row
-    std::vector<int> listed_;
-    std::vector<int> learnerRows_, teachableRows_; // catalogue rows behind ListBox2 and ListBox3
-    std::vector<int> creatureMoves_;               // MoveTable rows behind ListBox4 then ListBox5
-    int levelLines_ = 0;                           // of creatureMoves_, those in ListBox4
+    std::vector<std::string> lines_;          // each catalogue row's list line
+    std::vector<std::optional<Type>> typeOf_; // the type each line of the type filter lets through
+    std::vector<int> listed_;                 // row in MoveTable of each line of the moves list
     int shownMove_ = -1;
 };
 

@@ -163,17 +163,6 @@ void TForm1::SelectPage(int page)
         PageList(page)->SetFocus();
 }
 
-std::vector<std::string> CreatureListLines()
-{
-    std::vector<std::string> lines;
-    lines.reserve(Catalogue::RowCount);
-    for (int row = 0; row < Catalogue::RowCount; ++row) {
-        const auto [page, item] = Catalogue::ListPositionOfRow(row);
-        lines.push_back(Form1 ? Form1->PageList(page)->Items()[item] : Catalogue::Entry(row).Caption());
-    }
-    return lines;
-}
-
 void TForm1::showSelectedLine(int page)
 {
     const int row = Catalogue::RowOfListPosition(page, PageList(page)->ItemIndex());
@@ -285,12 +274,21 @@ void TForm1::ListadeTMseHMs1Click(TObject*)
     FormTmHm->ShowModal();
 }
 
-// Created on first use, so that start-up does not grow by a window.
+namespace {
+// The windows beyond the first seven are made the first time they are asked
+// for, so that start-up does not grow by a window.
+template <class T>
+void OpenMadeOnFirstUse(T*& form)
+{
+    if (!form)
+        Application->CreateForm(form);
+    form->ShowModal();
+}
+} // namespace
+
 void TForm1::TabeladeTipos1Click(TObject*)
 {
-    if (!FormTipos)
-        Application->CreateForm(FormTipos);
-    FormTipos->ShowModal();
+    OpenMadeOnFirstUse(FormTipos);
 }
 
 void TForm1::Sobre1Click(TObject*)
@@ -300,8 +298,5 @@ void TForm1::Sobre1Click(TObject*)
 
 void TForm1::ListadeGolpes1Click(TObject*)
 {
-    // Created on first use, so start-up does not grow.
-    if (!FormGolpes)
-        Application->CreateForm(FormGolpes);
-    FormGolpes->ShowModal();
+    OpenMadeOnFirstUse(FormGolpes);
 }

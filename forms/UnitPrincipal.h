@@ -147,8 +147,3 @@ private:
 };
 
 extern TForm1* Form1;
-
-// The 152 list lines in catalogue row order, as the main window's pages show
-// them ("#083 - Farfetch'd"), for the windows where a creature is chosen; the
-// entries' captions while there is no main window.
-std::vector<std::string> CreatureListLines();

@@ -72,23 +72,29 @@ void TFormTipos::AfterDefinitionRead()
 
 void TFormTipos::FormCreate(TObject*)
 {
-    ComboBox1->Items().Assign(CreatureListLines());
-    for (int t = 0; t < TypeCount; ++t) {
-        const std::string name(TypeNames[static_cast<std::size_t>(t)]);
-        StringGrid1->SetCell(t + 1, 0, name);
-        StringGrid1->SetCell(0, t + 1, name);
+    ComboBox1->Items().Assign(Catalogue::ListLines());
+    TLabel* const groupLabels[] = {Label3, Label4, Label5, Label6, Label7};
+    for (std::size_t g = 0; g < ProfileGroups.size(); ++g)
+        groupLabels[g]->SetCaption(std::string(ProfileGroups[g].Label));
+    Label9->SetCaption(ChartLegend());
+
+    // Row and column 0 name the types; attack in the rows, defence in the columns.
+    for (Type t : AllTypes) {
+        const int at = static_cast<int>(Index(t)) + 1;
+        StringGrid1->SetCell(at, 0, std::string(TypeName(t)));
+        StringGrid1->SetCell(0, at, std::string(TypeName(t)));
     }
-    for (int a = 0; a < TypeCount; ++a)
-        for (int d = 0; d < TypeCount; ++d) {
+    for (Type a : AllTypes)
+        for (Type d : AllTypes) {
+            const int col = static_cast<int>(Index(d)) + 1, row = static_cast<int>(Index(a)) + 1;
             const int halves = Effectiveness(a, d);
-            StringGrid1->SetCell(d + 1, a + 1, std::string(EffectSymbol(halves)));
-            if (halves != Halves::Normal) {
+            StringGrid1->SetCell(col, row, std::string(EffectSymbol(halves)));
+            if (halves != Halves::Neutral) {
                 const CellColors colors = ChartCellColors(halves);
-                StringGrid1->SetCellColors(d + 1, a + 1, colors.Background, colors.Text);
+                StringGrid1->SetCellColors(col, row, colors.Background, colors.Text);
             }
-            StringGrid1->SetCellHint(d + 1, a + 1,
-                                     std::string(TypeNames[static_cast<std::size_t>(a)]) + " contra " +
-                                         std::string(TypeNames[static_cast<std::size_t>(d)]) + ": " +
+            StringGrid1->SetCellHint(col, row,
+                                     std::string(TypeName(a)) + " contra " + std::string(TypeName(d)) + ": " +
                                          std::string(EffectWords(halves)));
         }
     StringGrid1->SetCurrentCell(1, 1);
@@ -114,13 +120,14 @@ void TFormTipos::ShowProfile(int row)
         return;
     const CatalogueEntry& entry = Catalogue::Entry(row);
     Edit1->SetText(std::string(entry.Types));
-    const std::vector<int> types = ParseTypes(entry.Types);
+    const std::vector<Type> types = ParseTypes(entry.Types);
     const DefenceProfile profile =
-        types.empty() ? DefenceProfile{} : ProfileOf(types[0], types.size() > 1 ? types[1] : -1);
+        types.empty() ? DefenceProfile{}
+                      : ProfileOf(types[0], types.size() > 1 ? std::optional<Type>(types[1]) : std::nullopt);
     for (int g = 0; g < ProfileGroupCount; ++g) {
         std::string text;
-        for (int t : profile.Attackers[static_cast<std::size_t>(g)])
-            text += (text.empty() ? "" : ", ") + std::string(TypeNames[static_cast<std::size_t>(t)]);
+        for (Type t : profile.Attackers[static_cast<std::size_t>(g)])
+            text += (text.empty() ? "" : ", ") + std::string(TypeName(t));
         ProfileField(g)->SetText(text.empty() ? std::string("nenhum") : text);
     }
 }

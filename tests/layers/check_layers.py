@@ -4,10 +4,13 @@
 One folder is one layer. Lowest first: text/ (Windows-1252 text, the window
 definition text, the root exception) and gif/ (decoder, compositor, animation
 clock, timer core), both free of Qt; widgets/ (the widget layer on Qt, with
-the picture control and the timer's Qt side); catalogue/ and data/ (the
-tables, free of Qt); forms/ (the windows); app/ (the program). The table below
+the picture control and the timer's Qt side); catalogue/ (the entries) and
+above it data/ (the other tables and the rules computed from them, free of
+Qt); forms/ (the windows); app/ (the program). The table below
 says what each folder may include; a Qt header counts as its own target "Qt".
-Prints every offending #include and exits 1.
+A window's unit may not read a control of another window (data flows from the
+tables to each window, never between windows). Prints every offending
+#include or read and exits 1.
 
     check_layers.py <source root>
 """
@@ -21,7 +24,7 @@ LAYERS = {
     "gif": (set(), False),
     "widgets": ({"text", "gif"}, True),
     "catalogue": ({"text"}, False),
-    "data": ({"text"}, False),
+    "data": ({"text", "catalogue"}, False),
     "forms": ({"text", "gif", "widgets", "catalogue", "data"}, True),
     "app": ({"text", "gif", "widgets", "catalogue", "data", "forms"}, True),
 }
@@ -63,15 +66,42 @@ def violations(root):
                 yield f"{rel}:{number}: {layer} includes {name}"
 
 
+FORM_OBJECT = re.compile(r"^\s*object\s+(\w+)\s*:", re.M)
+MEMBER_USE = re.compile(r"\b(\w+)->(\w+)")
+CHAINED_USE = re.compile(r"\b(\w+)->\w+(?:\([^;]*?\))?->")  # Form1->PageList(page)->...
+
+
+def widget_reads(root):
+    """A window takes its data from the tables, never from another window's
+    controls: a unit in forms/ may call another window's functions (show it,
+    ask what it shows) but not name a control of that window's definition."""
+    controls = {}  # a window's global pointer -> the controls its definition names
+    own = {}       # a unit's file stem -> its window's pointer
+    for form in sorted((root / "forms").glob("*.form")):
+        names = FORM_OBJECT.findall(form.read_text(encoding="utf-8", errors="replace"))
+        if names:
+            controls[names[0]] = set(names[1:])
+            own[form.stem] = names[0]
+    for path in sorted((root / "forms").glob("*.cpp")):
+        rel = path.relative_to(root)
+        for number, line in enumerate(path.read_text(errors="replace").splitlines(), 1):
+            for window, member in MEMBER_USE.findall(line):
+                if window != own.get(path.stem) and member in controls.get(window, ()):
+                    yield f"{rel}:{number}: reads {window}'s control {member}"
+            for window in CHAINED_USE.findall(line):
+                if window != own.get(path.stem) and window in controls:
+                    yield f"{rel}:{number}: reads into {window} through one of its members"
+
+
 def main():
     if len(sys.argv) != 2:
         print(__doc__.strip().splitlines()[-1].strip(), file=sys.stderr)
         return 2
-    found = list(violations(pathlib.Path(sys.argv[1])))
+    found = list(violations(pathlib.Path(sys.argv[1]))) + list(widget_reads(pathlib.Path(sys.argv[1])))
     for v in found:
         print(v)
     if found:
-        print(f"{len(found)} include(s) against the layering", file=sys.stderr)
+        print(f"{len(found)} include(s) or control reads against the layering", file=sys.stderr)
         return 1
     print("layering kept")
     return 0

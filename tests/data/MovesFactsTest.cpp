@@ -1,6 +1,6 @@
 // The moves table, the TM/HM learners and the moves learnt by level against
 // the Red/Blue fact tables, and the one spelling of each move everywhere.
-#include "FactTables.h"
+#include "../catalogue/FactTables.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/LevelMoves.h"
 #include "data/Moves.h"
@@ -113,8 +113,9 @@ TEST(MovesFacts, EveryTmAndHmPair)
 {
     const auto& f = facts::Load();
     for (int m = 0; m < MachineCount; ++m) {
-        const std::string kind = m < 50 ? "TM" : "HM";
-        const int number = m < 50 ? m + 1 : m - 49;
+        const bool hm = m >= TmCount;
+        const std::string kind = hm ? "HM" : "TM";
+        const int number = hm ? m - TmCount + 1 : m + 1;
         char name[8];
         std::snprintf(name, sizeof name, "%s %02d", kind.c_str(), number % 100);
         EXPECT_EQ(MachineName(m), name);

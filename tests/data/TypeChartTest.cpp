@@ -1,6 +1,7 @@
-// The type chart against the games' matchup table, pair by pair, and every
-// entry's defence profile against one worked out here from that table alone.
-#include "FactTables.h"
+// The type chart against the games' matchup table, pair by pair, every
+// entry's defence profile against one worked out here from that table alone,
+// and worked examples of what the first generation does its own way.
+#include "../catalogue/FactTables.h"
 #include "catalogue/Catalogue.h"
 #include "data/TypeChart.h"
 #include "text/Cp1252.h"
@@ -15,15 +16,13 @@ namespace {
 
 using cp1252::toUtf8;
 
-// English name of each chart index, through the catalogue's names.
+// English name of each type, through the catalogue's names.
 std::vector<std::string> EnglishByIndex()
 {
     std::vector<std::string> english(TypeCount);
-    for (const auto& [en, pt] : facts::PortugueseTypes()) {
-        const int i = TypeIndex(cp1252::fromUtf8(pt));
-        if (i >= 0)
-            english[static_cast<std::size_t>(i)] = en;
-    }
+    for (const auto& [en, pt] : facts::PortugueseTypes())
+        if (const std::optional<Type> t = TypeOf(cp1252::fromUtf8(pt)))
+            english[Index(*t)] = en;
     return english;
 }
 
@@ -34,12 +33,22 @@ double Reference(const std::string& attacker, const std::string& defender)
     return it == chart.end() ? 1.0 : it->second;
 }
 
-std::vector<std::string> Names(const std::vector<int>& types)
+std::vector<std::string> Names(const std::vector<Type>& types)
 {
     std::vector<std::string> names;
-    for (int t : types)
-        names.push_back(toUtf8(TypeNames[static_cast<std::size_t>(t)]));
+    for (Type t : types)
+        names.push_back(toUtf8(TypeName(t)));
     return names;
+}
+
+std::optional<Type> Second(const std::vector<Type>& types)
+{
+    return types.size() > 1 ? std::optional<Type>(types[1]) : std::nullopt;
+}
+
+Type T(const char* utf8)
+{
+    return TypeOf(cp1252::fromUtf8(utf8)).value();
 }
 
 // The groups ×4, ×2, ×½, ×¼, ×0 of one entry, as named lists.
@@ -58,8 +67,8 @@ const CatalogueEntry& ByNumber(int n)
 
 std::array<std::vector<std::string>, ProfileGroupCount> GroupsOf(int number)
 {
-    const std::vector<int> t = ParseTypes(ByNumber(number).Types);
-    return Groups(ProfileOf(t.at(0), t.size() > 1 ? t[1] : -1));
+    const std::vector<Type> t = ParseTypes(ByNumber(number).Types);
+    return Groups(ProfileOf(t.at(0), Second(t)));
 }
 
 enum { X4, X2, Half, Quarter, X0 };
@@ -75,36 +84,25 @@ TEST(TypeChart, EveryPairAsInTheGamesTable)
     ASSERT_EQ(facts::Load().typeChart.size(), 82u);
 
     int differing = 0;
-    for (int a = 0; a < TypeCount; ++a)
-        for (int d = 0; d < TypeCount; ++d) {
+    for (Type a : AllTypes)
+        for (Type d : AllTypes) {
             const int halves = Effectiveness(a, d);
-            differing += halves != Halves::Normal;
-            EXPECT_DOUBLE_EQ(halves / 2.0, Reference(english[a], english[d]))
-                << english[a] << " against " << english[d];
+            differing += halves != Halves::Neutral;
+            EXPECT_DOUBLE_EQ(halves / 2.0, Reference(english[Index(a)], english[Index(d)]))
+                << english[Index(a)] << " against " << english[Index(d)];
         }
     EXPECT_EQ(differing, 82);
-    EXPECT_THROW(Effectiveness(TypeCount, 0), std::out_of_range);
-    EXPECT_THROW(Effectiveness(0, -1), std::out_of_range);
-}
-
-TEST(TypeChart, FirstGenerationRules)
-{
-    const auto t = [](const char* utf8) { return TypeIndex(cp1252::fromUtf8(utf8)); };
-    EXPECT_EQ(Effectiveness(t("Fantasma"), t("Psíquico")), Halves::None);
-    EXPECT_EQ(Effectiveness(t("Inseto"), t("Veneno")), Halves::Double);
-    EXPECT_EQ(Effectiveness(t("Veneno"), t("Inseto")), Halves::Double);
-    EXPECT_EQ(Effectiveness(t("Gelo"), t("Fogo")), Halves::Normal);
-    // No type of later games.
-    EXPECT_EQ(TypeIndex("Sombrio"), -1);
-    EXPECT_EQ(TypeIndex("Metal"), -1);
-    EXPECT_EQ(TypeIndex("Fada"), -1);
+    EXPECT_THROW(Effectiveness(static_cast<Type>(TypeCount), Type::Normal), std::out_of_range);
 }
 
 TEST(TypeChart, TypesTextsParseOnlyAsOneOrTwoNames)
 {
     using cp1252::fromUtf8;
-    EXPECT_EQ(ParseTypes(fromUtf8("Grama / Veneno")), (std::vector<int>{3, 7}));
-    EXPECT_EQ(ParseTypes(fromUtf8("Dragão")), (std::vector<int>{14}));
+    EXPECT_EQ(ParseTypes(fromUtf8("Grama / Veneno")), (std::vector<Type>{Type::Grama, Type::Veneno}));
+    EXPECT_EQ(ParseTypes(fromUtf8("Dragão")), (std::vector<Type>{Type::Dragao}));
+    // No type of later games.
+    for (const char* later : {"Sombrio", "Metal", "Fada"})
+        EXPECT_FALSE(TypeOf(later)) << later;
     for (const char* bad : {"", "Fogo /Voador", "Fogo / ", "Fogo / Voador / Gelo", "fogo", "Fire"})
         EXPECT_TRUE(ParseTypes(fromUtf8(bad)).empty()) << bad;
 }
@@ -117,24 +115,34 @@ TEST(TypeChart, EveryEntrysProfileFromTheReference)
     const double groupValue[ProfileGroupCount] = {4, 2, 0.5, 0.25, 0};
     for (int row = 0; row < Catalogue::RowCount; ++row) {
         const CatalogueEntry& e = Catalogue::Entry(row);
-        const std::vector<int> types = ParseTypes(e.Types);
+        const std::vector<Type> types = ParseTypes(e.Types);
         ASSERT_FALSE(types.empty()) << toUtf8(e.Types) << " names no type of the chart (#" << e.Number << ")";
         std::array<std::vector<std::string>, ProfileGroupCount> expected;
-        for (int a = 0; a < TypeCount; ++a) {
+        for (Type a : AllTypes) {
             double m = 1;
-            for (int d : types)
-                m *= Reference(english[a], english[d]);
+            for (Type d : types)
+                m *= Reference(english[Index(a)], english[Index(d)]);
             for (int g = 0; g < ProfileGroupCount; ++g)
                 if (m == groupValue[g])
-                    expected[g].push_back(toUtf8(TypeNames[a]));
+                    expected[g].push_back(toUtf8(TypeName(a)));
         }
-        const DefenceProfile p = ProfileOf(types[0], types.size() > 1 ? types[1] : -1);
+        const DefenceProfile p = ProfileOf(types[0], Second(types));
         EXPECT_EQ(Groups(p), expected) << "#" << e.Number << " " << toUtf8(e.Name);
     }
 }
 
-TEST(TypeChart, ProfilesWhereTheFirstGenerationDiffers)
+// Worked examples of where the first generation differs from later games,
+// and of the texts the chart shows for each factor.
+TEST(TypeChart, WorkedExamplesOfTheFirstGeneration)
 {
+    EXPECT_EQ(Effectiveness(T("Fantasma"), T("Psíquico")), Halves::None);
+    EXPECT_EQ(Effectiveness(T("Inseto"), T("Veneno")), Halves::Double);
+    EXPECT_EQ(Effectiveness(T("Veneno"), T("Inseto")), Halves::Double);
+    EXPECT_EQ(Effectiveness(T("Gelo"), T("Fogo")), Halves::Neutral);
+    EXPECT_EQ(toUtf8(ChartLegend()),
+              "2 = o dobro do dano     ½ = metade do dano     0 = sem efeito     vazio = dano normal");
+    EXPECT_EQ(toUtf8(EffectWords(Effectiveness(T("Fantasma"), T("Normal")))), "sem efeito");
+
     using V = std::vector<std::string>;
     // Gengar: Fantasma / Veneno. Psíquico hits it double through Veneno,
     // Fantasma double through Fantasma; Inseto and Veneno cancel out.

@@ -1,0 +1,33 @@
+#include "data/Learners.h"
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/LevelMoves.h"
+#include "data/Moves.h"
+#include "data/TmHmLearners.h"
+
+MoveLearners LearnersOf(int move)
+{
+    MoveLearners learners;
+    if (static_cast<unsigned>(move) >= MoveTable.size())
+        return learners;
+    const std::string_view name = MoveTable[static_cast<std::size_t>(move)].Name;
+    const int machine = MachineOfMove(move);
+    for (int row = 0; row < Catalogue::RowCount; ++row) {
+        for (const LevelMove& lm : LevelMovesOf(row))
+            if (lm.Move == name)
+                learners.ByLevel.push_back({row, lm.Level});
+        if (machine >= 0 && CanLearnMachine(Catalogue::Entry(row).Number, machine))
+            learners.ByMachine.push_back(row);
+    }
+    return learners;
+}
+
+std::vector<int> MachinesOf(int row)
+{
+    std::vector<int> machines;
+    const int number = Catalogue::Entry(row).Number;
+    for (int machine = 0; machine < MachineCount; ++machine)
+        if (CanLearnMachine(number, machine))
+            machines.push_back(machine);
+    return machines;
+}

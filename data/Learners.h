@@ -1,0 +1,22 @@
+// Who learns a move and how, and what a creature can learn: the catalogue's
+// moves by level (with the games' corrections) and the TM/HM learners,
+// joined here so that every window asks one place.
+#pragma once
+
+#include <vector>
+
+struct LevelLearner {
+    int Row;   // catalogue row 0..151
+    int Level; // 0: known from the start
+};
+
+struct MoveLearners {
+    std::vector<LevelLearner> ByLevel; // in catalogue order
+    std::vector<int> ByMachine;        // catalogue rows that its TM or HM can teach
+};
+
+// Who learns move `move` (row in MoveTable); nobody for any other number.
+MoveLearners LearnersOf(int move);
+
+// The machines (0..54, TMs first) that catalogue row 0..151 can be taught.
+std::vector<int> MachinesOf(int row);
