@@ -19,6 +19,8 @@
 // writes the render and a difference image to <build>/tests/renders-diff.
 #include "WindowsFixture.h"
 
+#include "../support/Contrast.h"
+
 #include "data/Moves.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitPokeMart.h"
@@ -67,21 +69,6 @@ struct Renders : Windows {
     void RenderAll();
     void MeasureEveryText();
 
-    // Relative luminance and contrast ratio, as for text on screens.
-    static double Luminance(QRgb c)
-    {
-        auto lin = [](int v) {
-            const double s = v / 255.0;
-            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
-    }
-    static double Contrast(QRgb a, QRgb b)
-    {
-        const double la = Luminance(a), lb = Luminance(b);
-        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-    }
-
     // One text: where it shows (each area measured apart: a list's rows may
     // lie on different grounds) and how to take it away and put it back.
     struct Text {
@@ -110,7 +97,7 @@ struct Renders : Windows {
             for (int y = r.top(); y <= r.bottom(); ++y)
                 for (int x = r.left(); x <= r.right(); ++x)
                     if (with.pixel(x, y) != without.pixel(x, y))
-                        best = std::max(best, Contrast(with.pixel(x, y), without.pixel(x, y)));
+                        best = std::max(best, testcolor::Contrast(with.pixel(x, y), without.pixel(x, y)));
             if (best < 4.5) {
                 char ratio[32];
                 std::snprintf(ratio, sizeof ratio, "%.2f", best);

@@ -3,6 +3,8 @@
 // the grid's cells in symbols, colours and words, and the keyboard.
 #include "WindowsFixture.h"
 
+#include "../support/Contrast.h"
+
 #include "catalogue/Catalogue.h"
 #include "data/TypeChart.h"
 #include "forms/UnitTipos.h"
@@ -13,16 +15,6 @@ namespace {
 
 struct Tipos : Windows {
     static std::string Field(int group) { return FormTipos->ProfileField(group)->Text(); }
-    static double Luminance(QColor c)
-    {
-        auto lin = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
-    }
-    static double Contrast(QColor a, QColor b)
-    {
-        const double la = Luminance(a), lb = Luminance(b);
-        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-    }
 };
 
 TEST_F(Tipos, OpensOnTheShownCreatureOrTheFirst)
@@ -102,7 +94,9 @@ TEST_F(Tipos, CellsShowTheFactorAndSayItInWords)
                 if (!background.isValid())
                     continue;
                 ++coloured;
-                EXPECT_GE(Contrast(background.value<QColor>(), i.data(Qt::ForegroundRole).value<QColor>()), 4.5)
+                EXPECT_GE(testcolor::Contrast(background.value<QColor>().rgb(),
+                                              i.data(Qt::ForegroundRole).value<QColor>().rgb()),
+                          4.5)
                     << g->CellHint(d + 1, a + 1);
             }
         EXPECT_EQ(coloured, 82);
