@@ -171,8 +171,8 @@ constexpr SpeciesStats kSpecies[] = {
 // clang-format on
 static_assert(std::size(kSpecies) == SpeciesCount, "one row per creature");
 
-constexpr std::array<std::string_view, StatCount> kStatNames = {"Energia"_cp, "Ataque"_cp, "Defesa"_cp,
-                                                                "Velocidade"_cp, "Especial"_cp};
+constexpr std::array<std::string_view, StatCount> kStatNames = {"Energia"_cp, "Ataque"_cp, "Defesa"_cp, "Velocidade"_cp,
+                                                                "Especial"_cp};
 
 } // namespace
 
