@@ -24,6 +24,16 @@ int Effectiveness(int attacker, int defender);
 // one), both factors multiplied, in quarters: 0, 1, 2, 4, 8 or 16.
 int CombinedEffectiveness(int attacker, int defender1, int defender2);
 
+// The chart's cells that are not ×1, as (attacking, defending) pairs in the
+// order of the game's own matchup table. The engine applies the matching rows
+// in this order, one integer step each, so against two types the order can
+// change the damage by a point.
+constexpr int ChartRowCount = 82;
+struct ChartRow {
+    Type Attacker, Defender;
+};
+extern const std::array<ChartRow, ChartRowCount> ChartRows;
+
 // A chart cell's text, in halves: "2", "½", "0", and "" for a normal hit.
 std::string_view EffectSymbol(int halves);
 // The same in words, for tooltips and screen readers: "2 vezes", "metade",
