@@ -138,11 +138,13 @@ struct UsePmf {
     void Add(long damage, double p) { Pmf[static_cast<std::size_t>(std::min<long>(damage, Hp))] += p; }
 };
 
-// Chances to reach 0 HP within 1..4 uses of the same distribution.
+// Chances to reach 0 HP within 1..4 uses of the same distribution. Damage
+// never heals, so "knocked out within n uses" is "the n uses together deal at
+// least the HP": the sum of two uses is convolved once, and three and four
+// uses pair it with the tail of one use or of two.
 std::array<double, 4> KoChances(const UsePmf& use)
 {
     const int hp = use.Hp;
-    // The outcomes with a chance, to skip the empty cells in the inner loop.
     std::array<int, kMaxHp + 1> damages{};
     std::array<double, kMaxHp + 1> chances{};
     int outcomes = 0;
@@ -151,31 +153,29 @@ std::array<double, 4> KoChances(const UsePmf& use)
             damages[static_cast<std::size_t>(outcomes)] = dmg;
             chances[static_cast<std::size_t>(outcomes++)] = use.Pmf[static_cast<std::size_t>(dmg)];
         }
-    // left[h]: the chance that h HP remain.
-    std::array<double, kMaxHp + 1> left{}, next{};
-    left[static_cast<std::size_t>(hp)] = 1;
-    int lowest = hp; // no state below it has a chance yet, except 0
-    std::array<double, 4> ko{};
-    for (int n = 0; n < 4; ++n) {
-        std::fill(next.begin(), next.begin() + hp + 1, 0.0);
-        next[0] = left[0];
-        int newLowest = hp;
-        for (int h = std::max(lowest, 1); h <= hp; ++h) {
-            const double p = left[static_cast<std::size_t>(h)];
-            if (p == 0)
-                continue;
-            for (int o = 0; o < outcomes; ++o) {
-                const int rest = std::max(0, h - damages[static_cast<std::size_t>(o)]);
-                next[static_cast<std::size_t>(rest)] += p * chances[static_cast<std::size_t>(o)];
-                if (rest > 0)
-                    newLowest = std::min(newLowest, rest);
-            }
-        }
-        lowest = newLowest;
-        std::swap(left, next);
-        ko[static_cast<std::size_t>(n)] = left[0];
+    // two[s]: the chance that two uses deal s (s = hp: hp or more).
+    std::array<double, kMaxHp + 1> two{};
+    for (int i = 0; i < outcomes; ++i)
+        for (int j = 0; j < outcomes; ++j)
+            two[static_cast<std::size_t>(
+                std::min(hp, damages[static_cast<std::size_t>(i)] + damages[static_cast<std::size_t>(j)]))] +=
+                chances[static_cast<std::size_t>(i)] * chances[static_cast<std::size_t>(j)];
+    // tailN[x]: the chance that N uses deal x or more.
+    std::array<double, kMaxHp + 2> tail1{}, tail2{};
+    for (int x = hp; x >= 0; --x) {
+        tail1[static_cast<std::size_t>(x)] =
+            tail1[static_cast<std::size_t>(x) + 1] + use.Pmf[static_cast<std::size_t>(x)];
+        tail2[static_cast<std::size_t>(x)] = tail2[static_cast<std::size_t>(x) + 1] + two[static_cast<std::size_t>(x)];
     }
-    return ko;
+    double three = 0, four = 0;
+    for (int s = 0; s <= hp; ++s) {
+        const double p = two[static_cast<std::size_t>(s)];
+        if (p == 0)
+            continue;
+        three += p * tail1[static_cast<std::size_t>(hp - s)];
+        four += p * tail2[static_cast<std::size_t>(hp - s)];
+    }
+    return {tail1[static_cast<std::size_t>(hp)], tail2[static_cast<std::size_t>(hp)], three, four};
 }
 
 // Super Fang's uses: each hit takes half of what is left (at least 1).
