@@ -7,6 +7,8 @@
 #include "text/Cp1252.h"
 
 #include <array>
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -197,39 +199,73 @@ int FindMove(std::string_view name)
     return -1;
 }
 
-MoveDamage DamageOf(const MoveInfo& move)
+namespace {
+struct RuleRow {
+    int Move; // row of MoveTable
+    MoveRule Rule;
+};
+
+using R = DamageRule;
+// Every move whose damage does not come from the plain formula; the others
+// deal damage by the formula when they have power, none when they have not.
+// clang-format off
+constexpr RuleRow kRules[] = {
+    {1, {R::HighCritical, 0}},  // Karate Chop
+    {2, {R::TwoToFive, 0}},     // Double Slap
+    {3, {R::TwoToFive, 0}},     // Comet Punch
+    {11, {R::OneHitKo, 0}},     // Guillotine
+    {23, {R::Twice, 0}},        // Double Kick
+    {30, {R::TwoToFive, 0}},    // Fury Attack
+    {31, {R::OneHitKo, 0}},     // Horn Drill
+    {40, {R::Twice, 0}},        // Twineedle
+    {41, {R::TwoToFive, 0}},    // Pin Missile
+    {48, {R::Fixed, 20}},       // Sonic Boom
+    {67, {R::Battle, 0}},       // Counter
+    {68, {R::Level, 0}},        // Seismic Toss
+    {74, {R::HighCritical, 0}}, // Razor Leaf
+    {81, {R::Fixed, 40}},       // Dragon Rage
+    {89, {R::OneHitKo, 0}},     // Fissure
+    {100, {R::Level, 0}},       // Night Shade (power 0 in the games' table, yet it deals damage)
+    {116, {R::Battle, 0}},      // Bide
+    {119, {R::Explosion, 0}},   // Self-Destruct
+    {128, {R::NeverMisses, 0}}, // Swift
+    {130, {R::TwoToFive, 0}},   // Spike Cannon
+    {139, {R::TwoToFive, 0}},   // Barrage
+    {148, {R::Psywave, 0}},     // Psywave
+    {151, {R::HighCritical, 0}},// Crabhammer
+    {152, {R::Explosion, 0}},   // Explosion
+    {153, {R::TwoToFive, 0}},   // Fury Swipes
+    {154, {R::Twice, 0}},       // Bonemerang
+    {161, {R::SuperFang, 0}},   // Super Fang
+    {162, {R::HighCritical, 0}},// Slash
+};
+// clang-format on
+} // namespace
+
+MoveRule MoveRuleOf(int move)
 {
-    struct Special {
-        std::string_view Name;
-        MoveDamage Damage;
-    };
-    using R = DamageRule;
-    static constexpr Special kSpecial[] = {
-        {"Sonic Boom", {R::Fixed, 20}},     {"Dragon Rage", {R::Fixed, 40}},  {"Seismic Toss", {R::UserLevel, 0}},
-        {"Night Shade", {R::UserLevel, 0}}, {"Psywave", {R::Random, 0}},      {"Super Fang", {R::HalfTargetHp, 0}},
-        {"Guillotine", {R::OneHitKo, 0}},   {"Horn Drill", {R::OneHitKo, 0}}, {"Fissure", {R::OneHitKo, 0}},
-        {"Counter", {R::Returned, 0}},      {"Bide", {R::Returned, 0}}};
-    for (const Special& s : kSpecial)
-        if (s.Name == move.Name)
-            return s.Damage;
-    return {move.Power == 0 ? R::None : R::Power, 0};
+    if (move < 0 || static_cast<std::size_t>(move) >= std::size(kMoves))
+        throw std::out_of_range("move " + std::to_string(move));
+    for (const RuleRow& row : kRules)
+        if (row.Move == move)
+            return row.Rule;
+    return {kMoves[move].Power == 0 ? DamageRule::None : DamageRule::Formula, 0};
 }
 
-std::string PowerText(const MoveInfo& move)
+std::string PowerText(int move)
 {
     using namespace cp1252::literals;
-    const MoveDamage d = DamageOf(move);
-    switch (d.Rule) {
-    case DamageRule::Power: return std::to_string(move.Power);
+    const MoveRule r = MoveRuleOf(move);
+    switch (r.Rule) {
     case DamageRule::None: return std::string("—"_cp);
-    case DamageRule::Fixed: return std::to_string(d.Amount) + " fixo";
-    case DamageRule::UserLevel: return std::string("nível"_cp);
-    case DamageRule::Random: return "varia";
-    case DamageRule::HalfTargetHp: return std::string("½ da Energia"_cp);
+    case DamageRule::Battle: return "dobro do recebido";
+    case DamageRule::Fixed: return std::to_string(r.Amount) + " fixo";
+    case DamageRule::Level: return std::string("nível"_cp);
+    case DamageRule::Psywave: return "varia";
+    case DamageRule::SuperFang: return std::string("½ da Energia"_cp);
     case DamageRule::OneHitKo: return "nocaute";
-    case DamageRule::Returned: return "dobro do recebido";
+    default: return std::to_string(kMoves[move].Power);
     }
-    return {};
 }
 
 namespace {

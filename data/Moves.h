@@ -26,30 +26,37 @@ extern const std::span<const MoveInfo> MoveTable;
 // Row of the move with exactly this name, -1 when there is none.
 int FindMove(std::string_view name);
 
-// How a move's damage is found. The engine picks out the moves whose damage
-// is not computed from power by the move itself, not by the power byte:
-// Night Shade's is 0, as a status move's, and Sonic Boom's is 1, as
-// Psywave's.
+// How the engine finds a move's damage. It picks out the moves whose damage
+// is not the formula's by the move itself, not by the power byte: Night
+// Shade's is 0, as a status move's, and Sonic Boom's is 1, as Psywave's.
 enum class DamageRule : std::uint8_t {
-    Power,        // from the power, the stats and the levels
     None,         // no direct damage
-    Fixed,        // always the same amount (Sonic Boom 20, Dragon Rage 40)
-    UserLevel,    // as much as the user's level (Seismic Toss, Night Shade)
-    Random,       // at random, up to 1.5 times the user's level (Psywave)
-    HalfTargetHp, // half of what the target has left (Super Fang)
-    OneHitKo,     // all the target has, when it hits (Guillotine, Horn Drill, Fissure)
-    Returned      // twice the damage the user took (Counter, Bide)
+    Battle,       // Counter, Bide: twice the damage the user took
+    Formula,      // the damage formula
+    HighCritical, // the formula, critical hits eight times as often
+    NeverMisses,  // the formula, no accuracy test (Swift)
+    Explosion,    // the formula with the target's Defense halved
+    TwoToFive,    // the formula, 2 to 5 hits of the same damage
+    Twice,        // the formula, 2 hits of the same damage
+    Fixed,        // a fixed amount (MoveRule::Amount): Sonic Boom 20, Dragon Rage 40
+    Level,        // the user's level (Seismic Toss, Night Shade)
+    Psywave,      // random, up to 1.5 × the user's level
+    SuperFang,    // half the target's current HP
+    OneHitKo,     // knocks out, unless the target is faster
 };
-struct MoveDamage {
-    DamageRule Rule;
-    int Amount; // the fixed amount; 0 for every other rule
-};
-MoveDamage DamageOf(const MoveInfo& move);
 
-// Power as the window shows it: the number; "—" for no direct damage; for
-// the other rules words that say what the damage is ("20 fixo", "nível",
-// "varia" only for Psywave's random damage).
-std::string PowerText(const MoveInfo& move);
+struct MoveRule {
+    DamageRule Rule;
+    int Amount; // the damage of a Fixed move, else 0
+};
+
+// The rule of the move in row `move` of MoveTable; std::out_of_range outside.
+MoveRule MoveRuleOf(int move);
+
+// Power as the windows show it for the move in row `move`: the number; "—"
+// for no direct damage; for the other rules words that say what the damage
+// is ("20 fixo", "nível", "varia" only for Psywave's random damage).
+std::string PowerText(int move);
 
 // The rows of MoveTable, in order, whose name holds the filter anywhere, case,
 // blanks and hyphens ignored ("selfd" finds Self-Destruct; an empty or blank

@@ -5,6 +5,7 @@
 #include <string>
 
 using namespace cp1252::literals;
+using T = Type;
 
 namespace {
 
@@ -80,6 +81,32 @@ const EffectTexts& TextsOf(int halves)
     return Effects.back();
 }
 } // namespace
+
+// clang-format off
+const std::array<ChartRow, ChartRowCount> ChartRows = {{
+    {T::Agua, T::Fogo}, {T::Fogo, T::Grama}, {T::Fogo, T::Gelo}, {T::Grama, T::Agua},
+    {T::Eletrico, T::Agua}, {T::Agua, T::Pedra}, {T::Terra, T::Voador}, {T::Agua, T::Agua},
+    {T::Fogo, T::Fogo}, {T::Eletrico, T::Eletrico}, {T::Gelo, T::Gelo}, {T::Grama, T::Grama},
+    {T::Psiquico, T::Psiquico}, {T::Fogo, T::Agua}, {T::Grama, T::Fogo}, {T::Agua, T::Grama},
+    {T::Eletrico, T::Grama}, {T::Normal, T::Pedra}, {T::Normal, T::Fantasma}, {T::Fantasma, T::Fantasma},
+    {T::Fogo, T::Inseto}, {T::Fogo, T::Pedra}, {T::Agua, T::Terra}, {T::Eletrico, T::Terra},
+    {T::Eletrico, T::Voador}, {T::Grama, T::Terra}, {T::Grama, T::Inseto}, {T::Grama, T::Veneno},
+    {T::Grama, T::Pedra}, {T::Grama, T::Voador}, {T::Gelo, T::Agua}, {T::Gelo, T::Grama},
+    {T::Gelo, T::Terra}, {T::Gelo, T::Voador}, {T::Lutador, T::Normal}, {T::Lutador, T::Veneno},
+    {T::Lutador, T::Voador}, {T::Lutador, T::Psiquico}, {T::Lutador, T::Inseto}, {T::Lutador, T::Pedra},
+    {T::Lutador, T::Gelo}, {T::Lutador, T::Fantasma}, {T::Veneno, T::Grama}, {T::Veneno, T::Veneno},
+    {T::Veneno, T::Terra}, {T::Veneno, T::Inseto}, {T::Veneno, T::Pedra}, {T::Veneno, T::Fantasma},
+    {T::Terra, T::Fogo}, {T::Terra, T::Eletrico}, {T::Terra, T::Grama}, {T::Terra, T::Inseto},
+    {T::Terra, T::Pedra}, {T::Terra, T::Veneno}, {T::Voador, T::Eletrico}, {T::Voador, T::Lutador},
+    {T::Voador, T::Inseto}, {T::Voador, T::Grama}, {T::Voador, T::Pedra}, {T::Psiquico, T::Lutador},
+    {T::Psiquico, T::Veneno}, {T::Inseto, T::Fogo}, {T::Inseto, T::Grama}, {T::Inseto, T::Lutador},
+    {T::Inseto, T::Voador}, {T::Inseto, T::Psiquico}, {T::Inseto, T::Fantasma}, {T::Inseto, T::Veneno},
+    {T::Pedra, T::Fogo}, {T::Pedra, T::Lutador}, {T::Pedra, T::Terra}, {T::Pedra, T::Voador},
+    {T::Pedra, T::Inseto}, {T::Pedra, T::Gelo}, {T::Fantasma, T::Normal}, {T::Fantasma, T::Psiquico},
+    {T::Fogo, T::Dragao}, {T::Agua, T::Dragao}, {T::Eletrico, T::Dragao}, {T::Grama, T::Dragao},
+    {T::Gelo, T::Dragao}, {T::Dragao, T::Dragao},
+}};
+// clang-format on
 
 std::string_view EffectSymbol(int halves)
 {

@@ -25,6 +25,16 @@ int Effectiveness(Type attacker, Type defender);
 // multiplied, in quarters: 0, 1, 2, 4, 8 or 16.
 int CombinedEffectiveness(Type attacker, Type defender1, std::optional<Type> defender2);
 
+// The chart's cells that are not ×1, as (attacking, defending) pairs in the
+// order of the game's own matchup table. The engine applies the matching rows
+// in this order, one integer step each, so against two types the order can
+// change the damage by a point.
+constexpr int ChartRowCount = 82;
+struct ChartRow {
+    Type Attacker, Defender;
+};
+extern const std::array<ChartRow, ChartRowCount> ChartRows;
+
 // What the chart shows and says of each factor of one type, in halves.
 struct EffectTexts {
     int Halves;
@@ -34,6 +44,7 @@ struct EffectTexts {
 };
 // Double, half, none, then neutral: the legend's order (Windows-1252).
 extern const std::array<EffectTexts, 4> Effects;
+
 std::string_view EffectSymbol(int halves);
 std::string_view EffectWords(int halves);
 // "2 = o dobro do dano     ½ = metade do dano     0 = sem efeito     vazio = dano normal"

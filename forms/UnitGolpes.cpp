@@ -176,7 +176,7 @@ void TFormGolpes::ShowMove(int move)
     const MoveInfo& m = MoveTable[static_cast<std::size_t>(move)];
     std::vector<std::string> lines{std::string(m.Name)};
     lines.push_back(std::string("Tipo: ").append(TypeName(m.MoveType)));
-    lines.push_back("Poder: " + PowerText(m));
+    lines.push_back("Poder: " + PowerText(move));
     lines.push_back(std::string("Precisão: "_cp).append(std::to_string(m.Accuracy)).append("%"));
     lines.push_back("PP: " + std::to_string(m.Pp));
     lines.push_back(std::string("Efeito: ").append(m.Effect));

@@ -1,0 +1,47 @@
+// One recomputation of the damage window's figures: both sides' stats, the 39
+// rolls with and without a critical hit, the chances, and the knock-out
+// chances over 4 uses twice (counted and rolls only). Target: at most 50 µs.
+//
+// Cases: a single hit with many distinct rolls against a large HP (the
+// widest convolution), a 2-5 hit move (the most outcomes per use), and a
+// weak hit that needs all four uses.
+#include "data/Battle.h"
+#include "data/Moves.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+BattleSide Side(int species, int level, bool maxed)
+{
+    BattleSide s;
+    s.Species = species;
+    s.Level = level;
+    if (maxed)
+        s.StatExp.fill(65535);
+    return s;
+}
+
+void Recompute(benchmark::State& state, BattleSide attacker, BattleSide defender, const char* move)
+{
+    const int row = FindMove(move);
+    if (row < 0) {
+        state.SkipWithError("no such move");
+        return;
+    }
+    for (auto _ : state) {
+        BattleResult r = ComputeBattle(attacker, defender, row);
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+// Mewtwo's Psychic on a maxed Chansey (703 HP): about 40 distinct rolls a use.
+BENCHMARK_CAPTURE(Recompute, psychic_on_chansey, Side(150, 100, true), Side(113, 100, true), "Psychic");
+// Fury Attack: 4 hit counts × 39 rolls × with and without a critical hit.
+BENCHMARK_CAPTURE(Recompute, fury_attack, Side(128, 60, false), Side(143, 60, true), "Fury Attack");
+// Tackle against a bulky target: every use matters.
+BENCHMARK_CAPTURE(Recompute, tackle_on_snorlax, Side(19, 50, false), Side(143, 100, true), "Tackle");
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,149 @@
+// The Red/Blue battle arithmetic: stats at a level, the damage of one move
+// from one creature to another over every random roll, critical hits, the
+// chance to hit and the chance to knock out in 1 to 4 uses. Integers step by
+// step as the games' engine computes them, including its truncations and caps.
+//
+// Not modelled: badge boosts, paralysis, Substitute, Fly/Dig, X Accuracy, and
+// the sleep Dream Eater needs. The game's opponents have no stat experience;
+// give them 0 to match what the engine uses on a critical hit.
+#pragma once
+
+#include "data/BaseStats.h"
+#include "data/Moves.h"
+#include "data/Types.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// ---- stats ------------------------------------------------------------------
+
+// Determinant values, 0..15 each. The HP one is not stored: it is made of the
+// low bits of the other four.
+struct Dvs {
+    int Attack = 15, Defense = 15, Speed = 15, Special = 15;
+};
+
+// The HP DV: the low bits of Attack, Defense, Speed and Special, in that
+// order from the highest bit to the lowest.
+int HpDv(const Dvs& dvs);
+
+// The DV of a stat (the HP one derived).
+int DvOf(const Dvs& dvs, Stat s);
+
+// The stat-experience bonus: the smallest whole root at or above `statExp`
+// (0..65535), at least 1 and at most 255 as the engine's loop stops there,
+// divided by 4.
+int StatExpBonus(int statExp);
+
+// One stat at a level (1..100): ((base + DV) × 2 + bonus) × level ÷ 100, then
+// + level + 10 for HP or + 5 for the others; at most 999.
+int StatAt(int base, int dv, int statExp, int level, bool isHp);
+
+// A stat after its stage (−6..+6): × the stage's ratio (25/100 … 4/1), at
+// least 1 and at most 999.
+int StagedStat(int stat, int stage);
+
+// ---- the two sides ------------------------------------------------------------
+
+struct BattleSide {
+    int Species = 1; // 1..151
+    int Level = 50;  // 1..100
+    Dvs Dv;
+    std::array<int, StatCount> StatExp{}; // by Stat, 0..65535 each
+    // Stages −6..+6.
+    int AttackStage = 0, DefenseStage = 0, SpeedStage = 0, SpecialStage = 0, AccuracyStage = 0, EvasionStage = 0;
+    bool Burned = false;      // its Attack halved when it attacks (not on a critical hit)
+    bool Reflect = false;     // its Defense doubled when attacked (not on a critical hit)
+    bool LightScreen = false; // its Special doubled when attacked (not on a critical hit)
+    bool FocusEnergy = false; // lowers, not raises, its critical chance, as the engine does
+    bool Opponent = false;    // the game's side: its Psywave may deal 0
+    int CurrentHp = 0;        // what the uses start from; 0 or above the maximum: full
+};
+
+// The five stats of a side at its level (HP is the maximum), by Stat.
+std::array<int, StatCount> StatsOf(const BattleSide& side);
+
+// ---- moves ----------------------------------------------------------------------
+
+// How the engine finds a move's damage: MoveRuleOf in data/Moves.h.
+
+// Whether a move of this type uses Attack and Defense (else Special).
+bool IsPhysical(Type t);
+
+// ---- the steps of the damage formula ----------------------------------------------
+
+// After the stats are chosen and scaled: (level × 2 ÷ 5 + 2) × power × attack
+// ÷ defense ÷ 50, at most 997, + 2. `defense` must not be 0.
+int BaseDamage(int level, int power, int attack, int defense);
+
+// Same-type bonus (× 1.5 rounded down), then each row of the type chart that
+// matches the move's type and one of the target's types, in the chart's own
+// order, each × 20 ÷ 10, × 5 ÷ 10 or × 0. 0 means the move has no effect.
+int AfterTypes(int damage, Type move, const SpeciesStats& user, const SpeciesStats& target);
+
+// One random roll (217..255): damage × roll ÷ 255; 0 and 1 stay as they are.
+int Randomized(int damage, int roll);
+
+constexpr int RollMin = 217, RollMax = 255, RollCount = RollMax - RollMin + 1;
+
+// The critical-hit threshold out of 256 for a species' base Speed.
+int CriticalThreshold(int baseSpeed, bool highCritical, bool focusEnergy);
+
+// The accuracy threshold out of 256: the move's accuracy (per cent) as the
+// games store it (× 255 ÷ 100), scaled by the user's accuracy stage and the
+// target's evasion stage, at least 1, at most 255. A random byte below it hits.
+int HitThreshold(int accuracyPercent, int accuracyStage, int evasionStage);
+
+// ---- the whole computation ---------------------------------------------------------
+
+enum class BattleKind : std::uint8_t {
+    Damage,          // the figures below hold
+    NoDamage,        // the move deals no direct damage
+    DependsOnBattle, // Counter, Bide
+    NoEffect,        // type immunity, damage reduced to 0, or a one-hit KO against a faster target
+    GameFreezes,     // the engine would divide by zero (a scaled Defense of 0; Psywave at level 1)
+};
+
+struct DamageRange {
+    int Min = 0, Max = 0;
+};
+
+struct BattleResult {
+    BattleKind Kind = BattleKind::NoDamage;
+    DamageRule Rule = DamageRule::None;
+    std::array<int, StatCount> AttackerStats{}, DefenderStats{}; // at their levels, by Stat
+    int DefenderHp = 0;                                          // the HP the uses start from
+
+    // One hit without and with a critical hit, roll by roll (217..255) and as
+    // a range; damage that is not rolled (fixed, level, Psywave, Super Fang,
+    // one-hit KO) fills Damage only and leaves Critical empty.
+    std::array<int, RollCount> Rolls{}, CriticalRolls{};
+    DamageRange Damage, Critical;
+    int HitsMin = 1, HitsMax = 1; // hits per use
+
+    bool SameType = false;
+    int Effectiveness = 4; // in quarters: 0, 1, 2, 4, 8, 16
+
+    int CriticalThreshold = 0; // out of 256
+    int HitThreshold = 256;    // out of 256 (256: no accuracy test)
+    double CriticalChance = 0, HitChance = 1;
+
+    // The chance to knock the target out within 1, 2, 3 and 4 uses: with
+    // critical hits and misses counted, and with the damage rolls alone (no
+    // critical hit, every use hits; the number of hits still varies).
+    std::array<double, 4> KoChance{}, KoChanceRollsOnly{};
+};
+
+// Everything a window shows for `move` (row of MoveTable) used by `attacker`
+// on `defender`. std::out_of_range for a species, level, move, DV, stat
+// experience or stage outside its range.
+BattleResult ComputeBattle(const BattleSide& attacker, const BattleSide& defender, int move);
+
+// ---- numbers as the guide writes them --------------------------------------------------
+
+// `part` as a percentage of `whole`, one decimal place, decimal comma,
+// thousands grouped with a dot: 45 of 152 -> "29,6"; 4995 of 100 -> "4.995,0".
+std::string PercentText(int part, int whole);
+// A chance (0..1) the same way: 0.0625 -> "6,3".
+std::string PercentText(double chance);
