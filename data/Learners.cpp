@@ -5,6 +5,11 @@
 #include "data/Moves.h"
 #include "data/TmHmLearners.h"
 
+std::string LearnText(int level)
+{
+    return level == 0 ? "inicial" : "Nv. " + std::to_string(level);
+}
+
 MoveLearners LearnersOf(int move)
 {
     MoveLearners learners;

@@ -3,6 +3,7 @@
 // joined here so that every window asks one place.
 #pragma once
 
+#include <string>
 #include <vector>
 
 struct LevelLearner {
@@ -14,6 +15,10 @@ struct MoveLearners {
     std::vector<LevelLearner> ByLevel; // in catalogue order
     std::vector<int> ByMachine;        // catalogue rows that its TM or HM can teach
 };
+
+// How a move is learnt at `level`, as the new windows say it: "inicial"
+// for a move known from the start, else "Nv. 13".
+std::string LearnText(int level);
 
 // Who learns move `move` (row in MoveTable); nobody for any other number.
 MoveLearners LearnersOf(int move);

@@ -6,7 +6,9 @@
 
 #include "text/Cp1252.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -250,6 +252,57 @@ MoveRule MoveRuleOf(int move)
         if (row.Move == move)
             return row.Rule;
     return {kMoves[move].Power == 0 ? DamageRule::None : DamageRule::Formula, 0};
+}
+
+std::string PowerMeaning(int move)
+{
+    switch (MoveRuleOf(move).Rule) {
+    case DamageRule::Battle: return "o dobro do dano recebido";
+    case DamageRule::Fixed: return "o dano é sempre o mesmo";
+    case DamageRule::Level: return std::string("o dano é o nível de quem usa"_cp);
+    case DamageRule::Psywave: return std::string("dano ao acaso, até 1,5 vez o nível de quem usa"_cp);
+    case DamageRule::SuperFang: return std::string("metade da Energia que o alvo tem"_cp);
+    case DamageRule::OneHitKo: return "derruba o alvo de uma vez";
+    default: return {};
+    }
+}
+
+double PowerKey(int move)
+{
+    const MoveRule r = MoveRuleOf(move);
+    if (r.Rule == DamageRule::None)
+        return 0;
+    switch (r.Rule) {
+    case DamageRule::Formula:
+    case DamageRule::HighCritical:
+    case DamageRule::NeverMisses:
+    case DamageRule::Explosion:
+    case DamageRule::TwoToFive:
+    case DamageRule::Twice: return kMoves[move].Power;
+    default: return std::nan("");
+    }
+}
+
+bool HasAccuracyTest(int move)
+{
+    // The engine's effects that raise the user's stats, heal it, guard its
+    // side, call another move, clear both sides or do nothing.
+    static constexpr std::string_view kUntested[] = {
+        "Swords Dance", "Mist",         "Growth",    "Meditate",     "Agility", "Double Team",  "Recover",
+        "Harden",       "Minimize",     "Withdraw",  "Defense Curl", "Barrier", "Light Screen", "Haze",
+        "Reflect",      "Focus Energy", "Metronome", "Mirror Move",  "Amnesia", "Soft-Boiled",  "Splash",
+        "Acid Armor",   "Rest",         "Sharpen",   "Substitute"};
+    if (MoveRuleOf(move).Rule == DamageRule::NeverMisses)
+        return false;
+    const std::string_view name = kMoves[move].Name;
+    return std::find(std::begin(kUntested), std::end(kUntested), name) == std::end(kUntested);
+}
+
+std::string AccuracyText(int move)
+{
+    if (!HasAccuracyTest(move))
+        return std::string("—"_cp);
+    return std::to_string(kMoves[move].Accuracy) + "%";
 }
 
 std::string PowerText(int move)

@@ -58,6 +58,19 @@ MoveRule MoveRuleOf(int move);
 // is ("20 fixo", "nível", "varia" only for Psywave's random damage).
 std::string PowerText(int move);
 
+// What a power word means, for a legend beside it ("o dano é o nível de quem
+// usa"); empty for a number or "—".
+std::string PowerMeaning(int move);
+// A number to sort by power: the power of a move whose damage comes from the
+// formula, 0 for no damage, NaN (last) for the others.
+double PowerKey(int move);
+
+// Whether the engine tests the move's accuracy: not for Swift, nor for the
+// moves aimed at the user or at no one (Swords Dance, Recover, Haze ...).
+bool HasAccuracyTest(int move);
+// "100%", or "—" for a move without an accuracy test.
+std::string AccuracyText(int move);
+
 // The rows of MoveTable, in order, whose name holds the filter anywhere, case,
 // blanks and hyphens ignored ("selfd" finds Self-Destruct; an empty or blank
 // filter lets every move through), and whose type is `type` (any type when

@@ -10,6 +10,7 @@
 #include "text/Cp1252.h"
 
 #include <algorithm>
+#include <cmath>
 
 using namespace cp1252::literals;
 
@@ -24,59 +25,38 @@ const FormClass& TFormGolpes::StaticFormClass()
                                       .Field("Edit1", &F::Edit1)
                                       .Field("Label2", &F::Label2)
                                       .Field("ComboBox1", &F::ComboBox1)
-                                      .Field("Label3", &F::Label3)
-                                      .Field("ListBox1", &F::ListBox1)
+                                      .Field("ListView1", &F::ListView1)
                                       .Field("Label4", &F::Label4)
+                                      .Field("Label3", &F::Label3)
                                       .Field("GroupBox2", &F::GroupBox2)
                                       .Field("RichEdit1", &F::RichEdit1)
+                                      .Field("Label6", &F::Label6)
+                                      .Field("ListView2", &F::ListView2)
                                       .Field("GroupBox3", &F::GroupBox3)
                                       .Field("Label5", &F::Label5)
                                       .Field("ComboBox2", &F::ComboBox2)
-                                      .Field("RichEdit2", &F::RichEdit2)
+                                      .Field("Label7", &F::Label7)
+                                      .Field("ListView3", &F::ListView3)
                                       .Handler("FormCreate", &F::FormCreate)
                                       .Handler("FormShow", &F::FormShow)
                                       .Handler("Edit1Change", &F::Edit1Change)
                                       .Handler("ComboBox1Click", &F::ComboBox1Click)
-                                      .Handler("ListBox1Click", &F::ListBox1Click)
+                                      .Handler("ListView1Click", &F::ListView1Click)
+                                      .Handler("ListView2Click", &F::ListView2Click)
                                       .Handler("ComboBox2Click", &F::ComboBox2Click)
+                                      .Handler("ListView3Click", &F::ListView3Click)
                                       .Build("TFormGolpes", ":/forms/UnitGolpes.form");
     return info;
 }
 
 namespace {
 
-// "1 golpe", "12 golpes", "Nenhum golpe encontrado": the list's count in words.
+// "1 golpe", "12 golpes", "Nenhum golpe encontrado": the table's count in words.
 std::string CountText(std::size_t count)
 {
     if (count == 0)
         return std::string("Nenhum golpe encontrado"_cp);
     return std::to_string(count) + (count == 1 ? " golpe" : " golpes");
-}
-
-// A text box's lines, given at once (one rebuild, not one per line).
-void ShowLines(TRichEdit* box, const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines) {
-        if (!text.empty())
-            text += '\n';
-        text += line;
-    }
-    box->Lines().Clear();
-    box->Lines().Add(text);
-}
-
-// "Aprendem por nível:" and its lines, or "Aprendem por nível: nenhum".
-void AddSection(std::vector<std::string>& lines, std::string_view title, std::vector<std::string> items,
-                std::string_view none)
-{
-    std::string head(title);
-    if (items.empty()) {
-        lines.push_back(head.append(": ").append(none));
-        return;
-    }
-    lines.push_back(head.append(":"));
-    lines.insert(lines.end(), items.begin(), items.end());
 }
 
 // A label's words without the colon that ends it ("Tipo:" -> "Tipo").
@@ -87,17 +67,34 @@ std::string LabelWords(std::string caption)
     return caption;
 }
 
+double KeyOrNone(int value, bool has)
+{
+    return has ? value : std::nan("");
+}
+
+// A move's cells from its type on: Tipo, Poder, Precisão, PP; and their keys.
+void AddMoveCells(TListRow& row, int move)
+{
+    const MoveInfo& m = MoveTable[static_cast<std::size_t>(move)];
+    row.Cells.insert(row.Cells.end(),
+                     {std::string(TypeName(m.MoveType)), PowerText(move), AccuracyText(move), std::to_string(m.Pp)});
+    row.Keys.insert(row.Keys.end(), {std::nan(""), PowerKey(move), KeyOrNone(m.Accuracy, HasAccuracyTest(move)),
+                                     static_cast<double>(m.Pp)});
+}
+
 } // namespace
 
 void TFormGolpes::AfterDefinitionRead()
 {
-    // The text boxes say what they hold.
-    RichEdit2->SetAccessibleName(std::string("Golpes do pokémon"_cp));
+    RichEdit1->SetAccessibleName("Golpe escolhido");
     TForm::AfterDefinitionRead();
     // On Linux a combo box is announced by the line it shows, not by its
     // name: the description says what it chooses.
     ComboBox1->SetAccessibleDescription(LabelWords(Label2->Caption()));
     ComboBox2->SetAccessibleDescription(LabelWords(Label5->Caption()));
+    ListView1->SetAccessibleName("Golpes");
+    ListView2->SetAccessibleName("Quem aprende o golpe escolhido");
+    ListView3->SetAccessibleName(std::string("Golpes do pokémon"_cp));
 }
 
 void TFormGolpes::FormCreate(TObject*)
@@ -110,15 +107,31 @@ void TFormGolpes::FormCreate(TObject*)
     }
     ComboBox1->Items().Assign(typeLines);
     ComboBox1->SetItemIndex(0);
-    lines_ = Catalogue::ListLines();
-    ComboBox2->Items().Assign(lines_);
+    ComboBox2->Items().Assign(Catalogue::ListLines());
+
+    ListView1->SetColumns({{"Golpe", 96},
+                           {"Tipo", 60},
+                           {"Poder", 46, true},
+                           {std::string("Precisão"_cp), 52, true},
+                           {"PP", 28, true},
+                           {"TM/HM", 48, true}});
+    ListView2->SetColumns({{std::string("Pokémon"_cp), 118}, {"Como", 60, true, true}});
+    ListView3->SetColumns({{"Como", 70, true, true},
+                           {"Golpe", 110},
+                           {"Tipo", 80},
+                           {"Poder", 70, true},
+                           {std::string("Precisão"_cp), 70, true},
+                           {"PP", 40, true}});
     ApplyFilter();
 }
 
 void TFormGolpes::FormShow(TObject*)
 {
-    if (const CatalogueEntry* shown = Form1 ? Form1->ShownEntry() : nullptr)
-        ChooseCreature(Catalogue::RowOfNumber(shown->Number));
+    Edit1->Clear();
+    ComboBox1->SetItemIndex(0);
+    ApplyFilter();
+    const CatalogueEntry* shown = Form1 ? Form1->ShownEntry() : nullptr;
+    ChooseCreature(shown ? Catalogue::RowOfNumber(shown->Number) : 0);
 }
 
 void TFormGolpes::Edit1Change(TObject*)
@@ -134,28 +147,43 @@ void TFormGolpes::ComboBox1Click(TObject*)
 void TFormGolpes::ApplyFilter()
 {
     const int typeLine = ComboBox1->ItemIndex();
-    std::vector<int> rows = MovesMatching(Edit1->Text(), static_cast<unsigned>(typeLine) < typeOf_.size()
-                                                             ? typeOf_[static_cast<std::size_t>(typeLine)]
-                                                             : std::nullopt);
-    if (rows != listed_ || ListBox1->Items().Count() != static_cast<int>(rows.size())) {
-        std::vector<std::string> names;
-        names.reserve(rows.size());
-        for (int i : rows)
-            names.emplace_back(MoveTable[static_cast<std::size_t>(i)].Name);
-        listed_ = std::move(rows);
-        ListBox1->Items().Assign(names);
+    std::vector<int> moves = MovesMatching(Edit1->Text(), static_cast<unsigned>(typeLine) < typeOf_.size()
+                                                              ? typeOf_[static_cast<std::size_t>(typeLine)]
+                                                              : std::nullopt);
+    if (moves != listed_ || ListView1->RowCount() != static_cast<int>(moves.size())) {
+        std::vector<TListRow> rows;
+        rows.reserve(moves.size());
+        for (int move : moves) {
+            TListRow row{{std::string(MoveTable[static_cast<std::size_t>(move)].Name)}, {std::nan("")}};
+            AddMoveCells(row, move);
+            const int machine = MachineOfMove(move);
+            row.Cells.push_back(machine < 0 ? std::string("—"_cp) : MachineName(machine));
+            row.Keys.push_back(KeyOrNone(machine, machine >= 0));
+            rows.push_back(std::move(row));
+        }
+        listed_ = std::move(moves);
+        ListView1->SetRows(std::move(rows));
         Label4->SetCaption(CountText(listed_.size()));
     }
-    // The move shown stays chosen while the filters let it through.
+    // The move shown is always a row of the table: when the filters hide it,
+    // the first row shown takes its place.
     const auto at = std::find(listed_.begin(), listed_.end(), shownMove_);
-    ListBox1->SetItemIndex(at == listed_.end() ? -1 : static_cast<int>(at - listed_.begin()));
+    if (at != listed_.end()) {
+        ListView1->SetItemIndex(static_cast<int>(at - listed_.begin()));
+    } else if (!listed_.empty()) {
+        const int first = ListView1->ShownOrder().front();
+        ListView1->SetItemIndex(first);
+        ShowMove(listed_[static_cast<std::size_t>(first)]);
+    } else {
+        ShowMove(-1);
+    }
 }
 
-void TFormGolpes::ListBox1Click(TObject*)
+void TFormGolpes::ListView1Click(TObject*)
 {
-    const int i = ListBox1->ItemIndex();
-    if (static_cast<unsigned>(i) < listed_.size())
-        ShowMove(listed_[static_cast<std::size_t>(i)]);
+    const int row = ListView1->ItemIndex();
+    if (static_cast<unsigned>(row) < listed_.size())
+        ShowMove(listed_[static_cast<std::size_t>(row)]);
 }
 
 void TFormGolpes::ChooseMove(int move)
@@ -173,42 +201,63 @@ void TFormGolpes::ChooseMove(int move)
 void TFormGolpes::ShowMove(int move)
 {
     shownMove_ = move;
+    if (move < 0) {
+        RichEdit1->Lines().Clear();
+        RichEdit1->Lines().Add("Escolha um golpe");
+        learners_.clear();
+        ListView2->SetRows({});
+        return;
+    }
     const MoveInfo& m = MoveTable[static_cast<std::size_t>(move)];
-    std::vector<std::string> lines{std::string(m.Name)};
-    lines.push_back(std::string("Tipo: ").append(TypeName(m.MoveType)));
-    lines.push_back("Poder: " + PowerText(move));
-    lines.push_back(std::string("Precisão: "_cp).append(std::to_string(m.Accuracy)).append("%"));
-    lines.push_back("PP: " + std::to_string(m.Pp));
-    lines.push_back(std::string("Efeito: ").append(m.Effect));
-
+    std::string text(m.Name);
+    text.append("\nTipo: ").append(TypeName(m.MoveType));
+    text.append("\nPoder: ").append(PowerText(move));
+    if (const std::string meaning = PowerMeaning(move); !meaning.empty())
+        text.append(" (").append(meaning).append(")");
+    text.append("\nPrecisão: "_cp).append(AccuracyText(move));
+    text.append("\nPP: ").append(std::to_string(m.Pp));
+    text.append("\nEfeito: ").append(m.Effect);
     const int machine = MachineOfMove(move);
+    text.append("\nTM/HM: ");
     if (machine < 0)
-        lines.push_back("TM/HM: nenhuma");
+        text.append("nenhuma");
     else
-        lines.push_back("TM/HM: " + MachineName(machine) + " (" + std::string(LocationOfMachine(machine).Location) +
-                        ")");
+        text.append(MachineName(machine)).append(" (").append(LocationOfMachine(machine).Location).append(")");
+    RichEdit1->Lines().Clear();
+    RichEdit1->Lines().Add(text);
 
     const MoveLearners learners = LearnersOf(move);
-    std::vector<std::string> byLevel, byMachine;
-    for (const LevelLearner& l : learners.ByLevel)
-        byLevel.push_back(LevelText(l.Level) + " " + lines_[static_cast<std::size_t>(l.Row)]);
-    for (int row : learners.ByMachine)
-        byMachine.push_back(lines_[static_cast<std::size_t>(row)]);
-    AddSection(lines, "Aprendem por nível"_cp, std::move(byLevel), "nenhum");
-    AddSection(lines, "Aprendem por TM/HM", std::move(byMachine), "nenhum");
-    ShowLines(RichEdit1, lines);
+    std::vector<TListRow> rows;
+    learners_.clear();
+    for (const LevelLearner& l : learners.ByLevel) {
+        rows.push_back({{Catalogue::ListLine(l.Row), LearnText(l.Level)}, {std::nan(""), double(l.Level)}});
+        learners_.push_back(l.Row);
+    }
+    for (int row : learners.ByMachine) {
+        rows.push_back({{Catalogue::ListLine(row), MachineName(machine)}, {std::nan(""), 100.0 + machine}});
+        learners_.push_back(row);
+    }
+    ListView2->SetRows(std::move(rows));
+}
+
+// A learner chosen shows its moves below.
+void TFormGolpes::ListView2Click(TObject*)
+{
+    const int row = ListView2->ItemIndex();
+    if (static_cast<unsigned>(row) < learners_.size())
+        ChooseCreature(learners_[static_cast<std::size_t>(row)]);
 }
 
 void TFormGolpes::ComboBox2Click(TObject*)
 {
     const int row = ComboBox2->ItemIndex();
-    if (static_cast<unsigned>(row) < lines_.size())
+    if (row >= 0 && row < Catalogue::RowCount)
         ShowCreature(row);
 }
 
 void TFormGolpes::ChooseCreature(int row)
 {
-    if (static_cast<unsigned>(row) >= lines_.size())
+    if (row < 0 || row >= Catalogue::RowCount)
         return;
     ComboBox2->SetItemIndex(row);
     ShowCreature(row);
@@ -216,13 +265,30 @@ void TFormGolpes::ChooseCreature(int row)
 
 void TFormGolpes::ShowCreature(int row)
 {
-    std::vector<std::string> lines{lines_[static_cast<std::size_t>(row)]}, byLevel, machines;
-    for (const LevelMove& lm : LevelMovesOf(row))
-        byLevel.push_back(LevelMoveLine(lm));
-    for (int machine : MachinesOf(row))
-        machines.push_back(MachineName(machine) + " -- " +
-                           std::string(MoveTable[static_cast<std::size_t>(MachineMove(machine))].Name));
-    AddSection(lines, "Golpes por nível"_cp, std::move(byLevel), "nenhum");
-    AddSection(lines, "TMs e HMs", std::move(machines), "nenhuma");
-    ShowLines(RichEdit2, lines);
+    std::vector<TListRow> rows;
+    creatureMoves_.clear();
+    for (const LevelMove& lm : LevelMovesOf(row)) {
+        const int move = FindMove(lm.Move);
+        TListRow r{{LearnText(lm.Level), std::string(lm.Move)}, {double(lm.Level), std::nan("")}};
+        if (move >= 0)
+            AddMoveCells(r, move);
+        rows.push_back(std::move(r));
+        creatureMoves_.push_back(move);
+    }
+    for (int machine : MachinesOf(row)) {
+        const int move = MachineMove(machine);
+        TListRow r{{MachineName(machine), std::string(MoveTable[static_cast<std::size_t>(move)].Name)},
+                   {100.0 + machine, std::nan("")}};
+        AddMoveCells(r, move);
+        rows.push_back(std::move(r));
+        creatureMoves_.push_back(move);
+    }
+    ListView3->SetRows(std::move(rows));
+}
+
+void TFormGolpes::ListView3Click(TObject*)
+{
+    const int row = ListView3->ItemIndex();
+    if (static_cast<unsigned>(row) < creatureMoves_.size())
+        ChooseMove(creatureMoves_[static_cast<std::size_t>(row)]);
 }

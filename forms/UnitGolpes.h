@@ -1,10 +1,9 @@
-// FormGolpes: the moves of the games two ways in — by move (a filtered list;
-// the move's type, power, accuracy, PP, what it does, the TM or HM that
-// teaches it and who learns it, line by line in a text box) and by creature
-// (its moves by level and every TM and HM it can take). Created the first
-// time its menu item runs; shown modally, closing hides it for the next
-// time. Few controls, so that its first opening, creation included, stays
-// near the cost of the TM/HM list's.
+// FormGolpes: the moves of the games two ways in. By move: a table of the
+// moves, filtered by name and type and sorted by any column; the chosen
+// move's details and a table of who learns it, and how. By creature: a table
+// of its moves by level and by TM or HM; choosing a row shows that move.
+// A tool window, created the first time its menu item runs; each opening
+// starts from the creature the main window shows, with the filters cleared.
 #pragma once
 
 #include "data/Types.h"
@@ -13,7 +12,7 @@
 #include "widgets/Form.h"
 #include "widgets/GroupBox.h"
 #include "widgets/Label.h"
-#include "widgets/ListBox.h"
+#include "widgets/ListView.h"
 #include "widgets/RichEdit.h"
 
 #include <optional>
@@ -30,27 +29,34 @@ public:
     TEdit* Edit1 = nullptr;
     TLabel* Label2 = nullptr;
     TComboBox* ComboBox1 = nullptr;
-    TLabel* Label3 = nullptr;
-    TListBox* ListBox1 = nullptr;
+    TListView* ListView1 = nullptr;
     TLabel* Label4 = nullptr;
+    TLabel* Label3 = nullptr;
     TGroupBox* GroupBox2 = nullptr;
     TRichEdit* RichEdit1 = nullptr;
+    TLabel* Label6 = nullptr;
+    TListView* ListView2 = nullptr;
     TGroupBox* GroupBox3 = nullptr;
     TLabel* Label5 = nullptr;
     TComboBox* ComboBox2 = nullptr;
-    TRichEdit* RichEdit2 = nullptr;
+    TLabel* Label7 = nullptr;
+    TListView* ListView3 = nullptr;
 
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
     void Edit1Change(TObject* Sender);
     void ComboBox1Click(TObject* Sender);
-    void ListBox1Click(TObject* Sender);
+    void ListView1Click(TObject* Sender);
+    void ListView2Click(TObject* Sender);
     void ComboBox2Click(TObject* Sender);
+    void ListView3Click(TObject* Sender);
 
-    // Row in MoveTable of each line of the moves list, in order.
+    // Row in MoveTable of each row of the moves table, by row number.
     const std::vector<int>& ListedMoves() const { return listed_; }
-    // Shows a move (row in MoveTable) and selects it in the list, clearing
-    // the filters first when they hide it.
+    // The move shown (row in MoveTable), -1 for none.
+    int ShownMove() const { return shownMove_; }
+    // Shows a move and chooses its row, clearing the filters first when
+    // they hide it.
     void ChooseMove(int move);
     // Shows catalogue row 0..151 in the creature part.
     void ChooseCreature(int row);
@@ -63,9 +69,10 @@ private:
     void ShowMove(int move);
     void ShowCreature(int row);
 
-    std::vector<std::string> lines_;          // each catalogue row's list line
     std::vector<std::optional<Type>> typeOf_; // the type each line of the type filter lets through
-    std::vector<int> listed_;                 // row in MoveTable of each line of the moves list
+    std::vector<int> listed_;                 // row in MoveTable of each row of the moves table
+    std::vector<int> learners_;               // catalogue row of each row of the learners table
+    std::vector<int> creatureMoves_;          // row in MoveTable of each row of the creature's table
     int shownMove_ = -1;
 };
 

@@ -275,14 +275,15 @@ void TForm1::ListadeTMseHMs1Click(TObject*)
 }
 
 namespace {
-// The windows beyond the first seven are made the first time they are asked
-// for, so that start-up does not grow by a window.
+// The tool windows beyond the first seven are made the first time they are
+// asked for, so that start-up does not grow by a window, and shown beside
+// the main window.
 template <class T>
 void OpenMadeOnFirstUse(T*& form)
 {
     if (!form)
         Application->CreateForm(form);
-    form->ShowModal();
+    form->ShowTool();
 }
 } // namespace
 

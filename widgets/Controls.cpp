@@ -44,11 +44,31 @@ void TControl::SetParent(TWinControl* parent)
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
+    const int dx = std::max(0, width) - width_, dy = std::max(0, height) - height_;
     left_ = left;
     top_ = top;
     width_ = std::max(0, width);
     height_ = std::max(0, height);
     widget_->setGeometry(left_, top_, width_, height_);
+    // A container resized after its definition was read takes its children
+    // along; while it is read, every child has its designed place.
+    if (auto* container = dynamic_cast<TWinControl*>(this); container && (dx || dy) && !Loading())
+        container->ChildrenFollow(dx, dy);
+}
+
+void TWinControl::ChildrenFollow(int dx, int dy)
+{
+    for (TControl* c : controls_) {
+        const unsigned a = c->Anchors();
+        if (a == (akLeft | akTop))
+            continue;
+        int l = c->Left(), t = c->Top(), w = c->Width(), h = c->Height();
+        if (a & akRight)
+            (a & akLeft ? w : l) += dx;
+        if (a & akBottom)
+            (a & akTop ? h : t) += dy;
+        c->SetBounds(l, t, w, h);
+    }
 }
 
 void TControl::SetVisible(bool v)
@@ -290,6 +310,8 @@ const ClassInfo& TControl::StaticClass()
             prop::Inert("Cursor", DfmValue::Id("crDefault")),
             prop::Str<TControl>("Hint", &TControl::Hint, &TControl::SetHint),
             prop::Inert("Align", DfmValue::Id("alNone")),
+            prop::Set<TControl>("Anchors", &TControl::Anchors, &TControl::SetAnchors,
+                                {"akLeft", "akTop", "akRight", "akBottom"}, TControl::akLeft | TControl::akTop),
             prop::Bool<TControl>("Enabled", &TControl::Enabled, &TControl::SetEnabled, true),
             {"Color",
              [](TComponent& c, const DfmValue& v, ReadContext& ctx) {

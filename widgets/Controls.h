@@ -48,6 +48,13 @@ public:
     void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
     virtual void SetBounds(int left, int top, int width, int height);
 
+    // The parent's edges the control keeps its distance to when the parent
+    // grows or shrinks (a window that may be resized): with both left and
+    // right it stretches. Left and top by default.
+    enum Anchor : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+    unsigned Anchors() const { return anchors_; }
+    void SetAnchors(unsigned a) { anchors_ = a; }
+
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool v);
     void Show() { SetVisible(true); }
@@ -112,6 +119,7 @@ protected:
     QWidget* widget_;
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    unsigned anchors_ = akLeft | akTop;
     bool visible_ = true;
     bool enabled_ = true;
     std::string hint_;
@@ -150,6 +158,10 @@ public:
     // Puts the children in the focus chain in TabOrder, containers' contents
     // after the container itself; returns the last widget of the chain.
     QWidget* BuildTabChain(QWidget* previous);
+
+    // The client area grew by (dx, dy) (or shrank): each child moves or
+    // stretches as its anchors say.
+    void ChildrenFollow(int dx, int dy);
 
 protected:
     bool AcceptChild(TComponent* child) override;

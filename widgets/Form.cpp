@@ -193,10 +193,37 @@ void TForm::SetClientHeight(int v)
     updateClientSize();
 }
 
+bool TForm::sizeable() const
+{
+    return borderStyle_ == TFormBorderStyle::bsSizeable || borderStyle_ == TFormBorderStyle::bsSizeToolWin;
+}
+
+// A window of fixed size keeps its designed client area; one that may be
+// resized opens at it and may grow from it, never shrink below it.
 void TForm::updateClientSize()
 {
-    client_->setFixedSize(clientWidth_, clientHeight_);
+    if (sizeable() && !Loading()) {
+        client_->setMinimumSize(clientWidth_, clientHeight_);
+        client_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        client_->resize(clientWidth_, clientHeight_);
+        clientLaidOut_ = client_->size();
+        client_->installEventFilter(this);
+    } else {
+        client_->setFixedSize(clientWidth_, clientHeight_);
+    }
     adjustSize();
+}
+
+bool TForm::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == client_ && e->type() == QEvent::Resize && clientLaidOut_.isValid()) {
+        const QSize now = client_->size();
+        const QSize grown = now - clientLaidOut_;
+        clientLaidOut_ = now;
+        if (!grown.isNull())
+            ChildrenFollow(grown.width(), grown.height());
+    }
+    return QMainWindow::eventFilter(watched, e);
 }
 
 void TForm::SetBounds(int left, int top, int width, int height)
@@ -223,8 +250,6 @@ void TForm::SetBorderIcons(unsigned icons)
 
 void TForm::updateWindowFlags()
 {
-    const bool sizeable =
-        borderStyle_ == TFormBorderStyle::bsSizeable || borderStyle_ == TFormBorderStyle::bsSizeToolWin;
     const bool dialog = borderStyle_ == TFormBorderStyle::bsDialog;
     Qt::WindowFlags f = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (borderStyle_ == TFormBorderStyle::bsNone)
@@ -233,12 +258,12 @@ void TForm::updateWindowFlags()
         f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if ((borderIcons_ & biSystemMenu) && (borderIcons_ & biMinimize) && !dialog)
         f |= Qt::WindowMinimizeButtonHint;
-    if ((borderIcons_ & biSystemMenu) && (borderIcons_ & biMaximize) && sizeable)
+    if ((borderIcons_ & biSystemMenu) && (borderIcons_ & biMaximize) && sizeable())
         f |= Qt::WindowMaximizeButtonHint;
     const bool wasVisible = isVisible();
     if (windowFlags() != f)
         setWindowFlags(f);
-    layout()->setSizeConstraint(sizeable ? QLayout::SetDefaultConstraint : QLayout::SetFixedSize);
+    layout()->setSizeConstraint(sizeable() ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
     if (wasVisible && !isVisible())
         show();
 }
@@ -352,6 +377,25 @@ void TForm::SetVisible(bool v)
         visible_ = false;
         hide();
     }
+}
+
+void TForm::ShowTool()
+{
+    if (Modal())
+        throw EInvalidOperation("A modal window cannot become a tool window");
+    if (isVisible()) {
+        if (OnShow)
+            Dispatch([this] { OnShow(this); });
+    } else {
+        if (Application && Application->MainForm() && Application->MainForm() != this) {
+            create();
+            if (QWindow* w = windowHandle(); w && Application->MainForm()->windowHandle())
+                w->setTransientParent(Application->MainForm()->windowHandle());
+        }
+        SetVisible(true);
+    }
+    raise();
+    activateWindow();
 }
 
 int TForm::ShowModal()

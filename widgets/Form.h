@@ -76,6 +76,11 @@ public:
     // closes; returns the modal result (mrCancel when closed by the close box).
     int ShowModal();
     bool Modal() const { return modalLoop_ != nullptr; }
+    // Shows the form as a tool window: beside the others, blocking none (a
+    // modal window blocks it as it blocks the rest). Asked for again while
+    // open, it comes to the front and its OnShow runs once more, so it shows
+    // what it shows on opening.
+    void ShowTool();
     // Another window's modal run holds the input: this window's controls and
     // menu items take none, whatever it comes from (Qt blocks only mouse and
     // keys; an accessibility action would still reach them).
@@ -112,6 +117,9 @@ protected:
     void TextChanged() override;
 
     bool event(QEvent* e) override;
+    // The client area of a window that may be resized: its controls follow
+    // their anchors.
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     // Esc, which no control took, closes a secondary window by the same path
     // as its close box, as dialogs do; the main window stays.
@@ -122,11 +130,13 @@ protected:
 private:
     void updateWindowFlags();
     void updateClientSize();
+    bool sizeable() const;
     bool closeQuery();   // runs OnClose; false when the close is refused
     void becameActive(); // OnDeactivate of the previous form, OnActivate of this one
 
     QWidget* client_;
     int clientWidth_ = 0, clientHeight_ = 0;
+    QSize clientLaidOut_; // the client size the controls were last placed for
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
     unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     TPosition position_ = TPosition::poDesigned;

@@ -9,6 +9,7 @@
 #include "widgets/Image.h"
 #include "widgets/Label.h"
 #include "widgets/ListBox.h"
+#include "widgets/ListView.h"
 #include "widgets/Menus.h"
 #include "widgets/RichEdit.h"
 #include "widgets/StringGrid.h"
@@ -19,6 +20,6 @@ void RegisterStandardClasses()
          {&TLabel::StaticClass(), &TBevel::StaticClass(), &TImage::StaticClass(), &TButton::StaticClass(),
           &TBitBtn::StaticClass(), &TEdit::StaticClass(), &TListBox::StaticClass(), &TRichEdit::StaticClass(),
           &TComboBox::StaticClass(), &TGroupBox::StaticClass(), &TMainMenu::StaticClass(), &TMenuItem::StaticClass(),
-          &TGIFImage::StaticClass(), &TStringGrid::StaticClass()})
+          &TGIFImage::StaticClass(), &TStringGrid::StaticClass(), &TListView::StaticClass()})
         Registry::Register(*c);
 }

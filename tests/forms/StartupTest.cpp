@@ -238,18 +238,26 @@ TEST_F(Program, ShortcutsOpenTheirWindowsModally)
     QTest::keyClick(Form1->windowHandle(), Qt::Key_T, Qt::ControlModifier);
     QTest::keyClick(Form1->windowHandle(), Qt::Key_M, Qt::ControlModifier);
     QTest::keyClick(Form1->windowHandle(), Qt::Key_F1);
-    // The type chart is created by its first opening, and opened again as is.
+    // The type chart, a tool window, is created by its first opening beside
+    // the main window, and brought to the front again as is.
     QTest::keyClick(Form1->windowHandle(), Qt::Key_I, Qt::ControlModifier);
     TForm* const chart = FormTipos;
+    ASSERT_NE(chart, nullptr);
+    EXPECT_TRUE(chart->isVisible());
+    EXPECT_FALSE(chart->Modal());
+    QApplication::setActiveWindow(Form1);
     QTest::keyClick(Form1->windowHandle(), Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(FormTipos, chart);
+    QTest::keyClick(chart->windowHandle(), Qt::Key_F4, Qt::AltModifier);
+    EXPECT_FALSE(chart->isVisible());
+    QApplication::setActiveWindow(Form1);
     // Alt+F4 in a secondary window closes that window only.
     app.ModalHook = [&](TForm& f) {
         opened.push_back(&f);
         QTest::keyClick(f.windowHandle(), Qt::Key_F4, Qt::AltModifier);
     };
     QTest::keyClick(Form1->windowHandle(), Qt::Key_F1);
-    const std::vector<TForm*> expected = {FormTmHm, FormPokeMart, FormSobre, FormTipos, FormTipos, FormSobre};
+    const std::vector<TForm*> expected = {FormTmHm, FormPokeMart, FormSobre, FormSobre};
     EXPECT_EQ(opened, expected);
     EXPECT_FALSE(app.Terminated());
     for (TForm* f : expected)

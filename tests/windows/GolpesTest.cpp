@@ -1,41 +1,60 @@
-// The moves window through the real program: created by its first opening,
-// filtered by typing anything at all, a move and a creature chosen by mouse
-// and keyboard, and every value named for a screen reader.
+// The moves window through the real program: a tool window beside the others,
+// its tables filtered, sorted by a title's click or the keyboard, the
+// details following the choice, a creature's moves, and every value named
+// for a screen reader.
 #include "WindowsFixture.h"
 
 #include "data/Moves.h"
 #include "forms/UnitGolpes.h"
+#include "forms/UnitTipos.h"
 
-#include <QAbstractItemView>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QKeyEvent>
 
 namespace {
 
+using V = std::vector<std::string>;
+
 struct Golpes : Windows {
-    static std::vector<std::string> Lines(TListBox* list) { return list->Items().ToVector(); }
-    static std::vector<std::string> Move() { return FormGolpes->RichEdit1->Lines().ToVector(); }
-    static std::vector<std::string> Creature() { return FormGolpes->RichEdit2->Lines().ToVector(); }
-    // The lines of a text box from the one starting with `from` to the end.
-    static std::vector<std::string> From(const std::vector<std::string>& lines, const std::string& from)
+    // A table's column, top to bottom as shown.
+    static V Column(TListView* t, int column = 0)
     {
-        auto at = std::find(lines.begin(), lines.end(), from);
-        return {at, lines.end()};
+        V out;
+        for (int row : t->ShownOrder())
+            out.push_back(t->Cell(row, column));
+        return out;
     }
-    static void Pick(TListBox* list, int row)
+    static std::string Chosen(TListView* t, int column = 0)
     {
-        QListWidgetItem* it = list->item(row);
-        list->scrollToItem(it);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(it).center());
+        return t->ItemIndex() < 0 ? std::string() : t->Cell(t->ItemIndex(), column);
+    }
+    static V Move() { return FormGolpes->RichEdit1->Lines().ToVector(); }
+    // A real click on the line that shows row `row`.
+    static void Pick(TListView* t, int row)
+    {
+        const V shown = Column(t);
+        const auto order = t->ShownOrder();
+        const int line = static_cast<int>(std::find(order.begin(), order.end(), row) - order.begin());
+        ASSERT_LT(line, static_cast<int>(order.size()));
+        const QModelIndex i = t->model()->index(line, 0);
+        t->scrollTo(i);
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualRect(i).center());
         QApplication::processEvents();
     }
-    static void PickLine(TListBox* list, const std::string& line)
+    static void PickName(TListView* t, const std::string& name, int column = 0)
     {
-        int row = list->Items().Count() - 1;
-        while (row >= 0 && list->Items().Get(row) != line)
-            --row;
-        ASSERT_GE(row, 0) << line;
-        Pick(list, row);
+        for (int row = 0; row < t->RowCount(); ++row)
+            if (t->Cell(row, column) == name)
+                return Pick(t, row);
+        ADD_FAILURE() << "no row " << name;
+    }
+    static void ClickTitle(TListView* t, int column)
+    {
+        QHeaderView* h = t->horizontalHeader();
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
+                          QPoint(h->sectionViewportPosition(column) + h->sectionSize(column) / 2, h->height() / 2));
+        QApplication::processEvents();
     }
     // Key presses carrying each character, as a keyboard with any layout
     // (or an input method) delivers them.
@@ -56,222 +75,267 @@ struct Golpes : Windows {
         QTest::keyClick(e, Qt::Key_Delete);
         Keys(e, text);
     }
-    void OpenGolpes(const std::function<void(TForm&)>& inside) { Open(Form1->ListadeGolpes1, inside); }
+    TForm& OpenGolpes() { return OpenTool(Form1->ListadeGolpes1); }
+    void ShowInMain(int page, int line)
+    {
+        Form1->SetAppDir(FAUNETA_OUT_DIR "/");
+        Form1->PageList(page)->SetItemIndex(line);
+        Form1->PageList(page)->Click();
+    }
 };
 
-TEST_F(Golpes, CreatedByItsFirstOpeningModalFixedAndReused)
+TEST_F(Golpes, AToolWindowBesideTheOthersReusedAndResizable)
 {
     EXPECT_EQ(FormGolpes, nullptr); // start-up does not create it
-    TForm* first = nullptr;
-    OpenGolpes([&](TForm& f) {
-        first = &f;
-        EXPECT_EQ(&f, FormGolpes);
-        EXPECT_EQ(f.windowTitle(), "Lista de Golpes");
-        EXPECT_EQ(f.minimumSize(), f.maximumSize());
-        EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
-        PressMainShortcuts(f.windowHandle());
-        AltF4(f);
-    });
-    // Ctrl+G in the main window opens the same window again.
-    app.ModalHook = [&](TForm& f) {
-        opened.push_back(&f);
-        EXPECT_EQ(&f, first);
-        f.Close();
-    };
+    TForm& f = OpenGolpes();
+    EXPECT_EQ(&f, FormGolpes);
+    EXPECT_EQ(f.windowTitle(), "Lista de Golpes");
+    // Larger, never smaller than designed; the tables take the space.
+    const QSize designed = f.size();
+    EXPECT_EQ(f.minimumSize(), designed);
+    const int tableWidth = FormGolpes->ListView1->width(), tableHeight = FormGolpes->ListView1->height();
+    const int creatureWidth = FormGolpes->ListView3->width();
+    f.resize(designed + QSize(200, 120));
+    QApplication::processEvents();
+    EXPECT_EQ(FormGolpes->ListView1->width(), tableWidth + 200);
+    EXPECT_EQ(FormGolpes->ListView1->height(), tableHeight + 120);
+    EXPECT_EQ(FormGolpes->ListView3->width(), creatureWidth + 200);
+    EXPECT_EQ(FormGolpes->GroupBox2->x() + FormGolpes->GroupBox2->width(),
+              FormGolpes->GroupBox3->x() + FormGolpes->GroupBox3->width());
+    f.resize(designed);
+    QApplication::processEvents();
+    EXPECT_EQ(FormGolpes->ListView1->width(), tableWidth);
+
+    // The type chart opens beside it, and each works while the other is open.
+    TForm& chart = OpenTool(Form1->TabeladeTipos1);
+    EXPECT_EQ(&chart, FormTipos);
+    EXPECT_TRUE(f.isVisible());
+    FormTipos->ComboBox1->setFocus();
+    QTest::keyClick(FormTipos->ComboBox1, Qt::Key_Down); // #002
+    EXPECT_EQ(FormTipos->ComboBox1->Text(), "#002 - Ivysaur");
+    f.activateWindow();
+    QApplication::setActiveWindow(&f);
+    Type("surf");
+    EXPECT_EQ(Column(FormGolpes->ListView1), V{"Surf"});
+    EXPECT_TRUE(chart.isVisible());
+    // Ctrl+G from the main window brings the same window to the front, on the
+    // creature the main window shows, with the filters cleared.
+    ShowInMain(1, 24); // #025
+    QApplication::setActiveWindow(Form1);
     QTest::keyClick(Form1->windowHandle(), Qt::Key_G, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &f);
+    EXPECT_EQ(FormGolpes->Edit1->Text(), "");
+    EXPECT_EQ(FormGolpes->ListView1->RowCount(), 165);
+    EXPECT_EQ(FormGolpes->ComboBox2->Text(), "#025 - Pikachu");
+    // A window of the program's own blocks it as it blocks the main window.
+    app.ModalHook = [&](TForm& about) {
+        EXPECT_TRUE(f.BlockedByModal());
+        about.Close();
+    };
+    Form1->Sobre1->Action()->trigger();
     app.ModalHook = nullptr;
-    ASSERT_EQ(opened.size(), 2u);
-    EXPECT_FALSE(first->isVisible());
+    EXPECT_FALSE(f.BlockedByModal());
+    Escape(chart);
+    EXPECT_TRUE(f.isVisible());
+    Escape(f);
 }
 
 TEST_F(Golpes, FilterFindsAnyPartOfTheNameAndSaysWhenNothingMatches)
 {
-    OpenGolpes([&](TForm& f) {
-        TListBox* list = FormGolpes->ListBox1;
-        EXPECT_EQ(list->Items().Count(), 165);
-        EXPECT_EQ(FormGolpes->Label4->Caption(), "165 golpes");
-        using V = std::vector<std::string>;
-        Type("psy");
-        EXPECT_EQ(Lines(list), (V{"Psybeam", "Psychic", "Psywave"}));
-        Type("Thunder");
-        EXPECT_EQ(Lines(list), (V{"Thunder Punch", "Thundershock", "Thunderbolt", "Thunderwave", "Thunder"}));
-        Type("selfd");
-        EXPECT_EQ(Lines(list), (V{"Self-Destruct"}));
-        EXPECT_EQ(FormGolpes->Label4->Caption(), "1 golpe");
-        Type("   ");
-        EXPECT_EQ(list->Items().Count(), 165);
-        // Anything else simply matches nothing, said in words, with no box.
-        for (const QString& text : {QStringLiteral("#$%&*!"), QStringLiteral("ação"), QStringLiteral("€™")}) {
-            Type(text);
-            EXPECT_EQ(FormGolpes->Edit1->text(), text);
-            EXPECT_EQ(list->Items().Count(), 0) << qPrintable(text);
-            EXPECT_EQ(FormGolpes->Label4->Caption(), "Nenhum golpe encontrado");
-        }
-        // Characters the code page cannot hold are not taken; what was there stays.
-        Type("psy");
-        Keys(FormGolpes->Edit1, QString::fromUtf8("日本"));
-        EXPECT_EQ(FormGolpes->Edit1->text(), "psy");
-        EXPECT_EQ(list->Items().Count(), 3);
-        // A pasted paragraph.
-        QApplication::clipboard()->setText(QString::fromUtf8("Uma linha,\nduas linhas; três\tlinhas ").repeated(200));
-        Type("");
-        QTest::keyClick(FormGolpes->Edit1, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_FALSE(FormGolpes->Edit1->text().isEmpty());
-        EXPECT_EQ(list->Items().Count(), 0);
-        QApplication::clipboard()->setText(QStringLiteral("sel f-DES"));
-        Type("");
-        QTest::keyClick(FormGolpes->Edit1, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(Lines(list), (V{"Self-Destruct"}));
-        f.Close();
-    });
+    OpenGolpes();
+    TListView* list = FormGolpes->ListView1;
+    EXPECT_EQ(list->RowCount(), 165);
+    EXPECT_EQ(FormGolpes->Label4->Caption(), "165 golpes");
+    Type("psy");
+    EXPECT_EQ(Column(list), (V{"Psybeam", "Psychic", "Psywave"}));
+    Type("Thunder");
+    EXPECT_EQ(Column(list), (V{"Thunder Punch", "Thundershock", "Thunderbolt", "Thunderwave", "Thunder"}));
+    Type("selfd");
+    EXPECT_EQ(Column(list), V{"Self-Destruct"});
+    EXPECT_EQ(FormGolpes->Label4->Caption(), "1 golpe");
+    // Anything else simply matches nothing, said in words, with no box.
+    for (const QString& text : {QStringLiteral("#$%&*!"), QStringLiteral("ação"), QStringLiteral("€™")}) {
+        Type(text);
+        EXPECT_EQ(FormGolpes->Edit1->text(), text);
+        EXPECT_EQ(list->RowCount(), 0) << qPrintable(text);
+        EXPECT_EQ(FormGolpes->Label4->Caption(), "Nenhum golpe encontrado");
+        EXPECT_EQ(Move(), V{"Escolha um golpe"});
+        EXPECT_EQ(FormGolpes->ListView2->RowCount(), 0);
+    }
+    // Characters the code page cannot hold are not taken; a pasted paragraph is.
+    Type("psy");
+    Keys(FormGolpes->Edit1, QString::fromUtf8("日本"));
+    EXPECT_EQ(FormGolpes->Edit1->text(), "psy");
+    QApplication::clipboard()->setText(QStringLiteral("sel f-DES"));
+    Type("");
+    QTest::keyClick(FormGolpes->Edit1, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Column(list), V{"Self-Destruct"});
+    Escape(*FormGolpes);
 }
 
-TEST_F(Golpes, TypeFilterWithTheNameFilterAndTheChoiceKept)
+TEST_F(Golpes, SortedByATitlesClickOrTheKeyboardAndTheDetailsFollow)
 {
-    OpenGolpes([&](TForm& f) {
-        TListBox* list = FormGolpes->ListBox1;
-        TComboBox* types = FormGolpes->ComboBox1;
-        EXPECT_FALSE(types->isEditable());
-        ASSERT_EQ(types->Items().Count(), 16);
-        EXPECT_EQ(types->Text(), "Todos os tipos");
-        PickLine(list, "Thunderbolt");
-        // By keyboard, as a person picks: the fifth type after "Todos os tipos".
-        types->setFocus();
-        for (int i = 0; i < 5; ++i)
-            QTest::keyClick(types, Qt::Key_Down);
-        EXPECT_EQ(types->Text(), W("Elétrico"));
-        EXPECT_EQ(Lines(list),
-                  (std::vector<std::string>{"Thunder Punch", "Thundershock", "Thunderbolt", "Thunderwave", "Thunder"}));
-        EXPECT_EQ(list->Items()[list->ItemIndex()], "Thunderbolt"); // still chosen
-        Type("wave");
-        EXPECT_EQ(Lines(list), (std::vector<std::string>{"Thunderwave"}));
-        EXPECT_EQ(list->ItemIndex(), -1);
-        EXPECT_EQ(Move()[2], "Poder: 95"); // the move shown stays until another is chosen
-        Type("psy");
-        EXPECT_EQ(list->Items().Count(), 0);
-        f.Close();
-    });
+    OpenGolpes();
+    TListView* list = FormGolpes->ListView1;
+    // The strongest Water move: Água, then a click on "Poder".
+    TComboBox* types = FormGolpes->ComboBox1;
+    types->setFocus();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(types, Qt::Key_Down);
+    EXPECT_EQ(types->Text(), W("Água"));
+    EXPECT_EQ(list->RowCount(), 9);
+    ClickTitle(list, 2);
+    EXPECT_EQ(Column(list).front(), "Hydro Pump");
+    EXPECT_EQ(Column(list, 2).front(), "120");
+    EXPECT_EQ(list->accessibleDescription(), "ordenado por Poder, do maior ao menor");
+    ClickTitle(list, 2); // again: the other way round, no damage first
+    EXPECT_EQ(Column(list).front(), "Withdraw");
+    EXPECT_EQ(Column(list, 2)[1], "20"); // Bubble
+    // From the keyboard: Ctrl+1 sorts by name.
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(Column(list), (V{"Bubble", "Bubble Beam", "Clamp", "Crabhammer", "Hydro Pump", "Surf", "Water Gun",
+                               "Waterfall", "Withdraw"}));
+    EXPECT_EQ(list->SortText(), "ordenado por Golpe, de A a Z");
+
+    // The keys move the choice, and the details follow.
+    QTest::keyClick(list, Qt::Key_Home);
+    EXPECT_EQ(Move().front(), "Bubble");
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(Move().front(), "Withdraw");
+    EXPECT_EQ(Move()[3], W("Precisão: —")); // aimed at the user: no accuracy test
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(Move().front(), "Waterfall");
+    QTest::keyClick(list, Qt::Key_PageUp);
+    EXPECT_EQ(Move().front(), "Bubble");
+
+    // A filter that hides the chosen move chooses the first row left.
+    types->SetItemIndex(0);
+    types->Click();
+    Type("struggle");
+    Pick(list, 0);
+    EXPECT_EQ(Move().front(), "Struggle");
+    Type("double edge");
+    EXPECT_EQ(Column(list), V{"Double-Edge"});
+    EXPECT_EQ(Chosen(list), "Double-Edge");
+    EXPECT_EQ(Move().front(), "Double-Edge");
+    Escape(*FormGolpes);
+
+    // Each opening starts afresh: no filter, and Tab into the table chooses
+    // its first row.
+    OpenGolpes();
+    EXPECT_EQ(FormGolpes->Edit1->Text(), "");
+    EXPECT_EQ(list->RowCount(), 165);
+    Type("thunderb");
+    QTest::keyClick(FormGolpes->Edit1, Qt::Key_Tab); // to the type filter
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), list);
+    EXPECT_EQ(Chosen(list), "Thunderbolt");
+    EXPECT_EQ(Move().front(), "Thunderbolt");
+    Escape(*FormGolpes);
 }
 
 TEST_F(Golpes, AMoveTellsWhatItIsWhoLearnsItAndWhereItsMachineIs)
 {
-    using V = std::vector<std::string>;
-    OpenGolpes([&](TForm& f) {
-        TFormGolpes* g = FormGolpes;
-        Type("thunderbolt");
-        Pick(g->ListBox1, 0);
-        const V move = Move();
-        ASSERT_EQ(move.size(), 9u + 50u);
-        EXPECT_EQ(V(move.begin(), move.begin() + 9),
-                  (V{"Thunderbolt", W("Tipo: Elétrico"), "Poder: 95", W("Precisão: 100%"), "PP: 15",
-                     "Efeito: Pode paralisar o alvo (10%)", "TM/HM: TM 24 (Vermilion City Gym)",
-                     W("Aprendem por nível: nenhum"), "Aprendem por TM/HM:"}));
-        EXPECT_EQ(move[9], "#019 - Rattata");
-        EXPECT_EQ(move.back(), "#151 - Mew");
+    OpenGolpes();
+    TFormGolpes* g = FormGolpes;
+    Type("thunderbolt");
+    Pick(g->ListView1, 0);
+    EXPECT_EQ(Move(), (V{"Thunderbolt", W("Tipo: Elétrico"), "Poder: 95", W("Precisão: 100%"), "PP: 15",
+                         "Efeito: Pode paralisar o alvo (10%)", "TM/HM: TM 24 (Vermilion City Gym)"}));
+    EXPECT_EQ(g->ListView1->RowSentence(0),
+              W("Golpe: Thunderbolt, Tipo: Elétrico, Poder: 95, Precisão: 100%, PP: 15, TM/HM: TM 24"));
+    EXPECT_EQ(g->ListView2->RowCount(), 50);
+    EXPECT_EQ(Column(g->ListView2).front(), "#019 - Rattata");
+    EXPECT_EQ(Column(g->ListView2, 1).front(), "TM 24");
 
-        // By keyboard through the whole list: the last move.
-        Type("");
-        g->ListBox1->setFocus();
-        QTest::keyClick(g->ListBox1, Qt::Key_End);
-        EXPECT_EQ(g->ListBox1->Items()[g->ListBox1->ItemIndex()], "Struggle");
-        EXPECT_EQ(From(Move(), "TM/HM: nenhuma"),
-                  (V{"TM/HM: nenhuma", W("Aprendem por nível: nenhum"), "Aprendem por TM/HM: nenhum"}));
-
-        // A dash for no direct damage, words where power does not count.
-        Type("growl");
-        Pick(g->ListBox1, 0);
-        EXPECT_EQ(Move()[2], "Poder: \x97");
-        EXPECT_EQ(From(Move(), W("Aprendem por nível:"))[1], "LVL --- #001 - Bulbasaur");
-        Type("seismic");
-        Pick(g->ListBox1, 0);
-        EXPECT_EQ(Move()[2], W("Poder: nível"));
-        EXPECT_EQ(Move()[6], "TM/HM: TM 19 (Route 25)");
-        // Learnt by level, with the games' facts where a catalogue row differs.
-        Type("vine whip");
-        Pick(g->ListBox1, 0);
-        EXPECT_EQ(
-            From(Move(), W("Aprendem por nível:")),
-            (V{W("Aprendem por nível:"), "LVL 13 #001 - Bulbasaur", "LVL 13 #002 - Ivysaur", "LVL 13 #003 - Venusaur",
-               "LVL --- #069 - Bellsprout", "LVL --- #070 - Weepinbell", "Aprendem por TM/HM: nenhum"}));
-        Type("pound");
-        Pick(g->ListBox1, 0);
-        EXPECT_EQ(From(Move(), "Aprendem por TM/HM: nenhum").size(), 1u);
-        const V pound = Move();
-        EXPECT_EQ(pound[pound.size() - 2], "LVL --- #151 - Mew");
-        f.Close();
-    });
+    // Words where power does not count, with what they mean.
+    Type("seismic");
+    Pick(g->ListView1, 0);
+    EXPECT_EQ(Move()[2], W("Poder: nível (o dano é o nível de quem usa)"));
+    EXPECT_EQ(Move()[6], "TM/HM: TM 19 (Route 25)");
+    Type("growl");
+    Pick(g->ListView1, 0);
+    EXPECT_EQ(Move()[2], "Poder: \x97");
+    EXPECT_EQ(Column(g->ListView2, 1).front(), "inicial");
+    // Learnt by level, with the games' facts where a catalogue row differs.
+    Type("vine whip");
+    Pick(g->ListView1, 0);
+    EXPECT_EQ(Column(g->ListView2),
+              (V{"#001 - Bulbasaur", "#002 - Ivysaur", "#003 - Venusaur", "#069 - Bellsprout", "#070 - Weepinbell"}));
+    EXPECT_EQ(Column(g->ListView2, 1), (V{"Nv. 13", "Nv. 13", "Nv. 13", "inicial", "inicial"}));
+    // Choosing a learner shows its moves below.
+    Pick(g->ListView2, 3);
+    EXPECT_EQ(g->ComboBox2->Text(), "#069 - Bellsprout");
+    Escape(*g);
 }
 
 TEST_F(Golpes, OpensOnTheCreatureShownAndListsItsMovesAndMachines)
 {
-    using V = std::vector<std::string>;
-    Form1->SetAppDir(FAUNETA_OUT_DIR "/"); // its pictures
-    Form1->ListBox1->SetItemIndex(1);      // #002: the panel keeps the catalogue's lines
-    Form1->ListBox1Click(Form1->ListBox1);
-    OpenGolpes([&](TForm& f) {
-        TFormGolpes* g = FormGolpes;
-        EXPECT_FALSE(g->ComboBox2->isEditable());
-        EXPECT_EQ(g->ComboBox2->Items().Count(), 152);
-        EXPECT_EQ(g->ComboBox2->Items()[82], "#083 - Farfetch'd"); // the list's line
-        EXPECT_EQ(g->ComboBox2->Text(), "#002 - Ivysaur");
-        const V lines = Creature();
-        EXPECT_EQ(V(lines.begin(), lines.begin() + 6), (V{"#002 - Ivysaur", W("Golpes por nível:"), "LVL --- Tackle",
-                                                          "LVL --- Growl", "LVL 07 Leech Seed", "LVL 13 Vine Whip"}));
-        EXPECT_EQ(Form1->RichEdit2->Lines()[3], "LVL --- Vine Whip");
-        f.Close();
-    });
-    Form1->PageList(6)->SetItemIndex(0); // #000
-    Form1->ListBox6Click(Form1->ListBox6);
-    OpenGolpes([&](TForm& f) {
-        TFormGolpes* g = FormGolpes;
-        EXPECT_EQ(g->ComboBox2->Text(), "#000 - Missingno");
-        EXPECT_EQ(Creature().back(), "TMs e HMs: nenhuma");
-        // #025 picked from the drop-down list by keyboard: up from #000 is #150,
-        // so go there from the top instead.
-        g->ComboBox2->setFocus();
-        QTest::keyClick(g->ComboBox2, Qt::Key_Home);
-        for (int i = 0; i < 24; ++i)
-            QTest::keyClick(g->ComboBox2, Qt::Key_Down);
-        EXPECT_EQ(g->ComboBox2->Text(), "#025 - Pikachu");
-        const V lines = Creature();
-        EXPECT_EQ(
-            V(lines.begin(), lines.begin() + 10),
-            (V{"#025 - Pikachu", W("Golpes por nível:"), "LVL --- Thundershock", "LVL --- Growl", "LVL 09 Thunderwave",
-               "LVL 16 Quick Attack", "LVL 26 Swift", "LVL 33 Agility", "LVL 43 Thunder", "TMs e HMs:"}));
-        EXPECT_NE(std::find(lines.begin(), lines.end(), "TM 24 -- Thunderbolt"), lines.end());
-        EXPECT_NE(std::find(lines.begin(), lines.end(), "HM 05 -- Flash"), lines.end());
-        EXPECT_EQ(std::find(lines.begin(), lines.end(), "TM 26 -- Earthquake"), lines.end());
-        // A move hidden by the filter, chosen by the program, clears the filter.
-        Type("psy");
-        g->ChooseMove(FindMove("Thunderwave"));
-        EXPECT_EQ(g->Edit1->Text(), "");
-        EXPECT_EQ(g->ListBox1->Items()[g->ListBox1->ItemIndex()], "Thunderwave");
-        EXPECT_EQ(Move()[6], "TM/HM: TM 45 (Route 24)");
-        f.Close();
-    });
+    ShowInMain(1, 1); // #002: the panel keeps the catalogue's lines
+    OpenGolpes();
+    TFormGolpes* g = FormGolpes;
+    EXPECT_EQ(g->ComboBox2->Items().Count(), 152);
+    EXPECT_EQ(g->ComboBox2->Text(), "#002 - Ivysaur");
+    TListView* moves = g->ListView3;
+    const V ivysaur = Column(moves, 1), ivysaurHow = Column(moves);
+    EXPECT_EQ(V(ivysaur.begin(), ivysaur.begin() + 4), (V{"Tackle", "Growl", "Leech Seed", "Vine Whip"}));
+    EXPECT_EQ(V(ivysaurHow.begin(), ivysaurHow.begin() + 4), (V{"inicial", "inicial", "Nv. 7", "Nv. 13"}));
+    EXPECT_EQ(Form1->RichEdit2->Lines()[3], "LVL --- Vine Whip");
+    Escape(*g);
+
+    ShowInMain(1, 24); // #025
+    OpenGolpes();
+    EXPECT_EQ(g->ComboBox2->Text(), "#025 - Pikachu");
+    const V how = Column(moves), names = Column(moves, 1);
+    EXPECT_EQ(V(names.begin(), names.begin() + 7),
+              (V{"Thundershock", "Growl", "Thunderwave", "Quick Attack", "Swift", "Agility", "Thunder"}));
+    const auto tm24 = std::find(how.begin(), how.end(), "TM 24");
+    ASSERT_NE(tm24, how.end());
+    EXPECT_EQ(names[static_cast<std::size_t>(tm24 - how.begin())], "Thunderbolt");
+    EXPECT_NE(std::find(how.begin(), how.end(), "HM 05"), how.end());
+    EXPECT_EQ(std::find(names.begin(), names.end(), "Earthquake"), names.end());
+    // Its strongest move by a click on "Poder"; choosing it shows it above,
+    // clearing a filter that hid it.
+    ClickTitle(moves, 3);
+    EXPECT_EQ(Column(moves, 1).front(), "Thunder");
+    Type("psy");
+    Pick(moves, moves->ShownOrder().front());
+    EXPECT_EQ(g->Edit1->Text(), "");
+    EXPECT_EQ(Chosen(g->ListView1), "Thunder");
+    EXPECT_EQ(Move().front(), "Thunder");
+    Escape(*g);
 }
 
 TEST_F(Golpes, EveryFieldNamedAndReachedByTab)
 {
-    OpenGolpes([&](TForm& f) {
-        TFormGolpes* g = FormGolpes;
-        const std::vector<std::pair<QWidget*, const char*>> named = {
-            {g->Edit1, "Filtrar por nome"},    {g->ComboBox1, "Filtrar por tipo"}, {g->ListBox1, "Golpes"},
-            {g->RichEdit1, "Golpe escolhido"}, {g->ComboBox2, "Pokémon"},          {g->RichEdit2, "Golpes do pokémon"}};
-        std::set<QWidget*> reached;
-        g->Edit1->setFocus();
-        for (std::size_t i = 0; i < 2 * named.size(); ++i) {
-            reached.insert(QApplication::focusWidget());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        EXPECT_EQ(g->ComboBox1->accessibleDescription(), "Filtrar por tipo");
-        EXPECT_EQ(g->ComboBox2->accessibleDescription(), QString::fromUtf8("Pokémon"));
-        for (const auto& [w, name] : named) {
-            EXPECT_EQ(w->accessibleName(), QString::fromUtf8(name));
-            EXPECT_TRUE(reached.count(w)) << name << " not reached by Tab";
-        }
-        f.Close();
-    });
+    OpenGolpes();
+    TFormGolpes* g = FormGolpes;
+    const std::vector<std::pair<QWidget*, const char*>> named = {{g->Edit1, "Nome"},
+                                                                 {g->ComboBox1, "Tipo"},
+                                                                 {g->ListView1, "Golpes"},
+                                                                 {g->RichEdit1, "Golpe escolhido"},
+                                                                 {g->ListView2, "Quem aprende o golpe escolhido"},
+                                                                 {g->ComboBox2, "Pokémon"},
+                                                                 {g->ListView3, "Golpes do pokémon"}};
+    std::set<QWidget*> reached;
+    g->Edit1->setFocus();
+    for (std::size_t i = 0; i < 2 * named.size(); ++i) {
+        reached.insert(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(g->ComboBox1->accessibleDescription(), "Tipo");
+    EXPECT_EQ(g->ComboBox2->accessibleDescription(), QString::fromUtf8("Pokémon"));
+    for (const auto& [w, name] : named) {
+        EXPECT_EQ(w->accessibleName(), QString::fromUtf8(name));
+        EXPECT_TRUE(reached.count(w)) << name << " not reached by Tab";
+    }
+    // A row is said as one sentence, each value with its column's title.
+    const QModelIndex first = g->ListView1->model()->index(0, 0);
+    EXPECT_EQ(first.data(Qt::AccessibleTextRole).toString(),
+              QString::fromUtf8("Golpe: Pound, Tipo: Normal, Poder: 40, Precisão: 100%, PP: 35, TM/HM: —"));
+    Escape(*g);
 }
 
 } // namespace

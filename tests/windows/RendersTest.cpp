@@ -305,7 +305,7 @@ void Renders::RenderAll()
     FormGolpes->SetVisible(true);
     FormGolpes->Edit1->SetText("thunder");
     FormGolpes->ChooseMove(FindMove("Thunderbolt"));
-    FormGolpes->ListBox1->setFocus(); // no blinking caret in the picture
+    FormGolpes->ListView1->setFocus(); // no blinking caret in the picture
     Check(Shoot(FormGolpes), QStringLiteral("FormGolpes"));
     FormGolpes->SetVisible(false);
     // The type chart, created on first use as its menu item does, opened

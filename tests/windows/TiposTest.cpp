@@ -20,7 +20,8 @@ struct Tipos : Windows {
 TEST_F(Tipos, OpensOnTheShownCreatureOrTheFirst)
 {
     EXPECT_EQ(FormTipos, nullptr);
-    Open(Form1->TabeladeTipos1, [&](TForm& f) {
+    {
+        TForm& f = OpenTool(Form1->TabeladeTipos1);
         EXPECT_EQ(&f, FormTipos);
         EXPECT_EQ(FormTipos->ComboBox1->Items().Count(), Catalogue::RowCount);
         EXPECT_FALSE(FormTipos->ComboBox1->isEditable()) << "the creature is picked, never typed";
@@ -28,10 +29,11 @@ TEST_F(Tipos, OpensOnTheShownCreatureOrTheFirst)
         EXPECT_EQ(FormTipos->Edit1->Text(), "Grama / Veneno");
         EXPECT_EQ(Field(0), "Inseto");
         f.Close();
-    });
+    }
     Form1->SetAppDir(FAUNETA_OUT_DIR "/");
     Form1->ShowEntry(Catalogue::Entry(Catalogue::RowOfNumber(94)));
-    Open(Form1->TabeladeTipos1, [&](TForm& f) {
+    {
+        TForm& f = OpenTool(Form1->TabeladeTipos1);
         EXPECT_EQ(FormTipos->ComboBox1->Text(), "#094 - Gengar");
         EXPECT_EQ(FormTipos->Edit1->Text(), "Fantasma / Veneno");
         EXPECT_EQ(Field(0), "nenhum");
@@ -54,13 +56,14 @@ TEST_F(Tipos, OpensOnTheShownCreatureOrTheFirst)
                 EXPECT_FALSE(ctl->Widget()->accessibleName().isEmpty()) << c->Name();
             }
         f.Close();
-    });
+    }
     EXPECT_EQ(app.Forms().size(), 8u);
 }
 
 TEST_F(Tipos, CellsShowTheFactorAndSayItInWords)
 {
-    Open(Form1->TabeladeTipos1, [&](TForm& f) {
+    {
+        TForm& f = OpenTool(Form1->TabeladeTipos1);
         TStringGrid* g = FormTipos->StringGrid1;
         const int fogo = 2, agua = 3, grama = 4, normal = 1, fantasma = 14, psiquico = 11;
         EXPECT_EQ(g->Cell(grama, 0), "Grama");
@@ -101,12 +104,13 @@ TEST_F(Tipos, CellsShowTheFactorAndSayItInWords)
             }
         EXPECT_EQ(coloured, 82);
         f.Close();
-    });
+    }
 }
 
 TEST_F(Tipos, KeyboardReachesTheGridMovesInItAndEscCloses)
 {
-    Open(Form1->TabeladeTipos1, [&](TForm& f) {
+    {
+        TForm& f = OpenTool(Form1->TabeladeTipos1);
         TStringGrid* g = FormTipos->StringGrid1;
         FormTipos->ComboBox1->setFocus();
         for (int i = 0; i < 10 && !g->hasFocus(); ++i)
@@ -124,7 +128,7 @@ TEST_F(Tipos, KeyboardReachesTheGridMovesInItAndEscCloses)
         QTest::keyClick(f.windowHandle(), Qt::Key_Escape);
         QApplication::processEvents();
         EXPECT_FALSE(f.isVisible());
-    });
+    }
 }
 
 } // namespace
