@@ -48,9 +48,9 @@ const FormClass& TFormTipos::StaticFormClass()
 CellColors ChartCellColors(int halves)
 {
     switch (halves) {
-    case Halves::Double: return {0x50AF4C, clBlack};
-    case Halves::Half: return {0x2828C6, clWhite};
-    default: return {0x303030, clWhite};
+    case Halves::Double: return {Rgb(76, 175, 80), clBlack};
+    case Halves::Half: return {Rgb(198, 40, 40), clWhite};
+    default: return {Rgb(48, 48, 48), clWhite};
     }
 }
 
