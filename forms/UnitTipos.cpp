@@ -5,6 +5,7 @@
 #include "forms/UnitPrincipal.h"
 #include "text/Cp1252.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -73,24 +74,25 @@ void TFormTipos::AfterDefinitionRead()
 void TFormTipos::FormCreate(TObject*)
 {
     ComboBox1->Items().Assign(CreatureListLines());
-    for (int t = 0; t < TypeCount; ++t) {
-        const std::string name(TypeNames[static_cast<std::size_t>(t)]);
-        StringGrid1->SetCell(t + 1, 0, name);
-        StringGrid1->SetCell(0, t + 1, name);
-    }
-    for (int a = 0; a < TypeCount; ++a)
-        for (int d = 0; d < TypeCount; ++d) {
-            const int halves = Effectiveness(a, d);
-            StringGrid1->SetCell(d + 1, a + 1, std::string(EffectSymbol(halves)));
-            if (halves != Halves::Normal) {
-                const CellColors colors = ChartCellColors(halves);
-                StringGrid1->SetCellColors(d + 1, a + 1, colors.Background, colors.Text);
-            }
-            StringGrid1->SetCellHint(d + 1, a + 1,
-                                     std::string(TypeNames[static_cast<std::size_t>(a)]) + " contra " +
-                                         std::string(TypeNames[static_cast<std::size_t>(d)]) + ": " +
-                                         std::string(EffectWords(halves)));
+    // Attack in the rows, defence in the columns; the titles are the types.
+    StringGrid1->SetCells([](int col, int row) {
+        const auto type = [](int t) { return std::string(TypeNames[static_cast<std::size_t>(t)]); };
+        TGridCell cell;
+        if (row == 0 || col == 0) {
+            cell.Text = type(std::max(col, row) - 1);
+            return cell;
         }
+        const int attack = row - 1, defence = col - 1;
+        const int halves = Effectiveness(attack, defence);
+        cell.Text = std::string(EffectSymbol(halves));
+        cell.Hint = type(attack) + " contra " + type(defence) + ": " + std::string(EffectWords(halves));
+        if (halves != Halves::Normal) {
+            const CellColors colors = ChartCellColors(halves);
+            cell.Background = colors.Background;
+            cell.TextColor = colors.Text;
+        }
+        return cell;
+    });
     StringGrid1->SetCurrentCell(1, 1);
 }
 

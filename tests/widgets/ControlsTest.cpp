@@ -1,6 +1,7 @@
 // Control behaviour the windows rely on: list selection and its click
-// event, upper-case edit fields, rich-text lines, combo box picks, image
-// loading and its errors, menu shortcuts.
+// event, upper-case edit fields and a read-only field's clipped text, rich-text
+// lines, combo box picks, the grid's cells and keys, image loading and its
+// errors, menu shortcuts.
 #include "TestForms.h"
 
 #include "text/Cp1252.h"
@@ -9,19 +10,24 @@
 #include "widgets/Edit.h"
 #include "widgets/Image.h"
 #include "widgets/RichEdit.h"
+#include "widgets/StringGrid.h"
 #include "widgets/SysUtils.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -131,6 +137,37 @@ TEST(EditField, RefusesCharactersOutsideTheCodePage)
     EXPECT_EQ(edit.Text(), std::string("ab€"_cp));
 }
 
+// A read-only field whose text does not fit shows the whole text as its
+// tooltip and description; one pixel decides. Qt's field keeps two pixels
+// clear on either side of its text, inside the frame.
+TEST(EditField, AReadOnlyFieldShowsItsTextAsTooltipExactlyWhenItNoLongerFits)
+{
+    struct Field : TEdit {
+        int TextRoom() const
+        {
+            QStyleOptionFrame o;
+            initStyleOption(&o);
+            return style()->subElementRect(QStyle::SE_LineEditContents, &o, this).width() - 4;
+        }
+    };
+    TApplication app;
+    Field edit;
+    edit.SetReadOnly(true);
+    edit.SetText("Rota 25, ao norte da cidade");
+    edit.show();
+    const int advance = static_cast<int>(std::ceil(QFontMetricsF(edit.font()).horizontalAdvance(edit.text())));
+    const int fitting = edit.width() - edit.TextRoom() + advance;
+    edit.resize(fitting, edit.height());
+    EXPECT_EQ(edit.TextRoom(), advance);
+    EXPECT_TRUE(edit.toolTip().isEmpty());
+    edit.resize(fitting - 1, edit.height());
+    EXPECT_EQ(edit.toolTip(), edit.text());
+    EXPECT_EQ(edit.accessibleDescription(), edit.text());
+    edit.resize(fitting, edit.height());
+    EXPECT_TRUE(edit.toolTip().isEmpty());
+    EXPECT_TRUE(edit.accessibleDescription().isEmpty());
+}
+
 TEST(RichEdit, LinesAddClearAndReadBack)
 {
     TApplication app;
@@ -205,6 +242,92 @@ TEST(ComboBox, AFontChangeGivesTheSizeHintAndTheListTheBoxFont)
     EXPECT_EQ(combo->view()->font(), combo->font());
     EXPECT_TRUE(combo->view()->font().bold());
     combo->hidePopup();
+}
+
+// A grid of 3 x 2 data cells: not square, so a column taken for a row, or an
+// index equal to the count let through, shows.
+struct Grid : ::testing::Test {
+    TApplication app;
+    std::unique_ptr<TTestForm> form;
+    TStringGrid* grid = nullptr;
+    void SetUp() override
+    {
+        std::string text = kTestFormText;
+        text.insert(text.rfind("end"), R"(  object StringGrid1: TStringGrid
+    Left = 110
+    Top = 8
+    Width = 86
+    Height = 64
+    ColCount = 4
+    RowCount = 3
+    DefaultColWidth = 20
+    DefaultRowHeight = 18
+    TabOrder = 2
+  end
+)");
+        form.reset(ReadTestForm(text));
+        grid = dynamic_cast<TStringGrid*>(form->FindComponent("StringGrid1"));
+        ASSERT_NE(grid, nullptr);
+        grid->SetCells([](int col, int row) {
+            const std::string at = std::to_string(col) + "," + std::to_string(row);
+            return TGridCell{"c" + at, "dica " + at};
+        });
+        form->SetVisible(true);
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(Grid, CellsTitlesHintsAndNamesByColumnAndRow)
+{
+    EXPECT_EQ(grid->Cell(3, 0), "c3,0"); // the last column's title
+    EXPECT_EQ(grid->Cell(0, 2), "c0,2"); // the last row's title
+    EXPECT_EQ(grid->Cell(3, 2), "c3,2");
+    EXPECT_EQ(grid->Cell(1, 2), "c1,2");
+    EXPECT_EQ(grid->CellHint(3, 1), "dica 3,1");
+    EXPECT_EQ(grid->CellHint(0, 1), "");
+    for (auto [col, row] : {std::pair{4, 1}, {1, 3}, {4, 0}, {0, 3}, {-1, 1}, {1, -1}, {0, 0}}) {
+        EXPECT_THROW(grid->Cell(col, row), std::out_of_range) << col << "," << row;
+        EXPECT_THROW(grid->SetCurrentCell(col, row), std::out_of_range) << col << "," << row;
+    }
+    EXPECT_THROW(grid->SetCurrentCell(0, 1), std::out_of_range); // a title
+    // Each cell's tooltip and what a screen reader says for it.
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+    ASSERT_NE(table, nullptr);
+    ASSERT_NE(table->tableInterface(), nullptr);
+    EXPECT_EQ(table->tableInterface()->rowCount(), 2);
+    EXPECT_EQ(table->tableInterface()->columnCount(), 3);
+    for (int row = 1; row <= 2; ++row)
+        for (int col = 1; col <= 3; ++col) {
+            const QString hint = QString::fromStdString(grid->CellHint(col, row));
+            EXPECT_EQ(hint, QString("dica %1,%2").arg(col).arg(row));
+            EXPECT_EQ(grid->model()->index(row - 1, col - 1).data(Qt::ToolTipRole).toString(), hint);
+            QAccessibleInterface* cell = table->tableInterface()->cellAt(row - 1, col - 1);
+            ASSERT_NE(cell, nullptr);
+            EXPECT_EQ(cell->text(QAccessible::Name), hint);
+        }
+}
+
+TEST_F(Grid, TheArrowKeysMoveTheCurrentCellWithinTheDataAndTabLeaves)
+{
+    grid->SetCurrentCell(3, 2);
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Row(), 2);
+    grid->SetCurrentCell(2, 1);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Row(), 1);
+    grid->SetFocus();
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Up})
+        QTest::keyClick(grid, key);
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Row(), 1);
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
+        QTest::keyClick(grid, key);
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Row(), 2);
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form->ListBox1);
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Row(), 2);
 }
 
 struct ImageFiles : ::testing::Test {
