@@ -1,7 +1,6 @@
 #include "widgets/ComboBox.h"
 
 #include "widgets/ControlSupport.h"
-#include "widgets/Dispatch.h"
 #include "widgets/Form.h"
 #include "widgets/ProgrammaticChange.h"
 #include "widgets/SysUtils.h"
@@ -61,9 +60,7 @@ TComboBox::TComboBox(TComponent* owner) : QComboBox(nullptr), TWinControl(owner,
     // Read from a window definition, the box waits for its Style before it
     // builds an edit field (most boxes there are drop-down lists, and an edit
     // field built and thrown away costs more than the rest of the box).
-    pendingStyle_ = owner && owner->Loading();
-    if (!pendingStyle_)
-        SetStyle(style_);
+    AfterLoading(&TComboBox::applyStyle);
     SetBounds(0, 0, 145, 21);
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (programmatic_ || finishingEdit_ || index == lastIndex_)
@@ -72,8 +69,8 @@ TComboBox::TComboBox(TComponent* owner) : QComboBox(nullptr), TWinControl(owner,
         Click();
     });
     connect(this, &QComboBox::editTextChanged, this, [this] {
-        if (!programmatic_ && !Loading() && OnChange)
-            Dispatch([this] { OnChange(this); });
+        if (!programmatic_)
+            Notify(OnChange);
     });
 }
 
@@ -97,7 +94,7 @@ void TComboBox::focusOutEvent(QFocusEvent* e)
 
 void TComboBox::SetItemIndex(int index)
 {
-    applyPendingStyle();
+    DoWaiting(&TComboBox::applyStyle);
     if (index >= count())
         index = -1;
     {
@@ -116,7 +113,7 @@ std::string TComboBox::GetText() const
 
 void TComboBox::SetText(const std::string& t)
 {
-    applyPendingStyle();
+    DoWaiting(&TComboBox::applyStyle);
     const QString q = ToQt(t);
     if (q == currentText())
         return;
@@ -127,18 +124,20 @@ void TComboBox::SetText(const std::string& t)
         else
             setCurrentIndex(findText(q));
     }
-    if (!Loading() && OnChange)
-        Dispatch([this] { OnChange(this); });
+    Notify(OnChange);
 }
 
 void TComboBox::SetStyle(TComboBoxStyle s)
 {
     style_ = s;
-    if (pendingStyle_)
-        return;
+    AfterLoading(&TComboBox::applyStyle);
+}
+
+void TComboBox::applyStyle()
+{
     const QString text = currentText();
     ProgrammaticChange guard(programmatic_);
-    setEditable(s == TComboBoxStyle::csDropDown || s == TComboBoxStyle::csSimple);
+    setEditable(style_ == TComboBoxStyle::csDropDown || style_ == TComboBoxStyle::csSimple);
     if (isEditable()) {
         setInsertPolicy(QComboBox::NoInsert);
         setCompleter(nullptr);
@@ -152,7 +151,7 @@ void TComboBox::SetStyle(TComboBoxStyle s)
 template <class Change>
 void TComboBox::changeLines(Change change)
 {
-    applyPendingStyle();
+    DoWaiting(&TComboBox::applyStyle);
     const int chosen = currentIndex();
     const QString text = currentText();
     {
@@ -181,23 +180,9 @@ void TComboBox::RemoveLines()
     changeLines([&] { clear(); });
 }
 
-void TComboBox::applyPendingStyle()
-{
-    if (!pendingStyle_)
-        return;
-    pendingStyle_ = false;
-    SetStyle(style_);
-}
-
-void TComboBox::Loaded()
-{
-    applyPendingStyle();
-    TWinControl::Loaded();
-}
-
 void TComboBox::SetMaxLength(int n)
 {
-    applyPendingStyle();
+    DoWaiting(&TComboBox::applyStyle);
     maxLength_ = std::max(0, n);
     if (lineEdit())
         lineEdit()->setMaxLength(maxLength_ == 0 ? 32767 : maxLength_);

@@ -28,7 +28,6 @@ public:
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int n);
     TNotifyEvent OnChange;
-    void Loaded() override;
     void showPopup() override;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -49,9 +48,8 @@ private:
     void RemoveLines();
     template <class Change>
     void changeLines(Change change);
-    void applyPendingStyle(); // builds what Style asks for, once it is known
+    void applyStyle(); // builds what Style asks for
     void passHeldFontChange() const;
-    bool pendingStyle_ = false;
     mutable bool fontChangeHeld_ = false; // a font change Qt's handler has not seen yet
     bool listBuilt_ = false;
     TItemStrings<TComboBox> items_{this};

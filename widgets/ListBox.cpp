@@ -38,7 +38,7 @@ TListBox::TListBox(TComponent* owner) : QListWidget(nullptr), TWinControl(owner,
     // (Qt also moves the current row without selecting anything, on focus:
     // that is not a choice, so the selection is what counts.)
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!programmatic_ && !Loading())
+        if (!programmatic_)
             Click();
     });
     // A line chosen while the window is blocked (an accessibility action) is

@@ -163,7 +163,7 @@ TStringGrid::TStringGrid(TComponent* owner) : QTableView(nullptr), TWinControl(o
     // Tab goes on to the next control, as in every other control.
     setTabKeyNavigation(false);
     setCornerButtonEnabled(false);
-    relayout();
+    AfterLoading(&TStringGrid::relayout);
     SetBounds(0, 0, 320, 120);
 }
 
@@ -177,12 +177,8 @@ void TStringGrid::layoutTitles()
     static_cast<TitleHeader*>(verticalHeader())->SetFixedBreadth(colWidth_);
 }
 
-// While the definition is read the sizes arrive one property at a time:
-// the table is laid out once, when they are all in (Loaded).
 void TStringGrid::relayout()
 {
-    if (Loading())
-        return;
     layoutTitles();
     model_->Reset(GridModel::Empty(std::max(0, rowCount_ - fixedRows_), std::max(0, colCount_ - fixedCols_)));
 }
@@ -192,13 +188,9 @@ void TStringGrid::setLayoutValue(int& field, int value)
     if (value == field)
         return;
     field = value;
-    relayout();
-}
-
-void TStringGrid::Loaded()
-{
-    TWinControl::Loaded();
-    relayout();
+    // While the definition is read the sizes arrive one property at a time:
+    // the table is laid out once, when they are all in.
+    AfterLoading(&TStringGrid::relayout);
 }
 
 void TStringGrid::checkCell(int col, int row) const

@@ -61,7 +61,6 @@ public:
     int Row() const;
     // Makes a data cell the current one (no event).
     void SetCurrentCell(int col, int row);
-    void Loaded() override;
 
 protected:
     TColor DefaultColor() const override { return clWindow; }
