@@ -77,16 +77,21 @@ TEST_F(Controls, ListSelectionByProgramRaisesNoClick)
     EXPECT_EQ(form->listClicks, 0);
 }
 
+// By mouse or keyboard a line raises OnClick; the focus alone selects none.
 TEST_F(Controls, ListSelectionByMouseOrKeyboardRaisesClick)
 {
     TListBox* list = form->ListBox1;
+    list->SetFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(list->ItemIndex(), -1);
+    EXPECT_EQ(form->listClicks, 0);
+    EXPECT_EQ(form->focusWidget(), list);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 2));
     EXPECT_EQ(list->ItemIndex(), 2);
     EXPECT_EQ(form->listClicks, 1);
     // The line already selected, clicked again: the event comes again.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 2));
     EXPECT_EQ(form->listClicks, 2);
-    list->setFocus();
     QTest::keyClick(list, Qt::Key_Up);
     EXPECT_EQ(list->ItemIndex(), 1);
     EXPECT_EQ(form->listClicks, 3);
@@ -96,16 +101,7 @@ TEST_F(Controls, ListSelectionByMouseOrKeyboardRaisesClick)
     EXPECT_EQ(form->listClicks, 4);
 }
 
-TEST_F(Controls, FocusAloneSelectsNothing)
-{
-    form->ListBox1->SetFocus();
-    QApplication::processEvents();
-    EXPECT_EQ(form->ListBox1->ItemIndex(), -1);
-    EXPECT_EQ(form->listClicks, 0);
-    EXPECT_EQ(form->focusWidget(), form->ListBox1);
-}
-
-TEST(EditField, UpperCaseForTypedAndPastedText)
+TEST(EditField, UpperCaseForTypedAndPastedTextAndOnlyTheCodePage)
 {
     TApplication app;
     TEdit edit;
@@ -126,13 +122,9 @@ TEST(EditField, UpperCaseForTypedAndPastedText)
     edit.resize(60, edit.height());
     edit.SetText("Ilhas Seafoam; Rotas 6, 11, 19, 20, 21, Ilha Cinnabar e Ilhas Seafoam (pescando)");
     EXPECT_EQ(edit.cursorPosition(), 0);
-}
-
-TEST(EditField, RefusesCharactersOutsideTheCodePage)
-{
-    TApplication app;
-    TEdit edit;
-    edit.show();
+    // A character outside the code page is refused.
+    edit.SetCharCase(TEditCharCase::ecNormal);
+    edit.Clear();
     typeText(&edit, QString::fromUtf8("aΩb€"));
     EXPECT_EQ(edit.Text(), std::string("ab€"_cp));
 }
@@ -219,13 +211,8 @@ TEST(ComboBox, AFontChangeGivesTheSizeHintAndTheListTheBoxFont)
 {
     TApplication app;
     std::string text = kTestFormText;
-    text.insert(text.rfind("end"), R"(  object ComboBox1: TComboBox
-    Style = csDropDownList
-    Items.Strings = (
-      'Cidade de Viridian'
-      'Cidade de Pewter')
-  end
-)");
+    text.insert(text.rfind("end"), "  object ComboBox1: TComboBox\n    Style = csDropDownList\n"
+                                   "    Items.Strings = ('Cidade de Viridian' 'Cidade de Pewter')\n  end\n");
     std::unique_ptr<TTestForm> form(ReadTestForm(text));
     auto* combo = dynamic_cast<TComboBox*>(form->FindComponent("ComboBox1"));
     ASSERT_NE(combo, nullptr);
@@ -246,88 +233,60 @@ TEST(ComboBox, AFontChangeGivesTheSizeHintAndTheListTheBoxFont)
 
 // A grid of 3 x 2 data cells: not square, so a column taken for a row, or an
 // index equal to the count let through, shows.
-struct Grid : ::testing::Test {
-    TApplication app;
-    std::unique_ptr<TTestForm> form;
-    TStringGrid* grid = nullptr;
-    void SetUp() override
-    {
-        std::string text = kTestFormText;
-        text.insert(text.rfind("end"), R"(  object StringGrid1: TStringGrid
-    Left = 110
-    Top = 8
-    Width = 86
-    Height = 64
-    ColCount = 4
-    RowCount = 3
-    DefaultColWidth = 20
-    DefaultRowHeight = 18
-    TabOrder = 2
-  end
-)");
-        form.reset(ReadTestForm(text));
-        grid = dynamic_cast<TStringGrid*>(form->FindComponent("StringGrid1"));
-        ASSERT_NE(grid, nullptr);
-        grid->SetCells([](int col, int row) {
-            const std::string at = std::to_string(col) + "," + std::to_string(row);
-            return TGridCell{"c" + at, "dica " + at};
-        });
-        form->SetVisible(true);
-        QApplication::processEvents();
-    }
-};
-
-TEST_F(Grid, CellsTitlesHintsAndNamesByColumnAndRow)
+TEST(Grid, CellsHintsNamesAndTheCurrentCellByColumnAndRow)
 {
+    TApplication app;
+    std::string text = kTestFormText;
+    text.insert(text.rfind("end"), "  object StringGrid1: TStringGrid\n    ColCount = 4\n    RowCount = 3\n  end\n");
+    std::unique_ptr<TTestForm> form(ReadTestForm(text));
+    auto* grid = dynamic_cast<TStringGrid*>(form->FindComponent("StringGrid1"));
+    ASSERT_NE(grid, nullptr);
+    grid->SetCells([](int col, int row) {
+        const std::string at = std::to_string(col) + "," + std::to_string(row);
+        return TGridCell{"c" + at, "dica " + at};
+    });
+    form->SetVisible(true);
+    QApplication::processEvents();
     EXPECT_EQ(grid->Cell(3, 0), "c3,0"); // the last column's title
     EXPECT_EQ(grid->Cell(0, 2), "c0,2"); // the last row's title
     EXPECT_EQ(grid->Cell(3, 2), "c3,2");
     EXPECT_EQ(grid->Cell(1, 2), "c1,2");
-    EXPECT_EQ(grid->CellHint(3, 1), "dica 3,1");
     EXPECT_EQ(grid->CellHint(0, 1), "");
     for (auto [col, row] : {std::pair{4, 1}, {1, 3}, {4, 0}, {0, 3}, {-1, 1}, {1, -1}, {0, 0}}) {
         EXPECT_THROW(grid->Cell(col, row), std::out_of_range) << col << "," << row;
         EXPECT_THROW(grid->SetCurrentCell(col, row), std::out_of_range) << col << "," << row;
     }
     EXPECT_THROW(grid->SetCurrentCell(0, 1), std::out_of_range); // a title
-    // Each cell's tooltip and what a screen reader says for it.
+    // Each cell's hint, its tooltip and what a screen reader says for it.
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
-    ASSERT_NE(table, nullptr);
-    ASSERT_NE(table->tableInterface(), nullptr);
+    ASSERT_TRUE(table && table->tableInterface());
     EXPECT_EQ(table->tableInterface()->rowCount(), 2);
     EXPECT_EQ(table->tableInterface()->columnCount(), 3);
     for (int row = 1; row <= 2; ++row)
         for (int col = 1; col <= 3; ++col) {
-            const QString hint = QString::fromStdString(grid->CellHint(col, row));
-            EXPECT_EQ(hint, QString("dica %1,%2").arg(col).arg(row));
+            const QString hint = QString("dica %1,%2").arg(col).arg(row);
+            EXPECT_EQ(QString::fromStdString(grid->CellHint(col, row)), hint);
             EXPECT_EQ(grid->model()->index(row - 1, col - 1).data(Qt::ToolTipRole).toString(), hint);
             QAccessibleInterface* cell = table->tableInterface()->cellAt(row - 1, col - 1);
             ASSERT_NE(cell, nullptr);
             EXPECT_EQ(cell->text(QAccessible::Name), hint);
         }
-}
-
-TEST_F(Grid, TheArrowKeysMoveTheCurrentCellWithinTheDataAndTabLeaves)
-{
+    // The current cell, and the arrow keys that move it within the data.
     grid->SetCurrentCell(3, 2);
-    EXPECT_EQ(grid->Col(), 3);
-    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(std::pair(grid->Col(), grid->Row()), std::pair(3, 2));
     grid->SetCurrentCell(2, 1);
-    EXPECT_EQ(grid->Col(), 2);
-    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(std::pair(grid->Col(), grid->Row()), std::pair(2, 1));
     grid->SetFocus();
     for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Up})
         QTest::keyClick(grid, key);
-    EXPECT_EQ(grid->Col(), 1);
-    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(std::pair(grid->Col(), grid->Row()), std::pair(1, 1));
     for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
         QTest::keyClick(grid, key);
-    EXPECT_EQ(grid->Col(), 3);
-    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(std::pair(grid->Col(), grid->Row()), std::pair(3, 2));
+    // Tab leaves the grid, which keeps its cell.
     QTest::keyClick(grid, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), form->ListBox1);
-    EXPECT_EQ(grid->Col(), 3);
-    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(std::pair(grid->Col(), grid->Row()), std::pair(3, 2));
 }
 
 struct ImageFiles : ::testing::Test {
