@@ -12,29 +12,12 @@
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
+#include "tools/WindowShots.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
 
-#include <QDir>
-#include <QPixmap>
-
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
-
-namespace {
-bool shoot(TApplication& app, TForm* form, const QString& file)
-{
-    app.ProcessMessages();
-    const QPixmap shot = form->grab();
-    if (!shot.save(file)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-        return false;
-    }
-    std::printf("%s %dx%d\n", qPrintable(file), shot.width(), shot.height());
-    return true;
-}
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -43,17 +26,10 @@ int main(int argc, char** argv)
         return 2;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(out.path());
     int qtArgc = 1;
     TApplication app(qtArgc, argv);
     app.SetTitle("Fauneta");
-    // A box would wait for a person: each one is noted and fails the run.
-    std::vector<TMessageBoxRequest> boxes;
-    app.MessageBoxResponder = [&boxes](const TMessageBoxRequest& box) {
-        boxes.push_back(box);
-        return IDOK;
-    };
+    WindowShots shots(app, QString::fromLocal8Bit(argv[1]));
     CreateAllForms();
     Form1->SetAppDir(FAUNETA_OUT_DIR "/");
 
@@ -61,39 +37,36 @@ int main(int argc, char** argv)
     Form1->SetVisible(true);
     Form1->ListBox1->SetItemIndex(24); // #025
     Form1->ListBox1Click(Form1->ListBox1);
-    ok &= shoot(app, Form1, out.filePath(QStringLiteral("main-window.png")));
+    ok &= shots.Shoot(Form1, QStringLiteral("main-window.png"));
 
     FormTmHm->SetVisible(true);
     FormTmHm->FormActivate(FormTmHm);
     FormTmHm->ListBox1->SetItemIndex(28); // TM 29
     FormTmHm->ListBox1Click(FormTmHm->ListBox1);
-    ok &= shoot(app, FormTmHm, out.filePath(QStringLiteral("tm-hm-list.png")));
+    ok &= shots.Shoot(FormTmHm, QStringLiteral("tm-hm-list.png"));
     FormTmHm->SetVisible(false);
 
     FormPokeMart->SetVisible(true);
     FormPokeMart->FormActivate(FormPokeMart);
     FormPokeMart->ComboBox1->SetItemIndex(2); // Cerulean
     FormPokeMart->ComboBox1Click(FormPokeMart->ComboBox1);
-    ok &= shoot(app, FormPokeMart, out.filePath(QStringLiteral("mart-items.png")));
+    ok &= shots.Shoot(FormPokeMart, QStringLiteral("mart-items.png"));
     FormPokeMart->SetVisible(false);
 
     // The two windows made on first use, made here as their menu items do.
     app.CreateForm(FormTipos);
     FormTipos->SetVisible(true);
-    ok &= shoot(app, FormTipos, out.filePath(QStringLiteral("type-chart.png")));
+    ok &= shots.Shoot(FormTipos, QStringLiteral("type-chart.png"));
     FormTipos->SetVisible(false);
 
     app.CreateForm(FormGolpes);
     FormGolpes->SetVisible(true);
     FormGolpes->Edit1->SetText("thunder");
     FormGolpes->ChooseMove(FindMove("Thunderbolt"));
-    ok &= shoot(app, FormGolpes, out.filePath(QStringLiteral("moves.png")));
+    ok &= shots.Shoot(FormGolpes, QStringLiteral("moves.png"));
     FormGolpes->SetVisible(false);
 
-    for (const auto& b : boxes) {
-        std::fprintf(stderr, "message box: %s\n", b.text.c_str());
-        ok = false;
-    }
+    ok &= shots.NoBoxes();
     DestroyAllForms();
     return ok ? 0 : 1;
 }

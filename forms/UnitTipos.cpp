@@ -5,6 +5,7 @@
 #include "forms/UnitPrincipal.h"
 #include "text/Cp1252.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -48,9 +49,9 @@ const FormClass& TFormTipos::StaticFormClass()
 CellColors ChartCellColors(int halves)
 {
     switch (halves) {
-    case Halves::Double: return {0x50AF4C, clBlack};
-    case Halves::Half: return {0x2828C6, clWhite};
-    default: return {0x303030, clWhite};
+    case Halves::Double: return {Rgb(76, 175, 80), clBlack};
+    case Halves::Half: return {Rgb(198, 40, 40), clWhite};
+    default: return {Rgb(48, 48, 48), clWhite};
     }
 }
 
@@ -78,25 +79,26 @@ void TFormTipos::FormCreate(TObject*)
         groupLabels[g]->SetCaption(std::string(ProfileGroups[g].Label));
     Label9->SetCaption(ChartLegend());
 
-    // Row and column 0 name the types; attack in the rows, defence in the columns.
-    for (Type t : AllTypes) {
-        const int at = static_cast<int>(Index(t)) + 1;
-        StringGrid1->SetCell(at, 0, std::string(TypeName(t)));
-        StringGrid1->SetCell(0, at, std::string(TypeName(t)));
-    }
-    for (Type a : AllTypes)
-        for (Type d : AllTypes) {
-            const int col = static_cast<int>(Index(d)) + 1, row = static_cast<int>(Index(a)) + 1;
-            const int halves = Effectiveness(a, d);
-            StringGrid1->SetCell(col, row, std::string(EffectSymbol(halves)));
-            if (halves != Halves::Neutral) {
-                const CellColors colors = ChartCellColors(halves);
-                StringGrid1->SetCellColors(col, row, colors.Background, colors.Text);
-            }
-            StringGrid1->SetCellHint(col, row,
-                                     std::string(TypeName(a)) + " contra " + std::string(TypeName(d)) + ": " +
-                                         std::string(EffectWords(halves)));
+    // Attack in the rows, defence in the columns; the titles are the types.
+    StringGrid1->SetCells([](int col, int row) {
+        TGridCell cell;
+        if (row == 0 || col == 0) {
+            cell.Text = std::string(TypeName(AllTypes[static_cast<std::size_t>(std::max(col, row) - 1)]));
+            return cell;
         }
+        const Type attack = AllTypes[static_cast<std::size_t>(row - 1)];
+        const Type defence = AllTypes[static_cast<std::size_t>(col - 1)];
+        const int halves = Effectiveness(attack, defence);
+        cell.Text = std::string(EffectSymbol(halves));
+        cell.Hint = std::string(TypeName(attack)) + " contra " + std::string(TypeName(defence)) + ": " +
+                    std::string(EffectWords(halves));
+        if (halves != Halves::Neutral) {
+            const CellColors colors = ChartCellColors(halves);
+            cell.Background = colors.Background;
+            cell.TextColor = colors.Text;
+        }
+        return cell;
+    });
     StringGrid1->SetCurrentCell(1, 1);
 }
 

@@ -64,9 +64,25 @@ bool isLetter(char c)
 {
     return (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
 }
+// A hexadecimal digit's value, -1 for any other character: one table look-up
+// per character, as the pictures' bytes (most of a window's definition) need.
+constexpr auto kHexValue = [] {
+    std::array<std::int8_t, 256> t{};
+    t.fill(-1);
+    for (int c = '0'; c <= '9'; ++c)
+        t[static_cast<std::size_t>(c)] = static_cast<std::int8_t>(c - '0');
+    for (int c = 'A'; c <= 'F'; ++c)
+        t[static_cast<std::size_t>(c)] = t[static_cast<std::size_t>(c + 'a' - 'A')] =
+            static_cast<std::int8_t>(c - 'A' + 10);
+    return t;
+}();
+int hexValue(char c)
+{
+    return kHexValue[static_cast<unsigned char>(c)];
+}
 bool isHexDigit(char c)
 {
-    return isDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f');
+    return hexValue(c) >= 0;
 }
 char lowerAscii(char c)
 {
@@ -366,18 +382,8 @@ private:
     DfmValue binary()
     {
         ++i_; // {
-        // Icons and pictures make most of a window's definition: one table
-        // look-up per character and one allocation keep reading them cheap.
-        static constexpr auto digitValue = [] {
-            std::array<std::int8_t, 256> t{};
-            t.fill(-1);
-            for (int c = '0'; c <= '9'; ++c)
-                t[c] = static_cast<std::int8_t>(c - '0');
-            for (int c = 'A'; c <= 'F'; ++c)
-                t[c] = static_cast<std::int8_t>(c - 'A' + 10),
-                t[c + 'a' - 'A'] = static_cast<std::int8_t>(c - 'A' + 10);
-            return t;
-        }();
+        // Icons and pictures make most of a window's definition: one
+        // allocation keeps reading them cheap.
         const std::size_t close = std::min(s_.find('}', i_), s_.size());
         std::vector<std::uint8_t> bytes((close - i_) / 2);
         std::uint8_t* out = bytes.data();
@@ -385,7 +391,7 @@ private:
         const char* const end = s_.data() + close;
         int nibble = -1;
         for (; p != end; ++p) {
-            const int v = digitValue[static_cast<unsigned char>(*p)];
+            const int v = hexValue(*p);
             if (v >= 0) {
                 if (nibble < 0)
                     nibble = v;

@@ -2,46 +2,30 @@
 // can be looked at without a display:
 //   fauneta_snapshot [--scale F] [output-folder]      (default: current folder)
 // Writes Form1.png, FormSobre.png, ... (client area with its menu bar), then
-// two windows in use: Form1-entry.png (#025 shown, with its pictures read from
-// "Imagens" and "Dados" beside this tool) and FormPokeMart-shop.png (a shop
-// picked), FormGolpes-move.png ("thunder" typed, Thunderbolt chosen) and
-// FormGolpes-creature.png (opened on #025, Thunderwave chosen). --scale renders at that scale factor (as
-// QT_SCALE_FACTOR does), so an image is F times the window's size in device pixels.
+// the windows in use: Form1-entry.png (#025 shown, with its pictures read from
+// "Imagens" and "Dados" beside this tool), FormPokeMart-shop.png (a shop
+// picked), FormGolpes-move.png ("thunder" typed, Thunderbolt chosen),
+// FormGolpes-creature.png (opened on #025, Thunderwave chosen), and the type
+// chart over #025 and with #094 picked (FormTipos-025.png, FormTipos-094.png).
+// --scale renders at that scale factor (as QT_SCALE_FACTOR does), so an image
+// is F times the window's size in device pixels.
 #include "data/Moves.h"
-// picked), and the type chart over #025 and with #094 picked (FormTipos-025.png,
-// FormTipos-094.png). --scale renders at that scale factor (as QT_SCALE_FACTOR does), so
-// an image is F times the window's size in device pixels.
 #include "forms/Startup.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitTipos.h"
+#include "tools/WindowShots.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
 #include "widgets/SysUtils.h"
-
-#include <QDir>
-#include <QPixmap>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
 namespace {
-bool shoot(TApplication& app, TForm* form, const QString& file)
-{
-    app.ProcessMessages();
-    const QPixmap shot = form->grab();
-    if (!shot.save(file)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-        return false;
-    }
-    std::printf("%s %dx%d\n", qPrintable(file), shot.width(), shot.height());
-    return true;
-}
-
 int usage(const char* self)
 {
     std::fprintf(stderr, "usage: %s [--scale F] [output-folder]\n", self);
@@ -70,33 +54,26 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     TApplication app(qtArgc, argv);
     app.SetTitle("Fauneta");
-    // A box would wait for a person: each one is noted and fails the run.
-    std::vector<TMessageBoxRequest> boxes;
-    app.MessageBoxResponder = [&boxes](const TMessageBoxRequest& box) {
-        boxes.push_back(box);
-        return IDOK;
-    };
+    WindowShots shots(app, outDir);
     CreateAllForms();
-    QDir().mkpath(outDir);
-    const QDir out(outDir);
     bool ok = true;
     for (TForm* form : app.Forms()) {
         form->SetVisible(true);
-        ok &= shoot(app, form, out.filePath(ToQt(form->Name()) + QStringLiteral(".png")));
+        ok &= shots.Shoot(form, ToQt(form->Name()) + QStringLiteral(".png"));
         form->SetVisible(false);
     }
 
     Form1->SetVisible(true);
     Form1->ListBox1->SetItemIndex(24); // #025
     Form1->ListBox1Click(Form1->ListBox1);
-    ok &= shoot(app, Form1, out.filePath(QStringLiteral("Form1-entry.png")));
+    ok &= shots.Shoot(Form1, QStringLiteral("Form1-entry.png"));
     Form1->SetVisible(false);
 
     FormPokeMart->SetVisible(true);
     FormPokeMart->FormActivate(FormPokeMart);
     FormPokeMart->ComboBox1->SetItemIndex(6); // the longest list
     FormPokeMart->ComboBox1Click(FormPokeMart->ComboBox1);
-    ok &= shoot(app, FormPokeMart, out.filePath(QStringLiteral("FormPokeMart-shop.png")));
+    ok &= shots.Shoot(FormPokeMart, QStringLiteral("FormPokeMart-shop.png"));
     FormPokeMart->SetVisible(false);
 
     // The moves window (created on first use, as its menu item does) by
@@ -105,25 +82,24 @@ int main(int argc, char** argv)
     FormGolpes->SetVisible(true);
     FormGolpes->Edit1->SetText("thunder");
     FormGolpes->ChooseMove(FindMove("Thunderbolt"));
-    ok &= shoot(app, FormGolpes, out.filePath(QStringLiteral("FormGolpes-move.png")));
+    ok &= shots.Shoot(FormGolpes, QStringLiteral("FormGolpes-move.png"));
     FormGolpes->SetVisible(false);
     FormGolpes->Edit1->Clear();
     FormGolpes->ChooseMove(FindMove("Thunderwave"));
     FormGolpes->SetVisible(true); // shows #025, the main window's entry
-    ok &= shoot(app, FormGolpes, out.filePath(QStringLiteral("FormGolpes-creature.png")));
+    ok &= shots.Shoot(FormGolpes, QStringLiteral("FormGolpes-creature.png"));
     FormGolpes->SetVisible(false);
     // The type chart, created on first use as the menu does: opened over the
     // entry shown (#025), then with #094 picked.
     app.CreateForm(FormTipos);
     FormTipos->SetVisible(true);
-    ok &= shoot(app, FormTipos, out.filePath(QStringLiteral("FormTipos-025.png")));
+    ok &= shots.Shoot(FormTipos, QStringLiteral("FormTipos-025.png"));
     FormTipos->ComboBox1->SetItemIndex(Catalogue::RowOfNumber(94));
     FormTipos->ComboBox1Click(FormTipos->ComboBox1);
-    ok &= shoot(app, FormTipos, out.filePath(QStringLiteral("FormTipos-094.png")));
+    ok &= shots.Shoot(FormTipos, QStringLiteral("FormTipos-094.png"));
     FormTipos->SetVisible(false);
 
-    for (const auto& b : boxes)
-        std::fprintf(stderr, "message box: %s\n", b.text.c_str());
+    ok &= shots.NoBoxes();
     DestroyAllForms();
-    return ok && boxes.empty() ? 0 : 1;
+    return ok ? 0 : 1;
 }

@@ -19,8 +19,12 @@ TButton::TButton(TComponent* owner) : QPushButton(nullptr), TWinControl(owner, t
 void TButton::TextChanged()
 {
     setText(ToQt(text_));
-    if (!Loading())
-        SetAccessibleName(FromQt(WithoutMnemonic(ToQt(text_))));
+    AfterLoading(&TButton::nameFromCaption);
+}
+
+void TButton::nameFromCaption()
+{
+    SetAccessibleName(FromQt(WithoutMnemonic(ToQt(text_))));
 }
 
 void TButton::Click()
@@ -45,8 +49,8 @@ void TButton::keyPressEvent(QKeyEvent* e)
 
 void TButton::Loaded()
 {
+    AfterLoading(&TButton::nameFromCaption);
     TWinControl::Loaded();
-    SetAccessibleName(FromQt(WithoutMnemonic(ToQt(text_))));
     // Default and Cancel buttons answer Enter and Esc anywhere in their window.
     if (TForm* f = ParentForm()) {
         if (default_) {

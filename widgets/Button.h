@@ -27,6 +27,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    void nameFromCaption();
     bool default_ = false, cancel_ = false;
     int modalResult_ = 0;
 };

@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
-TComponent::TComponent(TComponent* owner) : owner_(owner)
+// A component made while its owner's definition is read is read with it.
+TComponent::TComponent(TComponent* owner) : owner_(owner), loading_(owner && owner->Loading())
 {
     if (owner_)
         owner_->components_.push_back(this);
@@ -26,6 +27,34 @@ TComponent::~TComponent()
         auto& list = owner_->components_;
         list.erase(std::remove(list.begin(), list.end(), this), list.end());
     }
+}
+
+void TComponent::Loaded()
+{
+    loading_ = false;
+    const std::vector<Work> work = std::move(waiting_);
+    waiting_.clear();
+    for (Work w : work)
+        (this->*w)();
+}
+
+void TComponent::afterLoading(Work work)
+{
+    if (!loading_) {
+        (this->*work)();
+        return;
+    }
+    waiting_.erase(std::remove(waiting_.begin(), waiting_.end(), work), waiting_.end());
+    waiting_.push_back(work);
+}
+
+void TComponent::doWaiting(Work work)
+{
+    const auto it = std::find(waiting_.begin(), waiting_.end(), work);
+    if (it == waiting_.end())
+        return;
+    waiting_.erase(it);
+    (this->*work)();
 }
 
 const std::string& TComponent::ClassName() const

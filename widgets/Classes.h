@@ -64,19 +64,45 @@ public:
 
     bool Loading() const { return loading_; }
     void SetLoading(bool loading) { loading_ = loading; }
-    // Runs once after the whole definition of the owning window has been read.
-    virtual void Loaded() { loading_ = false; }
+    // Runs once after the whole definition of the owning window has been read:
+    // the work put off meanwhile (AfterLoading), each piece once, in the
+    // order last asked for. A control adds what it always does then by
+    // asking for it before calling its base's Loaded.
+    virtual void Loaded();
 
     std::int32_t Tag = 0;
     // Values of properties read and written back but without effect here.
     std::map<std::string, DfmValue> InertValues;
 
 protected:
+    // Work that needs the whole definition (a font given in five properties,
+    // a size that depends on the font and the text, a name from a caption):
+    // done now, or, while the definition is read, once by Loaded. Asked for
+    // again meanwhile, it moves behind what was asked since, so work that
+    // depends on other work (a size on the font) asks again when that does.
+    template <class T>
+    void AfterLoading(void (T::*work)())
+    {
+        afterLoading(static_cast<Work>(work));
+    }
+    // Put-off work done now by the first that needs it before the end of the
+    // reading (a container's font, before its children come in); nothing
+    // when it is not waiting.
+    template <class T>
+    void DoWaiting(void (T::*work)())
+    {
+        doWaiting(static_cast<Work>(work));
+    }
+
     // Attach the child (parent a control, add a menu item); default refuses.
     virtual bool AcceptChild(TComponent* child);
     virtual void ChildRemoved(TComponent*) {}
 
 private:
+    using Work = void (TComponent::*)();
+    void afterLoading(Work work);
+    void doWaiting(Work work);
+    std::vector<Work> waiting_;
     std::string name_;
     TComponent* owner_ = nullptr;
     std::vector<TComponent*> components_;

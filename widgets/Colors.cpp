@@ -25,29 +25,29 @@ constexpr NamedColor kColors[] = {
     {"clFuchsia", clFuchsia},
     {"clAqua", clAqua},
     {"clWhite", clWhite},
-    {"clScrollBar", clSystem | 0},
+    {"clScrollBar", clScrollBar},
     {"clBackground", clBackground},
-    {"clActiveCaption", clSystem | 2},
-    {"clInactiveCaption", clSystem | 3},
+    {"clActiveCaption", clActiveCaption},
+    {"clInactiveCaption", clInactiveCaption},
     {"clMenu", clMenu},
     {"clWindow", clWindow},
-    {"clWindowFrame", clSystem | 6},
+    {"clWindowFrame", clWindowFrame},
     {"clMenuText", clMenuText},
     {"clWindowText", clWindowText},
-    {"clCaptionText", clSystem | 9},
-    {"clActiveBorder", clSystem | 10},
-    {"clInactiveBorder", clSystem | 11},
-    {"clAppWorkSpace", clSystem | 12},
+    {"clCaptionText", clCaptionText},
+    {"clActiveBorder", clActiveBorder},
+    {"clInactiveBorder", clInactiveBorder},
+    {"clAppWorkSpace", clAppWorkSpace},
     {"clHighlight", clHighlight},
     {"clHighlightText", clHighlightText},
     {"clBtnFace", clBtnFace},
     {"clBtnShadow", clBtnShadow},
     {"clGrayText", clGrayText},
     {"clBtnText", clBtnText},
-    {"clInactiveCaptionText", clSystem | 19},
+    {"clInactiveCaptionText", clInactiveCaptionText},
     {"clBtnHighlight", clBtnHighlight},
-    {"cl3DDkShadow", clSystem | 21},
-    {"cl3DLight", clSystem | 22},
+    {"cl3DDkShadow", cl3DDkShadow},
+    {"cl3DLight", cl3DLight},
     {"clInfoText", clInfoText},
     {"clInfoBk", clInfoBk},
     {"clNone", clNone},
@@ -56,29 +56,28 @@ constexpr NamedColor kColors[] = {
 
 QColor ColorToQColor(TColor c)
 {
-    if (c & clSystem) {
-        const QPalette& pal = ProgramPalette();
-        switch (c & 0xFF) {
-        case 1: return QColor(58, 110, 165); // desktop
-        case 4:
-        case 15:
-        case 22: return pal.color(QPalette::Window);
-        case 5: return pal.color(QPalette::Base);
-        case 7:
-        case 8:
-        case 18: return pal.color(QPalette::WindowText);
-        case 13: return pal.color(QPalette::Highlight);
-        case 14: return pal.color(QPalette::HighlightedText);
-        case 16: return pal.color(QPalette::Dark);
-        case 17: return pal.color(QPalette::Disabled, QPalette::WindowText);
-        case 20: return pal.color(QPalette::Light);
-        case 21: return pal.color(QPalette::Shadow);
-        case 23: return pal.color(QPalette::ToolTipText);
-        case 24: return pal.color(QPalette::ToolTipBase);
-        default: return pal.color(QPalette::Window);
-        }
+    if (!(c & clSystem))
+        return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+    const QPalette& pal = ProgramPalette();
+    switch (clSystem | (c & 0xFF)) {
+    case clBackground: return QColor(58, 110, 165); // the desktop
+    case clMenu:
+    case clBtnFace:
+    case cl3DLight: return pal.color(QPalette::Window);
+    case clWindow: return pal.color(QPalette::Base);
+    case clMenuText:
+    case clWindowText:
+    case clBtnText: return pal.color(QPalette::WindowText);
+    case clHighlight: return pal.color(QPalette::Highlight);
+    case clHighlightText: return pal.color(QPalette::HighlightedText);
+    case clBtnShadow: return pal.color(QPalette::Dark);
+    case clGrayText: return pal.color(QPalette::Disabled, QPalette::WindowText);
+    case clBtnHighlight: return pal.color(QPalette::Light);
+    case cl3DDkShadow: return pal.color(QPalette::Shadow);
+    case clInfoText: return pal.color(QPalette::ToolTipText);
+    case clInfoBk: return pal.color(QPalette::ToolTipBase);
+    default: return pal.color(QPalette::Window);
     }
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
 std::string ColorToIdent(TColor c)

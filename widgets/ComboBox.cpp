@@ -1,116 +1,56 @@
 #include "widgets/ComboBox.h"
 
 #include "widgets/ControlSupport.h"
-#include "widgets/Dispatch.h"
 #include "widgets/Form.h"
 #include "widgets/ProgrammaticChange.h"
 #include "widgets/SysUtils.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QStringList>
 
 #include <algorithm>
 
-int TComboItems::Count() const
-{
-    return box_->count();
-}
-std::string TComboItems::Get(int index) const
-{
-    CheckIndex(index, Count());
-    return FromQt(box_->itemText(index));
-}
-void TComboItems::Put(int index, const std::string& s)
-{
-    CheckIndex(index, Count());
-    box_->setItemText(index, ToQt(s));
-}
-void TComboItems::Insert(int index, const std::string& s)
-{
-    CheckIndex(index, Count() + 1);
-    box_->applyPendingStyle();
-    // Qt selects the first entry added to an empty box; ours keep theirs.
-    const int sel = box_->currentIndex();
-    const QString text = box_->currentText();
-    {
-        ProgrammaticChange guard(box_->programmatic_);
-        box_->insertItem(index, ToQt(s));
-        if (sel < 0) {
-            box_->setCurrentIndex(-1);
-            if (box_->isEditable())
-                box_->setEditText(text);
-        }
-    }
-    box_->lastIndex_ = box_->currentIndex();
-}
-void TComboItems::Delete(int index)
-{
-    CheckIndex(index, Count());
-    {
-        ProgrammaticChange guard(box_->programmatic_);
-        box_->removeItem(index);
-    }
-    box_->lastIndex_ = box_->currentIndex();
-}
-void TComboItems::Clear()
-{
-    box_->applyPendingStyle();
-    {
-        ProgrammaticChange guard(box_->programmatic_);
-        const QString text = box_->currentText();
-        box_->clear();
-        if (box_->isEditable())
-            box_->setEditText(text);
-    }
-    box_->lastIndex_ = -1;
-}
-
-// One insertion for all the lines: Qt's model and view are told once, not
-// once a line.
-void TComboItems::Assign(const std::vector<std::string>& lines)
-{
-    Clear();
-    if (lines.empty())
-        return;
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string& line : lines)
-        texts.append(ToQt(line));
-    const QString text = box_->currentText();
-    {
-        ProgrammaticChange guard(box_->programmatic_);
-        box_->insertItems(0, texts);
-        box_->setCurrentIndex(-1);
-        if (box_->isEditable())
-            box_->setEditText(text);
-    }
-    box_->lastIndex_ = box_->currentIndex();
-}
-
-// Qt builds a box's drop-down list on the box's first change of font, to give
-// it that font: a list with no edit field would be built with every window
-// that sets its boxes' fonts, opened or not. It takes the font when it first
-// drops down instead (a box with an edit field keeps Qt's way: its field is
-// placed then too).
+// Qt's handler of a font change builds the drop-down list to give it the
+// font: some 0.2 ms a box, with every window that sets its boxes' fonts,
+// opened or not. A box with neither list nor edit field holds the change until
+// something needs what that handler does (the list, the size hint), and then
+// hands it to the handler as it came; a list built later takes the box's font
+// by itself.
 void TComboBox::changeEvent(QEvent* e)
 {
-    if (e->type() == QEvent::FontChange && !droppedDown_ && !isEditable()) {
-        listFontPending_ = true;
+    if (e->type() == QEvent::FontChange && !listBuilt_ && !isEditable()) {
+        fontChangeHeld_ = true;
         QWidget::changeEvent(e);
         return;
     }
     QComboBox::changeEvent(e);
 }
 
+void TComboBox::passHeldFontChange() const
+{
+    if (!fontChangeHeld_)
+        return;
+    fontChangeHeld_ = false;
+    QEvent fontChange(QEvent::FontChange);
+    const_cast<TComboBox*>(this)->QComboBox::changeEvent(&fontChange);
+}
+
+QSize TComboBox::sizeHint() const
+{
+    passHeldFontChange();
+    return QComboBox::sizeHint();
+}
+
+QSize TComboBox::minimumSizeHint() const
+{
+    passHeldFontChange();
+    return QComboBox::minimumSizeHint();
+}
+
 void TComboBox::showPopup()
 {
-    droppedDown_ = true;
-    if (listFontPending_) {
-        listFontPending_ = false;
-        QEvent fontChange(QEvent::FontChange);
-        QComboBox::changeEvent(&fontChange);
-    }
+    listBuilt_ = true;
+    passHeldFontChange();
     QComboBox::showPopup();
 }
 
@@ -120,9 +60,7 @@ TComboBox::TComboBox(TComponent* owner) : QComboBox(nullptr), TWinControl(owner,
     // Read from a window definition, the box waits for its Style before it
     // builds an edit field (most boxes there are drop-down lists, and an edit
     // field built and thrown away costs more than the rest of the box).
-    pendingStyle_ = owner && owner->Loading();
-    if (!pendingStyle_)
-        SetStyle(style_);
+    AfterLoading(&TComboBox::applyStyle);
     SetBounds(0, 0, 145, 21);
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (programmatic_ || finishingEdit_ || index == lastIndex_)
@@ -131,8 +69,8 @@ TComboBox::TComboBox(TComponent* owner) : QComboBox(nullptr), TWinControl(owner,
         Click();
     });
     connect(this, &QComboBox::editTextChanged, this, [this] {
-        if (!programmatic_ && !Loading() && OnChange)
-            Dispatch([this] { OnChange(this); });
+        if (!programmatic_)
+            Notify(OnChange);
     });
 }
 
@@ -156,7 +94,7 @@ void TComboBox::focusOutEvent(QFocusEvent* e)
 
 void TComboBox::SetItemIndex(int index)
 {
-    applyPendingStyle();
+    DoWaiting(&TComboBox::applyStyle);
     if (index >= count())
         index = -1;
     {
@@ -175,7 +113,7 @@ std::string TComboBox::GetText() const
 
 void TComboBox::SetText(const std::string& t)
 {
-    applyPendingStyle();
+    DoWaiting(&TComboBox::applyStyle);
     const QString q = ToQt(t);
     if (q == currentText())
         return;
@@ -186,18 +124,20 @@ void TComboBox::SetText(const std::string& t)
         else
             setCurrentIndex(findText(q));
     }
-    if (!Loading() && OnChange)
-        Dispatch([this] { OnChange(this); });
+    Notify(OnChange);
 }
 
 void TComboBox::SetStyle(TComboBoxStyle s)
 {
     style_ = s;
-    if (pendingStyle_)
-        return;
+    AfterLoading(&TComboBox::applyStyle);
+}
+
+void TComboBox::applyStyle()
+{
     const QString text = currentText();
     ProgrammaticChange guard(programmatic_);
-    setEditable(s == TComboBoxStyle::csDropDown || s == TComboBoxStyle::csSimple);
+    setEditable(style_ == TComboBoxStyle::csDropDown || style_ == TComboBoxStyle::csSimple);
     if (isEditable()) {
         setInsertPolicy(QComboBox::NoInsert);
         setCompleter(nullptr);
@@ -206,23 +146,43 @@ void TComboBox::SetStyle(TComboBoxStyle s)
     }
 }
 
-void TComboBox::applyPendingStyle()
+// The program's changes to the lines raise no event; an entry the program did
+// not choose stays unchosen, and the edit field keeps its text while none is.
+template <class Change>
+void TComboBox::changeLines(Change change)
 {
-    if (!pendingStyle_)
-        return;
-    pendingStyle_ = false;
-    SetStyle(style_);
+    DoWaiting(&TComboBox::applyStyle);
+    const int chosen = currentIndex();
+    const QString text = currentText();
+    {
+        ProgrammaticChange guard(programmatic_);
+        change();
+        if (chosen < 0)
+            setCurrentIndex(-1);
+        if (currentIndex() < 0 && isEditable())
+            setEditText(text);
+    }
+    lastIndex_ = currentIndex();
 }
 
-void TComboBox::Loaded()
+void TComboBox::InsertLines(int index, const QStringList& texts)
 {
-    applyPendingStyle();
-    TWinControl::Loaded();
+    changeLines([&] { insertItems(index, texts); });
+}
+
+void TComboBox::RemoveLine(int index)
+{
+    changeLines([&] { removeItem(index); });
+}
+
+void TComboBox::RemoveLines()
+{
+    changeLines([&] { clear(); });
 }
 
 void TComboBox::SetMaxLength(int n)
 {
-    applyPendingStyle();
+    DoWaiting(&TComboBox::applyStyle);
     maxLength_ = std::max(0, n);
     if (lineEdit())
         lineEdit()->setMaxLength(maxLength_ == 0 ? 32767 : maxLength_);

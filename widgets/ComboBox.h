@@ -2,28 +2,11 @@
 #pragma once
 
 #include "widgets/Controls.h"
+#include "widgets/ItemStrings.h"
 
 #include <QComboBox>
 
 enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
-
-class TComboBox;
-
-// Items of a combo box, kept in the widget.
-class TComboItems : public TStrings {
-public:
-    explicit TComboItems(TComboBox* owner) : box_(owner) {}
-    int Count() const override;
-    std::string Get(int index) const override;
-    void Put(int index, const std::string& s) override;
-    void Insert(int index, const std::string& s) override;
-    void Delete(int index) override;
-    void Clear() override;
-    void Assign(const std::vector<std::string>& lines) override;
-
-private:
-    TComboBox* box_;
-};
 
 // Drop-down combo box with an edit field, unsorted. OnClick runs when the
 // user picks an entry that differs from the current one, never for
@@ -45,8 +28,9 @@ public:
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int n);
     TNotifyEvent OnChange;
-    void Loaded() override;
     void showPopup() override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void changeEvent(QEvent* e) override;
@@ -56,12 +40,19 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
-    friend class TComboItems;
-    void applyPendingStyle(); // builds what Style asks for, once it is known
-    bool pendingStyle_ = false;
-    bool listFontPending_ = false; // the drop-down list still to take the box's font
-    bool droppedDown_ = false;
-    TComboItems items_{this};
+    friend class TItemStrings<TComboBox>;
+    QString LineText(int index) const { return itemText(index); }
+    void SetLineText(int index, const QString& text) { setItemText(index, text); }
+    void InsertLines(int index, const QStringList& texts);
+    void RemoveLine(int index);
+    void RemoveLines();
+    template <class Change>
+    void changeLines(Change change);
+    void applyStyle(); // builds what Style asks for
+    void passHeldFontChange() const;
+    mutable bool fontChangeHeld_ = false; // a font change Qt's handler has not seen yet
+    bool listBuilt_ = false;
+    TItemStrings<TComboBox> items_{this};
     TComboBoxStyle style_ = TComboBoxStyle::csDropDown;
     int lastIndex_ = -1;
     int maxLength_ = 0;

@@ -183,21 +183,11 @@ void TControl::SetParentFont(bool v)
 
 void TControl::FontChanged()
 {
-    if (Loading())
-        fontPending_ = true;
-    else
-        applyFont();
-}
-
-void TControl::PushPendingFont()
-{
-    if (fontPending_)
-        applyFont();
+    AfterLoading(&TControl::applyFont);
 }
 
 void TControl::applyFont()
 {
-    fontPending_ = false;
     QPalette pal = widget_->palette();
     if (parentFont_) {
         widget_->setFont(QFont());
@@ -255,20 +245,25 @@ bool TControl::BlockedByModal() const
 
 void TControl::Click()
 {
-    if (OnClick && !BlockedByModal())
-        Dispatch([this] { OnClick(this); });
+    if (!BlockedByModal())
+        Notify(OnClick);
 }
 
 void TControl::DblClick()
 {
-    if (OnDblClick && !BlockedByModal())
-        Dispatch([this] { OnDblClick(this); });
+    if (!BlockedByModal())
+        Notify(OnDblClick);
+}
+
+void TControl::Notify(const TNotifyEvent& event)
+{
+    if (event && !Loading())
+        Dispatch([this, &event] { event(this); });
 }
 
 void TControl::Loaded()
 {
     TComponent::Loaded();
-    PushPendingFont();
     if (parentColor_ && parent_)
         color_ = parent_->color_;
 }
@@ -447,7 +442,7 @@ bool TWinControl::AcceptChild(TComponent* child)
         return false;
     // A definition gives a container's properties before its children: its
     // font is complete, and taken now the children inherit it as they come.
-    PushPendingFont();
+    DoWaiting(&TControl::applyFont);
     ctl->SetParent(this);
     return true;
 }

@@ -98,6 +98,9 @@ public:
     virtual void Click();
     bool BlockedByModal() const;
     void DblClick();
+    // Runs one of the control's events through the dispatch point; none while
+    // its definition is read (the values read there are no one's change).
+    void Notify(const TNotifyEvent& event);
 
     // Re-applies hints to this control and, for containers, its children.
     virtual void UpdateHints();
@@ -105,10 +108,9 @@ public:
 
 protected:
     // Pushes the font into the widget. While a definition is being read the
-    // Font.X properties arrive one at a time: then it only notes the change,
-    // and the widget takes the finished font once (PushPendingFont).
+    // Font.X properties arrive one at a time: the widget takes the finished
+    // font once (AfterLoading).
     virtual void FontChanged();
-    void PushPendingFont();
     virtual void ColorChanged();
     virtual void TextChanged() {}
     // Default Color of the class (written when different).
@@ -134,7 +136,6 @@ protected:
 
 private:
     void applyFont();
-    bool fontPending_ = false;
 };
 
 class TWinControl : public TControl {

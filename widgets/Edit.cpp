@@ -1,7 +1,6 @@
 #include "widgets/Edit.h"
 
 #include "widgets/ControlSupport.h"
-#include "widgets/Dispatch.h"
 #include "widgets/Form.h"
 #include "widgets/SysUtils.h"
 
@@ -40,8 +39,7 @@ TEdit::TEdit(TComponent* owner) : QLineEdit(nullptr), TWinControl(owner, this)
     connect(this, &QLineEdit::textEdited, this, [this] { userEdited(); });
     connect(this, &QLineEdit::textChanged, this, [this] {
         updateClipped();
-        if (!Loading() && OnChange)
-            Dispatch([this] { OnChange(this); });
+        Notify(OnChange);
     });
 }
 

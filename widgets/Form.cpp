@@ -67,12 +67,6 @@ void TForm::Initialize()
         Dispatch([this] { OnCreate(this); });
 }
 
-void TForm::Loaded()
-{
-    pushPendingClientFont();
-    TWinControl::Loaded();
-}
-
 void TForm::AfterDefinitionRead()
 {
     // Alt+F4 closes any window, as the system menu's Close does; desktops
@@ -175,7 +169,7 @@ void TForm::AssignAccessibleNames()
 
 bool TForm::AcceptChild(TComponent* child)
 {
-    pushPendingClientFont();
+    DoWaiting(&TForm::applyClientFont);
     if (dynamic_cast<TControl*>(child))
         return TWinControl::AcceptChild(child);
     return true;
@@ -308,22 +302,11 @@ void TForm::FontChanged()
 {
     // A definition gives the font in five properties in a row: it is applied
     // once, before the first control comes in (or at the end of the reading).
-    if (Loading()) {
-        clientFontPending_ = true;
-        return;
-    }
-    applyClientFont();
-}
-
-void TForm::pushPendingClientFont()
-{
-    if (clientFontPending_)
-        applyClientFont();
+    AfterLoading(&TForm::applyClientFont);
 }
 
 void TForm::applyClientFont()
 {
-    clientFontPending_ = false;
     client_->setFont(font_.ToQFont());
     QPalette pal = client_->palette();
     const QColor col = ColorToQColor(font_.Color);

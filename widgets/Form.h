@@ -99,8 +99,6 @@ public:
     TNotifyEvent OnDeactivate;
     TCloseEvent OnClose;
 
-    void Loaded() override;
-
     // Runs after the definition has been read and every loaded step ran,
     // before OnCreate: tab chain, hints, accessible names, window size.
     virtual void AfterDefinitionRead();
@@ -149,7 +147,5 @@ private:
     int modalResult_ = mrNone;
     bool closing_ = false;
     QShortcut* altF4_ = nullptr;
-    bool clientFontPending_ = false; // font read, not yet given to the client area
-    void pushPendingClientFont();
     void applyClientFont();
 };

@@ -25,7 +25,7 @@ void TLabel::SetAutoSize(bool v)
     if (autoSize_ == v)
         return;
     autoSize_ = v;
-    AdjustBounds();
+    AfterLoading(&TLabel::AdjustBounds);
 }
 
 void TLabel::SetTransparent(bool v)
@@ -41,7 +41,7 @@ void TLabel::SetWordWrap(bool v)
     if (wordWrap_ == v)
         return;
     wordWrap_ = v;
-    AdjustBounds();
+    AfterLoading(&TLabel::AdjustBounds);
     Invalidate();
 }
 
@@ -55,7 +55,7 @@ void TLabel::SetAlignment(TAlignment a)
 
 void TLabel::AdjustBounds()
 {
-    if (!autoSize_ || Loading())
+    if (!autoSize_)
         return;
     const QFontMetrics fm(font());
     const QString text = WithoutMnemonic(ToQt(text_));
@@ -125,26 +125,31 @@ void TLabel::resizeEvent(QResizeEvent* e)
     updateSelectable();
 }
 
+// Sized to its caption and named by it once all is read, whatever was asked.
 void TLabel::Loaded()
 {
+    AfterLoading(&TLabel::AdjustBounds);
+    AfterLoading(&TLabel::nameFromCaption);
     TGraphicControl::Loaded();
-    AdjustBounds();
+}
+
+void TLabel::nameFromCaption()
+{
     SetAccessibleName(FromQt(WithoutMnemonic(ToQt(text_))));
 }
 
 void TLabel::TextChanged()
 {
-    AdjustBounds();
+    AfterLoading(&TLabel::AdjustBounds);
     updateSelectable();
-    if (!Loading())
-        SetAccessibleName(FromQt(WithoutMnemonic(ToQt(text_))));
+    AfterLoading(&TLabel::nameFromCaption);
     Invalidate();
 }
 
 void TLabel::FontChanged()
 {
     TGraphicControl::FontChanged();
-    AdjustBounds();
+    AfterLoading(&TLabel::AdjustBounds);
     updateSelectable();
 }
 

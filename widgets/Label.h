@@ -46,4 +46,5 @@ private:
     // Draws the caption instead of Paint when selectable.
     QLabel* selectable_ = nullptr;
     void updateSelectable();
+    void nameFromCaption();
 };

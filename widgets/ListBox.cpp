@@ -5,7 +5,6 @@
 #include "widgets/SysUtils.h"
 
 #include <QMouseEvent>
-#include <QStringList>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -26,50 +25,6 @@ private:
 };
 } // namespace
 
-int TListItems::Count() const
-{
-    return list_->count();
-}
-std::string TListItems::Get(int index) const
-{
-    CheckIndex(index, Count());
-    return FromQt(list_->item(index)->text());
-}
-void TListItems::Put(int index, const std::string& s)
-{
-    CheckIndex(index, Count());
-    list_->item(index)->setText(ToQt(s));
-}
-void TListItems::Insert(int index, const std::string& s)
-{
-    CheckIndex(index, Count() + 1);
-    ProgrammaticChange guard(list_->programmatic_);
-    list_->insertItem(index, ToQt(s));
-}
-void TListItems::Delete(int index)
-{
-    CheckIndex(index, Count());
-    ProgrammaticChange guard(list_->programmatic_);
-    delete list_->takeItem(index);
-}
-void TListItems::Clear()
-{
-    ProgrammaticChange guard(list_->programmatic_);
-    list_->clear();
-}
-// One insertion for all the lines (a filtered list is refilled at each
-// keystroke).
-void TListItems::Assign(const std::vector<std::string>& lines)
-{
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string& line : lines)
-        texts.append(ToQt(line));
-    ProgrammaticChange guard(list_->programmatic_);
-    list_->clear();
-    list_->insertItems(0, texts);
-}
-
 TListBox::TListBox(TComponent* owner) : QListWidget(nullptr), TWinControl(owner, this)
 {
     color_ = clWindow;
@@ -83,7 +38,7 @@ TListBox::TListBox(TComponent* owner) : QListWidget(nullptr), TWinControl(owner,
     // (Qt also moves the current row without selecting anything, on focus:
     // that is not a choice, so the selection is what counts.)
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!programmatic_ && !Loading())
+        if (!programmatic_)
             Click();
     });
     // A line chosen while the window is blocked (an accessibility action) is
@@ -126,6 +81,24 @@ void TListBox::SetItemIndex(int index)
         setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
         scrollToItem(item(index));
     }
+}
+
+void TListBox::InsertLines(int index, const QStringList& texts)
+{
+    ProgrammaticChange guard(programmatic_);
+    insertItems(index, texts);
+}
+
+void TListBox::RemoveLine(int index)
+{
+    ProgrammaticChange guard(programmatic_);
+    delete takeItem(index);
+}
+
+void TListBox::RemoveLines()
+{
+    ProgrammaticChange guard(programmatic_);
+    clear();
 }
 
 void TListBox::SetItemHeight(int h)

@@ -2,26 +2,9 @@
 #pragma once
 
 #include "widgets/Controls.h"
+#include "widgets/ItemStrings.h"
 
 #include <QListWidget>
-
-class TListBox;
-
-// Items of a list box, kept in the widget.
-class TListItems : public TStrings {
-public:
-    explicit TListItems(TListBox* owner) : list_(owner) {}
-    int Count() const override;
-    std::string Get(int index) const override;
-    void Put(int index, const std::string& s) override;
-    void Insert(int index, const std::string& s) override;
-    void Delete(int index) override;
-    void Clear() override;
-    void Assign(const std::vector<std::string>& lines) override;
-
-private:
-    TListBox* list_;
-};
 
 class TListBox : public QListWidget, public TWinControl {
 public:
@@ -42,8 +25,13 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
-    friend class TListItems;
-    TListItems items_{this};
+    friend class TItemStrings<TListBox>;
+    QString LineText(int index) const { return item(index)->text(); }
+    void SetLineText(int index, const QString& text) { item(index)->setText(text); }
+    void InsertLines(int index, const QStringList& texts);
+    void RemoveLine(int index);
+    void RemoveLines();
+    TItemStrings<TListBox> items_{this};
     int itemHeight_ = 13;
     bool programmatic_ = false;
 };

@@ -11,8 +11,8 @@
 #include <QKeyEvent>
 
 #include <algorithm>
-#include <functional>
 #include <cmath>
+#include <functional>
 #include <numeric>
 #include <stdexcept>
 
@@ -78,7 +78,7 @@ public:
     {
         const auto& cells = rows[static_cast<std::size_t>(row)].Cells;
         return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)]
-                                                                : std::string();
+                                                               : std::string();
     }
     std::string Sentence(int row) const
     {
@@ -112,11 +112,10 @@ public:
         // The first cell is the row's sentence: it is the one a screen reader
         // lands on as the choice moves.
         case Qt::AccessibleTextRole:
-            return ToQt(i.column() == 0 ? Sentence(row)
-                                        : columns[static_cast<std::size_t>(i.column())].Caption + ": " +
-                                              CellOf(row, i.column()));
-        case Qt::TextAlignmentRole:
-        {
+            return ToQt(i.column() == 0
+                            ? Sentence(row)
+                            : columns[static_cast<std::size_t>(i.column())].Caption + ": " + CellOf(row, i.column()));
+        case Qt::TextAlignmentRole: {
             const TListColumn& c = columns[static_cast<std::size_t>(i.column())];
             return QVariant(Qt::AlignVCenter | (c.Numeric && !c.Words ? Qt::AlignRight : Qt::AlignLeft));
         }
@@ -326,12 +325,12 @@ void TListView::ColorChanged()
 
 const ClassInfo& TListView::StaticClass()
 {
-    static const ClassInfo info(
-        "TListView", &TWinControl::StaticClass(), [](TComponent* o) -> TComponent* { return new TListView(o); },
-        {
-            prop::Inert("ViewStyle", DfmValue::Id("vsReport")),
-            prop::Inert("ReadOnly", DfmValue::Id("True")),
-            prop::Inert("RowSelect", DfmValue::Id("True")),
-        });
+    static const ClassInfo info("TListView", &TWinControl::StaticClass(),
+                                [](TComponent* o) -> TComponent* { return new TListView(o); },
+                                {
+                                    prop::Inert("ViewStyle", DfmValue::Id("vsReport")),
+                                    prop::Inert("ReadOnly", DfmValue::Id("True")),
+                                    prop::Inert("RowSelect", DfmValue::Id("True")),
+                                });
     return info;
 }

@@ -13,52 +13,50 @@
 #include <string>
 #include <vector>
 
-// The data cells and the titles of a grid.
+// The data cells and the titles of a grid. Each change replaces the whole
+// table in one reset, so views and the accessibility bridge are always told.
 class GridModel : public QAbstractTableModel {
 public:
     struct Cell {
         QString text, hint;
         QColor background, foreground; // invalid: the grid's own
     };
+    struct Table {
+        int rows = 0, cols = 0;
+        std::vector<Cell> cells; // row by row
+        std::vector<QString> colTitles, rowTitles;
+    };
 
-    explicit GridModel(QWidget* view) : QAbstractTableModel(view), view_(view) {}
+    using QAbstractTableModel::QAbstractTableModel;
 
-    void Resize(int rows, int cols)
+    static Table Empty(int rows, int cols)
+    {
+        Table t{rows, cols, {}, {}, {}};
+        t.cells.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
+        t.colTitles.resize(static_cast<std::size_t>(cols));
+        t.rowTitles.resize(static_cast<std::size_t>(rows));
+        return t;
+    }
+    void Reset(Table table)
     {
         beginResetModel();
-        rows_ = rows;
-        cols_ = cols;
-        cells_.assign(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols), Cell{});
-        colTitles_.resize(static_cast<std::size_t>(cols));
-        rowTitles_.resize(static_cast<std::size_t>(rows));
+        table_ = std::move(table);
         endResetModel();
     }
-    Cell& At(int row, int col) { return cells_[static_cast<std::size_t>(row * cols_ + col)]; }
-    const Cell& At(int row, int col) const { return cells_[static_cast<std::size_t>(row * cols_ + col)]; }
-    // A grid filled while hidden (its window's creation) has nothing on the
-    // screen nor said to a screen reader to bring up to date: it is painted
-    // and read from the cells when shown.
-    void Changed(int row, int col)
+    int Rows() const { return table_.rows; }
+    int Cols() const { return table_.cols; }
+    const Cell& At(int row, int col) const
     {
-        if (view_->isVisible())
-            emit dataChanged(index(row, col), index(row, col));
-    }
-    QString& Title(Qt::Orientation o, int section)
-    {
-        return (o == Qt::Horizontal ? colTitles_ : rowTitles_)[static_cast<std::size_t>(section)];
+        return table_.cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(table_.cols) +
+                            static_cast<std::size_t>(col)];
     }
     const QString& Title(Qt::Orientation o, int section) const
     {
-        return (o == Qt::Horizontal ? colTitles_ : rowTitles_)[static_cast<std::size_t>(section)];
-    }
-    void TitleChanged(Qt::Orientation o, int section)
-    {
-        if (view_->isVisible())
-            emit headerDataChanged(o, section, section);
+        return (o == Qt::Horizontal ? table_.colTitles : table_.rowTitles)[static_cast<std::size_t>(section)];
     }
 
-    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rows_; }
-    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : cols_; }
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : table_.rows; }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : table_.cols; }
     Qt::ItemFlags flags(const QModelIndex&) const override { return Qt::ItemIsEnabled; }
     QVariant data(const QModelIndex& i, int role) const override
     {
@@ -77,16 +75,13 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation o, int role) const override
     {
-        if (role != Qt::DisplayRole || section < 0 || section >= (o == Qt::Horizontal ? cols_ : rows_))
+        if (role != Qt::DisplayRole || section < 0 || section >= (o == Qt::Horizontal ? table_.cols : table_.rows))
             return {};
         return Title(o, section);
     }
 
 private:
-    QWidget* view_;
-    int rows_ = 0, cols_ = 0;
-    std::vector<Cell> cells_;
-    std::vector<QString> colTitles_, rowTitles_;
+    Table table_;
 };
 
 namespace {
@@ -120,19 +115,28 @@ public:
 // The titles have a fixed breadth (the title row's height, the title
 // column's width), and the view lays a fixed header out at that breadth
 // whatever its hint says; Qt's own hint measures every title in bold on each
-// change of the table, which cost more than the rest of the grid. A fixed
-// header's hint is its breadth and the length of its sections.
+// change of the table, which cost more than the rest of the grid. A header
+// with a fixed breadth hints that breadth and the length of its sections.
 class TitleHeader : public QHeaderView {
 public:
     using QHeaderView::QHeaderView;
+    void SetFixedBreadth(int breadth)
+    {
+        breadth_ = breadth;
+        if (orientation() == Qt::Horizontal)
+            setFixedHeight(breadth);
+        else
+            setFixedWidth(breadth);
+    }
     QSize sizeHint() const override
     {
-        if (orientation() == Qt::Horizontal && minimumHeight() == maximumHeight())
-            return {length(), maximumHeight()};
-        if (orientation() == Qt::Vertical && minimumWidth() == maximumWidth())
-            return {maximumWidth(), length()};
-        return QHeaderView::sizeHint();
+        if (breadth_ < 0)
+            return QHeaderView::sizeHint();
+        return orientation() == Qt::Horizontal ? QSize(length(), breadth_) : QSize(breadth_, length());
     }
+
+private:
+    int breadth_ = -1; // none: Qt's own hint
 };
 } // namespace
 
@@ -159,7 +163,7 @@ TStringGrid::TStringGrid(TComponent* owner) : QTableView(nullptr), TWinControl(o
     // Tab goes on to the next control, as in every other control.
     setTabKeyNavigation(false);
     setCornerButtonEnabled(false);
-    relayout();
+    AfterLoading(&TStringGrid::relayout);
     SetBounds(0, 0, 320, 120);
 }
 
@@ -169,74 +173,49 @@ void TStringGrid::layoutTitles()
     verticalHeader()->setVisible(fixedCols_ > 0);
     horizontalHeader()->setDefaultSectionSize(colWidth_);
     verticalHeader()->setDefaultSectionSize(rowHeight_);
-    horizontalHeader()->setFixedHeight(rowHeight_);
-    verticalHeader()->setFixedWidth(colWidth_);
+    static_cast<TitleHeader*>(horizontalHeader())->SetFixedBreadth(rowHeight_);
+    static_cast<TitleHeader*>(verticalHeader())->SetFixedBreadth(colWidth_);
 }
 
-// While the definition is read the sizes arrive one property at a time:
-// the table is laid out once, when they are all in (Loaded).
 void TStringGrid::relayout()
 {
-    if (Loading())
-        return;
     layoutTitles();
-    model_->Resize(std::max(0, rowCount_ - fixedRows_), std::max(0, colCount_ - fixedCols_));
+    model_->Reset(GridModel::Empty(std::max(0, rowCount_ - fixedRows_), std::max(0, colCount_ - fixedCols_)));
 }
 
-void TStringGrid::SetColCount(int n)
+void TStringGrid::setLayoutValue(int& field, int value)
 {
-    if (std::max(1, n) == colCount_)
+    if (value == field)
         return;
-    colCount_ = std::max(1, n);
-    relayout();
-}
-void TStringGrid::SetRowCount(int n)
-{
-    if (std::max(1, n) == rowCount_)
-        return;
-    rowCount_ = std::max(1, n);
-    relayout();
-}
-// A grid has at most one title column and one title row.
-void TStringGrid::SetFixedCols(int n)
-{
-    if (std::clamp(n, 0, 1) == fixedCols_)
-        return;
-    fixedCols_ = std::clamp(n, 0, 1);
-    relayout();
-}
-void TStringGrid::SetFixedRows(int n)
-{
-    if (std::clamp(n, 0, 1) == fixedRows_)
-        return;
-    fixedRows_ = std::clamp(n, 0, 1);
-    relayout();
-}
-void TStringGrid::SetDefaultColWidth(int w)
-{
-    if (std::max(1, w) == colWidth_)
-        return;
-    colWidth_ = std::max(1, w);
-    relayout();
-}
-void TStringGrid::SetDefaultRowHeight(int h)
-{
-    if (std::max(1, h) == rowHeight_)
-        return;
-    rowHeight_ = std::max(1, h);
-    relayout();
-}
-
-void TStringGrid::Loaded()
-{
-    TWinControl::Loaded();
-    relayout();
+    field = value;
+    // While the definition is read the sizes arrive one property at a time:
+    // the table is laid out once, when they are all in.
+    AfterLoading(&TStringGrid::relayout);
 }
 
 void TStringGrid::checkCell(int col, int row) const
 {
     if (col < 0 || row < 0 || col >= colCount_ || row >= rowCount_ || (col < fixedCols_ && row < fixedRows_))
         throw std::out_of_range("grid cell " + std::to_string(col) + ", " + std::to_string(row));
+}
+
+void TStringGrid::SetCells(const std::function<TGridCell(int col, int row)>& cell)
+{
+    GridModel::Table t = GridModel::Empty(model_->Rows(), model_->Cols());
+    const auto colour = [](TColor c) { return c == clNone ? QColor() : ColorToQColor(c); };
+    for (int col = fixedCols_; col < colCount_; ++col)
+        if (fixedRows_ > 0)
+            t.colTitles[static_cast<std::size_t>(col - fixedCols_)] = ToQt(cell(col, 0).Text);
+    for (int row = fixedRows_; row < rowCount_; ++row) {
+        if (fixedCols_ > 0)
+            t.rowTitles[static_cast<std::size_t>(row - fixedRows_)] = ToQt(cell(0, row).Text);
+        for (int col = fixedCols_; col < colCount_; ++col) {
+            const TGridCell c = cell(col, row);
+            t.cells[static_cast<std::size_t>((row - fixedRows_) * t.cols + (col - fixedCols_))] = {
+                ToQt(c.Text), ToQt(c.Hint), colour(c.Background), colour(c.TextColor)};
+        }
+    }
+    model_->Reset(std::move(t));
 }
 
 std::string TStringGrid::Cell(int col, int row) const
@@ -247,42 +226,6 @@ std::string TStringGrid::Cell(int col, int row) const
     if (col < fixedCols_)
         return FromQt(model_->Title(Qt::Vertical, row - fixedRows_));
     return FromQt(model_->At(row - fixedRows_, col - fixedCols_).text);
-}
-
-void TStringGrid::SetCell(int col, int row, const std::string& text)
-{
-    checkCell(col, row);
-    if (row < fixedRows_ || col < fixedCols_) {
-        const Qt::Orientation o = row < fixedRows_ ? Qt::Horizontal : Qt::Vertical;
-        const int section = row < fixedRows_ ? col - fixedCols_ : row - fixedRows_;
-        model_->Title(o, section) = ToQt(text);
-        model_->TitleChanged(o, section);
-        return;
-    }
-    model_->At(row - fixedRows_, col - fixedCols_).text = ToQt(text);
-    model_->Changed(row - fixedRows_, col - fixedCols_);
-}
-
-// Only data cells have colours and hints of their own; the titles are said
-// by their text.
-void TStringGrid::SetCellColors(int col, int row, TColor background, TColor text)
-{
-    checkCell(col, row);
-    if (col < fixedCols_ || row < fixedRows_)
-        throw std::out_of_range("a title cell has the grid's colours");
-    GridModel::Cell& c = model_->At(row - fixedRows_, col - fixedCols_);
-    c.background = ColorToQColor(background);
-    c.foreground = ColorToQColor(text);
-    model_->Changed(row - fixedRows_, col - fixedCols_);
-}
-
-void TStringGrid::SetCellHint(int col, int row, const std::string& hint)
-{
-    checkCell(col, row);
-    if (col < fixedCols_ || row < fixedRows_)
-        throw std::out_of_range("a title cell is said by its text");
-    model_->At(row - fixedRows_, col - fixedCols_).hint = ToQt(hint);
-    model_->Changed(row - fixedRows_, col - fixedCols_);
 }
 
 std::string TStringGrid::CellHint(int col, int row) const

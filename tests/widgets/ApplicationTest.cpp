@@ -35,7 +35,10 @@ struct App : ::testing::Test {
     void SetUp() override { app.SetTitle("Fauneta"); }
 };
 
-TEST_F(App, AnEscapedExceptionShowsTheErrorBoxAndTheProgramGoesOn)
+// Every escaped exception, ours, the standard library's or any other, from a
+// handler or a widget's event, shows the error box and the program goes on; a
+// silent abort shows nothing.
+TEST_F(App, EscapedExceptionsShowTheErrorBoxAndTheProgramGoesOn)
 {
     bool after = false;
     Dispatch([] { throw EFOpenError("/opt/fauneta/Dados/7.bmp"); });
@@ -45,27 +48,19 @@ TEST_F(App, AnEscapedExceptionShowsTheErrorBoxAndTheProgramGoesOn)
     EXPECT_EQ(boxes.boxes[0].caption, "Fauneta");
     EXPECT_EQ(boxes.boxes[0].flags, MB_OK | MB_ICONERROR);
     EXPECT_TRUE(after);
-}
-
-TEST_F(App, OtherExceptionsAndTheSilentAbort)
-{
     Dispatch([] { Abort(); });
-    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(boxes.boxes.size(), 1u);
     Dispatch([] { throw std::runtime_error("vector too long"); });
     Dispatch([] { throw 42; });
-    ASSERT_EQ(boxes.boxes.size(), 2u);
-    EXPECT_EQ(boxes.boxes[0].text, "vector too long.");
-    EXPECT_EQ(boxes.boxes[1].text, "Unknown exception.");
-}
-
-TEST_F(App, HandlerExceptionFromAWidgetEvent)
-{
+    ASSERT_EQ(boxes.boxes.size(), 3u);
+    EXPECT_EQ(boxes.boxes[1].text, "vector too long.");
+    EXPECT_EQ(boxes.boxes[2].text, "Unknown exception.");
     std::unique_ptr<TTestForm> f(ReadTestForm());
     f->Button1->OnClick = TNotifyEvent([&](TObject* s) { f->Failing(s); });
     f->Button1->click();
     f->Button1->click();
-    ASSERT_EQ(boxes.boxes.size(), 2u);
-    EXPECT_EQ(boxes.boxes[0].text, "Lista vazia.");
+    ASSERT_EQ(boxes.boxes.size(), 5u);
+    EXPECT_EQ(boxes.boxes[3].text, "Lista vazia.");
 }
 
 TEST_F(App, MessageBoxGoesThroughTheResponder)
@@ -150,7 +145,9 @@ struct Modal : App {
     }
 };
 
-TEST_F(Modal, CloseBoxEndsTheRunWithCancelAndHides)
+// The close box and a modal result (set or a button's) end the run, a
+// refused close does not; a visible window cannot run modally.
+TEST_F(Modal, TheWaysARunEnds)
 {
     int seen = 0;
     app.ModalHook = [&](TForm& f) {
@@ -168,10 +165,8 @@ TEST_F(Modal, CloseBoxEndsTheRunWithCancelAndHides)
     // The same object shows again.
     EXPECT_EQ(dialog->ShowModal(), mrCancel);
     EXPECT_EQ(seen, 2);
-}
 
-TEST_F(Modal, ModalResultClosesThroughOnClose)
-{
+    dialog->closes = 0;
     app.ModalHook = [](TForm& f) { f.SetModalResult(mrOk); };
     EXPECT_EQ(dialog->ShowModal(), mrOk);
     EXPECT_EQ(dialog->closes, 1);
@@ -179,10 +174,8 @@ TEST_F(Modal, ModalResultClosesThroughOnClose)
     app.ModalHook = [&](TForm&) { dialog->Button1->click(); };
     EXPECT_EQ(dialog->ShowModal(), mrYes);
     EXPECT_EQ(dialog->clicks, 1);
-}
 
-TEST_F(Modal, CloseActionNoneKeepsTheWindowOpen)
-{
+    dialog->closes = 0;
     int tries = 0;
     dialog->closeAction = TCloseAction::caNone;
     app.ModalHook = [&](TForm& f) {
@@ -196,6 +189,9 @@ TEST_F(Modal, CloseActionNoneKeepsTheWindowOpen)
     EXPECT_EQ(dialog->ShowModal(), mrCancel);
     EXPECT_EQ(tries, 1);
     EXPECT_EQ(dialog->closes, 2);
+
+    dialog->SetVisible(true);
+    EXPECT_THROW(dialog->ShowModal(), EInvalidOperation);
 }
 
 TEST_F(Modal, EveryShowingActivatesTheWindow)
@@ -213,12 +209,6 @@ TEST_F(Modal, EveryShowingActivatesTheWindow)
     dialog->ShowModal();
     EXPECT_EQ(seenActive, 2);
     EXPECT_EQ(dialog->activations, 2);
-}
-
-TEST_F(Modal, AVisibleWindowCannotBeMadeModal)
-{
-    dialog->SetVisible(true);
-    EXPECT_THROW(dialog->ShowModal(), EInvalidOperation);
 }
 
 TEST_F(Modal, OtherWindowsTakeNoInputMeanwhile)
@@ -253,6 +243,7 @@ TEST_F(Modal, OtherWindowsTakeNoInputMeanwhile)
     EXPECT_EQ(main->ListBox1->ItemIndex(), 1);
 }
 
+// Last: the application stays terminated.
 TEST_F(Modal, TerminateEndsTheRun)
 {
     app.ModalHook = [&](TForm&) { app.Terminate(); };

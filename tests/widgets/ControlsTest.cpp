@@ -1,6 +1,7 @@
 // Control behaviour the windows rely on: list selection and its click
-// event, upper-case edit fields, rich-text lines, combo box picks, image
-// loading and its errors, menu shortcuts.
+// event, upper-case edit fields and a read-only field's clipped text, rich-text
+// lines, combo box picks, the grid's cells and keys, image loading and its
+// errors, menu shortcuts.
 #include "TestForms.h"
 
 #include "text/Cp1252.h"
@@ -9,19 +10,24 @@
 #include "widgets/Edit.h"
 #include "widgets/Image.h"
 #include "widgets/RichEdit.h"
+#include "widgets/StringGrid.h"
 #include "widgets/SysUtils.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -71,16 +77,21 @@ TEST_F(Controls, ListSelectionByProgramRaisesNoClick)
     EXPECT_EQ(form->listClicks, 0);
 }
 
+// By mouse or keyboard a line raises OnClick; the focus alone selects none.
 TEST_F(Controls, ListSelectionByMouseOrKeyboardRaisesClick)
 {
     TListBox* list = form->ListBox1;
+    list->SetFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(list->ItemIndex(), -1);
+    EXPECT_EQ(form->listClicks, 0);
+    EXPECT_EQ(form->focusWidget(), list);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 2));
     EXPECT_EQ(list->ItemIndex(), 2);
     EXPECT_EQ(form->listClicks, 1);
     // The line already selected, clicked again: the event comes again.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 2));
     EXPECT_EQ(form->listClicks, 2);
-    list->setFocus();
     QTest::keyClick(list, Qt::Key_Up);
     EXPECT_EQ(list->ItemIndex(), 1);
     EXPECT_EQ(form->listClicks, 3);
@@ -90,16 +101,7 @@ TEST_F(Controls, ListSelectionByMouseOrKeyboardRaisesClick)
     EXPECT_EQ(form->listClicks, 4);
 }
 
-TEST_F(Controls, FocusAloneSelectsNothing)
-{
-    form->ListBox1->SetFocus();
-    QApplication::processEvents();
-    EXPECT_EQ(form->ListBox1->ItemIndex(), -1);
-    EXPECT_EQ(form->listClicks, 0);
-    EXPECT_EQ(form->focusWidget(), form->ListBox1);
-}
-
-TEST(EditField, UpperCaseForTypedAndPastedText)
+TEST(EditField, UpperCaseForTypedAndPastedTextAndOnlyTheCodePage)
 {
     TApplication app;
     TEdit edit;
@@ -132,15 +134,42 @@ TEST(EditField, UpperCaseForTypedAndPastedText)
             EXPECT_EQ(upper ? cp1252::toUpper(byte) : cp1252::toLower(byte), expected) << "byte " << b;
         }
     }
-}
-
-TEST(EditField, RefusesCharactersOutsideTheCodePage)
-{
-    TApplication app;
-    TEdit edit;
-    edit.show();
+    // A character outside the code page is refused.
+    edit.SetCharCase(TEditCharCase::ecNormal);
+    edit.Clear();
     typeText(&edit, QString::fromUtf8("aΩb€"));
     EXPECT_EQ(edit.Text(), std::string("ab€"_cp));
+}
+
+// A read-only field whose text does not fit shows the whole text as its
+// tooltip and description; one pixel decides. Qt's field keeps two pixels
+// clear on either side of its text, inside the frame.
+TEST(EditField, AReadOnlyFieldShowsItsTextAsTooltipExactlyWhenItNoLongerFits)
+{
+    struct Field : TEdit {
+        int TextRoom() const
+        {
+            QStyleOptionFrame o;
+            initStyleOption(&o);
+            return style()->subElementRect(QStyle::SE_LineEditContents, &o, this).width() - 4;
+        }
+    };
+    TApplication app;
+    Field edit;
+    edit.SetReadOnly(true);
+    edit.SetText("Rota 25, ao norte da cidade");
+    edit.show();
+    const int advance = static_cast<int>(std::ceil(QFontMetricsF(edit.font()).horizontalAdvance(edit.text())));
+    const int fitting = edit.width() - edit.TextRoom() + advance;
+    edit.resize(fitting, edit.height());
+    EXPECT_EQ(edit.TextRoom(), advance);
+    EXPECT_TRUE(edit.toolTip().isEmpty());
+    edit.resize(fitting - 1, edit.height());
+    EXPECT_EQ(edit.toolTip(), edit.text());
+    EXPECT_EQ(edit.accessibleDescription(), edit.text());
+    edit.resize(fitting, edit.height());
+    EXPECT_TRUE(edit.toolTip().isEmpty());
+    EXPECT_TRUE(edit.accessibleDescription().isEmpty());
 }
 
 TEST(RichEdit, LinesAddClearAndReadBack)
@@ -187,22 +216,89 @@ TEST(ComboBox, ClickOnlyForUserPicksThatChangeTheEntry)
     EXPECT_EQ(clicks, 1);
 }
 
-// The list is built after the box's font was set; it drops down in that font.
-TEST(ComboBox, TheDropDownListHasTheBoxFont)
+// A window's boxes are read without building their lists (some 0.2 ms a
+// box); a font change reaches a box's size hint at once and its list when it
+// drops down.
+TEST(ComboBox, AFontChangeGivesTheSizeHintAndTheListTheBoxFont)
 {
     TApplication app;
-    TComboBox combo;
-    combo.SetStyle(TComboBoxStyle::csDropDownList);
-    combo.Items().Assign({"Cidade de Viridian", "Cidade de Pewter"});
-    QFont font = combo.font();
-    font.setPixelSize(23);
-    font.setBold(true);
-    combo.setFont(font);
-    combo.show();
-    combo.showPopup();
-    EXPECT_EQ(combo.view()->font().pixelSize(), 23);
-    EXPECT_TRUE(combo.view()->font().bold());
-    combo.hidePopup();
+    std::string text = kTestFormText;
+    text.insert(text.rfind("end"), "  object ComboBox1: TComboBox\n    Style = csDropDownList\n"
+                                   "    Items.Strings = ('Cidade de Viridian' 'Cidade de Pewter')\n  end\n");
+    std::unique_ptr<TTestForm> form(ReadTestForm(text));
+    auto* combo = dynamic_cast<TComboBox*>(form->FindComponent("ComboBox1"));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_TRUE(combo->findChildren<QAbstractItemView*>().isEmpty()) << "reading the box built its list";
+    const QSize before = combo->sizeHint();
+    TFont font = combo->Font();
+    font.Height = -23;
+    font.Style = fsBold;
+    combo->SetFont(font);
+    EXPECT_GT(combo->sizeHint().height(), before.height());
+    EXPECT_GT(combo->sizeHint().width(), before.width());
+    form->SetVisible(true);
+    combo->showPopup();
+    EXPECT_EQ(combo->view()->font(), combo->font());
+    EXPECT_TRUE(combo->view()->font().bold());
+    combo->hidePopup();
+}
+
+// A grid of 3 x 2 data cells: not square, so a column taken for a row, or an
+// index equal to the count let through, shows.
+TEST(Grid, CellsHintsNamesAndTheCurrentCellByColumnAndRow)
+{
+    TApplication app;
+    std::string text = kTestFormText;
+    text.insert(text.rfind("end"), "  object StringGrid1: TStringGrid\n    ColCount = 4\n    RowCount = 3\n  end\n");
+    std::unique_ptr<TTestForm> form(ReadTestForm(text));
+    auto* grid = dynamic_cast<TStringGrid*>(form->FindComponent("StringGrid1"));
+    ASSERT_NE(grid, nullptr);
+    grid->SetCells([](int col, int row) {
+        const std::string at = std::to_string(col) + "," + std::to_string(row);
+        return TGridCell{"c" + at, "dica " + at};
+    });
+    form->SetVisible(true);
+    QApplication::processEvents();
+    EXPECT_EQ(grid->Cell(3, 0), "c3,0"); // the last column's title
+    EXPECT_EQ(grid->Cell(0, 2), "c0,2"); // the last row's title
+    EXPECT_EQ(grid->Cell(3, 2), "c3,2");
+    EXPECT_EQ(grid->Cell(1, 2), "c1,2");
+    EXPECT_EQ(grid->CellHint(0, 1), "");
+    for (auto [col, row] : {std::pair{4, 1}, {1, 3}, {4, 0}, {0, 3}, {-1, 1}, {1, -1}, {0, 0}}) {
+        EXPECT_THROW(grid->Cell(col, row), std::out_of_range) << col << "," << row;
+        EXPECT_THROW(grid->SetCurrentCell(col, row), std::out_of_range) << col << "," << row;
+    }
+    EXPECT_THROW(grid->SetCurrentCell(0, 1), std::out_of_range); // a title
+    // Each cell's hint, its tooltip and what a screen reader says for it.
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+    ASSERT_TRUE(table && table->tableInterface());
+    EXPECT_EQ(table->tableInterface()->rowCount(), 2);
+    EXPECT_EQ(table->tableInterface()->columnCount(), 3);
+    for (int row = 1; row <= 2; ++row)
+        for (int col = 1; col <= 3; ++col) {
+            const QString hint = QString("dica %1,%2").arg(col).arg(row);
+            EXPECT_EQ(QString::fromStdString(grid->CellHint(col, row)), hint);
+            EXPECT_EQ(grid->model()->index(row - 1, col - 1).data(Qt::ToolTipRole).toString(), hint);
+            QAccessibleInterface* cell = table->tableInterface()->cellAt(row - 1, col - 1);
+            ASSERT_NE(cell, nullptr);
+            EXPECT_EQ(cell->text(QAccessible::Name), hint);
+        }
+    // The current cell, and the arrow keys that move it within the data.
+    grid->SetCurrentCell(3, 2);
+    EXPECT_EQ(std::pair(grid->Col(), grid->Row()), std::pair(3, 2));
+    grid->SetCurrentCell(2, 1);
+    EXPECT_EQ(std::pair(grid->Col(), grid->Row()), std::pair(2, 1));
+    grid->SetFocus();
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Up})
+        QTest::keyClick(grid, key);
+    EXPECT_EQ(std::pair(grid->Col(), grid->Row()), std::pair(1, 1));
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
+        QTest::keyClick(grid, key);
+    EXPECT_EQ(std::pair(grid->Col(), grid->Row()), std::pair(3, 2));
+    // Tab leaves the grid, which keeps its cell.
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form->ListBox1);
+    EXPECT_EQ(std::pair(grid->Col(), grid->Row()), std::pair(3, 2));
 }
 
 struct ImageFiles : ::testing::Test {
