@@ -469,6 +469,69 @@ def moves(prog):
     prog.wait_text(prog.need(win, p.ROLE_TEXT, "Filtrar por nome"), "thunder?!", "the filter kept")
     prog.close_box(title)
     prog.wait_closed(title)
+
+
+WHERE_TITLE = "Onde Encontrar"
+
+
+def where_to_find(prog, opener):
+    """'Onde Encontrar' opens on the creature the main window shows (#000,
+    which no table holds) and says so; #025 picked from the drop-down list by
+    typing reads its places, Viridian Forest among them, each line one
+    sentence; a route picked the same way reads its creatures; Esc closes
+    it. Opened again, it keeps the place chosen."""
+    p = prog.pyatspi
+    if isinstance(opener, str):
+        win = shortcut(prog, opener, WHERE_TITLE)
+    else:
+        opener()
+        win = prog.wait_window(WHERE_TITLE)
+    names = lambda lst: [i.name for i in prog.find_all(lst, p.ROLE_LIST_ITEM, showing=False)]
+    ways = prog.need(win, p.ROLE_LIST, "Onde encontrar o pokémon")
+    glitch = ("Não está em nenhuma tabela de encontros das versões Azul e Vermelha: é uma entrada de erro do jogo, "
+              "não um pokémon")
+    prog.wait(lambda: names(ways) == [glitch], f"#000's line (the list reads {names(ways)})")
+    no_second_window(prog, "ctrl+t", "Lista de TMs e HMs", WHERE_TITLE)
+    described = lambda what: [c for c in prog.find_all(win, p.ROLE_COMBO_BOX) if prog.description(c) == what]
+    combos = described("Pokémon")
+    check(len(combos) == 1 and combos[0].name == "#000 - Missingno",
+          f"one combo box described as 'Pokémon' shows #000, not {[c.name for c in combos]}")
+    prog.click(combos[0])
+    prog.session.type("#025")
+    prog.session.key("Return")
+    forest = "Floresta Viridian — grama/caverna — níveis 3 a 5 — 5,5% dos encontros — Azul e Vermelha"
+    prog.wait(lambda: forest in names(ways), f"#025's lines to hold {forest!r} (they are {names(ways)})")
+    places = described("Lugar")
+    check(len(places) == 1, f"one combo box described as 'Lugar', not {len(places)}")
+    prog.click(places[0])
+    prog.session.type("Rota 2")
+    prog.session.key("Return")
+    prog.wait(lambda: prog.fresh(places[0]).name == "Rota 2", "the place combo box to show Rota 2")
+    found = prog.need(win, p.ROLE_LIST, "Pokémons do lugar")
+    pidgey = "#016 Pidgey — grama/caverna — níveis 3 a 5 — 44,9% dos encontros — Azul e Vermelha"
+    prog.wait(lambda: pidgey in names(found) and any(n.startswith("#013 Weedle") and n.endswith("só Vermelha")
+                                                    for n in names(found)),
+              f"Rota 2's lines to hold Pidgey and Red's Weedle (they are {names(found)})")
+    check(sorted(prog.shown_windows()) == sorted([MAIN_TITLE, WHERE_TITLE]), f"shown: {prog.shown_windows()}")
+    prog.session.key("Escape")
+    prog.wait_closed(WHERE_TITLE)
+
+
+def where_again(prog):
+    """Ctrl+E: the same window, on the creature the main window shows, with
+    the place chosen before; Esc closes it."""
+    p = prog.pyatspi
+    win = shortcut(prog, "ctrl+e", WHERE_TITLE)
+    ways = prog.need(win, p.ROLE_LIST, "Onde encontrar o pokémon")
+    prog.wait(lambda: [i.name for i in prog.find_all(ways, p.ROLE_LIST_ITEM, showing=False)][:1] ==
+              ["Não está em nenhuma tabela de encontros das versões Azul e Vermelha: é uma entrada de erro do "
+               "jogo, não um pokémon"], "the window to show #000 again")
+    check([c.name for c in prog.find_all(win, p.ROLE_COMBO_BOX) if prog.description(c) == "Lugar"] == ["Rota 2"],
+          "the place chosen before is kept")
+    prog.session.key("Escape")
+    prog.wait_closed(WHERE_TITLE)
+
+
 CHART_TITLE = "Tabela de Tipos"
 
 
@@ -708,6 +771,9 @@ def whole_walk(prog):
     step("Ctrl+T: TM and HM list", tm_hm, prog)
     step("Ctrl+M: mart item lists", mart, prog)
     step("menu Arquivo > Lista de Golpes, then Ctrl+G", moves, prog)
+    step("menu Arquivo > Onde Encontrar: #025 and Rota 2, closed by Esc", where_to_find, prog,
+         lambda: prog.menu("Arquivo", "Onde Encontrar"))
+    step("Ctrl+E: Onde Encontrar again, closed by Esc", where_again, prog)
     step("menu Arquivo > Tabela de Tipos, closed by Esc", type_chart, prog,
          lambda: prog.menu("Arquivo", "Tabela de Tipos"), lambda win: prog.session.key("Escape"))
     step("Ctrl+I: Tabela de Tipos, closed by 'Fechar'", type_chart, prog, "ctrl+i",
