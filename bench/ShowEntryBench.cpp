@@ -6,10 +6,10 @@
 // With --tour it measures memory instead of time: resident set (VmRSS) and
 // its peak (VmHWM) after start-up, after showing all 152 entries, and after
 // opening (showing and painting) every secondary window, then after opening
-// the type chart and the moves window, which are created on first use,
-// printed as "tour <stage> rss_kib=<n> hwm_kib=<n>".
+// the type chart, the moves window and the "where to find" window, which are
+// created on first use, printed as "tour <stage> rss_kib=<n> hwm_kib=<n>".
 //
-// With --first-open tmhm|tmhm-new|tipos|golpes it times one window's first
+// With --first-open tmhm|tmhm-new|tipos|golpes|onde it times one window's first
 // opening through its menu item, from the item's action to the window
 // painted; tmhm-new times a TM/HM window created there and then opened, as
 // the type chart and the moves window are (the program creates its TM/HM
@@ -19,11 +19,13 @@
 // counted.
 //
 // The benchmarks time the moves window's filter: one keystroke that takes
-// the list from all 165 moves to those holding "s" and back.
+// the list from all 165 moves to those holding "s" and back; and the "where
+// to find" window's change of creature and of place, lines listed included.
 #include "catalogue/Catalogue.h"
 #include "data/Moves.h"
 #include "forms/Startup.h"
 #include "forms/UnitGolpes.h"
+#include "forms/UnitOnde.h"
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitTmHm.h"
 #include "widgets/Application.h"
@@ -153,6 +155,9 @@ int Tour(TApplication& app)
     FormGolpes->hide();
     Settle();
     PrintMemory("moves_window");
+    OpenByMenu(app, Form1->OndeEncontrar1);
+    Settle();
+    PrintMemory("where_window");
     return 0;
 }
 
@@ -162,9 +167,10 @@ int FirstOpen(TApplication& app, const char* which)
     TMenuItem* const item = std::strcmp(which, "tmhm") == 0 || created ? Form1->ListadeTMseHMs1
                             : std::strcmp(which, "tipos") == 0         ? Form1->TabeladeTipos1
                             : std::strcmp(which, "golpes") == 0        ? Form1->ListadeGolpes1
+                            : std::strcmp(which, "onde") == 0          ? Form1->OndeEncontrar1
                                                                        : nullptr;
     if (!item) {
-        std::fprintf(stderr, "--first-open tmhm|tmhm-new|tipos|golpes\n");
+        std::fprintf(stderr, "--first-open tmhm|tmhm-new|tipos|golpes|onde\n");
         return 2;
     }
     Form1->show();
@@ -202,6 +208,40 @@ void BM_MovesFilterKeystroke(benchmark::State& state)
     state.counters["listed"] = static_cast<double>(FormGolpes->ListedMoves().size());
 }
 
+// One change of creature, or of place, in the "where to find" window: its
+// lines computed and listed. Each iteration takes the next one, so a run
+// walks them all.
+void OndeShown()
+{
+    if (!FormOnde) {
+        Application->CreateForm(FormOnde);
+        FormOnde->show();
+        Settle();
+    }
+}
+
+void BM_OndeCreature(benchmark::State& state)
+{
+    OndeShown();
+    int row = 0;
+    for (auto _ : state) {
+        FormOnde->ChooseCreature(row);
+        row = (row + 1) % Catalogue::RowCount;
+    }
+}
+
+void BM_OndePlace(benchmark::State& state)
+{
+    OndeShown();
+    const int places = static_cast<int>(FormOnde->ListedPlaces().size());
+    int line = 0;
+    for (auto _ : state) {
+        FormOnde->ChoosePlace(line);
+        line = (line + 1) % places;
+    }
+    state.counters["places"] = places;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -230,6 +270,8 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("ShowEntry+repaint/all_rows_in_turn", BM_ShowEntryAndPaint)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("MovesFilter/one_keystroke", BM_MovesFilterKeystroke)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Onde/each_creature", BM_OndeCreature)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Onde/each_place", BM_OndePlace)->Unit(benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -485,14 +485,15 @@ def main():
                      "all_entries": "after showing all 152 entries",
                      "all_windows": "after opening every window",
                      "type_chart": "after opening the type chart (created on first use)",
-                     "moves_window": "after opening the moves window (created on first use)"}[m.group(1)]
+                     "moves_window": "after opening the moves window (created on first use)",
+                     "where_window": "after opening the \"where to find\" window (created on first use)"}[m.group(1)]
             rows.append(("memory tour, offscreen, " + label, "fauneta forms",
                          "RSS %.1f MiB, peak %.1f MiB" % (int(m.group(2)) / 1024, int(m.group(3)) / 1024)))
 
     # 3b. a window's first opening, menu item to painted: the type chart and
     # the moves window (created then) beside the TM/HM list (created at
     # start-up), in turn, one process per opening.
-    firsts = {"tmhm": [], "tmhm-new": [], "tipos": [], "golpes": []}
+    firsts = {"tmhm": [], "tmhm-new": [], "tipos": [], "golpes": [], "onde": []}
     for _ in range(a.runs):
         for which in firsts:
             r = subprocess.run([os.path.join(out, "bench_showentry"), "--first-open", which], env=off,
@@ -502,7 +503,8 @@ def main():
                 firsts[which].append((int(m.group(1)) / 1000, int(m.group(2)) / 1000))
     if all(firsts.values()):
         labels = {"tmhm": "TM/HM list (created at start-up)", "tmhm-new": "TM/HM list created then opened",
-                  "tipos": "type chart (created then opened)", "golpes": "moves window (created then opened)"}
+                  "tipos": "type chart (created then opened)", "golpes": "moves window (created then opened)",
+                  "onde": "\"where to find\" window (created then opened)"}
         for which, label in labels.items():
             rows.append(("first opening, menu item to painted, offscreen (wall): " + label, "fauneta forms",
                          fmt_ms([w for w, _ in firsts[which]])))
@@ -515,10 +517,14 @@ def main():
                 rows.append(("first opening: %s / %s (medians of %d)" % (labels[new], labels[base], len(firsts[new])),
                              "fauneta forms", "%.2f× wall, %.2f× CPU" % (med(new, 0) / med(base, 0),
                                                                        med(new, 1) / med(base, 1))))
+        rows.append(("first opening: %s / %s (medians of %d)" % (labels["onde"], labels["golpes"], len(firsts["onde"])),
+                     "fauneta forms", "%.2f× wall, %.2f× CPU" % (med("onde", 0) / med("golpes", 0),
+                                                               med("onde", 1) / med("golpes", 1))))
 
     # 4. ShowEntry, and the moves window's filter
     b = gbench(os.path.join(out, "bench_showentry"), reps, off)
-    for name in ("ShowEntry/all_rows_in_turn", "ShowEntry+repaint/all_rows_in_turn", "MovesFilter/one_keystroke"):
+    for name in ("ShowEntry/all_rows_in_turn", "ShowEntry+repaint/all_rows_in_turn", "MovesFilter/one_keystroke",
+                 "Onde/each_creature", "Onde/each_place"):
         med, sd = aggregate(b, name, "median"), aggregate(b, name, "stddev")
         rows.append((name + " (median of %d repetitions; CPU time)" % a.reps, "fauneta",
                      "%.1f µs (real %.1f µs, stddev %.1f µs)" % (med["cpu_time"], med["real_time"], sd["cpu_time"])))

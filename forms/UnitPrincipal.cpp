@@ -6,6 +6,7 @@
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
 #include "forms/UnitGolpes.h"
+#include "forms/UnitOnde.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitSobre.h"
 #include "forms/UnitTipos.h"
@@ -72,6 +73,7 @@ const FormClass& TForm1::StaticFormClass()
                                       .Field("ListadeTMseHMs1", &TForm1::ListadeTMseHMs1)
                                       .Field("N2", &TForm1::N2)
                                       .Field("ListadeGolpes1", &TForm1::ListadeGolpes1)
+                                      .Field("OndeEncontrar1", &TForm1::OndeEncontrar1)
                                       .Field("ListadeItensdosMarts1", &TForm1::ListadeItensdosMarts1)
                                       .Field("Edit5", &TForm1::Edit5)
                                       .Field("Label12", &TForm1::Label12)
@@ -103,6 +105,7 @@ const FormClass& TForm1::StaticFormClass()
                                       .Handler("Sobre1Click", &TForm1::Sobre1Click)
                                       .Handler("TabeladeTipos1Click", &TForm1::TabeladeTipos1Click)
                                       .Handler("ListadeGolpes1Click", &TForm1::ListadeGolpes1Click)
+                                      .Handler("OndeEncontrar1Click", &TForm1::OndeEncontrar1Click)
                                       .Build("TForm1", ":/forms/UnitPrincipal.form");
     return info;
 }
@@ -300,4 +303,9 @@ void TForm1::Sobre1Click(TObject*)
 void TForm1::ListadeGolpes1Click(TObject*)
 {
     OpenMadeOnFirstUse(FormGolpes);
+}
+
+void TForm1::OndeEncontrar1Click(TObject*)
+{
+    OpenMadeOnFirstUse(FormOnde);
 }

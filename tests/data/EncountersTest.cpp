@@ -1,5 +1,7 @@
 #include "catalogue/Catalogue.h"
+#include "data/EncounterText.h"
 #include "data/Encounters.h"
+#include "data/Species.h"
 #include "text/Cp1252.h"
 
 #include "../catalogue/FactTables.h"
@@ -440,6 +442,128 @@ TEST(EncounterCatalogue, OnlyTheKnownVersionTextsDisagree)
     }
     // Mew: the catalogue says both versions; neither has a way to it.
     EXPECT_EQ(disagree, (std::set<int>{151}));
+}
+
+// ---- the window's lines ----
+
+TEST(EncounterText, NamesAndEvolutionsAreTheGames)
+{
+    const facts::Tables& f = facts::Load();
+    for (const auto& [n, s] : f.species)
+        EXPECT_EQ(species::GamesName(n), cp1252::fromUtf8(s.Name)) << n;
+    EXPECT_THROW(species::GamesName(152), std::out_of_range);
+
+    using Row = std::tuple<int, int, std::string, int, std::string>;
+    std::set<Row> facts, ours;
+    for (const facts::Evolution& e : f.evolutions)
+        facts.insert({e.From, e.To, e.Method, e.Level, e.Item});
+    for (const species::Evolution& e : species::Evolutions) {
+        const std::string how = e.By == species::Trigger::Level   ? "level"
+                                : e.By == species::Trigger::Stone ? "item"
+                                                                  : "trade";
+        ours.insert({e.From, e.To, how, e.Level, std::string(species::StoneName(e.With))});
+        // The catalogue's families agree: one stage on.
+        EXPECT_EQ(Catalogue::FamilyOf(e.To).Stage, Catalogue::FamilyOf(e.From).Stage + 1) << int(e.To);
+        EXPECT_EQ(species::EvolutionInto(e.To), &e);
+    }
+    EXPECT_EQ(ours, facts);
+    EXPECT_EQ(species::EvolutionInto(1), nullptr);
+    EXPECT_EQ(species::EvolutionInto(0), nullptr);
+}
+
+TEST(EncounterText, EachWayIsOneSentenceWithItsFigures)
+{
+    // Tenths rounded half up, whatever binary fractions do.
+    EXPECT_EQ(PercentText({14, 256}), "5,5%");
+    EXPECT_EQ(PercentText({3, 256}), "1,2%");
+    EXPECT_EQ(PercentText({1, 2000}), "0,1%");
+    EXPECT_EQ(PercentText({1, 4}), "25,0%");
+    EXPECT_EQ(PercentText({1, 1}), "100,0%");
+
+    const auto lines = [](int n) {
+        std::vector<std::string> texts;
+        for (const SourceLine& l : CreatureLines(n))
+            texts.push_back(CreatureLineText(l));
+        return texts;
+    };
+    const auto has = [](const std::vector<std::string>& texts, const char* utf8) {
+        return std::find(texts.begin(), texts.end(), cp1252::fromUtf8(utf8)) != texts.end();
+    };
+    const auto pikachu = lines(25);
+    EXPECT_TRUE(
+        has(pikachu, "Floresta Viridian — grama/caverna — níveis 3 a 5 — 5,5% dos encontros — Azul e Vermelha"));
+    EXPECT_TRUE(has(lines(23), "Rota 4 — grama/caverna — níveis 6 a 12 — 25,0% dos encontros — só Vermelha"));
+    // Rods: how often a cast bites, then the creature's share of the bites.
+    const auto magikarp = lines(129);
+    EXPECT_TRUE(has(magikarp, "Qualquer lugar com água — Vara Velha — nível 5 — fisga em todo lance; 100,0% das "
+                              "fisgadas — Azul e Vermelha"));
+    EXPECT_TRUE(has(magikarp, "Rota 12 — Super Vara — nível 15 — fisga em 1 de cada 2 lances; 25,0% das fisgadas — "
+                              "Azul e Vermelha"));
+    EXPECT_TRUE(has(magikarp, "Centro Pokémon do Mt. Moon — compra — nível 5 — Azul e Vermelha — ¥500"));
+    // A trade has no level of its own; what it asks comes last.
+    EXPECT_TRUE(has(lines(122), "Casa de trocas da Rota 2 — troca — Azul e Vermelha — por um Abra; chega com o "
+                                "apelido Marcel"));
+    // A place's line names the creature as the games do.
+    std::vector<std::string> rodSpot;
+    for (const SourceLine& l : PlaceLines(Place::AnyWater))
+        rodSpot.push_back(PlaceLineText(l));
+    EXPECT_TRUE(has(rodSpot, "#060 Poliwag — Vara Boa — nível 10 — fisga em 1 de cada 2 lances; 50,0% das fisgadas "
+                             "— Azul e Vermelha"));
+    const auto trades = PlaceView(Place::CinnabarLabTradeRoom, Version::Both);
+    EXPECT_TRUE(
+        std::any_of(trades.begin(), trades.end(), [](const std::string& t) { return t.rfind("#101 ", 0) == 0; }));
+    EXPECT_TRUE(has(PlaceView(Place::CeruleanTradeHouse, Version::Both),
+                    "#124 Jynx — troca — Azul e Vermelha — por um Poliwhirl; chega com o apelido Lola"));
+}
+
+TEST(EncounterText, ViewsNarrowByVersionAndSayWhatIsTrueWhenNothingIsFound)
+{
+    const auto v = [](int n, Version shown) {
+        std::vector<std::string> utf8;
+        for (const std::string& t : CreatureView(n, shown))
+            utf8.push_back(cp1252::toUtf8(t));
+        return utf8;
+    };
+    using S = std::vector<std::string>;
+    EXPECT_EQ(v(2, Version::Both), (S{"Só por evolução: de Bulbasaur no nível 16"}));
+    EXPECT_EQ(v(36, Version::Red), (S{"Só por evolução: de Clefairy com a Moon Stone"}));
+    EXPECT_EQ(v(65, Version::Blue), (S{"Só por evolução: de Kadabra por troca"}));
+    EXPECT_EQ(v(0, Version::Both), (S{"Não está em nenhuma tabela de encontros das versões Azul e Vermelha: é uma "
+                                      "entrada de erro do jogo, não um pokémon"}));
+    EXPECT_EQ(v(151, Version::Red), (S{"Não se encontra nas versões Azul e Vermelha: nenhum encontro, presente, "
+                                       "troca ou prêmio do jogo o dá"}));
+    // Ekans is Red's; in Blue the window says so rather than show nothing.
+    EXPECT_EQ(v(23, Version::Blue), (S{"Não se encontra na versão Azul"}));
+    EXPECT_EQ(v(24, Version::Blue), (S{"Não se encontra na versão Azul", "Por evolução: de Ekans no nível 22"}));
+    EXPECT_EQ(v(17, Version::Both).back(), "Também por evolução: de Pidgey no nível 18");
+
+    for (int n = 1; n <= 151; ++n)
+        for (const Version shown : {Version::Both, Version::Red, Version::Blue}) {
+            const auto lines = CreatureLines(n);
+            const auto view = CreatureView(n, shown);
+            ASSERT_FALSE(view.empty()) << n;
+            // Every line of the version shown, none of the other.
+            const auto kept = std::count_if(lines.begin(), lines.end(),
+                                            [&](const SourceLine& l) { return InVersion(l.Versions, shown); });
+            const bool evolves = species::EvolutionInto(n) != nullptr;
+            if (kept > 0) {
+                EXPECT_EQ(view.size(), static_cast<std::size_t>(kept) + evolves) << n;
+            }
+            if (evolves) {
+                EXPECT_NE(cp1252::toUtf8(view.back()).find("or evolução: de "), std::string::npos) << n;
+            }
+        }
+    for (const Place p : PlacesWithEncounters()) {
+        const auto both = PlaceView(p, Version::Both);
+        const auto red = PlaceView(p, Version::Red);
+        const auto blue = PlaceView(p, Version::Blue);
+        EXPECT_EQ(both.size(), PlaceLines(p).size()) << Map(p);
+        for (const std::string& line : red)
+            EXPECT_EQ(cp1252::toUtf8(line).find("só Azul"), std::string::npos) << line;
+        for (const std::string& line : blue)
+            EXPECT_EQ(cp1252::toUtf8(line).find("só Vermelha"), std::string::npos) << line;
+    }
+    EXPECT_EQ(PlaceView(Place::Route1, Version::Red).size(), 2u);
 }
 
 } // namespace

@@ -183,6 +183,7 @@ TEST_F(Program, MenuTreeWithStoredShortcuts)
           {"Lista de Itens dos Poké-&Marts", 16461},
           {"Tabela de T&ipos", 16457},
           {"Lista de &Golpes", 16455},
+          {"Onde &Encontrar", 16453},
           {"-", 0},
           {"&Sair", 32883}}},
         {"Fauneta", {{"&Web Site", 0}, {"&Atualização", 0}, {"-", 0}, {"&Sobre a Atualização", 0}}},
@@ -213,7 +214,8 @@ TEST_F(Program, MenuTreeWithStoredShortcuts)
     }
     EXPECT_EQ(Form1->Arquivo1->Items(2), Form1->TabeladeTipos1);
     EXPECT_EQ(Form1->Arquivo1->Items(3), Form1->ListadeGolpes1);
-    EXPECT_EQ(Form1->Arquivo1->Items(5), Form1->Sair1);
+    EXPECT_EQ(Form1->Arquivo1->Items(4), Form1->OndeEncontrar1);
+    EXPECT_EQ(Form1->Arquivo1->Items(6), Form1->Sair1);
     EXPECT_TRUE(Form1->Sair1->Action()->isVisible());
 }
 

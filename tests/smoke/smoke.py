@@ -412,44 +412,32 @@ def mart(prog):
 
 
 def moves(prog):
-    """'Lista de Golpes' from its menu item: it opens on the creature the main
-    window shows (#000, which takes no TM or HM); typing filters the moves,
-    a move is chosen with the mouse and a creature from the drop-down list by
-    typing, and everything is read back as a screen reader reads it. Then
-    Ctrl+G opens the same window again."""
+    """'Lista de Golpes' from its menu item, beside the main window: it opens
+    on the creature the main window shows (#000, which takes no TM or HM);
+    typing filters the moves table, each row heard as one sentence with its
+    columns' names, the chosen move's details follow; a creature from the
+    drop-down list by typing shows its moves' table. Then Ctrl+G brings the
+    same window back, its filter cleared."""
     p = prog.pyatspi
     title = "Lista de Golpes"
     prog.menu("Arquivo", "Lista de Golpes")
     win = prog.wait_window(title)
-    creature = prog.need(win, p.ROLE_TEXT, "Golpes do pokémon")
-    prog.wait(lambda: prog.text(creature).startswith("#000 - Missingno\n") and
-              prog.text(creature).endswith("TMs e HMs: nenhuma"), "the window to show #000, with no TM or HM")
-    no_second_window(prog, "ctrl+t", "Lista de TMs e HMs", title)
-    field = prog.need(win, p.ROLE_TEXT, "Filtrar por nome")
+    cells = lambda table: [c.name for c in prog.find_all(table, p.ROLE_TABLE_CELL, showing=False)]
+    creature = prog.need(win, p.ROLE_TABLE, "Golpes do pokémon")
+    prog.wait(lambda: cells(creature) and cells(creature)[0].startswith("Como: inicial, Golpe: "),
+              f"#000's moves in their table (it reads {cells(creature)[:2]})")
+    field = prog.need(win, p.ROLE_TEXT, "Nome")
     prog.click(field)
     prog.session.type("thunder")
     prog.wait_text(field, "thunder", "the filter field")
-    moves_list = prog.need(win, p.ROLE_LIST, "Golpes")
-    names = lambda lst: [i.name for i in prog.find_all(lst, p.ROLE_LIST_ITEM, showing=False)]
-    want = ["Thunder Punch", "Thundershock", "Thunderbolt", "Thunderwave", "Thunder"]
-    prog.wait(lambda: names(moves_list) == want, f"the moves list to hold {want} (it holds {names(moves_list)})")
     prog.need(win, p.ROLE_LABEL, "5 golpes")
-    prog.pick(moves_list, "Thunderbolt")
+    table = prog.need(win, p.ROLE_TABLE, "Golpes")
+    row = "Golpe: Thunderbolt, Tipo: Elétrico, Poder: 95, Precisão: 100%, PP: 15, TM/HM: TM 24"
+    prog.wait(lambda: row in cells(table), f"the row heard as {row!r} (it reads {cells(table)[:8]})")
     move = prog.need(win, p.ROLE_TEXT, "Golpe escolhido")
-    head = "\n".join(["Thunderbolt", "Tipo: Elétrico", "Poder: 95", "Precisão: 100%", "PP: 15",
-                      "Efeito: Pode paralisar o alvo (10%)", "TM/HM: TM 24 (Vermilion City Gym)",
-                      "Aprendem por nível: nenhum", "Aprendem por TM/HM:"])
-    prog.wait(lambda: prog.text(move).startswith(head + "\n#019 - Rattata\n"),
-              f"the move's text to read {head!r}... (it reads {prog.text(move)[:200]!r})")
-    check("\n#025 - Pikachu\n" in prog.text(move), "Pikachu can be taught Thunderbolt")
-    # Nothing matches: said in words, no error box.
-    prog.click(field)
-    prog.session.type("?!")
-    prog.need(win, p.ROLE_LABEL, "Nenhum golpe encontrado")
-    check(names(moves_list) == [], f"nothing matches '?!', yet the list holds {names(moves_list)}")
+    prog.wait(lambda: prog.text(move).startswith("Thunder Punch\nTipo: Elétrico"),
+              f"the first row's details (they read {prog.text(move)[:60]!r})")
     check(sorted(prog.shown_windows()) == sorted([MAIN_TITLE, title]), f"shown: {prog.shown_windows()}")
-    # A creature from the drop-down list, by typing its line's start.
-    # On Linux a combo box's name is the line it shows; its description says what it chooses.
     combos = [c for c in prog.find_all(win, p.ROLE_COMBO_BOX) if prog.description(c) == "Pokémon"]
     check(len(combos) == 1 and combos[0].name == "#000 - Missingno",
           f"one combo box described as 'Pokémon' shows #000, not {[c.name for c in combos]}")
@@ -458,17 +446,80 @@ def moves(prog):
     prog.session.type("#025")
     prog.session.key("Return")
     prog.wait(lambda: prog.fresh(combo).name == "#025 - Pikachu", "the combo box to show #025")
-    prog.wait(lambda: "\nLVL 43 Thunder\nTMs e HMs:\n" in prog.text(creature) and
-              "\nTM 24 -- Thunderbolt\n" in prog.text(creature), "#025's moves by level and its machines")
+    prog.wait(lambda: any(c.startswith("Como: TM 24, Golpe: Thunderbolt") for c in cells(creature)),
+              "#025's moves, Thunderbolt by TM 24 among them")
     prog.close_box(title)
     prog.wait_closed(title)
-    # Ctrl+G: the same window, again on the creature the main window shows.
+    # Ctrl+G: the same window, again on the creature the main window shows,
+    # with the filter cleared.
     win = shortcut(prog, "ctrl+g", title)
-    creature = prog.need(win, p.ROLE_TEXT, "Golpes do pokémon")
-    prog.wait(lambda: prog.text(creature).startswith("#000 - Missingno\n"), "the window to show #000 again")
-    prog.wait_text(prog.need(win, p.ROLE_TEXT, "Filtrar por nome"), "thunder?!", "the filter kept")
+    prog.wait_text(prog.need(win, p.ROLE_TEXT, "Nome"), "", "the filter cleared")
+    prog.need(win, p.ROLE_LABEL, "165 golpes")
     prog.close_box(title)
     prog.wait_closed(title)
+
+
+WHERE_TITLE = "Onde Encontrar"
+
+
+def where_to_find(prog, opener):
+    """'Onde Encontrar' opens on the creature the main window shows (#000,
+    which no table holds) and says so; #025 picked from the drop-down list by
+    typing reads its places, Viridian Forest among them, each line one
+    sentence; a route picked the same way reads its creatures; Esc closes
+    it. Opened again, it keeps the place chosen."""
+    p = prog.pyatspi
+    if isinstance(opener, str):
+        win = shortcut(prog, opener, WHERE_TITLE)
+    else:
+        opener()
+        win = prog.wait_window(WHERE_TITLE)
+    names = lambda lst: [i.name for i in prog.find_all(lst, p.ROLE_LIST_ITEM, showing=False)]
+    ways = prog.need(win, p.ROLE_LIST, "Onde encontrar o pokémon")
+    glitch = ("Não está em nenhuma tabela de encontros das versões Azul e Vermelha: é uma entrada de erro do jogo, "
+              "não um pokémon")
+    prog.wait(lambda: names(ways) == [glitch], f"#000's line (the list reads {names(ways)})")
+    no_second_window(prog, "ctrl+t", "Lista de TMs e HMs", WHERE_TITLE)
+    described = lambda what: [c for c in prog.find_all(win, p.ROLE_COMBO_BOX) if prog.description(c) == what]
+    combos = described("Pokémon")
+    check(len(combos) == 1 and combos[0].name == "#000 - Missingno",
+          f"one combo box described as 'Pokémon' shows #000, not {[c.name for c in combos]}")
+    prog.click(combos[0])
+    prog.session.type("#025")
+    prog.session.key("Return")
+    forest = "Floresta Viridian — grama/caverna — níveis 3 a 5 — 5,5% dos encontros — Azul e Vermelha"
+    prog.wait(lambda: forest in names(ways), f"#025's lines to hold {forest!r} (they are {names(ways)})")
+    places = described("Lugar")
+    check(len(places) == 1, f"one combo box described as 'Lugar', not {len(places)}")
+    prog.click(places[0])
+    prog.session.type("Rota 2")
+    prog.session.key("Return")
+    prog.wait(lambda: prog.fresh(places[0]).name == "Rota 2", "the place combo box to show Rota 2")
+    found = prog.need(win, p.ROLE_LIST, "Pokémons do lugar")
+    pidgey = "#016 Pidgey — grama/caverna — níveis 3 a 5 — 44,9% dos encontros — Azul e Vermelha"
+    prog.wait(lambda: pidgey in names(found) and any(n.startswith("#013 Weedle") and n.endswith("só Vermelha")
+                                                    for n in names(found)),
+              f"Rota 2's lines to hold Pidgey and Red's Weedle (they are {names(found)})")
+    check(sorted(prog.shown_windows()) == sorted([MAIN_TITLE, WHERE_TITLE]), f"shown: {prog.shown_windows()}")
+    prog.session.key("Escape")
+    prog.wait_closed(WHERE_TITLE)
+
+
+def where_again(prog):
+    """Ctrl+E: the same window, on the creature the main window shows, with
+    the place chosen before; Esc closes it."""
+    p = prog.pyatspi
+    win = shortcut(prog, "ctrl+e", WHERE_TITLE)
+    ways = prog.need(win, p.ROLE_LIST, "Onde encontrar o pokémon")
+    prog.wait(lambda: [i.name for i in prog.find_all(ways, p.ROLE_LIST_ITEM, showing=False)][:1] ==
+              ["Não está em nenhuma tabela de encontros das versões Azul e Vermelha: é uma entrada de erro do "
+               "jogo, não um pokémon"], "the window to show #000 again")
+    check([c.name for c in prog.find_all(win, p.ROLE_COMBO_BOX) if prog.description(c) == "Lugar"] == ["Rota 2"],
+          "the place chosen before is kept")
+    prog.session.key("Escape")
+    prog.wait_closed(WHERE_TITLE)
+
+
 CHART_TITLE = "Tabela de Tipos"
 
 
@@ -708,6 +759,9 @@ def whole_walk(prog):
     step("Ctrl+T: TM and HM list", tm_hm, prog)
     step("Ctrl+M: mart item lists", mart, prog)
     step("menu Arquivo > Lista de Golpes, then Ctrl+G", moves, prog)
+    step("menu Arquivo > Onde Encontrar: #025 and Rota 2, closed by Esc", where_to_find, prog,
+         lambda: prog.menu("Arquivo", "Onde Encontrar"))
+    step("Ctrl+E: Onde Encontrar again, closed by Esc", where_again, prog)
     step("menu Arquivo > Tabela de Tipos, closed by Esc", type_chart, prog,
          lambda: prog.menu("Arquivo", "Tabela de Tipos"), lambda win: prog.session.key("Escape"))
     step("Ctrl+I: Tabela de Tipos, closed by 'Fechar'", type_chart, prog, "ctrl+i",

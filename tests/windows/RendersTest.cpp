@@ -1,6 +1,7 @@
 // Every window renders exactly as its reference image (tests/windows/renders):
 // the seven windows as created, the main window with an entry shown, the
-// moves window on Thunderbolt and #025, and the
+// moves window on Thunderbolt and #025, the "where to find" window on #025 and
+// a place, and the
 // About window's mascot at each of its frames. A change to how pictures are
 // composed or painted must leave these pixel for pixel the same.
 // the seven windows as created, the main window with an entry shown, the type
@@ -23,6 +24,7 @@
 
 #include "data/Moves.h"
 #include "forms/UnitGolpes.h"
+#include "forms/UnitOnde.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitSobre.h"
 #include "forms/UnitTipos.h"
@@ -314,6 +316,15 @@ void Renders::RenderAll()
     FormTipos->SetVisible(true);
     Check(Shoot(FormTipos), QStringLiteral("FormTipos"));
     FormTipos->SetVisible(false);
+    // The "where to find" window, made on first use: on the entry shown
+    // (#025) and on the place where it is found first in the game.
+    app.CreateForm(FormOnde);
+    FormOnde->SetVisible(true);
+    const auto& places = FormOnde->ListedPlaces();
+    FormOnde->ChoosePlace(
+        static_cast<int>(std::find(places.begin(), places.end(), encounters::Place::ViridianForest) - places.begin()));
+    Check(Shoot(FormOnde), QStringLiteral("FormOnde"));
+    FormOnde->SetVisible(false);
 
     // The mascot at each frame, as playing composes them one after another.
     // Stopping first keeps the clock from moving it on between the renders.
@@ -346,6 +357,7 @@ void Renders::MeasureEveryText()
     app.CreateForm(FormTipos);
     app.CreateForm(FormGolpes);
     FormGolpes->ChooseMove(FindMove("Thunderbolt"));
+    app.CreateForm(FormOnde);
     for (TForm* form : app.Forms()) {
         const bool wasVisible = form->isVisible();
         form->SetVisible(true);

@@ -1,0 +1,134 @@
+#include "data/EncounterText.h"
+
+#include "catalogue/Catalogue.h"
+#include "data/Species.h"
+#include "text/Cp1252.h"
+
+namespace encounters {
+
+namespace {
+
+using namespace cp1252::literals;
+
+constexpr std::string_view kDash = " — "_cp;
+
+bool IsRod(Method m)
+{
+    return m == Method::OldRod || m == Method::GoodRod || m == Method::SuperRod;
+}
+
+std::string LevelText(const SourceLine& l)
+{
+    if (l.MinLevel == 0)
+        return {}; // a trade: the level of the creature given
+    if (l.MinLevel == l.MaxLevel)
+        return std::string("nível "_cp) + std::to_string(l.MinLevel);
+    return std::string("níveis "_cp) + std::to_string(l.MinLevel) + " a " + std::to_string(l.MaxLevel);
+}
+
+std::string ChanceText(const SourceLine& l)
+{
+    if (IsRod(l.How)) {
+        const Fraction bite = BiteChance(l.How);
+        const std::string casts = bite.Num == bite.Den ? "fisga em todo lance"
+                                                       : "fisga em " + std::to_string(bite.Num) + " de cada " +
+                                                             std::to_string(bite.Den) + " lances";
+        return casts + "; " + PercentText(l.Chance) + " das fisgadas";
+    }
+    if (l.Chance.Den == 0)
+        return {};
+    return PercentText(l.Chance) + " dos encontros";
+}
+
+std::string VersionsText(Version v)
+{
+    return v == Version::Both ? std::string(VersionName(v)) : std::string("só "_cp).append(VersionName(v));
+}
+
+// Method, levels, chance, versions and note, each where there is one.
+std::string Rest(const SourceLine& l)
+{
+    std::string text(MethodName(l.How));
+    for (const std::string& part : {LevelText(l), ChanceText(l), VersionsText(l.Versions), l.Note})
+        if (!part.empty())
+            text.append(kDash).append(part);
+    return text;
+}
+
+// "#025".
+std::string NumberText(int creature)
+{
+    return std::string("#").append(Catalogue::Entry(Catalogue::RowOfNumber(creature)).NumberText());
+}
+
+// "de Ivysaur no nível 32", "de Pikachu com a Thunder Stone", "de Kadabra por troca".
+std::string FromText(const species::Evolution& e)
+{
+    std::string text = std::string("de ").append(species::GamesName(e.From));
+    switch (e.By) {
+    case species::Trigger::Level: return text.append(" no nível "_cp).append(std::to_string(e.Level));
+    case species::Trigger::Stone: return text.append(" com a ").append(species::StoneName(e.With));
+    case species::Trigger::Trade: return text + " por troca";
+    }
+    return text;
+}
+
+} // namespace
+
+std::string PercentText(const Fraction& f)
+{
+    if (f.Den <= 0)
+        return "0,0%";
+    // Tenths of a percent, rounded half up, in integers: no binary fraction
+    // may turn 5,45 into 5,4.
+    const long long tenths = (2000LL * f.Num + f.Den) / (2LL * f.Den);
+    return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + "%";
+}
+
+std::string CreatureLineText(const SourceLine& line)
+{
+    return std::string(PlaceName(line.Where)).append(kDash).append(Rest(line));
+}
+
+std::string PlaceLineText(const SourceLine& line)
+{
+    return NumberText(line.Creature) + " " + std::string(species::GamesName(line.Creature)) + std::string(kDash) +
+           Rest(line);
+}
+
+std::vector<std::string> CreatureView(int creature, Version shown)
+{
+    const std::vector<SourceLine> all = CreatureLines(creature);
+    std::vector<std::string> view;
+    for (const SourceLine& l : all)
+        if (InVersion(l.Versions, shown))
+            view.push_back(CreatureLineText(l));
+    if (creature == 0)
+        return {std::string("Não está em nenhuma tabela de encontros das versões Azul e Vermelha: é uma "
+                            "entrada de erro do jogo, não um pokémon"_cp)};
+    const species::Evolution* from = species::EvolutionInto(creature);
+    if (all.empty() && !from)
+        return {std::string("Não se encontra nas versões Azul e Vermelha: nenhum encontro, presente, troca ou "
+                            "prêmio do jogo o dá"_cp)};
+    const bool foundHere = !view.empty();
+    if (!all.empty() && !foundHere)
+        view.push_back(std::string("Não se encontra na versão "_cp).append(VersionName(shown)));
+    if (from) {
+        const char* lead = all.empty() ? "Só por evolução: " : foundHere ? "Também por evolução: " : "Por evolução: ";
+        view.push_back(cp1252::fromUtf8(lead) + FromText(*from));
+    }
+    return view;
+}
+
+std::vector<std::string> PlaceView(Place p, Version shown)
+{
+    std::vector<std::string> view;
+    for (const SourceLine& l : PlaceLines(p))
+        if (InVersion(l.Versions, shown))
+            view.push_back(PlaceLineText(l));
+    if (view.empty())
+        view.push_back(std::string("Nenhum pokémon aqui na versão "_cp).append(VersionName(shown)));
+    return view;
+}
+
+} // namespace encounters

@@ -1,0 +1,36 @@
+// What the catalogue holds of a creature only as text, as data: the name the
+// games give it, and how it evolves from the form before it. Creatures are
+// numbers 1..151; texts are Windows-1252.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace species {
+
+// The games' name of creature 0..151: the catalogue's, but for the four the
+// guide spells its own way ("Farfetch´d", "Exeggcutor", "Mr.Mime", "Jinx").
+// std::out_of_range for other numbers.
+std::string_view GamesName(int number);
+
+enum class Trigger : std::uint8_t { Level, Stone, Trade };
+enum class Stone : std::uint8_t { None, Fire, Thunder, Water, Leaf, Moon };
+
+// "Moon Stone": the item's name in the games; empty for None.
+std::string_view StoneName(Stone s);
+
+struct Evolution {
+    std::uint8_t From, To;
+    Trigger By;
+    std::uint8_t Level = 0;   // Level only
+    Stone With = Stone::None; // Stone only
+};
+// Every evolution of the games, by the number of the form it gives.
+extern const std::span<const Evolution> Evolutions;
+
+// The evolution that gives creature `number`; nullptr for a first form and
+// for any other number. No creature of these games has two.
+const Evolution* EvolutionInto(int number);
+
+} // namespace species

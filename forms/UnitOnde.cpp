@@ -1,0 +1,148 @@
+#include "forms/UnitOnde.h"
+
+#include "catalogue/Catalogue.h"
+#include "data/EncounterText.h"
+#include "forms/UnitPrincipal.h"
+#include "text/Cp1252.h"
+
+#include <string>
+
+using namespace cp1252::literals;
+using encounters::Version;
+
+TFormOnde* FormOnde = nullptr;
+
+const FormClass& TFormOnde::StaticFormClass()
+{
+    using F = TFormOnde;
+    static const FormClass info = FormTable<F>()
+                                      .Field("Label1", &F::Label1)
+                                      .Field("ComboBox1", &F::ComboBox1)
+                                      .Field("GroupBox1", &F::GroupBox1)
+                                      .Field("Label2", &F::Label2)
+                                      .Field("ComboBox2", &F::ComboBox2)
+                                      .Field("ListBox1", &F::ListBox1)
+                                      .Field("GroupBox2", &F::GroupBox2)
+                                      .Field("Label3", &F::Label3)
+                                      .Field("ComboBox3", &F::ComboBox3)
+                                      .Field("ListBox2", &F::ListBox2)
+                                      .Field("Button1", &F::Button1)
+                                      .Handler("FormCreate", &F::FormCreate)
+                                      .Handler("FormShow", &F::FormShow)
+                                      .Handler("ComboBox1Click", &F::ComboBox1Click)
+                                      .Handler("ComboBox2Click", &F::ComboBox2Click)
+                                      .Handler("ComboBox3Click", &F::ComboBox3Click)
+                                      .Handler("Button1Click", &F::Button1Click)
+                                      .Build("TFormOnde", ":/forms/UnitOnde.form");
+    return info;
+}
+
+namespace {
+
+// The version filter's lines, in order.
+constexpr Version kFilter[] = {Version::Both, Version::Red, Version::Blue};
+
+// A label's words without the colon that ends it ("Lugar:" -> "Lugar").
+std::string LabelWords(std::string caption)
+{
+    if (!caption.empty() && caption.back() == ':')
+        caption.pop_back();
+    return caption;
+}
+
+} // namespace
+
+void TFormOnde::AfterDefinitionRead()
+{
+    ListBox1->SetAccessibleName(std::string("Onde encontrar o pokémon"_cp));
+    ListBox2->SetAccessibleName(std::string("Pokémons do lugar"_cp));
+    // The longest lines (a fossil, a trade) are wider than the window: the
+    // lists scroll sideways rather than cut them, each row as wide as its text.
+    for (TListBox* list : {ListBox1, ListBox2}) {
+        list->setUniformItemSizes(false);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+    TForm::AfterDefinitionRead();
+    // On Linux a combo box is announced by the line it shows, not by its
+    // name: the description says what it chooses.
+    for (auto [combo, label] : {std::pair{ComboBox1, Label1}, {ComboBox2, Label2}, {ComboBox3, Label3}})
+        combo->SetAccessibleDescription(LabelWords(label->Caption()));
+}
+
+void TFormOnde::FormCreate(TObject*)
+{
+    ComboBox1->Items().Assign({"As duas", std::string("Só Vermelha"_cp), std::string("Só Azul"_cp)});
+    ComboBox1->SetItemIndex(0);
+    ComboBox2->Items().Assign(Catalogue::ListLines());
+    places_ = encounters::PlacesWithEncounters();
+    std::vector<std::string> names;
+    names.reserve(places_.size());
+    for (encounters::Place p : places_)
+        names.emplace_back(encounters::PlaceName(p));
+    ComboBox3->Items().Assign(names);
+    ChooseCreature(0);
+    ChoosePlace(0);
+}
+
+void TFormOnde::FormShow(TObject*)
+{
+    if (const CatalogueEntry* shown = Form1 ? Form1->ShownEntry() : nullptr)
+        ChooseCreature(Catalogue::RowOfNumber(shown->Number));
+}
+
+Version TFormOnde::Shown() const
+{
+    const int line = ComboBox1->ItemIndex();
+    return line >= 0 && line < static_cast<int>(std::size(kFilter)) ? kFilter[line] : Version::Both;
+}
+
+void TFormOnde::ComboBox1Click(TObject*)
+{
+    ShowCreature();
+    ShowPlace();
+}
+
+void TFormOnde::ComboBox2Click(TObject*)
+{
+    ShowCreature();
+}
+
+void TFormOnde::ComboBox3Click(TObject*)
+{
+    ShowPlace();
+}
+
+void TFormOnde::Button1Click(TObject*)
+{
+    Close();
+}
+
+void TFormOnde::ChooseCreature(int row)
+{
+    if (row < 0 || row >= Catalogue::RowCount)
+        return;
+    ComboBox2->SetItemIndex(row);
+    ShowCreature();
+}
+
+void TFormOnde::ChoosePlace(int line)
+{
+    if (line < 0 || line >= static_cast<int>(places_.size()))
+        return;
+    ComboBox3->SetItemIndex(line);
+    ShowPlace();
+}
+
+void TFormOnde::ShowCreature()
+{
+    const int row = ComboBox2->ItemIndex();
+    if (row >= 0 && row < Catalogue::RowCount)
+        ListBox1->Items().Assign(encounters::CreatureView(Catalogue::Entry(row).Number, Shown()));
+}
+
+void TFormOnde::ShowPlace()
+{
+    const int line = ComboBox3->ItemIndex();
+    if (line >= 0 && line < static_cast<int>(places_.size()))
+        ListBox2->Items().Assign(encounters::PlaceView(places_[static_cast<std::size_t>(line)], Shown()));
+}
