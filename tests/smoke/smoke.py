@@ -295,18 +295,20 @@ def show_entry(prog, main, listbox):
     for bar in BARS:
         image = prog.need(main, p.ROLE_IMAGE, bar)
         prog.wait(lambda: prog.picture_has_content(image), f"the rating bar {bar!r} to be drawn")
-    hears(prog, main, "Pikachu", (3, 1, 1, 3, 1))
+    hears(prog, main, "Pikachu", (3, 1, 1, 3, 1), (35, 55, 30, 90, 50))
 
 
-def hears(prog, main, creature, ratings):
+def hears(prog, main, creature, ratings, base):
     """What a screen reader is told of the pictures: the sprite names the
-    creature, each bar its rating out of the bar's six steps."""
+    creature, each bar its rating out of the bar's six steps and the base stat
+    it stands for (none for #000)."""
     p = prog.pyatspi
     sprite = prog.need(main, p.ROLE_IMAGE, SPRITE)
     prog.wait(lambda: prog.description(sprite) == creature,
               f"the sprite to be described as {creature!r} (it says {prog.description(sprite)!r})")
     said = [prog.description(prog.need(main, p.ROLE_IMAGE, bar)) for bar in BARS]
-    check(said == [f"{r} de 6" for r in ratings], f"the rating bars say {said}, not {ratings} of 6")
+    want = [f"{r} de 6" + (f", {bar}: {b}" if base else "") for r, bar, b in zip(ratings, BARS, base or ratings)]
+    check(said == want, f"the rating bars say {said}, not {want}")
 
 
 def search(prog, main):
@@ -325,7 +327,7 @@ def search(prog, main):
     selected = [i.name for i in prog.find_all(shown[0], p.ROLE_LIST_ITEM, showing=False)
                 if prog.states(i).contains(p.STATE_SELECTED)]
     check(selected == ["#151 - Mew"], f"the found line is selected, not {selected}")
-    hears(prog, main, "Mew", (6,) * 5)
+    hears(prog, main, "Mew", (6,) * 5, (100,) * 5)
 
 
 def glitch_entry(prog, main):
@@ -335,7 +337,7 @@ def glitch_entry(prog, main):
     check(len(shown) == 1, "one list is shown")
     prog.pick(shown[0], "#000 - Missingno")
     prog.wait_text(prog.need(main, p.ROLE_TEXT, "Nome"), "#000 - Missingno", "the field 'Nome'")
-    hears(prog, main, "Missingno", (3, 6, 1, 3, 2))
+    hears(prog, main, "Missingno", (3, 6, 1, 3, 2), None)
 
 
 def shortcut(prog, keys, title):
@@ -610,7 +612,7 @@ def wayland_entry(prog, main):
     prog.answered(prog.act(line, "Toggle"))
     prog.wait_text(prog.need(main, p.ROLE_TEXT, "Nome"), "#025 - Pikachu", "the field 'Nome'")
     # The sprite is described only once its file was loaded.
-    hears(prog, main, "Pikachu", (3, 1, 1, 3, 1))
+    hears(prog, main, "Pikachu", (3, 1, 1, 3, 1), (35, 55, 30, 90, 50))
 
 
 def wayland_modal(prog, main):
