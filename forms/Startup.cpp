@@ -2,6 +2,7 @@
 
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
+#include "forms/UnitDano.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitPrincipal.h"
@@ -35,4 +36,5 @@ void DestroyAllForms()
     FormTmHm = nullptr;
     FormTipos = nullptr;  // created on first use
     FormGolpes = nullptr; // created by its menu item, if ever
+    FormDano = nullptr;   // likewise
 }

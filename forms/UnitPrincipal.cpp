@@ -5,6 +5,7 @@
 
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
+#include "forms/UnitDano.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitSobre.h"
@@ -72,6 +73,7 @@ const FormClass& TForm1::StaticFormClass()
                                       .Field("ListadeTMseHMs1", &TForm1::ListadeTMseHMs1)
                                       .Field("N2", &TForm1::N2)
                                       .Field("ListadeGolpes1", &TForm1::ListadeGolpes1)
+                                      .Field("CalculadoradeDano1", &TForm1::CalculadoradeDano1)
                                       .Field("ListadeItensdosMarts1", &TForm1::ListadeItensdosMarts1)
                                       .Field("Edit5", &TForm1::Edit5)
                                       .Field("Label12", &TForm1::Label12)
@@ -103,6 +105,7 @@ const FormClass& TForm1::StaticFormClass()
                                       .Handler("Sobre1Click", &TForm1::Sobre1Click)
                                       .Handler("TabeladeTipos1Click", &TForm1::TabeladeTipos1Click)
                                       .Handler("ListadeGolpes1Click", &TForm1::ListadeGolpes1Click)
+                                      .Handler("CalculadoradeDano1Click", &TForm1::CalculadoradeDano1Click)
                                       .Build("TForm1", ":/forms/UnitPrincipal.form");
     return info;
 }
@@ -299,4 +302,9 @@ void TForm1::Sobre1Click(TObject*)
 void TForm1::ListadeGolpes1Click(TObject*)
 {
     OpenMadeOnFirstUse(FormGolpes);
+}
+
+void TForm1::CalculadoradeDano1Click(TObject*)
+{
+    OpenMadeOnFirstUse(FormDano);
 }

@@ -81,6 +81,7 @@ public:
     TEdit* Edit6 = nullptr;
     TMenuItem* TabeladeTipos1 = nullptr;
     TMenuItem* ListadeGolpes1 = nullptr;
+    TMenuItem* CalculadoradeDano1 = nullptr;
 
     void FormCreate(TObject* Sender);
     void ListBox1Click(TObject* Sender);
@@ -105,6 +106,7 @@ public:
     void Sobre1Click(TObject* Sender);
     void TabeladeTipos1Click(TObject* Sender);
     void ListadeGolpes1Click(TObject* Sender);
+    void CalculadoradeDano1Click(TObject* Sender);
 
     // The folder of the running executable, ending in "/"; set by FormCreate.
     const std::string& GetAppDir() const { return appDir_; }

@@ -1,7 +1,7 @@
 // Every window renders exactly as its reference image (tests/windows/renders):
 // the seven windows as created, the main window with an entry shown, the
-// moves window on Thunderbolt and #025, and the
-// About window's mascot at each of its frames. A change to how pictures are
+// moves window on Thunderbolt and #025, the damage calculator on one case,
+// and the About window's mascot at each of its frames. A change to how pictures are
 // composed or painted must leave these pixel for pixel the same.
 // the seven windows as created, the main window with an entry shown, the type
 // chart opened over it, and the About window's mascot at each of its frames.
@@ -22,12 +22,14 @@
 #include "../support/Contrast.h"
 
 #include "data/Moves.h"
+#include "forms/UnitDano.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitSobre.h"
 #include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
 #include "widgets/Button.h"
+#include "widgets/CheckBox.h"
 #include "widgets/Colors.h"
 #include "widgets/ComboBox.h"
 #include "widgets/ControlSupport.h"
@@ -170,6 +172,10 @@ struct Renders : Windows {
                                          le->setText(on ? saved : QString());
                                          le->setCursorPosition(0);
                                      }});
+            } else if (auto* tick = dynamic_cast<TCheckBox*>(c)) {
+                const QString saved = tick->text();
+                texts.push_back(
+                    {name, {in(w, w->rect())}, [tick, saved](bool on) { tick->setText(on ? saved : QString()); }});
             } else if (auto* b = dynamic_cast<TButton*>(c)) {
                 const QString saved = b->text();
                 texts.push_back(
@@ -221,6 +227,15 @@ struct Renders : Windows {
             }
         };
         Measure(menu, form->Name(), t);
+    }
+
+    // The damage calculator on one worked case, typed as a person would.
+    static void SetUpDano()
+    {
+        FormDano->Edit1->SetText("30");
+        FormDano->ChooseDefender(130);
+        FormDano->Edit9->SetText("28");
+        FormDano->ChooseMove(FindMove("Thunderbolt"));
     }
 
     static QImage Shoot(TForm* form)
@@ -314,6 +329,14 @@ void Renders::RenderAll()
     FormTipos->SetVisible(true);
     Check(Shoot(FormTipos), QStringLiteral("FormTipos"));
     FormTipos->SetVisible(false);
+    // The damage calculator, created on first use and opened over the entry
+    // shown (#025 attacks): level 30, Thunderbolt, on a level 28 Gyarados.
+    app.CreateForm(FormDano);
+    FormDano->SetVisible(true);
+    SetUpDano();
+    FormDano->ComboBox11->setFocus(); // no blinking caret in the picture
+    Check(Shoot(FormDano), QStringLiteral("FormDano"));
+    FormDano->SetVisible(false);
 
     // The mascot at each frame, as playing composes them one after another.
     // Stopping first keeps the clock from moving it on between the renders.
@@ -346,6 +369,8 @@ void Renders::MeasureEveryText()
     app.CreateForm(FormTipos);
     app.CreateForm(FormGolpes);
     FormGolpes->ChooseMove(FindMove("Thunderbolt"));
+    app.CreateForm(FormDano);
+    SetUpDano();
     for (TForm* form : app.Forms()) {
         const bool wasVisible = form->isVisible();
         form->SetVisible(true);
