@@ -471,6 +471,58 @@ def moves(prog):
     prog.wait_text(prog.need(win, p.ROLE_TEXT, "Filtrar por nome"), "thunder?!", "the filter kept")
     prog.close_box(title)
     prog.wait_closed(title)
+def damage(prog):
+    """'Calculadora de Dano' from its menu item, over #000 (no stats: the first
+    creature attacks). Both creatures are picked from their drop-down lists by
+    typing, both levels typed, the move picked by typing its name, and the
+    damage line read as a screen reader reads the result. Esc closes it; Ctrl+D
+    opens the same window again."""
+    p = prog.pyatspi
+    title = "Calculadora de Dano"
+    prog.menu("Arquivo", "Calculadora de Dano")
+    win = prog.wait_window(title)
+
+    def combo(described):
+        found = [c for c in prog.find_all(win, p.ROLE_COMBO_BOX) if prog.description(c) == described]
+        check(len(found) == 1, f"one combo box described as {described!r}")
+        return found[0]
+
+    def pick(described, typed, line):
+        box = combo(described)
+        prog.click(box)
+        prog.session.type(typed)
+        prog.session.key("Return")
+        prog.wait(lambda: prog.fresh(box).name == line, f"the combo box {described!r} to show {line!r}")
+
+    def level(name, value):
+        field = prog.need(win, p.ROLE_TEXT, name)
+        prog.click(field)
+        prog.session.key("ctrl+a")
+        prog.session.type(value)
+        prog.wait_text(field, value, f"the field {name!r}")
+
+    check(combo("Pokémon atacante").name == "#001 - Bulbasaur", "#000 has no stats: #001 attacks")
+    pick("Pokémon atacante", "#025", "#025 - Pikachu")
+    level("Nível do atacante", "30")
+    pick("Pokémon defensor", "#130", "#130 - Gyarados")
+    level("Nível do defensor", "28")
+    pick("Golpe", "Thunderb", "Thunderbolt")
+    result = prog.need(win, p.ROLE_TEXT, "Resultado")
+    line = "Dano: 91–108 (91,9–109,1% da Energia)"
+    prog.wait(lambda: prog.text(result).split("\n")[0] == line,
+              f"the result to start {line!r} (it reads {prog.text(result)[:80]!r})")
+    check("\nNocaute em 1 golpe: 56,4% (com críticos e erros: 63,8%)\n" in prog.text(result),
+          "the knock-out chances in words")
+    prog.session.key("Escape")
+    prog.wait_closed(title)
+    # Again on the creature the main window shows; the defender stays.
+    win = shortcut(prog, "ctrl+d", title)
+    prog.wait(lambda: combo("Pokémon atacante").name == "#001 - Bulbasaur", "#001 to attack again")
+    check(combo("Pokémon defensor").name == "#130 - Gyarados", "the defender kept")
+    prog.session.key("Escape")
+    prog.wait_closed(title)
+
+
 CHART_TITLE = "Tabela de Tipos"
 
 
@@ -714,6 +766,7 @@ def whole_walk(prog):
          lambda: prog.menu("Arquivo", "Tabela de Tipos"), lambda win: prog.session.key("Escape"))
     step("Ctrl+I: Tabela de Tipos, closed by 'Fechar'", type_chart, prog, "ctrl+i",
          lambda win: prog.click(prog.need(win, prog.pyatspi.ROLE_PUSH_BUTTON, "Fechar")))
+    step("menu Arquivo > Calculadora de Dano, then Ctrl+D; closed by Esc", damage, prog)
     step("F1: Sobre...", information, prog, "Sobre...", "F1")
     step("menu Fauneta > Web Site", information, prog, "Web Site",
          lambda: prog.menu("Fauneta", "Web Site"))
