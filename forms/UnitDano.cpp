@@ -124,12 +124,22 @@ std::optional<int> NumberIn(const std::string& text, int lo, int hi)
 
 // The note beside a field: its range, or in dark red what is wrong. The
 // field says the same to a screen reader.
+void Note(TLabel* note, const std::string& text, bool wrong)
+{
+    // Most changes leave the note as it is: nothing to lay out again then.
+    const TColor color = wrong ? clMaroon : clBlack;
+    if (note->Font().Color != color) {
+        TFont f = note->Font();
+        f.Color = color;
+        note->SetFont(f);
+    }
+    if (note->Caption() != text)
+        note->SetCaption(text);
+}
+
 void Note(TLabel* note, TEdit* field, const std::string& text, bool wrong)
 {
-    TFont f = note->Font();
-    f.Color = wrong ? clMaroon : clBlack;
-    note->SetFont(f);
-    note->SetCaption(text);
+    Note(note, text, wrong);
     field->SetAccessibleDescription(text);
 }
 
@@ -140,7 +150,9 @@ std::string StatsText(const std::array<int, StatCount>& stats)
     for (int s = 0; s < StatCount; ++s) {
         if (!text.empty())
             text += ", ";
-        text.append(StatName(static_cast<Stat>(s))).append(" ").append(std::to_string(stats[static_cast<std::size_t>(s)]));
+        text.append(StatName(static_cast<Stat>(s)))
+            .append(" ")
+            .append(std::to_string(stats[static_cast<std::size_t>(s)]));
     }
     return text;
 }
@@ -165,21 +177,39 @@ std::vector<int> OwnMoves(int row)
 
 TFormDano::SideControls TFormDano::Attacker() const
 {
-    return {ComboBox1, Edit1,  Label3, Edit2, {Edit3, Edit4, Edit5, Edit6}, {ComboBox2, ComboBox3, ComboBox4, ComboBox5},
-            Label11,   Edit7,  Button1, Label13, Edit8};
+    return {ComboBox1,
+            Edit1,
+            Label3,
+            Edit2,
+            {Edit3, Edit4, Edit5, Edit6},
+            {ComboBox2, ComboBox3, ComboBox4, ComboBox5},
+            Label11,
+            Edit7,
+            Button1,
+            Label13,
+            Edit8};
 }
 
 TFormDano::SideControls TFormDano::Defender() const
 {
-    return {ComboBox6, Edit9,   Label16, Edit10, {Edit11, Edit12, Edit13, Edit14}, {ComboBox7, ComboBox8, ComboBox9, ComboBox10},
-            Label24,   Edit15,  Button2, Label26, Edit16};
+    return {ComboBox6,
+            Edit9,
+            Label16,
+            Edit10,
+            {Edit11, Edit12, Edit13, Edit14},
+            {ComboBox7, ComboBox8, ComboBox9, ComboBox10},
+            Label24,
+            Edit15,
+            Button2,
+            Label26,
+            Edit16};
 }
 
 void TFormDano::AfterDefinitionRead()
 {
     // Both sides have the same labels: each field says whose it is.
-    for (const auto& [c, whose] : {std::pair{Attacker(), std::string("do atacante")},
-                                   std::pair{Defender(), std::string("do defensor")}}) {
+    for (const auto& [c, whose] :
+         {std::pair{Attacker(), std::string("do atacante")}, std::pair{Defender(), std::string("do defensor")}}) {
         c.Level->SetAccessibleName(std::string("Nível "_cp) + whose);
         c.HpDv->SetAccessibleName("DV de Energia " + whose);
         for (std::size_t i = 0; i < c.Dv.size(); ++i) {
@@ -215,14 +245,20 @@ void TFormDano::FormCreate(TObject*)
         creatures.push_back(lines[static_cast<std::size_t>(Catalogue::RowOfNumber(n))]);
     const std::vector<std::string> stages{"-6", "-5", "-4", "-3", "-2", "-1", "0", "+1", "+2", "+3", "+4", "+5", "+6"};
     static_assert(StageLines == 13);
+    // The lists the two sides have alike are filled once and shared: the
+    // window opens faster, and each box keeps its own choice.
+    ComboBox1->Items().Assign(creatures);
+    ComboBox2->Items().Assign(stages);
     for (const SideControls& c : {Attacker(), Defender()}) {
-        c.Creature->Items().Assign(creatures);
+        if (c.Creature != ComboBox1)
+            c.Creature->setModel(ComboBox1->model());
         c.Creature->SetItemIndex(0);
         c.Level->SetText("50");
         for (TEdit* dv : c.Dv)
             dv->SetText("15");
         for (TComboBox* stage : c.Stage) {
-            stage->Items().Assign(stages);
+            if (stage != ComboBox2)
+                stage->setModel(ComboBox2->model());
             stage->SetItemIndex(StageLines / 2);
         }
         c.StatExp->SetText("0");
@@ -281,7 +317,8 @@ void TFormDano::ComboBox6Click(TObject*)
 void TFormDano::ComboBox11Click(TObject*)
 {
     const int line = ComboBox11->ItemIndex();
-    const int move = static_cast<unsigned>(line) < listedMoves_.size() ? listedMoves_[static_cast<std::size_t>(line)] : -1;
+    const int move =
+        static_cast<unsigned>(line) < listedMoves_.size() ? listedMoves_[static_cast<std::size_t>(line)] : -1;
     // The parting line is no move: the move chosen stays.
     if (move < 0)
         ChooseMove(move_);
@@ -322,7 +359,8 @@ void TFormDano::ListMoves()
 
     std::vector<std::string> lines;
     for (int m : moves)
-        lines.emplace_back(m < 0 ? std::string("—— outros golpes ——"_cp) : std::string(MoveTable[static_cast<std::size_t>(m)].Name));
+        lines.emplace_back(m < 0 ? std::string("—— outros golpes ——"_cp)
+                                 : std::string(MoveTable[static_cast<std::size_t>(m)].Name));
     listedMoves_ = std::move(moves);
     ComboBox11->Items().Assign(lines);
     // The parting line cannot be chosen: the arrow keys step over it.
@@ -353,14 +391,11 @@ std::optional<BattleSide> TFormDano::ReadSide(const SideControls& c)
             dvNote = wrong;
         }
     }
-    TFont f = c.DvNote->Font();
-    f.Color = wrongDv ? clMaroon : clBlack;
-    c.DvNote->SetFont(f);
-    c.DvNote->SetCaption(dvNote);
+    Note(c.DvNote, dvNote, wrongDv != nullptr);
 
     const std::optional<int> statExp = NumberIn(c.StatExp->Text(), 0, MaxStatExp);
-    Note(c.StatExpNote, c.StatExp,
-         statExp ? "0 a 65535 (cada atributo)" : std::string("Inválido: use 0 a 65535"_cp), !statExp);
+    Note(c.StatExpNote, c.StatExp, statExp ? "0 a 65535 (cada atributo)" : std::string("Inválido: use 0 a 65535"_cp),
+         !statExp);
 
     if (side.Species < 1 || !level || wrongDv || !statExp)
         return std::nullopt;
