@@ -23,6 +23,7 @@
 #include "catalogue/Catalogue.h"
 #include "data/Moves.h"
 #include "forms/Startup.h"
+#include "forms/UnitDano.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitTmHm.h"
@@ -153,6 +154,16 @@ int Tour(TApplication& app)
     FormGolpes->hide();
     Settle();
     PrintMemory("moves_window");
+    // The damage calculator by its menu item, created on first use as the
+    // program does, on one worked case.
+    OpenByMenu(app, Form1->CalculadoradeDano1);
+    FormDano->show();
+    FormDano->ChooseDefender(130);
+    FormDano->ChooseMove(FindMove("Thunderbolt"));
+    FormDano->repaint();
+    FormDano->hide();
+    Settle();
+    PrintMemory("damage_window");
     return 0;
 }
 
@@ -162,9 +173,10 @@ int FirstOpen(TApplication& app, const char* which)
     TMenuItem* const item = std::strcmp(which, "tmhm") == 0 || created ? Form1->ListadeTMseHMs1
                             : std::strcmp(which, "tipos") == 0         ? Form1->TabeladeTipos1
                             : std::strcmp(which, "golpes") == 0        ? Form1->ListadeGolpes1
+                            : std::strcmp(which, "dano") == 0          ? Form1->CalculadoradeDano1
                                                                        : nullptr;
     if (!item) {
-        std::fprintf(stderr, "--first-open tmhm|tmhm-new|tipos|golpes\n");
+        std::fprintf(stderr, "--first-open tmhm|tmhm-new|tipos|golpes|dano\n");
         return 2;
     }
     Form1->show();
