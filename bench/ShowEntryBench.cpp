@@ -24,6 +24,7 @@
 #include "catalogue/Catalogue.h"
 #include "data/Moves.h"
 #include "forms/Startup.h"
+#include "forms/UnitDano.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitPrincipal.h"
@@ -158,6 +159,16 @@ int Tour(TApplication& app)
     OpenByMenu(app, Form1->OndeEncontrar1);
     Settle();
     PrintMemory("where_window");
+    // The damage calculator by its menu item, created on first use as the
+    // program does, on one worked case.
+    OpenByMenu(app, Form1->CalculadoradeDano1);
+    FormDano->show();
+    FormDano->ChooseDefender(130);
+    FormDano->ChooseMove(FindMove("Thunderbolt"));
+    FormDano->repaint();
+    FormDano->hide();
+    Settle();
+    PrintMemory("damage_window");
     return 0;
 }
 
@@ -168,9 +179,10 @@ int FirstOpen(TApplication& app, const char* which)
                             : std::strcmp(which, "tipos") == 0         ? Form1->TabeladeTipos1
                             : std::strcmp(which, "golpes") == 0        ? Form1->ListadeGolpes1
                             : std::strcmp(which, "onde") == 0          ? Form1->OndeEncontrar1
+                            : std::strcmp(which, "dano") == 0          ? Form1->CalculadoradeDano1
                                                                        : nullptr;
     if (!item) {
-        std::fprintf(stderr, "--first-open tmhm|tmhm-new|tipos|golpes|onde\n");
+        std::fprintf(stderr, "--first-open tmhm|tmhm-new|tipos|golpes|onde|dano\n");
         return 2;
     }
     Form1->show();

@@ -486,14 +486,15 @@ def main():
                      "all_windows": "after opening every window",
                      "type_chart": "after opening the type chart (created on first use)",
                      "moves_window": "after opening the moves window (created on first use)",
-                     "where_window": "after opening the \"where to find\" window (created on first use)"}[m.group(1)]
+                     "where_window": "after opening the \"where to find\" window (created on first use)",
+                     "damage_window": "after opening the damage calculator (created on first use)"}[m.group(1)]
             rows.append(("memory tour, offscreen, " + label, "fauneta forms",
                          "RSS %.1f MiB, peak %.1f MiB" % (int(m.group(2)) / 1024, int(m.group(3)) / 1024)))
 
     # 3b. a window's first opening, menu item to painted: the type chart and
     # the moves window (created then) beside the TM/HM list (created at
     # start-up), in turn, one process per opening.
-    firsts = {"tmhm": [], "tmhm-new": [], "tipos": [], "golpes": [], "onde": []}
+    firsts = {"tmhm": [], "tmhm-new": [], "tipos": [], "golpes": [], "onde": [], "dano": []}
     for _ in range(a.runs):
         for which in firsts:
             r = subprocess.run([os.path.join(out, "bench_showentry"), "--first-open", which], env=off,
@@ -504,7 +505,8 @@ def main():
     if all(firsts.values()):
         labels = {"tmhm": "TM/HM list (created at start-up)", "tmhm-new": "TM/HM list created then opened",
                   "tipos": "type chart (created then opened)", "golpes": "moves window (created then opened)",
-                  "onde": "\"where to find\" window (created then opened)"}
+                  "onde": "\"where to find\" window (created then opened)",
+                  "dano": "damage calculator (created then opened)"}
         for which, label in labels.items():
             rows.append(("first opening, menu item to painted, offscreen (wall): " + label, "fauneta forms",
                          fmt_ms([w for w, _ in firsts[which]])))
@@ -512,14 +514,11 @@ def main():
                          fmt_ms([c for _, c in firsts[which]])))
         def med(which, k):
             return statistics.median(v[k] for v in firsts[which])
-        for new in ("tipos", "golpes"):
-            for base in ("tmhm", "tmhm-new"):
-                rows.append(("first opening: %s / %s (medians of %d)" % (labels[new], labels[base], len(firsts[new])),
-                             "fauneta forms", "%.2f× wall, %.2f× CPU" % (med(new, 0) / med(base, 0),
-                                                                       med(new, 1) / med(base, 1))))
-        rows.append(("first opening: %s / %s (medians of %d)" % (labels["onde"], labels["golpes"], len(firsts["onde"])),
-                     "fauneta forms", "%.2f× wall, %.2f× CPU" % (med("onde", 0) / med("golpes", 0),
-                                                               med("onde", 1) / med("golpes", 1))))
+        pairs = [(new, base) for new in ("tipos", "golpes", "dano") for base in ("tmhm", "tmhm-new")]
+        for new, base in pairs + [("onde", "golpes"), ("dano", "golpes")]:
+            rows.append(("first opening: %s / %s (medians of %d)" % (labels[new], labels[base], len(firsts[new])),
+                         "fauneta forms", "%.2f× wall, %.2f× CPU" % (med(new, 0) / med(base, 0),
+                                                                   med(new, 1) / med(base, 1))))
 
     # 4. ShowEntry, and the moves window's filter
     b = gbench(os.path.join(out, "bench_showentry"), reps, off)

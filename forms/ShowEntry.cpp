@@ -1,6 +1,8 @@
 // TForm1::ShowEntry: the detail panel, in the documented order.
 #include "forms/UnitPrincipal.h"
 
+#include "data/BaseStats.h"
+
 void TForm1::ShowEntry(const CatalogueEntry& entry)
 {
     shownEntry_ = &entry;
@@ -26,11 +28,19 @@ void TForm1::ShowEntry(const CatalogueEntry& entry)
     // A bar that failed to load keeps its picture, so it keeps its words too.
     // The bars are drawn in six segments, one per rating step (6 only for
     // #000 and #151), so the rating is said out of 6, as it is seen.
+    // Each bar's hint gives the base stat it stands for ("Ataque: 49"), to
+    // be read exactly where the bar only shows a step; #000 has no stats.
     TImage* const bars[] = {Image1, Image2, Image3, Image4, Image5};
     for (std::size_t i = 0; i < std::size(bars); ++i) {
         const std::string rating = std::to_string(entry.Ratings[i]);
         bars[i]->Picture().LoadFromFile(GetAppDir() + "Dados/" + rating + ".bmp");
-        bars[i]->SetAccessibleDescription(rating + " de 6");
+        const Stat stat = static_cast<Stat>(i);
+        const std::string base =
+            entry.Number >= 1 && entry.Number <= SpeciesCount
+                ? std::string(StatName(stat)) + ": " + std::to_string(BaseStatsOf(entry.Number).BaseOf(stat))
+                : std::string();
+        bars[i]->SetHint(base);
+        bars[i]->SetAccessibleDescription(base.empty() ? rating + " de 6" : rating + " de 6, " + base);
     }
 
     Edit1->SetText(entry.Caption());

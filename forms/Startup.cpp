@@ -2,6 +2,7 @@
 
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
+#include "forms/UnitDano.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitPokeMart.h"
@@ -37,4 +38,5 @@ void DestroyAllForms()
     FormTipos = nullptr;  // created on first use
     FormGolpes = nullptr; // created by its menu item, if ever
     FormOnde = nullptr;   // likewise
+    FormDano = nullptr;   // likewise
 }

@@ -5,6 +5,7 @@
 
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
+#include "forms/UnitDano.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitPokeMart.h"
@@ -74,6 +75,7 @@ const FormClass& TForm1::StaticFormClass()
                                       .Field("N2", &TForm1::N2)
                                       .Field("ListadeGolpes1", &TForm1::ListadeGolpes1)
                                       .Field("OndeEncontrar1", &TForm1::OndeEncontrar1)
+                                      .Field("CalculadoradeDano1", &TForm1::CalculadoradeDano1)
                                       .Field("ListadeItensdosMarts1", &TForm1::ListadeItensdosMarts1)
                                       .Field("Edit5", &TForm1::Edit5)
                                       .Field("Label12", &TForm1::Label12)
@@ -106,6 +108,7 @@ const FormClass& TForm1::StaticFormClass()
                                       .Handler("TabeladeTipos1Click", &TForm1::TabeladeTipos1Click)
                                       .Handler("ListadeGolpes1Click", &TForm1::ListadeGolpes1Click)
                                       .Handler("OndeEncontrar1Click", &TForm1::OndeEncontrar1Click)
+                                      .Handler("CalculadoradeDano1Click", &TForm1::CalculadoradeDano1Click)
                                       .Build("TForm1", ":/forms/UnitPrincipal.form");
     return info;
 }
@@ -308,4 +311,9 @@ void TForm1::ListadeGolpes1Click(TObject*)
 void TForm1::OndeEncontrar1Click(TObject*)
 {
     OpenMadeOnFirstUse(FormOnde);
+}
+
+void TForm1::CalculadoradeDano1Click(TObject*)
+{
+    OpenMadeOnFirstUse(FormDano);
 }

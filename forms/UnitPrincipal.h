@@ -82,6 +82,7 @@ public:
     TMenuItem* TabeladeTipos1 = nullptr;
     TMenuItem* ListadeGolpes1 = nullptr;
     TMenuItem* OndeEncontrar1 = nullptr;
+    TMenuItem* CalculadoradeDano1 = nullptr;
 
     void FormCreate(TObject* Sender);
     void ListBox1Click(TObject* Sender);
@@ -107,6 +108,7 @@ public:
     void TabeladeTipos1Click(TObject* Sender);
     void ListadeGolpes1Click(TObject* Sender);
     void OndeEncontrar1Click(TObject* Sender);
+    void CalculadoradeDano1Click(TObject* Sender);
 
     // The folder of the running executable, ending in "/"; set by FormCreate.
     const std::string& GetAppDir() const { return appDir_; }

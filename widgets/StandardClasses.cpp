@@ -2,6 +2,7 @@
 
 #include "widgets/Bevel.h"
 #include "widgets/Button.h"
+#include "widgets/CheckBox.h"
 #include "widgets/ComboBox.h"
 #include "widgets/Edit.h"
 #include "widgets/GIFImage.h"
@@ -20,6 +21,6 @@ void RegisterStandardClasses()
          {&TLabel::StaticClass(), &TBevel::StaticClass(), &TImage::StaticClass(), &TButton::StaticClass(),
           &TBitBtn::StaticClass(), &TEdit::StaticClass(), &TListBox::StaticClass(), &TRichEdit::StaticClass(),
           &TComboBox::StaticClass(), &TGroupBox::StaticClass(), &TMainMenu::StaticClass(), &TMenuItem::StaticClass(),
-          &TGIFImage::StaticClass(), &TStringGrid::StaticClass(), &TListView::StaticClass()})
+          &TGIFImage::StaticClass(), &TStringGrid::StaticClass(), &TListView::StaticClass(), &TCheckBox::StaticClass()})
         Registry::Register(*c);
 }

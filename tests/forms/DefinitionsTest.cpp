@@ -3,6 +3,7 @@
 #include "forms/Startup.h"
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
+#include "forms/UnitDano.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitPokeMart.h"
@@ -44,11 +45,11 @@ void collectHandlers(const DfmObject& o, std::set<std::string>& out)
 
 TEST(Definitions, EveryWindowMatchesItsClassTable)
 {
-    const FormClass* classes[] = {&TForm1::StaticFormClass(),          &TFormSobre::StaticFormClass(),
-                                  &TFormWeb::StaticFormClass(),        &TFormAtual::StaticFormClass(),
-                                  &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
-                                  &TFormTmHm::StaticFormClass(),       &TFormTipos::StaticFormClass(),
-                                  &TFormGolpes::StaticFormClass(),     &TFormOnde::StaticFormClass()};
+    const FormClass* classes[] = {
+        &TForm1::StaticFormClass(),     &TFormSobre::StaticFormClass(),      &TFormWeb::StaticFormClass(),
+        &TFormAtual::StaticFormClass(), &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
+        &TFormTmHm::StaticFormClass(),  &TFormTipos::StaticFormClass(),      &TFormGolpes::StaticFormClass(),
+        &TFormOnde::StaticFormClass(),  &TFormDano::StaticFormClass()};
     for (const FormClass* fc : classes) {
         SCOPED_TRACE(fc->Name());
         const DfmObject tree = ParseDefinition(LoadDefinitionText(fc->Definition()), fc->Definition());

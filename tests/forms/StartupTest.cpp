@@ -29,8 +29,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 
 using namespace cp1252::literals;
 
@@ -184,6 +186,7 @@ TEST_F(Program, MenuTreeWithStoredShortcuts)
           {"Tabela de T&ipos", 16457},
           {"Lista de &Golpes", 16455},
           {"Onde &Encontrar", 16453},
+          {"Calculadora de &Dano", 16452},
           {"-", 0},
           {"&Sair", 32883}}},
         {"Fauneta", {{"&Web Site", 0}, {"&Atualização", 0}, {"-", 0}, {"&Sobre a Atualização", 0}}},
@@ -212,10 +215,26 @@ TEST_F(Program, MenuTreeWithStoredShortcuts)
             }
         }
     }
+    // No two items of a menu share an access letter, no two items anywhere a shortcut.
+    std::set<int> shortcuts;
+    for (int m = 0; m < 3; ++m) {
+        std::set<char> letters;
+        for (int i = 0; i < root.Items(m)->Count(); ++i) {
+            const std::string caption = root.Items(m)->Items(i)->Caption();
+            const auto amp = caption.find('&');
+            if (amp != std::string::npos && amp + 1 < caption.size()) {
+                EXPECT_TRUE(letters.insert(static_cast<char>(std::tolower(caption[amp + 1]))).second) << caption;
+            }
+            if (const int key = root.Items(m)->Items(i)->ShortCut()) {
+                EXPECT_TRUE(shortcuts.insert(key).second) << caption;
+            }
+        }
+    }
     EXPECT_EQ(Form1->Arquivo1->Items(2), Form1->TabeladeTipos1);
     EXPECT_EQ(Form1->Arquivo1->Items(3), Form1->ListadeGolpes1);
     EXPECT_EQ(Form1->Arquivo1->Items(4), Form1->OndeEncontrar1);
-    EXPECT_EQ(Form1->Arquivo1->Items(6), Form1->Sair1);
+    EXPECT_EQ(Form1->Arquivo1->Items(5), Form1->CalculadoradeDano1);
+    EXPECT_EQ(Form1->Arquivo1->Items(7), Form1->Sair1);
     EXPECT_TRUE(Form1->Sair1->Action()->isVisible());
 }
 

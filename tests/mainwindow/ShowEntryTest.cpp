@@ -11,6 +11,16 @@ namespace {
 
 using ShowEntryTest = MainWindow;
 
+// The rating bars' tooltips, as shown.
+std::array<std::string, 5> Hints()
+{
+    const TImage* const bars[] = {Form1->Image1, Form1->Image2, Form1->Image3, Form1->Image4, Form1->Image5};
+    std::array<std::string, 5> out;
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = bars[i]->toolTip().toStdString();
+    return out;
+}
+
 const CatalogueEntry& Number(int n)
 {
     return Catalogue::Entry(Catalogue::RowOfNumber(n));
@@ -128,7 +138,9 @@ TEST_F(ShowEntryTest, AMissingRatingBarStopsWhereItIsLoaded)
     // From the failing bar on, and every field, still the entry before; the
     // bars say what they show.
     EXPECT_EQ(BarsShown(), (std::array<int, 5>{6, 6, 6, 6, 6}));
-    EXPECT_EQ(BarsSaid(), (std::array<std::string, 5>{"6 de 6", "6 de 6", "6 de 6", "6 de 6", "6 de 6"}));
+    EXPECT_EQ(BarsSaid(),
+              (std::array<std::string, 5>{"6 de 6, Energia: 100", "6 de 6, Ataque: 100", "6 de 6, Defesa: 100",
+                                          "6 de 6, Velocidade: 100", "6 de 6, Especial: 100"}));
     EXPECT_EQ(Form1->Edit1->Text(), "#151 - Mew");
     EXPECT_EQ(Form1->Edit6->Text(), "??????");
 
@@ -147,7 +159,10 @@ TEST_F(ShowEntryTest, PicturesSayWhatTheyShow)
     WriteSprite(25);
     Form1->ShowEntry(Number(25));
     EXPECT_EQ(Said(Form1->GIFImage1), "Pikachu");
-    EXPECT_EQ(BarsSaid(), (Bars{"3 de 6", "1 de 6", "1 de 6", "3 de 6", "1 de 6"}));
+    EXPECT_EQ(BarsSaid(), (Bars{"3 de 6, Energia: 35", "1 de 6, Ataque: 55", "1 de 6, Defesa: 30",
+                                "3 de 6, Velocidade: 90", "1 de 6, Especial: 50"}));
+    // Each bar's hint gives the exact base stat its steps stand for.
+    EXPECT_EQ(Hints(), (Bars{"Energia: 35", "Ataque: 55", "Defesa: 30", "Velocidade: 90", "Especial: 50"}));
     // The names stay the labels'.
     EXPECT_EQ(Form1->Image1->accessibleName(), "Energia");
     EXPECT_EQ(Form1->GIFImage1->accessibleName(), QString::fromUtf8("Imagem do Pokémon"));
@@ -156,7 +171,7 @@ TEST_F(ShowEntryTest, PicturesSayWhatTheyShow)
     Form1->ShowEntry(Number(1));
     EXPECT_FALSE(Form1->GIFImage1->Empty());
     EXPECT_EQ(Said(Form1->GIFImage1), "Pikachu");
-    EXPECT_EQ(BarsSaid()[0], "3 de 6");
+    EXPECT_EQ(BarsSaid()[0], "3 de 6, Energia: 45");
 
     // A file that is no picture clears it: nothing is said any more.
     QFile bad(QString::fromStdString(AppDir() + "Imagens/151.gif"));
@@ -166,11 +181,14 @@ TEST_F(ShowEntryTest, PicturesSayWhatTheyShow)
     Form1->ShowEntry(Number(151));
     EXPECT_TRUE(Form1->GIFImage1->Empty());
     EXPECT_EQ(Said(Form1->GIFImage1), "");
-    EXPECT_EQ(BarsSaid(), (Bars{"6 de 6", "6 de 6", "6 de 6", "6 de 6", "6 de 6"}));
+    EXPECT_EQ(BarsSaid()[4], "6 de 6, Especial: 100");
 
     WriteSprite(0);
     Form1->ShowEntry(Number(0));
     EXPECT_EQ(Said(Form1->GIFImage1), "Missingno");
+    // #000 has no base stats: its bars say their steps only, with no hint.
+    EXPECT_EQ(BarsSaid(), (Bars{"3 de 6", "6 de 6", "1 de 6", "3 de 6", "2 de 6"}));
+    EXPECT_EQ(Hints(), Bars{});
 }
 
 TEST_F(ShowEntryTest, AnInvalidBitmapTakesTheSameRoad)
@@ -183,7 +201,7 @@ TEST_F(ShowEntryTest, AnInvalidBitmapTakesTheSameRoad)
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(BarsShown()[0], 3);
     EXPECT_EQ(BarsShown()[1], 0);
-    EXPECT_EQ(Said(Form1->Image1), "3 de 6");
+    EXPECT_EQ(Said(Form1->Image1), "3 de 6, Energia: 45");
     EXPECT_EQ(Said(Form1->Image2), "");
     EXPECT_EQ(Form1->Edit1->Text(), "");
 }

@@ -295,18 +295,20 @@ def show_entry(prog, main, listbox):
     for bar in BARS:
         image = prog.need(main, p.ROLE_IMAGE, bar)
         prog.wait(lambda: prog.picture_has_content(image), f"the rating bar {bar!r} to be drawn")
-    hears(prog, main, "Pikachu", (3, 1, 1, 3, 1))
+    hears(prog, main, "Pikachu", (3, 1, 1, 3, 1), (35, 55, 30, 90, 50))
 
 
-def hears(prog, main, creature, ratings):
+def hears(prog, main, creature, ratings, base):
     """What a screen reader is told of the pictures: the sprite names the
-    creature, each bar its rating out of the bar's six steps."""
+    creature, each bar its rating out of the bar's six steps and the base stat
+    it stands for (none for #000)."""
     p = prog.pyatspi
     sprite = prog.need(main, p.ROLE_IMAGE, SPRITE)
     prog.wait(lambda: prog.description(sprite) == creature,
               f"the sprite to be described as {creature!r} (it says {prog.description(sprite)!r})")
     said = [prog.description(prog.need(main, p.ROLE_IMAGE, bar)) for bar in BARS]
-    check(said == [f"{r} de 6" for r in ratings], f"the rating bars say {said}, not {ratings} of 6")
+    want = [f"{r} de 6" + (f", {bar}: {b}" if base else "") for r, bar, b in zip(ratings, BARS, base or ratings)]
+    check(said == want, f"the rating bars say {said}, not {want}")
 
 
 def search(prog, main):
@@ -325,7 +327,7 @@ def search(prog, main):
     selected = [i.name for i in prog.find_all(shown[0], p.ROLE_LIST_ITEM, showing=False)
                 if prog.states(i).contains(p.STATE_SELECTED)]
     check(selected == ["#151 - Mew"], f"the found line is selected, not {selected}")
-    hears(prog, main, "Mew", (6,) * 5)
+    hears(prog, main, "Mew", (6,) * 5, (100,) * 5)
 
 
 def glitch_entry(prog, main):
@@ -335,7 +337,7 @@ def glitch_entry(prog, main):
     check(len(shown) == 1, "one list is shown")
     prog.pick(shown[0], "#000 - Missingno")
     prog.wait_text(prog.need(main, p.ROLE_TEXT, "Nome"), "#000 - Missingno", "the field 'Nome'")
-    hears(prog, main, "Missingno", (3, 6, 1, 3, 2))
+    hears(prog, main, "Missingno", (3, 6, 1, 3, 2), None)
 
 
 def shortcut(prog, keys, title):
@@ -518,6 +520,56 @@ def where_again(prog):
           "the place chosen before is kept")
     prog.session.key("Escape")
     prog.wait_closed(WHERE_TITLE)
+def damage(prog):
+    """'Calculadora de Dano' from its menu item, over #000 (no stats: the first
+    creature attacks). Both creatures are picked from their drop-down lists by
+    typing, both levels typed, the move picked by typing its name, and the
+    damage line read as a screen reader reads the result. Esc closes it; Ctrl+D
+    opens the same window again."""
+    p = prog.pyatspi
+    title = "Calculadora de Dano"
+    prog.menu("Arquivo", "Calculadora de Dano")
+    win = prog.wait_window(title)
+
+    def combo(described):
+        found = [c for c in prog.find_all(win, p.ROLE_COMBO_BOX) if prog.description(c) == described]
+        check(len(found) == 1, f"one combo box described as {described!r}")
+        return found[0]
+
+    def pick(described, typed, line):
+        box = combo(described)
+        prog.click(box)
+        prog.session.type(typed)
+        prog.session.key("Return")
+        prog.wait(lambda: prog.fresh(box).name == line, f"the combo box {described!r} to show {line!r}")
+
+    def level(name, value):
+        field = prog.need(win, p.ROLE_TEXT, name)
+        prog.click(field)
+        prog.session.key("ctrl+a")
+        prog.session.type(value)
+        prog.wait_text(field, value, f"the field {name!r}")
+
+    check(combo("Pokémon atacante").name == "#001 - Bulbasaur", "#000 has no stats: #001 attacks")
+    pick("Pokémon atacante", "#025", "#025 - Pikachu")
+    level("Nível do atacante", "30")
+    pick("Pokémon defensor", "#130", "#130 - Gyarados")
+    level("Nível do defensor", "28")
+    pick("Golpe", "Thunderb", "Thunderbolt")
+    result = prog.need(win, p.ROLE_TEXT, "Resultado")
+    line = "Dano: 91–108 (91,9–109,1% da Energia)"
+    prog.wait(lambda: prog.text(result).split("\n")[0] == line,
+              f"the result to start {line!r} (it reads {prog.text(result)[:80]!r})")
+    check("\nNocaute em 1 golpe: 56,4% (com críticos e erros: 63,8%)\n" in prog.text(result),
+          "the knock-out chances in words")
+    prog.session.key("Escape")
+    prog.wait_closed(title)
+    # Again on the creature the main window shows; the defender stays.
+    win = shortcut(prog, "ctrl+d", title)
+    prog.wait(lambda: combo("Pokémon atacante").name == "#001 - Bulbasaur", "#001 to attack again")
+    check(combo("Pokémon defensor").name == "#130 - Gyarados", "the defender kept")
+    prog.session.key("Escape")
+    prog.wait_closed(title)
 
 
 CHART_TITLE = "Tabela de Tipos"
@@ -661,7 +713,7 @@ def wayland_entry(prog, main):
     prog.answered(prog.act(line, "Toggle"))
     prog.wait_text(prog.need(main, p.ROLE_TEXT, "Nome"), "#025 - Pikachu", "the field 'Nome'")
     # The sprite is described only once its file was loaded.
-    hears(prog, main, "Pikachu", (3, 1, 1, 3, 1))
+    hears(prog, main, "Pikachu", (3, 1, 1, 3, 1), (35, 55, 30, 90, 50))
 
 
 def wayland_modal(prog, main):
@@ -766,6 +818,7 @@ def whole_walk(prog):
          lambda: prog.menu("Arquivo", "Tabela de Tipos"), lambda win: prog.session.key("Escape"))
     step("Ctrl+I: Tabela de Tipos, closed by 'Fechar'", type_chart, prog, "ctrl+i",
          lambda win: prog.click(prog.need(win, prog.pyatspi.ROLE_PUSH_BUTTON, "Fechar")))
+    step("menu Arquivo > Calculadora de Dano, then Ctrl+D; closed by Esc", damage, prog)
     step("F1: Sobre...", information, prog, "Sobre...", "F1")
     step("menu Fauneta > Web Site", information, prog, "Web Site",
          lambda: prog.menu("Fauneta", "Web Site"))

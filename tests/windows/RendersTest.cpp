@@ -1,8 +1,8 @@
 // Every window renders exactly as its reference image (tests/windows/renders):
 // the seven windows as created, the main window with an entry shown, the
 // moves window on Thunderbolt and #025, the "where to find" window on #025 and
-// a place, and the
-// About window's mascot at each of its frames. A change to how pictures are
+// a place, the damage calculator on one case, and the About window's mascot
+// at each of its frames. A change to how pictures are
 // composed or painted must leave these pixel for pixel the same.
 // the seven windows as created, the main window with an entry shown, the type
 // chart opened over it, and the About window's mascot at each of its frames.
@@ -23,6 +23,7 @@
 #include "../support/Contrast.h"
 
 #include "data/Moves.h"
+#include "forms/UnitDano.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitPokeMart.h"
@@ -30,6 +31,7 @@
 #include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
 #include "widgets/Button.h"
+#include "widgets/CheckBox.h"
 #include "widgets/Colors.h"
 #include "widgets/ComboBox.h"
 #include "widgets/ControlSupport.h"
@@ -172,6 +174,10 @@ struct Renders : Windows {
                                          le->setText(on ? saved : QString());
                                          le->setCursorPosition(0);
                                      }});
+            } else if (auto* tick = dynamic_cast<TCheckBox*>(c)) {
+                const QString saved = tick->text();
+                texts.push_back(
+                    {name, {in(w, w->rect())}, [tick, saved](bool on) { tick->setText(on ? saved : QString()); }});
             } else if (auto* b = dynamic_cast<TButton*>(c)) {
                 const QString saved = b->text();
                 texts.push_back(
@@ -223,6 +229,15 @@ struct Renders : Windows {
             }
         };
         Measure(menu, form->Name(), t);
+    }
+
+    // The damage calculator on one worked case, typed as a person would.
+    static void SetUpDano()
+    {
+        FormDano->Edit1->SetText("30");
+        FormDano->ChooseDefender(130);
+        FormDano->Edit9->SetText("28");
+        FormDano->ChooseMove(FindMove("Thunderbolt"));
     }
 
     static QImage Shoot(TForm* form)
@@ -325,6 +340,14 @@ void Renders::RenderAll()
         static_cast<int>(std::find(places.begin(), places.end(), encounters::Place::ViridianForest) - places.begin()));
     Check(Shoot(FormOnde), QStringLiteral("FormOnde"));
     FormOnde->SetVisible(false);
+    // The damage calculator, created on first use and opened over the entry
+    // shown (#025 attacks): level 30, Thunderbolt, on a level 28 Gyarados.
+    app.CreateForm(FormDano);
+    FormDano->SetVisible(true);
+    SetUpDano();
+    FormDano->ComboBox11->setFocus(); // no blinking caret in the picture
+    Check(Shoot(FormDano), QStringLiteral("FormDano"));
+    FormDano->SetVisible(false);
 
     // The mascot at each frame, as playing composes them one after another.
     // Stopping first keeps the clock from moving it on between the renders.
@@ -358,6 +381,8 @@ void Renders::MeasureEveryText()
     app.CreateForm(FormGolpes);
     FormGolpes->ChooseMove(FindMove("Thunderbolt"));
     app.CreateForm(FormOnde);
+    app.CreateForm(FormDano);
+    SetUpDano();
     for (TForm* form : app.Forms()) {
         const bool wasVisible = form->isVisible();
         form->SetVisible(true);

@@ -99,6 +99,7 @@ protected:
         QTest::keyClick(target, Qt::Key_T, Qt::ControlModifier);
         QTest::keyClick(target, Qt::Key_M, Qt::ControlModifier);
         QTest::keyClick(target, Qt::Key_G, Qt::ControlModifier);
+        QTest::keyClick(target, Qt::Key_D, Qt::ControlModifier);
         QTest::keyClick(target, Qt::Key_F1);
         QApplication::processEvents();
         app.ModalHook = nullptr;
