@@ -2,6 +2,7 @@
 
 #include "text/Cp1252.h"
 
+#include <stdexcept>
 #include <string>
 
 using namespace cp1252::literals;
@@ -51,7 +52,10 @@ static_assert(WellFormed(), "every row of the chart has one known mark per defen
 
 int Effectiveness(Type attacker, Type defender)
 {
-    switch (kChart[Index(attacker)].at(Index(defender))) {
+    if (Index(attacker) >= TypeCount || Index(defender) >= TypeCount)
+        throw std::out_of_range("type " + std::to_string(Index(attacker)) + " against " +
+                                std::to_string(Index(defender)));
+    switch (kChart[Index(attacker)][Index(defender)]) {
     case '2': return Halves::Double;
     case 'h': return Halves::Half;
     case '0': return Halves::None;

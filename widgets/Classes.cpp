@@ -32,29 +32,30 @@ TComponent::~TComponent()
 void TComponent::Loaded()
 {
     loading_ = false;
-    const std::vector<Work> work = std::move(waiting_);
+    const std::vector<Waiting> work = std::move(waiting_);
     waiting_.clear();
-    for (Work w : work)
-        (this->*w)();
+    for (const Waiting& w : work)
+        w.Run();
 }
 
-void TComponent::afterLoading(Work work)
+void TComponent::afterLoading(Work key, std::function<void()> run)
 {
     if (!loading_) {
-        (this->*work)();
+        run();
         return;
     }
-    waiting_.erase(std::remove(waiting_.begin(), waiting_.end(), work), waiting_.end());
-    waiting_.push_back(work);
+    std::erase_if(waiting_, [key](const Waiting& w) { return w.Key == key; });
+    waiting_.push_back({key, std::move(run)});
 }
 
-void TComponent::doWaiting(Work work)
+void TComponent::doWaiting(Work key)
 {
-    const auto it = std::find(waiting_.begin(), waiting_.end(), work);
+    const auto it = std::find_if(waiting_.begin(), waiting_.end(), [key](const Waiting& w) { return w.Key == key; });
     if (it == waiting_.end())
         return;
+    const std::function<void()> run = std::move(it->Run);
     waiting_.erase(it);
-    (this->*work)();
+    run();
 }
 
 const std::string& TComponent::ClassName() const

@@ -83,7 +83,10 @@ protected:
     template <class T>
     void AfterLoading(void (T::*work)())
     {
-        afterLoading(static_cast<Work>(work));
+        // Called through the class that has it: a base's member pointer may
+        // not stand for a derived class's member.
+        T* self = static_cast<T*>(this);
+        afterLoading(static_cast<Work>(work), [self, work] { (self->*work)(); });
     }
     // Put-off work done now by the first that needs it before the end of the
     // reading (a container's font, before its children come in); nothing
@@ -99,10 +102,14 @@ protected:
     virtual void ChildRemoved(TComponent*) {}
 
 private:
-    using Work = void (TComponent::*)();
-    void afterLoading(Work work);
-    void doWaiting(Work work);
-    std::vector<Work> waiting_;
+    using Work = void (TComponent::*)(); // which work it is; never called through
+    struct Waiting {
+        Work Key;
+        std::function<void()> Run;
+    };
+    void afterLoading(Work key, std::function<void()> run);
+    void doWaiting(Work key);
+    std::vector<Waiting> waiting_;
     std::string name_;
     TComponent* owner_ = nullptr;
     std::vector<TComponent*> components_;
