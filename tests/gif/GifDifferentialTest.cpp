@@ -188,8 +188,8 @@ std::vector<std::pair<std::string, Bytes>> ProjectGifs()
                 const std::string name = it->path().filename().string();
                 // Build trees, whatever their names, hold copies and folders
                 // that other tests fill as this one runs.
-                if (it->is_directory() && (name.starts_with("build") || name.starts_with(".") ||
-                                           fs::exists(it->path() / "CMakeCache.txt")))
+                if (it->is_directory() &&
+                    (name.starts_with("build") || name.starts_with(".") || fs::exists(it->path() / "CMakeCache.txt")))
                     it.disable_recursion_pending();
                 else
                     consider(*it);
