@@ -59,14 +59,6 @@ std::string CountText(std::size_t count)
     return std::to_string(count) + (count == 1 ? " golpe" : " golpes");
 }
 
-// A label's words without the colon that ends it ("Tipo:" -> "Tipo").
-std::string LabelWords(std::string caption)
-{
-    if (!caption.empty() && caption.back() == ':')
-        caption.pop_back();
-    return caption;
-}
-
 double KeyOrNone(int value, bool has)
 {
     return has ? value : std::nan("");

@@ -42,14 +42,6 @@ namespace {
 // The version filter's lines, in order.
 constexpr Version kFilter[] = {Version::Both, Version::Red, Version::Blue};
 
-// A label's words without the colon that ends it ("Lugar:" -> "Lugar").
-std::string LabelWords(std::string caption)
-{
-    if (!caption.empty() && caption.back() == ':')
-        caption.pop_back();
-    return caption;
-}
-
 } // namespace
 
 void TFormOnde::AfterDefinitionRead()

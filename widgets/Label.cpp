@@ -186,3 +186,10 @@ const ClassInfo& TLabel::StaticClass()
         });
     return info;
 }
+
+std::string LabelWords(std::string caption)
+{
+    if (!caption.empty() && caption.back() == ':')
+        caption.pop_back();
+    return caption;
+}

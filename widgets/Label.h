@@ -3,11 +3,17 @@
 
 #include "widgets/Controls.h"
 
+#include <string>
+
 class QLabel;
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // Label: own font, sizes itself to its caption (AutoSize), windowless.
+// A label's words without the colon that ends it ("Tipo:" -> "Tipo"): what
+// a control it names is called by a screen reader.
+std::string LabelWords(std::string caption);
+
 class TLabel : public TGraphicControl {
 public:
     explicit TLabel(TComponent* owner = nullptr);
