@@ -1,6 +1,7 @@
 #include "data/EncounterText.h"
 
 #include "catalogue/Catalogue.h"
+#include "data/Battle.h"
 #include "data/Species.h"
 #include "text/Cp1252.h"
 
@@ -77,12 +78,8 @@ std::string FromText(const species::Evolution& e)
 
 std::string PercentText(const Fraction& f)
 {
-    if (f.Den <= 0)
-        return "0,0%";
-    // Tenths of a percent, rounded half up, in integers: no binary fraction
-    // may turn 5,45 into 5,4.
-    const long long tenths = (2000LL * f.Num + f.Den) / (2LL * f.Den);
-    return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + "%";
+    // The guide's one way of writing a share, rounded half up in integers.
+    return f.Den <= 0 ? "0,0%" : ::PercentText(f.Num, f.Den) + "%";
 }
 
 std::string CreatureLineText(const SourceLine& line)
