@@ -21,15 +21,7 @@ struct Dano : Windows {
         Form1->SetAppDir(FAUNETA_OUT_DIR "/"); // the pictures of the entries shown
     }
     // A tool window: opened beside the main window, `inside` closes it.
-    void OpenDano(const std::function<void(TForm&)>& inside)
-    {
-        TForm& f = OpenTool(Form1->CalculadoradeDano1);
-        inside(f);
-        if (f.isVisible()) {
-            ADD_FAILURE() << f.Name() << " was left open";
-            f.Close();
-        }
-    }
+    void OpenDano(const std::function<void(TForm&)>& inside) { WithTool(Form1->CalculadoradeDano1, inside); }
 
     // Replaces a field's text by typing, as a person does.
     static void Type(TEdit* e, const char* text)

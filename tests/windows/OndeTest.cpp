@@ -54,15 +54,7 @@ struct Onde : Windows {
         return s;
     }
     // A tool window: opened beside the main window, `inside` closes it.
-    void OpenOnde(const std::function<void(TForm&)>& inside)
-    {
-        TForm& f = OpenTool(Form1->OndeEncontrar1);
-        inside(f);
-        if (f.isVisible()) {
-            ADD_FAILURE() << f.Name() << " was left open";
-            f.Close();
-        }
-    }
+    void OpenOnde(const std::function<void(TForm&)>& inside) { WithTool(Form1->OndeEncontrar1, inside); }
 };
 
 TEST_F(Onde, MadeByItsFirstOpeningReopenedByCtrlEAndClosedByEsc)

@@ -85,6 +85,17 @@ protected:
         return *f;
     }
 
+    // Opens a tool window and runs `inside`, which closes it.
+    void WithTool(TMenuItem* item, const std::function<void(TForm&)>& inside)
+    {
+        TForm& f = OpenTool(item);
+        inside(f);
+        if (f.isVisible()) {
+            ADD_FAILURE() << f.Name() << " was left open";
+            f.Close();
+        }
+    }
+
     // The main window's shortcuts, pressed in the given window: none of them
     // may open a window or end the program while a secondary window is open.
     // (Keys reach the secondary window whichever window they are aimed at,
