@@ -1,7 +1,9 @@
 #include "data/Species.h"
 
 #include "catalogue/Catalogue.h"
+#include "text/Cp1252.h"
 
+#include <array>
 #include <stdexcept>
 
 namespace species {
@@ -113,6 +115,81 @@ std::string_view GamesName(int number)
     if (row < 0)
         throw std::out_of_range("creature number");
     return Catalogue::Entry(row).Name;
+}
+
+std::string ChooserLine(int number)
+{
+    const std::string_view name = GamesName(number);
+    std::string line = "#000 - ";
+    line[1] = static_cast<char>('0' + number / 100);
+    line[2] = static_cast<char>('0' + number / 10 % 10);
+    line[3] = static_cast<char>('0' + number % 10);
+    return line.append(name);
+}
+
+std::vector<std::string> ChooserLines()
+{
+    std::vector<std::string> lines;
+    lines.reserve(Catalogue::HighestNumber + 1);
+    for (int n = 0; n <= Catalogue::HighestNumber; ++n)
+        lines.push_back(ChooserLine(n));
+    return lines;
+}
+
+namespace {
+// Letters and digits only, in small letters: what is compared when a name
+// is typed.
+std::string Folded(std::string_view text)
+{
+    std::string out;
+    for (char c : cp1252::toLower(text)) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b >= 0xC0)
+            out.push_back(c);
+    }
+    return out;
+}
+} // namespace
+
+int FindTyped(std::string_view typed)
+{
+    std::string_view digits = typed;
+    if (!digits.empty() && digits.front() == '#')
+        digits.remove_prefix(1);
+    if (!digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos) {
+        int number = 0;
+        for (char c : digits) {
+            number = number * 10 + (c - '0');
+            if (number > Catalogue::HighestNumber)
+                return -1;
+        }
+        return number;
+    }
+    const std::string key = Folded(typed);
+    if (key.empty())
+        return -1;
+    static const std::array<std::string, Catalogue::HighestNumber + 1> names = [] {
+        std::array<std::string, Catalogue::HighestNumber + 1> all;
+        for (int n = 0; n <= Catalogue::HighestNumber; ++n)
+            all[static_cast<std::size_t>(n)] = Folded(GamesName(n));
+        return all;
+    }();
+    int start = -1, inside = -1;
+    for (int n = 0; n <= Catalogue::HighestNumber; ++n) {
+        const std::string& name = names[static_cast<std::size_t>(n)];
+        const std::size_t at = name.find(key);
+        if (at == std::string::npos)
+            continue;
+        if (name.size() == key.size())
+            return n;
+        if (at == 0) {
+            if (start < 0)
+                start = n;
+        } else if (inside < 0) {
+            inside = n;
+        }
+    }
+    return start >= 0 ? start : inside;
 }
 
 std::string_view StoneName(Stone s)

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace species {
 
@@ -13,6 +15,20 @@ namespace species {
 // guide spells its own way ("Farfetch´d", "Exeggcutor", "Mr.Mime", "Jinx").
 // std::out_of_range for other numbers.
 std::string_view GamesName(int number);
+
+// How the tool windows' creature choosers name creature 0..151: "#122 - Mr.
+// Mime", the games' name. std::out_of_range for other numbers.
+std::string ChooserLine(int number);
+// Every creature's chooser line by number: #000 first, then #001..#151, so a
+// chooser's line is its creature's number.
+std::vector<std::string> ChooserLines();
+
+// The creature that what was typed into a chooser stands for: digits (after
+// an optional "#") are a number; anything else is a name, found whole, then
+// by its start, then anywhere in it, in number order, whatever the case,
+// blanks and punctuation ("char" is Charmander, "mr mime" Mr. Mime, "mew"
+// Mew before Mewtwo). -1 when nothing fits.
+int FindTyped(std::string_view typed);
 
 enum class Trigger : std::uint8_t { Level, Stone, Trade };
 enum class Stone : std::uint8_t { None, Fire, Thunder, Water, Leaf, Moon };

@@ -5,6 +5,7 @@
 #include "data/BattleText.h"
 #include "data/Learners.h"
 #include "data/Moves.h"
+#include "data/Species.h"
 #include "data/TmHmLearners.h"
 #include "forms/UnitPrincipal.h"
 #include "text/Cp1252.h"
@@ -239,10 +240,9 @@ void TFormDano::AfterDefinitionRead()
 void TFormDano::FormCreate(TObject*)
 {
     // #001 .. #151 in number order: line i is creature i + 1 (#000 has no stats).
-    const std::vector<std::string> lines = Catalogue::ListLines();
     std::vector<std::string> creatures;
     for (int n = 1; n <= SpeciesCount; ++n)
-        creatures.push_back(lines[static_cast<std::size_t>(Catalogue::RowOfNumber(n))]);
+        creatures.push_back(species::ChooserLine(n));
     const std::vector<std::string> stages{"-6", "-5", "-4", "-3", "-2", "-1", "0", "+1", "+2", "+3", "+4", "+5", "+6"};
     static_assert(StageLines == 13);
     // The lists the two sides have alike are filled once and shared: the
@@ -252,6 +252,7 @@ void TFormDano::FormCreate(TObject*)
     for (const SideControls& c : {Attacker(), Defender()}) {
         if (c.Creature != ComboBox1)
             c.Creature->setModel(ComboBox1->model());
+        c.Creature->FindTyped = [](const std::string& typed) { return species::FindTyped(typed) - 1; };
         c.Creature->SetItemIndex(0);
         c.Level->SetText("50");
         for (TEdit* dv : c.Dv)

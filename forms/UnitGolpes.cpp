@@ -4,6 +4,7 @@
 #include "catalogue/LevelMoves.h"
 #include "data/Learners.h"
 #include "data/Moves.h"
+#include "data/Species.h"
 #include "data/TmHmLearners.h"
 #include "data/TmHmLocations.h"
 #include "forms/UnitPrincipal.h"
@@ -59,6 +60,12 @@ std::string CountText(std::size_t count)
     return std::to_string(count) + (count == 1 ? " golpe" : " golpes");
 }
 
+// A learner's line: the games' name, as in the chooser.
+std::string CreatureLine(int row)
+{
+    return species::ChooserLine(Catalogue::Entry(row).Number);
+}
+
 double KeyOrNone(int value, bool has)
 {
     return has ? value : std::nan("");
@@ -80,10 +87,6 @@ void TFormGolpes::AfterDefinitionRead()
 {
     RichEdit1->SetAccessibleName("Golpe escolhido");
     TForm::AfterDefinitionRead();
-    // On Linux a combo box is announced by the line it shows, not by its
-    // name: the description says what it chooses.
-    ComboBox1->SetAccessibleDescription(LabelWords(Label2->Caption()));
-    ComboBox2->SetAccessibleDescription(LabelWords(Label5->Caption()));
     ListView1->SetAccessibleName("Golpes");
     ListView2->SetAccessibleName("Quem aprende o golpe escolhido");
     ListView3->SetAccessibleName(std::string("Golpes do pokémon"_cp));
@@ -99,7 +102,8 @@ void TFormGolpes::FormCreate(TObject*)
     }
     ComboBox1->Items().Assign(typeLines);
     ComboBox1->SetItemIndex(0);
-    ComboBox2->Items().Assign(Catalogue::ListLines());
+    ComboBox2->Items().Assign(species::ChooserLines());
+    ComboBox2->FindTyped = [](const std::string& typed) { return species::FindTyped(typed); };
 
     ListView1->SetColumns({{"Golpe", 96},
                            {"Tipo", 60},
@@ -222,11 +226,11 @@ void TFormGolpes::ShowMove(int move)
     std::vector<TListRow> rows;
     learners_.clear();
     for (const LevelLearner& l : learners.ByLevel) {
-        rows.push_back({{Catalogue::ListLine(l.Row), LearnText(l.Level)}, {std::nan(""), double(l.Level)}});
+        rows.push_back({{CreatureLine(l.Row), LearnText(l.Level)}, {std::nan(""), double(l.Level)}});
         learners_.push_back(l.Row);
     }
     for (int row : learners.ByMachine) {
-        rows.push_back({{Catalogue::ListLine(row), MachineName(machine)}, {std::nan(""), 100.0 + machine}});
+        rows.push_back({{CreatureLine(row), MachineName(machine)}, {std::nan(""), 100.0 + machine}});
         learners_.push_back(row);
     }
     ListView2->SetRows(std::move(rows));
@@ -240,10 +244,11 @@ void TFormGolpes::ListView2Click(TObject*)
         ChooseCreature(learners_[static_cast<std::size_t>(row)]);
 }
 
+// The chooser's lines are the creatures by number.
 void TFormGolpes::ComboBox2Click(TObject*)
 {
-    const int row = ComboBox2->ItemIndex();
-    if (row >= 0 && row < Catalogue::RowCount)
+    const int row = Catalogue::RowOfNumber(ComboBox2->ItemIndex());
+    if (row >= 0)
         ShowCreature(row);
 }
 
@@ -251,7 +256,7 @@ void TFormGolpes::ChooseCreature(int row)
 {
     if (row < 0 || row >= Catalogue::RowCount)
         return;
-    ComboBox2->SetItemIndex(row);
+    ComboBox2->SetItemIndex(Catalogue::Entry(row).Number);
     ShowCreature(row);
 }
 

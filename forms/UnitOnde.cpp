@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "data/EncounterText.h"
+#include "data/Species.h"
 #include "forms/UnitPrincipal.h"
 #include "text/Cp1252.h"
 
@@ -55,31 +56,28 @@ void TFormOnde::AfterDefinitionRead()
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     }
     TForm::AfterDefinitionRead();
-    // On Linux a combo box is announced by the line it shows, not by its
-    // name: the description says what it chooses.
-    for (auto [combo, label] : {std::pair{ComboBox1, Label1}, {ComboBox2, Label2}, {ComboBox3, Label3}})
-        combo->SetAccessibleDescription(LabelWords(label->Caption()));
 }
 
 void TFormOnde::FormCreate(TObject*)
 {
     ComboBox1->Items().Assign({"As duas", std::string("Só Vermelha"_cp), std::string("Só Azul"_cp)});
     ComboBox1->SetItemIndex(0);
-    ComboBox2->Items().Assign(Catalogue::ListLines());
+    ComboBox2->Items().Assign(species::ChooserLines());
+    ComboBox2->FindTyped = [](const std::string& typed) { return species::FindTyped(typed); };
     places_ = encounters::PlacesWithEncounters();
     std::vector<std::string> names;
     names.reserve(places_.size());
     for (encounters::Place p : places_)
         names.emplace_back(encounters::PlaceName(p));
     ComboBox3->Items().Assign(names);
-    ChooseCreature(0);
+    ChooseCreature(1);
     ChoosePlace(0);
 }
 
 void TFormOnde::FormShow(TObject*)
 {
     if (const CatalogueEntry* shown = Form1 ? Form1->ShownEntry() : nullptr)
-        ChooseCreature(Catalogue::RowOfNumber(shown->Number));
+        ChooseCreature(shown->Number);
 }
 
 Version TFormOnde::Shown() const
@@ -109,11 +107,12 @@ void TFormOnde::Button1Click(TObject*)
     Close();
 }
 
-void TFormOnde::ChooseCreature(int row)
+// The chooser's lines are the creatures by number.
+void TFormOnde::ChooseCreature(int number)
 {
-    if (row < 0 || row >= Catalogue::RowCount)
+    if (number < 0 || number > Catalogue::HighestNumber)
         return;
-    ComboBox2->SetItemIndex(row);
+    ComboBox2->SetItemIndex(number);
     ShowCreature();
 }
 
@@ -127,9 +126,9 @@ void TFormOnde::ChoosePlace(int line)
 
 void TFormOnde::ShowCreature()
 {
-    const int row = ComboBox2->ItemIndex();
-    if (row >= 0 && row < Catalogue::RowCount)
-        ListBox1->Items().Assign(encounters::CreatureView(Catalogue::Entry(row).Number, Shown()));
+    const int number = ComboBox2->ItemIndex();
+    if (number >= 0 && number <= Catalogue::HighestNumber)
+        ListBox1->Items().Assign(encounters::CreatureView(number, Shown()));
 }
 
 void TFormOnde::ShowPlace()

@@ -39,8 +39,8 @@ public:
     void ComboBox3Click(TObject* Sender);
     void Button1Click(TObject* Sender);
 
-    // Shows catalogue row 0..151 in the creature part; any other row does nothing.
-    void ChooseCreature(int row);
+    // Shows creature 0..151 in the creature part; any other number does nothing.
+    void ChooseCreature(int number);
     // Shows line 0.. of the places' list in the place part; any other does nothing.
     void ChoosePlace(int line);
     // The place of each line of the places' list, in order.

@@ -1,9 +1,12 @@
 #include "forms/UnitTipos.h"
 
 #include "catalogue/Catalogue.h"
+#include "data/Species.h"
 #include "data/TypeChart.h"
 #include "forms/UnitPrincipal.h"
 #include "text/Cp1252.h"
+
+#include <QHeaderView>
 
 #include <algorithm>
 #include <string>
@@ -68,12 +71,16 @@ void TFormTipos::AfterDefinitionRead()
     for (int g = 0; g < ProfileGroupCount; ++g)
         ProfileField(g)->SetAccessibleName(std::string(ProfileGroups[static_cast<std::size_t>(g)].Words));
     StringGrid1->SetAccessibleName(std::string("Tabela de tipos: ataque nas linhas, defesa nas colunas"));
+    // A larger window gives the cells the room, never less than designed.
+    for (QHeaderView* titles : {StringGrid1->horizontalHeader(), StringGrid1->verticalHeader()})
+        titles->setSectionResizeMode(QHeaderView::Stretch);
     TForm::AfterDefinitionRead();
 }
 
 void TFormTipos::FormCreate(TObject*)
 {
-    ComboBox1->Items().Assign(Catalogue::ListLines());
+    ComboBox1->Items().Assign(species::ChooserLines());
+    ComboBox1->FindTyped = [](const std::string& typed) { return species::FindTyped(typed); };
     TLabel* const groupLabels[] = {Label3, Label4, Label5, Label6, Label7};
     for (std::size_t g = 0; g < ProfileGroups.size(); ++g)
         groupLabels[g]->SetCaption(std::string(ProfileGroups[g].Label));
@@ -106,9 +113,7 @@ void TFormTipos::FormShow(TObject*)
 {
     // The creature the main window shows, or the first one.
     const CatalogueEntry* shown = Form1 ? Form1->ShownEntry() : nullptr;
-    const int row = shown ? Catalogue::RowOfNumber(shown->Number) : 0;
-    ComboBox1->SetItemIndex(row);
-    ShowProfile(row);
+    ShowProfile(shown ? shown->Number : 1);
 }
 
 void TFormTipos::ComboBox1Click(TObject*)
@@ -116,13 +121,19 @@ void TFormTipos::ComboBox1Click(TObject*)
     ShowProfile(ComboBox1->ItemIndex());
 }
 
-void TFormTipos::ShowProfile(int row)
+void TFormTipos::ShowProfile(int number)
 {
-    if (static_cast<unsigned>(row) >= static_cast<unsigned>(Catalogue::RowCount))
+    const int row = Catalogue::RowOfNumber(number);
+    if (row < 0)
         return;
+    ComboBox1->SetItemIndex(number);
     const CatalogueEntry& entry = Catalogue::Entry(row);
     Edit1->SetText(std::string(entry.Types));
     const std::vector<Type> types = ParseTypes(entry.Types);
+    std::vector<int> columns;
+    for (Type t : types)
+        columns.push_back(static_cast<int>(Index(t)) + 1);
+    StringGrid1->SetMarkedCols(columns, "Tipo de " + species::ChooserLine(number));
     const DefenceProfile profile =
         types.empty() ? DefenceProfile{}
                       : ProfileOf(types[0], types.size() > 1 ? std::optional<Type>(types[1]) : std::nullopt);

@@ -1,6 +1,7 @@
 // FormTipos: the Red/Blue type chart as a grid, and above it what each type
-// of attack does to one creature. Created the first time the main window's
-// menu opens it, shown modally; closing hides it for the next time.
+// of attack does to one creature, whose types are marked among the columns.
+// A tool window, created the first time its menu item runs; each opening
+// starts from the creature the main window shows.
 #pragma once
 
 #include "widgets/Button.h"
@@ -43,8 +44,8 @@ public:
 
     // The five fields of the profile, ×4 to ×0.
     TEdit* ProfileField(int group) const;
-    // Shows catalogue row 0..151 in the profile; any other row does nothing.
-    void ShowProfile(int row);
+    // Shows creature 0..151 in the profile; any other number does nothing.
+    void ShowProfile(int number);
 
 protected:
     void AfterDefinitionRead() override;

@@ -49,6 +49,26 @@ public:
     QString text(QAccessible::Text) const override { return {}; }
 };
 
+// A label is static text, unless an undrawn label stands in for it (one that
+// names a control): then that one is read, and this one is not.
+class LabelText : public QAccessibleWidget {
+public:
+    explicit LabelText(TLabel* label) : QAccessibleWidget(label, QAccessible::StaticText), label_(label) {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = s.invisible || label_->ReaderStandIn() != nullptr;
+        return s;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return label_->ReaderStandIn() ? QString() : QAccessibleWidget::text(t);
+    }
+
+private:
+    TLabel* label_;
+};
+
 // Roles for the windowless controls, which Qt would otherwise present as
 // plain client areas: labels are static text, pictures are graphics.
 QAccessibleInterface* accessibleFor(const QString&, QObject* object)
@@ -58,8 +78,8 @@ QAccessibleInterface* accessibleFor(const QString&, QObject* object)
         return nullptr;
     if (dynamic_cast<TLabel*>(w->parentWidget()))
         return new HiddenFromReaders(w, QAccessible::StaticText);
-    if (dynamic_cast<TLabel*>(object))
-        return new QAccessibleWidget(w, QAccessible::StaticText);
+    if (auto* label = dynamic_cast<TLabel*>(object))
+        return new LabelText(label);
     if (dynamic_cast<TBevel*>(object))
         return new QAccessibleWidget(w, QAccessible::Separator);
     if (dynamic_cast<TGraphicControl*>(object))

@@ -5,6 +5,8 @@
 #include "widgets/ProgrammaticChange.h"
 #include "widgets/SysUtils.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -51,7 +53,46 @@ void TComboBox::showPopup()
 {
     listBuilt_ = true;
     passHeldFontChange();
+    if (FindTyped && !viewWatched_) {
+        view()->installEventFilter(this);
+        viewWatched_ = true;
+    }
     QComboBox::showPopup();
+}
+
+bool TComboBox::typeAhead(const QKeyEvent& key, bool listOpen)
+{
+    const QString text = key.text();
+    const bool printable = !text.isEmpty() && text.at(0).isPrint() &&
+                           !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool paused = !lastTyped_.isValid() || lastTyped_.elapsed() > QApplication::keyboardInputInterval();
+    // A blank is part of a name only once one is being typed; alone it opens
+    // the list, as in any drop-down list.
+    if (!FindTyped || isEditable() || !printable || (text == " " && (paused || typed_.isEmpty()))) {
+        typed_.clear();
+        return false;
+    }
+    if (paused)
+        typed_.clear();
+    typed_ += text;
+    lastTyped_.start();
+    const int line = FindTyped(FromQt(typed_));
+    if (line < 0 || line >= count())
+        return true;
+    if (listOpen) {
+        view()->setCurrentIndex(model()->index(line, modelColumn(), rootModelIndex()));
+    } else if (line != currentIndex()) {
+        setCurrentIndex(line);
+        emit activated(line);
+    }
+    return true;
+}
+
+bool TComboBox::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == view() && e->type() == QEvent::KeyPress && typeAhead(static_cast<QKeyEvent&>(*e), true))
+        return true;
+    return QComboBox::eventFilter(watched, e);
 }
 
 TComboBox::TComboBox(TComponent* owner) : QComboBox(nullptr), TWinControl(owner, this)
@@ -79,6 +120,8 @@ TComboBox::TComboBox(TComponent* owner) : QComboBox(nullptr), TWinControl(owner,
 // OnClick. Arrow keys and the drop-down list still pick.
 void TComboBox::keyPressEvent(QKeyEvent* e)
 {
+    if (typeAhead(*e, false))
+        return;
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     finishingEdit_ += enter;
     QComboBox::keyPressEvent(e);
@@ -87,6 +130,8 @@ void TComboBox::keyPressEvent(QKeyEvent* e)
 
 void TComboBox::focusOutEvent(QFocusEvent* e)
 {
+    if (e->reason() != Qt::PopupFocusReason)
+        typed_.clear();
     ++finishingEdit_;
     QComboBox::focusOutEvent(e);
     --finishingEdit_;

@@ -5,6 +5,9 @@
 #include "widgets/ItemStrings.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
+
+#include <functional>
 
 enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
@@ -28,6 +31,10 @@ public:
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int n);
     TNotifyEvent OnChange;
+    // What typing into a drop-down list chooses: given the text typed so far
+    // (a pause, another key or leaving the box starts anew), the line to
+    // choose, or -1 to keep the choice. Unset, a line is found by its start.
+    std::function<int(const std::string& typed)> FindTyped;
     void showPopup() override;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -38,6 +45,7 @@ protected:
     void ColorChanged() override;
     void keyPressEvent(QKeyEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     friend class TItemStrings<TComboBox>;
@@ -58,4 +66,9 @@ private:
     int maxLength_ = 0;
     bool programmatic_ = false;
     int finishingEdit_ = 0; // Enter or leaving the edit field: Qt's own pick of the typed text
+    // Typing into the closed box or its open list: true when the key was taken.
+    bool typeAhead(const QKeyEvent& key, bool listOpen);
+    QString typed_;
+    QElapsedTimer lastTyped_;
+    bool viewWatched_ = false;
 };

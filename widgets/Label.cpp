@@ -3,6 +3,7 @@
 #include "widgets/ControlSupport.h"
 #include "widgets/SysUtils.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
@@ -12,6 +13,15 @@
 
 namespace {
 const std::vector<std::string> kAlignNames = {"taLeftJustify", "taRightJustify", "taCenter"};
+
+// Stands for a label before a screen reader; the label draws itself.
+class UndrawnLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
 } // namespace
 
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner)
@@ -123,6 +133,53 @@ void TLabel::resizeEvent(QResizeEvent* e)
 {
     TGraphicControl::resizeEvent(e);
     updateSelectable();
+    updateStandIn();
+}
+
+void TLabel::moveEvent(QMoveEvent* e)
+{
+    TGraphicControl::moveEvent(e);
+    updateStandIn();
+}
+
+bool TLabel::event(QEvent* e)
+{
+    const bool done = TGraphicControl::event(e);
+    if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent || e->type() == QEvent::ParentChange)
+        updateStandIn();
+    return done;
+}
+
+TLabel::~TLabel()
+{
+    delete standIn_;
+}
+
+void TLabel::SetFocusControl(TWinControl* c)
+{
+    focusControl_ = c;
+    updateStandIn();
+}
+
+void TLabel::updateStandIn()
+{
+    QWidget* parent = parentWidget();
+    if (!focusControl_ || !parent) {
+        delete standIn_;
+        return;
+    }
+    if (!standIn_) {
+        standIn_ = new UndrawnLabel(parent);
+        standIn_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        standIn_->setFocusPolicy(Qt::NoFocus);
+    } else if (standIn_->parentWidget() != parent) {
+        standIn_->setParent(parent);
+    }
+    auto* label = static_cast<QLabel*>(standIn_.data());
+    label->setText(WithoutMnemonic(ToQt(text_)));
+    label->setBuddy(focusControl_->Widget());
+    label->setGeometry(geometry());
+    label->setVisible(!isHidden());
 }
 
 // Sized to its caption and named by it once all is read, whatever was asked.
@@ -142,6 +199,7 @@ void TLabel::TextChanged()
 {
     AfterLoading(&TLabel::AdjustBounds);
     updateSelectable();
+    updateStandIn();
     AfterLoading(&TLabel::nameFromCaption);
     Invalidate();
 }
@@ -171,6 +229,31 @@ void TLabel::Paint(QPainter& p)
     p.drawText(rect(), flags, ToQt(text_));
 }
 
+namespace {
+// Names a control of the same window, so it is read once all are made.
+PropInfo focusControlProp()
+{
+    PropInfo p{"FocusControl",
+               [](TComponent& c, const DfmValue& v, ReadContext& ctx) {
+                   ctx.Expect(v, DfmValue::Kind::Ident);
+                   auto& label = prop::as<TLabel>(c);
+                   TComponent* owner = label.Owner();
+                   auto* control = owner ? dynamic_cast<TWinControl*>(owner->FindComponent(v.text)) : nullptr;
+                   if (!control)
+                       ctx.Fail("no control named");
+                   label.SetFocusControl(control);
+               },
+               [](const TComponent& c) -> std::optional<DfmValue> {
+                   const TWinControl* control = prop::as<TLabel>(c).FocusControl();
+                   if (!control)
+                       return std::nullopt;
+                   return DfmValue::Id(control->Name());
+               }};
+    p.deferred = true;
+    return p;
+}
+} // namespace
+
 const ClassInfo& TLabel::StaticClass()
 {
     static const ClassInfo info(
@@ -180,7 +263,7 @@ const ClassInfo& TLabel::StaticClass()
                                            TAlignment::taLeftJustify),
             prop::Bool<TLabel>("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize, true),
             prop::Str<TLabel>("Caption", &TLabel::Caption, &TLabel::SetCaption),
-            prop::Inert("FocusControl", std::nullopt),
+            focusControlProp(),
             prop::Bool<TLabel>("Transparent", &TLabel::Transparent, &TLabel::SetTransparent, false),
             prop::Bool<TLabel>("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap, false),
         });

@@ -3,6 +3,8 @@
 
 #include "widgets/Controls.h"
 
+#include <QPointer>
+
 #include <string>
 
 class QLabel;
@@ -35,6 +37,14 @@ public:
     // reader may want to keep); it looks the same.
     bool Selectable() const { return selectable_ != nullptr; }
     void SetSelectable(bool v);
+    // The control this label names. A screen reader says the label with the
+    // control: Qt's way on Linux is a label-for relation, which only its own
+    // label class offers, so an undrawn one stands in for this label.
+    TWinControl* FocusControl() const { return focusControl_; }
+    void SetFocusControl(TWinControl* c);
+    // What a screen reader meets in this label's place, if anything.
+    QWidget* ReaderStandIn() const { return standIn_; }
+    ~TLabel() override;
     void Loaded() override;
 
 protected:
@@ -43,6 +53,8 @@ protected:
     void FontChanged() override;
     bool DefaultParentColor() const override { return true; }
     void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
     bool autoSize_ = true;
@@ -52,5 +64,8 @@ private:
     // Draws the caption instead of Paint when selectable.
     QLabel* selectable_ = nullptr;
     void updateSelectable();
+    TWinControl* focusControl_ = nullptr;
+    QPointer<QWidget> standIn_; // a QLabel
+    void updateStandIn();
     void nameFromCaption();
 };

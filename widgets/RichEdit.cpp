@@ -133,6 +133,13 @@ void TRichEdit::ColorChanged()
     SetBackground(this, QPalette::Base, color_);
 }
 
+void TRichEdit::SetReadOnly(bool v)
+{
+    setReadOnly(v);
+    if (v)
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
 const ClassInfo& TRichEdit::StaticClass()
 {
     static const ClassInfo info(

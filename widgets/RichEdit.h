@@ -16,7 +16,9 @@ public:
     FAUNETA_COMPONENT(TRichEdit)
     TStrings& Lines() { return lines_; }
     bool ReadOnly() const { return isReadOnly(); }
-    void SetReadOnly(bool v) { setReadOnly(v); }
+    // Read-only text keeps a caret the keys move, so it can be read line by
+    // line and selected from the keyboard.
+    void SetReadOnly(bool v);
     TScrollStyle ScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle s);
     bool WordWrap() const { return wordWrap_; }

@@ -75,13 +75,41 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation o, int role) const override
     {
-        if (role != Qt::DisplayRole || section < 0 || section >= (o == Qt::Horizontal ? table_.cols : table_.rows))
+        if (section < 0 || section >= (o == Qt::Horizontal ? table_.cols : table_.rows))
             return {};
-        return Title(o, section);
+        if (role == Qt::DisplayRole)
+            return Title(o, section);
+        if (o != Qt::Horizontal || !Marked(section))
+            return {};
+        const auto* view = static_cast<const QWidget*>(QObject::parent());
+        switch (role) {
+        case Qt::FontRole: {
+            QFont bold = view->font();
+            bold.setBold(true);
+            return bold;
+        }
+        case Qt::BackgroundRole: return view->palette().brush(QPalette::Highlight);
+        case Qt::ForegroundRole: return view->palette().brush(QPalette::HighlightedText);
+        case Qt::ToolTipRole: return markHint_;
+        default: return {};
+        }
+    }
+    bool Marked(int section) const
+    {
+        return static_cast<std::size_t>(section) < marked_.size() && marked_[static_cast<std::size_t>(section)];
+    }
+    void Mark(std::vector<bool> marked, const QString& hint)
+    {
+        marked_ = std::move(marked);
+        markHint_ = hint;
+        if (table_.cols > 0)
+            emit headerDataChanged(Qt::Horizontal, 0, table_.cols - 1);
     }
 
 private:
     Table table_;
+    std::vector<bool> marked_; // by section
+    QString markHint_;
 };
 
 namespace {
@@ -226,6 +254,20 @@ std::string TStringGrid::Cell(int col, int row) const
     if (col < fixedCols_)
         return FromQt(model_->Title(Qt::Vertical, row - fixedRows_));
     return FromQt(model_->At(row - fixedRows_, col - fixedCols_).text);
+}
+
+void TStringGrid::SetMarkedCols(const std::vector<int>& cols, const std::string& hint)
+{
+    std::vector<bool> marked(static_cast<std::size_t>(std::max(0, colCount_ - fixedCols_)));
+    for (int col : cols)
+        if (col >= fixedCols_ && col < colCount_)
+            marked[static_cast<std::size_t>(col - fixedCols_)] = true;
+    model_->Mark(std::move(marked), ToQt(hint));
+}
+
+bool TStringGrid::ColMarked(int col) const
+{
+    return model_->Marked(col - fixedCols_);
 }
 
 std::string TStringGrid::CellHint(int col, int row) const

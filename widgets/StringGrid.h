@@ -56,6 +56,11 @@ public:
     // A cell's hint, shown as its tooltip and said as its name.
     std::string CellHint(int col, int row) const;
 
+    // Marks the titles of these columns (1.. with a title row), bold in the
+    // selection's colours, with this hint; the others are plain again.
+    void SetMarkedCols(const std::vector<int>& cols, const std::string& hint);
+    bool ColMarked(int col) const;
+
     // The cell with the keyboard focus, (-1, -1) for none.
     int Col() const;
     int Row() const;

@@ -452,6 +452,24 @@ TEST(EncounterText, NamesAndEvolutionsAreTheGames)
     for (const auto& [n, s] : f.species)
         EXPECT_EQ(species::GamesName(n), cp1252::fromUtf8(s.Name)) << n;
     EXPECT_THROW(species::GamesName(152), std::out_of_range);
+    // The choosers: by number from #000, the games' names; what one types
+    // finds a creature by number or by any part of its name.
+    const std::vector<std::string> lines = species::ChooserLines();
+    ASSERT_EQ(lines.size(), 152u);
+    EXPECT_EQ(lines[0], "#000 - Missingno");
+    EXPECT_EQ(lines[29], "#029 - Nidoran (F)");
+    EXPECT_EQ(lines[83], "#083 - Farfetch'd");
+    EXPECT_EQ(lines[122], "#122 - Mr. Mime");
+    EXPECT_EQ(lines[124], "#124 - Jynx");
+    EXPECT_EQ(lines[151], "#151 - Mew");
+    const std::pair<const char*, int> typed[] = {
+        {"char", 4},      {"CHARI", 6},      {"94", 94},    {"#094", 94},      {"0", 0},
+        {"151", 151},     {"152", -1},       {"9999", -1},  {"mew", 151},      {"mewt", 150},
+        {"mr mime", 122}, {"farfetchd", 83}, {"jynx", 124}, {"nidoran m", 32}, {"nidoran", 29},
+        {"saur", 1},      {"chu", 25},       {"'", -1},     {"", -1},          {"zzz", -1},
+    };
+    for (const auto& [text, number] : typed)
+        EXPECT_EQ(species::FindTyped(text), number) << text;
 
     using Row = std::tuple<int, int, std::string, int, std::string>;
     std::set<Row> facts, ours;

@@ -277,6 +277,8 @@ TEST_F(Golpes, OpensOnTheCreatureShownAndListsItsMovesAndMachines)
     OpenGolpes();
     TFormGolpes* g = FormGolpes;
     EXPECT_EQ(g->ComboBox2->Items().Count(), 152);
+    EXPECT_EQ(g->ComboBox2->Items()[0], "#000 - Missingno"); // by number, in the games' names
+    EXPECT_EQ(g->ComboBox2->Items()[122], "#122 - Mr. Mime");
     EXPECT_EQ(g->ComboBox2->Text(), "#002 - Ivysaur");
     TListView* moves = g->ListView3;
     const V ivysaur = Column(moves, 1), ivysaurHow = Column(moves);
@@ -305,6 +307,15 @@ TEST_F(Golpes, OpensOnTheCreatureShownAndListsItsMovesAndMachines)
     EXPECT_EQ(g->Edit1->Text(), "");
     EXPECT_EQ(Chosen(g->ListView1), "Thunder");
     EXPECT_EQ(Move().front(), "Thunder");
+    // Another creature typed by name: its moves follow.
+    const int interval = QApplication::keyboardInputInterval();
+    QApplication::setKeyboardInputInterval(60000); // however slow the machine
+    g->ComboBox2->setFocus();
+    QTest::keyClicks(g->ComboBox2, "char");
+    QApplication::setKeyboardInputInterval(interval);
+    EXPECT_EQ(g->ComboBox2->Text(), "#004 - Charmander");
+    const V charmander = Column(moves, 1);
+    EXPECT_NE(std::find(charmander.begin(), charmander.end(), "Ember"), charmander.end());
     Escape(*g);
 }
 
@@ -325,8 +336,8 @@ TEST_F(Golpes, EveryFieldNamedAndReachedByTab)
         reached.insert(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(g->ComboBox1->accessibleDescription(), "Tipo");
-    EXPECT_EQ(g->ComboBox2->accessibleDescription(), QString::fromUtf8("Pokémon"));
+    EXPECT_EQ(LabelOf(g->ComboBox1), "Tipo:");
+    EXPECT_EQ(LabelOf(g->ComboBox2), QString::fromUtf8("Pokémon:"));
     for (const auto& [w, name] : named) {
         EXPECT_EQ(w->accessibleName(), QString::fromUtf8(name));
         EXPECT_TRUE(reached.count(w)) << name << " not reached by Tab";

@@ -46,9 +46,37 @@ TEST_F(Tipos, OpensOnTheShownCreatureOrTheFirst)
         QTest::keyClick(FormTipos->ComboBox1, Qt::Key_Down);
         EXPECT_EQ(FormTipos->Edit1->Text(), "Pedra / Terra");
         EXPECT_EQ(Field(0), W("Água, Grama"));
-        // Every control has a name a screen reader can say; the fields by
-        // what their group means.
-        EXPECT_EQ(FormTipos->ComboBox1->accessibleName(), QString::fromUtf8("Pokémon"));
+        // The chosen creature's types are marked among the columns.
+        const auto marked = [] {
+            std::vector<std::string> titles;
+            for (int col = 1; col < FormTipos->StringGrid1->ColCount(); ++col)
+                if (FormTipos->StringGrid1->ColMarked(col))
+                    titles.push_back(FormTipos->StringGrid1->Cell(col, 0));
+            return titles;
+        };
+        EXPECT_EQ(marked(), (std::vector<std::string>{"Terra", "Pedra"}));
+        // Found by typing a name or a number, as one types, closed or open;
+        // #000 first.
+        const int interval = QApplication::keyboardInputInterval();
+        QApplication::setKeyboardInputInterval(60000); // however slow the machine
+        QTest::keyClicks(FormTipos->ComboBox1, "char");
+        EXPECT_EQ(FormTipos->ComboBox1->Text(), "#004 - Charmander");
+        EXPECT_EQ(FormTipos->Edit1->Text(), "Fogo");
+        EXPECT_EQ(marked(), (std::vector<std::string>{"Fogo"}));
+        QTest::keyClick(FormTipos->ComboBox1, Qt::Key_Home); // another key starts anew
+        EXPECT_EQ(FormTipos->ComboBox1->Text(), "#000 - Missingno");
+        FormTipos->ComboBox1->showPopup();
+        QTest::keyClicks(FormTipos->ComboBox1->view(), "jynx");
+        QTest::keyClick(FormTipos->ComboBox1->view(), Qt::Key_Return);
+        EXPECT_EQ(FormTipos->ComboBox1->Text(), "#124 - Jynx");
+        EXPECT_EQ(FormTipos->Edit1->Text(), W("Gelo / Psíquico"));
+        FormTipos->ComboBox1->setFocus();
+        QTest::keyClicks(FormTipos->ComboBox1, "94");
+        EXPECT_EQ(FormTipos->ComboBox1->Text(), "#094 - Gengar");
+        QApplication::setKeyboardInputInterval(interval);
+        // Every control has a name a screen reader can say: the chooser by
+        // its label, the fields by what their group means.
+        EXPECT_EQ(LabelOf(FormTipos->ComboBox1), QString::fromUtf8("Pokémon"));
         EXPECT_EQ(FormTipos->ProfileField(0)->accessibleName(), "4 vezes");
         EXPECT_EQ(FormTipos->ProfileField(2)->accessibleName(), "metade");
         for (TComponent* c : FormTipos->Components())

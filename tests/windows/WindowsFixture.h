@@ -10,6 +10,7 @@
 #include "widgets/Form.h"
 #include "widgets/Menus.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
@@ -152,6 +153,13 @@ protected:
 };
 
 // Windows-1252 from a readable literal.
+// The label a screen reader says names a control (before any group's title).
+inline QString LabelOf(QWidget* control)
+{
+    const auto labels = QAccessible::queryAccessibleInterface(control)->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.front().first->text(QAccessible::Name);
+}
+
 inline std::string W(const char* utf8)
 {
     return cp1252::fromUtf8(utf8);
