@@ -160,6 +160,16 @@ class Program:
     def description(self, acc):
         return self.fresh(acc).description
 
+    def labelled(self, root, role, label):
+        """The controls a screen reader names by the label called `label`:
+        those whose labelled-by relation points to it."""
+        p = self.pyatspi
+
+        def labels(acc):
+            return [r.getTarget(i).name for r in acc.getRelationSet()
+                    if r.getRelationType() == p.RELATION_LABELLED_BY for i in range(r.getNTargets())]
+        return [c for c in self.find_all(root, role) if label in labels(c)]
+
     def wait_text(self, acc, expected, what):
         self.wait(lambda: self.text(acc) == expected,
                   f"{what} to read {expected!r} (it reads {self.text(acc)!r})")
@@ -440,9 +450,9 @@ def moves(prog):
     prog.wait(lambda: prog.text(move).startswith("Thunder Punch\nTipo: Elétrico"),
               f"the first row's details (they read {prog.text(move)[:60]!r})")
     check(sorted(prog.shown_windows()) == sorted([MAIN_TITLE, title]), f"shown: {prog.shown_windows()}")
-    combos = [c for c in prog.find_all(win, p.ROLE_COMBO_BOX) if prog.description(c) == "Pokémon"]
+    combos = prog.labelled(win, p.ROLE_COMBO_BOX, "Pokémon:")
     check(len(combos) == 1 and combos[0].name == "#000 - Missingno",
-          f"one combo box described as 'Pokémon' shows #000, not {[c.name for c in combos]}")
+          f"one combo box labelled 'Pokémon:' shows #000, not {[c.name for c in combos]}")
     combo = combos[0]
     prog.click(combo)
     prog.session.type("#025")
@@ -482,17 +492,17 @@ def where_to_find(prog, opener):
               "não um pokémon")
     prog.wait(lambda: names(ways) == [glitch], f"#000's line (the list reads {names(ways)})")
     no_second_window(prog, "ctrl+t", "Lista de TMs e HMs", WHERE_TITLE)
-    described = lambda what: [c for c in prog.find_all(win, p.ROLE_COMBO_BOX) if prog.description(c) == what]
-    combos = described("Pokémon")
+    described = lambda what: prog.labelled(win, p.ROLE_COMBO_BOX, what)
+    combos = described("Pokémon:")
     check(len(combos) == 1 and combos[0].name == "#000 - Missingno",
-          f"one combo box described as 'Pokémon' shows #000, not {[c.name for c in combos]}")
+          f"one combo box labelled 'Pokémon:' shows #000, not {[c.name for c in combos]}")
     prog.click(combos[0])
     prog.session.type("#025")
     prog.session.key("Return")
     forest = "Floresta Viridian — grama/caverna — níveis 3 a 5 — 5,5% dos encontros — Azul e Vermelha"
     prog.wait(lambda: forest in names(ways), f"#025's lines to hold {forest!r} (they are {names(ways)})")
-    places = described("Lugar")
-    check(len(places) == 1, f"one combo box described as 'Lugar', not {len(places)}")
+    places = described("Lugar:")
+    check(len(places) == 1, f"one combo box labelled 'Lugar:', not {len(places)}")
     prog.click(places[0])
     prog.session.type("Rota 2")
     prog.session.key("Return")
@@ -516,7 +526,7 @@ def where_again(prog):
     prog.wait(lambda: [i.name for i in prog.find_all(ways, p.ROLE_LIST_ITEM, showing=False)][:1] ==
               ["Não está em nenhuma tabela de encontros das versões Azul e Vermelha: é uma entrada de erro do "
                "jogo, não um pokémon"], "the window to show #000 again")
-    check([c.name for c in prog.find_all(win, p.ROLE_COMBO_BOX) if prog.description(c) == "Lugar"] == ["Rota 2"],
+    check([c.name for c in prog.labelled(win, p.ROLE_COMBO_BOX, "Lugar:")] == ["Rota 2"],
           "the place chosen before is kept")
     prog.session.key("Escape")
     prog.wait_closed(WHERE_TITLE)
@@ -598,6 +608,60 @@ def type_chart(prog, opener, closer):
     no_second_window(prog, "ctrl+t", "Lista de TMs e HMs", CHART_TITLE)
     closer(win)
     prog.wait_closed(CHART_TITLE)
+
+
+def side_by_side(prog):
+    """The chart and the moves window open together beside the main window
+    and each answers in turn: the chart's chooser, named by its label, finds
+    a creature by a typed name; the moves window,
+    on Água sorted by power from the keyboard, shows Hydro Pump first, and
+    #025 typed by number gives its moves' table. Esc closes each."""
+    p = prog.pyatspi
+    chart = shortcut(prog, "ctrl+i", CHART_TITLE)
+    moves = shortcut(prog, "ctrl+g", "Lista de Golpes")
+    check(sorted(prog.shown_windows()) == sorted([MAIN_TITLE, CHART_TITLE, "Lista de Golpes"]),
+          f"shown: {prog.shown_windows()}")
+    # Where a user would put them: side by side.
+    prog.session.xdotool("windowmove", "--sync", prog.x_window(CHART_TITLE), 0, 0)
+    prog.session.xdotool("windowmove", "--sync", prog.x_window("Lista de Golpes"), min(870, SCREEN[0] - 590), 0)
+    chooser = prog.labelled(chart, p.ROLE_COMBO_BOX, "Pokémon")
+    check(len(chooser) == 1, f"one combo box labelled 'Pokémon' in the chart, not {len(chooser)}")
+    prog.focus_window(CHART_TITLE)
+    prog.click(chooser[0])
+    prog.session.type("char")
+    prog.session.key("Return")
+    prog.wait(lambda: prog.fresh(chooser[0]).name == "#004 - Charmander", "the chart's chooser to show #004")
+    prog.wait_text(prog.need(chart, p.ROLE_TEXT, "Tipo"), "Fogo", "the chart's field 'Tipo'")
+
+    prog.focus_window("Lista de Golpes")
+    kinds = prog.labelled(moves, p.ROLE_COMBO_BOX, "Tipo:")
+    check(len(kinds) == 1, "one combo box labelled 'Tipo:'")
+    prog.click(kinds[0])
+    prog.session.type("Ág")
+    prog.session.key("Return")
+    prog.wait(lambda: prog.fresh(kinds[0]).name == "Água", f"the type 'Água' chosen (it shows {kinds[0].name!r})")
+    table = prog.need(moves, p.ROLE_TABLE, "Golpes")
+    prog.click(table)
+    prog.session.key("ctrl+3")
+    cells = lambda t: [c.name for c in prog.find_all(t, p.ROLE_TABLE_CELL, showing=False)]
+    prog.wait(lambda: cells(table) and cells(table)[0].startswith("Golpe: Hydro Pump, Tipo: Água, Poder: 120"),
+              f"Hydro Pump first by power (the table reads {cells(table)[:1]})")
+    check(prog.description(table) == "ordenado por Poder, do maior ao menor",
+          f"the order said as {prog.description(table)!r}")
+    creature = prog.labelled(moves, p.ROLE_COMBO_BOX, "Pokémon:")[0]
+    prog.click(creature)
+    prog.session.type("25")
+    prog.session.key("Return")
+    prog.wait(lambda: prog.fresh(creature).name == "#025 - Pikachu", "the moves window's chooser to show #025")
+    own = prog.need(moves, p.ROLE_TABLE, "Golpes do pokémon")
+    prog.wait(lambda: any(c.startswith("Como: TM 24, Golpe: Thunderbolt") for c in cells(own)),
+              "#025's moves, Thunderbolt by TM 24 among them")
+    check(prog.fresh(chooser[0]).name == "#004 - Charmander", "the chart kept its creature")
+    shot(prog, "side-by-side")
+    for title in ("Lista de Golpes", CHART_TITLE):
+        prog.focus_window(title)
+        prog.session.key("Escape")
+        prog.wait_closed(title)
 
 
 def information(prog, title, opener):
@@ -776,6 +840,8 @@ def wayland_walk(prog):
 
 
 SHOTS = os.environ.get("FAUNETA_SMOKE_SHOTS")  # a folder: the screen after every step
+# The X screen's size, "1600x900" (for pictures with room for windows side by side).
+SCREEN = tuple(int(n) for n in os.environ.get("FAUNETA_SMOKE_SCREEN", "1024x768").split("x"))
 
 
 def save_screen(session, path):
@@ -819,6 +885,7 @@ def whole_walk(prog):
     step("Ctrl+I: Tabela de Tipos, closed by 'Fechar'", type_chart, prog, "ctrl+i",
          lambda win: prog.click(prog.need(win, prog.pyatspi.ROLE_PUSH_BUTTON, "Fechar")))
     step("menu Arquivo > Calculadora de Dano, then Ctrl+D; closed by Esc", damage, prog)
+    step("Ctrl+I and Ctrl+G: the chart and the moves window side by side", side_by_side, prog)
     step("F1: Sobre...", information, prog, "Sobre...", "F1")
     step("menu Fauneta > Web Site", information, prog, "Web Site",
          lambda: prog.menu("Fauneta", "Web Site"))
@@ -865,7 +932,7 @@ def main():
     started = time.monotonic()
     try:
         # The output keeps 1024 x 768 logical pixels whatever the scale.
-        session = WaylandSession(1024 * args.scale, 768 * args.scale, args.scale) if args.wayland else Session()
+        session = WaylandSession(1024 * args.scale, 768 * args.scale, args.scale) if args.wayland else Session(*SCREEN)
     except Skip as e:
         print(f"SKIP: {e}")
         return SKIP

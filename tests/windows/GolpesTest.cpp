@@ -5,7 +5,9 @@
 #include "WindowsFixture.h"
 
 #include "data/Moves.h"
+#include "forms/UnitDano.h"
 #include "forms/UnitGolpes.h"
+#include "forms/UnitOnde.h"
 #include "forms/UnitTipos.h"
 
 #include <QClipboard>
@@ -105,6 +107,22 @@ TEST_F(Golpes, AToolWindowBesideTheOthersReusedAndResizable)
     f.resize(designed);
     QApplication::processEvents();
     EXPECT_EQ(FormGolpes->ListView1->width(), tableWidth);
+    // So do the other tool windows: what they show takes the room.
+    const std::pair<TMenuItem*, std::function<QWidget*()>> others[] = {
+        {Form1->TabeladeTipos1, [] { return FormTipos->StringGrid1; }},
+        {Form1->OndeEncontrar1, [] { return FormOnde->ListBox2; }},
+        {Form1->CalculadoradeDano1, [] { return FormDano->RichEdit1; }},
+    };
+    for (const auto& [item, grows] : others)
+        WithTool(item, [&](TForm& tool) {
+            const QSize size = tool.size(), shown = grows()->size();
+            EXPECT_EQ(tool.minimumSize(), size) << tool.Name();
+            tool.resize(size + QSize(200, 120));
+            QApplication::processEvents();
+            EXPECT_EQ(grows()->size(), shown + QSize(200, 120)) << tool.Name();
+            tool.Close();
+        });
+    EXPECT_GT(FormTipos->StringGrid1->columnWidth(1), 52); // the cells share it
 
     // The type chart opens beside it, and each works while the other is open.
     TForm& chart = OpenTool(Form1->TabeladeTipos1);

@@ -65,7 +65,7 @@ TEST_F(Onde, MadeByItsFirstOpeningReopenedByCtrlEAndClosedByEsc)
         first = &f;
         EXPECT_EQ(&f, FormOnde);
         EXPECT_EQ(f.windowTitle(), "Onde Encontrar");
-        EXPECT_EQ(f.minimumSize(), f.maximumSize());
+        EXPECT_EQ(f.minimumSize(), f.size()); // larger, never smaller
         PressMainShortcuts(f.windowHandle());
         Escape(f);
     });
