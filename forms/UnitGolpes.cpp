@@ -40,6 +40,7 @@ const FormClass& TFormGolpes::StaticFormClass()
                                       .Field("ListView3", &F::ListView3)
                                       .Handler("FormCreate", &F::FormCreate)
                                       .Handler("FormShow", &F::FormShow)
+                                      .Handler("FormResize", &F::FormResize)
                                       .Handler("Edit1Change", &F::Edit1Change)
                                       .Handler("ComboBox1Click", &F::ComboBox1Click)
                                       .Handler("ListView1Click", &F::ListView1Click)
@@ -94,6 +95,7 @@ void TFormGolpes::AfterDefinitionRead()
 
 void TFormGolpes::FormCreate(TObject*)
 {
+    designedBelow_ = GroupBox3->Height();
     std::vector<std::string> typeLines{"Todos os tipos"};
     typeOf_ = {std::nullopt};
     for (Type t : AllTypes) {
@@ -105,13 +107,14 @@ void TFormGolpes::FormCreate(TObject*)
     ComboBox2->Items().Assign(species::ChooserLines());
     ComboBox2->FindTyped = [](const std::string& typed) { return species::FindTyped(typed); };
 
-    ListView1->SetColumns({{"Golpe", 96},
-                           {"Tipo", 60},
-                           {"Poder", 46, true},
+    // All six fit the designed width: no row is cut or scrolled sideways.
+    ListView1->SetColumns({{"Golpe", 92},
+                           {"Tipo", 56},
+                           {"Poder", 44, true},
                            {std::string("Precisão"_cp), 52, true},
-                           {"PP", 28, true},
-                           {"TM/HM", 48, true}});
-    ListView2->SetColumns({{std::string("Pokémon"_cp), 118}, {"Como", 60, true, true}});
+                           {"PP", 26, true},
+                           {"TM/HM", 44, true}});
+    ListView2->SetColumns({{std::string("Pokémon"_cp), 112}, {"Como", 56, true, true}});
     ListView3->SetColumns({{"Como", 70, true, true},
                            {"Golpe", 110},
                            {"Tipo", 80},
@@ -128,6 +131,19 @@ void TFormGolpes::FormShow(TObject*)
     ApplyFilter();
     const CatalogueEntry* shown = Form1 ? Form1->ShownEntry() : nullptr;
     ChooseCreature(shown ? Catalogue::RowOfNumber(shown->Number) : 0);
+}
+
+// A taller window's room is shared: half to the moves and who learns one
+// (anchored to grow), half to the creature's moves below (anchored to the
+// window's foot).
+void TFormGolpes::FormResize(TObject*)
+{
+    const int height = designedBelow_ + (ClientWidget()->height() - ClientHeight()) / 2;
+    const int bottom = GroupBox3->Top() + GroupBox3->Height();
+    const int up = height - GroupBox3->Height();
+    GroupBox3->SetBounds(GroupBox3->Left(), bottom - height, GroupBox3->Width(), height);
+    for (TGroupBox* above : {GroupBox1, GroupBox2})
+        above->SetBounds(above->Left(), above->Top(), above->Width(), above->Height() - up);
 }
 
 void TFormGolpes::Edit1Change(TObject*)

@@ -44,6 +44,7 @@ public:
 
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
+    void FormResize(TObject* Sender);
     void Edit1Change(TObject* Sender);
     void ComboBox1Click(TObject* Sender);
     void ListView1Click(TObject* Sender);
@@ -74,6 +75,7 @@ private:
     std::vector<int> learners_;               // catalogue row of each row of the learners table
     std::vector<int> creatureMoves_;          // row in MoveTable of each row of the creature's table
     int shownMove_ = -1;
+    int designedBelow_ = 0; // the creature's part's designed height
 };
 
 extern TFormGolpes* FormGolpes;

@@ -5,7 +5,9 @@
 // the windows in use: Form1-entry.png (#025 shown, with its pictures read from
 // "Imagens" and "Dados" beside this tool), FormPokeMart-shop.png (a shop
 // picked), FormGolpes-move.png ("thunder" typed, Thunderbolt chosen),
-// FormGolpes-creature.png (opened on #025, Thunderwave chosen), and the type
+// FormGolpes-creature.png (opened on #025, Thunderwave chosen),
+// FormGolpes-water-by-power.png (then the Water moves sorted by power),
+// FormGolpes-larger.png (the same, made larger), and the type
 // chart over #025 and with #094 picked (FormTipos-025.png, FormTipos-094.png).
 // --scale renders at that scale factor (as QT_SCALE_FACTOR does), so an image
 // is F times the window's size in device pixels.
@@ -88,13 +90,24 @@ int main(int argc, char** argv)
     FormGolpes->ChooseMove(FindMove("Thunderwave"));
     FormGolpes->SetVisible(true); // shows #025, the main window's entry
     ok &= shots.Shoot(FormGolpes, QStringLiteral("FormGolpes-creature.png"));
+    // The Water moves sorted by power, strongest first, as a click on the
+    // title "Poder" sorts them.
+    FormGolpes->ComboBox1->SetItemIndex(3); // Água
+    FormGolpes->ComboBox1Click(FormGolpes->ComboBox1);
+    FormGolpes->ListView1->SortBy(2, true);
+    ok &= shots.Shoot(FormGolpes, QStringLiteral("FormGolpes-water-by-power.png"));
+    // Made larger, the tables take the room: #025's whole table of moves.
+    const QSize designed = FormGolpes->size();
+    FormGolpes->resize(designed + QSize(160, 330));
+    ok &= shots.Shoot(FormGolpes, QStringLiteral("FormGolpes-larger.png"));
+    FormGolpes->resize(designed);
     FormGolpes->SetVisible(false);
     // The type chart, created on first use as the menu does: opened over the
     // entry shown (#025), then with #094 picked.
     app.CreateForm(FormTipos);
     FormTipos->SetVisible(true);
     ok &= shots.Shoot(FormTipos, QStringLiteral("FormTipos-025.png"));
-    FormTipos->ComboBox1->SetItemIndex(Catalogue::RowOfNumber(94));
+    FormTipos->ComboBox1->SetItemIndex(94);
     FormTipos->ComboBox1Click(FormTipos->ComboBox1);
     ok &= shots.Shoot(FormTipos, QStringLiteral("FormTipos-094.png"));
     FormTipos->SetVisible(false);

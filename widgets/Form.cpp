@@ -214,8 +214,11 @@ bool TForm::eventFilter(QObject* watched, QEvent* e)
         const QSize now = client_->size();
         const QSize grown = now - clientLaidOut_;
         clientLaidOut_ = now;
-        if (!grown.isNull())
+        if (!grown.isNull()) {
             ChildrenFollow(grown.width(), grown.height());
+            if (OnResize)
+                Dispatch([this] { OnResize(this); });
+        }
     }
     return QMainWindow::eventFilter(watched, e);
 }
@@ -634,6 +637,7 @@ const ClassInfo& TForm::StaticClass()
             prop::Event("OnDeactivate", &TForm::OnDeactivate),
             prop::Event("OnDestroy", &TForm::OnDestroy),
             prop::Event("OnHide", &TForm::OnHide),
+            prop::Event("OnResize", &TForm::OnResize),
             prop::Event("OnShow", &TForm::OnShow),
         });
     return info;

@@ -95,6 +95,8 @@ public:
     TNotifyEvent OnDestroy;
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
+    // After a sizeable window's size changed and its anchored controls followed.
+    TNotifyEvent OnResize;
     TNotifyEvent OnActivate;
     TNotifyEvent OnDeactivate;
     TCloseEvent OnClose;

@@ -151,7 +151,6 @@ TListView::TListView(TComponent* owner) : QTableView(nullptr), TWinControl(owner
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setSortIndicatorShown(false);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int c) { titleClicked(c); });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { currentMoved(); });
@@ -167,9 +166,18 @@ void TListView::SetColumns(std::vector<TListColumn> columns)
         model_->order.clear();
     });
     sortColumn_ = -1;
-    for (std::size_t c = 0; c < model_->columns.size(); ++c)
-        horizontalHeader()->resizeSection(static_cast<int>(c), model_->columns[c].Width);
-    horizontalHeader()->setSortIndicatorShown(false);
+    // The first column of text takes the room the others leave: the last
+    // column, widened, would move its figures away from its title.
+    const auto& all = model_->columns;
+    const auto fill = std::find_if(all.begin(), all.end(), [](const TListColumn& c) { return !c.Numeric; });
+    QHeaderView* titles = horizontalHeader();
+    titles->setStretchLastSection(fill == all.end());
+    for (auto c = all.begin(); c != all.end(); ++c) {
+        const int section = static_cast<int>(c - all.begin());
+        titles->setSectionResizeMode(section, c == fill ? QHeaderView::Stretch : QHeaderView::Interactive);
+        titles->resizeSection(section, c->Width);
+    }
+    titles->setSortIndicatorShown(false);
 }
 
 int TListView::ColumnCount() const

@@ -189,6 +189,17 @@ TEST(RichEdit, LinesAddClearAndReadBack)
     rich.Lines().Assign({""});
     rich.Lines().Add("x");
     EXPECT_EQ(rich.toPlainText(), "\nx");
+    // Read-only, it keeps a caret the keys move, so a screen reader can read
+    // it line by line; no key changes the text.
+    rich.Lines().Assign({"um", "dois", "tres"});
+    rich.SetReadOnly(true);
+    rich.show();
+    QTest::keyClick(&rich, Qt::Key_Down);
+    EXPECT_EQ(rich.textCursor().blockNumber(), 1);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&rich)->textInterface()->cursorPosition(), 3);
+    QTest::keyClicks(&rich, "x");
+    QTest::keyClick(&rich, Qt::Key_Delete);
+    EXPECT_EQ(rich.toPlainText(), "um\ndois\ntres");
 }
 
 TEST(ComboBox, ClickOnlyForUserPicksThatChangeTheEntry)

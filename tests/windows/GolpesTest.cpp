@@ -96,12 +96,14 @@ TEST_F(Golpes, AToolWindowBesideTheOthersReusedAndResizable)
     const QSize designed = f.size();
     EXPECT_EQ(f.minimumSize(), designed);
     const int tableWidth = FormGolpes->ListView1->width(), tableHeight = FormGolpes->ListView1->height();
-    const int creatureWidth = FormGolpes->ListView3->width();
+    const QSize creature = FormGolpes->ListView3->size();
     f.resize(designed + QSize(200, 120));
     QApplication::processEvents();
+    // The height is shared between the moves above and the creature's below.
     EXPECT_EQ(FormGolpes->ListView1->width(), tableWidth + 200);
-    EXPECT_EQ(FormGolpes->ListView1->height(), tableHeight + 120);
-    EXPECT_EQ(FormGolpes->ListView3->width(), creatureWidth + 200);
+    EXPECT_EQ(FormGolpes->ListView1->height(), tableHeight + 60);
+    EXPECT_EQ(FormGolpes->ListView3->size(), creature + QSize(200, 60));
+    EXPECT_EQ(FormGolpes->GroupBox1->y() + FormGolpes->GroupBox1->height() + 4, FormGolpes->GroupBox3->y());
     EXPECT_EQ(FormGolpes->GroupBox2->x() + FormGolpes->GroupBox2->width(),
               FormGolpes->GroupBox3->x() + FormGolpes->GroupBox3->width());
     f.resize(designed);
