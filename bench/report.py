@@ -520,10 +520,10 @@ def main():
                          "fauneta forms", "%.2f× wall, %.2f× CPU" % (med(new, 0) / med(base, 0),
                                                                    med(new, 1) / med(base, 1))))
 
-    # 4. ShowEntry, and the moves window's filter
+    # 4. ShowEntry, the moves window's filter and sort
     b = gbench(os.path.join(out, "bench_showentry"), reps, off)
     for name in ("ShowEntry/all_rows_in_turn", "ShowEntry+repaint/all_rows_in_turn", "MovesFilter/one_keystroke",
-                 "Onde/each_creature", "Onde/each_place"):
+                 "MovesSort/165_rows/0", "MovesSort+repaint/165_rows/1", "Onde/each_creature", "Onde/each_place"):
         med, sd = aggregate(b, name, "median"), aggregate(b, name, "stddev")
         rows.append((name + " (median of %d repetitions; CPU time)" % a.reps, "fauneta",
                      "%.1f µs (real %.1f µs, stddev %.1f µs)" % (med["cpu_time"], med["real_time"], sd["cpu_time"])))

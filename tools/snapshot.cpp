@@ -8,12 +8,17 @@
 // FormGolpes-creature.png (opened on #025, Thunderwave chosen),
 // FormGolpes-water-by-power.png (then the Water moves sorted by power),
 // FormGolpes-larger.png (the same, made larger), and the type
-// chart over #025 and with #094 picked (FormTipos-025.png, FormTipos-094.png).
+// chart over #025 and with #094 picked (FormTipos-025.png, FormTipos-094.png);
+// last the "where to find" window and the damage calculator on #025, as
+// designed and made larger (FormOnde.png, FormOnde-larger.png, FormDano.png,
+// FormDano-larger.png).
 // --scale renders at that scale factor (as QT_SCALE_FACTOR does), so an image
 // is F times the window's size in device pixels.
 #include "data/Moves.h"
 #include "forms/Startup.h"
+#include "forms/UnitDano.h"
 #include "forms/UnitGolpes.h"
+#include "forms/UnitOnde.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitTipos.h"
@@ -111,6 +116,19 @@ int main(int argc, char** argv)
     FormTipos->ComboBox1Click(FormTipos->ComboBox1);
     ok &= shots.Shoot(FormTipos, QStringLiteral("FormTipos-094.png"));
     FormTipos->SetVisible(false);
+
+    // The other windows made on first use, as designed and made larger.
+    app.CreateForm(FormOnde);
+    app.CreateForm(FormDano);
+    for (TForm* tool : {static_cast<TForm*>(FormOnde), static_cast<TForm*>(FormDano)}) {
+        tool->SetVisible(true);
+        ok &= shots.Shoot(tool, ToQt(tool->Name()) + QStringLiteral(".png"));
+        const QSize size = tool->size();
+        tool->resize(size + QSize(200, 160));
+        ok &= shots.Shoot(tool, ToQt(tool->Name()) + QStringLiteral("-larger.png"));
+        tool->resize(size);
+        tool->SetVisible(false);
+    }
 
     ok &= shots.NoBoxes();
     DestroyAllForms();
