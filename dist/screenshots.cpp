@@ -3,11 +3,15 @@
 //   fauneta_screenshots <output-folder>
 // main-window.png (an entry shown), tm-hm-list.png (a TM picked),
 // mart-items.png (a town picked), type-chart.png (over the entry shown) and
-// moves.png ("thunder" typed, Thunderbolt chosen). The pictures are read from the program's
+// moves.png ("thunder" typed, Thunderbolt chosen), where-to-find.png (over
+// the entry shown, a route chosen) and damage.png (the entry shown with
+// Thunderbolt against Gyarados). The pictures are read from the program's
 // folder beside this tool's build (FAUNETA_OUT_DIR).
 #include "data/Moves.h"
 #include "forms/Startup.h"
+#include "forms/UnitDano.h"
 #include "forms/UnitGolpes.h"
+#include "forms/UnitOnde.h"
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitTipos.h"
@@ -53,7 +57,7 @@ int main(int argc, char** argv)
     ok &= shots.Shoot(FormPokeMart, QStringLiteral("mart-items.png"));
     FormPokeMart->SetVisible(false);
 
-    // The two windows made on first use, made here as their menu items do.
+    // The windows made on first use, made here as their menu items do.
     app.CreateForm(FormTipos);
     FormTipos->SetVisible(true);
     ok &= shots.Shoot(FormTipos, QStringLiteral("type-chart.png"));
@@ -65,6 +69,19 @@ int main(int argc, char** argv)
     FormGolpes->ChooseMove(FindMove("Thunderbolt"));
     ok &= shots.Shoot(FormGolpes, QStringLiteral("moves.png"));
     FormGolpes->SetVisible(false);
+
+    app.CreateForm(FormOnde);
+    FormOnde->SetVisible(true);
+    FormOnde->ChoosePlace(1); // a route with Red's and Blue's own
+    ok &= shots.Shoot(FormOnde, QStringLiteral("where-to-find.png"));
+    FormOnde->SetVisible(false);
+
+    app.CreateForm(FormDano);
+    FormDano->SetVisible(true);
+    FormDano->ChooseDefender(130); // Gyarados
+    FormDano->ChooseMove(FindMove("Thunderbolt"));
+    ok &= shots.Shoot(FormDano, QStringLiteral("damage.png"));
+    FormDano->SetVisible(false);
 
     ok &= shots.NoBoxes();
     DestroyAllForms();
