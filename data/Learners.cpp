@@ -17,11 +17,12 @@ MoveLearners LearnersOf(int move)
         return learners;
     const std::string_view name = MoveTable[static_cast<std::size_t>(move)].Name;
     const int machine = MachineOfMove(move);
-    for (int row = 0; row < Catalogue::RowCount; ++row) {
+    for (int number = 0; number <= Catalogue::HighestNumber; ++number) {
+        const int row = Catalogue::RowOfNumber(number);
         for (const LevelMove& lm : LevelMovesOf(row))
             if (lm.Move == name)
                 learners.ByLevel.push_back({row, lm.Level});
-        if (machine >= 0 && CanLearnMachine(Catalogue::Entry(row).Number, machine))
+        if (machine >= 0 && CanLearnMachine(number, machine))
             learners.ByMachine.push_back(row);
     }
     return learners;

@@ -12,8 +12,9 @@ struct LevelLearner {
 };
 
 struct MoveLearners {
-    std::vector<LevelLearner> ByLevel; // in catalogue order
-    std::vector<int> ByMachine;        // catalogue rows that its TM or HM can teach
+    // Both by creature number, #000 first, as the choosers list them.
+    std::vector<LevelLearner> ByLevel;
+    std::vector<int> ByMachine; // catalogue rows that its TM or HM can teach
 };
 
 // How a move is learnt at `level`, as the new windows say it: "inicial"

@@ -279,6 +279,10 @@ TEST_F(Golpes, AMoveTellsWhatItIsWhoLearnsItAndWhereItsMachineIs)
     Pick(g->ListView1, 0);
     EXPECT_EQ(Move()[2], "Poder: \x97");
     EXPECT_EQ(Column(g->ListView2, 1).front(), "inicial");
+    // By number, #000 first, as the choosers list the creatures.
+    Type("water gun");
+    Pick(g->ListView1, 0);
+    EXPECT_EQ(Column(g->ListView2).front(), "#000 - Missingno");
     // Learnt by level, with the games' facts where a catalogue row differs.
     Type("vine whip");
     Pick(g->ListView1, 0);
