@@ -27,15 +27,6 @@ std::string ListLine(int row)
     return line;
 }
 
-std::vector<std::string> ListLines()
-{
-    std::vector<std::string> lines;
-    lines.reserve(RowCount);
-    for (int row = 0; row < RowCount; ++row)
-        lines.push_back(ListLine(row));
-    return lines;
-}
-
 namespace {
 
 // Who evolves into whom, as the games have it. Kept as plain numbers rather

@@ -8,7 +8,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <vector>
 
 struct CatalogueEntry {
     int Number;                                    // 0..151
@@ -40,10 +39,9 @@ const CatalogueEntry& Entry(int row);
 
 // The line that names row 0..151 in the main window's list ("#083 -
 // Farfetch'd": the list writes the apostrophe straight where the entry's name
-// has "´"), and so in every creature list of the program.
+// has "´"). The tool windows' choosers name creatures the games' way
+// (species::ChooserLine).
 std::string ListLine(int row);
-// Every row's line, in row order.
-std::vector<std::string> ListLines();
 
 // Rows 0..149 hold #001..#150, 30 to a page on pages 1..5; rows 150 and 151
 // hold #000 and #151 on page 6 ("Outros"). Constant, so tables built at
