@@ -158,13 +158,14 @@ TLabel::~TLabel()
 void TLabel::SetFocusControl(TWinControl* c)
 {
     focusControl_ = c;
+    focusWidget_ = c ? c->Widget() : nullptr;
     updateStandIn();
 }
 
 void TLabel::updateStandIn()
 {
     QWidget* parent = parentWidget();
-    if (!focusControl_ || !parent) {
+    if (!focusWidget_ || !parent) {
         delete standIn_;
         return;
     }
@@ -177,7 +178,7 @@ void TLabel::updateStandIn()
     }
     auto* label = static_cast<QLabel*>(standIn_.data());
     label->setText(WithoutMnemonic(ToQt(text_)));
-    label->setBuddy(focusControl_->Widget());
+    label->setBuddy(focusWidget_);
     label->setGeometry(geometry());
     label->setVisible(!isHidden());
 }

@@ -65,7 +65,8 @@ private:
     QLabel* selectable_ = nullptr;
     void updateSelectable();
     TWinControl* focusControl_ = nullptr;
-    QPointer<QWidget> standIn_; // a QLabel
+    QPointer<QWidget> focusWidget_; // the control's, gone first when the window is torn down
+    QPointer<QWidget> standIn_;     // a QLabel
     void updateStandIn();
     void nameFromCaption();
 };
