@@ -119,12 +119,11 @@ std::string_view GamesName(int number)
 
 std::string ChooserLine(int number)
 {
-    const std::string_view name = GamesName(number);
-    std::string line = "#000 - ";
-    line[1] = static_cast<char>('0' + number / 100);
-    line[2] = static_cast<char>('0' + number / 10 % 10);
-    line[3] = static_cast<char>('0' + number % 10);
-    return line.append(name);
+    const std::string_view name = GamesName(number); // refuses any other number first
+    const CatalogueEntry& entry = Catalogue::Entry(Catalogue::RowOfNumber(number));
+    std::string line = "#";
+    line.append(entry.NumberText()).append(" - ").append(name);
+    return line;
 }
 
 std::vector<std::string> ChooserLines()

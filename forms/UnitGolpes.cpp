@@ -105,7 +105,7 @@ void TFormGolpes::FormCreate(TObject*)
     ComboBox1->Items().Assign(typeLines);
     ComboBox1->SetItemIndex(0);
     ComboBox2->Items().Assign(species::ChooserLines());
-    ComboBox2->FindTyped = [](const std::string& typed) { return species::FindTyped(typed); };
+    ComboBox2->FindTyped = species::FindTyped;
 
     // All six fit the designed width: no row is cut or scrolled sideways.
     ListView1->SetColumns({{"Golpe", 92},

@@ -63,7 +63,7 @@ void TFormOnde::FormCreate(TObject*)
     ComboBox1->Items().Assign({"As duas", std::string("Só Vermelha"_cp), std::string("Só Azul"_cp)});
     ComboBox1->SetItemIndex(0);
     ComboBox2->Items().Assign(species::ChooserLines());
-    ComboBox2->FindTyped = [](const std::string& typed) { return species::FindTyped(typed); };
+    ComboBox2->FindTyped = species::FindTyped;
     places_ = encounters::PlacesWithEncounters();
     std::vector<std::string> names;
     names.reserve(places_.size());

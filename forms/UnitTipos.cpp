@@ -80,7 +80,7 @@ void TFormTipos::AfterDefinitionRead()
 void TFormTipos::FormCreate(TObject*)
 {
     ComboBox1->Items().Assign(species::ChooserLines());
-    ComboBox1->FindTyped = [](const std::string& typed) { return species::FindTyped(typed); };
+    ComboBox1->FindTyped = species::FindTyped;
     TLabel* const groupLabels[] = {Label3, Label4, Label5, Label6, Label7};
     for (std::size_t g = 0; g < ProfileGroups.size(); ++g)
         groupLabels[g]->SetCaption(std::string(ProfileGroups[g].Label));

@@ -157,7 +157,6 @@ TLabel::~TLabel()
 
 void TLabel::SetFocusControl(TWinControl* c)
 {
-    focusControl_ = c;
     focusWidget_ = c ? c->Widget() : nullptr;
     updateStandIn();
 }

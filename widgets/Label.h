@@ -40,7 +40,7 @@ public:
     // The control this label names. A screen reader says the label with the
     // control: Qt's way on Linux is a label-for relation, which only its own
     // label class offers, so an undrawn one stands in for this label.
-    TWinControl* FocusControl() const { return focusControl_; }
+    TWinControl* FocusControl() const { return dynamic_cast<TWinControl*>(focusWidget_.data()); }
     void SetFocusControl(TWinControl* c);
     // What a screen reader meets in this label's place, if anything.
     QWidget* ReaderStandIn() const { return standIn_; }
@@ -64,8 +64,7 @@ private:
     // Draws the caption instead of Paint when selectable.
     QLabel* selectable_ = nullptr;
     void updateSelectable();
-    TWinControl* focusControl_ = nullptr;
-    QPointer<QWidget> focusWidget_; // the control's, gone first when the window is torn down
+    QPointer<QWidget> focusWidget_; // the control's: it may go first when the window is torn down
     QPointer<QWidget> standIn_;     // a QLabel
     void updateStandIn();
     void nameFromCaption();
