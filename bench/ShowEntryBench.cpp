@@ -20,7 +20,7 @@
 //
 // The benchmarks time the moves window's filter: one keystroke that takes
 // the list from all 165 moves to those holding "s" and back; a sort of its
-// 165 rows by a title; and the "where to find" window's change of creature
+// 165 rows by a title, beside Qt's own sorting table as a peer; and the "where to find" window's change of creature
 // and of place, lines listed included.
 #include "catalogue/Catalogue.h"
 #include "data/Moves.h"
@@ -33,8 +33,13 @@
 #include "widgets/Application.h"
 #include "widgets/Form.h"
 #include "widgets/Menus.h"
+#include "widgets/SysUtils.h"
 
 #include <QApplication>
+#include <QHeaderView>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
 
 #include <benchmark/benchmark.h>
 
@@ -106,8 +111,6 @@ long long ThreadCpuMicroseconds()
     return static_cast<long long>(t.tv_sec) * 1000000 + t.tv_nsec / 1000;
 }
 
-// Opens a window by its menu item as the user does (modally), paints it,
-// closes it; returns the moment it was painted.
 // The item run as a click runs it, until the window it opens has painted: a
 // modal window paints in its run, a tool window once the item has shown it.
 // The window is closed again.
@@ -237,7 +240,7 @@ void BM_MovesFilterKeystroke(benchmark::State& state)
 // One sort of the whole moves table (165 rows) by a title: each column in
 // turn, each way, as clicks on the titles would; the chosen row kept. With
 // argument 1 the table is also repainted, as the screen shows it.
-void BM_MovesSort(benchmark::State& state)
+void MovesShown()
 {
     if (!FormGolpes) {
         Application->CreateForm(FormGolpes);
@@ -245,6 +248,11 @@ void BM_MovesSort(benchmark::State& state)
         Settle();
     }
     FormGolpes->Edit1->SetText("");
+}
+
+void BM_MovesSort(benchmark::State& state)
+{
+    MovesShown();
     TListView* table = FormGolpes->ListView1;
     const int columns = table->ColumnCount();
     int turn = 0;
@@ -255,6 +263,48 @@ void BM_MovesSort(benchmark::State& state)
             table->viewport()->repaint();
     }
     state.counters["rows"] = table->RowCount();
+}
+
+// The peer: Qt's own way to the same table, the same cells in a
+// QStandardItemModel behind a QSortFilterProxyModel (texts compared without
+// case), shown in a sortable QTableView of the same size, font and column widths in
+// our table's place, sorted by its titles' order and repainted in the same turns.
+void BM_MovesSortQtPeer(benchmark::State& state)
+{
+    MovesShown();
+    const TListView* ours = FormGolpes->ListView1;
+    QStandardItemModel model(ours->RowCount(), ours->ColumnCount());
+    for (int row = 0; row < ours->RowCount(); ++row)
+        for (int column = 0; column < ours->ColumnCount(); ++column)
+            model.setItem(row, column, new QStandardItem(ToQt(ours->Cell(row, column))));
+    QSortFilterProxyModel proxy;
+    proxy.setSourceModel(&model);
+    proxy.setSortCaseSensitivity(Qt::CaseInsensitive);
+    // In our table's place in the same window, over it: the same
+    // surroundings to paint under it.
+    QTableView view(ours->parentWidget());
+    view.setModel(&proxy);
+    view.setFont(ours->font());
+    view.setGeometry(ours->geometry());
+    for (int column = 0; column < ours->ColumnCount(); ++column)
+        view.setColumnWidth(column, ours->columnWidth(column));
+    view.verticalHeader()->setVisible(false);
+    view.verticalHeader()->setDefaultSectionSize(16);
+    view.setSelectionBehavior(QAbstractItemView::SelectRows);
+    view.setSortingEnabled(true); // its titles show the order, as ours do
+    view.selectRow(0);
+    view.show();
+    view.raise();
+    Settle();
+    const int columns = ours->ColumnCount();
+    int turn = 0;
+    for (auto _ : state) {
+        view.sortByColumn(turn / 2 % columns, turn % 2 == 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
+        ++turn;
+        if (state.range(0))
+            view.viewport()->repaint();
+    }
+    state.counters["rows"] = model.rowCount();
 }
 
 // One change of creature, or of place, in the "where to find" window: its
@@ -321,6 +371,12 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("MovesFilter/one_keystroke", BM_MovesFilterKeystroke)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("MovesSort/165_rows", BM_MovesSort)->Arg(0)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("MovesSort+repaint/165_rows", BM_MovesSort)->Arg(1)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("MovesSort/165_rows_qt_peer", BM_MovesSortQtPeer)
+        ->Arg(0)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("MovesSort+repaint/165_rows_qt_peer", BM_MovesSortQtPeer)
+        ->Arg(1)
+        ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Onde/each_creature", BM_OndeCreature)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Onde/each_place", BM_OndePlace)->Unit(benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);

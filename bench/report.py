@@ -523,9 +523,12 @@ def main():
     # 4. ShowEntry, the moves window's filter and sort
     b = gbench(os.path.join(out, "bench_showentry"), reps, off)
     for name in ("ShowEntry/all_rows_in_turn", "ShowEntry+repaint/all_rows_in_turn", "MovesFilter/one_keystroke",
-                 "MovesSort/165_rows/0", "MovesSort+repaint/165_rows/1", "Onde/each_creature", "Onde/each_place"):
+                 "MovesSort/165_rows/0", "MovesSort+repaint/165_rows/1",
+                 "MovesSort/165_rows_qt_peer/0", "MovesSort+repaint/165_rows_qt_peer/1",
+                 "Onde/each_creature", "Onde/each_place"):
         med, sd = aggregate(b, name, "median"), aggregate(b, name, "stddev")
-        rows.append((name + " (median of %d repetitions; CPU time)" % a.reps, "fauneta",
+        rows.append((name + " (median of %d repetitions; CPU time)" % a.reps,
+                     "Qt's sortable table" if "qt_peer" in name else "fauneta",
                      "%.1f µs (real %.1f µs, stddev %.1f µs)" % (med["cpu_time"], med["real_time"], sd["cpu_time"])))
     print("(ShowEntry done, load %s)" % loadavg(), file=sys.stderr, flush=True)
 
