@@ -5,8 +5,10 @@
 #include "widgets/Dispatch.h"
 #include "widgets/GroupBox.h"
 #include "widgets/Label.h"
+#include "widgets/ListView.h"
 #include "widgets/Menus.h"
 #include "widgets/SysUtils.h"
+#include "widgets/ToolPlaces.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -45,6 +47,9 @@ TForm::TForm() : QMainWindow(nullptr), TWinControl(nullptr, this), client_(new Q
 
 TForm::~TForm()
 {
+    // A tool window open as the program ends opens there next time.
+    if (tool_ && isVisible())
+        keepPlace();
     if (Application) {
         auto& forms = Application->forms_;
         forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
@@ -76,11 +81,42 @@ void TForm::AfterDefinitionRead()
         altF4_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
         connect(altF4_, &QShortcut::activated, this, [this] { Close(); });
     }
+    makeSortKeys();
     BuildTabChain(nullptr);
     UpdateHints();
     AssignAccessibleNames();
     updateWindowFlags();
     updateClientSize();
+}
+
+void TForm::makeSortKeys()
+{
+    const QList<TListView*> tables = findChildren<TListView*>();
+    if (tables.isEmpty() || !sortKeys_.empty())
+        return;
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (dynamic_cast<TListView*>(now) && now->window() == this)
+            lastTable_ = now;
+    });
+    for (int column = 0; column < 9; ++column) {
+        auto* key = new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + column)), this);
+        connect(key, &QShortcut::activated, this, [this, column] {
+            // The table in focus, else the one that had it last, else the
+            // first one shown (the moves window's filter sorts its table).
+            auto* table = dynamic_cast<TListView*>(focusWidget());
+            if (!table)
+                table = dynamic_cast<TListView*>(lastTable_.data());
+            if (!table)
+                for (TListView* t : findChildren<TListView*>())
+                    if (t->isVisible()) {
+                        table = t;
+                        break;
+                    }
+            if (table && !BlockedByModal())
+                table->SortFromKey(column);
+        });
+        sortKeys_.push_back(key);
+    }
 }
 
 namespace {
@@ -334,6 +370,11 @@ void TForm::TextChanged()
 void TForm::SetVisible(bool v)
 {
     if (v) {
+        if (!shownOnce_ && tool_) {
+            shownOnce_ = true;
+            adjustSize();
+            placeTool();
+        }
         if (!shownOnce_) {
             shownOnce_ = true;
             adjustSize();
@@ -373,6 +414,7 @@ void TForm::ShowTool()
         if (OnShow)
             Dispatch([this] { OnShow(this); });
     } else {
+        tool_ = true;
         if (Application && Application->MainForm() && Application->MainForm() != this) {
             create();
             if (QWindow* w = windowHandle(); w && Application->MainForm()->windowHandle())
@@ -382,6 +424,41 @@ void TForm::ShowTool()
     }
     raise();
     activateWindow();
+}
+
+void TForm::placeTool()
+{
+    TForm* main = Application ? Application->MainForm() : nullptr;
+    QScreen* scr = main && main->screen() ? main->screen() : QGuiApplication::primaryScreen();
+    const QRect area = scr ? scr->availableGeometry() : QRect(0, 0, 1024, 768);
+    // The window's frame is not known before it is shown: the main window's
+    // stands in for it.
+    const QSize frame = main && main->isVisible() ? main->frameGeometry().size() - main->size() : QSize(0, 0);
+    if (const std::optional<QRect> saved = toolplaces::Load(Name())) {
+        if (sizeable())
+            resize(saved->size().expandedTo(minimumSize()));
+        // The screen it was left on, if that is still there.
+        QRect on = area;
+        if (QScreen* was = QGuiApplication::screenAt(QRect(saved->topLeft(), size()).center()))
+            on = was->availableGeometry();
+        const QRect r = toolplaces::KeptOnScreen(QRect(saved->topLeft(), size() + frame), on);
+        if (sizeable() && r.size() != size() + frame)
+            resize(r.size() - frame);
+        move(r.topLeft());
+        return;
+    }
+    std::vector<QRect> others;
+    if (Application)
+        for (TForm* f : Application->Forms())
+            if (f != this && f != main && f->isVisible())
+                others.push_back(f->frameGeometry());
+    const QRect mainPlace = main && main->isVisible() ? main->frameGeometry() : QRect();
+    move(toolplaces::PlaceBeside(area, mainPlace, others, size() + frame).topLeft());
+}
+
+void TForm::keepPlace() const
+{
+    toolplaces::Save(Name(), QRect(pos(), size()));
 }
 
 int TForm::ShowModal()
@@ -526,6 +603,8 @@ void TForm::hideEvent(QHideEvent* e)
     QMainWindow::hideEvent(e);
     if (e->spontaneous())
         return;
+    if (tool_)
+        keepPlace();
     visible_ = false;
     if (OnHide)
         Dispatch([this] { OnHide(this); });

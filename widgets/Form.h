@@ -6,6 +6,7 @@
 #include "widgets/FormClass.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <cstdint>
 #include <vector>
@@ -149,5 +150,14 @@ private:
     int modalResult_ = mrNone;
     bool closing_ = false;
     QShortcut* altF4_ = nullptr;
+    // Ctrl+1 … 9 sort a table from every control of the window (see
+    // sortKeys()); the table that last had the focus is the one sorted.
+    void makeSortKeys();
+    // Shown as a tool window: placed beside the others and kept for next time.
+    bool tool_ = false;
+    void placeTool();
+    void keepPlace() const;
+    std::vector<QShortcut*> sortKeys_;
+    QPointer<QWidget> lastTable_;
     void applyClientFont();
 };

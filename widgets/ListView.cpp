@@ -282,12 +282,17 @@ void TListView::titleClicked(int column)
     SortBy(column, column == sortColumn_ ? !descending_ : numeric);
 }
 
+void TListView::SortFromKey(int column)
+{
+    if (column >= 0 && column < ColumnCount())
+        titleClicked(column);
+}
+
 void TListView::keyPressEvent(QKeyEvent* e)
 {
     const int digit = e->key() - Qt::Key_1;
     if ((e->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier && digit >= 0 && digit < 9) {
-        if (digit < ColumnCount())
-            titleClicked(digit);
+        SortFromKey(digit);
         e->accept();
         return;
     }

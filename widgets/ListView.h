@@ -52,6 +52,9 @@ public:
     int SortColumn() const { return sortColumn_; }
     bool SortDescending() const { return descending_; }
     void SortBy(int column, bool descending);
+    // Ctrl+1 … 9: sorts by that column as a click on its title does (a
+    // column past the last one does nothing).
+    void SortFromKey(int column);
     // "ordenado por Poder, do maior ao menor" (Windows-1252); empty unsorted.
     std::string SortText() const;
 

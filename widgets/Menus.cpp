@@ -71,14 +71,26 @@ QKeySequence ShortCutToKeySequence(TShortCut sc)
 
 // ---- TMenuItem ----
 
+namespace {
+// Every menu item alive, for IsShortCutKey (window thread only).
+std::vector<TMenuItem*>& LiveItems()
+{
+    static std::vector<TMenuItem*> items;
+    return items;
+}
+} // namespace
+
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), action_(new QAction(this))
 {
     action_->setShortcutContext(Qt::WindowShortcut);
     connect(action_, &QAction::triggered, this, [this] { Click(); });
+    LiveItems().push_back(this);
 }
 
 TMenuItem::~TMenuItem()
 {
+    auto& live = LiveItems();
+    live.erase(std::remove(live.begin(), live.end(), this), live.end());
     for (TMenuItem* child : items_)
         child->parentItem_ = nullptr;
     if (parentItem_)
@@ -110,6 +122,22 @@ void TMenuItem::SetShortCutInt(int v)
     if (v < 0 || v > 0xFFFF)
         throw Exception("Invalid shortcut value " + std::to_string(v));
     SetShortCut(static_cast<TShortCut>(v));
+}
+
+void TMenuItem::SetGlobalShortCut(bool v)
+{
+    global_ = v;
+    // Qt still holds it back while a modal window shadows the menu.
+    action_->setShortcutContext(v ? Qt::ApplicationShortcut : Qt::WindowShortcut);
+}
+
+bool TMenuItem::IsShortCutKey(const QKeySequence& key)
+{
+    if (key.isEmpty())
+        return false;
+    return std::any_of(LiveItems().begin(), LiveItems().end(), [&key](const TMenuItem* item) {
+        return item->shortCut_ != 0 && ShortCutToKeySequence(item->shortCut_) == key;
+    });
 }
 
 void TMenuItem::SetEnabled(bool v)
@@ -201,6 +229,7 @@ const ClassInfo& TMenuItem::StaticClass()
             prop::Str<TMenuItem>("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption),
             prop::Bool<TMenuItem>("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked, false),
             prop::Bool<TMenuItem>("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled, true),
+            prop::Bool<TMenuItem>("GlobalShortCut", &TMenuItem::GlobalShortCut, &TMenuItem::SetGlobalShortCut, false),
             prop::Inert("GroupIndex", DfmValue::Int(0)),
             prop::Str<TMenuItem>("Hint", &TMenuItem::Hint, &TMenuItem::SetHint),
             prop::Inert("RadioItem", DfmValue::Id("False")),

@@ -43,6 +43,14 @@ public:
     void SetChecked(bool v);
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& h) { hint_ = h; }
+    // The shortcut works from every window of the program that no modal
+    // window blocks, not only from the menu's own (the tool windows' keys).
+    bool GlobalShortCut() const { return global_; }
+    void SetGlobalShortCut(bool v);
+    // Whether a key is the shortcut of a menu item of the program: such a
+    // key goes to the menu before a field's own editing keys (Ctrl+E is
+    // "end of line" in a text field on Linux).
+    static bool IsShortCutKey(const QKeySequence& key);
 
     int Count() const { return static_cast<int>(items_.size()); }
     TMenuItem* Items(int i) const { return items_.at(static_cast<std::size_t>(i)); }
@@ -66,7 +74,7 @@ private:
     void updateAction();
     std::string caption_;
     TShortCut shortCut_ = 0;
-    bool enabled_ = true, visible_ = true, checked_ = false;
+    bool enabled_ = true, visible_ = true, checked_ = false, global_ = false;
     std::string hint_;
     std::vector<TMenuItem*> items_;
     TMenuItem* parentItem_ = nullptr;
