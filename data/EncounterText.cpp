@@ -27,15 +27,27 @@ std::string LevelText(const SourceLine& l)
     return std::string("níveis "_cp) + std::to_string(l.MinLevel) + " a " + std::to_string(l.MaxLevel);
 }
 
+// "fisga 3 vezes em 7 lances; Psyduck 1 em 7": how often a cast bites, then
+// how often it brings this creature, both per cast (a player counts casts).
+std::string RodText(const SourceLine& l)
+{
+    const Fraction& bite = l.Bite;
+    const Fraction& mine = l.Overall;
+    const std::string casts = bite.Num == bite.Den
+                                  ? "fisga em todo lance"
+                                  : "fisga " + std::to_string(bite.Num) + (bite.Num == 1 ? " vez em " : " vezes em ") +
+                                        std::to_string(bite.Den) + " lances";
+    const std::string name(species::GamesName(l.Creature));
+    const std::string brings = mine.Num == mine.Den
+                                   ? "sempre " + name
+                                   : name + " " + std::to_string(mine.Num) + " em " + std::to_string(mine.Den);
+    return casts + "; " + brings;
+}
+
 std::string ChanceText(const SourceLine& l)
 {
-    if (IsRod(l.How)) {
-        const Fraction bite = BiteChance(l.How);
-        const std::string casts = bite.Num == bite.Den ? "fisga em todo lance"
-                                                       : "fisga em " + std::to_string(bite.Num) + " de cada " +
-                                                             std::to_string(bite.Den) + " lances";
-        return casts + "; " + PercentText(l.Chance) + " das fisgadas";
-    }
+    if (IsRod(l.How))
+        return RodText(l);
     if (l.Chance.Den == 0)
         return {};
     return PercentText(l.Chance) + " dos encontros";

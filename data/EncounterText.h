@@ -16,7 +16,9 @@ std::string PercentText(const Fraction& f);
 // One way to get a creature: place, method, levels, chance, versions and what
 // the way asks, joined by dashes. "Floresta Viridian — grama/caverna — níveis
 // 3 a 5 — 5,5% dos encontros — Azul e Vermelha". A rod line says how often
-// a cast brings a bite and the creature's share of the bites.
+// a cast brings a bite and how often it brings the creature: "Qualquer lugar
+// com água — Vara Boa — nível 10 — fisga 1 vez em 3 lances; Goldeen 1 em 6 —
+// Azul e Vermelha".
 std::string CreatureLineText(const SourceLine& line);
 
 // One creature of a place, by number and the games' name, then as above

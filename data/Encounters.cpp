@@ -578,7 +578,7 @@ void AddWild(const Filter& f, std::vector<SourceLine>& out)
 void AddRod(const Filter& f, Method rod, Place where, std::span<const RodCatch> catches, std::vector<SourceLine>& out)
 {
     const int n = static_cast<int>(catches.size());
-    const Fraction bite = BiteChance(rod);
+    const Fraction bite = BiteChance(rod, n);
     for (const RodCatch& c : catches) {
         if (!f.Takes(c.Creature))
             continue;
@@ -601,6 +601,7 @@ void AddRod(const Filter& f, Method rod, Place where, std::span<const RodCatch> 
                 line.MaxLevel = std::max<int>(line.MaxLevel, d.Level);
             }
         line.Chance = Reduced(share, n);
+        line.Bite = bite;
         line.Overall = Reduced(share * bite.Num, n * bite.Den);
         out.push_back(std::move(line));
     }
@@ -749,12 +750,17 @@ std::optional<Place> PlaceOfMap(std::string_view map)
     return std::nullopt;
 }
 
-Fraction BiteChance(Method rod)
+Fraction BiteChance(Method rod, int listSize)
 {
+    if (listSize < 1 || listSize > 4)
+        throw std::invalid_argument("a rod's list has 1 to 4 entries");
     switch (rod) {
     case M::OldRod: return {1, 1};
     case M::GoodRod:
-    case M::SuperRod: return {1, 2};
+    case M::SuperRod:
+        // Of the 256 bytes, 32 give each of the four values of bits 1-2 with
+        // the bite bit clear: 32n bite, 32(4-n) are drawn again, 128 miss.
+        return Reduced(listSize, listSize + 4);
     default: throw std::invalid_argument("not a rod");
     }
 }

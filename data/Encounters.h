@@ -115,8 +115,14 @@ struct Fraction {
     friend bool operator==(const Fraction&, const Fraction&) = default;
 };
 
-// The chance that a cast brings a bite: the Old Rod always, the others one in two.
-Fraction BiteChance(Method rod);
+// The chance that a cast brings a bite with a list of `listSize` entries
+// (1..4). The Old Rod always bites. The others draw one byte: its lowest bit
+// set is no bite; otherwise bits 1-2 pick the entry, and a value past the end
+// of the list throws the whole draw away (the bite bit too) and draws again.
+// So with n entries a cast bites n/(n+4) of the time: the Good Rod's two 1 in
+// 3, a Super Rod list of four 1 in 2, of three 3 in 7, of two 1 in 3; each
+// entry 1/(n+4). std::invalid_argument for another method or size.
+Fraction BiteChance(Method rod, int listSize);
 
 // A creature had otherwise than by a wild encounter or a rod.
 struct OtherSource {
@@ -147,7 +153,10 @@ struct SourceLine {
     // Rods: the creature's share of a bite (each entry of the list alike).
     // Other methods: none.
     Fraction Chance = {};
-    // Per encounter or per cast: Chance, times the bite chance for a rod.
+    // Rods: how often a cast brings a bite, whatever bites (BiteChance of the
+    // line's list). Other methods: none.
+    Fraction Bite = {};
+    // Per encounter or per cast: Chance, times Bite for a rod.
     Fraction Overall = {};
     int Rate = 0; // walking and surfing: the table's rate byte; otherwise 0
     // Price, count, what a trade asks and the nickname, the fossil and where

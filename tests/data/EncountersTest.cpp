@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <map>
+#include <numeric>
 #include <set>
 #include <string>
 #include <tuple>
@@ -218,45 +219,96 @@ TEST(EncounterLines, WalkingAndSurfingChancesAreTheSlotSums)
     EXPECT_EQ(seen.size(), facts.size());
 }
 
-TEST(EncounterLines, RodChancesAreTheBiteTimesTheShareOfTheList)
+// What a cast comes to with a list of `size` entries, replayed byte by byte
+// as the fishing routine reads its one random byte: the lowest bit set is no
+// bite; otherwise bits 1-2 pick the entry, and a value past the list throws
+// the draw away and draws again. The redraws end in a bite or a miss, so each
+// outcome counts out of the bytes that end the loop.
+struct CastOutcomes {
+    int Ending = 0;         // bytes that end the loop
+    std::vector<int> Entry; // bytes that bring each entry
+};
+
+CastOutcomes ReplayCast(const std::string& rod, int size)
 {
-    // (creature, map, rod) -> (entries of the creature, entries of the list)
-    std::map<std::tuple<int, std::string, std::string>, std::pair<int, int>> facts;
+    if (rod == "old")
+        return {1, {1}}; // the Old Rod sets the bite without a draw
+    CastOutcomes out{0, std::vector<int>(static_cast<std::size_t>(size))};
+    for (int byte = 0; byte < 256; ++byte) {
+        const int picked = (byte >> 1) & 3;
+        if ((byte & 1) == 0 && picked >= size)
+            continue; // drawn again
+        ++out.Ending;
+        if ((byte & 1) == 0)
+            ++out.Entry[static_cast<std::size_t>(picked)];
+    }
+    return out;
+}
+
+Fraction Lowest(int num, int den)
+{
+    const int g = std::gcd(num, den);
+    return {num / g, den / g};
+}
+
+TEST(EncounterLines, RodChancesPerCastAreThoseOfTheFishingDraw)
+{
+    // (creature, map, rod) -> the facts' slots of the creature in the list,
+    // and the list's size.
+    std::map<std::tuple<int, std::string, std::string>, std::pair<std::vector<int>, int>> facts;
     std::map<std::pair<std::string, std::string>, int> listSize;
     const auto rows = facts::ReadTable("fishing.csv");
     for (const auto& r : rows)
         ++listSize[{r.at("rod"), r.at("map")}];
     for (const auto& r : rows) {
         auto& e = facts[{std::stoi(r.at("dex_number")), r.at("map"), r.at("rod")}];
-        ++e.first;
+        e.first.push_back(std::stoi(r.at("slot")));
         e.second = listSize[{r.at("rod"), r.at("map")}];
     }
-    static const std::map<Method, std::pair<std::string, int>> rods = {
-        {Method::OldRod, {"old", 1}}, {Method::GoodRod, {"good", 2}}, {Method::SuperRod, {"super", 2}}};
+    static const std::map<Method, std::string> rods = {
+        {Method::OldRod, "old"}, {Method::GoodRod, "good"}, {Method::SuperRod, "super"}};
     std::set<std::tuple<int, std::string, std::string>> seen;
+    std::set<int> superSizes;
     for (int n = 1; n <= 151; ++n)
         for (const SourceLine& l : CreatureLines(n)) {
             const auto rod = rods.find(l.How);
             if (rod == rods.end())
                 continue;
             EXPECT_EQ(l.Versions, Version::Both);
-            const std::tuple key{n, Map(l.Where), rod->second.first};
+            const std::tuple key{n, Map(l.Where), rod->second};
             EXPECT_TRUE(seen.insert(key).second);
             const auto it = facts.find(key);
             if (it == facts.end()) {
                 ADD_FAILURE() << n << " invented at " << Map(l.Where);
                 continue;
             }
-            const auto [mine, all] = it->second;
-            EXPECT_DOUBLE_EQ(l.Chance.Percent(), 100.0 * mine / all) << n << " at " << Map(l.Where);
-            EXPECT_DOUBLE_EQ(l.Overall.Percent(), 100.0 * mine / all / rod->second.second);
+            const auto& [slots, size] = it->second;
+            if (l.How == Method::SuperRod)
+                superSizes.insert(size);
+            const CastOutcomes cast = ReplayCast(rod->second, size);
+            int bites = 0, mine = 0;
+            for (std::size_t i = 0; i < cast.Entry.size(); ++i) {
+                bites += cast.Entry[i];
+                if (std::count(slots.begin(), slots.end(), static_cast<int>(i) + 1))
+                    mine += cast.Entry[i]; // an entry listed twice counts twice
+            }
+            const std::string where = rod->second + " rod, " + std::to_string(n) + " at " + Map(l.Where) + ", " +
+                                      std::to_string(size) + " entries";
+            EXPECT_EQ(l.Bite, Lowest(bites, cast.Ending)) << where;
+            EXPECT_EQ(l.Chance, Lowest(mine, bites)) << where;
+            EXPECT_EQ(l.Overall, Lowest(mine, cast.Ending)) << where;
         }
     EXPECT_EQ(seen.size(), facts.size());
-    const auto magikarp = CreatureLines(129);
-    const auto old =
-        std::find_if(magikarp.begin(), magikarp.end(), [](const SourceLine& l) { return l.How == Method::OldRod; });
-    ASSERT_NE(old, magikarp.end());
-    EXPECT_EQ(old->Overall.Percent(), 100.0); // the Old Rod always bites
+    // Every size of list the Super Rod has was replayed.
+    EXPECT_EQ(superSizes, (std::set<int>{2, 3, 4}));
+    // A place lists the Old and the Good Rod as the creature's view does.
+    for (const SourceLine& l : PlaceLines(Place::Route22))
+        if (l.How == Method::GoodRod || l.How == Method::OldRod) {
+            const std::tuple key{l.Creature, Map(Place::AnyWater), rods.at(l.How)};
+            ASSERT_TRUE(facts.count(key)) << l.Creature;
+            const CastOutcomes cast = ReplayCast(rods.at(l.How), facts.at(key).second);
+            EXPECT_EQ(l.Overall, Lowest(cast.Entry[0], cast.Ending)) << l.Creature; // each entry alike
+        }
 }
 
 TEST(EncounterLines, OtherSourcesEachAppearOncePerVersion)
@@ -511,12 +563,15 @@ TEST(EncounterText, EachWayIsOneSentenceWithItsFigures)
     EXPECT_TRUE(
         has(pikachu, "Floresta Viridian — grama/caverna — níveis 3 a 5 — 5,5% dos encontros — Azul e Vermelha"));
     EXPECT_TRUE(has(lines(23), "Rota 4 — grama/caverna — níveis 6 a 12 — 25,0% dos encontros — só Vermelha"));
-    // Rods: how often a cast bites, then the creature's share of the bites.
+    // Rods: how often a cast bites, then how often it brings the creature,
+    // both per cast and in lowest terms.
     const auto magikarp = lines(129);
-    EXPECT_TRUE(has(magikarp, "Qualquer lugar com água — Vara Velha — nível 5 — fisga em todo lance; 100,0% das "
-                              "fisgadas — Azul e Vermelha"));
-    EXPECT_TRUE(has(magikarp, "Rota 12 — Super Vara — nível 15 — fisga em 1 de cada 2 lances; 25,0% das fisgadas — "
-                              "Azul e Vermelha"));
+    EXPECT_TRUE(has(magikarp, "Qualquer lugar com água — Vara Velha — nível 5 — fisga em todo lance; sempre Magikarp "
+                              "— Azul e Vermelha"));
+    EXPECT_TRUE(has(magikarp, "Rota 12 — Super Vara — nível 15 — fisga 1 vez em 2 lances; Magikarp 1 em 8 — Azul e "
+                              "Vermelha"));
+    EXPECT_TRUE(has(lines(118), "Qualquer lugar com água — Vara Boa — nível 10 — fisga 1 vez em 3 lances; Goldeen 1 "
+                                "em 6 — Azul e Vermelha"));
     EXPECT_TRUE(has(magikarp, "Centro Pokémon do Mt. Moon — compra — nível 5 — Azul e Vermelha — ¥500"));
     // A trade has no level of its own; what it asks comes last.
     EXPECT_TRUE(has(lines(122), "Casa de trocas da Rota 2 — troca — Azul e Vermelha — por um Abra; chega com o "
@@ -525,8 +580,14 @@ TEST(EncounterText, EachWayIsOneSentenceWithItsFigures)
     std::vector<std::string> rodSpot;
     for (const SourceLine& l : PlaceLines(Place::AnyWater))
         rodSpot.push_back(PlaceLineText(l));
-    EXPECT_TRUE(has(rodSpot, "#060 Poliwag — Vara Boa — nível 10 — fisga em 1 de cada 2 lances; 50,0% das fisgadas "
-                             "— Azul e Vermelha"));
+    EXPECT_TRUE(has(rodSpot, "#060 Poliwag — Vara Boa — nível 10 — fisga 1 vez em 3 lances; Poliwag 1 em 6 — Azul e "
+                             "Vermelha"));
+    // A list of three: "vezes", and the fraction as the routine makes it.
+    std::vector<std::string> route4;
+    for (const SourceLine& l : PlaceLines(Place::Route4))
+        route4.push_back(PlaceLineText(l));
+    EXPECT_TRUE(has(route4, "#054 Psyduck — Super Vara — nível 15 — fisga 3 vezes em 7 lances; Psyduck 1 em 7 — Azul "
+                            "e Vermelha"));
     const auto trades = PlaceView(Place::CinnabarLabTradeRoom, Version::Both);
     EXPECT_TRUE(
         std::any_of(trades.begin(), trades.end(), [](const std::string& t) { return t.rfind("#101 ", 0) == 0; }));

@@ -109,14 +109,15 @@ TEST_F(Onde, OpensOnTheShownCreatureWithTheFactsFigures)
         KeyTo(o->ComboBox2, 129);
         EXPECT_EQ(o->ComboBox2->Text(), "#129 - Magikarp");
         const auto magikarp = Creature();
-        EXPECT_TRUE(Has(magikarp, "Qualquer lugar com água — Vara Velha — nível 5 — fisga em todo lance; 100,0% das "
-                                  "fisgadas — Azul e Vermelha"));
-        EXPECT_EQ(std::count_if(magikarp.begin(), magikarp.end(),
-                                [](const std::string& l) {
-                                    return l.find(" — Super Vara — nível 15 — fisga em 1 de cada 2 lances; ") !=
-                                           std::string::npos;
-                                }),
-                  5);
+        EXPECT_TRUE(Has(magikarp, "Qualquer lugar com água — Vara Velha — nível 5 — fisga em todo lance; sempre "
+                                  "Magikarp — Azul e Vermelha"));
+        EXPECT_EQ(
+            std::count_if(magikarp.begin(), magikarp.end(),
+                          [](const std::string& l) {
+                              return l.find(" — Super Vara — nível 15 — fisga 1 vez em 2 lances; Magikarp 1 em 8 — ") !=
+                                     std::string::npos;
+                          }),
+            5);
         EXPECT_TRUE(std::none_of(magikarp.begin(), magikarp.end(),
                                  [](const std::string& l) { return l.find("Vara Boa") != std::string::npos; }));
         // One had only by evolving says so; so do #000 and Mew.
