@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace {
@@ -26,6 +27,7 @@ void CheckSide(const BattleSide& side)
     for (int stage : {side.AttackStage, side.DefenseStage, side.SpeedStage, side.SpecialStage, side.AccuracyStage,
                       side.EvasionStage})
         CheckRange(stage, -6, 6, "stage");
+    CheckRange(side.CurrentHp, 0, std::numeric_limits<int>::max(), "current HP");
 }
 
 // The stage ratios, −6 to +6, as numerator and denominator.
@@ -139,6 +141,23 @@ std::array<double, 4> KoChances(const UsePmf& use)
     return {tail1[static_cast<std::size_t>(hp)], tail2[static_cast<std::size_t>(hp)], three, four};
 }
 
+// Knock-out chances when a use may stop the game: `use` holds only the uses
+// that do not (its chances add up to 1 - freeze). A knock-out in exactly k
+// uses needs k uses without a freeze, reaching the HP at the k-th and not
+// before; the chance that k such uses reach it is what KoChances gives.
+std::array<double, 4> WithFreezes(const UsePmf& use, double freeze)
+{
+    const std::array<double, 4> reach = KoChances(use);
+    std::array<double, 4> ko{};
+    double before = 0, total = 0;
+    for (std::size_t k = 0; k < ko.size(); ++k) {
+        total += reach[k] - (1 - freeze) * before;
+        before = reach[k];
+        ko[k] = total;
+    }
+    return ko;
+}
+
 // Super Fang's uses: each hit takes half of what is left (at least 1).
 std::array<double, 4> SuperFangKoChances(int hp, double hit)
 {
@@ -169,11 +188,12 @@ struct HitCount {
     double Chance;
 };
 
-std::array<HitCount, 4> HitCounts(DamageRule rule, int& count)
+std::array<HitCount, 4> HitCounts(DamageRule rule, bool trapping, int& count)
 {
-    if (rule == R::TwoToFive) {
+    if (rule == R::TwoToFive || trapping) {
         // Two draws of 0..3: the first gives 2 or 3 hits when below 2, else a
-        // second draw gives 2..5.
+        // second draw gives 2..5. A trapping move draws its turns the same way
+        // (a counter of 1..4 turns after the first).
         count = 4;
         return {{{2, 3.0 / 8}, {3, 3.0 / 8}, {4, 1.0 / 8}, {5, 1.0 / 8}}};
     }
@@ -267,6 +287,13 @@ bool IsPhysical(Type t)
     }
 }
 
+bool IsTrapping(int move)
+{
+    // Bind, Wrap, Fire Spin and Clamp: the moves of TRAPPING_EFFECT.
+    constexpr int kTrapping[] = {19, 34, 82, 127}; // rows of MoveTable
+    return std::find(std::begin(kTrapping), std::end(kTrapping), move) != std::end(kTrapping);
+}
+
 // ---- the formula's steps ------------------------------------------------------------
 
 int BaseDamage(int level, int power, int attack, int defense)
@@ -340,6 +367,10 @@ BattleResult ComputeBattle(const BattleSide& attacker, const BattleSide& defende
     const SpeciesStats& user = BaseStatsOf(attacker.Species);
     const SpeciesStats& target = BaseStatsOf(defender.Species);
     r.SameType = info.MoveType == user.Type1 || info.MoveType == user.Type2;
+    r.Physical = IsPhysical(info.MoveType);
+    r.Burned = attacker.Burned;
+    r.Reflect = defender.Reflect;
+    r.LightScreen = defender.LightScreen;
     r.Effectiveness = CombinedEffectiveness(info.MoveType, target.Type1,
                                             target.SingleType() ? std::nullopt : std::optional<Type>(target.Type2));
 
@@ -379,7 +410,10 @@ BattleResult ComputeBattle(const BattleSide& attacker, const BattleSide& defende
         const int bound = attacker.Level + attacker.Level / 2;
         const int low = attacker.Opponent ? 0 : 1;
         if (bound <= low) {
-            r.Kind = BattleKind::GameFreezes; // no value can be drawn
+            // No value can be drawn: the loop never ends. It draws only after
+            // the move hit; a miss does nothing.
+            r.Kind = BattleKind::GameFreezes;
+            r.FreezeChance = r.HitChance;
             return r;
         }
         r.Damage = {low, bound - 1};
@@ -402,17 +436,22 @@ BattleResult ComputeBattle(const BattleSide& attacker, const BattleSide& defende
         counted.Add(0, 1 - r.HitChance);
         rollsOnly.Add(hp, 1);
     } else {
+        // The engine tests for a critical hit first, then computes the damage
+        // of that path only: the other path's division by zero never happens.
+        r.CriticalThreshold =
+            CriticalThreshold(user.BaseOf(Stat::Speed), rule.Rule == R::HighCritical, attacker.FocusEnergy);
+        r.CriticalChance = r.CriticalThreshold / 256.0;
         const int normal =
             DamageBeforeRoll(attacker, r.AttackerStats, defender, r.DefenderStats, info, rule.Rule, false);
         const int critical =
             DamageBeforeRoll(attacker, r.AttackerStats, defender, r.DefenderStats, info, rule.Rule, true);
-        if (normal < 0 || critical < 0) {
+        const bool normalFreezes = normal < 0, criticalFreezes = critical < 0;
+        const int typedNormal = normalFreezes ? 0 : AfterTypes(normal, info.MoveType, user, target);
+        const int typedCritical = criticalFreezes ? 0 : AfterTypes(critical, info.MoveType, user, target);
+        r.FreezeChance = (normalFreezes ? 1 - r.CriticalChance : 0) + (criticalFreezes ? r.CriticalChance : 0);
+        if (r.FreezeChance > 0) {
             r.Kind = BattleKind::GameFreezes;
-            return r;
-        }
-        const int typedNormal = AfterTypes(normal, info.MoveType, user, target);
-        const int typedCritical = AfterTypes(critical, info.MoveType, user, target);
-        if (typedNormal == 0) {
+        } else if (typedNormal == 0 && typedCritical == 0) {
             r.Kind = BattleKind::NoEffect;
             return r;
         }
@@ -423,14 +462,14 @@ BattleResult ComputeBattle(const BattleSide& attacker, const BattleSide& defende
         r.Damage = {r.Rolls.front(), r.Rolls.back()};
         r.Critical = {r.CriticalRolls.front(), r.CriticalRolls.back()};
 
-        r.CriticalThreshold =
-            CriticalThreshold(user.BaseOf(Stat::Speed), rule.Rule == R::HighCritical, attacker.FocusEnergy);
-        r.CriticalChance = r.CriticalThreshold / 256.0;
+        r.Trapping = IsTrapping(move);
         int counts = 0;
-        const auto hits = HitCounts(rule.Rule, counts);
+        const auto hits = HitCounts(rule.Rule, r.Trapping, counts);
         r.HitsMin = hits[0].Hits;
         r.HitsMax = hits[static_cast<std::size_t>(counts - 1)].Hits;
-        // The hits of a use share one roll and one critical test.
+        // The hits of a use share one roll and one critical test (a trapping
+        // move's turns repeat the first turn's damage). The freezing path
+        // adds nothing: those uses end the game.
         const double perRoll = 1.0 / RollCount;
         for (int c = 0; c < counts; ++c) {
             const HitCount& h = hits[static_cast<std::size_t>(c)];
@@ -438,12 +477,18 @@ BattleResult ComputeBattle(const BattleSide& attacker, const BattleSide& defende
                 const long plain = static_cast<long>(h.Hits) * r.Rolls[static_cast<std::size_t>(i)];
                 const long crit = static_cast<long>(h.Hits) * r.CriticalRolls[static_cast<std::size_t>(i)];
                 const double p = h.Chance * perRoll;
-                counted.Add(plain, p * r.HitChance * (1 - r.CriticalChance));
-                counted.Add(crit, p * r.HitChance * r.CriticalChance);
-                rollsOnly.Add(plain, p);
+                if (!normalFreezes) {
+                    counted.Add(plain, p * r.HitChance * (1 - r.CriticalChance));
+                    rollsOnly.Add(plain, p);
+                }
+                if (!criticalFreezes)
+                    counted.Add(crit, p * r.HitChance * r.CriticalChance);
             }
         }
-        counted.Add(0, 1 - r.HitChance);
+        counted.Add(0, (1 - r.HitChance) * (1 - r.FreezeChance));
+        r.KoChance = WithFreezes(counted, r.FreezeChance);
+        r.KoChanceRollsOnly = WithFreezes(rollsOnly, normalFreezes ? 1 : 0);
+        return r;
     }
     r.KoChance = KoChances(counted);
     r.KoChanceRollsOnly = KoChances(rollsOnly);

@@ -58,7 +58,7 @@ struct BattleSide {
     bool LightScreen = false; // its Special doubled when attacked (not on a critical hit)
     bool FocusEnergy = false; // lowers, not raises, its critical chance, as the engine does
     bool Opponent = false;    // the game's side: its Psywave may deal 0
-    int CurrentHp = 0;        // what the uses start from; 0 or above the maximum: full
+    int CurrentHp = 0;        // what the uses start from; 0 or above the maximum: full; never negative
 };
 
 // The five stats of a side at its level (HP is the maximum), by Stat.
@@ -70,6 +70,11 @@ std::array<int, StatCount> StatsOf(const BattleSide& side);
 
 // Whether a move of this type uses Attack and Defense (else Special).
 bool IsPhysical(Type t);
+
+// Whether the move in row `move` of MoveTable traps its target (Wrap, Bind,
+// Fire Spin, Clamp): one accuracy test, one roll and one critical test, then
+// the same damage again each turn, 2 to 5 turns in all.
+bool IsTrapping(int move);
 
 // ---- the steps of the damage formula ----------------------------------------------
 
@@ -102,7 +107,7 @@ enum class BattleKind : std::uint8_t {
     NoDamage,        // the move deals no direct damage
     DependsOnBattle, // Counter, Bide
     NoEffect,        // type immunity, damage reduced to 0, or a one-hit KO against a faster target
-    GameFreezes,     // the engine would divide by zero (a scaled Defense of 0; Psywave at level 1)
+    GameFreezes,     // some uses divide by zero and the game stops (FreezeChance); the figures are the others'
 };
 
 struct DamageRange {
@@ -117,10 +122,22 @@ struct BattleResult {
 
     // One hit without and with a critical hit, roll by roll (217..255) and as
     // a range; damage that is not rolled (fixed, level, Psywave, Super Fang,
-    // one-hit KO) fills Damage only and leaves Critical empty.
+    // one-hit KO) fills Damage only and leaves Critical empty. A hit whose
+    // damage falls to 0 fails, as a miss; where the engine would divide by
+    // zero on that path, its damage is 0 too and FreezeChance says how often.
     std::array<int, RollCount> Rolls{}, CriticalRolls{};
     DamageRange Damage, Critical;
     int HitsMin = 1, HitsMax = 1; // hits per use
+    bool Trapping = false;        // the hits are turns of a trapping move
+
+    // The chance that one use stops the game: the engine divides by zero on
+    // the path without a critical hit (tested before the accuracy, so even a
+    // miss freezes), or Psywave at level 1 hits and can draw no damage.
+    double FreezeChance = 0;
+
+    // What the move and the sides asked for, whether or not it counts.
+    bool Physical = true;
+    bool Burned = false, Reflect = false, LightScreen = false;
 
     bool SameType = false;
     int Effectiveness = 4; // in quarters: 0, 1, 2, 4, 8, 16
@@ -131,13 +148,14 @@ struct BattleResult {
 
     // The chance to knock the target out within 1, 2, 3 and 4 uses: with
     // critical hits and misses counted, and with the damage rolls alone (no
-    // critical hit, every use hits; the number of hits still varies).
+    // critical hit, every use hits; the number of hits still varies). A use
+    // that freezes the game knocks nothing out, then or later.
     std::array<double, 4> KoChance{}, KoChanceRollsOnly{};
 };
 
 // Everything a window shows for `move` (row of MoveTable) used by `attacker`
 // on `defender`. std::out_of_range for a species, level, move, DV, stat
-// experience or stage outside its range.
+// experience, stage or current HP outside its range.
 BattleResult ComputeBattle(const BattleSide& attacker, const BattleSide& defender, int move);
 
 // ---- numbers as the guide writes them --------------------------------------------------

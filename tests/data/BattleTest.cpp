@@ -45,7 +45,7 @@ BattleSide Maxed(int species)
 
 constexpr int Snorlax = 143, Tauros = 128, Blastoise = 9, Golem = 76, Charizard = 6, Omastar = 139, Nidoking = 34,
               Mewtwo = 150, Cloyster = 91, Electrode = 101, Gengar = 94, Kingler = 99, Pidgeot = 18, Chansey = 113,
-              Pikachu = 25;
+              Pikachu = 25, Bulbasaur = 1, Ekans = 23, Geodude = 74;
 
 } // namespace
 
@@ -258,6 +258,11 @@ TEST(BattleDamage, WorkedCases)
         // / 255 = 23. Critical: 42 × 30 × 112 / 115 = 1227, / 50 = 24, + 2 =
         // 26 → 52; × 217 / 255 = 44. Per hit; two hits a use.
         {"multi-hit, per hit", Side(Nidoking, 50), Side(Tauros, 50), "Double Kick", {23, 28}, {44, 52}, 150},
+        // Charizard (Fire/Flying) L50 Attack 99 × 2 / 2 + 5 = 104. Wing Attack
+        // 35, Flying, its second type: 22 × 35 × 104 / 115 = 696, / 50 = 13,
+        // + 2 = 15; same type 22; × 217 / 255 = 18. Critical: 42 × 35 × 104
+        // / 115 = 1329, / 50 = 26, + 2 = 28 → 42; × 217 / 255 = 35.
+        {"same type, the second one", Side(Charizard, 50), Side(Tauros, 50), "Wing Attack", {18, 22}, {35, 42}, 150},
     };
     for (const Case& c : cases) {
         const BattleResult r = ComputeBattle(c.attacker, c.defender, Move(c.move));
@@ -294,6 +299,9 @@ TEST(BattleDamage, WhatTheWindowShowsBesideTheDamage)
     EXPECT_GT(kick.KoChanceRollsOnly[2], 0);
     EXPECT_LT(kick.KoChanceRollsOnly[2], 1);
     EXPECT_NEAR(kick.KoChanceRollsOnly[3], 1, 1e-12);
+
+    EXPECT_TRUE(ComputeBattle(Side(Charizard, 50), Side(Tauros, 50), Move("Wing Attack")).SameType);
+    EXPECT_FALSE(ComputeBattle(Side(Charizard, 50), Side(Tauros, 50), Move("Slash")).SameType);
 
     const BattleResult slash = ComputeBattle(Side(Tauros, 50), Side(Tauros, 50), Move("Slash"));
     // Tauros base Speed 110: 55 → 110 → 220 → 440, capped at 255.
@@ -399,6 +407,100 @@ TEST(BattleDamage, SuperFangKnocksOutOnlyFromOneHp)
     EXPECT_NEAR(r.KoChance[2], 3 * h * h * (1 - h) + h * h * h, 1e-12);
     // From full HP it never knocks out in four uses.
     EXPECT_EQ(ComputeBattle(Side(Pikachu, 50), Side(Tauros, 50), Move("Super Fang")).KoChanceRollsOnly[3], 0);
+    // A current HP below 0 is refused as any other value out of range.
+    two.CurrentHp = -1;
+    EXPECT_THROW(ComputeBattle(Side(Pikachu, 50), two, Move("Super Fang")), std::out_of_range);
+    BattleSide attacker = Side(Pikachu, 50);
+    attacker.CurrentHp = -20;
+    EXPECT_THROW(ComputeBattle(attacker, Side(Tauros, 50), Move("Tackle")), std::out_of_range);
+}
+
+// The engine tests for a critical hit before it computes the damage, and a
+// critical hit reads the stats without stages or screens: where the damage
+// without one falls to 0 or divides by zero, the critical hit still counts.
+TEST(BattleDamage, ACriticalHitIsTestedFirstAndCountsOnItsOwn)
+{
+    // Bulbasaur L1 Special (80 × 2) × 1 / 100 + 5 = 6; the target's at +6 is
+    // 24. Vine Whip 35: (1 × 2 / 5 + 2) × 35 × 6 / 24 = 17, / 50 = 0, + 2 = 2;
+    // same type 3; Grass on Grass and on Poison: 3 × 5 / 10 = 1, × 5 / 10 = 0.
+    // Critical: level 2, 2 × 35 × 6 / 6 = 70, / 50 = 1, + 2 = 3 → 4 → 2 → 1.
+    BattleSide walled = Side(Bulbasaur, 1);
+    walled.SpecialStage = 6;
+    walled.CurrentHp = 1;
+    const BattleResult vine = ComputeBattle(Side(Bulbasaur, 1), walled, Move("Vine Whip"));
+    EXPECT_EQ(vine.Kind, BattleKind::Damage);
+    EXPECT_EQ(vine.Damage.Max, 0);
+    EXPECT_EQ(vine.Critical.Min, 1);
+    EXPECT_EQ(vine.Critical.Max, 1);
+    // Base Speed 45: 22 → 44 → 22 of 256; 100 % accuracy: 255 of 256. Only a
+    // critical hit that hits takes the last point.
+    const double ko = 22.0 / 256 * 255 / 256;
+    EXPECT_NEAR(vine.KoChance[0], ko, 1e-12);
+    EXPECT_NEAR(vine.KoChance[1], 1 - (1 - ko) * (1 - ko), 1e-12);
+    EXPECT_EQ(vine.KoChanceRollsOnly[3], 0);
+
+    // Mewtwo's Attack 318 scales the Defense 5 × 25 / 100 = 1 down to 0 and
+    // the engine divides by it: the game stops, unless the critical test
+    // passed (130 / 2 = 65 → 130 → 65 of 256), which reads the Defense of 5,
+    // 5 / 4 = 1. Critical: 82 × 40 × 79 / 1 = 259120, / 50, capped at 997,
+    // + 2 = 999: 850..999 against 40 HP. The test comes before the accuracy
+    // test, so a miss without a critical hit freezes too.
+    BattleSide frail = Side(Chansey, 5);
+    frail.Dv = {0, 0, 0, 0};
+    frail.DefenseStage = -6;
+    const BattleResult pound = ComputeBattle(Maxed(Mewtwo), frail, Move("Pound"));
+    ASSERT_EQ(pound.Kind, BattleKind::GameFreezes);
+    const double c = 65.0 / 256, h = 255.0 / 256;
+    EXPECT_NEAR(pound.FreezeChance, 1 - c, 1e-12);
+    EXPECT_EQ(pound.Critical.Min, 850);
+    EXPECT_EQ(pound.Critical.Max, 999);
+    // Knocked out by the first use, or by the second after a critical miss
+    // (the only use that neither knocks out nor stops the game).
+    EXPECT_NEAR(pound.KoChance[0], c * h, 1e-12);
+    EXPECT_NEAR(pound.KoChance[1], c * h + c * (1 - h) * c * h, 1e-12);
+    EXPECT_EQ(pound.KoChanceRollsOnly[0], 0); // without critical hits every use freezes
+
+    // Psywave at level 1 freezes only when it hits (80 % → 204 of 256).
+    const BattleResult psywave = ComputeBattle(Side(Mewtwo, 1), Side(Tauros, 50), Move("Psywave"));
+    EXPECT_EQ(psywave.Kind, BattleKind::GameFreezes);
+    EXPECT_NEAR(psywave.FreezeChance, 204.0 / 256, 1e-12);
+}
+
+TEST(BattleDamage, TrappingMovesRepeatOneUsesDamageForTwoToFiveTurns)
+{
+    // The engine's trapping moves are the games' TRAPPING_EFFECT ones.
+    for (const auto& row : facts::ReadTable("moves.csv")) {
+        const int move = std::stoi(row.at("number")) - 1;
+        EXPECT_EQ(IsTrapping(move), row.at("effect") == "TRAPPING_EFFECT") << row.at("move");
+    }
+
+    // Ekans L5 Attack 75 × 2 × 5 / 100 + 5 = 12; Geodude L5 Defense 115 × 2
+    // × 5 / 100 + 5 = 16. Wrap 15: 4 × 15 × 12 / 16 = 45, / 50 = 0, + 2 = 2;
+    // Normal on Rock 1 (on Ground ×1); 1 is not rolled. Critical: level 10,
+    // 6 × 15 × 12 / 16 = 67, / 50 = 1, + 2 = 3 → 1. So each turn deals 1.
+    // One accuracy test (85 % → 216 of 256 = h), then 2, 3, 4 or 5 turns with
+    // 3/8, 3/8, 1/8, 1/8: a use deals 0 (1 − h), 2 or 3 (3h/8 each), 4 or 5
+    // (h/8 each). From 4 HP:
+    //   one use: 4 or 5 = h/4;
+    //   two uses: a first of 4+ (h/4); a first of 2 or 3 (3h/4) then any hit
+    //   (h); a first miss (1 − h) then 4+ (h/4) = h/4 + 3h²/4 + (1 − h)h/4.
+    // Each turn a new roll and test would not change this 1, but one hit per
+    // use, as a plain move, could never take 4 HP in one use.
+    BattleSide geodude = Side(Geodude, 5);
+    geodude.CurrentHp = 4;
+    const BattleResult wrap = ComputeBattle(Side(Ekans, 5), geodude, Move("Wrap"));
+    ASSERT_EQ(wrap.Kind, BattleKind::Damage);
+    EXPECT_TRUE(wrap.Trapping);
+    EXPECT_EQ(wrap.HitsMin, 2);
+    EXPECT_EQ(wrap.HitsMax, 5);
+    EXPECT_EQ(wrap.Damage.Max, 1);
+    EXPECT_EQ(wrap.Critical.Max, 1);
+    const double h = 216.0 / 256;
+    EXPECT_NEAR(wrap.KoChance[0], h / 4, 1e-12);
+    EXPECT_NEAR(wrap.KoChance[1], h / 4 + 3 * h * h / 4 + (1 - h) * h / 4, 1e-12);
+    EXPECT_NEAR(wrap.KoChanceRollsOnly[0], 0.25, 1e-12);
+    EXPECT_NEAR(wrap.KoChanceRollsOnly[1], 1, 1e-12);
+    EXPECT_FALSE(ComputeBattle(Side(Ekans, 5), geodude, Move("Tackle")).Trapping);
 }
 
 TEST(BattleDamage, OneHitKnockOuts)
