@@ -106,21 +106,14 @@ constexpr int MaxStatExp = 65535;
 constexpr int StageLines = 13; // −6 .. +6
 // The stats a DV and a stage belong to, in the order of their fields.
 constexpr Stat kFieldStats[] = {Stat::Attack, Stat::Defense, Stat::Speed, Stat::Special};
+constexpr SideField kDvFields[] = {SideField::DvAttack, SideField::DvDefense, SideField::DvSpeed, SideField::DvSpecial};
+// What a stat line or the HP DV shows while a field it comes from is wrong.
+constexpr std::string_view kNoValue = "—"_cp;
 
-// A whole number typed in a field, within lo..hi: digits only, blanks around
-// them ignored; anything else (a sign, a letter, too many digits) is none.
-std::optional<int> NumberIn(const std::string& text, int lo, int hi)
+std::optional<int> NumberIn(TEdit* field, SideField what)
 {
-    const auto b = text.find_first_not_of(' ');
-    if (b == std::string::npos)
-        return std::nullopt;
-    const std::string digits = text.substr(b, text.find_last_not_of(' ') - b + 1);
-    if (digits.size() > 6 || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    const int v = std::stoi(digits);
-    if (v < lo || v > hi)
-        return std::nullopt;
-    return v;
+    const FieldLimits limits = LimitsOf(what);
+    return FieldNumber(field->Text(), limits.Low, limits.High);
 }
 
 // The note beside a field: its range, or in dark red what is wrong. The
@@ -372,21 +365,26 @@ void TFormDano::ListMoves()
         static_cast<int>(std::find(listedMoves_.begin(), listedMoves_.end(), move_) - listedMoves_.begin()));
 }
 
-std::optional<BattleSide> TFormDano::ReadSide(const SideControls& c)
+std::optional<BattleSide> TFormDano::ReadSide(const SideControls& c, bool attacker,
+                                              std::vector<std::string>& corrections)
 {
     BattleSide side;
     side.Species = c.Creature->ItemIndex() + 1;
-    const std::optional<int> level = NumberIn(c.Level->Text(), 1, 100);
+    const std::optional<int> level = NumberIn(c.Level, SideField::Level);
     Note(c.LevelNote, c.Level, level ? "1 a 100" : std::string("Inválido: use 1 a 100"_cp), !level);
+    if (!level)
+        corrections.push_back(CorrectionLine(SideField::Level, attacker));
 
     std::array<std::optional<int>, 4> dv;
     std::string dvNote = "DVs de 0 a 15";
     TEdit* wrongDv = nullptr;
     for (std::size_t i = 0; i < dv.size(); ++i) {
-        dv[i] = NumberIn(c.Dv[i]->Text(), 0, 15);
+        dv[i] = NumberIn(c.Dv[i], kDvFields[i]);
         const std::string wrong =
             "DV de " + std::string(StatName(kFieldStats[i])) + std::string(" inválido: use 0 a 15"_cp);
         c.Dv[i]->SetAccessibleDescription(dv[i] ? "0 a 15" : wrong);
+        if (!dv[i])
+            corrections.push_back(CorrectionLine(kDvFields[i], attacker));
         if (!dv[i] && !wrongDv) {
             wrongDv = c.Dv[i];
             dvNote = wrong;
@@ -394,20 +392,25 @@ std::optional<BattleSide> TFormDano::ReadSide(const SideControls& c)
     }
     Note(c.DvNote, dvNote, wrongDv != nullptr);
 
-    const std::optional<int> statExp = NumberIn(c.StatExp->Text(), 0, MaxStatExp);
+    const std::optional<int> statExp = NumberIn(c.StatExp, SideField::StatExp);
     Note(c.StatExpNote, c.StatExp, statExp ? "0 a 65535 (cada atributo)" : std::string("Inválido: use 0 a 65535"_cp),
          !statExp);
+    if (!statExp)
+        corrections.push_back(CorrectionLine(SideField::StatExp, attacker));
 
-    if (side.Species < 1 || !level || wrongDv || !statExp)
+    // A value made from a wrong field is no value.
+    if (!wrongDv)
+        side.Dv = {*dv[0], *dv[1], *dv[2], *dv[3]};
+    c.HpDv->SetText(wrongDv ? std::string(kNoValue) : std::to_string(HpDv(side.Dv)));
+    if (side.Species < 1 || !level || wrongDv || !statExp) {
+        c.Stats->SetText(std::string(kNoValue));
         return std::nullopt;
+    }
     side.Level = *level;
-    side.Dv = {*dv[0], *dv[1], *dv[2], *dv[3]};
     side.StatExp.fill(*statExp);
     int* const stages[] = {&side.AttackStage, &side.DefenseStage, &side.SpeedStage, &side.SpecialStage};
     for (std::size_t i = 0; i < c.Stage.size(); ++i)
         *stages[i] = std::max(0, c.Stage[i]->ItemIndex()) - StageLines / 2;
-
-    c.HpDv->SetText(std::to_string(HpDv(side.Dv)));
     c.Stats->SetText(StatsText(StatsOf(side)));
     return side;
 }
@@ -416,17 +419,26 @@ void TFormDano::Recompute()
 {
     if (!ready_)
         return;
-    std::optional<BattleSide> attacker = ReadSide(Attacker());
-    std::optional<BattleSide> defender = ReadSide(Defender());
-    // A side with a value out of range keeps the last valid result on show.
-    if (!attacker || !defender || move_ < 0)
+    std::vector<std::string> corrections;
+    std::optional<BattleSide> attacker = ReadSide(Attacker(), true, corrections);
+    std::optional<BattleSide> defender = ReadSide(Defender(), false, corrections);
+    if (move_ < 0)
         return;
-    attacker->Burned = CheckBox1->Checked();
-    defender->Reflect = CheckBox2->Checked();
-    defender->LightScreen = CheckBox3->Checked();
-    const BattleResult r = ComputeBattle(*attacker, *defender, move_);
+    if (attacker && defender) {
+        attacker->Burned = CheckBox1->Checked();
+        defender->Reflect = CheckBox2->Checked();
+        defender->LightScreen = CheckBox3->Checked();
+        lastValid_ = ResultLines(ComputeBattle(*attacker, *defender, move_), move_, defender->Species);
+    }
+    // While a field is wrong, the result says so first and marks the figures
+    // as the last valid ones.
+    ShowResult(corrections.empty() ? lastValid_ : StaleResultLines(corrections, lastValid_));
+}
+
+void TFormDano::ShowResult(const std::vector<std::string>& lines)
+{
     std::string text;
-    for (const std::string& line : ResultLines(r, move_, defender->Species)) {
+    for (const std::string& line : lines) {
         if (!text.empty())
             text += '\n';
         text += line;

@@ -2,9 +2,10 @@
 // creature with its level, DVs, stat experience and stat stages and the five
 // stats they give (so it is the stat calculator too); a move, the attacker's
 // own first; and what one use does, said in one text box that follows every
-// change. A value out of range is refused beside its field and the last
-// valid result stays. Created the first time its menu item runs; shown
-// modally, closing hides it for the next time.
+// change. A value out of range is refused beside its field and at the top
+// of the result, which keeps the last valid figures marked as such; the
+// stats of that side show no value meanwhile. Created the first time its
+// menu item runs; closing hides it for the next time.
 #pragma once
 
 #include "data/Battle.h"
@@ -137,12 +138,14 @@ protected:
 private:
     void ListMoves();
     // Reads a side from its fields; nothing when one is out of range, each
-    // wrong field said beside it.
-    std::optional<BattleSide> ReadSide(const SideControls& c);
+    // wrong field said beside it and added to `corrections`.
+    std::optional<BattleSide> ReadSide(const SideControls& c, bool attacker, std::vector<std::string>& corrections);
     void Recompute();
+    void ShowResult(const std::vector<std::string>& lines);
 
     std::vector<int> listedMoves_;
     int move_ = 0;
+    std::vector<std::string> lastValid_; // the lines of the last valid sides
     std::string shownResult_;
     bool ready_ = false; // the fields filled: changes recompute from now on
 };

@@ -1,8 +1,8 @@
 // The damage calculator through the real program: opened by its menu item
 // and by Ctrl+D on the creature the main window shows, sides and move chosen
 // by keyboard and mouse, figures that are the battle rules' own, bad input
-// refused beside its field with the last result kept, and every control
-// named for a screen reader.
+// refused beside its field and at the top of the result, whose last valid
+// figures are marked as such, and every control named for a screen reader.
 #include "WindowsFixture.h"
 
 #include "data/BattleText.h"
@@ -177,50 +177,84 @@ TEST_F(Dano, TaurosBodySlamOnChanseyAtLevelHundredWithMaximumStatExperience)
     });
 }
 
-TEST_F(Dano, BadInputIsRefusedBesideItsFieldAndTheLastResultStays)
+TEST_F(Dano, BadInputIsRefusedBesideItsFieldAndAtTheTopOfTheMarkedLastResult)
 {
     OpenDano([&](TForm& f) {
         TFormDano* d = FormDano;
         PickMove("Tackle");
         const std::vector<std::string> valid = Shown();
         ASSERT_FALSE(valid.empty());
+        const std::string stats = d->Edit8->Text(), defenderStats = d->Edit16->Text();
         struct Case {
             TEdit* field;
             const char* typed;
             TLabel* note;
             const char* says;
+            const char* correction;
             const char* valid;
         };
         const Case cases[] = {
-            {d->Edit1, "0", d->Label3, "Inválido: use 1 a 100", "50"},
-            {d->Edit1, "101", d->Label3, "Inválido: use 1 a 100", "50"},
-            {d->Edit1, "abc", d->Label3, "Inválido: use 1 a 100", "50"},
-            {d->Edit9, "-5", d->Label16, "Inválido: use 1 a 100", "50"},
-            {d->Edit4, "16", d->Label11, "DV de Defesa inválido: use 0 a 15", "15"},
-            {d->Edit7, "70000", d->Label13, "Inválido: use 0 a 65535", "0"},
-            {d->Edit15, "", d->Label26, "Inválido: use 0 a 65535", "0"},
+            {d->Edit1, "0", d->Label3, "Inválido: use 1 a 100", "Corrija o nível do Atacante: use 1 a 100", "50"},
+            {d->Edit1, "101", d->Label3, "Inválido: use 1 a 100", "Corrija o nível do Atacante: use 1 a 100", "50"},
+            {d->Edit1, "abc", d->Label3, "Inválido: use 1 a 100", "Corrija o nível do Atacante: use 1 a 100", "50"},
+            // Digits with something else are no number either.
+            {d->Edit1, "5a", d->Label3, "Inválido: use 1 a 100", "Corrija o nível do Atacante: use 1 a 100", "50"},
+            {d->Edit1, "1 2", d->Label3, "Inválido: use 1 a 100", "Corrija o nível do Atacante: use 1 a 100", "50"},
+            {d->Edit3, "+5", d->Label11, "DV de Ataque inválido: use 0 a 15",
+             "Corrija o DV de Ataque do Atacante: use 0 a 15", "15"},
+            {d->Edit9, "-5", d->Label16, "Inválido: use 1 a 100", "Corrija o nível do Defensor: use 1 a 100", "50"},
+            {d->Edit4, "16", d->Label11, "DV de Defesa inválido: use 0 a 15",
+             "Corrija o DV de Defesa do Atacante: use 0 a 15", "15"},
+            {d->Edit7, "70000", d->Label13, "Inválido: use 0 a 65535",
+             "Corrija a experiência de status do Atacante: use 0 a 65535", "0"},
+            {d->Edit15, "", d->Label26, "Inválido: use 0 a 65535",
+             "Corrija a experiência de status do Defensor: use 0 a 65535", "0"},
         };
         for (const Case& c : cases) {
             // Each key computes anew ("101" passes through 1 and 10): the
-            // result before the last key is the last valid one.
+            // figures before the last key are the last valid ones, unless
+            // the field was already wrong.
             const std::string typed = c.typed;
             Type(c.field, typed.substr(0, typed.empty() ? 0 : typed.size() - 1).c_str());
             const std::vector<std::string> before = Shown();
-            const std::string stats = d->Edit8->Text();
+            ASSERT_FALSE(before.empty()) << c.typed;
+            const std::vector<std::string> last = before[0].rfind("Corrija", 0) == 0 ? valid : before;
             if (!typed.empty())
                 QTest::keyClicks(c.field, QString::fromStdString(typed.substr(typed.size() - 1)));
             EXPECT_EQ(c.note->Caption(), W(c.says)) << c.typed;
             EXPECT_EQ(c.field->accessibleDescription(), QString::fromUtf8(c.says)) << c.typed;
-            EXPECT_EQ(Shown(), before) << c.typed;
-            EXPECT_EQ(d->Edit8->Text(), stats) << c.typed;
-            // Another change elsewhere computes nothing while it is wrong.
+            const std::vector<std::string> stale = StaleResultLines({W(c.correction)}, last);
+            EXPECT_EQ(Shown(), stale) << c.typed;
+            ASSERT_GE(Shown().size(), 2u) << c.typed;
+            EXPECT_EQ(Shown()[1], W("Últimos valores válidos (não incluem as mudanças feitas depois deles):"));
+            // The side with the wrong field shows no stats; never those of
+            // the value before the last key ("16" passes through 1).
+            const bool attackerWrong =
+                c.field == d->Edit1 || c.field == d->Edit3 || c.field == d->Edit4 || c.field == d->Edit7;
+            EXPECT_EQ(d->Edit8->Text(), attackerWrong ? W("—") : stats) << c.typed;
+            EXPECT_EQ(d->Edit16->Text(), attackerWrong ? defenderStats : W("—")) << c.typed;
+            const bool dvWrong = c.field == d->Edit3 || c.field == d->Edit4;
+            EXPECT_EQ(d->Edit2->Text(), dvWrong ? W("—") : "15") << c.typed;
+            // Another change elsewhere changes no figure while it is wrong:
+            // the box still says what to correct above the last valid ones.
             PickMove("Pound");
-            EXPECT_EQ(Shown(), before) << c.typed;
+            ClickOn(d->CheckBox3);
+            EXPECT_EQ(Shown(), stale) << c.typed;
+            ClickOn(d->CheckBox3);
             PickMove("Tackle");
             Type(c.field, c.valid);
             EXPECT_FALSE(c.field->accessibleDescription().contains(QString::fromUtf8("nválido"))) << c.typed;
             EXPECT_EQ(Shown(), valid) << c.typed;
+            EXPECT_EQ(d->Edit8->Text(), stats) << c.typed;
         }
+        // Several wrong fields: one line each, in the window's order.
+        Type(d->Edit15, "x");
+        Type(d->Edit1, "0");
+        Type(d->Edit6, "99");
+        EXPECT_EQ(Shown(), StaleResultLines({W("Corrija o nível do Atacante: use 1 a 100"),
+                                             W("Corrija o DV de Especial do Atacante: use 0 a 15"),
+                                             W("Corrija a experiência de status do Defensor: use 0 a 65535")},
+                                            valid));
         EXPECT_TRUE(boxes.boxes.empty());
         f.Close();
     });
@@ -249,6 +283,14 @@ TEST_F(Dano, EveryControlNamedAndTheResultReadAsOneText)
             all += (all.empty() ? "" : "\n") + line;
         EXPECT_EQ(FromQt(result->textInterface()->text(0, result->textInterface()->characterCount())), all);
         EXPECT_EQ(result->text(QAccessible::Name), "Resultado");
+        // The HP DV is made of the others: it looks read-only and says so.
+        for (TEdit* hpDv : {d->Edit2, d->Edit10}) {
+            EXPECT_TRUE(hpDv->ReadOnly());
+            EXPECT_EQ(hpDv->palette().color(QPalette::Base), ColorToQColor(clBtnFace));
+            EXPECT_NE(hpDv->palette().color(QPalette::Base), d->Edit3->palette().color(QPalette::Base));
+            EXPECT_EQ(hpDv->accessibleDescription(), "Calculado dos outros quatro DVs");
+            EXPECT_EQ(hpDv->toolTip(), "Calculado dos outros quatro DVs");
+        }
         f.Close();
     });
 }
