@@ -95,6 +95,8 @@ void TFormGolpes::AfterDefinitionRead()
 
 void TFormGolpes::FormCreate(TObject*)
 {
+    designedAbove_ = GroupBox1->Height();
+    designedBelowTop_ = GroupBox3->Top();
     designedBelow_ = GroupBox3->Height();
     std::vector<std::string> typeLines{"Todos os tipos"};
     typeOf_ = {std::nullopt};
@@ -133,17 +135,18 @@ void TFormGolpes::FormShow(TObject*)
     ChooseCreature(shown ? Catalogue::RowOfNumber(shown->Number) : 0);
 }
 
-// A taller window's room is shared: half to the moves and who learns one
-// (anchored to grow), half to the creature's moves below (anchored to the
-// window's foot).
+// A taller window's room is shared: half to the moves and who learns one,
+// half to the creature's moves below. Every height is set from the designed
+// one, never moved by the last change: the group boxes have no bottom anchor,
+// or a window made much smaller would first squeeze their tables below
+// nothing, lose the difference and leave them overlapping the lines below.
 void TFormGolpes::FormResize(TObject*)
 {
-    const int height = designedBelow_ + (ClientWidget()->height() - ClientHeight()) / 2;
-    const int bottom = GroupBox3->Top() + GroupBox3->Height();
-    const int up = height - GroupBox3->Height();
-    GroupBox3->SetBounds(GroupBox3->Left(), bottom - height, GroupBox3->Width(), height);
-    for (TGroupBox* above : {GroupBox1, GroupBox2})
-        above->SetBounds(above->Left(), above->Top(), above->Width(), above->Height() - up);
+    const int grown = std::max(0, ClientWidget()->height() - ClientHeight());
+    const int below = grown / 2, above = grown - below;
+    for (TGroupBox* g : {GroupBox1, GroupBox2})
+        g->SetBounds(g->Left(), g->Top(), g->Width(), designedAbove_ + above);
+    GroupBox3->SetBounds(GroupBox3->Left(), designedBelowTop_ + above, GroupBox3->Width(), designedBelow_ + below);
 }
 
 void TFormGolpes::Edit1Change(TObject*)

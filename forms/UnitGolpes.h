@@ -75,7 +75,10 @@ private:
     std::vector<int> learners_;               // catalogue row of each row of the learners table
     std::vector<int> creatureMoves_;          // row in MoveTable of each row of the creature's table
     int shownMove_ = -1;
-    int designedBelow_ = 0; // the creature's part's designed height
+    // The designed heights of the two parts and where the lower one starts.
+    int designedAbove_ = 0;
+    int designedBelowTop_ = 0;
+    int designedBelow_ = 0;
 };
 
 extern TFormGolpes* FormGolpes;

@@ -161,6 +161,50 @@ TEST_F(Golpes, AToolWindowBesideTheOthersReusedAndResizable)
     Escape(f);
 }
 
+// Whatever size the window is given, in whatever order, nothing is drawn
+// over a table and no control reaches out of the one holding it; at its
+// first size the tables show whole screens of rows, and it fits a 1366 x 768
+// screen with a title bar and a panel.
+TEST_F(Golpes, NothingOverTheTablesAtAnySizeAndEnoughRowsAtTheFirst)
+{
+    TForm& f = OpenGolpes();
+    TFormGolpes* g = FormGolpes;
+    const std::pair<TListView*, int> tables[] = {{g->ListView1, 12}, {g->ListView2, 6}, {g->ListView3, 6}};
+    for (const auto& [t, least] : tables) {
+        ASSERT_GT(t->model()->rowCount(), 0) << t->Name();
+        EXPECT_GE(t->viewport()->height() / t->rowHeight(0), least) << t->Name();
+    }
+    EXPECT_LE(f.ClientWidget()->height(), 700);
+    EXPECT_LE(f.frameGeometry().width(), 1366);
+
+    const auto placed = [&](QWidget* w) { return QRect(w->mapTo(&f, QPoint(0, 0)), w->size()); };
+    const auto check = [&](const QSize& size) {
+        f.resize(size);
+        QApplication::processEvents();
+        SCOPED_TRACE(testing::Message() << "client " << f.ClientWidget()->width() << "x" << f.ClientWidget()->height());
+        for (TComponent* c : f.Components()) {
+            const auto* control = dynamic_cast<TControl*>(c);
+            if (!control || !control->Widget()->isVisible())
+                continue;
+            QWidget* w = control->Widget();
+            QWidget* holder = w->parentWidget();
+            EXPECT_TRUE(holder->rect().contains(QRect(w->pos(), w->size()))) << c->Name() << " cut";
+            for (const auto& [t, least] : tables) {
+                if (w != t && !w->isAncestorOf(t)) {
+                    EXPECT_FALSE(placed(w).intersects(placed(t))) << c->Name() << " over " << t->Name();
+                }
+            }
+        }
+    };
+    // A screen's worth, and much more: a window made much smaller at once.
+    const QSize first = f.size(), smallest = f.minimumSize(), screen(1366, 768), large(1920, 1080);
+    for (const QSize& size : {screen, smallest, large, first + QSize(1, 333), first, large, first})
+        check(size);
+    // Back at its first size, each table is as it was designed.
+    EXPECT_GE(g->ListView1->viewport()->height() / g->ListView1->rowHeight(0), 12);
+    Escape(f);
+}
+
 TEST_F(Golpes, FilterFindsAnyPartOfTheNameAndSaysWhenNothingMatches)
 {
     OpenGolpes();
@@ -360,6 +404,7 @@ TEST_F(Golpes, EveryFieldNamedAndReachedByTab)
         reached.insert(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
+    EXPECT_EQ(LabelOf(g->Edit1), "Nome:");
     EXPECT_EQ(LabelOf(g->ComboBox1), "Tipo:");
     EXPECT_EQ(LabelOf(g->ComboBox2), QString::fromUtf8("Pokémon:"));
     for (const auto& [w, name] : named) {
