@@ -258,7 +258,7 @@ std::string PowerMeaning(int move)
 {
     switch (MoveRuleOf(move).Rule) {
     case DamageRule::Battle: return "o dobro do dano recebido";
-    case DamageRule::Fixed: return "o dano é sempre o mesmo";
+    case DamageRule::Fixed: return std::string("o dano é sempre o mesmo"_cp);
     case DamageRule::Level: return std::string("o dano é o nível de quem usa"_cp);
     case DamageRule::Psywave: return std::string("dano ao acaso, até 1,5 vez o nível de quem usa"_cp);
     case DamageRule::SuperFang: return std::string("metade da Energia que o alvo tem"_cp);

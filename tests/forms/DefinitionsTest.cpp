@@ -1,5 +1,19 @@
 // The window definitions against their classes' field and handler
-// tables, Form1's layout, and read/write/read of a real window.
+// tables, Form1's layout, read/write/read of a real window, and every text
+// the program shows free of letters garbled by the wrong code page.
+#include "catalogue/Catalogue.h"
+#include "data/BaseStats.h"
+#include "data/BattleText.h"
+#include "data/EncounterText.h"
+#include "data/Encounters.h"
+#include "data/Learners.h"
+#include "data/MartStock.h"
+#include "data/Moves.h"
+#include "data/Species.h"
+#include "data/TmHmLearners.h"
+#include "data/TmHmLocations.h"
+#include "data/TypeChart.h"
+#include "data/Types.h"
 #include "forms/Startup.h"
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
@@ -12,6 +26,7 @@
 #include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
+#include "text/Cp1252.h"
 #include "text/DefinitionText.h"
 #include "widgets/Application.h"
 #include "widgets/DefinitionReader.h"
@@ -23,6 +38,7 @@
 #include <functional>
 #include <memory>
 #include <set>
+#include <string_view>
 
 namespace {
 
@@ -150,6 +166,133 @@ TEST(Definitions, MainWindowReadWriteReadGivesTheSameWindow)
     EXPECT_EQ(second->Menu(), second->MainMenu1);
     second.reset();
     DestroyAllForms();
+}
+
+// A text written in UTF-8 and taken as Windows-1252 shows its accented
+// letters as two: "é" as "Ã©", "º" as "Âº", "—" as "â€”". The offset of the
+// first such pair, or npos.
+std::size_t GarbledAt(std::string_view text)
+{
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]), next = static_cast<unsigned char>(text[i + 1]);
+        if (((lead == 0xC3 || lead == 0xC2) && next >= 0x80 && next <= 0xBF) || (lead == 0xE2 && next == 0x80))
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+void collectStrings(const DfmObject& o, const std::string& where, std::vector<std::pair<std::string, std::string>>& out)
+{
+    for (const auto& p : o.props) {
+        if (p.value.kind == DfmValue::Kind::String)
+            out.push_back({where + "." + o.name + "." + p.name, p.value.text});
+        if (p.value.kind == DfmValue::Kind::List)
+            for (const std::string& item : p.value.items)
+                out.push_back({where + "." + o.name + "." + p.name, item});
+    }
+    for (const auto& c : o.children)
+        collectStrings(c, where, out);
+}
+
+// Every text the program shows: each string of each window's definition, and
+// every table and line that data/ and catalogue/ give the windows.
+TEST(Definitions, NoTextTheProgramShowsIsGarbled)
+{
+    std::vector<std::pair<std::string, std::string>> texts; // where, text (Windows-1252)
+    const auto add = [&](const std::string& where, std::string_view text) {
+        texts.push_back({where, std::string(text)});
+    };
+    for (const FormClass* fc :
+         {&TForm1::StaticFormClass(), &TFormSobre::StaticFormClass(), &TFormWeb::StaticFormClass(),
+          &TFormAtual::StaticFormClass(), &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
+          &TFormTmHm::StaticFormClass(), &TFormTipos::StaticFormClass(), &TFormGolpes::StaticFormClass(),
+          &TFormOnde::StaticFormClass(), &TFormDano::StaticFormClass()})
+        collectStrings(ParseDefinition(LoadDefinitionText(fc->Definition()), fc->Definition()), fc->Name(), texts);
+    const std::size_t inDefinitions = texts.size();
+
+    for (int row = 0; row < Catalogue::RowCount; ++row) {
+        const CatalogueEntry& e = Catalogue::Entry(row);
+        const std::string where = "catalogue #" + e.NumberText();
+        for (std::string_view t : {e.Name, e.Types, e.Versions, e.Evolution, e.Location})
+            add(where, t);
+        for (std::string_view t : e.Description)
+            add(where, t);
+        for (std::string_view t : e.Learnset)
+            add(where, t);
+        add(where, e.Caption());
+        add(where, Catalogue::ListLine(row));
+    }
+    for (int n = 0; n <= 151; ++n) {
+        add("species", species::GamesName(n));
+        for (encounters::Version v : {encounters::Version::Red, encounters::Version::Blue, encounters::Version::Both})
+            for (const std::string& line : encounters::CreatureView(n, v))
+                add("where to find #" + std::to_string(n), line);
+    }
+    for (const std::string& line : species::ChooserLines())
+        add("chooser", line);
+    for (auto s : {species::Stone::Fire, species::Stone::Thunder, species::Stone::Water, species::Stone::Leaf,
+                   species::Stone::Moon})
+        add("stone", species::StoneName(s));
+    for (int p = 0; p < encounters::PlaceCount; ++p) {
+        const auto place = static_cast<encounters::Place>(p);
+        add("place", encounters::PlaceName(place));
+        for (encounters::Version v : {encounters::Version::Red, encounters::Version::Blue, encounters::Version::Both})
+            for (const std::string& line : encounters::PlaceView(place, v))
+                add("where to find " + cp1252::toUtf8(encounters::PlaceName(place)), line);
+    }
+    for (const encounters::OtherSource& o : encounters::OtherSources)
+        for (std::string_view t : {o.Gives, o.Nickname, o.Fossil, o.Note})
+            add("other source", t);
+    for (int m = 0; m <= static_cast<int>(encounters::Method::Trade); ++m)
+        add("method", encounters::MethodName(static_cast<encounters::Method>(m)));
+    for (encounters::Version v : {encounters::Version::Red, encounters::Version::Blue, encounters::Version::Both})
+        add("version", encounters::VersionName(v));
+    for (Type t : AllTypes)
+        add("type", TypeName(t));
+    for (const EffectTexts& e : Effects)
+        for (std::string_view t : {e.Symbol, e.Words, e.Legend})
+            add("type chart", t);
+    add("type chart", ChartLegend());
+    for (const ProfileGroup& g : ProfileGroups)
+        for (std::string_view t : {g.Label, g.Words})
+            add("type profile", t);
+    for (int s = 0; s < StatCount; ++s)
+        add("stat", StatName(static_cast<Stat>(s)));
+    for (const MartStockRow& row : MartStockTable) {
+        add("mart", row.Entry);
+        for (const std::string& line : MartLines(row))
+            add("mart " + cp1252::toUtf8(row.Entry), line);
+    }
+    for (const auto& table : {TmLocationTable, HmLocationTable})
+        for (const MachineLocation& m : table)
+            for (std::string_view t : {m.Line, m.Location})
+                add("TM/HM", t);
+    for (int m = 0; m < MachineCount; ++m)
+        add("TM/HM", MachineName(m));
+    for (int level = 0; level <= 100; ++level)
+        add("learnt", LearnText(level));
+    BattleSide attacker, defender;
+    attacker.Species = 25; // Pikachu on Golem: every kind of result, immunity too
+    defender.Species = 76;
+    for (int move = 0; move < static_cast<int>(MoveTable.size()); ++move) {
+        const std::string where = "move " + std::string(MoveTable[static_cast<std::size_t>(move)].Name);
+        for (std::string_view t :
+             {MoveTable[static_cast<std::size_t>(move)].Name, MoveTable[static_cast<std::size_t>(move)].Effect})
+            add(where, t);
+        for (const std::string& t : {PowerText(move), PowerMeaning(move), AccuracyText(move)})
+            add(where, t);
+        for (const std::string& line : ResultLines(ComputeBattle(attacker, defender, move), move, 76))
+            add(where + " on #076", line);
+    }
+
+    // Enough of both kinds to mean something: the tool windows' labels and
+    // every line above.
+    EXPECT_GT(inDefinitions, 300u);
+    EXPECT_GT(texts.size() - inDefinitions, 5000u);
+    for (const auto& [where, text] : texts) {
+        const std::size_t at = GarbledAt(text);
+        EXPECT_EQ(at, std::string_view::npos) << where << ": \"" << cp1252::toUtf8(text) << "\" at " << at;
+    }
 }
 
 } // namespace

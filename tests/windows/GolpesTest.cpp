@@ -319,6 +319,9 @@ TEST_F(Golpes, AMoveTellsWhatItIsWhoLearnsItAndWhereItsMachineIs)
     Pick(g->ListView1, 0);
     EXPECT_EQ(Move()[2], W("Poder: nível (o dano é o nível de quem usa)"));
     EXPECT_EQ(Move()[6], "TM/HM: TM 19 (Route 25)");
+    Type("sonic boom");
+    Pick(g->ListView1, 0);
+    EXPECT_EQ(Move()[2], W("Poder: 20 fixo (o dano é sempre o mesmo)"));
     Type("growl");
     Pick(g->ListView1, 0);
     EXPECT_EQ(Move()[2], "Poder: \x97");
