@@ -300,6 +300,62 @@ TEST_F(Golpes, SortedByATitlesClickOrTheKeyboardAndTheDetailsFollow)
     Escape(*FormGolpes);
 }
 
+// Sorting moves the rows, never the choice: in each table the move or
+// creature chosen stays chosen, on the line drawn as chosen and in sight,
+// and what follows the choice keeps showing it.
+TEST_F(Golpes, SortingKeepsTheChosenRowWhereverItGoes)
+{
+    ShowInMain(1, 24); // #025
+    OpenGolpes();
+    TFormGolpes* g = FormGolpes;
+    const auto kept = [](TListView* t, const std::string& name, int column) {
+        SCOPED_TRACE(t->SortText());
+        EXPECT_EQ(Chosen(t, column), name);
+        const QModelIndexList lines = t->selectionModel()->selectedRows(column);
+        ASSERT_EQ(lines.size(), 1);
+        EXPECT_EQ(lines.front().data().toString().toStdString(), name);
+        EXPECT_TRUE(t->viewport()->rect().contains(t->visualRect(lines.front())));
+    };
+    TListView* moves = g->ListView1;
+    PickName(moves, "Thunderwave");
+    ASSERT_EQ(Move().front(), "Thunderwave");
+    ClickTitle(moves, 2); // by power: no damage last, far below
+    kept(moves, "Thunderwave", 0);
+    ClickTitle(moves, 0);
+    kept(moves, "Thunderwave", 0);
+    moves->setFocus();
+    for (Qt::Key key : {Qt::Key_6, Qt::Key_4, Qt::Key_1, Qt::Key_1}) {
+        QTest::keyClick(moves, key, Qt::ControlModifier);
+        kept(moves, "Thunderwave", 0);
+    }
+    EXPECT_EQ(Move().front(), "Thunderwave");
+
+    // Who learns it, by name from Z to A: the learner chosen and its moves stay.
+    TListView* learners = g->ListView2;
+    PickName(learners, "#082 - Magneton");
+    ASSERT_EQ(g->ComboBox2->Text(), "#082 - Magneton");
+    ClickTitle(learners, 0);
+    ClickTitle(learners, 0);
+    kept(learners, "#082 - Magneton", 0);
+    learners->setFocus();
+    QTest::keyClick(learners, Qt::Key_2, Qt::ControlModifier);
+    kept(learners, "#082 - Magneton", 0);
+    EXPECT_EQ(g->ComboBox2->Text(), "#082 - Magneton");
+
+    // A creature's moves: the one chosen stays, and so does the move above.
+    TListView* own = g->ListView3;
+    PickName(own, "Swift", 1);
+    ASSERT_EQ(Move().front(), "Swift");
+    ClickTitle(own, 3);
+    kept(own, "Swift", 1);
+    own->setFocus();
+    QTest::keyClick(own, Qt::Key_2, Qt::ControlModifier);
+    kept(own, "Swift", 1);
+    EXPECT_EQ(Move().front(), "Swift");
+    EXPECT_EQ(Chosen(moves), "Swift");
+    Escape(*g);
+}
+
 TEST_F(Golpes, AMoveTellsWhatItIsWhoLearnsItAndWhereItsMachineIs)
 {
     OpenGolpes();
