@@ -284,8 +284,10 @@ void TFormGolpes::ShowCreature(int row)
     std::vector<TListRow> rows;
     creatureMoves_.clear();
     for (const LevelMove& lm : LevelMovesOf(row)) {
+        // Named as the moves table names it, as every tool window does.
         const int move = FindMove(lm.Move);
-        TListRow r{{LearnText(lm.Level), std::string(lm.Move)}, {double(lm.Level), std::nan("")}};
+        const std::string_view name = move < 0 ? lm.Move : MoveTable[static_cast<std::size_t>(move)].Name;
+        TListRow r{{LearnText(lm.Level), std::string(name)}, {double(lm.Level), std::nan("")}};
         if (move >= 0)
             AddMoveCells(r, move);
         rows.push_back(std::move(r));

@@ -14,6 +14,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
+#include <map>
+#include <set>
+
 namespace {
 
 using V = std::vector<std::string>;
@@ -444,6 +447,56 @@ TEST_F(Golpes, OpensOnTheCreatureShownAndListsItsMovesAndMachines)
     const V charmander = Column(moves, 1);
     EXPECT_NE(std::find(charmander.begin(), charmander.end(), "Ember"), charmander.end());
     Escape(*g);
+}
+
+// One name per move in every tool window: the moves table, every
+// creature's moves and the calculator's move list name each move as the
+// moves table's row does, and the calculator puts first the very moves the
+// moves window lists for that creature.
+TEST_F(Golpes, EveryWindowNamesEachMoveAsTheMovesTable)
+{
+    std::set<std::string> names;
+    for (const MoveInfo& m : MoveTable)
+        names.insert(std::string(m.Name));
+    OpenGolpes();
+    const V listed = Column(FormGolpes->ListView1);
+    EXPECT_EQ(std::set<std::string>(listed.begin(), listed.end()), names);
+    std::map<int, std::set<std::string>> own; // by creature number
+    TComboBox* creature = FormGolpes->ComboBox2;
+    creature->setFocus();
+    QTest::keyClick(creature, Qt::Key_Home);
+    for (int n = 0; n <= 151; ++n) {
+        ASSERT_EQ(creature->ItemIndex(), n);
+        const V moves = Column(FormGolpes->ListView3, 1), types = Column(FormGolpes->ListView3, 2);
+        EXPECT_FALSE(moves.empty()) << creature->Text();
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            EXPECT_TRUE(names.count(moves[i])) << creature->Text() << ": " << moves[i];
+            EXPECT_FALSE(types[i].empty()) << creature->Text() << ": " << moves[i];
+        }
+        own[n].insert(moves.begin(), moves.end());
+        QTest::keyClick(creature, Qt::Key_Down);
+    }
+    Escape(*FormGolpes);
+
+    WithTool(Form1->CalculadoradeDano1, [&](TForm& dano) {
+        TComboBox* attacker = FormDano->ComboBox1;
+        attacker->setFocus();
+        QTest::keyClick(attacker, Qt::Key_Home);
+        for (int n = 1; n <= 151; ++n) {
+            ASSERT_EQ(attacker->ItemIndex(), n - 1);
+            const V lines = FormDano->ComboBox11->Items().ToVector();
+            const auto parting = std::find(lines.begin(), lines.end(), W("—— outros golpes ——"));
+            ASSERT_NE(parting, lines.end()) << attacker->Text();
+            for (auto line = lines.begin(); line != lines.end(); ++line) {
+                if (line != parting) {
+                    EXPECT_TRUE(names.count(*line)) << attacker->Text() << ": " << *line;
+                }
+            }
+            EXPECT_EQ(std::set<std::string>(lines.begin(), parting), own[n]) << attacker->Text();
+            QTest::keyClick(attacker, Qt::Key_Down);
+        }
+        dano.Close();
+    });
 }
 
 TEST_F(Golpes, EveryFieldNamedAndReachedByTab)
