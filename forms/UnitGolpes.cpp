@@ -136,10 +136,10 @@ void TFormGolpes::FormShow(TObject*)
 }
 
 // A taller window's room is shared: half to the moves and who learns one,
-// half to the creature's moves below. Every height is set from the designed
-// one, never moved by the last change: the group boxes have no bottom anchor,
-// or a window made much smaller would first squeeze their tables below
-// nothing, lose the difference and leave them overlapping the lines below.
+// half to the creature's moves below. The parts are sized here from their
+// designed sizes, not by bottom anchors: a window made much smaller at once
+// would first shrink their tables past nothing, and the height lost there
+// would leave a table under the lines below it.
 void TFormGolpes::FormResize(TObject*)
 {
     const int grown = std::max(0, ClientWidget()->height() - ClientHeight());
