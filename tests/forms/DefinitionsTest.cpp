@@ -272,7 +272,7 @@ TEST(Definitions, NoTextTheProgramShowsIsGarbled)
     for (int level = 0; level <= 100; ++level)
         add("learnt", LearnText(level));
     BattleSide attacker, defender;
-    attacker.Species = 25; // Pikachu on Golem: every kind of result, immunity too
+    attacker.Species = 25; // Pikachu on Golem: damage, no damage and immunity all said
     defender.Species = 76;
     for (int move = 0; move < static_cast<int>(MoveTable.size()); ++move) {
         const std::string where = "move " + std::string(MoveTable[static_cast<std::size_t>(move)].Name);
@@ -285,8 +285,7 @@ TEST(Definitions, NoTextTheProgramShowsIsGarbled)
             add(where + " on #076", line);
     }
 
-    // Enough of both kinds to mean something: the tool windows' labels and
-    // every line above.
+    // A walk that read nothing would pass: both kinds are there in number.
     EXPECT_GT(inDefinitions, 300u);
     EXPECT_GT(texts.size() - inDefinitions, 5000u);
     for (const auto& [where, text] : texts) {
