@@ -340,6 +340,27 @@ def search(prog, main):
     hears(prog, main, "Mew", (6,) * 5, (100,) * 5)
 
 
+def where_after_search(prog, main):
+    """A search for '133' leaves the focus in the search field, where Ctrl+E
+    (the field's "end of line" on X11) opens 'Onde Encontrar' on #133; Esc
+    closes it and the field still edits."""
+    p = prog.pyatspi
+    field = prog.need(main, p.ROLE_TEXT, "Busca por Nome ou Número")
+    prog.click(field)
+    prog.session.type("133")
+    prog.wait_text(field, "133", "the search field")
+    prog.click(prog.need(main, p.ROLE_PUSH_BUTTON, "Procurar"))
+    prog.wait_text(prog.need(main, p.ROLE_TEXT, "Nome"), "#133 - Eevee", "the field 'Nome' after the search")
+    prog.wait(lambda: prog.states(prog.fresh(field)).contains(p.STATE_FOCUSED), "the search field to keep the focus")
+    prog.session.key("ctrl+e")
+    win = prog.wait_window(WHERE_TITLE)
+    combos = prog.labelled(win, p.ROLE_COMBO_BOX, "Pokémon:")
+    prog.wait(lambda: [prog.fresh(c).name for c in combos] == ["#133 - Eevee"],
+              f"'Onde Encontrar' on #133 (it shows {[c.name for c in combos]})")
+    prog.session.key("Escape")
+    prog.wait_closed(WHERE_TITLE)
+
+
 def glitch_entry(prog, main):
     """#000 on page 'Outros', which the search left in front."""
     p = prog.pyatspi
@@ -471,7 +492,6 @@ def moves(prog):
     prog.wait_closed(title)
 
 
-WHERE_TITLE = "Onde Encontrar"
 
 
 def where_to_find(prog, opener):
@@ -839,6 +859,7 @@ def wayland_walk(prog):
     step("menu Arquivo > Sair by its action", wayland_quit, prog, main)
 
 
+WHERE_TITLE = "Onde Encontrar"
 SHOTS = os.environ.get("FAUNETA_SMOKE_SHOTS")  # a folder: the screen after every step
 # The X screen's size, "1600x900" (for pictures with room for windows side by side).
 SCREEN = tuple(int(n) for n in os.environ.get("FAUNETA_SMOKE_SCREEN", "1024x768").split("x"))
@@ -872,6 +893,7 @@ def step(name, fn, *args):
 def whole_walk(prog):
     main, listbox = step("start state", start_state, prog)
     step("click #025 and read the entry", show_entry, prog, main, listbox)
+    step("search '133', then Ctrl+E from the search field", where_after_search, prog, main)
     step("search 'mew' with Procurar", search, prog, main)
     step("click #000 and hear its pictures", glitch_entry, prog, main)
     step("Ctrl+T: TM and HM list", tm_hm, prog)

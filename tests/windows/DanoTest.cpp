@@ -126,7 +126,7 @@ TEST_F(Dano, PikachuThunderboltOnGyaradosAndTheMoveList)
         EXPECT_EQ(Shown(), Expected(Side(Pikachu, 30), Side(Gyarados, 28), "Thunderbolt"));
         // By hand: Special 44 against 69, 14 × 95 × 44 / 69 / 50 + 2 = 18;
         // same type 27; Electric on Water and on Flying: 108, × 217 / 255 = 91.
-        EXPECT_EQ(Shown()[0], W("Dano: 91–108 (91,9–109,1% da Energia)"));
+        EXPECT_EQ(LineAt(Shown(), 0), W("Dano: 91–108 (91,9–109,1% da Energia)"));
         EXPECT_EQ(d->Edit8->Text(), "Energia 70, Ataque 47, Defesa 32, Velocidade 68, Especial 44");
         EXPECT_EQ(d->Edit16->Text(), "Energia 99, Ataque 83, Defesa 57, Velocidade 58, Especial 69");
         EXPECT_EQ(d->Edit2->Text(), "15");
@@ -218,7 +218,7 @@ TEST_F(Dano, BadInputIsRefusedBesideItsFieldAndAtTheTopOfTheMarkedLastResult)
             Type(c.field, typed.substr(0, typed.empty() ? 0 : typed.size() - 1).c_str());
             const std::vector<std::string> before = Shown();
             ASSERT_FALSE(before.empty()) << c.typed;
-            const std::vector<std::string> last = before[0].rfind("Corrija", 0) == 0 ? valid : before;
+            const std::vector<std::string> last = LineAt(before, 0).rfind("Corrija", 0) == 0 ? valid : before;
             if (!typed.empty())
                 QTest::keyClicks(c.field, QString::fromStdString(typed.substr(typed.size() - 1)));
             EXPECT_EQ(c.note->Caption(), W(c.says)) << c.typed;

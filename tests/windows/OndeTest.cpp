@@ -103,7 +103,7 @@ TEST_F(Onde, OpensOnTheShownCreatureWithTheFactsFigures)
         EXPECT_EQ(red, FactsChance("Viridian Forest", 25, "blue"));
         EXPECT_TRUE(Has(Creature(), "Floresta Viridian — grama/caverna — níveis 3 a 5 — " + red +
                                         " dos encontros — Azul e Vermelha"))
-            << Creature().front();
+            << LineAt(Creature(), 0);
         // #129 by keyboard: the Old and the Super Rod with how often each
         // bites; the Good Rod never brings one (as the facts have it).
         KeyTo(o->ComboBox2, 129);
@@ -127,11 +127,11 @@ TEST_F(Onde, OpensOnTheShownCreatureWithTheFactsFigures)
         QTest::keyClick(o->ComboBox2, Qt::Key_End);
         EXPECT_EQ(o->ComboBox2->Text(), "#151 - Mew");
         ASSERT_EQ(Creature().size(), 1u);
-        EXPECT_EQ(Creature()[0].rfind("Não se encontra nas versões Azul e Vermelha", 0), 0u);
+        EXPECT_EQ(LineAt(Creature(), 0).rfind("Não se encontra nas versões Azul e Vermelha", 0), 0u);
         QTest::keyClick(o->ComboBox2, Qt::Key_Home);
         EXPECT_EQ(o->ComboBox2->Text(), "#000 - Missingno");
         ASSERT_EQ(Creature().size(), 1u);
-        EXPECT_NE(Creature()[0].find("é uma entrada de erro do jogo"), std::string::npos);
+        EXPECT_NE(LineAt(Creature(), 0).find("é uma entrada de erro do jogo"), std::string::npos);
         f.Close();
     });
 }

@@ -52,7 +52,7 @@ TEST_F(Mart, Celadon2AndThen5ThenLavender)
         EXPECT_EQ(FormPokeMart->ComboBox1->Text(), W("Cidade de Celadon (2º Andar)"));
         auto lines = Lines();
         ASSERT_EQ(lines.size(), 18u);
-        EXPECT_EQ(lines[0], "Great Ball      $600");
+        EXPECT_EQ(LineAt(lines, 0), "Great Ball      $600");
         EXPECT_EQ(lines[9], "TM 32         $1,000");
         EXPECT_EQ(lines[17], "TM 17         $3,000");
         for (std::size_t i = 9; i < 18; ++i)
@@ -70,7 +70,7 @@ TEST_F(Mart, Celadon2AndThen5ThenLavender)
         Pick(FormPokeMart->ComboBox1, 8);
         lines = Lines();
         ASSERT_EQ(lines.size(), 12u);
-        EXPECT_EQ(lines[0], "Accuracy       $950");
+        EXPECT_EQ(LineAt(lines, 0), "Accuracy       $950");
         for (const auto& l : lines)
             EXPECT_EQ(l.size(), 19u) << l;
         EXPECT_EQ(lines[11], "Calcium      $9,800");

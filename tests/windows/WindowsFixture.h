@@ -168,6 +168,16 @@ inline QString LabelOf(QWidget* control)
     return labels.isEmpty() ? QString() : labels.front().first->text(QAccessible::Name);
 }
 
+// Line `i` of what a window shows; a failure that says so when there are
+// fewer lines (a planted fault empties a list: the test fails, never crashes).
+inline std::string LineAt(const std::vector<std::string>& lines, std::size_t i)
+{
+    if (i < lines.size())
+        return lines[i];
+    ADD_FAILURE() << "line " << i << " asked of " << lines.size() << " lines";
+    return {};
+}
+
 inline std::string W(const char* utf8)
 {
     return cp1252::fromUtf8(utf8);
