@@ -3,13 +3,37 @@
 // numbers 1..151; texts are Windows-1252.
 #pragma once
 
+#include <compare>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace species {
+
+// One creature, #000 to #151: the one form a creature takes from the main
+// list to every window (never a row, a line or a name parsed back).
+class Creature {
+public:
+    static constexpr int Highest = 151;
+    // Nothing for a number outside 0..151.
+    static std::optional<Creature> FromNumber(int number)
+    {
+        if (number < 0 || number > Highest)
+            return std::nullopt;
+        return Creature(number);
+    }
+    int Number() const { return number_; }
+    // #000 is the games' glitch entry: no stats, moves or places of its own.
+    bool IsGlitch() const { return number_ == 0; }
+    friend auto operator<=>(const Creature&, const Creature&) = default;
+
+private:
+    explicit Creature(int number) : number_(number) {}
+    int number_;
+};
 
 // The games' name of creature 0..151: the catalogue's, but for the four the
 // guide spells its own way ("Farfetch´d", "Exeggcutor", "Mr.Mime", "Jinx").

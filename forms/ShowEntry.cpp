@@ -2,10 +2,14 @@
 #include "forms/UnitPrincipal.h"
 
 #include "data/BaseStats.h"
+#include "views/Selection.h"
 
 void TForm1::ShowEntry(const CatalogueEntry& entry)
 {
     shownEntry_ = &entry;
+    // What the tool windows come forward on.
+    if (const auto creature = species::Creature::FromNumber(entry.Number))
+        ShownCreature().SetCreature(*creature);
     RichEdit1->Lines().Clear();
     RichEdit2->Lines().Clear();
 

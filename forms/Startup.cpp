@@ -11,6 +11,7 @@
 #include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
 #include "forms/UnitWeb.h"
+#include "views/Selection.h"
 #include "widgets/Application.h"
 
 void CreateAllForms()
@@ -39,4 +40,5 @@ void DestroyAllForms()
     FormGolpes = nullptr; // created by its menu item, if ever
     FormOnde = nullptr;   // likewise
     FormDano = nullptr;   // likewise
+    ShownCreature().Reset();
 }

@@ -7,8 +7,8 @@
 #include "data/Moves.h"
 #include "data/Species.h"
 #include "data/TmHmLearners.h"
-#include "forms/UnitPrincipal.h"
 #include "text/Cp1252.h"
+#include "views/Selection.h"
 #include "widgets/SysUtils.h"
 
 #include <QStandardItemModel>
@@ -267,8 +267,8 @@ void TFormDano::FormShow(TObject*)
 {
     // The creature the main window shows attacks; #000 has no stats, so the
     // first creature stands in for it.
-    const CatalogueEntry* shown = Form1 ? Form1->ShownEntry() : nullptr;
-    ChooseAttacker(shown && shown->Number >= 1 ? shown->Number : 1);
+    const auto shown = ShownCreature().Creature();
+    ChooseAttacker(shown && !shown->IsGlitch() ? shown->Number() : 1);
 }
 
 void TFormDano::ChooseAttacker(int number)

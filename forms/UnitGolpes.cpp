@@ -7,8 +7,8 @@
 #include "data/Species.h"
 #include "data/TmHmLearners.h"
 #include "data/TmHmLocations.h"
-#include "forms/UnitPrincipal.h"
 #include "text/Cp1252.h"
+#include "views/Selection.h"
 
 #include <algorithm>
 #include <cmath>
@@ -131,8 +131,8 @@ void TFormGolpes::FormShow(TObject*)
     Edit1->Clear();
     ComboBox1->SetItemIndex(0);
     ApplyFilter();
-    const CatalogueEntry* shown = Form1 ? Form1->ShownEntry() : nullptr;
-    ChooseCreature(shown ? Catalogue::RowOfNumber(shown->Number) : 0);
+    const auto shown = ShownCreature().Creature();
+    ChooseCreature(shown ? Catalogue::RowOfNumber(shown->Number()) : 0);
 }
 
 // A taller window's room is shared: half to the moves and who learns one,

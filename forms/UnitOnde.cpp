@@ -3,8 +3,8 @@
 #include "catalogue/Catalogue.h"
 #include "data/EncounterText.h"
 #include "data/Species.h"
-#include "forms/UnitPrincipal.h"
 #include "text/Cp1252.h"
+#include "views/Selection.h"
 
 #include <string>
 
@@ -76,8 +76,8 @@ void TFormOnde::FormCreate(TObject*)
 
 void TFormOnde::FormShow(TObject*)
 {
-    if (const CatalogueEntry* shown = Form1 ? Form1->ShownEntry() : nullptr)
-        ChooseCreature(shown->Number);
+    if (const auto shown = ShownCreature().Creature())
+        ChooseCreature(shown->Number());
 }
 
 Version TFormOnde::Shown() const

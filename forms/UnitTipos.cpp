@@ -3,8 +3,8 @@
 #include "catalogue/Catalogue.h"
 #include "data/Species.h"
 #include "data/TypeChart.h"
-#include "forms/UnitPrincipal.h"
 #include "text/Cp1252.h"
+#include "views/Selection.h"
 
 #include <QHeaderView>
 
@@ -112,8 +112,8 @@ void TFormTipos::FormCreate(TObject*)
 void TFormTipos::FormShow(TObject*)
 {
     // The creature the main window shows, or the first one.
-    const CatalogueEntry* shown = Form1 ? Form1->ShownEntry() : nullptr;
-    ShowProfile(shown ? shown->Number : 1);
+    const auto shown = ShownCreature().Creature();
+    ShowProfile(shown ? shown->Number() : 1);
 }
 
 void TFormTipos::ComboBox1Click(TObject*)

@@ -6,11 +6,14 @@ definition text, the root exception) and gif/ (decoder, compositor, animation
 clock, timer core), both free of Qt; widgets/ (the widget layer on Qt, with
 the picture control and the timer's Qt side); catalogue/ (the entries) and
 above it data/ (the other tables and the rules computed from them, free of
-Qt); forms/ (the windows); app/ (the program). The table below
-says what each folder may include; a Qt header counts as its own target "Qt".
-A window's unit may not read a control of another window (data flows from the
-tables to each window, never between windows). Prints every offending
-#include or read and exits 1.
+Qt); views/ (each tool window's state and words, free of Qt); forms/ (the
+windows); app/ (the program). The table below says what each folder may
+include; a Qt header counts as its own target "Qt". A window's unit may not
+read a control of another window (data flows from the tables to each window,
+never between windows); a tool window's unit includes no other window's
+header and never reads the main window's global Form1 (what is on show comes
+from the shared selection). Prints every offending #include or read and
+exits 1.
 
     check_layers.py <source root>
 """
@@ -25,8 +28,9 @@ LAYERS = {
     "widgets": ({"text", "gif"}, True),
     "catalogue": ({"text"}, False),
     "data": ({"text", "catalogue"}, False),
-    "forms": ({"text", "gif", "widgets", "catalogue", "data"}, True),
-    "app": ({"text", "gif", "widgets", "catalogue", "data", "forms"}, True),
+    "views": ({"text", "catalogue", "data"}, False),
+    "forms": ({"text", "gif", "widgets", "catalogue", "data", "views"}, True),
+    "app": ({"text", "gif", "widgets", "catalogue", "data", "views", "forms"}, True),
 }
 
 
@@ -93,11 +97,35 @@ def widget_reads(root):
                     yield f"{rel}:{number}: reads into {window} through one of its members"
 
 
+# The units that start the program and the main window, whose menu opens
+# the others: the only ones that may include another window's header.
+OPENERS = {"Startup", "UnitPrincipal", "ShowEntry", "SearchKeys"}
+WINDOW_HEADER = re.compile(r'^\s*#\s*include\s*"forms/(Unit\w+)\.h"')
+FORM1 = re.compile(r"\bForm1\b")
+
+
+def window_to_window(root):
+    """A tool window knows no other window: it includes no other window's
+    header and never names the main window's global."""
+    for path in sorted((root / "forms").glob("*.[ch]*")):
+        if path.suffix not in (".h", ".cpp") or path.stem in OPENERS:
+            continue
+        rel = path.relative_to(root)
+        for number, line in enumerate(path.read_text(errors="replace").splitlines(), 1):
+            m = WINDOW_HEADER.match(line)
+            if m and m.group(1) != path.stem:
+                yield f"{rel}:{number}: includes another window's header forms/{m.group(1)}.h"
+            code = line.split("//")[0]
+            if FORM1.search(code):
+                yield f"{rel}:{number}: reads the main window's Form1"
+
+
 def main():
     if len(sys.argv) != 2:
         print(__doc__.strip().splitlines()[-1].strip(), file=sys.stderr)
         return 2
-    found = list(violations(pathlib.Path(sys.argv[1]))) + list(widget_reads(pathlib.Path(sys.argv[1])))
+    root = pathlib.Path(sys.argv[1])
+    found = list(violations(root)) + list(widget_reads(root)) + list(window_to_window(root))
     for v in found:
         print(v)
     if found:

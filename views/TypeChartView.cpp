@@ -1,0 +1,1 @@
+#include "views/TypeChartView.h"
