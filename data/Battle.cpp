@@ -2,6 +2,7 @@
 
 #include "data/Moves.h"
 #include "data/TypeChart.h"
+#include "text/Numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -199,18 +200,6 @@ std::array<HitCount, 4> HitCounts(DamageRule rule, bool trapping, int& count)
     }
     count = 1;
     return {{{rule == R::Twice ? 2 : 1, 1.0}}};
-}
-
-std::string Group(long whole)
-{
-    const std::string digits = std::to_string(whole);
-    std::string grouped;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            grouped += '.';
-        grouped += digits[i];
-    }
-    return grouped;
 }
 
 } // namespace
@@ -499,15 +488,10 @@ BattleResult ComputeBattle(const BattleSide& attacker, const BattleSide& defende
 
 std::string PercentText(int part, int whole)
 {
-    if (whole <= 0)
-        throw std::invalid_argument("percentage of nothing");
-    // Tenths of a per cent, rounded half up.
-    const long tenths = (static_cast<long>(part) * 1000 + whole / 2) / whole;
-    return Group(tenths / 10) + "," + std::to_string(tenths % 10);
+    return numbers::Percent(part, whole);
 }
 
 std::string PercentText(double chance)
 {
-    const long tenths = std::lround(chance * 1000);
-    return Group(tenths / 10) + "," + std::to_string(tenths % 10);
+    return numbers::Percent(chance);
 }

@@ -5,6 +5,7 @@
 #include "data/Encounters.h"
 
 #include "text/Cp1252.h"
+#include "text/Numbers.h"
 
 #include <algorithm>
 #include <numeric>
@@ -486,19 +487,6 @@ constexpr OtherSource kOther[] = {
 };
 // clang-format on
 
-// "1.200": the thousands kept apart by a dot, as prices are written in Portuguese.
-std::string Grouped(int n)
-{
-    const std::string digits = std::to_string(n);
-    std::string grouped;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            grouped += '.';
-        grouped += digits[i];
-    }
-    return grouped;
-}
-
 void Append(std::string& note, std::string_view part)
 {
     if (part.empty())
@@ -512,9 +500,9 @@ std::string NoteOf(const OtherSource& s)
 {
     std::string note;
     if (s.How == M::Purchase)
-        Append(note, std::string("¥"_cp) + Grouped(s.Price));
+        Append(note, numbers::Yen(s.Price));
     if (s.How == M::Prize)
-        Append(note, Grouped(s.Price) + " fichas");
+        Append(note, numbers::Thousands(s.Price) + " fichas");
     if (s.How == M::Trade)
         Append(note, "por um " + std::string(s.Gives) + "; chega com o apelido " + std::string(s.Nickname));
     if (!s.Fossil.empty())

@@ -1,6 +1,7 @@
 #include "data/MartStock.h"
 
 #include "text/Cp1252.h"
+#include "text/Numbers.h"
 
 #include <array>
 
@@ -60,20 +61,12 @@ constexpr MartStockRow kRows[] = {
 
 const std::span<const MartStockRow> MartStockTable{kRows};
 
-std::string FormatPrice(int price)
-{
-    std::string digits = std::to_string(price);
-    for (int pos = static_cast<int>(digits.size()) - 3; pos > 0; pos -= 3)
-        digits.insert(static_cast<std::size_t>(pos), 1, ',');
-    return "$" + digits;
-}
-
 std::vector<std::string> MartLines(const MartStockRow& row)
 {
     std::vector<std::string> lines;
     lines.reserve(row.Items.size());
     for (const MartItem& item : row.Items) {
-        const std::string price = FormatPrice(item.Price);
+        const std::string price = numbers::Dollars(item.Price);
         const std::size_t used = item.Name.size() + price.size();
         const std::size_t blanks = used < static_cast<std::size_t>(row.Width) ? row.Width - used : 1;
         std::string line(item.Name);

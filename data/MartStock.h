@@ -20,9 +20,6 @@ struct MartStockRow {
 
 extern const std::span<const MartStockRow> MartStockTable;
 
-// "$1,500": a dollar sign and the price with a comma between thousands and hundreds.
-std::string FormatPrice(int price);
-
 // The lines of one shop: name, blanks up to the row's width, then the price.
 // A name too long for the width keeps one blank before the price rather than
 // running into it.

@@ -136,14 +136,6 @@ std::string placeOf(const std::string& source)
 
 } // namespace
 
-TEST(MartStock, PricesGroupThousands)
-{
-    EXPECT_EQ(FormatPrice(100), "$100");
-    EXPECT_EQ(FormatPrice(1000), "$1,000");
-    EXPECT_EQ(FormatPrice(9800), "$9,800");
-    EXPECT_EQ(FormatPrice(1234567), "$1,234,567");
-}
-
 TEST(MartStock, EveryLineHasItsShopsWidth)
 {
     ASSERT_EQ(MartStockTable.size(), 13u);
