@@ -12,11 +12,13 @@ case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
 # desktops; qt6-translations-l10n: Qt's own texts in Portuguese), then what
 # only the tests use (file: cpack's DEB generator; weston: the Wayland smoke
 # test; debootstrap: the package on a fresh root; lintian: the package as
-# Debian checks it).
+# Debian checks it; qt6-base-private-dev: the window tests give the offscreen
+# platform a Linux desktop's editing keys).
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core libgif-dev
           qt6-wayland qt6-translations-l10n)
 if [ "$mode" = test ]; then
   packages+=(clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev libstb-dev clang-14 libclang-rt-14-dev
+             qt6-base-private-dev
              xvfb xauth xdotool python3 python3-pyatspi at-spi2-core dbus-x11
              dbus-daemon dbus-bin desktop-file-utils appstream dpkg-dev file weston debootstrap lintian)
 fi
