@@ -1,9 +1,11 @@
 // FormTipos: the Red/Blue type chart as a grid, and above it what each type
 // of attack does to one creature, whose types are marked among the columns.
 // A tool window, created the first time its menu item runs; each opening
-// starts from the creature the main window shows.
+// starts from the creature the main window shows. What it shows comes from
+// its view (views/TypeChartView.h); the window only connects the two.
 #pragma once
 
+#include "views/TypeChartView.h"
 #include "widgets/Button.h"
 #include "widgets/ComboBox.h"
 #include "widgets/Edit.h"
@@ -17,44 +19,44 @@ public:
     static const FormClass& StaticFormClass();
     const FormClass& FormClassInfo() const override { return StaticFormClass(); }
 
-    TLabel* Label1 = nullptr;
-    TComboBox* ComboBox1 = nullptr;
-    TLabel* Label2 = nullptr;
-    TEdit* Edit1 = nullptr;
-    TGroupBox* GroupBox1 = nullptr;
-    TLabel* Label3 = nullptr;
-    TLabel* Label4 = nullptr;
-    TLabel* Label5 = nullptr;
-    TLabel* Label6 = nullptr;
-    TLabel* Label7 = nullptr;
-    TEdit* Edit2 = nullptr;
-    TEdit* Edit3 = nullptr;
-    TEdit* Edit4 = nullptr;
-    TEdit* Edit5 = nullptr;
-    TEdit* Edit6 = nullptr;
-    TLabel* Label8 = nullptr;
-    TStringGrid* StringGrid1 = nullptr;
-    TLabel* Label9 = nullptr;
-    TButton* Button1 = nullptr;
+    TLabel* CreatureLabel = nullptr;
+    TComboBox* CreatureChooser = nullptr;
+    TLabel* TypesLabel = nullptr;
+    TEdit* TypesText = nullptr;
+    TGroupBox* ProfileBox = nullptr;
+    TLabel* FourTimesLabel = nullptr;
+    TLabel* TwiceLabel = nullptr;
+    TLabel* HalfLabel = nullptr;
+    TLabel* QuarterLabel = nullptr;
+    TLabel* NoEffectLabel = nullptr;
+    TEdit* FourTimesAttackers = nullptr;
+    TEdit* TwiceAttackers = nullptr;
+    TEdit* HalfAttackers = nullptr;
+    TEdit* QuarterAttackers = nullptr;
+    TEdit* NoEffectAttackers = nullptr;
+    TLabel* ChartLabel = nullptr;
+    TStringGrid* ChartGrid = nullptr;
+    TLabel* LegendLabel = nullptr;
+    TButton* CloseButton = nullptr;
 
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
-    void ComboBox1Click(TObject* Sender);
-    void Button1Click(TObject* Sender);
+    void CreatureChosen(TObject* Sender);
+    void CloseClicked(TObject* Sender);
 
-    // The five fields of the profile, ×4 to ×0.
+    // The profile's five fields, ×4 to ×0 (nullptr for another group), and
+    // its signs beside them.
     TEdit* ProfileField(int group) const;
-    // Shows creature 0..151 in the profile; any other number does nothing.
-    void ShowProfile(int number);
+    TLabel* ProfileLabel(int group) const;
+    const TypeChartView& View() const { return view_; }
 
 protected:
     void AfterDefinitionRead() override;
+
+private:
+    // Writes the view's creature and profile to the controls.
+    void showCreature();
+    TypeChartView view_;
 };
 
 extern TFormTipos* FormTipos;
-
-// The colours of a chart cell whose factor (in halves) is not 1: background, text.
-struct CellColors {
-    TColor Background, Text;
-};
-CellColors ChartCellColors(int halves);

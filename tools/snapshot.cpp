@@ -112,8 +112,8 @@ int main(int argc, char** argv)
     app.CreateForm(FormTipos);
     FormTipos->SetVisible(true);
     ok &= shots.Shoot(FormTipos, QStringLiteral("FormTipos-025.png"));
-    FormTipos->ComboBox1->SetItemIndex(94);
-    FormTipos->ComboBox1Click(FormTipos->ComboBox1);
+    FormTipos->CreatureChooser->SetItemIndex(94);
+    FormTipos->CreatureChosen(FormTipos->CreatureChooser);
     ok &= shots.Shoot(FormTipos, QStringLiteral("FormTipos-094.png"));
     FormTipos->SetVisible(false);
 

@@ -114,7 +114,7 @@ TEST_F(Golpes, AToolWindowBesideTheOthersReusedAndResizable)
     EXPECT_EQ(FormGolpes->ListView1->width(), tableWidth);
     // So do the other tool windows: what they show takes the room.
     const std::pair<TMenuItem*, std::function<QWidget*()>> others[] = {
-        {Form1->TabeladeTipos1, [] { return FormTipos->StringGrid1; }},
+        {Form1->TabeladeTipos1, [] { return FormTipos->ChartGrid; }},
         {Form1->OndeEncontrar1, [] { return FormOnde->ListBox2; }},
         {Form1->CalculadoradeDano1, [] { return FormDano->RichEdit1; }},
     };
@@ -127,15 +127,15 @@ TEST_F(Golpes, AToolWindowBesideTheOthersReusedAndResizable)
             EXPECT_EQ(grows()->size(), shown + QSize(200, 120)) << tool.Name();
             tool.Close();
         });
-    EXPECT_GT(FormTipos->StringGrid1->columnWidth(1), 52); // the cells share it
+    EXPECT_GT(FormTipos->ChartGrid->columnWidth(1), 52); // the cells share it
 
     // The type chart opens beside it, and each works while the other is open.
     TForm& chart = OpenTool(Form1->TabeladeTipos1);
     EXPECT_EQ(&chart, FormTipos);
     EXPECT_TRUE(f.isVisible());
-    FormTipos->ComboBox1->setFocus();
-    QTest::keyClick(FormTipos->ComboBox1, Qt::Key_Down); // #002
-    EXPECT_EQ(FormTipos->ComboBox1->Text(), "#002 - Ivysaur");
+    FormTipos->CreatureChooser->setFocus();
+    QTest::keyClick(FormTipos->CreatureChooser, Qt::Key_Down); // #002
+    EXPECT_EQ(FormTipos->CreatureChooser->Text(), "#002 - Ivysaur");
     f.activateWindow();
     QApplication::setActiveWindow(&f);
     Type("surf");

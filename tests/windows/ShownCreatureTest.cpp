@@ -59,7 +59,7 @@ protected:
 TEST_F(ShownCreature, TheTypeChart)
 {
     Follows(
-        Qt::Key_I, [] { return FormTipos->ComboBox1->Text(); }, {25, 133, 151, 0}, [](int n) { return n; });
+        Qt::Key_I, [] { return FormTipos->CreatureChooser->Text(); }, {25, 133, 151, 0}, [](int n) { return n; });
 }
 
 TEST_F(ShownCreature, TheMovesWindow)
