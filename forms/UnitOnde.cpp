@@ -1,9 +1,9 @@
 #include "forms/UnitOnde.h"
 
 #include "catalogue/Catalogue.h"
-#include "data/EncounterText.h"
 #include "data/Species.h"
 #include "text/Cp1252.h"
+#include "views/EncounterText.h"
 #include "views/Selection.h"
 
 #include <string>
@@ -128,7 +128,7 @@ void TFormOnde::ShowCreature()
 {
     const int number = ComboBox2->ItemIndex();
     if (number >= 0 && number <= Catalogue::HighestNumber)
-        ListBox1->Items().Assign(encounters::CreatureView(number, Shown()));
+        ListBox1->Items().Assign(encounters::CreatureView(*species::Creature::FromNumber(number), Shown()));
 }
 
 void TFormOnde::ShowPlace()

@@ -4,7 +4,6 @@
 #include "catalogue/Catalogue.h"
 #include "data/BaseStats.h"
 #include "data/BattleText.h"
-#include "data/EncounterText.h"
 #include "data/Encounters.h"
 #include "data/Learners.h"
 #include "data/MartStock.h"
@@ -28,6 +27,7 @@
 #include "forms/UnitWeb.h"
 #include "text/Cp1252.h"
 #include "text/DefinitionText.h"
+#include "views/EncounterText.h"
 #include "widgets/Application.h"
 #include "widgets/DefinitionReader.h"
 #include "widgets/DefinitionWriter.h"
@@ -225,7 +225,7 @@ TEST(Definitions, NoTextTheProgramShowsIsGarbled)
     for (int n = 0; n <= 151; ++n) {
         add("species", species::GamesName(n));
         for (encounters::Version v : {encounters::Version::Red, encounters::Version::Blue, encounters::Version::Both})
-            for (const std::string& line : encounters::CreatureView(n, v))
+            for (const std::string& line : encounters::CreatureView(*species::Creature::FromNumber(n), v))
                 add("where to find #" + std::to_string(n), line);
     }
     for (const std::string& line : species::ChooserLines())

@@ -1,8 +1,7 @@
-#include "data/EncounterText.h"
+#include "views/EncounterText.h"
 
 #include "catalogue/Catalogue.h"
 #include "data/Battle.h"
-#include "data/Species.h"
 #include "text/Cp1252.h"
 
 namespace encounters {
@@ -105,14 +104,15 @@ std::string PlaceLineText(const SourceLine& line)
            Rest(line);
 }
 
-std::vector<std::string> CreatureView(int creature, Version shown)
+std::vector<std::string> CreatureView(species::Creature c, Version shown)
 {
+    const int creature = c.Number();
     const std::vector<SourceLine> all = CreatureLines(creature);
     std::vector<std::string> view;
     for (const SourceLine& l : all)
         if (InVersion(l.Versions, shown))
             view.push_back(CreatureLineText(l));
-    if (creature == 0)
+    if (c.IsGlitch())
         return {std::string("Não está em nenhuma tabela de encontros das versões Azul e Vermelha: é uma "
                             "entrada de erro do jogo, não um pokémon"_cp)};
     const species::Evolution* from = species::EvolutionInto(creature);

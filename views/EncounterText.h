@@ -1,9 +1,11 @@
-// The lines of the "where to find" window, one sentence each: every way to
+// The words of the "where to find" window, one sentence a line: every way to
 // get a creature, every creature of a place, and what to say when there is
-// none. Plain text (Windows-1252), so the window only shows them.
+// none. Plain text (Windows-1252), so the window only shows them; the tables
+// and chances they are made from are data/Encounters'.
 #pragma once
 
 #include "data/Encounters.h"
+#include "data/Species.h"
 
 #include <string>
 #include <vector>
@@ -25,11 +27,11 @@ std::string CreatureLineText(const SourceLine& line);
 // without the place: "#025 Pikachu — grama/caverna — ...".
 std::string PlaceLineText(const SourceLine& line);
 
-// Everything the window lists for creature 0..151 in the versions `shown`
-// (Both: either): its lines in CreatureLines' order, then how it evolves
-// from the form before it; a creature had only by evolving, #000 and #151
-// say so in words. std::out_of_range for other numbers.
-std::vector<std::string> CreatureView(int creature, Version shown);
+// Everything the window lists for a creature in the versions `shown` (Both:
+// either): its lines in CreatureLines' order, then how it evolves from the
+// form before it; a creature had only by evolving, #000 and #151 say so in
+// words.
+std::vector<std::string> CreatureView(species::Creature creature, Version shown);
 
 // Everything the window lists for a place in the versions `shown`; a line in
 // words when nothing is found there in them.
