@@ -322,23 +322,23 @@ void OndeShown()
 void BM_OndeCreature(benchmark::State& state)
 {
     OndeShown();
-    int row = 0;
+    int number = 0;
     for (auto _ : state) {
-        FormOnde->ChooseCreature(row);
-        row = (row + 1) % (Catalogue::HighestNumber + 1);
+        FormOnde->ChooseCreature(*species::Creature::FromNumber(number));
+        number = (number + 1) % (species::Creature::Highest + 1);
     }
 }
 
 void BM_OndePlace(benchmark::State& state)
 {
     OndeShown();
-    const int places = static_cast<int>(FormOnde->ListedPlaces().size());
-    int line = 0;
+    const std::vector<encounters::Place> places = FormOnde->View().Places();
+    std::size_t line = 0;
     for (auto _ : state) {
-        FormOnde->ChoosePlace(line);
-        line = (line + 1) % places;
+        FormOnde->ChoosePlace(places[line]);
+        line = (line + 1) % places.size();
     }
-    state.counters["places"] = places;
+    state.counters["places"] = static_cast<double>(places.size());
 }
 
 } // namespace

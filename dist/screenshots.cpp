@@ -72,7 +72,7 @@ int main(int argc, char** argv)
 
     app.CreateForm(FormOnde);
     FormOnde->SetVisible(true);
-    FormOnde->ChoosePlace(1); // a route with Red's and Blue's own
+    FormOnde->ChoosePlace(encounters::Place::Route2); // a route with Red's and Blue's own
     ok &= shots.Shoot(FormOnde, QStringLiteral("where-to-find.png"));
     FormOnde->SetVisible(false);
 

@@ -1,15 +1,11 @@
 #include "forms/UnitOnde.h"
 
-#include "catalogue/Catalogue.h"
-#include "data/Species.h"
 #include "text/Cp1252.h"
-#include "views/EncounterText.h"
 #include "views/Selection.h"
 
 #include <string>
 
 using namespace cp1252::literals;
-using encounters::Version;
 
 TFormOnde* FormOnde = nullptr;
 
@@ -17,41 +13,34 @@ const FormClass& TFormOnde::StaticFormClass()
 {
     using F = TFormOnde;
     static const FormClass info = FormTable<F>()
-                                      .Field("Label1", &F::Label1)
-                                      .Field("ComboBox1", &F::ComboBox1)
-                                      .Field("GroupBox1", &F::GroupBox1)
-                                      .Field("Label2", &F::Label2)
-                                      .Field("ComboBox2", &F::ComboBox2)
-                                      .Field("ListBox1", &F::ListBox1)
-                                      .Field("GroupBox2", &F::GroupBox2)
-                                      .Field("Label3", &F::Label3)
-                                      .Field("ComboBox3", &F::ComboBox3)
-                                      .Field("ListBox2", &F::ListBox2)
-                                      .Field("Button1", &F::Button1)
+                                      .Field("VersionLabel", &F::VersionLabel)
+                                      .Field("VersionChooser", &F::VersionChooser)
+                                      .Field("ByCreatureGroup", &F::ByCreatureGroup)
+                                      .Field("CreatureLabel", &F::CreatureLabel)
+                                      .Field("CreatureChooser", &F::CreatureChooser)
+                                      .Field("WaysList", &F::WaysList)
+                                      .Field("ByPlaceGroup", &F::ByPlaceGroup)
+                                      .Field("PlaceLabel", &F::PlaceLabel)
+                                      .Field("PlaceChooser", &F::PlaceChooser)
+                                      .Field("PlaceCreaturesList", &F::PlaceCreaturesList)
+                                      .Field("CloseButton", &F::CloseButton)
                                       .Handler("FormCreate", &F::FormCreate)
                                       .Handler("FormShow", &F::FormShow)
-                                      .Handler("ComboBox1Click", &F::ComboBox1Click)
-                                      .Handler("ComboBox2Click", &F::ComboBox2Click)
-                                      .Handler("ComboBox3Click", &F::ComboBox3Click)
-                                      .Handler("Button1Click", &F::Button1Click)
+                                      .Handler("VersionChosen", &F::VersionChosen)
+                                      .Handler("CreatureChosen", &F::CreatureChosen)
+                                      .Handler("PlaceChosen", &F::PlaceChosen)
+                                      .Handler("CloseClicked", &F::CloseClicked)
                                       .Build("TFormOnde", ":/forms/UnitOnde.form");
     return info;
 }
 
-namespace {
-
-// The version filter's lines, in order.
-constexpr Version kFilter[] = {Version::Both, Version::Red, Version::Blue};
-
-} // namespace
-
 void TFormOnde::AfterDefinitionRead()
 {
-    ListBox1->SetAccessibleName(std::string("Onde encontrar o pokémon"_cp));
-    ListBox2->SetAccessibleName(std::string("Pokémons do lugar"_cp));
+    WaysList->SetAccessibleName(std::string("Onde encontrar o pokémon"_cp));
+    PlaceCreaturesList->SetAccessibleName(std::string("Pokémons do lugar"_cp));
     // The longest lines (a fossil, a trade) are wider than the window: the
     // lists scroll sideways rather than cut them, each row as wide as its text.
-    for (TListBox* list : {ListBox1, ListBox2}) {
+    for (TListBox* list : {WaysList, PlaceCreaturesList}) {
         list->setUniformItemSizes(false);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     }
@@ -60,80 +49,65 @@ void TFormOnde::AfterDefinitionRead()
 
 void TFormOnde::FormCreate(TObject*)
 {
-    ComboBox1->Items().Assign({"As duas", std::string("Só Vermelha"_cp), std::string("Só Azul"_cp)});
-    ComboBox1->SetItemIndex(0);
-    ComboBox2->Items().Assign(species::ChooserLines());
-    ComboBox2->FindTyped = species::FindTyped;
-    places_ = encounters::PlacesWithEncounters();
-    std::vector<std::string> names;
-    names.reserve(places_.size());
-    for (encounters::Place p : places_)
-        names.emplace_back(encounters::PlaceName(p));
-    ComboBox3->Items().Assign(names);
-    ChooseCreature(1);
-    ChoosePlace(0);
+    VersionChooser->Items().Assign(WhereToFindView::VersionChooserLines());
+    VersionChooser->SetItemIndex(view_.VersionLine());
+    CreatureChooser->Items().Assign(WhereToFindView::CreatureChooserLines());
+    CreatureChooser->FindTyped = species::FindTyped;
+    PlaceChooser->Items().Assign(view_.PlaceChooserLines());
+    ShowCreature();
+    ShowPlace();
 }
 
 void TFormOnde::FormShow(TObject*)
 {
     if (const auto shown = ShownCreature().Creature())
-        ChooseCreature(shown->Number());
+        ChooseCreature(*shown);
 }
 
-Version TFormOnde::Shown() const
+void TFormOnde::VersionChosen(TObject*)
 {
-    const int line = ComboBox1->ItemIndex();
-    return line >= 0 && line < static_cast<int>(std::size(kFilter)) ? kFilter[line] : Version::Both;
-}
-
-void TFormOnde::ComboBox1Click(TObject*)
-{
+    view_.ChooseVersionLine(VersionChooser->ItemIndex());
     ShowCreature();
     ShowPlace();
 }
 
-void TFormOnde::ComboBox2Click(TObject*)
+void TFormOnde::CreatureChosen(TObject*)
 {
+    view_.ChooseCreatureLine(CreatureChooser->ItemIndex());
     ShowCreature();
 }
 
-void TFormOnde::ComboBox3Click(TObject*)
+void TFormOnde::PlaceChosen(TObject*)
 {
+    view_.ChoosePlaceLine(PlaceChooser->ItemIndex());
     ShowPlace();
 }
 
-void TFormOnde::Button1Click(TObject*)
+void TFormOnde::CloseClicked(TObject*)
 {
     Close();
 }
 
-// The chooser's lines are the creatures by number.
-void TFormOnde::ChooseCreature(int number)
+void TFormOnde::ChooseCreature(species::Creature c)
 {
-    if (number < 0 || number > Catalogue::HighestNumber)
-        return;
-    ComboBox2->SetItemIndex(number);
+    view_.ChooseCreature(c);
     ShowCreature();
 }
 
-void TFormOnde::ChoosePlace(int line)
+void TFormOnde::ChoosePlace(encounters::Place p)
 {
-    if (line < 0 || line >= static_cast<int>(places_.size()))
-        return;
-    ComboBox3->SetItemIndex(line);
+    view_.ChoosePlace(p);
     ShowPlace();
 }
 
 void TFormOnde::ShowCreature()
 {
-    const int number = ComboBox2->ItemIndex();
-    if (number >= 0 && number <= Catalogue::HighestNumber)
-        ListBox1->Items().Assign(encounters::CreatureView(*species::Creature::FromNumber(number), Shown()));
+    CreatureChooser->SetItemIndex(view_.CreatureLine());
+    WaysList->Items().Assign(view_.CreatureListLines());
 }
 
 void TFormOnde::ShowPlace()
 {
-    const int line = ComboBox3->ItemIndex();
-    if (line >= 0 && line < static_cast<int>(places_.size()))
-        ListBox2->Items().Assign(encounters::PlaceView(places_[static_cast<std::size_t>(line)], Shown()));
+    PlaceChooser->SetItemIndex(view_.PlaceLine());
+    PlaceCreaturesList->Items().Assign(view_.PlaceListLines());
 }

@@ -1,14 +1,20 @@
-// The words of the "where to find" window: each way to get a creature one
-// sentence with the games' figures, a line in words when there is none.
+// The "where to find" window without a display: its words (each way to get a
+// creature one sentence with the games' figures, a line in words when there
+// is none) and its view (what is chosen, what each list then shows, the
+// version filter narrowing both).
 #include "views/EncounterText.h"
+#include "views/WhereToFindView.h"
 
 #include "data/Encounters.h"
 #include "data/Species.h"
 #include "text/Cp1252.h"
 
+#include "../catalogue/FactTables.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -42,6 +48,21 @@ bool HasPart(const std::vector<std::string>& utf8, const std::string& part)
 {
     return std::any_of(utf8.begin(), utf8.end(),
                        [&](const std::string& l) { return l.find(part) != std::string::npos; });
+}
+
+// The facts' walking chance of a creature on a map in one version, as the
+// window writes it ("5,5%").
+std::string FactsChance(const std::string& map, int creature, const std::string& version)
+{
+    int sum = 0;
+    for (const auto& r : facts::ReadTable("wild_encounters.csv"))
+        if (r.at("map") == map && r.at("version") == version && std::stoi(r.at("dex_number")) == creature)
+            sum += std::stoi(r.at("slot_chance_256"));
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f%%", 100.0 * sum / 256);
+    std::string s = text;
+    s[s.find('.')] = ',';
+    return s;
 }
 
 // ---- the words ----
@@ -139,6 +160,127 @@ TEST(EncounterText, ViewsNarrowByVersionAndSayWhatIsTrueWhenNothingIsFound)
         EXPECT_FALSE(HasPart(blue, "só Vermelha")) << PlaceMap(p);
     }
     EXPECT_EQ(PlaceView(Place::Route1, Version::Red).size(), 2u);
+}
+
+// ---- the view ----
+
+TEST(WhereToFindView, StartsOnBothVersionsTheFirstCreatureAndPlaceAndTakesOnlyItsChoosersLines)
+{
+    WhereToFindView view;
+    EXPECT_EQ(view.Version(), Version::Both);
+    EXPECT_EQ(view.VersionLine(), 0);
+    EXPECT_EQ(view.Creature().Number(), 1);
+    EXPECT_EQ(view.CreatureLine(), 1);
+    ASSERT_FALSE(view.Places().empty());
+    EXPECT_EQ(view.Place(), Place::Route1);
+    EXPECT_EQ(view.PlaceLine(), 0);
+    EXPECT_EQ(view.CreatureListLines(), CreatureView(Nr(1), Version::Both));
+    EXPECT_EQ(view.PlaceListLines(), PlaceView(Place::Route1, Version::Both));
+
+    // A filter line is its version; a creature line its number; a place
+    // line the place of that line.
+    EXPECT_EQ(Utf8(WhereToFindView::VersionChooserLines()),
+              (std::vector<std::string>{"As duas", "Só Vermelha", "Só Azul"}));
+    const std::pair<int, Version> filter[] = {{1, Version::Red}, {2, Version::Blue}, {0, Version::Both}};
+    for (const auto& [line, version] : filter) {
+        view.ChooseVersionLine(line);
+        EXPECT_EQ(view.Version(), version) << line;
+        EXPECT_EQ(view.VersionLine(), line);
+    }
+    const auto creatures = WhereToFindView::CreatureChooserLines();
+    ASSERT_EQ(creatures.size(), 152u);
+    EXPECT_EQ(creatures[25], "#025 - Pikachu");
+    view.ChooseCreatureLine(151);
+    EXPECT_EQ(view.Creature(), Nr(151));
+    const auto places = view.PlaceChooserLines();
+    ASSERT_EQ(places.size(), view.Places().size());
+    for (std::size_t line = 0; line < places.size(); ++line)
+        EXPECT_EQ(places[line], PlaceName(view.Places()[line])) << line;
+    view.ChoosePlaceLine(5);
+    EXPECT_EQ(places[5], "Rota 6");
+    EXPECT_EQ(view.Place(), Place::Route6);
+    view.ChoosePlace(Place::Route4);
+    EXPECT_EQ(view.PlaceLine(), 3);
+
+    // A line no chooser has, or a place with nothing to list, is a
+    // mistake of the caller, and changes nothing.
+    EXPECT_THROW(view.ChooseVersionLine(3), std::out_of_range);
+    EXPECT_THROW(view.ChooseVersionLine(-1), std::out_of_range);
+    EXPECT_THROW(view.ChooseCreatureLine(152), std::out_of_range);
+    EXPECT_THROW(view.ChooseCreatureLine(-1), std::out_of_range);
+    EXPECT_THROW(view.ChoosePlaceLine(static_cast<int>(places.size())), std::out_of_range);
+    EXPECT_THROW(view.ChoosePlaceLine(-1), std::out_of_range);
+    ASSERT_TRUE(PlaceLines(Place::Museum1F).empty()) << "the museum only holds a fossil";
+    EXPECT_THROW(view.ChoosePlace(Place::Museum1F), std::invalid_argument);
+    EXPECT_EQ(view.Version(), Version::Both);
+    EXPECT_EQ(view.Creature(), Nr(151));
+    EXPECT_EQ(view.Place(), Place::Route4);
+}
+
+TEST(WhereToFindView, ACreaturesLinesCarryTheFactsFigures)
+{
+    WhereToFindView view;
+    // Viridian Forest in both versions, one line, with the facts' chance.
+    view.ChooseCreatureLine(25);
+    const std::string chance = FactsChance("Viridian Forest", 25, "red");
+    EXPECT_EQ(chance, FactsChance("Viridian Forest", 25, "blue"));
+    EXPECT_TRUE(Has(Utf8(view.CreatureListLines()), "Floresta Viridian — grama/caverna — níveis 3 a 5 — " + chance +
+                                                        " dos encontros — Azul e Vermelha"));
+    // #129: the Old and the Super Rod with how often each bites; the Good
+    // Rod never brings one (as the facts have it).
+    view.ChooseCreatureLine(129);
+    const auto magikarp = Utf8(view.CreatureListLines());
+    EXPECT_TRUE(Has(magikarp, "Qualquer lugar com água — Vara Velha — nível 5 — fisga em todo lance; sempre "
+                              "Magikarp — Azul e Vermelha"));
+    EXPECT_EQ(std::count_if(magikarp.begin(), magikarp.end(),
+                            [](const std::string& l) {
+                                return l.find(
+                                           " — Super Vara — nível 15 — fisga 1 vez em 2 lances; Magikarp 1 em 8 — ") !=
+                                       std::string::npos;
+                            }),
+              5);
+    EXPECT_FALSE(HasPart(magikarp, "Vara Boa"));
+    // One had only by evolving says so; so do #000 and Mew.
+    view.ChooseCreatureLine(3);
+    EXPECT_EQ(Utf8(view.CreatureListLines()), (std::vector<std::string>{"Só por evolução: de Ivysaur no nível 32"}));
+    view.ChooseCreature(Nr(151));
+    const auto mew = Utf8(view.CreatureListLines());
+    ASSERT_EQ(mew.size(), 1u);
+    EXPECT_EQ(mew[0].rfind("Não se encontra nas versões Azul e Vermelha", 0), 0u) << mew[0];
+    view.ChooseCreatureLine(0);
+    const auto glitch = Utf8(view.CreatureListLines());
+    ASSERT_EQ(glitch.size(), 1u);
+    EXPECT_NE(glitch[0].find("é uma entrada de erro do jogo"), std::string::npos) << glitch[0];
+}
+
+TEST(WhereToFindView, TheFilterNarrowsBothListsAndStaysForTheNextCreature)
+{
+    WhereToFindView view;
+    EXPECT_EQ(Utf8(view.PlaceListLines()),
+              (std::vector<std::string>{
+                  "#016 Pidgey — grama/caverna — níveis 2 a 5 — 50,0% dos encontros — Azul e Vermelha",
+                  "#019 Rattata — grama/caverna — níveis 2 a 4 — 50,0% dos encontros — Azul e Vermelha"}));
+    // Ekans (#023) and Rota 4: Red's only; Sandshrew Blue's.
+    view.ChooseCreature(Nr(23));
+    view.ChoosePlace(Place::Route4);
+    const std::size_t both = view.CreatureListLines().size();
+    EXPECT_TRUE(HasPart(Utf8(view.PlaceListLines()), "#023 Ekans"));
+    EXPECT_TRUE(HasPart(Utf8(view.PlaceListLines()), "#027 Sandshrew"));
+    view.ChooseVersionLine(1);
+    EXPECT_EQ(view.CreatureListLines().size(), both);
+    EXPECT_TRUE(HasPart(Utf8(view.PlaceListLines()), "#023 Ekans"));
+    EXPECT_FALSE(HasPart(Utf8(view.PlaceListLines()), "#027 Sandshrew"));
+    view.ChooseVersionLine(2);
+    EXPECT_EQ(Utf8(view.CreatureListLines()), (std::vector<std::string>{"Não se encontra na versão Azul"}));
+    EXPECT_FALSE(HasPart(Utf8(view.PlaceListLines()), "#023 Ekans"));
+    EXPECT_TRUE(HasPart(Utf8(view.PlaceListLines()), "#027 Sandshrew"));
+    // The filter stays for the next creature, and for the next place.
+    view.ChooseCreatureLine(25);
+    EXPECT_FALSE(HasPart(Utf8(view.CreatureListLines()), "só Vermelha"));
+    EXPECT_TRUE(HasPart(Utf8(view.CreatureListLines()), "Floresta Viridian"));
+    view.ChoosePlace(Place::Route1);
+    EXPECT_EQ(view.PlaceListLines(), PlaceView(Place::Route1, Version::Blue));
+    EXPECT_EQ(view.Version(), Version::Blue);
 }
 
 } // namespace

@@ -115,7 +115,7 @@ TEST_F(Golpes, AToolWindowBesideTheOthersReusedAndResizable)
     // So do the other tool windows: what they show takes the room.
     const std::pair<TMenuItem*, std::function<QWidget*()>> others[] = {
         {Form1->TabeladeTipos1, [] { return FormTipos->ChartGrid; }},
-        {Form1->OndeEncontrar1, [] { return FormOnde->ListBox2; }},
+        {Form1->OndeEncontrar1, [] { return FormOnde->PlaceCreaturesList; }},
         {Form1->CalculadoradeDano1, [] { return FormDano->RichEdit1; }},
     };
     for (const auto& [item, grows] : others)

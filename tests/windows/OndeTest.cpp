@@ -1,18 +1,14 @@
 // The "where to find" window through the real program: created by its first
 // opening (menu or Ctrl+E), on the creature the main window shows; a creature,
-// a place and the version filter picked by keyboard and mouse; the facts'
-// figures in its lines; every line readable whole and every control named.
+// a place and the version filter picked by keyboard reach its view, and the
+// view's lines its lists; every line readable whole and every control named.
+// What the lines say is WhereToFindView's test (tests/views).
 #include "WindowsFixture.h"
 
-#include "../catalogue/FactTables.h"
-
-#include "catalogue/Catalogue.h"
 #include "forms/UnitOnde.h"
 
 #include <QAccessible>
 #include <QScrollBar>
-
-#include <cstdio>
 
 namespace {
 
@@ -24,8 +20,8 @@ struct Onde : Windows {
             utf8.push_back(cp1252::toUtf8(line));
         return utf8;
     }
-    static std::vector<std::string> Creature() { return Lines(FormOnde->ListBox1); }
-    static std::vector<std::string> Place() { return Lines(FormOnde->ListBox2); }
+    static std::vector<std::string> Creature() { return Lines(FormOnde->WaysList); }
+    static std::vector<std::string> Place() { return Lines(FormOnde->PlaceCreaturesList); }
     static bool Has(const std::vector<std::string>& lines, const std::string& line)
     {
         return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -38,20 +34,6 @@ struct Onde : Windows {
         for (int i = 0; i < line; ++i)
             QTest::keyClick(combo, Qt::Key_Down);
         QApplication::processEvents();
-    }
-    // The facts' walking chance of a creature on a map in one version, as
-    // the window writes it ("5,5%").
-    static std::string FactsChance(const std::string& map, int creature, const std::string& version)
-    {
-        int sum = 0;
-        for (const auto& r : facts::ReadTable("wild_encounters.csv"))
-            if (r.at("map") == map && r.at("version") == version && std::stoi(r.at("dex_number")) == creature)
-                sum += std::stoi(r.at("slot_chance_256"));
-        char text[16];
-        std::snprintf(text, sizeof text, "%.1f%%", 100.0 * sum / 256);
-        std::string s = text;
-        s[s.find('.')] = ',';
-        return s;
     }
     // A tool window: opened beside the main window, `inside` closes it.
     void OpenOnde(const std::function<void(TForm&)>& inside) { WithTool(Form1->OndeEncontrar1, inside); }
@@ -83,96 +65,86 @@ TEST_F(Onde, MadeByItsFirstOpeningReopenedByCtrlEAndClosedByEsc)
     }
     // "Fechar" closes it too.
     OpenOnde([&](TForm& f) {
-        ClickOn(FormOnde->Button1);
+        ClickOn(FormOnde->CloseButton);
         EXPECT_FALSE(f.isVisible());
     });
 }
 
-TEST_F(Onde, OpensOnTheShownCreatureWithTheFactsFigures)
+TEST_F(Onde, OpensOnTheShownCreatureAndAKeyboardChoiceReachesTheView)
 {
     Form1->SetAppDir(FAUNETA_OUT_DIR "/");
     Form1->ListBox1->SetItemIndex(24); // #025
     Form1->ListBox1Click(Form1->ListBox1);
     OpenOnde([&](TForm& f) {
         TFormOnde* o = FormOnde;
-        EXPECT_FALSE(o->ComboBox2->isEditable());
-        EXPECT_EQ(o->ComboBox2->Items().Count(), 152);
-        EXPECT_EQ(o->ComboBox2->Text(), "#025 - Pikachu");
-        // Viridian Forest in both versions, one line, with the facts' chance.
-        const std::string red = FactsChance("Viridian Forest", 25, "red");
-        EXPECT_EQ(red, FactsChance("Viridian Forest", 25, "blue"));
-        EXPECT_TRUE(Has(Creature(), "Floresta Viridian — grama/caverna — níveis 3 a 5 — " + red +
-                                        " dos encontros — Azul e Vermelha"))
+        EXPECT_FALSE(o->CreatureChooser->isEditable());
+        EXPECT_EQ(o->CreatureChooser->Items().Count(), 152);
+        EXPECT_EQ(o->CreatureChooser->Text(), "#025 - Pikachu");
+        EXPECT_EQ(o->View().Creature().Number(), 25);
+        EXPECT_TRUE(Has(Creature(), "Floresta Viridian — grama/caverna — níveis 3 a 5 — 5,5% dos encontros — Azul e "
+                                    "Vermelha"))
             << LineAt(Creature(), 0);
-        // #129 by keyboard: the Old and the Super Rod with how often each
-        // bites; the Good Rod never brings one (as the facts have it).
-        KeyTo(o->ComboBox2, 129);
-        EXPECT_EQ(o->ComboBox2->Text(), "#129 - Magikarp");
-        const auto magikarp = Creature();
-        EXPECT_TRUE(Has(magikarp, "Qualquer lugar com água — Vara Velha — nível 5 — fisga em todo lance; sempre "
-                                  "Magikarp — Azul e Vermelha"));
-        EXPECT_EQ(
-            std::count_if(magikarp.begin(), magikarp.end(),
-                          [](const std::string& l) {
-                              return l.find(" — Super Vara — nível 15 — fisga 1 vez em 2 lances; Magikarp 1 em 8 — ") !=
-                                     std::string::npos;
-                          }),
-            5);
-        EXPECT_TRUE(std::none_of(magikarp.begin(), magikarp.end(),
-                                 [](const std::string& l) { return l.find("Vara Boa") != std::string::npos; }));
-        // One had only by evolving says so; so do #000 and Mew.
-        KeyTo(o->ComboBox2, 3);
+        // Each creature picked by keyboard reaches the view, and the view's
+        // lines the list: #129, #003 (only by evolving), Mew by End, #000 by Home.
+        const auto shows = [&](int number, const char* chooserLine) {
+            EXPECT_EQ(o->CreatureChooser->Text(), chooserLine);
+            EXPECT_EQ(o->View().Creature().Number(), number);
+            EXPECT_EQ(o->WaysList->Items().ToVector(), o->View().CreatureListLines()) << number;
+        };
+        KeyTo(o->CreatureChooser, 129);
+        shows(129, "#129 - Magikarp");
+        EXPECT_TRUE(Has(Creature(), "Qualquer lugar com água — Vara Velha — nível 5 — fisga em todo lance; sempre "
+                                    "Magikarp — Azul e Vermelha"));
+        KeyTo(o->CreatureChooser, 3);
+        shows(3, "#003 - Venusaur");
         EXPECT_EQ(Creature(), (std::vector<std::string>{"Só por evolução: de Ivysaur no nível 32"}));
-        o->ComboBox2->setFocus();
-        QTest::keyClick(o->ComboBox2, Qt::Key_End);
-        EXPECT_EQ(o->ComboBox2->Text(), "#151 - Mew");
-        ASSERT_EQ(Creature().size(), 1u);
-        EXPECT_EQ(LineAt(Creature(), 0).rfind("Não se encontra nas versões Azul e Vermelha", 0), 0u);
-        QTest::keyClick(o->ComboBox2, Qt::Key_Home);
-        EXPECT_EQ(o->ComboBox2->Text(), "#000 - Missingno");
-        ASSERT_EQ(Creature().size(), 1u);
-        EXPECT_NE(LineAt(Creature(), 0).find("é uma entrada de erro do jogo"), std::string::npos);
+        o->CreatureChooser->setFocus();
+        QTest::keyClick(o->CreatureChooser, Qt::Key_End);
+        shows(151, "#151 - Mew");
+        QTest::keyClick(o->CreatureChooser, Qt::Key_Home);
+        shows(0, "#000 - Missingno");
+        // A name typed picks its creature.
+        QTest::keyClicks(o->CreatureChooser, "gyara");
+        shows(130, "#130 - Gyarados");
         f.Close();
     });
 }
 
-TEST_F(Onde, APlaceListsItsCreaturesAndTheFilterNarrowsBothLists)
+TEST_F(Onde, APlaceAndTheFilterChosenByKeyboardReachBothLists)
 {
     OpenOnde([&](TForm& f) {
         TFormOnde* o = FormOnde;
-        ASSERT_EQ(o->ComboBox3->Items().Count(), static_cast<int>(o->ListedPlaces().size()));
+        ASSERT_EQ(o->PlaceChooser->Items().Count(), static_cast<int>(o->View().Places().size()));
         // Another place first, so that Rota 1 is really picked.
-        KeyTo(o->ComboBox3, 5);
-        EXPECT_EQ(o->ComboBox3->Text(), "Rota 6");
-        KeyTo(o->ComboBox3, 0);
-        EXPECT_EQ(o->ComboBox3->Text(), "Rota 1");
+        KeyTo(o->PlaceChooser, 5);
+        EXPECT_EQ(o->PlaceChooser->Text(), "Rota 6");
+        EXPECT_EQ(o->View().Place(), encounters::Place::Route6);
+        KeyTo(o->PlaceChooser, 0);
+        EXPECT_EQ(o->PlaceChooser->Text(), "Rota 1");
         EXPECT_EQ(Place(), (std::vector<std::string>{
                                "#016 Pidgey — grama/caverna — níveis 2 a 5 — 50,0% dos encontros — Azul e Vermelha",
                                "#019 Rattata — grama/caverna — níveis 2 a 4 — 50,0% dos encontros — Azul e Vermelha"}));
-        // Ekans (#023) and Rota 4: Red's only.
-        o->ChooseCreature(23);
-        KeyTo(o->ComboBox3, 3);
-        const auto has = [](const std::vector<std::string>& lines, const char* part) {
-            return std::any_of(lines.begin(), lines.end(),
-                               [&](const std::string& l) { return l.find(part) != std::string::npos; });
-        };
-        const std::size_t both = Creature().size();
-        EXPECT_TRUE(has(Place(), "#023 Ekans"));
-        EXPECT_TRUE(has(Place(), "#027 Sandshrew")); // Blue's
-        EXPECT_EQ(o->ComboBox1->Text(), "As duas");
-        KeyTo(o->ComboBox1, 1);
-        EXPECT_EQ(o->ComboBox1->Text(), W("Só Vermelha"));
-        EXPECT_EQ(Creature().size(), both);
-        EXPECT_TRUE(has(Place(), "#023 Ekans"));
-        EXPECT_FALSE(has(Place(), "#027 Sandshrew"));
-        KeyTo(o->ComboBox1, 2);
+        // Ekans (#023), Red's only, and Rota 4, then each filter line: both
+        // lists follow it, as a view with the same choices gives them.
+        o->ChooseCreature(*species::Creature::FromNumber(23));
+        EXPECT_EQ(o->CreatureChooser->Text(), "#023 - Ekans");
+        KeyTo(o->PlaceChooser, 3);
+        EXPECT_EQ(o->View().Place(), encounters::Place::Route4);
+        EXPECT_EQ(o->VersionChooser->Text(), "As duas");
+        WhereToFindView expected;
+        expected.ChooseCreature(*species::Creature::FromNumber(23));
+        expected.ChoosePlace(encounters::Place::Route4);
+        const std::pair<int, const char*> filter[] = {{1, "Só Vermelha"}, {2, "Só Azul"}, {0, "As duas"}};
+        for (const auto& [line, text] : filter) {
+            KeyTo(o->VersionChooser, line);
+            EXPECT_EQ(o->VersionChooser->Text(), W(text));
+            expected.ChooseVersionLine(line);
+            EXPECT_EQ(o->View().Version(), expected.Version());
+            EXPECT_EQ(o->WaysList->Items().ToVector(), expected.CreatureListLines()) << text;
+            EXPECT_EQ(o->PlaceCreaturesList->Items().ToVector(), expected.PlaceListLines()) << text;
+        }
+        KeyTo(o->VersionChooser, 2);
         EXPECT_EQ(Creature(), (std::vector<std::string>{"Não se encontra na versão Azul"}));
-        EXPECT_FALSE(has(Place(), "#023 Ekans"));
-        EXPECT_TRUE(has(Place(), "#027 Sandshrew"));
-        // The filter stays for the next creature.
-        KeyTo(o->ComboBox2, 25);
-        EXPECT_FALSE(has(Creature(), "só Vermelha"));
-        EXPECT_TRUE(has(Creature(), "Floresta Viridian"));
         f.Close();
     });
 }
@@ -193,26 +165,26 @@ TEST_F(Onde, EveryLineReadableWholeAndEveryControlNamed)
             }
             return std::string();
         };
-        for (int number = 0; number <= Catalogue::HighestNumber; ++number) {
-            o->ChooseCreature(number);
-            ASSERT_EQ(readable(o->ListBox1), "") << number;
+        for (int number = 0; number <= species::Creature::Highest; ++number) {
+            o->ChooseCreature(*species::Creature::FromNumber(number));
+            ASSERT_EQ(readable(o->WaysList), "") << number;
         }
-        for (int line = 0; line < o->ComboBox3->Items().Count(); ++line) {
-            o->ChoosePlace(line);
-            ASSERT_EQ(readable(o->ListBox2), "") << line;
+        for (const encounters::Place place : o->View().Places()) {
+            o->ChoosePlace(place);
+            ASSERT_EQ(readable(o->PlaceCreaturesList), "") << encounters::PlaceMap(place);
         }
         // Each row is the sentence a screen reader says.
-        o->ChooseCreature(25);
-        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(o->ListBox1);
+        o->ChooseCreature(*species::Creature::FromNumber(25));
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(o->WaysList);
         ASSERT_TRUE(list && list->childCount() > 0);
-        EXPECT_EQ(list->child(0)->text(QAccessible::Name), o->ListBox1->item(0)->text());
-        EXPECT_EQ(o->ListBox1->accessibleName(), QString::fromUtf8("Onde encontrar o pokémon"));
-        EXPECT_EQ(o->ListBox2->accessibleName(), QString::fromUtf8("Pokémons do lugar"));
-        EXPECT_EQ(LabelOf(o->ComboBox1), QString::fromUtf8("Versões:"));
-        EXPECT_EQ(LabelOf(o->ComboBox2), QString::fromUtf8("Pokémon:"));
-        EXPECT_EQ(LabelOf(o->ComboBox3), "Lugar:");
+        EXPECT_EQ(list->child(0)->text(QAccessible::Name), o->WaysList->item(0)->text());
+        EXPECT_EQ(o->WaysList->accessibleName(), QString::fromUtf8("Onde encontrar o pokémon"));
+        EXPECT_EQ(o->PlaceCreaturesList->accessibleName(), QString::fromUtf8("Pokémons do lugar"));
+        EXPECT_EQ(LabelOf(o->VersionChooser), QString::fromUtf8("Versões:"));
+        EXPECT_EQ(LabelOf(o->CreatureChooser), QString::fromUtf8("Pokémon:"));
+        EXPECT_EQ(LabelOf(o->PlaceChooser), "Lugar:");
         std::set<QWidget*> reached;
-        o->ComboBox1->setFocus();
+        o->VersionChooser->setFocus();
         for (int i = 0; i < 12; ++i) {
             reached.insert(QApplication::focusWidget());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -335,9 +335,7 @@ void Renders::RenderAll()
     // (#025) and on the place where it is found first in the game.
     app.CreateForm(FormOnde);
     FormOnde->SetVisible(true);
-    const auto& places = FormOnde->ListedPlaces();
-    FormOnde->ChoosePlace(
-        static_cast<int>(std::find(places.begin(), places.end(), encounters::Place::ViridianForest) - places.begin()));
+    FormOnde->ChoosePlace(encounters::Place::ViridianForest);
     Check(Shoot(FormOnde), QStringLiteral("FormOnde"));
     FormOnde->SetVisible(false);
     // The damage calculator, created on first use and opened over the entry

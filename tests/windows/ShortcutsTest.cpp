@@ -135,7 +135,7 @@ TEST_F(Shortcuts, CtrlEAfterASearchTypedAndSent)
     QApplication::processEvents();
     ASSERT_NE(FormOnde, nullptr) << "Ctrl+E in the search field opened nothing";
     EXPECT_EQ(QApplication::activeWindow(), FormOnde);
-    EXPECT_EQ(FormOnde->ComboBox2->ItemIndex(), 25);
+    EXPECT_EQ(FormOnde->CreatureChooser->ItemIndex(), 25);
     // The field kept its text and its other editing keys.
     EXPECT_EQ(Form1->Edit5->Text(), "EEV");
     Escape(*FormOnde);

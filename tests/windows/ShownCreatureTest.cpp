@@ -71,7 +71,7 @@ TEST_F(ShownCreature, TheMovesWindow)
 TEST_F(ShownCreature, WhereToFind)
 {
     Follows(
-        Qt::Key_E, [] { return FormOnde->ComboBox2->Text(); }, {25, 133, 151, 0}, [](int n) { return n; });
+        Qt::Key_E, [] { return FormOnde->CreatureChooser->Text(); }, {25, 133, 151, 0}, [](int n) { return n; });
 }
 
 TEST_F(ShownCreature, TheCalculatorsAttacker)
