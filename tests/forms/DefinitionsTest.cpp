@@ -3,7 +3,6 @@
 // the program shows free of letters garbled by the wrong code page.
 #include "catalogue/Catalogue.h"
 #include "data/BaseStats.h"
-#include "data/BattleText.h"
 #include "data/Encounters.h"
 #include "data/Learners.h"
 #include "data/MartStock.h"
@@ -27,6 +26,7 @@
 #include "forms/UnitWeb.h"
 #include "text/Cp1252.h"
 #include "text/DefinitionText.h"
+#include "views/BattleText.h"
 #include "views/EncounterText.h"
 #include "widgets/Application.h"
 #include "widgets/DefinitionReader.h"

@@ -116,7 +116,7 @@ TEST_F(Golpes, AToolWindowBesideTheOthersReusedAndResizable)
     const std::pair<TMenuItem*, std::function<QWidget*()>> others[] = {
         {Form1->TabeladeTipos1, [] { return FormTipos->ChartGrid; }},
         {Form1->OndeEncontrar1, [] { return FormOnde->PlaceCreaturesList; }},
-        {Form1->CalculadoradeDano1, [] { return FormDano->RichEdit1; }},
+        {Form1->CalculadoradeDano1, [] { return FormDano->ResultText; }},
     };
     for (const auto& [item, grows] : others)
         WithTool(item, [&](TForm& tool) {
@@ -480,12 +480,12 @@ TEST_F(Golpes, EveryWindowNamesEachMoveAsTheMovesTable)
     Escape(*FormGolpes);
 
     WithTool(Form1->CalculadoradeDano1, [&](TForm& dano) {
-        TComboBox* attacker = FormDano->ComboBox1;
+        TComboBox* attacker = FormDano->AttackerChooser;
         attacker->setFocus();
         QTest::keyClick(attacker, Qt::Key_Home);
         for (int n = 1; n <= 151; ++n) {
             ASSERT_EQ(attacker->ItemIndex(), n - 1);
-            const V lines = FormDano->ComboBox11->Items().ToVector();
+            const V lines = FormDano->MoveChooser->Items().ToVector();
             const auto parting = std::find(lines.begin(), lines.end(), W("—— outros golpes ——"));
             ASSERT_NE(parting, lines.end()) << attacker->Text();
             for (auto line = lines.begin(); line != lines.end(); ++line) {

@@ -234,9 +234,9 @@ struct Renders : Windows {
     // The damage calculator on one worked case, typed as a person would.
     static void SetUpDano()
     {
-        FormDano->Edit1->SetText("30");
+        FormDano->AttackerLevel->SetText("30");
         FormDano->ChooseDefender(130);
-        FormDano->Edit9->SetText("28");
+        FormDano->DefenderLevel->SetText("28");
         FormDano->ChooseMove(FindMove("Thunderbolt"));
     }
 
@@ -343,7 +343,7 @@ void Renders::RenderAll()
     app.CreateForm(FormDano);
     FormDano->SetVisible(true);
     SetUpDano();
-    FormDano->ComboBox11->setFocus(); // no blinking caret in the picture
+    FormDano->MoveChooser->setFocus(); // no blinking caret in the picture
     Check(Shoot(FormDano), QStringLiteral("FormDano"));
     FormDano->SetVisible(false);
 

@@ -78,5 +78,6 @@ TEST_F(ShownCreature, TheCalculatorsAttacker)
 {
     // #000 has no stats: the first creature stands in for it.
     Follows(
-        Qt::Key_D, [] { return FormDano->ComboBox1->Text(); }, {25, 133, 151, 0}, [](int n) { return n == 0 ? 1 : n; });
+        Qt::Key_D, [] { return FormDano->AttackerChooser->Text(); }, {25, 133, 151, 0},
+        [](int n) { return n == 0 ? 1 : n; });
 }

@@ -1,9 +1,9 @@
 // What the damage window says of a computed battle: the figures of worked
 // cases (derived by hand in BattleTest.cpp) in Brazilian style, one line in
 // words for every kind of move that has no figures, and the lines that say why.
-#include "data/BattleText.h"
 #include "data/Moves.h"
 #include "text/Cp1252.h"
+#include "views/BattleText.h"
 
 #include <gtest/gtest.h>
 

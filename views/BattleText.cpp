@@ -1,4 +1,4 @@
-#include "data/BattleText.h"
+#include "views/BattleText.h"
 
 #include "text/Cp1252.h"
 
