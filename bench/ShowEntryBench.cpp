@@ -167,8 +167,8 @@ int Tour(TApplication& app)
     app.CreateForm(FormGolpes);
     FormGolpes->show();
     Settle();
-    FormGolpes->ChooseMove(FindMove("Thunderbolt"));
-    FormGolpes->ChooseCreature(24);
+    FormGolpes->ChooseMove(*MovesView::Move::Named("Thunderbolt"));
+    FormGolpes->ChooseCreature(*species::Creature::FromNumber(25));
     FormGolpes->repaint();
     FormGolpes->hide();
     Settle();
@@ -231,10 +231,10 @@ void BM_MovesFilterKeystroke(benchmark::State& state)
     }
     bool whole = false;
     for (auto _ : state) {
-        FormGolpes->Edit1->SetText(whole ? "" : "s");
+        FormGolpes->NameFilter->SetText(whole ? "" : "s");
         whole = !whole;
     }
-    state.counters["listed"] = static_cast<double>(FormGolpes->ListedMoves().size());
+    state.counters["listed"] = static_cast<double>(FormGolpes->View().Moves().Rows.size());
 }
 
 // One sort of the whole moves table (165 rows) by a title: each column in
@@ -247,13 +247,13 @@ void MovesShown()
         FormGolpes->show();
         Settle();
     }
-    FormGolpes->Edit1->SetText("");
+    FormGolpes->NameFilter->SetText("");
 }
 
 void BM_MovesSort(benchmark::State& state)
 {
     MovesShown();
-    TListView* table = FormGolpes->ListView1;
+    TListView* table = FormGolpes->MovesTable;
     const int columns = table->ColumnCount();
     int turn = 0;
     for (auto _ : state) {
@@ -272,7 +272,7 @@ void BM_MovesSort(benchmark::State& state)
 void BM_MovesSortQtPeer(benchmark::State& state)
 {
     MovesShown();
-    const TListView* ours = FormGolpes->ListView1;
+    const TListView* ours = FormGolpes->MovesTable;
     QStandardItemModel model(ours->RowCount(), ours->ColumnCount());
     for (int row = 0; row < ours->RowCount(); ++row)
         for (int column = 0; column < ours->ColumnCount(); ++column)

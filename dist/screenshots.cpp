@@ -65,8 +65,8 @@ int main(int argc, char** argv)
 
     app.CreateForm(FormGolpes);
     FormGolpes->SetVisible(true);
-    FormGolpes->Edit1->SetText("thunder");
-    FormGolpes->ChooseMove(FindMove("Thunderbolt"));
+    FormGolpes->NameFilter->SetText("thunder");
+    FormGolpes->ChooseMove(*MovesView::Move::Named("Thunderbolt"));
     ok &= shots.Shoot(FormGolpes, QStringLiteral("moves.png"));
     FormGolpes->SetVisible(false);
 

@@ -4,9 +4,11 @@
 // of its moves by level and by TM or HM; choosing a row shows that move.
 // A tool window, created the first time its menu item runs; each opening
 // starts from the creature the main window shows, with the filters cleared.
+// What it shows and does is MovesView's; the window hands each control's
+// value to the view and writes the view's texts back.
 #pragma once
 
-#include "data/Types.h"
+#include "views/MovesView.h"
 #include "widgets/ComboBox.h"
 #include "widgets/Edit.h"
 #include "widgets/Form.h"
@@ -15,66 +17,62 @@
 #include "widgets/ListView.h"
 #include "widgets/RichEdit.h"
 
-#include <optional>
-#include <string>
-#include <vector>
-
 class TFormGolpes : public TForm {
 public:
     static const FormClass& StaticFormClass();
     const FormClass& FormClassInfo() const override { return StaticFormClass(); }
 
-    TGroupBox* GroupBox1 = nullptr;
-    TLabel* Label1 = nullptr;
-    TEdit* Edit1 = nullptr;
-    TLabel* Label2 = nullptr;
-    TComboBox* ComboBox1 = nullptr;
-    TListView* ListView1 = nullptr;
-    TLabel* Label4 = nullptr;
-    TLabel* Label3 = nullptr;
-    TGroupBox* GroupBox2 = nullptr;
-    TRichEdit* RichEdit1 = nullptr;
-    TLabel* Label6 = nullptr;
-    TListView* ListView2 = nullptr;
-    TGroupBox* GroupBox3 = nullptr;
-    TLabel* Label5 = nullptr;
-    TComboBox* ComboBox2 = nullptr;
-    TLabel* Label7 = nullptr;
-    TListView* ListView3 = nullptr;
+    TGroupBox* MovesGroup = nullptr;
+    TLabel* NameLabel = nullptr;
+    TEdit* NameFilter = nullptr;
+    TLabel* TypeLabel = nullptr;
+    TComboBox* TypeChooser = nullptr;
+    TListView* MovesTable = nullptr;
+    TLabel* CountLabel = nullptr;
+    TLabel* SortHintLabel = nullptr;
+    TGroupBox* ChosenMoveGroup = nullptr;
+    TRichEdit* MoveDetails = nullptr;
+    TLabel* LearnersLabel = nullptr;
+    TListView* LearnersTable = nullptr;
+    TGroupBox* CreatureGroup = nullptr;
+    TLabel* CreatureLabel = nullptr;
+    TComboBox* CreatureChooser = nullptr;
+    TLabel* CreatureHintLabel = nullptr;
+    TListView* CreatureMovesTable = nullptr;
 
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
     void FormResize(TObject* Sender);
-    void Edit1Change(TObject* Sender);
-    void ComboBox1Click(TObject* Sender);
-    void ListView1Click(TObject* Sender);
-    void ListView2Click(TObject* Sender);
-    void ComboBox2Click(TObject* Sender);
-    void ListView3Click(TObject* Sender);
+    void NameTyped(TObject* Sender);
+    void TypeChosen(TObject* Sender);
+    void MoveChosen(TObject* Sender);
+    void LearnerChosen(TObject* Sender);
+    void CreatureChosen(TObject* Sender);
+    void CreatureMoveChosen(TObject* Sender);
 
-    // Row in MoveTable of each row of the moves table, by row number.
-    const std::vector<int>& ListedMoves() const { return listed_; }
-    // The move shown (row in MoveTable), -1 for none.
-    int ShownMove() const { return shownMove_; }
+    const MovesView& View() const { return view_; }
     // Shows a move and chooses its row, clearing the filters first when
     // they hide it.
-    void ChooseMove(int move);
-    // Shows catalogue row 0..151 in the creature part.
-    void ChooseCreature(int row);
+    void ChooseMove(MovesView::Move move);
+    // Shows a creature's moves below.
+    void ChooseCreature(species::Creature creature);
 
 protected:
     void AfterDefinitionRead() override;
 
 private:
-    void ApplyFilter();
-    void ShowMove(int move);
-    void ShowCreature(int row);
+    // Tells the view the order the moves table shows: the first move shown
+    // replaces one the filters hide.
+    void FollowSortOrder();
+    // Writes what changed in the view to the controls.
+    void ShowView();
+    void ShowMovesTable();
+    void ShowMove();
+    void ShowCreature();
 
-    std::vector<std::optional<Type>> typeOf_; // the type each line of the type filter lets through
-    std::vector<int> listed_;                 // row in MoveTable of each row of the moves table
-    std::vector<int> learners_;               // catalogue row of each row of the learners table
-    std::vector<int> creatureMoves_;          // row in MoveTable of each row of the creature's table
-    int shownMove_ = -1;
+    MovesView view_;
+    // The generation of each table's rows the controls hold.
+    unsigned movesShown_ = 0, learnersShown_ = 0, creatureShown_ = 0;
     // The designed heights of the two parts and where the lower one starts.
     int designedAbove_ = 0;
     int designedBelowTop_ = 0;

@@ -87,19 +87,19 @@ int main(int argc, char** argv)
     // move, filtered as typed, and by the creature the main window shows.
     Application->CreateForm(FormGolpes);
     FormGolpes->SetVisible(true);
-    FormGolpes->Edit1->SetText("thunder");
-    FormGolpes->ChooseMove(FindMove("Thunderbolt"));
+    FormGolpes->NameFilter->SetText("thunder");
+    FormGolpes->ChooseMove(*MovesView::Move::Named("Thunderbolt"));
     ok &= shots.Shoot(FormGolpes, QStringLiteral("FormGolpes-move.png"));
     FormGolpes->SetVisible(false);
-    FormGolpes->Edit1->Clear();
-    FormGolpes->ChooseMove(FindMove("Thunderwave"));
+    FormGolpes->NameFilter->Clear();
+    FormGolpes->ChooseMove(*MovesView::Move::Named("Thunderwave"));
     FormGolpes->SetVisible(true); // shows #025, the main window's entry
     ok &= shots.Shoot(FormGolpes, QStringLiteral("FormGolpes-creature.png"));
     // The Water moves sorted by power, strongest first, as a click on the
     // title "Poder" sorts them.
-    FormGolpes->ComboBox1->SetItemIndex(3); // Água
-    FormGolpes->ComboBox1Click(FormGolpes->ComboBox1);
-    FormGolpes->ListView1->SortBy(2, true);
+    FormGolpes->TypeChooser->SetItemIndex(3); // Água
+    FormGolpes->TypeChosen(FormGolpes->TypeChooser);
+    FormGolpes->MovesTable->SortBy(2, true);
     ok &= shots.Shoot(FormGolpes, QStringLiteral("FormGolpes-water-by-power.png"));
     // Made larger, the tables take the room: #025's whole table of moves.
     const QSize designed = FormGolpes->size();

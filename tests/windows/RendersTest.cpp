@@ -320,9 +320,9 @@ void Renders::RenderAll()
     // creature the main window shows.
     Application->CreateForm(FormGolpes);
     FormGolpes->SetVisible(true);
-    FormGolpes->Edit1->SetText("thunder");
-    FormGolpes->ChooseMove(FindMove("Thunderbolt"));
-    FormGolpes->ListView1->setFocus(); // no blinking caret in the picture
+    FormGolpes->NameFilter->SetText("thunder");
+    FormGolpes->ChooseMove(*MovesView::Move::Named("Thunderbolt"));
+    FormGolpes->MovesTable->setFocus(); // no blinking caret in the picture
     Check(Shoot(FormGolpes), QStringLiteral("FormGolpes"));
     FormGolpes->SetVisible(false);
     // The type chart, created on first use as its menu item does, opened
@@ -377,7 +377,7 @@ void Renders::MeasureEveryText()
     // The windows made on first use too, the moves window with a move chosen.
     app.CreateForm(FormTipos);
     app.CreateForm(FormGolpes);
-    FormGolpes->ChooseMove(FindMove("Thunderbolt"));
+    FormGolpes->ChooseMove(*MovesView::Move::Named("Thunderbolt"));
     app.CreateForm(FormOnde);
     app.CreateForm(FormDano);
     SetUpDano();

@@ -171,11 +171,12 @@ TEST_F(Shortcuts, TheMovesWindowSortsFromEachOfItsControls)
     TForm& f = OpenTool(Form1->ListadeGolpes1);
     // Where the window opens, the focus is in the name filter: Ctrl+3 sorts
     // the moves by their type.
-    ASSERT_EQ(QApplication::focusWidget(), FormGolpes->Edit1);
+    ASSERT_EQ(QApplication::focusWidget(), FormGolpes->NameFilter);
     QTest::keyClick(f.windowHandle(), Qt::Key_3, Qt::ControlModifier);
-    EXPECT_EQ(FormGolpes->ListView1->SortColumn(), 2);
+    EXPECT_EQ(FormGolpes->MovesTable->SortColumn(), 2);
 
-    const std::vector<TListView*> tables{FormGolpes->ListView1, FormGolpes->ListView2, FormGolpes->ListView3};
+    const std::vector<TListView*> tables{FormGolpes->MovesTable, FormGolpes->LearnersTable,
+                                         FormGolpes->CreatureMovesTable};
     const auto orders = [&] {
         std::vector<std::pair<int, bool>> o;
         for (TListView* t : tables)
@@ -184,7 +185,7 @@ TEST_F(Shortcuts, TheMovesWindowSortsFromEachOfItsControls)
     };
     // The table sorted: the one in focus, else the one that had it last,
     // else the moves table.
-    TListView* target = FormGolpes->ListView1;
+    TListView* target = FormGolpes->MovesTable;
     for (QWidget* control : Focusable(f)) {
         if (auto* table = dynamic_cast<TListView*>(control))
             target = table;

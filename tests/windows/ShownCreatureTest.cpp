@@ -65,7 +65,7 @@ TEST_F(ShownCreature, TheTypeChart)
 TEST_F(ShownCreature, TheMovesWindow)
 {
     Follows(
-        Qt::Key_G, [] { return FormGolpes->ComboBox2->Text(); }, {25, 133, 151, 0}, [](int n) { return n; });
+        Qt::Key_G, [] { return FormGolpes->CreatureChooser->Text(); }, {25, 133, 151, 0}, [](int n) { return n; });
 }
 
 TEST_F(ShownCreature, WhereToFind)
