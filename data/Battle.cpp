@@ -2,7 +2,6 @@
 
 #include "data/Moves.h"
 #include "data/TypeChart.h"
-#include "text/Numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -482,16 +481,4 @@ BattleResult ComputeBattle(const BattleSide& attacker, const BattleSide& defende
     r.KoChance = KoChances(counted);
     r.KoChanceRollsOnly = KoChances(rollsOnly);
     return r;
-}
-
-// ---- numbers -------------------------------------------------------------------------------
-
-std::string PercentText(int part, int whole)
-{
-    return numbers::Percent(part, whole);
-}
-
-std::string PercentText(double chance)
-{
-    return numbers::Percent(chance);
 }

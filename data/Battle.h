@@ -157,11 +157,3 @@ struct BattleResult {
 // on `defender`. std::out_of_range for a species, level, move, DV, stat
 // experience, stage or current HP outside its range.
 BattleResult ComputeBattle(const BattleSide& attacker, const BattleSide& defender, int move);
-
-// ---- numbers as the guide writes them --------------------------------------------------
-
-// `part` as a percentage of `whole`, one decimal place, decimal comma,
-// thousands grouped with a dot: 45 of 152 -> "29,6"; 4995 of 100 -> "4.995,0".
-std::string PercentText(int part, int whole);
-// A chance (0..1) the same way: 0.0625 -> "6,3".
-std::string PercentText(double chance);

@@ -1,6 +1,7 @@
 #include "views/BattleText.h"
 
 #include "text/Cp1252.h"
+#include "text/Numbers.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -25,8 +26,8 @@ std::string Range(int min, int max)
 // "Dano: 61–72 (61,6–72,7% da Energia)".
 std::string RangeLine(std::string_view title, DamageRange d, int hp)
 {
-    const std::string percent =
-        d.Min == d.Max ? PercentText(d.Min, hp) : PercentText(d.Min, hp) + S("–"_cp) + PercentText(d.Max, hp);
+    const std::string percent = d.Min == d.Max ? numbers::Percent(d.Min, hp)
+                                               : numbers::Percent(d.Min, hp) + S("–"_cp) + numbers::Percent(d.Max, hp);
     return std::string(title) + ": " + Range(d.Min, d.Max) + " (" + percent + "% da Energia)";
 }
 
@@ -131,33 +132,33 @@ void KnockOutLines(const BattleResult& r, bool withRollsAlone, std::vector<std::
     for (std::size_t n = 0; n < r.KoChance.size(); ++n) {
         std::string line = "Nocaute em " + std::to_string(n + 1) + (n == 0 ? " golpe" : " golpes") + freezing + ": ";
         if (withRollsAlone)
-            line += PercentText(r.KoChanceRollsOnly[n]) + S("% (com críticos e erros: "_cp) +
-                    PercentText(r.KoChance[n]) + "%)";
+            line += numbers::Percent(r.KoChanceRollsOnly[n]) + S("% (com críticos e erros: "_cp) +
+                    numbers::Percent(r.KoChance[n]) + "%)";
         else
-            line += PercentText(r.KoChance[n]) + S("% (com críticos e erros)"_cp);
+            line += numbers::Percent(r.KoChance[n]) + S("% (com críticos e erros)"_cp);
         lines.push_back(line);
     }
 }
 
 std::string HitLine(const BattleResult& r)
 {
-    return "Chance de acertar: " + PercentText(r.HitChance) + "%" + (r.HitThreshold >= 256 ? " (nunca erra)" : "");
+    return "Chance de acertar: " + numbers::Percent(r.HitChance) + "%" + (r.HitThreshold >= 256 ? " (nunca erra)" : "");
 }
 
 // A move that may stop the game: how often, and what the other uses do.
 std::vector<std::string> FreezeLines(const BattleResult& r, const MoveInfo& m, int defender)
 {
-    const std::string often = "O jogo trava em " + PercentText(r.FreezeChance) + "% dos usos: ";
+    const std::string often = "O jogo trava em " + numbers::Percent(r.FreezeChance) + "% dos usos: ";
     if (r.Rule == R::Psywave)
         // The draw comes after the accuracy test.
         return {often + S("Psywave no nível 1 acerta e não tem dano a sortear (o sorteio nunca termina)"_cp),
-                "Quando erra (" + PercentText(1 - r.FreezeChance) + "% dos usos), nada acontece e o jogo segue",
+                "Quando erra (" + numbers::Percent(1 - r.FreezeChance) + "% dos usos), nada acontece e o jogo segue",
                 HitLine(r)};
     // Only the path without a critical hit divides by zero: the critical test
     // comes first, and a critical hit reads the stats without stages.
     std::vector<std::string> lines{often + S("sem crítico, a Defesa do alvo chega a 0 na conta do dano"_cp),
                                    S("O teste de crítico vem antes da conta: com crítico ("_cp) +
-                                       PercentText(r.CriticalChance) +
+                                       numbers::Percent(r.CriticalChance) +
                                        S("% dos usos) o jogo segue e o golpe usa os atributos sem estágios"_cp)};
     if (r.Critical.Max > 0)
         lines.push_back(RangeLine(S("Crítico, se acertar"_cp), r.Critical, r.DefenderHp));
@@ -208,7 +209,7 @@ std::vector<std::string> ResultLines(const BattleResult& r, int move, int defend
         lines.push_back(HitsLine(r));
     KnockOutLines(r, true, lines);
     if (Rolled(r))
-        lines.push_back(S("Chance de crítico: "_cp) + PercentText(r.CriticalChance) + "%");
+        lines.push_back(S("Chance de crítico: "_cp) + numbers::Percent(r.CriticalChance) + "%");
     lines.push_back(HitLine(r));
     Explain(r, m, defender, lines);
     return lines;

@@ -1,8 +1,8 @@
 #include "views/EncounterText.h"
 
 #include "catalogue/Catalogue.h"
-#include "data/Battle.h"
 #include "text/Cp1252.h"
+#include "text/Numbers.h"
 
 namespace encounters {
 
@@ -90,7 +90,7 @@ std::string FromText(const species::Evolution& e)
 std::string PercentText(const Fraction& f)
 {
     // The guide's one way of writing a share, rounded half up in integers.
-    return f.Den <= 0 ? "0,0%" : ::PercentText(f.Num, f.Den) + "%";
+    return f.Den <= 0 ? "0,0%" : numbers::Percent(f.Num, f.Den) + "%";
 }
 
 std::string CreatureLineText(const SourceLine& line)

@@ -553,16 +553,3 @@ TEST(BattleDamage, KindsWithoutFigures)
     for (const auto& [name, attacker, defender, move, kind] : cases)
         EXPECT_EQ(ComputeBattle(attacker, defender, Move(move)).Kind, kind) << name;
 }
-
-// ---- numbers ------------------------------------------------------------------------------
-
-TEST(BattleText, PercentagesInBrazilianStyle)
-{
-    EXPECT_EQ(PercentText(43, 150), "28,7");
-    EXPECT_EQ(PercentText(2, 3), "66,7");
-    EXPECT_EQ(PercentText(1, 2000), "0,1"); // 0.05 rounds up
-    EXPECT_EQ(PercentText(4995, 100), "4.995,0");
-    EXPECT_EQ(PercentText(0.0625), "6,3");
-    EXPECT_EQ(PercentText(255.0 / 256), "99,6");
-    EXPECT_THROW(PercentText(1, 0), std::invalid_argument);
-}
