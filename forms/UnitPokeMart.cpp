@@ -6,15 +6,7 @@ TFormPokeMart* FormPokeMart = nullptr;
 
 const FormClass& TFormPokeMart::StaticFormClass()
 {
-    static const FormClass info = FormTable<TFormPokeMart>()
-                                      .Field("GroupBox1", &TFormPokeMart::GroupBox1)
-                                      .Field("ComboBox1", &TFormPokeMart::ComboBox1)
-                                      .Field("RichEdit1", &TFormPokeMart::RichEdit1)
-                                      .Field("GIFImage1", &TFormPokeMart::GIFImage1)
-                                      .Handler("ComboBox1Click", &TFormPokeMart::ComboBox1Click)
-                                      .Handler("GIFImage1Click", &TFormPokeMart::GIFImage1Click)
-                                      .Handler("FormActivate", &TFormPokeMart::FormActivate)
-                                      .Build("TFormPokeMart", ":/forms/UnitPokeMart.form");
+    static const FormClass info = MakeFormClass<TFormPokeMart>();
     return info;
 }
 

@@ -3,86 +3,17 @@
 #pragma once
 
 #include "catalogue/Catalogue.h"
-#include "widgets/Bevel.h"
-#include "widgets/Button.h"
-#include "widgets/Edit.h"
+#include "forms/UnitPrincipal.controls.h"
 #include "widgets/Form.h"
-#include "widgets/GIFImage.h"
-#include "widgets/Image.h"
-#include "widgets/Label.h"
-#include "widgets/ListBox.h"
-#include "widgets/Menus.h"
-#include "widgets/RichEdit.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-class TForm1 : public TForm {
+class TForm1 : public TForm, public TForm1Controls {
 public:
     static const FormClass& StaticFormClass();
     const FormClass& FormClassInfo() const override { return StaticFormClass(); }
-
-    TListBox* ListBox1 = nullptr;
-    TGIFImage* GIFImage1 = nullptr;
-    TLabel* Label1 = nullptr;
-    TLabel* Label2 = nullptr;
-    TLabel* Label3 = nullptr;
-    TLabel* Label4 = nullptr;
-    TLabel* Label5 = nullptr;
-    TEdit* Edit1 = nullptr;
-    TEdit* Edit2 = nullptr;
-    TEdit* Edit3 = nullptr;
-    TEdit* Edit4 = nullptr;
-    TLabel* Label6 = nullptr;
-    TLabel* Label7 = nullptr;
-    TLabel* Label8 = nullptr;
-    TLabel* Label9 = nullptr;
-    TLabel* Label10 = nullptr;
-    TRichEdit* RichEdit1 = nullptr;
-    TRichEdit* RichEdit2 = nullptr;
-    TLabel* Label11 = nullptr;
-    TImage* Image1 = nullptr;
-    TImage* Image2 = nullptr;
-    TImage* Image3 = nullptr;
-    TImage* Image4 = nullptr;
-    TImage* Image5 = nullptr;
-    TGIFImage* GIFImage2 = nullptr;
-    TMainMenu* MainMenu1 = nullptr;
-    TMenuItem* Arquivo1 = nullptr;
-    TMenuItem* Sair1 = nullptr;
-    TButton* Button1 = nullptr;
-    TButton* Button2 = nullptr;
-    TButton* Button3 = nullptr;
-    TButton* Button4 = nullptr;
-    TButton* Button5 = nullptr;
-    TButton* Button6 = nullptr;
-    TBevel* Bevel1 = nullptr;
-    TListBox* ListBox2 = nullptr;
-    TMenuItem* Fauneta1 = nullptr;
-    TMenuItem* WebSite1 = nullptr;
-    TMenuItem* Atualizao1 = nullptr;
-    TMenuItem* N1 = nullptr;
-    TMenuItem* Ajuda1 = nullptr;
-    TMenuItem* Sobre1 = nullptr;
-    TListBox* ListBox3 = nullptr;
-    TListBox* ListBox4 = nullptr;
-    TListBox* ListBox5 = nullptr;
-    TListBox* ListBox6 = nullptr;
-    TMenuItem* SobreaAtualizao1 = nullptr;
-    TMenuItem* ListadeTMseHMs1 = nullptr;
-    TMenuItem* N2 = nullptr;
-    TMenuItem* ListadeItensdosMarts1 = nullptr;
-    TEdit* Edit5 = nullptr;
-    TLabel* Label12 = nullptr;
-    TBitBtn* BitBtn1 = nullptr;
-    TLabel* Label13 = nullptr;
-    TLabel* Label14 = nullptr;
-    TEdit* Edit6 = nullptr;
-    TMenuItem* TabeladeTipos1 = nullptr;
-    TMenuItem* ListadeGolpes1 = nullptr;
-    TMenuItem* OndeEncontrar1 = nullptr;
-    TMenuItem* CalculadoradeDano1 = nullptr;
 
     void FormCreate(TObject* Sender);
     void ListBox1Click(TObject* Sender);

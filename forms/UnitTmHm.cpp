@@ -9,20 +9,7 @@ TFormTmHm* FormTmHm = nullptr;
 
 const FormClass& TFormTmHm::StaticFormClass()
 {
-    static const FormClass info = FormTable<TFormTmHm>()
-                                      .Field("GroupBox1", &TFormTmHm::GroupBox1)
-                                      .Field("ListBox1", &TFormTmHm::ListBox1)
-                                      .Field("GroupBox2", &TFormTmHm::GroupBox2)
-                                      .Field("Edit1", &TFormTmHm::Edit1)
-                                      .Field("GroupBox3", &TFormTmHm::GroupBox3)
-                                      .Field("ListBox2", &TFormTmHm::ListBox2)
-                                      .Field("GIFImage1", &TFormTmHm::GIFImage1)
-                                      .Handler("ListBox1Click", &TFormTmHm::ListBox1Click)
-                                      .Handler("ListBox2Click", &TFormTmHm::ListBox2Click)
-                                      .Handler("FormClose", &TFormTmHm::FormClose)
-                                      .Handler("GIFImage1Click", &TFormTmHm::GIFImage1Click)
-                                      .Handler("FormActivate", &TFormTmHm::FormActivate)
-                                      .Build("TFormTmHm", ":/forms/UnitTmHm.form");
+    static const FormClass info = MakeFormClass<TFormTmHm>();
     return info;
 }
 

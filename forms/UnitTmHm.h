@@ -2,24 +2,13 @@
 // the main window's menu; closing hides it for the next time.
 #pragma once
 
-#include "widgets/Edit.h"
+#include "forms/UnitTmHm.controls.h"
 #include "widgets/Form.h"
-#include "widgets/GIFImage.h"
-#include "widgets/GroupBox.h"
-#include "widgets/ListBox.h"
 
-class TFormTmHm : public TForm {
+class TFormTmHm : public TForm, public TFormTmHmControls {
 public:
     static const FormClass& StaticFormClass();
     const FormClass& FormClassInfo() const override { return StaticFormClass(); }
-
-    TGroupBox* GroupBox1 = nullptr;
-    TListBox* ListBox1 = nullptr;
-    TGroupBox* GroupBox2 = nullptr;
-    TEdit* Edit1 = nullptr;
-    TGroupBox* GroupBox3 = nullptr;
-    TListBox* ListBox2 = nullptr;
-    TGIFImage* GIFImage1 = nullptr;
 
     void ListBox1Click(TObject* Sender);
     void ListBox2Click(TObject* Sender);

@@ -4,19 +4,7 @@ TFormWeb* FormWeb = nullptr;
 
 const FormClass& TFormWeb::StaticFormClass()
 {
-    static const FormClass info = FormTable<TFormWeb>()
-                                      .Field("GroupBox1", &TFormWeb::GroupBox1)
-                                      .Field("Label1", &TFormWeb::Label1)
-                                      .Field("Label2", &TFormWeb::Label2)
-                                      .Field("Label3", &TFormWeb::Label3)
-                                      .Field("Label4", &TFormWeb::Label4)
-                                      .Field("Label5", &TFormWeb::Label5)
-                                      .Field("Label6", &TFormWeb::Label6)
-                                      .Field("Button1", &TFormWeb::Button1)
-                                      .Field("Label7", &TFormWeb::Label7)
-                                      .Field("Label8", &TFormWeb::Label8)
-                                      .Handler("Button1Click", &TFormWeb::Button1Click)
-                                      .Build("TFormWeb", ":/forms/UnitWeb.form");
+    static const FormClass info = MakeFormClass<TFormWeb>();
     return info;
 }
 
