@@ -470,11 +470,12 @@ TEST(Definitions, EmbeddedPicturesAreTheGeneratedOnes)
     for (const auto& e : fs::directory_iterator(fs::path(FAUNETA_SOURCE_DIR) / "forms")) {
         if (e.path().extension() != ".form")
             continue;
-        // Every window carries the program's icon.
+        // The main window holds the program's icon (checked above) and the
+        // others show it from there; one that holds an icon of its own holds the same.
         DfmObject root = parseForm(e.path().filename().string());
-        const DfmProperty* held = root.Property("Icon.Data");
-        ASSERT_NE(held, nullptr) << e.path().filename();
-        EXPECT_EQ(held->value.bytes, icon) << e.path().filename();
+        if (const DfmProperty* held = root.Property("Icon.Data")) {
+            EXPECT_EQ(held->value.bytes, icon) << e.path().filename();
+        }
     }
 }
 

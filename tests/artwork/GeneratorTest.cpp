@@ -255,14 +255,25 @@ TEST(Embed, EmbedAllFillsEveryDefinitionOfAFolder)
     std::ofstream(dir / "UnitPokeMart.form", std::ios::binary)
         << "object FormPokeMart: TFormPokeMart\n  object GIFImage1: TGIFImage\n  end\nend\n";
     std::ofstream(dir / "UnitWeb.form", std::ios::binary) << "object FormWeb: TFormWeb\nend\n";
+    std::ofstream(dir / "UnitPrincipal.form", std::ios::binary)
+        << "object Form1: TForm1\n  object GIFImage2: TGIFImage\n  end\nend\n";
+    std::ofstream(dir / "UnitTipos.form", std::ios::binary)
+        << "object FormTipos: TFormTipos\n  Icon.Data = {\n    00}\nend\n";
     std::ofstream(dir / "notes.txt", std::ios::binary) << "not a definition";
-    EXPECT_EQ(embedAll(dir), 2);
-    for (const char* f : {"UnitPokeMart.form", "UnitWeb.form"}) {
+    EXPECT_EQ(embedAll(dir), 4);
+    // The main window gets the icon, a window still holding an old one the
+    // new one; the others show the main window's and get none.
+    for (const auto& [f, holdsIcon] : {std::pair{"UnitPrincipal.form", true}, std::pair{"UnitTipos.form", true},
+                                       std::pair{"UnitPokeMart.form", false}, std::pair{"UnitWeb.form", false}}) {
         std::ifstream in(dir / f, std::ios::binary);
         DfmObject root =
             ParseDefinition(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), f);
+        if (!holdsIcon) {
+            EXPECT_EQ(root.Property("Icon.Data"), nullptr) << f;
+            continue;
+        }
         ASSERT_NE(root.Property("Icon.Data"), nullptr) << f;
-        EXPECT_EQ(root.Property("Icon.Data")->value.bytes, iconFile());
+        EXPECT_EQ(root.Property("Icon.Data")->value.bytes, iconFile()) << f;
     }
     std::ifstream in(dir / "UnitPokeMart.form", std::ios::binary);
     DfmObject mart =

@@ -76,7 +76,8 @@ int embedAll(const std::filesystem::path& formsDir)
     std::sort(files.begin(), files.end());
     for (const auto& path : files) {
         DfmObject root = parseFile(path);
-        root.SetProperty("Icon.Data", DfmValue::Bin(icon));
+        if (path.filename() == MainWindowDefinition || root.Property("Icon.Data"))
+            root.SetProperty("Icon.Data", DfmValue::Bin(icon));
         for (const Decoration& d : decos)
             if (d.definition == path.filename().string())
                 setControlData(root, d.control, d.gif, path.string());

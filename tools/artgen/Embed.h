@@ -8,6 +8,9 @@
 
 namespace artgen {
 
+// The definition of the window whose icon the whole program shows.
+inline constexpr const char* MainWindowDefinition = "UnitPrincipal.form";
+
 // Reads the definition `form`, sets the picture and writes the result to `out`
 // (which may be `form`). A picture ending in ".ico" becomes the root form's
 // Icon.Data (and `object` must name the form); any other picture becomes the
@@ -16,8 +19,11 @@ namespace artgen {
 void embedPicture(const std::filesystem::path& form, const std::string& object, const std::filesystem::path& picture,
                   const std::filesystem::path& out);
 
-// Every window definition in `formsDir` (*.form) gets the icon as its
-// Icon.Data, and the decorative pictures go into their controls' Data.
+// The main window's definition in `formsDir` (UnitPrincipal.form) gets the
+// icon as its Icon.Data: the application takes it from the main window, and
+// a window without an icon of its own shows the application's. Another
+// definition that still holds an icon gets the same, so none shows an old
+// one. The decorative pictures go into their controls' Data.
 // Returns the number of definitions written.
 int embedAll(const std::filesystem::path& formsDir);
 

@@ -6,8 +6,9 @@
 //                                 puts a picture into a window definition: a GIF as the
 //                                 TGIFImage's Data (32-bit length + bytes), an .ico as the
 //                                 form's Icon.Data (<object> is then the form's name)
-//   artgen embed-all <forms-dir>  the icon into every definition, each decorative picture
-//                                 into its control (see decorations())
+//   artgen embed-all <forms-dir>  the icon into the main window's definition (and any other
+//                                 that still holds one), each decorative picture into its
+//                                 control (see decorations())
 //   artgen sheet <file.png> [<first> <last>]
 //                                 a contact sheet of everything (or of some creatures), for looking at
 #include "Embed.h"
