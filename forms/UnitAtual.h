@@ -5,11 +5,8 @@
 #include "forms/UnitAtual.controls.h"
 #include "widgets/Form.h"
 
-class TFormAtual : public TForm, public TFormAtualControls {
+class TFormAtual : public TFormOf<TFormAtual, TFormAtualControls> {
 public:
-    static const FormClass& StaticFormClass();
-    const FormClass& FormClassInfo() const override { return StaticFormClass(); }
-
     void Button1Click(TObject* Sender);
 };
 

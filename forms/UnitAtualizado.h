@@ -5,11 +5,8 @@
 #include "forms/UnitAtualizado.controls.h"
 #include "widgets/Form.h"
 
-class TFormAtualizado : public TForm, public TFormAtualizadoControls {
+class TFormAtualizado : public TFormOf<TFormAtualizado, TFormAtualizadoControls> {
 public:
-    static const FormClass& StaticFormClass();
-    const FormClass& FormClassInfo() const override { return StaticFormClass(); }
-
     void Button1Click(TObject* Sender);
 };
 

@@ -10,91 +10,18 @@
 // closing hides it for the next time.
 #pragma once
 
+#include "forms/UnitDano.controls.h"
 #include "views/DamageView.h"
-#include "widgets/Button.h"
-#include "widgets/CheckBox.h"
-#include "widgets/ComboBox.h"
-#include "widgets/Edit.h"
 #include "widgets/Form.h"
-#include "widgets/GroupBox.h"
-#include "widgets/Label.h"
-#include "widgets/RichEdit.h"
 
 #include <array>
 #include <string>
 
-class TFormDano : public TForm {
+class TFormDano : public TFormOf<TFormDano, TFormDanoControls> {
 public:
-    static const FormClass& StaticFormClass();
-    const FormClass& FormClassInfo() const override { return StaticFormClass(); }
-
     // The attacker's group.
-    TGroupBox* AttackerGroup = nullptr;
-    TLabel* AttackerLabel = nullptr;
-    TComboBox* AttackerChooser = nullptr;
-    TLabel* AttackerLevelLabel = nullptr;
-    TEdit* AttackerLevel = nullptr;
-    TLabel* AttackerLevelNote = nullptr;
-    TLabel* AttackerHpHeading = nullptr;
-    TLabel* AttackerAttackHeading = nullptr;
-    TLabel* AttackerDefenseHeading = nullptr;
-    TLabel* AttackerSpeedHeading = nullptr;
-    TLabel* AttackerSpecialHeading = nullptr;
-    TLabel* AttackerDvLabel = nullptr;
-    TEdit* AttackerDvHp = nullptr;
-    TEdit* AttackerDvAttack = nullptr;
-    TEdit* AttackerDvDefense = nullptr;
-    TEdit* AttackerDvSpeed = nullptr;
-    TEdit* AttackerDvSpecial = nullptr;
-    TLabel* AttackerStageLabel = nullptr;
-    TComboBox* AttackerStageAttack = nullptr;
-    TComboBox* AttackerStageDefense = nullptr;
-    TComboBox* AttackerStageSpeed = nullptr;
-    TComboBox* AttackerStageSpecial = nullptr;
-    TLabel* AttackerDvNote = nullptr;
-    TLabel* AttackerStatExpLabel = nullptr;
-    TEdit* AttackerStatExp = nullptr;
-    TButton* AttackerStatExpMax = nullptr;
-    TLabel* AttackerStatExpNote = nullptr;
-    TCheckBox* BurnedCheck = nullptr;
-    TEdit* AttackerStats = nullptr;
     // The defender's group, laid out the same way.
-    TGroupBox* DefenderGroup = nullptr;
-    TLabel* DefenderLabel = nullptr;
-    TComboBox* DefenderChooser = nullptr;
-    TLabel* DefenderLevelLabel = nullptr;
-    TEdit* DefenderLevel = nullptr;
-    TLabel* DefenderLevelNote = nullptr;
-    TLabel* DefenderHpHeading = nullptr;
-    TLabel* DefenderAttackHeading = nullptr;
-    TLabel* DefenderDefenseHeading = nullptr;
-    TLabel* DefenderSpeedHeading = nullptr;
-    TLabel* DefenderSpecialHeading = nullptr;
-    TLabel* DefenderDvLabel = nullptr;
-    TEdit* DefenderDvHp = nullptr;
-    TEdit* DefenderDvAttack = nullptr;
-    TEdit* DefenderDvDefense = nullptr;
-    TEdit* DefenderDvSpeed = nullptr;
-    TEdit* DefenderDvSpecial = nullptr;
-    TLabel* DefenderStageLabel = nullptr;
-    TComboBox* DefenderStageAttack = nullptr;
-    TComboBox* DefenderStageDefense = nullptr;
-    TComboBox* DefenderStageSpeed = nullptr;
-    TComboBox* DefenderStageSpecial = nullptr;
-    TLabel* DefenderDvNote = nullptr;
-    TLabel* DefenderStatExpLabel = nullptr;
-    TEdit* DefenderStatExp = nullptr;
-    TButton* DefenderStatExpMax = nullptr;
-    TLabel* DefenderStatExpNote = nullptr;
-    TCheckBox* ReflectCheck = nullptr;
-    TCheckBox* LightScreenCheck = nullptr;
-    TEdit* DefenderStats = nullptr;
     // The move and the result.
-    TLabel* MoveLabel = nullptr;
-    TComboBox* MoveChooser = nullptr;
-    TLabel* MoveOrderNote = nullptr;
-    TGroupBox* ResultGroup = nullptr;
-    TRichEdit* ResultText = nullptr;
 
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);

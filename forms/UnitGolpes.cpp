@@ -10,40 +10,6 @@ using namespace cp1252::literals;
 
 TFormGolpes* FormGolpes = nullptr;
 
-const FormClass& TFormGolpes::StaticFormClass()
-{
-    using F = TFormGolpes;
-    static const FormClass info = FormTable<F>()
-                                      .Field("MovesGroup", &F::MovesGroup)
-                                      .Field("NameLabel", &F::NameLabel)
-                                      .Field("NameFilter", &F::NameFilter)
-                                      .Field("TypeLabel", &F::TypeLabel)
-                                      .Field("TypeChooser", &F::TypeChooser)
-                                      .Field("MovesTable", &F::MovesTable)
-                                      .Field("CountLabel", &F::CountLabel)
-                                      .Field("SortHintLabel", &F::SortHintLabel)
-                                      .Field("ChosenMoveGroup", &F::ChosenMoveGroup)
-                                      .Field("MoveDetails", &F::MoveDetails)
-                                      .Field("LearnersLabel", &F::LearnersLabel)
-                                      .Field("LearnersTable", &F::LearnersTable)
-                                      .Field("CreatureGroup", &F::CreatureGroup)
-                                      .Field("CreatureLabel", &F::CreatureLabel)
-                                      .Field("CreatureChooser", &F::CreatureChooser)
-                                      .Field("CreatureHintLabel", &F::CreatureHintLabel)
-                                      .Field("CreatureMovesTable", &F::CreatureMovesTable)
-                                      .Handler("FormCreate", &F::FormCreate)
-                                      .Handler("FormShow", &F::FormShow)
-                                      .Handler("FormResize", &F::FormResize)
-                                      .Handler("NameTyped", &F::NameTyped)
-                                      .Handler("TypeChosen", &F::TypeChosen)
-                                      .Handler("MoveChosen", &F::MoveChosen)
-                                      .Handler("LearnerChosen", &F::LearnerChosen)
-                                      .Handler("CreatureChosen", &F::CreatureChosen)
-                                      .Handler("CreatureMoveChosen", &F::CreatureMoveChosen)
-                                      .Build("TFormGolpes", ":/forms/UnitGolpes.form");
-    return info;
-}
-
 namespace {
 
 std::vector<TListColumn> ColumnsOf(const MovesView::Table& t)

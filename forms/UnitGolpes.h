@@ -8,38 +8,12 @@
 // value to the view and writes the view's texts back.
 #pragma once
 
+#include "forms/UnitGolpes.controls.h"
 #include "views/MovesView.h"
-#include "widgets/ComboBox.h"
-#include "widgets/Edit.h"
 #include "widgets/Form.h"
-#include "widgets/GroupBox.h"
-#include "widgets/Label.h"
-#include "widgets/ListView.h"
-#include "widgets/RichEdit.h"
 
-class TFormGolpes : public TForm {
+class TFormGolpes : public TFormOf<TFormGolpes, TFormGolpesControls> {
 public:
-    static const FormClass& StaticFormClass();
-    const FormClass& FormClassInfo() const override { return StaticFormClass(); }
-
-    TGroupBox* MovesGroup = nullptr;
-    TLabel* NameLabel = nullptr;
-    TEdit* NameFilter = nullptr;
-    TLabel* TypeLabel = nullptr;
-    TComboBox* TypeChooser = nullptr;
-    TListView* MovesTable = nullptr;
-    TLabel* CountLabel = nullptr;
-    TLabel* SortHintLabel = nullptr;
-    TGroupBox* ChosenMoveGroup = nullptr;
-    TRichEdit* MoveDetails = nullptr;
-    TLabel* LearnersLabel = nullptr;
-    TListView* LearnersTable = nullptr;
-    TGroupBox* CreatureGroup = nullptr;
-    TLabel* CreatureLabel = nullptr;
-    TComboBox* CreatureChooser = nullptr;
-    TLabel* CreatureHintLabel = nullptr;
-    TListView* CreatureMovesTable = nullptr;
-
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
     void FormResize(TObject* Sender);

@@ -9,31 +9,6 @@ using namespace cp1252::literals;
 
 TFormOnde* FormOnde = nullptr;
 
-const FormClass& TFormOnde::StaticFormClass()
-{
-    using F = TFormOnde;
-    static const FormClass info = FormTable<F>()
-                                      .Field("VersionLabel", &F::VersionLabel)
-                                      .Field("VersionChooser", &F::VersionChooser)
-                                      .Field("ByCreatureGroup", &F::ByCreatureGroup)
-                                      .Field("CreatureLabel", &F::CreatureLabel)
-                                      .Field("CreatureChooser", &F::CreatureChooser)
-                                      .Field("WaysList", &F::WaysList)
-                                      .Field("ByPlaceGroup", &F::ByPlaceGroup)
-                                      .Field("PlaceLabel", &F::PlaceLabel)
-                                      .Field("PlaceChooser", &F::PlaceChooser)
-                                      .Field("PlaceCreaturesList", &F::PlaceCreaturesList)
-                                      .Field("CloseButton", &F::CloseButton)
-                                      .Handler("FormCreate", &F::FormCreate)
-                                      .Handler("FormShow", &F::FormShow)
-                                      .Handler("VersionChosen", &F::VersionChosen)
-                                      .Handler("CreatureChosen", &F::CreatureChosen)
-                                      .Handler("PlaceChosen", &F::PlaceChosen)
-                                      .Handler("CloseClicked", &F::CloseClicked)
-                                      .Build("TFormOnde", ":/forms/UnitOnde.form");
-    return info;
-}
-
 void TFormOnde::AfterDefinitionRead()
 {
     WaysList->SetAccessibleName(std::string("Onde encontrar o pokémon"_cp));

@@ -7,31 +7,12 @@
 
 #include "data/Encounters.h"
 #include "data/Species.h"
+#include "forms/UnitOnde.controls.h"
 #include "views/WhereToFindView.h"
-#include "widgets/Button.h"
-#include "widgets/ComboBox.h"
 #include "widgets/Form.h"
-#include "widgets/GroupBox.h"
-#include "widgets/Label.h"
-#include "widgets/ListBox.h"
 
-class TFormOnde : public TForm {
+class TFormOnde : public TFormOf<TFormOnde, TFormOndeControls> {
 public:
-    static const FormClass& StaticFormClass();
-    const FormClass& FormClassInfo() const override { return StaticFormClass(); }
-
-    TLabel* VersionLabel = nullptr;
-    TComboBox* VersionChooser = nullptr;
-    TGroupBox* ByCreatureGroup = nullptr;
-    TLabel* CreatureLabel = nullptr;
-    TComboBox* CreatureChooser = nullptr;
-    TListBox* WaysList = nullptr;
-    TGroupBox* ByPlaceGroup = nullptr;
-    TLabel* PlaceLabel = nullptr;
-    TComboBox* PlaceChooser = nullptr;
-    TListBox* PlaceCreaturesList = nullptr;
-    TButton* CloseButton = nullptr;
-
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
     void VersionChosen(TObject* Sender);

@@ -4,12 +4,6 @@
 
 TFormPokeMart* FormPokeMart = nullptr;
 
-const FormClass& TFormPokeMart::StaticFormClass()
-{
-    static const FormClass info = MakeFormClass<TFormPokeMart>();
-    return info;
-}
-
 // Every opening starts from the prompt and an empty list, whatever was shown
 // last time. The selection is dropped too: otherwise picking again the shop
 // of the previous opening would count as no change and leave the list empty.

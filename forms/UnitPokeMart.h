@@ -5,11 +5,8 @@
 #include "forms/UnitPokeMart.controls.h"
 #include "widgets/Form.h"
 
-class TFormPokeMart : public TForm, public TFormPokeMartControls {
+class TFormPokeMart : public TFormOf<TFormPokeMart, TFormPokeMartControls> {
 public:
-    static const FormClass& StaticFormClass();
-    const FormClass& FormClassInfo() const override { return StaticFormClass(); }
-
     void ComboBox1Click(TObject* Sender);
     void GIFImage1Click(TObject* Sender);
     void FormActivate(TObject* Sender);

@@ -21,12 +21,6 @@ using namespace cp1252::literals;
 
 TForm1* Form1 = nullptr;
 
-const FormClass& TForm1::StaticFormClass()
-{
-    static const FormClass info = MakeFormClass<TForm1>();
-    return info;
-}
-
 void TForm1::AfterDefinitionRead()
 {
     // Controls with no label of their own get a name a screen reader can say.

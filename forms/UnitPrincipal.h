@@ -10,11 +10,8 @@
 #include <string>
 #include <vector>
 
-class TForm1 : public TForm, public TForm1Controls {
+class TForm1 : public TFormOf<TForm1, TForm1Controls> {
 public:
-    static const FormClass& StaticFormClass();
-    const FormClass& FormClassInfo() const override { return StaticFormClass(); }
-
     void FormCreate(TObject* Sender);
     void ListBox1Click(TObject* Sender);
     void ListBox2Click(TObject* Sender);

@@ -5,11 +5,8 @@
 #include "forms/UnitSobre.controls.h"
 #include "widgets/Form.h"
 
-class TFormSobre : public TForm, public TFormSobreControls {
+class TFormSobre : public TFormOf<TFormSobre, TFormSobreControls> {
 public:
-    static const FormClass& StaticFormClass();
-    const FormClass& FormClassInfo() const override { return StaticFormClass(); }
-
     void Button1Click(TObject* Sender);
 };
 

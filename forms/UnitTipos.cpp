@@ -7,36 +7,6 @@
 
 TFormTipos* FormTipos = nullptr;
 
-const FormClass& TFormTipos::StaticFormClass()
-{
-    static const FormClass info = FormTable<TFormTipos>()
-                                      .Field("CreatureLabel", &TFormTipos::CreatureLabel)
-                                      .Field("CreatureChooser", &TFormTipos::CreatureChooser)
-                                      .Field("TypesLabel", &TFormTipos::TypesLabel)
-                                      .Field("TypesText", &TFormTipos::TypesText)
-                                      .Field("ProfileBox", &TFormTipos::ProfileBox)
-                                      .Field("FourTimesLabel", &TFormTipos::FourTimesLabel)
-                                      .Field("TwiceLabel", &TFormTipos::TwiceLabel)
-                                      .Field("HalfLabel", &TFormTipos::HalfLabel)
-                                      .Field("QuarterLabel", &TFormTipos::QuarterLabel)
-                                      .Field("NoEffectLabel", &TFormTipos::NoEffectLabel)
-                                      .Field("FourTimesAttackers", &TFormTipos::FourTimesAttackers)
-                                      .Field("TwiceAttackers", &TFormTipos::TwiceAttackers)
-                                      .Field("HalfAttackers", &TFormTipos::HalfAttackers)
-                                      .Field("QuarterAttackers", &TFormTipos::QuarterAttackers)
-                                      .Field("NoEffectAttackers", &TFormTipos::NoEffectAttackers)
-                                      .Field("ChartLabel", &TFormTipos::ChartLabel)
-                                      .Field("ChartGrid", &TFormTipos::ChartGrid)
-                                      .Field("LegendLabel", &TFormTipos::LegendLabel)
-                                      .Field("CloseButton", &TFormTipos::CloseButton)
-                                      .Handler("FormCreate", &TFormTipos::FormCreate)
-                                      .Handler("FormShow", &TFormTipos::FormShow)
-                                      .Handler("CreatureChosen", &TFormTipos::CreatureChosen)
-                                      .Handler("CloseClicked", &TFormTipos::CloseClicked)
-                                      .Build("TFormTipos", ":/forms/UnitTipos.form");
-    return info;
-}
-
 TEdit* TFormTipos::ProfileField(int group) const
 {
     TEdit* const fields[] = {FourTimesAttackers, TwiceAttackers, HalfAttackers, QuarterAttackers, NoEffectAttackers};

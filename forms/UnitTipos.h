@@ -5,40 +5,12 @@
 // its view (views/TypeChartView.h); the window only connects the two.
 #pragma once
 
+#include "forms/UnitTipos.controls.h"
 #include "views/TypeChartView.h"
-#include "widgets/Button.h"
-#include "widgets/ComboBox.h"
-#include "widgets/Edit.h"
 #include "widgets/Form.h"
-#include "widgets/GroupBox.h"
-#include "widgets/Label.h"
-#include "widgets/StringGrid.h"
 
-class TFormTipos : public TForm {
+class TFormTipos : public TFormOf<TFormTipos, TFormTiposControls> {
 public:
-    static const FormClass& StaticFormClass();
-    const FormClass& FormClassInfo() const override { return StaticFormClass(); }
-
-    TLabel* CreatureLabel = nullptr;
-    TComboBox* CreatureChooser = nullptr;
-    TLabel* TypesLabel = nullptr;
-    TEdit* TypesText = nullptr;
-    TGroupBox* ProfileBox = nullptr;
-    TLabel* FourTimesLabel = nullptr;
-    TLabel* TwiceLabel = nullptr;
-    TLabel* HalfLabel = nullptr;
-    TLabel* QuarterLabel = nullptr;
-    TLabel* NoEffectLabel = nullptr;
-    TEdit* FourTimesAttackers = nullptr;
-    TEdit* TwiceAttackers = nullptr;
-    TEdit* HalfAttackers = nullptr;
-    TEdit* QuarterAttackers = nullptr;
-    TEdit* NoEffectAttackers = nullptr;
-    TLabel* ChartLabel = nullptr;
-    TStringGrid* ChartGrid = nullptr;
-    TLabel* LegendLabel = nullptr;
-    TButton* CloseButton = nullptr;
-
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
     void CreatureChosen(TObject* Sender);

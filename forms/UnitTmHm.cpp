@@ -7,12 +7,6 @@ using namespace cp1252::literals;
 
 TFormTmHm* FormTmHm = nullptr;
 
-const FormClass& TFormTmHm::StaticFormClass()
-{
-    static const FormClass info = MakeFormClass<TFormTmHm>();
-    return info;
-}
-
 namespace {
 // Shows where the machine picked in a list is found; the caption tells which
 // list it came from even when nothing is picked.

@@ -5,11 +5,8 @@
 #include "forms/UnitTmHm.controls.h"
 #include "widgets/Form.h"
 
-class TFormTmHm : public TForm, public TFormTmHmControls {
+class TFormTmHm : public TFormOf<TFormTmHm, TFormTmHmControls> {
 public:
-    static const FormClass& StaticFormClass();
-    const FormClass& FormClassInfo() const override { return StaticFormClass(); }
-
     void ListBox1Click(TObject* Sender);
     void ListBox2Click(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);

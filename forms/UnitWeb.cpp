@@ -2,12 +2,6 @@
 
 TFormWeb* FormWeb = nullptr;
 
-const FormClass& TFormWeb::StaticFormClass()
-{
-    static const FormClass info = MakeFormClass<TFormWeb>();
-    return info;
-}
-
 void TFormWeb::AfterDefinitionRead()
 {
     TForm::AfterDefinitionRead();

@@ -5,11 +5,8 @@
 #include "forms/UnitWeb.controls.h"
 #include "widgets/Form.h"
 
-class TFormWeb : public TForm, public TFormWebControls {
+class TFormWeb : public TFormOf<TFormWeb, TFormWebControls> {
 public:
-    static const FormClass& StaticFormClass();
-    const FormClass& FormClassInfo() const override { return StaticFormClass(); }
-
     void Button1Click(TObject* Sender);
     // The addresses and every other text can be selected and copied.
     void AfterDefinitionRead() override;

@@ -161,3 +161,17 @@ private:
     QPointer<QWidget> lastTable_;
     void applyClientFont();
 };
+
+// A window whose controls are declared once, in its definition: `Controls`,
+// which tools/formgen writes from the .form, holds them and describes the
+// class (fields and handlers); the window adds its handlers and its logic.
+template <class F, class Controls>
+class TFormOf : public TForm, public Controls {
+public:
+    static const FormClass& StaticFormClass()
+    {
+        static const FormClass info = Controls::template MakeFormClass<F>();
+        return info;
+    }
+    const FormClass& FormClassInfo() const override { return StaticFormClass(); }
+};
