@@ -8,8 +8,6 @@
 
 namespace numbers {
 
-using namespace cp1252::literals;
-
 std::string Thousands(long long n, char mark)
 {
     const std::string digits = std::to_string(std::llabs(n));
@@ -57,7 +55,9 @@ std::string Dollars(int price)
 
 std::string Yen(int price)
 {
-    std::string text("¥"_cp);
+    // Converted at run time: clang 14 crashes on this literal made at compile time.
+    static const std::string yen = cp1252::fromUtf8("¥");
+    std::string text = yen;
     text += Thousands(price);
     return text;
 }
