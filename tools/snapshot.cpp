@@ -11,7 +11,7 @@
 // chart over #025 and with #094 picked (FormTipos-025.png, FormTipos-094.png);
 // last the "where to find" window and the damage calculator on #025, as
 // designed and made larger (FormOnde.png, FormOnde-larger.png, FormDano.png,
-// FormDano-larger.png).
+// FormDano-larger.png, FormDano-wrong-level.png).
 // --scale renders at that scale factor (as QT_SCALE_FACTOR does), so an image
 // is F times the window's size in device pixels.
 #include "data/Moves.h"
@@ -129,6 +129,14 @@ int main(int argc, char** argv)
         tool->resize(size);
         tool->SetVisible(false);
     }
+
+    // The calculator refusing a level: the wrong field said first, the last
+    // valid figures marked as such.
+    FormDano->SetVisible(true);
+    FormDano->AttackerLevel->SetText("500");
+    ok &= shots.Shoot(FormDano, QStringLiteral("FormDano-wrong-level.png"));
+    FormDano->AttackerLevel->SetText("50");
+    FormDano->SetVisible(false);
 
     ok &= shots.NoBoxes();
     DestroyAllForms();
