@@ -121,8 +121,20 @@ Tables Read()
     }
     for (const auto& r : ReadCsv("type_chart.csv"))
         t.typeChart[{r.at("attacker"), r.at("defender")}] = std::stod(r.at("multiplier"));
+    for (const auto& r : ReadCsv("trainers.csv"))
+        t.trainers.push_back({r.at("class"), r.at("class_name"), Int(r, "number"), r.at("place"), r.at("place_note"),
+                              Int(r, "party_size"), Int(r, "last_level"), Int(r, "base_money"), Int(r, "money"),
+                              r.at("special_moves"), r.at("when")});
+    for (const auto& r : ReadCsv("trainer_pokemon.csv"))
+        t.trainerMembers.push_back({r.at("class"),
+                                    Int(r, "number"),
+                                    Int(r, "slot"),
+                                    Int(r, "level"),
+                                    Int(r, "dex_number"),
+                                    r.at("name"),
+                                    {r.at("move1"), r.at("move2"), r.at("move3"), r.at("move4")}});
     if (t.species.size() != 151 || t.evolutions.empty() || t.learnsets.size() != 151 || t.moves.size() != 165 ||
-        t.machines.size() != 3037)
+        t.machines.size() != 3037 || t.trainers.size() != 391 || t.trainerMembers.size() != 994)
         throw std::runtime_error("fact tables incomplete");
     return t;
 }

@@ -37,6 +37,24 @@ struct MoveFacts {
     int Power, Accuracy, Pp;
 };
 
+// A trainer's party (trainers.csv); Class is the data's constant ("BUG_CATCHER").
+struct Trainer {
+    std::string Class, ClassName;
+    int Number;
+    std::string Place, PlaceNote;
+    int PartySize, LastLevel, BaseMoney, Money;
+    std::string SpecialMoves, When; // "Onix: Bide"; "player chose Charmander"
+    bool Used() const { return PlaceNote != "Unused"; }
+};
+
+// One member of a party (trainer_pokemon.csv); a move left empty is "".
+struct TrainerMember {
+    std::string Class;
+    int Number, Slot, Level, Creature;
+    std::string Name;
+    std::string Moves[4];
+};
+
 struct Tables {
     std::map<int, Species> species; // 1..151
     std::vector<Evolution> evolutions;
@@ -48,7 +66,9 @@ struct Tables {
     // (attacking type, defending type) -> multiplier, English names; only
     // the pairs that are not 1.
     std::map<std::pair<std::string, std::string>, double> typeChart;
-    std::map<int, std::string> tradedFor; // the creature an in-game trade asks for
+    std::map<int, std::string> tradedFor;      // the creature an in-game trade asks for
+    std::vector<Trainer> trainers;             // every party, used or not, in data order
+    std::vector<TrainerMember> trainerMembers; // by party, then slot
 };
 
 // One CSV file of the folder: a row maps each header field to its text.
