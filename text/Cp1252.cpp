@@ -92,4 +92,16 @@ std::string toLower(std::string_view bytes)
     return out;
 }
 
+std::string sortKey(std::string_view bytes)
+{
+    std::string key = toLower(bytes);
+    static constexpr std::string_view from = "\xE0\xE1\xE2\xE3\xE4\xE7\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF\xF1\xF2\xF3\xF4"
+                                             "\xF5\xF6\xF9\xFA\xFB\xFC\xFD\xFF";
+    static constexpr std::string_view to = "aaaaaceeeeiiiinooooouuuuyy";
+    for (char& c : key)
+        if (const auto at = from.find(c); at != std::string_view::npos)
+            c = to[at];
+    return key;
+}
+
 } // namespace cp1252

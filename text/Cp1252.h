@@ -132,6 +132,9 @@ std::string toUtf8(std::string_view bytes);
 // page cannot hold (µ, ß) stays as it is.
 std::string toUpper(std::string_view bytes);
 std::string toLower(std::string_view bytes);
+// What text sorts by, as a reader expects: case and accents do not count
+// ("Água" among the a's). Every sorted table uses it.
+std::string sortKey(std::string_view bytes);
 
 inline namespace literals {
 // "Psíquico"_cp: the Windows-1252 bytes of a UTF-8 literal, checked at compile time.

@@ -34,20 +34,6 @@ void AddMoveCells(MovesView::Row& row, int move)
                     {None, PowerKey(move), KeyOrNone(m.Accuracy, HasAccuracyTest(move)), static_cast<double>(m.Pp)});
 }
 
-// Text sorts as a reader expects: case and accents do not count ("Água"
-// among the a's), as the tables' widgets sort it.
-std::string TextKey(const std::string& text)
-{
-    std::string key = cp1252::toLower(text);
-    static constexpr std::string_view from = "\xE0\xE1\xE2\xE3\xE4\xE7\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF\xF1\xF2\xF3\xF4"
-                                             "\xF5\xF6\xF9\xFA\xFB\xFC\xFD\xFF";
-    static constexpr std::string_view to = "aaaaaceeeeiiiinooooouuuuyy";
-    for (char& c : key)
-        if (const auto at = from.find(c); at != std::string_view::npos)
-            c = to[at];
-    return key;
-}
-
 // A row number the widget gave: -1 for none, else one of the table's rows.
 std::optional<std::size_t> RowOf(int row, std::size_t count, const char* table)
 {
@@ -105,7 +91,7 @@ std::vector<int> MovesView::Table::ShownOrder() const
         std::vector<std::string> keys;
         keys.reserve(Rows.size());
         for (const Row& r : Rows)
-            keys.push_back(c < r.Cells.size() ? TextKey(r.Cells[c]) : std::string());
+            keys.push_back(c < r.Cells.size() ? cp1252::sortKey(r.Cells[c]) : std::string());
         std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
             const std::string& ka = keys[static_cast<std::size_t>(a)];
             const std::string& kb = keys[static_cast<std::size_t>(b)];

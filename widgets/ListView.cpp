@@ -16,22 +16,6 @@
 #include <numeric>
 #include <stdexcept>
 
-namespace {
-// Text sorts as a reader expects: case and accents do not count ("Água"
-// among the a's).
-std::string TextKey(const std::string& text)
-{
-    std::string key = cp1252::toLower(text);
-    static constexpr std::string_view from = "\xE0\xE1\xE2\xE3\xE4\xE7\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF\xF1\xF2\xF3\xF4"
-                                             "\xF5\xF6\xF9\xFA\xFB\xFC\xFD\xFF";
-    static constexpr std::string_view to = "aaaaaceeeeiiiinooooouuuuyy";
-    for (char& c : key)
-        if (const auto at = from.find(c); at != std::string_view::npos)
-            c = to[at];
-    return key;
-}
-} // namespace
-
 // The rows as given, and the order they are shown in.
 class ListModel : public QAbstractTableModel {
 public:
@@ -193,8 +177,9 @@ void TListView::SetRows(std::vector<TListRow> rows, int chosen)
         model_->textKeys.assign(model_->rows.size(), {});
         for (std::size_t r = 0; r < model_->rows.size(); ++r)
             for (std::size_t c = 0; c < model_->columns.size(); ++c)
-                model_->textKeys[r].push_back(
-                    model_->columns[c].Numeric ? std::string() : TextKey(model_->CellOf(static_cast<int>(r), int(c))));
+                model_->textKeys[r].push_back(model_->columns[c].Numeric
+                                                  ? std::string()
+                                                  : cp1252::sortKey(model_->CellOf(static_cast<int>(r), int(c))));
         model_->Sort(sortColumn_, descending_);
     });
     SetItemIndex(chosen);

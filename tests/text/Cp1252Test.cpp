@@ -90,3 +90,14 @@ TEST(Cp1252, RefusesWhatTheCodePageCannotHold)
     EXPECT_THROW(cp1252::fromUtf8("日本"), std::invalid_argument);
     EXPECT_EQ(cp1252::tryFromUtf8("É"), std::string("\xC9"));
 }
+
+TEST(Cp1252, SortKeysIgnoreCaseAndAccents)
+{
+    using cp1252::fromUtf8;
+    using cp1252::sortKey;
+    EXPECT_EQ(sortKey(fromUtf8("Água")), "agua");
+    EXPECT_EQ(sortKey(fromUtf8("Elétrico")), "eletrico");
+    EXPECT_EQ(sortKey(fromUtf8("PSÍQUICO")), "psiquico");
+    EXPECT_LT(sortKey(fromUtf8("Água")), sortKey("Bicho")); // not after every plain letter
+    EXPECT_LT(sortKey(fromUtf8("Ébano")), sortKey("fogo"));
+}
