@@ -1,8 +1,9 @@
-// The moves table, the TM/HM learners and the moves learnt by level against
+// The moves table, the TM/HM learners, the moves learnt by level and at level 1 against
 // the Red/Blue fact tables, and the one spelling of each move everywhere.
 #include "../catalogue/FactTables.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/LevelMoves.h"
+#include "data/Learners.h"
 #include "data/Moves.h"
 #include "data/TmHmLearners.h"
 #include "text/Cp1252.h"
@@ -175,6 +176,35 @@ TEST(MovesFacts, LevelMovesAreTheGamesAndDifferOnlyWhereCorrected)
     const auto missingno = LevelMovesOf(Catalogue::RowOfNumber(0));
     ASSERT_EQ(missingno.size(), 4u);
     EXPECT_EQ(LevelMoveLine(missingno[2]), "LVL 30 Metronome");
+}
+
+// The level-1 moves are each creature's base data's, in its order, every one
+// a move of the table; with the moves learnt by level after them they are the
+// whole learnset the engine reads, a starting move learnt again later twice
+// (Gyarados's Bite at 1 and at 20).
+TEST(MovesFacts, GamesLearnsetIsTheBaseDataThenTheLevelMoves)
+{
+    const auto& f = facts::Load();
+    for (int n = 1; n <= 151; ++n) {
+        SCOPED_TRACE(testing::Message() << "#" << n);
+        std::vector<std::string> levelOne;
+        std::vector<std::pair<int, std::string>> expected;
+        for (const auto& m : f.learnsets.at(n)) {
+            if (m.Start)
+                levelOne.push_back(facts::Shown(m.Name));
+            expected.push_back({m.Start ? 1 : m.Level, facts::Shown(m.Name)});
+        }
+        const auto given = LevelOneMoves(n);
+        EXPECT_EQ(std::vector<std::string>(given.begin(), given.end()), levelOne);
+        for (const std::string_view move : given)
+            EXPECT_GE(FindMove(move), 0) << move;
+        std::vector<std::pair<int, std::string>> learnset;
+        for (const LevelMove& m : GamesLearnset(n))
+            learnset.push_back({m.Level, std::string(m.Move)});
+        EXPECT_EQ(learnset, expected);
+    }
+    EXPECT_THROW(LevelOneMoves(0), std::out_of_range);
+    EXPECT_THROW(GamesLearnset(152), std::out_of_range);
 }
 
 // How each move deals damage follows the games' effect column; the special-
