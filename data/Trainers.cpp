@@ -4,6 +4,7 @@
 // engine writes them.
 #include "data/Trainers.h"
 
+#include "data/Learners.h"
 #include "data/Moves.h"
 
 #include <algorithm>
@@ -866,6 +867,16 @@ std::array<int, 4> MemberMoves(const Party& p, int member, std::span<const Level
         if (s.Member == member)
             moves[2] = MoveRow(s.Move);
     return moves;
+}
+
+std::array<int, 4> MovesAtLevel(int creature, int level)
+{
+    return MovesAtLevel(GamesLearnset(creature), level);
+}
+
+std::array<int, 4> MemberMoves(const Party& p, int member)
+{
+    return MemberMoves(p, member, GamesLearnset(MemberOf(p, member).Creature));
 }
 
 BattleSide MemberSide(const Party& p, int member)

@@ -87,19 +87,23 @@ std::vector<SpecialMove> SpecialMovesOf(const Party& p);
 
 // The four moves (rows of MoveTable, -1 for an empty slot) a creature knows at
 // `level` as the engine writes them for a trainer's creature (WriteMonMoves):
-// the moves known from the start (Level 0) in their order, then each move
-// learnt at or below the level in the learnset's order, one already known
-// skipped, a new one into the first empty slot or, with four known, the first
-// forgotten, the others moved up and the new one last. `learnset` lists the
-// starting moves first, then the others by level; a starting move learnt
-// again later is listed twice. std::invalid_argument for a move MoveTable
-// does not hold.
+// each move learnt at or below the level in the learnset's order, one already
+// known skipped, a new one into the first empty slot or, with four known, the
+// first forgotten, the others moved up and the new one last. `learnset` lists
+// the starting moves first, then the others by level; a starting move learnt
+// again later is listed twice (as GamesLearnset gives it). std::invalid_argument
+// for a move MoveTable does not hold.
 std::array<int, 4> MovesAtLevel(std::span<const LevelMove> learnset, int level);
+// The same for creature 1..151 over its GamesLearnset; std::out_of_range for
+// any other number.
+std::array<int, 4> MovesAtLevel(int creature, int level);
 
 // A member's moves in battle: MovesAtLevel for its creature's learnset, then
 // the party's special move over the third slot. std::out_of_range for a
 // member outside the party.
 std::array<int, 4> MemberMoves(const Party& p, int member, std::span<const LevelMove> learnset);
+// The same over the creature's GamesLearnset: the moves the game gives it.
+std::array<int, 4> MemberMoves(const Party& p, int member);
 
 // ---- stats ---------------------------------------------------------------------
 

@@ -205,8 +205,9 @@ TEST(Trainers, PlacesJoinTheWhereToFindList)
     EXPECT_EQ(PlacesOf(*twoMaps), (std::vector<Place>{Place::RockTunnelB1F, Place::Route9}));
 }
 
-// Every member's four moves, computed from its creature's learnset and level
-// and the party's special move, are the ones the game gives it.
+// Every member's four moves, computed from the program's own learnsets (the
+// level-1 moves, then those by level) and the party's special move, are the
+// ones the game gives it.
 TEST(Trainers, MembersMovesAreTheGames)
 {
     const auto& f = facts::Load();
@@ -221,11 +222,10 @@ TEST(Trainers, MembersMovesAreTheGames)
         const auto& given = members[{constant.at(p.Class), p.Number}];
         ASSERT_EQ(given.size(), p.Members.size());
         for (std::size_t slot = 0; slot < given.size(); ++slot) {
-            const ReferenceLearnset learnset(p.Members[slot].Creature);
             std::vector<std::string> expected;
             for (const std::string& move : given[slot]->Moves)
                 expected.push_back(move.empty() ? move : facts::Shown(move));
-            EXPECT_EQ(Names(MemberMoves(p, static_cast<int>(slot), learnset.Moves())), expected)
+            EXPECT_EQ(Names(MemberMoves(p, static_cast<int>(slot))), expected)
                 << ClassName(p.Class) << " " << int(p.Number) << " slot " << slot + 1 << " " << given[slot]->Name;
             ++compared;
         }
@@ -304,6 +304,14 @@ TEST(Trainers, MovesAtLevelForgetsTheOldestWhenFull)
     EXPECT_EQ(at(29), (std::vector<std::string>{"Ember", "Leer", "Bite", "Slash"}));
     const LevelMove unknown[] = {{0, "Thunder Shock"}}; // the catalogue spells it Thundershock
     EXPECT_THROW(MovesAtLevel(unknown, 1), std::invalid_argument);
+
+    // A creature's own learnset: Gyarados starts with the four moves it learns
+    // again at 20 to 41, and keeps them until Hyper Beam pushes out Bite.
+    const std::vector<std::string> gyarados{"Bite", "Dragon Rage", "Leer", "Hydro Pump"};
+    EXPECT_EQ(Names(MovesAtLevel(130, 20)), gyarados);
+    EXPECT_EQ(Names(MovesAtLevel(130, 52)),
+              (std::vector<std::string>{"Dragon Rage", "Leer", "Hydro Pump", "Hyper Beam"}));
+    EXPECT_THROW(MovesAtLevel(0, 5), std::out_of_range);
 }
 
 // A trainer's creature has the fixed DVs and no stat experience: Misty's
