@@ -5,7 +5,6 @@
 #include "widgets/Colors.h"
 #include "widgets/Form.h"
 #include "widgets/Label.h"
-#include "widgets/Menus.h"
 #include "widgets/SysUtils.h"
 
 #include <QAccessible>
@@ -90,27 +89,6 @@ QAccessibleInterface* accessibleFor(const QString&, QObject* object)
     return nullptr;
 }
 
-// A key that is a menu item's shortcut goes to the menu, wherever the focus
-// is: a text field would otherwise claim some as its own editing keys (Ctrl+E,
-// "end of line", in the main window's search field, where the focus stays
-// after every search). When no shortcut takes the key there (a modal window
-// holds the input), the field still gets it as a key press.
-class ShortcutsFirst : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override
-    {
-        if (e->type() != QEvent::ShortcutOverride || qobject_cast<QMenu*>(watched))
-            return false;
-        auto* key = static_cast<QKeyEvent*>(e);
-        if (!TMenuItem::IsShortCutKey(QKeySequence(key->keyCombination())))
-            return false;
-        key->ignore();
-        return true;
-    }
-};
 } // namespace
 
 void TApplication::init()
@@ -133,8 +111,6 @@ void TApplication::init()
     // Every word the user meets is Brazilian Portuguese, Qt's own ones too
     // ("Copiar", "Selecionar tudo" in the text boxes' menus), whatever the
     // desktop's language. Without the translations installed they stay English.
-    shortcutsFirst_ = new ShortcutsFirst;
-    qApp->installEventFilter(shortcutsFirst_);
     qtTexts_ = new QTranslator;
     if (qtTexts_->load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qtTexts_);
@@ -146,7 +122,6 @@ TApplication::~TApplication()
     if (qtTexts_)
         QCoreApplication::removeTranslator(qtTexts_);
     delete qtTexts_;
-    delete shortcutsFirst_; // leaves the application's filters as it goes
     Application = previous_;
     icon_ = QIcon();
     delete ownQt_;

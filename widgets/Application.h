@@ -13,7 +13,6 @@
 #include <vector>
 
 class QApplication;
-class QObject;
 class QTranslator;
 class TForm;
 
@@ -82,7 +81,6 @@ private:
     QApplication* ownQt_ = nullptr;
     // Qt's own texts (context menus, standard buttons) in the program's language.
     QTranslator* qtTexts_ = nullptr;
-    QObject* shortcutsFirst_ = nullptr;
     TApplication* previous_ = nullptr;
     // The last window icon decoded, with its bytes: the windows share one.
     std::vector<std::uint8_t> iconBytes_;

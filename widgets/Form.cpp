@@ -89,6 +89,30 @@ void TForm::AfterDefinitionRead()
     updateClientSize();
 }
 
+namespace {
+// A key that is a menu item's shortcut goes to the menu, wherever the focus
+// is: a text field would otherwise claim some as its own editing keys (Ctrl+E,
+// "end of line", in the main window's search field, where the focus stays
+// after every search). When no shortcut takes the key there (a modal window
+// holds the input), the field still gets it as a key press.
+class ShortcutsFirst : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() != QEvent::ShortcutOverride || !qobject_cast<QWindow*>(watched))
+            return false;
+        auto* key = static_cast<QKeyEvent*>(e);
+        if (!TMenuItem::IsShortCutKey(QKeySequence(key->keyCombination())))
+            return false;
+        key->ignore();
+        return true;
+    }
+};
+} // namespace
+
 void TForm::makeSortKeys()
 {
     const QList<TListView*> tables = findChildren<TListView*>();
@@ -394,6 +418,11 @@ void TForm::SetVisible(bool v)
         }
         visible_ = true;
         show();
+        if (QWindow* w = windowHandle()) {
+            if (!shortcutsFirst_)
+                shortcutsFirst_ = new ShortcutsFirst(this);
+            w->installEventFilter(shortcutsFirst_);
+        }
         raise();
         activateWindow();
         // Showing a window makes it the active one now, not whenever the

@@ -158,6 +158,7 @@ private:
     void placeTool();
     void keepPlace() const;
     std::vector<QShortcut*> sortKeys_;
+    QObject* shortcutsFirst_ = nullptr; // see ShortcutsFirst in Form.cpp
     QPointer<QWidget> lastTable_;
     void applyClientFont();
 };
