@@ -10,9 +10,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLibraryInfo>
-#include <QMenu>
 #include <QStyleFactory>
 #include <QTranslator>
 
@@ -88,7 +86,6 @@ QAccessibleInterface* accessibleFor(const QString&, QObject* object)
         return new QAccessibleWidget(w, QAccessible::Graphic);
     return nullptr;
 }
-
 } // namespace
 
 void TApplication::init()
