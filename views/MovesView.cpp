@@ -7,6 +7,7 @@
 #include "data/TmHmLearners.h"
 #include "data/TmHmLocations.h"
 #include "text/Cp1252.h"
+#include "text/SortOrder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,30 +76,18 @@ std::vector<int> MovesView::Table::ShownOrder() const
     if (Sort.Column < 0 || static_cast<std::size_t>(Sort.Column) >= Columns.size())
         return order;
     const auto c = static_cast<std::size_t>(Sort.Column);
-    const bool descending = Sort.Descending;
     if (Columns[c].Numeric) {
-        const auto key = [&](int r) {
-            const auto& keys = Rows[static_cast<std::size_t>(r)].Keys;
-            return c < keys.size() ? keys[c] : None;
-        };
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            const double ka = key(a), kb = key(b);
-            if (std::isnan(ka) || std::isnan(kb))
-                return !std::isnan(ka) && std::isnan(kb);
-            return descending ? ka > kb : ka < kb;
-        });
-    } else {
-        std::vector<std::string> keys;
+        std::vector<double> keys;
         keys.reserve(Rows.size());
         for (const Row& r : Rows)
-            keys.push_back(c < r.Cells.size() ? cp1252::sortKey(r.Cells[c]) : std::string());
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            const std::string& ka = keys[static_cast<std::size_t>(a)];
-            const std::string& kb = keys[static_cast<std::size_t>(b)];
-            return descending ? kb < ka : ka < kb;
-        });
+            keys.push_back(c < r.Keys.size() ? r.Keys[c] : None);
+        return sortorder::ByNumbers(keys, Sort.Descending);
     }
-    return order;
+    std::vector<std::string> keys;
+    keys.reserve(Rows.size());
+    for (const Row& r : Rows)
+        keys.push_back(c < r.Cells.size() ? cp1252::sortKey(r.Cells[c]) : std::string());
+    return sortorder::ByTexts(keys, Sort.Descending);
 }
 
 MovesView::MovesView()

@@ -5,6 +5,7 @@
 #include "widgets/SysUtils.h"
 
 #include "text/Cp1252.h"
+#include "text/SortOrder.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
@@ -34,28 +35,24 @@ public:
     }
     void Sort(int column, bool descending)
     {
-        order.resize(rows.size());
-        std::iota(order.begin(), order.end(), 0);
-        if (column < 0 || column >= static_cast<int>(columns.size()))
+        if (column < 0 || column >= static_cast<int>(columns.size())) {
+            order.resize(rows.size());
+            std::iota(order.begin(), order.end(), 0);
             return;
+        }
         const auto c = static_cast<std::size_t>(column);
         if (columns[c].Numeric) {
-            auto key = [&](int r) {
-                const auto& keys = rows[static_cast<std::size_t>(r)].Keys;
-                return c < keys.size() ? keys[c] : std::nan("");
-            };
-            std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-                const double ka = key(a), kb = key(b);
-                if (std::isnan(ka) || std::isnan(kb))
-                    return !std::isnan(ka) && std::isnan(kb);
-                return descending ? ka > kb : ka < kb;
-            });
+            std::vector<double> keys;
+            keys.reserve(rows.size());
+            for (const TListRow& r : rows)
+                keys.push_back(c < r.Keys.size() ? r.Keys[c] : std::nan(""));
+            order = sortorder::ByNumbers(keys, descending);
         } else {
-            std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-                const std::string& ka = textKeys[static_cast<std::size_t>(a)][c];
-                const std::string& kb = textKeys[static_cast<std::size_t>(b)][c];
-                return descending ? kb < ka : ka < kb;
-            });
+            std::vector<std::string> keys;
+            keys.reserve(rows.size());
+            for (const auto& rowKeys : textKeys)
+                keys.push_back(rowKeys[c]);
+            order = sortorder::ByTexts(keys, descending);
         }
     }
     std::string CellOf(int row, int column) const
