@@ -16,6 +16,13 @@ namespace {
 
 using C = TrainerClass;
 using S = StarterChoice;
+using P = encounters::Place;
+
+struct MetRow {
+    encounters::Place Where;
+    TrainerClass Class;
+    std::uint8_t Number;
+};
 
 struct ClassRow {
     std::string_view Name; // ASCII, so the same in Windows-1252
@@ -772,6 +779,134 @@ constexpr SpecialRow kSpecials[] = {
     {C::Rival3, 2, {5, "Mega Drain"}}, {C::Rival3, 3, {0, "Sky Attack"}}, {C::Rival3, 3, {5, "Fire Blast"}},
 };
 
+// The trainers of each map in the order its objects list them
+// (data/maps/objects), which is about the order one walks into them. The
+// rival's objects are left out: his party is the script's to pick.
+// clang-format off
+constexpr MetRow kMet[] = {
+    {P::Route3, C::BugCatcher, 4}, {P::Route3, C::Youngster, 1}, {P::Route3, C::Lass, 1},
+    {P::Route3, C::BugCatcher, 5}, {P::Route3, C::Lass, 2}, {P::Route3, C::Youngster, 2},
+    {P::Route3, C::BugCatcher, 6}, {P::Route3, C::Lass, 3}, {P::MtMoon1F, C::Hiker, 1},
+    {P::MtMoon1F, C::Youngster, 3}, {P::MtMoon1F, C::Lass, 5}, {P::MtMoon1F, C::SuperNerd, 1},
+    {P::MtMoon1F, C::Lass, 6}, {P::MtMoon1F, C::BugCatcher, 7}, {P::MtMoon1F, C::BugCatcher, 8},
+    {P::Route24, C::Rocket, 6}, {P::Route24, C::JrTrainerM, 2}, {P::Route24, C::JrTrainerM, 3},
+    {P::Route24, C::Lass, 7}, {P::Route24, C::Youngster, 4}, {P::Route24, C::Lass, 8}, {P::Route24, C::BugCatcher, 9},
+    {P::Route25, C::Youngster, 5}, {P::Route25, C::Youngster, 6}, {P::Route25, C::JrTrainerM, 2},
+    {P::Route25, C::Lass, 9}, {P::Route25, C::Youngster, 7}, {P::Route25, C::Lass, 10}, {P::Route25, C::Hiker, 2},
+    {P::Route25, C::Hiker, 3}, {P::Route25, C::Hiker, 4}, {P::SSAnne1FRooms, C::Gentleman, 1},
+    {P::SSAnne1FRooms, C::Gentleman, 2}, {P::SSAnne1FRooms, C::Youngster, 8}, {P::SSAnne1FRooms, C::Lass, 11},
+    {P::Route11, C::Gambler, 1}, {P::Route11, C::Gambler, 2}, {P::Route11, C::Youngster, 9},
+    {P::Route11, C::Engineer, 2}, {P::Route11, C::Youngster, 10}, {P::Route11, C::Gambler, 3},
+    {P::Route11, C::Gambler, 4}, {P::Route11, C::Youngster, 11}, {P::Route11, C::Engineer, 3},
+    {P::Route11, C::Youngster, 12}, {P::ViridianForest, C::BugCatcher, 1}, {P::ViridianForest, C::BugCatcher, 2},
+    {P::ViridianForest, C::BugCatcher, 3}, {P::Route6, C::JrTrainerM, 4}, {P::Route6, C::JrTrainerF, 2},
+    {P::Route6, C::BugCatcher, 10}, {P::Route6, C::JrTrainerM, 5}, {P::Route6, C::JrTrainerF, 3},
+    {P::Route6, C::BugCatcher, 11}, {P::Route9, C::JrTrainerF, 5}, {P::Route9, C::JrTrainerM, 7},
+    {P::Route9, C::JrTrainerM, 8}, {P::Route9, C::JrTrainerF, 6}, {P::Route9, C::Hiker, 11}, {P::Route9, C::Hiker, 6},
+    {P::Route9, C::BugCatcher, 13}, {P::Route9, C::Hiker, 5}, {P::Route9, C::BugCatcher, 14}, {P::Route4, C::Lass, 4},
+    {P::SSAnne2FRooms, C::Gentleman, 3}, {P::SSAnne2FRooms, C::Fisher, 1}, {P::SSAnne2FRooms, C::Gentleman, 5},
+    {P::SSAnne2FRooms, C::Lass, 12}, {P::Route8, C::SuperNerd, 3}, {P::Route8, C::Gambler, 5},
+    {P::Route8, C::SuperNerd, 4}, {P::Route8, C::Lass, 13}, {P::Route8, C::SuperNerd, 5}, {P::Route8, C::Lass, 14},
+    {P::Route8, C::Lass, 15}, {P::Route8, C::Gambler, 7}, {P::Route8, C::Lass, 16}, {P::CeladonGym, C::Erika, 1},
+    {P::CeladonGym, C::Lass, 17}, {P::CeladonGym, C::Beauty, 1}, {P::CeladonGym, C::JrTrainerF, 11},
+    {P::CeladonGym, C::Beauty, 2}, {P::CeladonGym, C::Lass, 18}, {P::CeladonGym, C::Beauty, 3},
+    {P::CeladonGym, C::CooltrainerF, 1}, {P::SSAnneBow, C::Sailor, 1}, {P::SSAnneBow, C::Sailor, 2},
+    {P::SSAnneB1FRooms, C::Sailor, 3}, {P::SSAnneB1FRooms, C::Sailor, 4}, {P::SSAnneB1FRooms, C::Sailor, 5},
+    {P::SSAnneB1FRooms, C::Sailor, 6}, {P::SSAnneB1FRooms, C::Sailor, 7}, {P::SSAnneB1FRooms, C::Fisher, 2},
+    {P::VermilionGym, C::LtSurge, 1}, {P::VermilionGym, C::Gentleman, 3}, {P::VermilionGym, C::Rocker, 1},
+    {P::VermilionGym, C::Sailor, 8}, {P::PewterGym, C::Brock, 1}, {P::PewterGym, C::JrTrainerM, 1},
+    {P::Route12, C::Fisher, 3}, {P::Route12, C::Fisher, 4}, {P::Route12, C::JrTrainerM, 9},
+    {P::Route12, C::Rocker, 2}, {P::Route12, C::Fisher, 5}, {P::Route12, C::Fisher, 6}, {P::Route12, C::Fisher, 11},
+    {P::CeruleanGym, C::Misty, 1}, {P::CeruleanGym, C::JrTrainerF, 1}, {P::CeruleanGym, C::Swimmer, 1},
+    {P::Route10, C::Pokemaniac, 1}, {P::Route10, C::Hiker, 7}, {P::Route10, C::Pokemaniac, 2},
+    {P::Route10, C::JrTrainerF, 7}, {P::Route10, C::Hiker, 8}, {P::Route10, C::JrTrainerF, 8},
+    {P::RockTunnelB1F, C::JrTrainerF, 9}, {P::RockTunnelB1F, C::Hiker, 9}, {P::RockTunnelB1F, C::Pokemaniac, 3},
+    {P::RockTunnelB1F, C::Pokemaniac, 4}, {P::RockTunnelB1F, C::Hiker, 10}, {P::RockTunnelB1F, C::JrTrainerF, 10},
+    {P::RockTunnelB1F, C::Hiker, 11}, {P::RockTunnelB1F, C::Pokemaniac, 5}, {P::Route13, C::BirdKeeper, 1},
+    {P::Route13, C::JrTrainerF, 12}, {P::Route13, C::JrTrainerF, 13}, {P::Route13, C::JrTrainerF, 14},
+    {P::Route13, C::JrTrainerF, 15}, {P::Route13, C::BirdKeeper, 2}, {P::Route13, C::Beauty, 4},
+    {P::Route13, C::Beauty, 5}, {P::Route13, C::Biker, 1}, {P::Route13, C::BirdKeeper, 3},
+    {P::Route20, C::Swimmer, 9}, {P::Route20, C::Beauty, 15}, {P::Route20, C::Beauty, 6},
+    {P::Route20, C::JrTrainerF, 24}, {P::Route20, C::Swimmer, 10}, {P::Route20, C::Swimmer, 11},
+    {P::Route20, C::BirdKeeper, 11}, {P::Route20, C::Beauty, 7}, {P::Route20, C::JrTrainerF, 16},
+    {P::Route20, C::Beauty, 8}, {P::RockTunnel1F, C::Hiker, 12}, {P::RockTunnel1F, C::Hiker, 13},
+    {P::RockTunnel1F, C::Hiker, 14}, {P::RockTunnel1F, C::Pokemaniac, 7}, {P::RockTunnel1F, C::JrTrainerF, 17},
+    {P::RockTunnel1F, C::JrTrainerF, 18}, {P::RockTunnel1F, C::JrTrainerF, 19}, {P::Route15, C::JrTrainerF, 20},
+    {P::Route15, C::JrTrainerF, 21}, {P::Route15, C::BirdKeeper, 6}, {P::Route15, C::BirdKeeper, 7},
+    {P::Route15, C::Beauty, 9}, {P::Route15, C::Beauty, 10}, {P::Route15, C::Biker, 3}, {P::Route15, C::Biker, 4},
+    {P::Route15, C::JrTrainerF, 22}, {P::Route15, C::JrTrainerF, 23}, {P::VictoryRoad2F, C::Blackbelt, 9},
+    {P::VictoryRoad2F, C::Juggler, 2}, {P::VictoryRoad2F, C::Tamer, 5}, {P::VictoryRoad2F, C::Pokemaniac, 6},
+    {P::VictoryRoad2F, C::Juggler, 5}, {P::MtMoonB2F, C::SuperNerd, 2}, {P::MtMoonB2F, C::Rocket, 1},
+    {P::MtMoonB2F, C::Rocket, 2}, {P::MtMoonB2F, C::Rocket, 3}, {P::MtMoonB2F, C::Rocket, 4},
+    {P::CinnabarGym, C::Blaine, 1}, {P::CinnabarGym, C::SuperNerd, 9}, {P::CinnabarGym, C::Burglar, 4},
+    {P::CinnabarGym, C::SuperNerd, 10}, {P::CinnabarGym, C::Burglar, 5}, {P::CinnabarGym, C::SuperNerd, 11},
+    {P::CinnabarGym, C::Burglar, 6}, {P::CinnabarGym, C::SuperNerd, 12}, {P::Route14, C::BirdKeeper, 14},
+    {P::Route14, C::BirdKeeper, 15}, {P::Route14, C::BirdKeeper, 16}, {P::Route14, C::BirdKeeper, 17},
+    {P::Route14, C::BirdKeeper, 4}, {P::Route14, C::BirdKeeper, 5}, {P::Route14, C::Biker, 13},
+    {P::Route14, C::Biker, 14}, {P::Route14, C::Biker, 15}, {P::Route14, C::Biker, 2}, {P::Route16, C::Biker, 5},
+    {P::Route16, C::CueBall, 1}, {P::Route16, C::CueBall, 2}, {P::Route16, C::Biker, 6}, {P::Route16, C::CueBall, 3},
+    {P::Route16, C::Biker, 7}, {P::Route17, C::CueBall, 4}, {P::Route17, C::CueBall, 5}, {P::Route17, C::Biker, 8},
+    {P::Route17, C::Biker, 9}, {P::Route17, C::Biker, 10}, {P::Route17, C::CueBall, 6}, {P::Route17, C::CueBall, 7},
+    {P::Route17, C::CueBall, 8}, {P::Route17, C::Biker, 11}, {P::Route17, C::Biker, 12},
+    {P::PokemonMansion2F, C::Burglar, 7}, {P::PokemonMansion3F, C::Burglar, 8},
+    {P::PokemonMansion3F, C::Scientist, 12}, {P::PokemonMansionB1F, C::Burglar, 9},
+    {P::PokemonMansionB1F, C::Scientist, 13}, {P::Route21, C::Fisher, 7}, {P::Route21, C::Fisher, 9},
+    {P::Route21, C::Swimmer, 12}, {P::Route21, C::CueBall, 9}, {P::Route21, C::Swimmer, 13},
+    {P::Route21, C::Swimmer, 14}, {P::Route21, C::Swimmer, 15}, {P::Route21, C::Fisher, 8},
+    {P::Route21, C::Fisher, 10}, {P::Route19, C::Swimmer, 2}, {P::Route19, C::Swimmer, 3},
+    {P::Route19, C::Swimmer, 4}, {P::Route19, C::Swimmer, 5}, {P::Route19, C::Swimmer, 6},
+    {P::Route19, C::Swimmer, 7}, {P::Route19, C::Beauty, 12}, {P::Route19, C::Beauty, 13},
+    {P::Route19, C::Swimmer, 8}, {P::Route19, C::Beauty, 14}, {P::SaffronGym, C::Sabrina, 1},
+    {P::SaffronGym, C::Channeler, 22}, {P::SaffronGym, C::Psychic, 1}, {P::SaffronGym, C::Channeler, 23},
+    {P::SaffronGym, C::Psychic, 2}, {P::SaffronGym, C::Channeler, 24}, {P::SaffronGym, C::Psychic, 3},
+    {P::SaffronGym, C::Psychic, 4}, {P::SilphCo5F, C::Rocket, 28}, {P::SilphCo5F, C::Scientist, 6},
+    {P::SilphCo5F, C::Juggler, 1}, {P::SilphCo5F, C::Rocket, 29}, {P::FuchsiaGym, C::Koga, 1},
+    {P::FuchsiaGym, C::Juggler, 7}, {P::FuchsiaGym, C::Juggler, 3}, {P::FuchsiaGym, C::Juggler, 8},
+    {P::FuchsiaGym, C::Tamer, 1}, {P::FuchsiaGym, C::Tamer, 2}, {P::FuchsiaGym, C::Juggler, 4},
+    {P::ViridianGym, C::Giovanni, 3}, {P::ViridianGym, C::CooltrainerM, 9}, {P::ViridianGym, C::Blackbelt, 6},
+    {P::ViridianGym, C::Tamer, 3}, {P::ViridianGym, C::Blackbelt, 7}, {P::ViridianGym, C::CooltrainerM, 10},
+    {P::ViridianGym, C::Blackbelt, 8}, {P::ViridianGym, C::Tamer, 4}, {P::ViridianGym, C::CooltrainerM, 1},
+    {P::Route18, C::BirdKeeper, 8}, {P::Route18, C::BirdKeeper, 9}, {P::Route18, C::BirdKeeper, 10},
+    {P::FightingDojo, C::Blackbelt, 1}, {P::FightingDojo, C::Blackbelt, 2}, {P::FightingDojo, C::Blackbelt, 3},
+    {P::FightingDojo, C::Blackbelt, 4}, {P::FightingDojo, C::Blackbelt, 5}, {P::SilphCo2F, C::Scientist, 2},
+    {P::SilphCo2F, C::Scientist, 3}, {P::SilphCo2F, C::Rocket, 23}, {P::SilphCo2F, C::Rocket, 24},
+    {P::PokemonMansion1F, C::Scientist, 4}, {P::SilphCo3F, C::Rocket, 25}, {P::SilphCo3F, C::Scientist, 4},
+    {P::SilphCo4F, C::Rocket, 26}, {P::SilphCo4F, C::Scientist, 5}, {P::SilphCo4F, C::Rocket, 27},
+    {P::SilphCo6F, C::Rocket, 30}, {P::SilphCo6F, C::Scientist, 7}, {P::SilphCo6F, C::Rocket, 31},
+    {P::SilphCo7F, C::Rocket, 32}, {P::SilphCo7F, C::Scientist, 8}, {P::SilphCo7F, C::Rocket, 33},
+    {P::SilphCo7F, C::Rocket, 34}, {P::SilphCo8F, C::Rocket, 35}, {P::SilphCo8F, C::Scientist, 9},
+    {P::SilphCo8F, C::Rocket, 36}, {P::SilphCo9F, C::Rocket, 37}, {P::SilphCo9F, C::Scientist, 10},
+    {P::SilphCo9F, C::Rocket, 38}, {P::SilphCo10F, C::Rocket, 39}, {P::SilphCo10F, C::Scientist, 11},
+    {P::RocketHideoutB4F, C::Giovanni, 1}, {P::RocketHideoutB4F, C::Rocket, 16}, {P::RocketHideoutB4F, C::Rocket, 17},
+    {P::RocketHideoutB4F, C::Rocket, 18}, {P::SilphCo11F, C::Giovanni, 2}, {P::SilphCo11F, C::Rocket, 41},
+    {P::SilphCo11F, C::Rocket, 40}, {P::CeruleanCity, C::Rocket, 5}, {P::GameCorner, C::Rocket, 7},
+    {P::RocketHideoutB1F, C::Rocket, 8}, {P::RocketHideoutB1F, C::Rocket, 9}, {P::RocketHideoutB1F, C::Rocket, 10},
+    {P::RocketHideoutB1F, C::Rocket, 11}, {P::RocketHideoutB1F, C::Rocket, 12}, {P::RocketHideoutB2F, C::Rocket, 13},
+    {P::RocketHideoutB3F, C::Rocket, 14}, {P::RocketHideoutB3F, C::Rocket, 15}, {P::PokemonTower7F, C::Rocket, 19},
+    {P::PokemonTower7F, C::Rocket, 20}, {P::PokemonTower7F, C::Rocket, 21}, {P::VictoryRoad3F, C::CooltrainerM, 2},
+    {P::VictoryRoad3F, C::CooltrainerF, 2}, {P::VictoryRoad3F, C::CooltrainerM, 3},
+    {P::VictoryRoad3F, C::CooltrainerF, 3}, {P::VictoryRoad1F, C::CooltrainerF, 5},
+    {P::VictoryRoad1F, C::CooltrainerM, 5}, {P::BrunosRoom, C::Bruno, 1}, {P::LoreleisRoom, C::Lorelei, 1},
+    {P::PokemonTower3F, C::Channeler, 5}, {P::PokemonTower3F, C::Channeler, 6}, {P::PokemonTower3F, C::Channeler, 8},
+    {P::PokemonTower4F, C::Channeler, 9}, {P::PokemonTower4F, C::Channeler, 10},
+    {P::PokemonTower4F, C::Channeler, 12}, {P::PokemonTower5F, C::Channeler, 14},
+    {P::PokemonTower5F, C::Channeler, 16}, {P::PokemonTower5F, C::Channeler, 17},
+    {P::PokemonTower5F, C::Channeler, 18}, {P::PokemonTower6F, C::Channeler, 19},
+    {P::PokemonTower6F, C::Channeler, 20}, {P::PokemonTower6F, C::Channeler, 21}, {P::AgathasRoom, C::Agatha, 1},
+    {P::LancesRoom, C::Lance, 1},
+};
+// clang-format on
+
+// clang-format off
+constexpr BigBattle kBigBattles[] = {
+    {C::Brock, 1}, {C::Misty, 1}, {C::LtSurge, 1}, {C::Erika, 1}, {C::Koga, 1}, {C::Sabrina, 1}, {C::Blaine, 1},
+    {C::Giovanni, 3},
+    {C::Lorelei, 1}, {C::Bruno, 1}, {C::Agatha, 1}, {C::Lance, 1}, {C::Rival3, 1},
+    {C::Rival1, 1}, {C::Rival1, 4}, {C::Rival1, 7}, {C::Rival2, 1}, {C::Rival2, 4}, {C::Rival2, 7}, {C::Rival2, 10},
+    {C::Giovanni, 1}, {C::Giovanni, 2},
+};
+// clang-format on
+
 const ClassRow& RowOf(TrainerClass c)
 {
     return kClasses[static_cast<std::size_t>(c)];
@@ -795,6 +930,7 @@ int MoveRow(std::string_view name)
 } // namespace
 
 const std::span<const Party> Parties{kParties};
+const std::span<const BigBattle> BigBattles{kBigBattles};
 
 std::string_view ClassName(TrainerClass c)
 {
@@ -829,6 +965,52 @@ std::vector<encounters::Place> PlacesOf(const Party& p)
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 2);
     }
     return places;
+}
+
+std::vector<const Party*> PartiesAt(encounters::Place place)
+{
+    std::vector<const Party*> met;
+    for (const MetRow& row : kMet)
+        if (row.Where == place)
+            if (const Party* p = FindParty(row.Class, row.Number))
+                met.push_back(p);
+    // The leader stands at the far end of the gym, behind the others.
+    std::stable_partition(met.begin(), met.end(), [](const Party* p) { return !IsGymLeader(*p); });
+    for (const Party& p : Parties) {
+        const std::vector<encounters::Place> at = PlacesOf(p);
+        if (std::find(at.begin(), at.end(), place) != at.end() && std::find(met.begin(), met.end(), &p) == met.end())
+            met.push_back(&p);
+    }
+    return met;
+}
+
+const Party& PartyOf(const BigBattle& b, StarterChoice chose)
+{
+    const bool rival = b.Class == C::Rival1 || b.Class == C::Rival2 || b.Class == C::Rival3;
+    for (int n = b.Number; n < b.Number + (rival ? 3 : 1); ++n)
+        if (const Party* p = FindParty(b.Class, n); p && (chose == S::Any || p->PlayerChose == chose || !rival))
+            return *p;
+    throw std::out_of_range("no party for this big battle");
+}
+
+bool IsGymLeader(const Party& p)
+{
+    switch (p.Class) {
+    case C::Brock:
+    case C::Misty:
+    case C::LtSurge:
+    case C::Erika:
+    case C::Koga:
+    case C::Sabrina:
+    case C::Blaine: return true;
+    case C::Giovanni: return p.Number == 3;
+    default: return false;
+    }
+}
+
+bool IsEliteFour(TrainerClass c)
+{
+    return c == C::Lorelei || c == C::Bruno || c == C::Agatha || c == C::Lance;
 }
 
 std::vector<SpecialMove> SpecialMovesOf(const Party& p)

@@ -69,9 +69,34 @@ const Party* FindParty(TrainerClass c, int number);
 // The yen the player wins: the class's base money × the last creature's level.
 int Reward(const Party& p);
 
-// The places of the "where to find" list that Place names, in its order;
-// maps that list does not hold (a gym, a trainer's room) give nothing.
+// The places Place names, in its order.
 std::vector<encounters::Place> PlacesOf(const Party& p);
+
+// The parties met at a place, in the order the map lists its trainers (about
+// the order one walks into them), a gym's leader last, then the battles only
+// a script starts (the rival's, all three of his parties). Empty for a place
+// with no trainer.
+std::vector<const Party*> PartiesAt(encounters::Place p);
+
+// ---- the big battles -------------------------------------------------------------
+
+// The eight gym leaders in the order of their badges, the Elite Four, the
+// Champion, the rival's other battles in the order of the game, and
+// Giovanni's two battles outside his gym.
+struct BigBattle {
+    TrainerClass Class;
+    std::uint8_t Number; // the party; for the rival the first of his three
+};
+extern const std::span<const BigBattle> BigBattles;
+
+// The party of a big battle; for the rival's, the one he has when the player
+// chose `chose` (Any gives his first).
+const Party& PartyOf(const BigBattle& b, StarterChoice chose);
+
+// Whether the class is a gym leader's (Giovanni's only in his gym, his third
+// party), one of the Elite Four's or the Champion's.
+bool IsGymLeader(const Party& p);
+bool IsEliteFour(TrainerClass c);
 
 // ---- moves ---------------------------------------------------------------------
 

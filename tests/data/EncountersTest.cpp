@@ -144,6 +144,13 @@ TEST(EncounterPlaces, EveryMapOfTheFactsHasOneNameOfItsOwn)
         if (const auto at = note.find("(found in "); at != std::string::npos)
             maps.insert(note.substr(at + 10, note.find(')', at) - at - 10));
     }
+    // The trainers' places join the same list.
+    for (const facts::Trainer& t : facts::Load().trainers)
+        for (std::size_t start = 0; t.Used() && start < t.Place.size();) {
+            const std::size_t end = std::min(t.Place.find("; ", start), t.Place.size());
+            maps.insert(t.Place.substr(start, end - start));
+            start = end + 2;
+        }
     std::set<std::string> named;
     for (const std::string& map : maps) {
         const auto p = PlaceOfMap(map);
@@ -162,22 +169,40 @@ TEST(EncounterPlaces, EveryMapOfTheFactsHasOneNameOfItsOwn)
     }
 }
 
-// Routes by number, then the other places in the order of their names.
+// Routes by number, then the other places in the order of their names,
+// floors and rooms by number ("Silph Co., 2º andar" before "10º").
 TEST(EncounterPlaces, ListedRoutesFirstThenByName)
 {
     const auto key = [](Place p) {
         const std::string name(PlaceName(p));
         const bool route = name.rfind("Rota ", 0) == 0 && name.find(',') == std::string::npos;
-        return route ? std::pair(std::stoi(name.substr(5)), std::string()) : std::pair(1000, name);
+        std::string padded;
+        for (std::size_t i = 0; i < name.size();) {
+            const std::size_t digits = name.find_first_not_of("0123456789", i);
+            const std::size_t end = digits == std::string::npos ? name.size() : digits;
+            if (end > i) {
+                padded += std::string(3 - std::min<std::size_t>(3, end - i), '0') + name.substr(i, end - i);
+                i = end;
+            } else {
+                padded += name[i++];
+            }
+        }
+        return route ? std::pair(std::stoi(name.substr(5)), std::string()) : std::pair(1000, padded);
     };
-    const std::vector<Place> listed = PlacesWithEncounters();
-    ASSERT_FALSE(listed.empty());
-    for (std::size_t i = 1; i < listed.size(); ++i)
-        EXPECT_LT(key(listed[i - 1]), key(listed[i]))
-            << cp1252::toUtf8(PlaceName(listed[i - 1])) << " before " << cp1252::toUtf8(PlaceName(listed[i]));
-    // Every place is listed but the one where a fossil only lies.
-    EXPECT_EQ(listed.size(), static_cast<std::size_t>(PlaceCount - 1));
-    EXPECT_EQ(std::count(listed.begin(), listed.end(), Place::Museum1F), 0);
+    for (int i = 1; i < PlaceCount; ++i)
+        EXPECT_LT(key(static_cast<Place>(i - 1)), key(static_cast<Place>(i)))
+            << cp1252::toUtf8(PlaceName(static_cast<Place>(i - 1))) << " before "
+            << cp1252::toUtf8(PlaceName(static_cast<Place>(i)));
+    // "Where to find" lists every place where something is found, in that
+    // order: not the one where a fossil only lies, nor those of trainers only.
+    std::vector<Place> found;
+    for (int i = 0; i < PlaceCount; ++i)
+        if (!PlaceLines(static_cast<Place>(i)).empty())
+            found.push_back(static_cast<Place>(i));
+    EXPECT_EQ(PlacesWithEncounters(), found);
+    EXPECT_EQ(std::count(found.begin(), found.end(), Place::Museum1F), 0);
+    EXPECT_EQ(std::count(found.begin(), found.end(), Place::PewterGym), 0);
+    EXPECT_EQ(found.size(), 81u);
 }
 
 // ---- the lines, against the facts ----

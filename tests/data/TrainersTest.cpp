@@ -197,7 +197,11 @@ TEST(Trainers, PlacesJoinTheWhereToFindList)
     using encounters::Place;
     EXPECT_EQ(PlacesOf(PartyOf(C::Youngster, 1)), std::vector<Place>{Place::Route3});
     EXPECT_EQ(PlacesOf(PartyOf(C::Misty, 1)), std::vector<Place>{Place::CeruleanGym});
-    EXPECT_TRUE(PlacesOf(PartyOf(C::Brock, 1)).empty()); // Pewter Gym holds no creature to find
+    EXPECT_EQ(PlacesOf(PartyOf(C::Brock, 1)), std::vector<Place>{Place::PewterGym});
+    // Every party has a place of the one list for each map it names.
+    for (const Party& p : Parties)
+        EXPECT_EQ(PlacesOf(p).size(), static_cast<std::size_t>(std::count(p.Place.begin(), p.Place.end(), ';') + 1))
+            << p.Place;
     // A party named by the trainers of two maps.
     const auto twoMaps = std::find_if(Parties.begin(), Parties.end(),
                                       [](const Party& p) { return p.Place == "Rock Tunnel B1F; Route 9"; });
@@ -334,3 +338,70 @@ TEST(Trainers, MemberSideHasTheTrainersDvs)
 }
 
 } // namespace
+
+// The trainers of a place in the order one meets them: the map's own order
+// (Route 3 as its objects list them, walking east from Pewter), a gym's
+// leader last, the battles a script starts after them; every party under
+// each place it names, once.
+TEST(Trainers, PartiesAtAPlaceInTheOrderMet)
+{
+    using encounters::Place;
+    const auto refs = [](Place at) {
+        std::vector<std::pair<C, int>> out;
+        for (const Party* p : PartiesAt(at))
+            out.emplace_back(p->Class, p->Number);
+        return out;
+    };
+    EXPECT_EQ(refs(Place::Route3), (std::vector<std::pair<C, int>>{{C::BugCatcher, 4},
+                                                                   {C::Youngster, 1},
+                                                                   {C::Lass, 1},
+                                                                   {C::BugCatcher, 5},
+                                                                   {C::Lass, 2},
+                                                                   {C::Youngster, 2},
+                                                                   {C::BugCatcher, 6},
+                                                                   {C::Lass, 3}}));
+    EXPECT_EQ(refs(Place::Route22),
+              (std::vector<std::pair<C, int>>{
+                  {C::Rival1, 4}, {C::Rival1, 5}, {C::Rival1, 6}, {C::Rival2, 10}, {C::Rival2, 11}, {C::Rival2, 12}}));
+    std::size_t listed = 0;
+    for (int i = 0; i < encounters::PlaceCount; ++i) {
+        const auto at = static_cast<Place>(i);
+        const std::vector<const Party*> met = PartiesAt(at);
+        std::set<const Party*> expected;
+        for (const Party& p : Parties)
+            if (const auto places = PlacesOf(p); std::find(places.begin(), places.end(), at) != places.end())
+                expected.insert(&p);
+        EXPECT_EQ(std::set<const Party*>(met.begin(), met.end()), expected) << i;
+        EXPECT_EQ(met.size(), expected.size()) << "a party twice at " << i;
+        const auto leader = std::find_if(met.begin(), met.end(), [](const Party* p) { return IsGymLeader(*p); });
+        if (leader != met.end()) {
+            EXPECT_EQ(leader, met.end() - 1) << ClassName((*leader)->Class) << " is not last";
+        }
+        listed += met.size();
+    }
+    EXPECT_EQ(listed, Parties.size() + 4); // four parties are named by two maps
+}
+
+// The big battles: the leaders in the order of their badges, the Elite Four,
+// the Champion and the rival's battles for each starter.
+TEST(Trainers, BigBattlesInTheOrderOfTheGame)
+{
+    std::vector<C> leaders;
+    for (const BigBattle& b : BigBattles)
+        if (const Party& p = PartyOf(b, StarterChoice::Any); IsGymLeader(p))
+            leaders.push_back(p.Class);
+    EXPECT_EQ(leaders,
+              (std::vector<C>{C::Brock, C::Misty, C::LtSurge, C::Erika, C::Koga, C::Sabrina, C::Blaine, C::Giovanni}));
+    int rivals = 0;
+    for (const BigBattle& b : BigBattles) {
+        if (b.Class != C::Rival1 && b.Class != C::Rival2 && b.Class != C::Rival3)
+            continue;
+        ++rivals;
+        for (StarterChoice chose : {StarterChoice::Bulbasaur, StarterChoice::Charmander, StarterChoice::Squirtle})
+            EXPECT_EQ(PartyOf(b, chose).PlayerChose, chose);
+    }
+    EXPECT_EQ(rivals, 8);
+    EXPECT_EQ(PartyOf(BigBattles[12], StarterChoice::Charmander).Members.back().Creature, 9); // Blastoise
+    EXPECT_TRUE(IsEliteFour(C::Lance));
+    EXPECT_FALSE(IsEliteFour(C::Rival3));
+}
