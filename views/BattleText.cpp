@@ -31,14 +31,6 @@ std::string RangeLine(std::string_view title, DamageRange d, int hp)
     return std::string(title) + ": " + Range(d.Min, d.Max) + " (" + percent + "% da Energia)";
 }
 
-std::string TypesOf(const SpeciesStats& s)
-{
-    std::string t(TypeName(s.Type1));
-    if (!s.SingleType())
-        t.append("/").append(TypeName(s.Type2));
-    return t;
-}
-
 // "a", "a e b", "a, b e c".
 std::string Listed(const std::vector<std::string>& items)
 {
@@ -59,8 +51,7 @@ std::string NoEffectLine(const BattleResult& r, const MoveInfo& m, int defender)
 {
     std::string line = "Sem efeito: ";
     if (r.Effectiveness == 0)
-        return line + "golpes do tipo " + S(TypeName(m.MoveType)) + S(" não afetam o tipo "_cp) +
-               TypesOf(BaseStatsOf(defender));
+        return line + "golpes do tipo " + S(TypeName(m.MoveType)) + S(" não afetam o tipo "_cp) + TypesText(defender);
     if (r.Rule == R::OneHitKo)
         return line + S("o alvo é mais rápido que o atacante"_cp);
     // Two resistances can take a tiny damage down to nothing, critical or not.
@@ -183,6 +174,28 @@ std::string HitsLine(const BattleResult& r)
 }
 
 } // namespace
+
+std::string StatsText(const std::array<int, StatCount>& stats)
+{
+    std::string text;
+    for (int s = 0; s < StatCount; ++s) {
+        if (!text.empty())
+            text += ", ";
+        text.append(StatName(static_cast<Stat>(s)))
+            .append(" ")
+            .append(std::to_string(stats[static_cast<std::size_t>(s)]));
+    }
+    return text;
+}
+
+std::string TypesText(int creature)
+{
+    const SpeciesStats& s = BaseStatsOf(creature);
+    std::string t(TypeName(s.Type1));
+    if (!s.SingleType())
+        t.append("/").append(TypeName(s.Type2));
+    return t;
+}
 
 std::vector<std::string> ResultLines(const BattleResult& r, int move, int defender)
 {

@@ -5,6 +5,7 @@
 
 #include "data/Battle.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,6 +23,12 @@
 // and what the other uses do. Any other kind: one line that says why there
 // are no figures.
 std::vector<std::string> ResultLines(const BattleResult& r, int move, int defender);
+
+// "Energia 35, Ataque 55, Defesa 30, Velocidade 90, Especial 50": stats by Stat.
+std::string StatsText(const std::array<int, StatCount>& stats);
+
+// "Água/Psíquico": the types of creature #`creature` (1..151), the catalogue's words.
+std::string TypesText(int creature);
 
 // ---- the window's fields -------------------------------------------------------
 

@@ -45,20 +45,6 @@ std::string WrongDv(std::size_t i)
     return "DV de " + std::string(StatName(DamageView::FieldStats[i])) + std::string(" inválido: use 0 a 15"_cp);
 }
 
-// "Energia 35, Ataque 55, Defesa 30, Velocidade 90, Especial 50".
-std::string StatsText(const std::array<int, StatCount>& stats)
-{
-    std::string text;
-    for (int s = 0; s < StatCount; ++s) {
-        if (!text.empty())
-            text += ", ";
-        text.append(StatName(static_cast<Stat>(s)))
-            .append(" ")
-            .append(std::to_string(stats[static_cast<std::size_t>(s)]));
-    }
-    return text;
-}
-
 // The moves a creature (catalogue row) learns by level, then by TM or HM,
 // each once, as rows of MoveTable.
 std::vector<int> OwnMoves(int row)
@@ -79,8 +65,10 @@ std::vector<int> OwnMoves(int row)
 
 DamageView::SideState DamageView::initialSide()
 {
-    SideState s{
-        *species::Creature::FromNumber(1), Typed("50", SideField::Level), Typed("0", SideField::StatExp), {}, {}};
+    SideState s;
+    s.Creature = *species::Creature::FromNumber(1);
+    s.Level = Typed("50", SideField::Level);
+    s.StatExp = Typed("0", SideField::StatExp);
     for (std::size_t i = 0; i < s.Dv.size(); ++i)
         s.Dv[i] = Typed("15", kDvFields[i]);
     return s;
@@ -92,7 +80,10 @@ DamageView::DamageView() : attacker_(initialSide()), defender_(initialSide()) {}
 
 void DamageView::ChooseCreature(Combatant who, species::Creature c)
 {
-    side(who).Creature = c.IsGlitch() ? *species::Creature::FromNumber(1) : c;
+    const species::Creature chosen = c.IsGlitch() ? *species::Creature::FromNumber(1) : c;
+    if (chosen != side(who).Creature)
+        forgetSource(who);
+    side(who).Creature = chosen;
     if (who == Combatant::Attacker)
         listMoves();
     recompute();
@@ -100,6 +91,9 @@ void DamageView::ChooseCreature(Combatant who, species::Creature c)
 
 void DamageView::TypeLevel(Combatant who, std::string_view text)
 {
+    // A field written back with the text it holds is no change of the user's.
+    if (text != side(who).Level.Text)
+        forgetSource(who);
     side(who).Level = Typed(text, SideField::Level);
     recompute();
 }
@@ -107,12 +101,16 @@ void DamageView::TypeLevel(Combatant who, std::string_view text)
 void DamageView::TypeDv(Combatant who, Stat stat, std::string_view text)
 {
     const std::size_t i = FieldIndex(stat);
+    if (text != side(who).Dv[i].Text)
+        forgetSource(who);
     side(who).Dv[i] = Typed(text, kDvFields[i]);
     recompute();
 }
 
 void DamageView::TypeStatExp(Combatant who, std::string_view text)
 {
+    if (text != side(who).StatExp.Text)
+        forgetSource(who);
     side(who).StatExp = Typed(text, SideField::StatExp);
     recompute();
 }
@@ -163,7 +161,62 @@ void DamageView::TickLightScreen(bool on)
     recompute();
 }
 
+void DamageView::TakeSide(const HandedSide& handed)
+{
+    const auto in = [](int value, SideField field) {
+        const FieldLimits limits = LimitsOf(field);
+        return value >= limits.Low && value <= limits.High;
+    };
+    const std::array<int, 4> dvs{handed.Dv.Attack, handed.Dv.Defense, handed.Dv.Speed, handed.Dv.Special};
+    if (!in(handed.Level, SideField::Level) || !in(handed.StatExp, SideField::StatExp) ||
+        !std::all_of(dvs.begin(), dvs.end(), [&](int dv) { return in(dv, SideField::DvAttack); }))
+        throw std::out_of_range("DamageView: a handed side no field takes");
+    for (int m : handed.Moves)
+        if (m < -1 || m >= static_cast<int>(MoveTable.size()))
+            throw std::out_of_range("DamageView: a handed move MoveTable does not hold");
+    SideState& s = side(handed.Who);
+    s = initialSide();
+    s.Creature = handed.Creature.IsGlitch() ? *species::Creature::FromNumber(1) : handed.Creature;
+    s.Level = Typed(std::to_string(handed.Level), SideField::Level);
+    for (std::size_t i = 0; i < s.Dv.size(); ++i)
+        s.Dv[i] = Typed(std::to_string(dvs[i]), kDvFields[i]);
+    s.StatExp = Typed(std::to_string(handed.StatExp), SideField::StatExp);
+    s.Source = handed.Source;
+    s.Moves = handed.Moves;
+    s.Opponent = handed.Opponent;
+    if (handed.Who == Combatant::Attacker) {
+        listMoves();
+        // What it hits with: its first move that deals damage.
+        const auto hits = std::find_if(s.Moves.begin(), s.Moves.end(), [](int m) {
+            return m >= 0 && MoveTable[static_cast<std::size_t>(m)].Power > 0;
+        });
+        const auto first = std::find_if(s.Moves.begin(), s.Moves.end(), [](int m) { return m >= 0; });
+        if (hits != s.Moves.end() || first != s.Moves.end())
+            move_ = hits != s.Moves.end() ? *hits : *first;
+    }
+    recompute();
+}
+
+void DamageView::forgetSource(Combatant who)
+{
+    SideState& s = side(who);
+    if (s.Source.empty())
+        return;
+    s.Source.clear();
+    s.Moves = {-1, -1, -1, -1};
+    s.Opponent = false;
+    if (who == Combatant::Attacker)
+        listMoves();
+}
+
 // ---- what the window shows ----
+
+std::string DamageView::SideTitle(Combatant who) const
+{
+    std::string title = who == Combatant::Attacker ? "Atacante" : "Defensor";
+    const std::string& source = side(who).Source;
+    return source.empty() ? title : title.append(": ").append(source);
+}
 
 std::vector<std::string> DamageView::CreatureLines()
 {
@@ -291,12 +344,20 @@ std::optional<BattleSide> DamageView::battleSide(Combatant who) const
     b.DefenseStage = s.Stage[1];
     b.SpeedStage = s.Stage[2];
     b.SpecialStage = s.Stage[3];
+    b.Opponent = s.Opponent;
     return b;
 }
 
 void DamageView::listMoves()
 {
-    std::vector<int> own = OwnMoves(Catalogue::RowOfNumber(attacker_.Creature.Number()));
+    // A handed attacker lists the moves it fights with; any other, all it learns.
+    std::vector<int> own;
+    if (attacker_.Source.empty())
+        own = OwnMoves(Catalogue::RowOfNumber(attacker_.Creature.Number()));
+    else
+        for (int m : attacker_.Moves)
+            if (m >= 0 && std::find(own.begin(), own.end(), m) == own.end())
+                own.push_back(m);
     std::vector<int> others;
     for (int m = 0; m < static_cast<int>(MoveTable.size()); ++m)
         if (std::find(own.begin(), own.end(), m) == own.end())

@@ -20,6 +20,21 @@
 
 enum class Combatant : std::uint8_t { Attacker, Defender };
 
+// A side another window hands to the calculator: a creature as the game
+// fights with it (a trainer's, with the trainer's DVs and its four moves),
+// and where it comes from in words.
+struct HandedSide {
+    Combatant Who = Combatant::Defender;
+    species::Creature Creature = *species::Creature::FromNumber(1);
+    int Level = 50;
+    Dvs Dv;
+    int StatExp = 0;
+    // Rows of MoveTable, -1 for an empty slot: listed first while it attacks.
+    std::array<int, 4> Moves{-1, -1, -1, -1};
+    bool Opponent = false; // the game's side (its Psywave may deal 0)
+    std::string Source;    // "Starmie de Misty, Nv. 21", Windows-1252
+};
+
 // What a field holds: the text as typed, and its number when the text is one
 // within the field's range.
 struct TypedNumber {
@@ -65,6 +80,12 @@ public:
     void TickBurned(bool on);
     void TickReflect(bool on);
     void TickLightScreen(bool on);
+    // Puts a handed side in the fields, as typed. Until the user changes that
+    // side's creature, level, DVs or stat experience it is said to come from
+    // its source and fights as the game's side would; as the attacker, its
+    // own four moves are listed first and its first damaging one is chosen.
+    // std::out_of_range for a level, DV or stat experience no field takes.
+    void TakeSide(const HandedSide& side);
 
     // ---- what the window shows ----
     // The creature choosers' lines: line i is creature #(i + 1).
@@ -78,6 +99,9 @@ public:
     static int StageAtLine(int line); // std::out_of_range outside the lines
 
     species::Creature CreatureOf(Combatant who) const { return side(who).Creature; }
+    // "Atacante", "Defensor"; "Defensor: Starmie de Misty, Nv. 21" while the
+    // side is as handed.
+    std::string SideTitle(Combatant who) const;
     int StageOf(Combatant who, Stat stat) const;
     const TypedNumber& Level(Combatant who) const { return side(who).Level; }
     const TypedNumber& Dv(Combatant who, Stat stat) const;
@@ -119,11 +143,18 @@ public:
 
 private:
     struct SideState {
-        species::Creature Creature;
+        species::Creature Creature = *species::Creature::FromNumber(1);
         TypedNumber Level, StatExp;
         std::array<TypedNumber, 4> Dv; // by FieldStats
         std::array<int, 4> Stage{};    // by FieldStats
+        // A handed side, while the user has not changed it: where it comes
+        // from (empty otherwise), its moves, whether it is the game's.
+        std::string Source;
+        std::array<int, 4> Moves{-1, -1, -1, -1};
+        bool Opponent = false;
     };
+    // The user changed the side: it is no longer the one handed.
+    void forgetSource(Combatant who);
     static SideState initialSide();
     SideState& side(Combatant who) { return who == Combatant::Attacker ? attacker_ : defender_; }
     const SideState& side(Combatant who) const { return who == Combatant::Attacker ? attacker_ : defender_; }

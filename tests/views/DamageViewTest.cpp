@@ -308,3 +308,74 @@ TEST(DamageView, BadInputIsRefusedInItsNoteAndAtTheTopOfTheMarkedLastResult)
     EXPECT_EQ(v.ResultLines(), expected);
     EXPECT_EQ(v.DvNote(C::Attacker).Text, W("DV de Velocidade inválido: use 0 a 15"));
 }
+
+// A side another window hands over (a trainer's creature): its fields as the
+// game has them, said to come from its source, fighting as the game's side,
+// and forgotten as such once the user changes it.
+TEST(DamageView, AHandedSideIsTheGamesUntilTheUserChangesIt)
+{
+    DamageView v;
+    v.ChooseCreature(C::Attacker, Creature(Pikachu));
+    HandedSide starmie;
+    starmie.Who = C::Defender;
+    starmie.Creature = Creature(121);
+    starmie.Level = 21;
+    starmie.Dv = {9, 8, 8, 8};
+    starmie.Moves = {FindMove("Tackle"), FindMove("Water Gun"), FindMove("Bubble Beam"), -1};
+    starmie.Opponent = true;
+    starmie.Source = W("Starmie de Misty, Nv. 21");
+    v.TakeSide(starmie);
+    EXPECT_EQ(v.SideTitle(C::Defender), W("Defensor: Starmie de Misty, Nv. 21"));
+    EXPECT_EQ(v.SideTitle(C::Attacker), "Atacante");
+    EXPECT_EQ(v.StatsLine(C::Defender), "Energia 59, Ataque 40, Defesa 44, Velocidade 56, Especial 50");
+    EXPECT_EQ(v.Level(C::Defender).Text, "21");
+    EXPECT_EQ(v.Dv(C::Defender, Stat::Attack).Text, "9");
+    EXPECT_EQ(v.HpDvText(C::Defender), "8");
+    EXPECT_EQ(v.MoveLines()[0], "Thundershock") << "a handed defender leaves the move list alone";
+    // A field written back with its own text is no change; another text is.
+    v.TypeLevel(C::Defender, "21");
+    v.TypeDv(C::Defender, Stat::Speed, "8");
+    EXPECT_EQ(v.SideTitle(C::Defender), W("Defensor: Starmie de Misty, Nv. 21"));
+    v.ChooseStage(C::Defender, Stat::Defense, 2); // a stage in battle keeps the creature the trainer's
+    EXPECT_EQ(v.SideTitle(C::Defender), W("Defensor: Starmie de Misty, Nv. 21"));
+    v.TypeLevel(C::Defender, "22");
+    EXPECT_EQ(v.SideTitle(C::Defender), "Defensor");
+
+    // As the attacker: its own four moves first, its first damaging one
+    // chosen, and its Psywave the game's (it may deal 0).
+    HandedSide alakazam = starmie;
+    alakazam.Who = C::Attacker;
+    alakazam.Creature = Creature(65);
+    alakazam.Level = 50;
+    alakazam.Moves = {FindMove("Recover"), FindMove("Psywave"), FindMove("Psychic"), FindMove("Reflect")};
+    alakazam.Source = W("Alakazam de Sabrina, Nv. 50");
+    v.TakeSide(alakazam);
+    EXPECT_EQ(std::vector<std::string>(v.MoveLines().begin(), v.MoveLines().begin() + 5),
+              (V{"Recover", "Psywave", "Psychic", "Reflect", W("—— outros golpes ——")}));
+    EXPECT_EQ(v.Move(), FindMove("Psywave"));
+    BattleSide game = Side(65, 50);
+    game.Dv = {9, 8, 8, 8};
+    game.Opponent = true;
+    BattleSide defender = Side(121, 22);
+    defender.Dv = {9, 8, 8, 8};
+    defender.DefenseStage = 2;
+    EXPECT_EQ(v.ResultLines(), Expected(game, defender, "Psywave"));
+    game.Opponent = false;
+    EXPECT_NE(v.ResultLines(), Expected(game, defender, "Psywave")) << "the game's Psywave may deal 0";
+    // Another creature chosen: the ordinary list again, the move kept.
+    v.ChooseCreature(C::Attacker, Creature(Pikachu));
+    EXPECT_EQ(v.SideTitle(C::Attacker), "Atacante");
+    EXPECT_EQ(v.MoveLines()[0], "Thundershock");
+    EXPECT_EQ(v.Move(), FindMove("Psywave"));
+
+    HandedSide wrong = starmie;
+    wrong.Level = 0;
+    EXPECT_THROW(v.TakeSide(wrong), std::out_of_range);
+    wrong = starmie;
+    wrong.Dv.Special = 16;
+    EXPECT_THROW(v.TakeSide(wrong), std::out_of_range);
+    wrong = starmie;
+    wrong.Moves[3] = static_cast<int>(MoveTable.size());
+    EXPECT_THROW(v.TakeSide(wrong), std::out_of_range);
+    EXPECT_EQ(v.Level(C::Defender).Text, "22") << "a refused side changes nothing";
+}

@@ -1,5 +1,6 @@
 // The creature on show: one value, told to those who follow it when it
 // changes, and only then.
+#include "views/CalculatorHandoff.h"
 #include "views/Selection.h"
 
 #include <gtest/gtest.h>
@@ -37,4 +38,30 @@ TEST(Selection, ACreatureIsANumberFromZeroTo151)
     EXPECT_FALSE(species::Creature::FromNumber(152));
     EXPECT_TRUE(species::Creature::FromNumber(0)->IsGlitch());
     EXPECT_EQ(species::Creature::FromNumber(151)->Number(), 151);
+}
+
+// A side sent to the calculator is there to take while the calculator opens,
+// once; sent while nothing opens it (a modal window holds the input), it is
+// dropped rather than shown by a later opening.
+TEST(CalculatorHandoff, TakenOnceWhileTheCalculatorOpensElseDropped)
+{
+    CalculatorHandoff h;
+    HandedSide side;
+    side.Level = 21;
+    h.Send(side); // no opener yet
+    EXPECT_FALSE(h.Take());
+    std::vector<int> taken;
+    h.SetOpener([&] {
+        if (const auto s = h.Take())
+            taken.push_back(s->Level);
+        EXPECT_FALSE(h.Take()) << "taken twice";
+    });
+    h.Send(side);
+    EXPECT_EQ(taken, std::vector<int>{21});
+    h.SetOpener([] {}); // blocked: nobody takes it
+    h.Send(side);
+    EXPECT_FALSE(h.Take());
+    h.Reset();
+    h.Send(side);
+    EXPECT_EQ(taken.size(), 1u);
 }
