@@ -9,7 +9,7 @@
 // the type chart, the moves window and the "where to find" window, which are
 // created on first use, printed as "tour <stage> rss_kib=<n> hwm_kib=<n>".
 //
-// With --first-open tmhm|tmhm-new|tipos|golpes|onde|dano it times one window's
+// With --first-open tmhm|tmhm-new|tipos|golpes|onde|dano|treinadores it times one window's
 // first opening through its menu item, from the item's action to the window
 // painted; tmhm-new times a TM/HM window created there and then opened, as
 // the type chart and the moves window are (the program creates its TM/HM
@@ -21,7 +21,8 @@
 // The benchmarks time the moves window's filter: one keystroke that takes
 // the list from all 165 moves to those holding "s" and back; a sort of its
 // 165 rows by a title, beside Qt's own sorting table as a peer; and the "where to find" window's change of creature
-// and of place, lines listed included.
+// and of place, lines listed included; the trainers window's change of place
+// and of big battle.
 #include "catalogue/Catalogue.h"
 #include "data/Moves.h"
 #include "forms/Startup.h"
@@ -30,6 +31,7 @@
 #include "forms/UnitOnde.h"
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitTmHm.h"
+#include "forms/UnitTreinadores.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
 #include "widgets/Menus.h"
@@ -186,6 +188,13 @@ int Tour(TApplication& app)
     FormDano->hide();
     Settle();
     PrintMemory("damage_window");
+    // The trainers window by its menu item, then on Misty's gym.
+    OpenByMenu(app, Form1->Treinadores1);
+    FormTreinadores->ChoosePlace(encounters::Place::CeruleanGym);
+    FormTreinadores->repaint();
+    FormTreinadores->hide();
+    Settle();
+    PrintMemory("trainers_window");
     return 0;
 }
 
@@ -197,9 +206,10 @@ int FirstOpen(TApplication& app, const char* which)
                             : std::strcmp(which, "golpes") == 0        ? Form1->ListadeGolpes1
                             : std::strcmp(which, "onde") == 0          ? Form1->OndeEncontrar1
                             : std::strcmp(which, "dano") == 0          ? Form1->CalculadoradeDano1
+                            : std::strcmp(which, "treinadores") == 0   ? Form1->Treinadores1
                                                                        : nullptr;
     if (!item) {
-        std::fprintf(stderr, "--first-open tmhm|tmhm-new|tipos|golpes|onde|dano\n");
+        std::fprintf(stderr, "--first-open tmhm|tmhm-new|tipos|golpes|onde|dano|treinadores\n");
         return 2;
     }
     Form1->show();
@@ -341,6 +351,43 @@ void BM_OndePlace(benchmark::State& state)
     state.counters["places"] = static_cast<double>(places.size());
 }
 
+// One change of place, or of big battle, in the trainers window: its
+// trainers and the first one's party computed and listed. Each iteration
+// takes the next one, so a run walks them all.
+void TreinadoresShown()
+{
+    if (!FormTreinadores) {
+        Application->CreateForm(FormTreinadores);
+        FormTreinadores->show();
+        Settle();
+    }
+}
+
+void BM_TreinadoresPlace(benchmark::State& state)
+{
+    TreinadoresShown();
+    const std::vector<encounters::Place> places = FormTreinadores->View().Places();
+    std::size_t line = 0;
+    for (auto _ : state) {
+        FormTreinadores->ChoosePlace(places[line]);
+        line = (line + 1) % places.size();
+    }
+    state.counters["places"] = static_cast<double>(places.size());
+}
+
+void BM_TreinadoresBattle(benchmark::State& state)
+{
+    TreinadoresShown();
+    TComboBox* battles = FormTreinadores->BattleChooser;
+    int line = 0;
+    for (auto _ : state) {
+        battles->SetItemIndex(line);
+        FormTreinadores->BattleChosen(battles);
+        line = (line + 1) % battles->Items().Count();
+    }
+    state.counters["battles"] = battles->Items().Count();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -378,6 +425,8 @@ int main(int argc, char** argv)
         ->Arg(1)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Onde/each_creature", BM_OndeCreature)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Treinadores/each_place", BM_TreinadoresPlace)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Treinadores/each_battle", BM_TreinadoresBattle)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Onde/each_place", BM_OndePlace)->Unit(benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

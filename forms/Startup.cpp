@@ -10,7 +10,9 @@
 #include "forms/UnitSobre.h"
 #include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
+#include "forms/UnitTreinadores.h"
 #include "forms/UnitWeb.h"
+#include "views/CalculatorHandoff.h"
 #include "views/Selection.h"
 #include "widgets/Application.h"
 
@@ -36,9 +38,11 @@ void DestroyAllForms()
     FormAtualizado = nullptr;
     FormPokeMart = nullptr;
     FormTmHm = nullptr;
-    FormTipos = nullptr;  // created on first use
-    FormGolpes = nullptr; // created by its menu item, if ever
-    FormOnde = nullptr;   // likewise
-    FormDano = nullptr;   // likewise
+    FormTipos = nullptr;       // created on first use
+    FormGolpes = nullptr;      // created by its menu item, if ever
+    FormOnde = nullptr;        // likewise
+    FormDano = nullptr;        // likewise
+    FormTreinadores = nullptr; // likewise
     ShownCreature().Reset();
+    ToCalculator().Reset();
 }

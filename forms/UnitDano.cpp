@@ -2,6 +2,7 @@
 
 #include "data/Species.h"
 #include "text/Cp1252.h"
+#include "views/CalculatorHandoff.h"
 #include "views/Selection.h"
 #include "widgets/SysUtils.h"
 
@@ -147,9 +148,31 @@ void TFormDano::FormCreate(TObject*)
 
 void TFormDano::FormShow(TObject*)
 {
-    // The creature the main window shows attacks (the view stands #001 in for #000).
+    // The creature the main window shows attacks (the view stands #001 in for
+    // #000), or defends against a side another window hands over to attack.
     const auto shown = ShownCreature().Creature();
-    choose(Combatant::Attacker, shown ? shown->Number() : 1);
+    const std::optional<HandedSide> handed = ToCalculator().Take();
+    const bool handedAttacks = handed && handed->Who == Combatant::Attacker;
+    choose(handedAttacks ? Combatant::Defender : Combatant::Attacker, shown ? shown->Number() : 1);
+    if (handed)
+        TakeSide(*handed);
+}
+
+void TFormDano::TakeSide(const HandedSide& side)
+{
+    view_.TakeSide(side);
+    const SideControls c = Controls(side.Who);
+    c.Creature->SetItemIndex(DamageView::LineOf(view_.CreatureOf(side.Who)));
+    // The fields' own changes hand the same texts to the view again.
+    c.Level->SetText(view_.Level(side.Who).Text);
+    for (std::size_t i = 0; i < c.Dv.size(); ++i) {
+        c.Dv[i]->SetText(view_.Dv(side.Who, DamageView::FieldStats[i]).Text);
+        c.Stage[i]->SetItemIndex(DamageView::LineOfStage(view_.StageOf(side.Who, DamageView::FieldStats[i])));
+    }
+    c.StatExp->SetText(view_.StatExp(side.Who).Text);
+    if (side.Who == Combatant::Attacker)
+        showMoves();
+    showView();
 }
 
 void TFormDano::ChooseAttacker(int number)
@@ -271,6 +294,9 @@ void TFormDano::showView()
 {
     for (Combatant who : kSides) {
         const SideControls c = Controls(who);
+        TGroupBox* group = who == Combatant::Attacker ? AttackerGroup : DefenderGroup;
+        if (const std::string title = view_.SideTitle(who); group->Caption() != title)
+            group->SetCaption(title);
         Note(c.LevelNote, c.Level, view_.LevelNote(who));
         Note(c.DvNote, view_.DvNote(who));
         for (std::size_t i = 0; i < c.Dv.size(); ++i)

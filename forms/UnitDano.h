@@ -60,6 +60,8 @@ public:
     void ChooseDefender(int number);
     // Chooses a move (row in MoveTable).
     void ChooseMove(int move);
+    // Puts a side another window handed over in the fields.
+    void TakeSide(const HandedSide& side);
 
 protected:
     void AfterDefinitionRead() override;

@@ -12,8 +12,10 @@
 #include "forms/UnitSobre.h"
 #include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
+#include "forms/UnitTreinadores.h"
 #include "forms/UnitWeb.h"
 #include "text/Cp1252.h"
+#include "views/CalculatorHandoff.h"
 #include "widgets/Application.h"
 #include "widgets/SysUtils.h"
 
@@ -32,6 +34,8 @@ void TForm1::AfterDefinitionRead()
 void TForm1::FormCreate(TObject*)
 {
     appDir_ = ExtractAppDir(ExecutablePath());
+    // A side sent to the calculator opens it as its menu item does.
+    ToCalculator().SetOpener([this] { CalculadoradeDano1Click(nullptr); });
     // The state of page 1.
     Button1->SetEnabled(false);
     ListBox1->SetVisible(true);
@@ -224,4 +228,9 @@ void TForm1::OndeEncontrar1Click(TObject*)
 void TForm1::CalculadoradeDano1Click(TObject*)
 {
     OpenMadeOnFirstUse(FormDano);
+}
+
+void TForm1::Treinadores1Click(TObject*)
+{
+    OpenMadeOnFirstUse(FormTreinadores);
 }

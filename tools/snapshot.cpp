@@ -11,7 +11,9 @@
 // chart over #025 and with #094 picked (FormTipos-025.png, FormTipos-094.png);
 // last the "where to find" window and the damage calculator on #025, as
 // designed and made larger (FormOnde.png, FormOnde-larger.png, FormDano.png,
-// FormDano-larger.png, FormDano-wrong-level.png).
+// FormDano-larger.png, FormDano-wrong-level.png), and the trainers window
+// (FormTreinadores.png, -misty.png, -champion.png, -larger.png) with Misty's
+// Starmie sent to the calculator (FormDano-starmie.png).
 // --scale renders at that scale factor (as QT_SCALE_FACTOR does), so an image
 // is F times the window's size in device pixels.
 #include "data/Moves.h"
@@ -22,7 +24,9 @@
 #include "forms/UnitPokeMart.h"
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitTipos.h"
+#include "forms/UnitTreinadores.h"
 #include "tools/WindowShots.h"
+#include "views/CalculatorHandoff.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
 #include "widgets/SysUtils.h"
@@ -137,6 +141,33 @@ int main(int argc, char** argv)
     ok &= shots.Shoot(FormDano, QStringLiteral("FormDano-wrong-level.png"));
     FormDano->AttackerLevel->SetText("50");
     FormDano->SetVisible(false);
+
+    // The trainers window, made on first use on #025; then Misty's gym with
+    // her Starmie chosen, the Champion when the player chose Charmander, and
+    // Starmie sent to the calculator as the defender.
+    app.CreateForm(FormTreinadores);
+    FormTreinadores->SetVisible(true);
+    ok &= shots.Shoot(FormTreinadores, QStringLiteral("FormTreinadores.png"));
+    FormTreinadores->ChoosePlace(encounters::Place::CeruleanGym);
+    FormTreinadores->TrainersList->SetItemIndex(FormTreinadores->TrainersList->Items().Count() - 1);
+    FormTreinadores->TrainerChosen(FormTreinadores->TrainersList);
+    FormTreinadores->PartyList->SetItemIndex(1);
+    FormTreinadores->MemberChosen(FormTreinadores->PartyList);
+    ok &= shots.Shoot(FormTreinadores, QStringLiteral("FormTreinadores-misty.png"));
+    ToCalculator().SetOpener([] { FormDano->SetVisible(true); });
+    FormTreinadores->DamageAsDefenderClicked(FormTreinadores->DefenderButton);
+    ok &= shots.Shoot(FormDano, QStringLiteral("FormDano-starmie.png"));
+    FormDano->SetVisible(false);
+    FormTreinadores->StarterChooser->SetItemIndex(1);
+    FormTreinadores->StarterChosen(FormTreinadores->StarterChooser);
+    FormTreinadores->BattleChooser->SetItemIndex(12);
+    FormTreinadores->BattleChosen(FormTreinadores->BattleChooser);
+    ok &= shots.Shoot(FormTreinadores, QStringLiteral("FormTreinadores-champion.png"));
+    const QSize trainersSize = FormTreinadores->size();
+    FormTreinadores->resize(trainersSize + QSize(200, 160));
+    ok &= shots.Shoot(FormTreinadores, QStringLiteral("FormTreinadores-larger.png"));
+    FormTreinadores->resize(trainersSize);
+    FormTreinadores->SetVisible(false);
 
     ok &= shots.NoBoxes();
     DestroyAllForms();

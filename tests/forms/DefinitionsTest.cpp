@@ -23,11 +23,13 @@
 #include "forms/UnitSobre.h"
 #include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
+#include "forms/UnitTreinadores.h"
 #include "forms/UnitWeb.h"
 #include "text/Cp1252.h"
 #include "text/DefinitionText.h"
 #include "views/BattleText.h"
 #include "views/EncounterText.h"
+#include "views/TrainersView.h"
 #include "widgets/Application.h"
 #include "widgets/DefinitionReader.h"
 #include "widgets/DefinitionWriter.h"
@@ -65,7 +67,7 @@ TEST(Definitions, EveryWindowMatchesItsClassTable)
         &TForm1::StaticFormClass(),     &TFormSobre::StaticFormClass(),      &TFormWeb::StaticFormClass(),
         &TFormAtual::StaticFormClass(), &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
         &TFormTmHm::StaticFormClass(),  &TFormTipos::StaticFormClass(),      &TFormGolpes::StaticFormClass(),
-        &TFormOnde::StaticFormClass(),  &TFormDano::StaticFormClass()};
+        &TFormOnde::StaticFormClass(),  &TFormDano::StaticFormClass(),       &TFormTreinadores::StaticFormClass()};
     for (const FormClass* fc : classes) {
         SCOPED_TRACE(fc->Name());
         const DfmObject tree = ParseDefinition(LoadDefinitionText(fc->Definition()), fc->Definition());
@@ -206,7 +208,7 @@ TEST(Definitions, NoTextTheProgramShowsIsGarbled)
          {&TForm1::StaticFormClass(), &TFormSobre::StaticFormClass(), &TFormWeb::StaticFormClass(),
           &TFormAtual::StaticFormClass(), &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
           &TFormTmHm::StaticFormClass(), &TFormTipos::StaticFormClass(), &TFormGolpes::StaticFormClass(),
-          &TFormOnde::StaticFormClass(), &TFormDano::StaticFormClass()})
+          &TFormOnde::StaticFormClass(), &TFormDano::StaticFormClass(), &TFormTreinadores::StaticFormClass()})
         collectStrings(ParseDefinition(LoadDefinitionText(fc->Definition()), fc->Definition()), fc->Name(), texts);
     const std::size_t inDefinitions = texts.size();
 
@@ -284,6 +286,35 @@ TEST(Definitions, NoTextTheProgramShowsIsGarbled)
         for (const std::string& line : ResultLines(ComputeBattle(attacker, defender, move), move, 76))
             add(where + " on #076", line);
     }
+    // Every trainer by place and by battle, each party line, for each starter.
+    for (int starter = 0; starter < 3; ++starter) {
+        TrainersView trainers;
+        trainers.ChooseStarterLine(starter);
+        const auto addTrainers = [&](const std::string& where) {
+            add(where, trainers.TrainersHeading());
+            const auto lines = trainers.TrainerLines();
+            for (int t = 0; t < static_cast<int>(lines.size()); ++t) {
+                add(where, lines[static_cast<std::size_t>(t)]);
+                trainers.ChooseTrainerLine(t);
+                add(where, trainers.PartyHeading());
+                for (const std::string& line : trainers.MemberLines())
+                    add(where, line);
+                if (const auto side = trainers.ChosenSide(Combatant::Defender))
+                    add(where, side->Source);
+            }
+        };
+        for (int p = 0; p < static_cast<int>(trainers.Places().size()); ++p) {
+            trainers.ChoosePlaceLine(p);
+            addTrainers("trainers by place");
+        }
+        for (int b = 0; b < static_cast<int>(TrainersView::BattleChooserLines().size()); ++b) {
+            trainers.ChooseBattleLine(b);
+            addTrainers("trainers by battle");
+        }
+        trainers.ChooseCreatureLine(151);
+        addTrainers("trainers of no creature");
+    }
+    add("trainers", TrainersView::Legend());
 
     // A walk that read nothing would pass: both kinds are there in number.
     EXPECT_GT(inDefinitions, 300u);

@@ -187,6 +187,7 @@ TEST_F(Program, MenuTreeWithStoredShortcuts)
           {"Lista de &Golpes", 16455},
           {"Onde &Encontrar", 16453},
           {"Calculadora de &Dano", 16452},
+          {"T&reinadores", 16466},
           {"-", 0},
           {"&Sair", 32883}}},
         {"Fauneta", {{"&Web Site", 0}, {"&Atualização", 0}, {"-", 0}, {"&Sobre a Atualização", 0}}},
@@ -234,7 +235,8 @@ TEST_F(Program, MenuTreeWithStoredShortcuts)
     EXPECT_EQ(Form1->Arquivo1->Items(3), Form1->ListadeGolpes1);
     EXPECT_EQ(Form1->Arquivo1->Items(4), Form1->OndeEncontrar1);
     EXPECT_EQ(Form1->Arquivo1->Items(5), Form1->CalculadoradeDano1);
-    EXPECT_EQ(Form1->Arquivo1->Items(7), Form1->Sair1);
+    EXPECT_EQ(Form1->Arquivo1->Items(6), Form1->Treinadores1);
+    EXPECT_EQ(Form1->Arquivo1->Items(8), Form1->Sair1);
     EXPECT_TRUE(Form1->Sair1->Action()->isVisible());
 }
 

@@ -9,6 +9,7 @@
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitTipos.h"
+#include "forms/UnitTreinadores.h"
 
 #include <QClipboard>
 #include <QHeaderView>
@@ -125,6 +126,7 @@ TEST_F(Golpes, AToolWindowBesideTheOthersReusedAndResizable)
         {Form1->TabeladeTipos1, [] { return FormTipos->ChartGrid; }},
         {Form1->OndeEncontrar1, [] { return FormOnde->PlaceCreaturesList; }},
         {Form1->CalculadoradeDano1, [] { return FormDano->ResultText; }},
+        {Form1->Treinadores1, [] { return FormTreinadores->PartyList; }},
     };
     for (const auto& [item, grows] : others)
         WithTool(item, [&](TForm& tool) {

@@ -30,6 +30,7 @@
 #include "forms/UnitSobre.h"
 #include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
+#include "forms/UnitTreinadores.h"
 #include "widgets/Button.h"
 #include "widgets/CheckBox.h"
 #include "widgets/Colors.h"
@@ -240,6 +241,18 @@ struct Renders : Windows {
         FormDano->ChooseMove(FindMove("Thunderbolt"));
     }
 
+    // The trainers window on Misty's gym, her Starmie chosen.
+    static void SetUpTreinadores()
+    {
+        FormTreinadores->ChoosePlace(encounters::Place::CeruleanGym);
+        TListBox* trainers = FormTreinadores->TrainersList;
+        trainers->SetItemIndex(trainers->Items().Count() - 1);
+        FormTreinadores->TrainerChosen(trainers);
+        FormTreinadores->PartyList->SetItemIndex(1);
+        FormTreinadores->MemberChosen(FormTreinadores->PartyList);
+        FormTreinadores->PartyList->setFocus();
+    }
+
     static QImage Shoot(TForm* form)
     {
         QApplication::processEvents();
@@ -346,6 +359,12 @@ void Renders::RenderAll()
     FormDano->MoveChooser->setFocus(); // no blinking caret in the picture
     Check(Shoot(FormDano), QStringLiteral("FormDano"));
     FormDano->SetVisible(false);
+    // The trainers window, made on first use: Misty's gym, her Starmie chosen.
+    app.CreateForm(FormTreinadores);
+    FormTreinadores->SetVisible(true);
+    SetUpTreinadores();
+    Check(Shoot(FormTreinadores), QStringLiteral("FormTreinadores"));
+    FormTreinadores->SetVisible(false);
 
     // The mascot at each frame, as playing composes them one after another.
     // Stopping first keeps the clock from moving it on between the renders.
@@ -381,6 +400,8 @@ void Renders::MeasureEveryText()
     app.CreateForm(FormOnde);
     app.CreateForm(FormDano);
     SetUpDano();
+    app.CreateForm(FormTreinadores);
+    SetUpTreinadores();
     for (TForm* form : app.Forms()) {
         const bool wasVisible = form->isVisible();
         form->SetVisible(true);

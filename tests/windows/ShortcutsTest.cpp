@@ -1,7 +1,7 @@
 // Every shortcut works from every control that can have the focus, through
 // real key events, with the editing keys a Linux desktop gives text fields
 // (which would claim Ctrl+E and Ctrl+D for themselves): the main window's
-// menu keys there, the tool windows' keys (Ctrl+I, G, E, D) from every tool
+// menu keys there, the tool windows' keys (Ctrl+I, G, E, D, R) from every tool
 // window too, and the moves window's Ctrl+1 … 6 from each of its controls.
 #include "DesktopKeys.h"
 #include "WindowsFixture.h"
@@ -12,6 +12,7 @@
 #include "forms/UnitSobre.h"
 #include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
+#include "forms/UnitTreinadores.h"
 #include "widgets/ListView.h"
 
 #include <map>
@@ -29,13 +30,15 @@ struct Key {
 const Key kToolKeys[] = {{Qt::Key_I, Qt::ControlModifier, "Ctrl+I"},
                          {Qt::Key_G, Qt::ControlModifier, "Ctrl+G"},
                          {Qt::Key_E, Qt::ControlModifier, "Ctrl+E"},
-                         {Qt::Key_D, Qt::ControlModifier, "Ctrl+D"}};
+                         {Qt::Key_D, Qt::ControlModifier, "Ctrl+D"},
+                         {Qt::Key_R, Qt::ControlModifier, "Ctrl+R"}};
 TForm* ToolOf(const Key& k)
 {
     switch (k.Code) {
     case Qt::Key_I: return FormTipos;
     case Qt::Key_G: return FormGolpes;
     case Qt::Key_E: return FormOnde;
+    case Qt::Key_R: return FormTreinadores;
     default: return FormDano;
     }
 }
@@ -74,10 +77,10 @@ protected:
 
     void OpenEveryTool()
     {
-        for (TMenuItem* item :
-             {Form1->TabeladeTipos1, Form1->ListadeGolpes1, Form1->OndeEncontrar1, Form1->CalculadoradeDano1})
+        for (TMenuItem* item : {Form1->TabeladeTipos1, Form1->ListadeGolpes1, Form1->OndeEncontrar1,
+                                Form1->CalculadoradeDano1, Form1->Treinadores1})
             OpenTool(item);
-        ASSERT_TRUE(FormTipos && FormGolpes && FormOnde && FormDano);
+        ASSERT_TRUE(FormTipos && FormGolpes && FormOnde && FormDano && FormTreinadores);
     }
 };
 
@@ -149,7 +152,7 @@ TEST_F(Shortcuts, TheToolWindowsKeysFromEveryControlOfEveryToolWindow)
 {
     OpenEveryTool();
     for (TForm* from : {static_cast<TForm*>(FormTipos), static_cast<TForm*>(FormGolpes), static_cast<TForm*>(FormOnde),
-                        static_cast<TForm*>(FormDano)}) {
+                        static_cast<TForm*>(FormDano), static_cast<TForm*>(FormTreinadores)}) {
         const std::vector<QWidget*> controls = Focusable(*from);
         ASSERT_GE(controls.size(), 2u) << from->Name();
         for (QWidget* control : controls)

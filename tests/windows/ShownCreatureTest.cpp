@@ -8,6 +8,7 @@
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitTipos.h"
+#include "forms/UnitTreinadores.h"
 
 class ShownCreature : public Windows {
 protected:
@@ -80,4 +81,10 @@ TEST_F(ShownCreature, TheCalculatorsAttacker)
     Follows(
         Qt::Key_D, [] { return FormDano->AttackerChooser->Text(); }, {25, 133, 151, 0},
         [](int n) { return n == 0 ? 1 : n; });
+}
+
+TEST_F(ShownCreature, TheTrainersWindowsCreatureChooser)
+{
+    Follows(
+        Qt::Key_R, [] { return FormTreinadores->CreatureChooser->Text(); }, {25, 133, 151, 0}, [](int n) { return n; });
 }

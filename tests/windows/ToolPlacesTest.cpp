@@ -52,11 +52,11 @@ std::int64_t LeastHidden(const QRect& screen, const QRect& main, const std::vect
 
 TEST_F(ToolPlaces, FirstPlacesHideAsLittleAsTheScreenAllows)
 {
-    // The real sizes of the four windows (a title bar added), each opened
+    // The real sizes of the tool windows (a title bar added), each opened
     // wholly on today's screen where it fits.
     std::vector<QSize> sizes;
-    for (TMenuItem* item :
-         {Form1->TabeladeTipos1, Form1->ListadeGolpes1, Form1->OndeEncontrar1, Form1->CalculadoradeDano1}) {
+    for (TMenuItem* item : {Form1->TabeladeTipos1, Form1->ListadeGolpes1, Form1->OndeEncontrar1,
+                            Form1->CalculadoradeDano1, Form1->Treinadores1}) {
         TForm& f = OpenTool(item);
         sizes.push_back(f.frameGeometry().size() + QSize(0, 30));
         const QRect at = f.frameGeometry();
