@@ -602,6 +602,49 @@ def damage(prog):
     prog.wait_closed(title)
 
 
+TRAINERS_TITLE = "Treinadores"
+
+
+def trainers(prog):
+    """Ctrl+R: 'Treinadores'. Cerulean's gym picked from the place list by
+    typing, Misty's line and her party read as a screen reader reads them,
+    her Starmie sent to the calculator by 'Calcular dano', whose defender
+    then is that Starmie, with her DVs' stats. Esc closes both."""
+    p = prog.pyatspi
+    win = shortcut(prog, "ctrl+r", TRAINERS_TITLE)
+    names = lambda lst: [i.name for i in prog.find_all(lst, p.ROLE_LIST_ITEM, showing=False)]
+    places = prog.labelled(win, p.ROLE_COMBO_BOX, "Lugar:")
+    check(len(places) == 1, f"one combo box labelled 'Lugar:', not {len(places)}")
+    prog.click(places[0])
+    prog.session.type("Gin")  # the gyms in the order of their names: Celadon, then Cerulean
+    prog.session.key("Down")
+    prog.session.key("Return")
+    prog.wait(lambda: prog.fresh(places[0]).name == "Ginásio de Cerulean",
+              f"the place combo box to show Ginásio de Cerulean (it shows {prog.fresh(places[0]).name!r})")
+    listed = prog.need(win, p.ROLE_LIST, "Treinadores")
+    misty = "Misty, líder do ginásio: Staryu Nv. 18, Starmie Nv. 21 — ¥2.079"
+    prog.wait(lambda: misty in names(listed), f"the trainers to hold {misty!r} (they are {names(listed)})")
+    prog.pick(listed, misty)
+    party = prog.need(win, p.ROLE_LIST, "Equipe do treinador escolhido")
+    starmie = ("#121 Starmie, Nv. 21 — Água/Psíquico — golpes: Tackle, Water Gun, Bubble Beam (extra) — Energia 59, "
+               "Ataque 40, Defesa 44, Velocidade 56, Especial 50")
+    prog.wait(lambda: starmie in names(party), f"Misty's party to hold {starmie!r} (it reads {names(party)})")
+    prog.pick(party, starmie)
+    prog.click(prog.need(win, p.ROLE_PUSH_BUTTON, "Calcular dano contra o pokémon escolhido da equipe"))
+    calc = prog.wait_window("Calculadora de Dano")
+    defender = [c for c in prog.find_all(calc, p.ROLE_COMBO_BOX) if prog.description(c) == "Pokémon defensor"]
+    check(len(defender) == 1 and defender[0].name == "#121 - Starmie",
+          f"the calculator's defender is Starmie, not {[c.name for c in defender]}")
+    stats = prog.need(calc, p.ROLE_TEXT, "Atributos do defensor")
+    prog.wait_text(stats, "Energia 59, Ataque 40, Defesa 44, Velocidade 56, Especial 50", "the defender's stats")
+    check(prog.text(prog.need(calc, p.ROLE_TEXT, "Nível do defensor")) == "21", "Starmie's level 21")
+    prog.session.key("Escape")
+    prog.wait_closed("Calculadora de Dano")
+    prog.focus_window(TRAINERS_TITLE)
+    prog.session.key("Escape")
+    prog.wait_closed(TRAINERS_TITLE)
+
+
 CHART_TITLE = "Tabela de Tipos"
 
 
@@ -907,6 +950,7 @@ def whole_walk(prog):
     step("Ctrl+I: Tabela de Tipos, closed by 'Fechar'", type_chart, prog, "ctrl+i",
          lambda win: prog.click(prog.need(win, prog.pyatspi.ROLE_PUSH_BUTTON, "Fechar")))
     step("menu Arquivo > Calculadora de Dano, then Ctrl+D; closed by Esc", damage, prog)
+    step("Ctrl+R: Treinadores, Misty's Starmie sent to the calculator", trainers, prog)
     step("Ctrl+I and Ctrl+G: the chart and the moves window side by side", side_by_side, prog)
     step("F1: Sobre...", information, prog, "Sobre...", "F1")
     step("menu Fauneta > Web Site", information, prog, "Web Site",
