@@ -969,19 +969,24 @@ std::vector<encounters::Place> PlacesOf(const Party& p)
 
 std::vector<const Party*> PartiesAt(encounters::Place place)
 {
-    std::vector<const Party*> met;
-    for (const MetRow& row : kMet)
-        if (row.Where == place)
+    // Made once: the windows ask for every place as they open.
+    static const auto byPlace = [] {
+        std::array<std::vector<const Party*>, encounters::PlaceCount> at;
+        for (const MetRow& row : kMet)
             if (const Party* p = FindParty(row.Class, row.Number))
-                met.push_back(p);
-    // The leader stands at the far end of the gym, behind the others.
-    std::stable_partition(met.begin(), met.end(), [](const Party* p) { return !IsGymLeader(*p); });
-    for (const Party& p : Parties) {
-        const std::vector<encounters::Place> at = PlacesOf(p);
-        if (std::find(at.begin(), at.end(), place) != at.end() && std::find(met.begin(), met.end(), &p) == met.end())
-            met.push_back(&p);
-    }
-    return met;
+                at[static_cast<std::size_t>(row.Where)].push_back(p);
+        // The leader stands at the far end of the gym, behind the others.
+        for (auto& met : at)
+            std::stable_partition(met.begin(), met.end(), [](const Party* p) { return !IsGymLeader(*p); });
+        for (const Party& p : Parties)
+            for (const encounters::Place where : PlacesOf(p)) {
+                auto& met = at[static_cast<std::size_t>(where)];
+                if (std::find(met.begin(), met.end(), &p) == met.end())
+                    met.push_back(&p);
+            }
+        return at;
+    }();
+    return byPlace.at(static_cast<std::size_t>(place));
 }
 
 const Party& PartyOf(const BigBattle& b, StarterChoice chose)

@@ -4,9 +4,10 @@
 // main-window.png (an entry shown), tm-hm-list.png (a TM picked),
 // mart-items.png (a town picked), type-chart.png (over the entry shown) and
 // moves.png ("thunder" typed, Thunderbolt chosen), where-to-find.png (over
-// the entry shown, a route chosen) and damage.png (the entry shown with
-// Thunderbolt against Gyarados). The pictures are read from the program's
-// folder beside this tool's build (FAUNETA_OUT_DIR).
+// the entry shown, a route chosen), damage.png (the entry shown with
+// Thunderbolt against Gyarados) and trainers.png (Misty's gym, her party).
+// The pictures are read from the program's folder beside this tool's build
+// (FAUNETA_OUT_DIR).
 #include "data/Moves.h"
 #include "forms/Startup.h"
 #include "forms/UnitDano.h"
@@ -16,6 +17,7 @@
 #include "forms/UnitPrincipal.h"
 #include "forms/UnitTipos.h"
 #include "forms/UnitTmHm.h"
+#include "forms/UnitTreinadores.h"
 #include "tools/WindowShots.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
@@ -82,6 +84,15 @@ int main(int argc, char** argv)
     FormDano->ChooseMove(FindMove("Thunderbolt"));
     ok &= shots.Shoot(FormDano, QStringLiteral("damage.png"));
     FormDano->SetVisible(false);
+
+    app.CreateForm(FormTreinadores);
+    FormTreinadores->SetVisible(true);
+    FormTreinadores->ChoosePlace(encounters::Place::CeruleanGym);
+    TListBox* trainers = FormTreinadores->TrainersList;
+    trainers->SetItemIndex(trainers->Items().Count() - 1); // Misty, the gym's leader
+    FormTreinadores->TrainerChosen(trainers);
+    ok &= shots.Shoot(FormTreinadores, QStringLiteral("trainers.png"));
+    FormTreinadores->SetVisible(false);
 
     ok &= shots.NoBoxes();
     DestroyAllForms();

@@ -4,7 +4,9 @@
 #include "widgets/ProgrammaticChange.h"
 #include "widgets/SysUtils.h"
 
+#include <QApplication>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -15,9 +17,20 @@ public:
     FixedRowDelegate(TListBox* list, QObject* parent) : QStyledItemDelegate(parent), list_(list) {}
     QSize sizeHint(const QStyleOptionViewItem& o, const QModelIndex& i) const override
     {
-        QSize s = QStyledItemDelegate::sizeHint(o, i);
-        s.setHeight(list_->ItemHeight());
-        return s;
+        if (list_->uniformItemSizes()) {
+            QSize s = QStyledItemDelegate::sizeHint(o, i);
+            s.setHeight(list_->ItemHeight());
+            return s;
+        }
+        // Rows as wide as their texts: a line of plain text is its advance
+        // and the style's margins, measured without laying the text out as
+        // a paragraph (which, row by row, made choosing a line in a list of
+        // long lines cost a millisecond).
+        const QWidget* view = o.widget;
+        const QStyle* style = view ? view->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &o, view) + 1;
+        const int text = o.fontMetrics.horizontalAdvance(i.data(Qt::DisplayRole).toString());
+        return {text + 2 * margin, list_->ItemHeight()};
     }
 
 private:
