@@ -482,3 +482,18 @@ BattleResult ComputeBattle(const BattleSide& attacker, const BattleSide& defende
     r.KoChanceRollsOnly = KoChances(rollsOnly);
     return r;
 }
+
+bool BetterMove(const BattleResult& a, const BattleResult& b)
+{
+    const auto damages = [](const BattleResult& r) {
+        return r.Kind == BattleKind::Damage || r.Kind == BattleKind::GameFreezes;
+    };
+    if (damages(a) != damages(b))
+        return damages(a);
+    if (!damages(a))
+        return false;
+    for (std::size_t uses = 0; uses < a.KoChance.size(); ++uses)
+        if (a.KoChance[uses] != b.KoChance[uses])
+            return a.KoChance[uses] > b.KoChance[uses];
+    return a.Damage.Max * a.HitsMax > b.Damage.Max * b.HitsMax;
+}

@@ -153,6 +153,12 @@ struct BattleResult {
     std::array<double, 4> KoChance{}, KoChanceRollsOnly{};
 };
 
+// Whether `a` is the better of two moves against the same target: the higher
+// chance to knock it out in one use (critical hits and misses counted), then
+// in two, three and four; then the more damage in one use (the highest roll
+// times the most hits). A move that deals no damage here is never better.
+bool BetterMove(const BattleResult& a, const BattleResult& b);
+
 // Everything a window shows for `move` (row of MoveTable) used by `attacker`
 // on `defender`. std::out_of_range for a species, level, move, DV, stat
 // experience, stage or current HP outside its range.
