@@ -3,6 +3,7 @@
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
 #include "forms/UnitDano.h"
+#include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitPokeMart.h"
@@ -43,6 +44,7 @@ void DestroyAllForms()
     FormOnde = nullptr;        // likewise
     FormDano = nullptr;        // likewise
     FormTreinadores = nullptr; // likewise
+    FormEquipe = nullptr;      // likewise
     ShownCreature().Reset();
     ToCalculator().Reset();
 }

@@ -149,13 +149,24 @@ void TFormDano::FormCreate(TObject*)
 void TFormDano::FormShow(TObject*)
 {
     // The creature the main window shows attacks (the view stands #001 in for
-    // #000), or defends against a side another window hands over to attack.
+    // #000), or defends against a side another window hands over to attack;
+    // two sides handed over leave it out.
     const auto shown = ShownCreature().Creature();
-    const std::optional<HandedSide> handed = ToCalculator().Take();
-    const bool handedAttacks = handed && handed->Who == Combatant::Attacker;
-    choose(handedAttacks ? Combatant::Defender : Combatant::Attacker, shown ? shown->Number() : 1);
-    if (handed)
-        TakeSide(*handed);
+    const std::optional<Handoff> handed = ToCalculator().Take();
+    const auto handedSide = [&](Combatant who) {
+        return handed && std::any_of(handed->Sides.begin(), handed->Sides.end(),
+                                     [who](const HandedSide& s) { return s.Who == who; });
+    };
+    if (!handedSide(Combatant::Attacker))
+        choose(Combatant::Attacker, shown ? shown->Number() : 1);
+    else if (!handedSide(Combatant::Defender))
+        choose(Combatant::Defender, shown ? shown->Number() : 1);
+    if (!handed)
+        return;
+    for (const HandedSide& side : handed->Sides)
+        TakeSide(side);
+    if (handed->Move)
+        ChooseMove(*handed->Move);
 }
 
 void TFormDano::TakeSide(const HandedSide& side)

@@ -6,6 +6,7 @@
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
 #include "forms/UnitDano.h"
+#include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitPokeMart.h"
@@ -233,4 +234,9 @@ void TForm1::CalculadoradeDano1Click(TObject*)
 void TForm1::Treinadores1Click(TObject*)
 {
     OpenMadeOnFirstUse(FormTreinadores);
+}
+
+void TForm1::MinhaEquipe1Click(TObject*)
+{
+    OpenMadeOnFirstUse(FormEquipe);
 }

@@ -19,6 +19,7 @@
 #include "data/Moves.h"
 #include "forms/Startup.h"
 #include "forms/UnitDano.h"
+#include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitPokeMart.h"
@@ -31,6 +32,7 @@
 #include "widgets/Form.h"
 #include "widgets/SysUtils.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -168,6 +170,23 @@ int main(int argc, char** argv)
     ok &= shots.Shoot(FormTreinadores, QStringLiteral("FormTreinadores-larger.png"));
     FormTreinadores->resize(trainersSize);
     FormTreinadores->SetVisible(false);
+
+    // The team window, made on first use: Pikachu (the entry shown) at level
+    // 25 and Charmander, against Misty.
+    app.CreateForm(FormEquipe);
+    FormEquipe->SetVisible(true);
+    FormEquipe->AddClicked(FormEquipe->AddButton);
+    FormEquipe->Level->SetText("25");
+    ok &= shots.Shoot(FormEquipe, QStringLiteral("FormEquipe.png"));
+    FormEquipe->PlaceChooser->SetItemIndex(
+        static_cast<int>(std::find(FormEquipe->View().Opponents().Places().begin(),
+                                   FormEquipe->View().Opponents().Places().end(), encounters::Place::CeruleanGym) -
+                         FormEquipe->View().Opponents().Places().begin()));
+    FormEquipe->PlaceChosen(FormEquipe->PlaceChooser);
+    FormEquipe->TrainerChooser->SetItemIndex(FormEquipe->TrainerChooser->Items().Count() - 1);
+    FormEquipe->TrainerChosen(FormEquipe->TrainerChooser);
+    ok &= shots.Shoot(FormEquipe, QStringLiteral("FormEquipe-misty.png"));
+    FormEquipe->SetVisible(false);
 
     ok &= shots.NoBoxes();
     DestroyAllForms();

@@ -2,17 +2,22 @@
 
 void CalculatorHandoff::Send(HandedSide side)
 {
-    pending_ = std::move(side);
+    Send(Handoff{{std::move(side)}, std::nullopt});
+}
+
+void CalculatorHandoff::Send(Handoff handoff)
+{
+    pending_ = std::move(handoff);
     if (opener_)
         opener_();
     pending_.reset();
 }
 
-std::optional<HandedSide> CalculatorHandoff::Take()
+std::optional<Handoff> CalculatorHandoff::Take()
 {
-    std::optional<HandedSide> side = std::move(pending_);
+    std::optional<Handoff> handoff = std::move(pending_);
     pending_.reset();
-    return side;
+    return handoff;
 }
 
 void CalculatorHandoff::Reset()

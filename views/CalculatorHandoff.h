@@ -7,6 +7,13 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
+
+// One side, or both and the move to use.
+struct Handoff {
+    std::vector<HandedSide> Sides;
+    std::optional<int> Move; // a row of MoveTable
+};
 
 class CalculatorHandoff {
 public:
@@ -18,14 +25,15 @@ public:
     // nobody does (a modal window held the input) and it is dropped, so a
     // later opening never shows a stale side.
     void Send(HandedSide side);
-    // The side being sent, once; nothing outside Send.
-    std::optional<HandedSide> Take();
+    void Send(Handoff handoff);
+    // What is being sent, once; nothing outside Send.
+    std::optional<Handoff> Take();
     // No opener, nothing kept (a new run of the windows).
     void Reset();
 
 private:
     Opener opener_;
-    std::optional<HandedSide> pending_;
+    std::optional<Handoff> pending_;
 };
 
 // The program's one hand-off (the window thread's).

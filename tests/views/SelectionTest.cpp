@@ -53,7 +53,7 @@ TEST(CalculatorHandoff, TakenOnceWhileTheCalculatorOpensElseDropped)
     std::vector<int> taken;
     h.SetOpener([&] {
         if (const auto s = h.Take())
-            taken.push_back(s->Level);
+            taken.push_back(s->Sides.at(0).Level);
         EXPECT_FALSE(h.Take()) << "taken twice";
     });
     h.Send(side);
