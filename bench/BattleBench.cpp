@@ -5,8 +5,12 @@
 // Cases: a single hit with many distinct rolls against a large HP (the
 // widest convolution), a 2-5 hit move (the most outcomes per use), and a
 // weak hit that needs all four uses.
+//
+// Also the team window's profile and coverage for six members with four
+// damaging moves each, every word of it (target: well under 1 ms).
 #include "data/Battle.h"
 #include "data/Moves.h"
+#include "views/TeamProfile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,6 +45,42 @@ BENCHMARK_CAPTURE(Recompute, psychic_on_chansey, Side(150, 100, true), Side(113,
 BENCHMARK_CAPTURE(Recompute, fury_attack, Side(128, 60, false), Side(143, 60, true), "Fury Attack");
 // Tackle against a bulky target: every use matters.
 BENCHMARK_CAPTURE(Recompute, tackle_on_snorlax, Side(19, 50, false), Side(143, 100, true), "Tackle");
+
+// Six members with four damaging moves each: every defence meets 24 moves.
+void TeamProfileOfSix(benchmark::State& state)
+{
+    const std::vector<std::pair<int, std::array<const char*, 4>>> members{
+        {6, {"Flame Thrower", "Earthquake", "Slash", "Fire Blast"}},
+        {9, {"Surf", "Ice Beam", "Body Slam", "Hydro Pump"}},
+        {25, {"Thunderbolt", "Thunder", "Seismic Toss", "Quick Attack"}},
+        {94, {"Night Shade", "Psychic", "Mega Drain", "Lick"}},
+        {112, {"Horn Drill", "Rock Slide", "Stomp", "Fissure"}},
+        {149, {"Dragon Rage", "Hyper Beam", "Wing Attack", "Blizzard"}},
+    };
+    std::vector<TeamMember> team;
+    for (const auto& [number, moves] : members) {
+        TeamMember m;
+        m.Creature = *species::Creature::FromNumber(number);
+        for (std::size_t i = 0; i < moves.size(); ++i)
+            if ((m.Moves[i] = FindMove(moves[i])) < 0) {
+                state.SkipWithError("no such move");
+                return;
+            }
+        team.push_back(m);
+    }
+    for (auto _ : state) {
+        const TeamProfile p(team);
+        std::size_t words = 0;
+        for (int row = 1; row < TeamProfile::GridRows; ++row)
+            for (int col = 0; col < p.GridCols(); ++col)
+                words += p.GridCell(col, row).Words.size();
+        for (int i = 0; i < static_cast<int>(p.Coverage().size()); ++i)
+            words += p.CoverageLine(i).Words.size();
+        words += p.Uncovered().size() + p.MarkedLines().size();
+        benchmark::DoNotOptimize(words);
+    }
+}
+BENCHMARK(TeamProfileOfSix);
 
 } // namespace
 
