@@ -4,6 +4,7 @@
 #include "views/CalculatorHandoff.h"
 #include "views/Selection.h"
 #include "views/TeamFile.h"
+#include "views/TeamProfile.h"
 #include "widgets/Application.h"
 #include "widgets/MessageBox.h"
 #include "widgets/SysUtils.h"
@@ -56,6 +57,10 @@ void TFormEquipe::AfterDefinitionRead()
     for (TComboBox* move : moveChoosers())
         move->SetAccessibleName(std::string("Golpe ") + std::to_string(++slot));
     Stats->SetAccessibleName("Atributos do pokémon escolhido");
+    // The coverage's lines may be wider than the list: it scrolls sideways
+    // rather than cut them.
+    CoverageList->setUniformItemSizes(false);
+    CoverageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     TForm::AfterDefinitionRead();
     // On Linux a combo box is announced by the line it shows, not by its
     // name: the description says what it chooses.
@@ -270,7 +275,41 @@ void TFormEquipe::saveIfChanged()
     showAgainst();
 }
 
-void TFormEquipe::showProfile() {}
+void TFormEquipe::showProfile()
+{
+    const TeamProfile profile(view_.Members());
+    std::vector<TListColumn> columns;
+    for (int c = 0; c < profile.GridCols(); ++c) {
+        const bool member = c > 0 && c <= profile.MemberCount();
+        columns.push_back({profile.GridCell(c, 0).Text, c == 0 ? 96 : member ? 56 : 88, false, false});
+    }
+    std::vector<TListRow> rows;
+    for (int r = 1; r < TeamProfile::GridRows; ++r) {
+        TListRow row;
+        for (int c = 0; c < profile.GridCols(); ++c)
+            row.Cells.push_back(profile.GridCell(c, r).Text);
+        // A type that hits three or more of the team hard says so where it is named.
+        if (profile.Rows()[static_cast<std::size_t>(r - 1)].Marked)
+            row.Cells[0] += " (perigo)";
+        rows.push_back(std::move(row));
+    }
+    ProfileTable->SetColumns(std::move(columns));
+    ProfileTable->SetRows(std::move(rows));
+
+    std::vector<std::string> lines;
+    const std::vector<std::string> marked = profile.MarkedLines();
+    if (!marked.empty()) {
+        lines.push_back("Perigo para a equipe:");
+        lines.insert(lines.end(), marked.begin(), marked.end());
+    }
+    lines.push_back(profile.UncoveredTitle());
+    for (const std::string& line : profile.Uncovered())
+        lines.push_back("  " + line);
+    lines.push_back(std::string("O melhor que os golpes fazem contra cada tipo:"_cp));
+    for (int i = 0; i < static_cast<int>(profile.Coverage().size()); ++i)
+        lines.push_back("  " + profile.CoverageLine(i).Text);
+    CoverageList->Items().Assign(lines);
+}
 
 void TFormEquipe::showOpponents()
 {
