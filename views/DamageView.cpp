@@ -328,6 +328,12 @@ int DamageView::RankingLine() const
     return move_ && at != ranking_.end() ? static_cast<int>(at - ranking_.begin()) : -1;
 }
 
+std::string DamageView::RankingTitle() const
+{
+    const std::string_view title = "Golpes do atacante contra o defensor, do melhor ao pior";
+    return std::string(title) + (rankingStale_ ? std::string(" — últimos valores válidos"_cp) : "");
+}
+
 std::string DamageView::ResultText() const
 {
     std::string text;
@@ -439,4 +445,5 @@ void DamageView::recompute(Change change)
     // While a field is wrong, the result says so first and marks the figures
     // as the last valid ones.
     result_ = corrections.empty() ? lastValid_ : StaleResultLines(corrections, lastValid_);
+    rankingStale_ = !corrections.empty() && !ranking_.empty();
 }

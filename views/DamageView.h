@@ -162,6 +162,9 @@ public:
     const std::vector<RankedMove>& Ranking() const { return ranking_; }
     // The ranking's line of the move chosen; -1 while it has none.
     int RankingLine() const;
+    // What the ranking is, best first; while a field is wrong, marked as the
+    // last valid one, as the result's figures are.
+    std::string RankingTitle() const;
 
 private:
     struct SideState {
@@ -197,6 +200,7 @@ private:
     std::vector<std::string> lastValid_; // the lines of the last valid sides
     std::vector<std::string> result_;
     std::vector<RankedMove> ranking_;
+    bool rankingStale_ = false; // a field is wrong: ranking_ is the last valid one
     // What each ranked move does against the sides as they stand: the result
     // of a move chosen from among them is not computed again.
     std::vector<std::pair<int, BattleResult>> ranked_;

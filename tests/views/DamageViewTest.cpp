@@ -253,6 +253,7 @@ TEST(DamageView, TheAttackersOwnMovesRankedBestFirstAgainstTheDefender)
     DamageView v = PikachuOnGyarados("Tackle");
     ASSERT_FALSE(v.Ranking().empty());
     ExpectRanking(v, Side(Pikachu, 30), Side(Gyarados, 28));
+    EXPECT_EQ(v.RankingTitle(), "Golpes do atacante contra o defensor, do melhor ao pior");
     // The figures worked by hand above, in the ranking's words.
     const auto bolt = std::find_if(v.Ranking().begin(), v.Ranking().end(),
                                    [](const RankedMove& r) { return r.Move == FindMove("Thunderbolt"); });
@@ -364,6 +365,9 @@ TEST(DamageView, BadInputIsRefusedInItsNoteAndAtTheTopOfTheMarkedLastResult)
         expected.insert(expected.end(), valid.begin(), valid.end());
         EXPECT_EQ(v.ResultLines(), expected) << c.typed;
         EXPECT_EQ(v.Ranking(), ranking) << c.typed << ": the last valid one, as the figures";
+        EXPECT_EQ(v.RankingTitle(), W("Golpes do atacante contra o defensor, do melhor ao pior — últimos valores "
+                                      "válidos"))
+            << c.typed;
         // The side with the wrong field shows no stats, the other its own.
         EXPECT_EQ(v.StatsLine(c.who), W("—")) << c.typed;
         EXPECT_EQ(v.StatsLine(other), otherStats) << c.typed;
@@ -385,6 +389,7 @@ TEST(DamageView, BadInputIsRefusedInItsNoteAndAtTheTopOfTheMarkedLastResult)
         // Corrected, the figures are the valid ones again, unmarked.
         type(c.field == Level ? (c.who == C::Attacker ? "30" : "28") : c.field == StatExp ? "0" : "15");
         EXPECT_EQ(v.ResultLines(), valid) << c.typed;
+        EXPECT_EQ(v.RankingTitle(), "Golpes do atacante contra o defensor, do melhor ao pior") << c.typed;
         EXPECT_FALSE(v.LevelNote(c.who).Wrong || v.DvNote(c.who).Wrong || v.StatExpNote(c.who).Wrong) << c.typed;
     }
 
@@ -394,6 +399,7 @@ TEST(DamageView, BadInputIsRefusedInItsNoteAndAtTheTopOfTheMarkedLastResult)
     fresh.ChooseCreature(C::Attacker, Creature(Pikachu));
     EXPECT_EQ(fresh.ResultLines(), V{W("Corrija o nível do Defensor: use 1 a 100")});
     EXPECT_TRUE(fresh.Ranking().empty());
+    EXPECT_EQ(fresh.RankingTitle(), "Golpes do atacante contra o defensor, do melhor ao pior") << "nothing to mark";
 
     // Several wrong fields: one line each, in the window's order; the DV
     // note names the first wrong DV.
