@@ -110,6 +110,10 @@ void TFormDano::AfterDefinitionRead()
     LightScreenCheck->SetAccessibleName("Light Screen no defensor");
     MoveChooser->SetAccessibleName("Golpe");
     ResultText->SetAccessibleName("Resultado");
+    RankingList->SetAccessibleName(std::string("Golpes do atacante contra o defensor, do melhor ao pior"_cp));
+    // A line wider than the list scrolls sideways rather than being cut.
+    RankingList->setUniformItemSizes(false);
+    RankingList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     TForm::AfterDefinitionRead();
     // On Linux a combo box is announced by the line it shows, not by its
     // name: the description says what it chooses.
@@ -233,6 +237,16 @@ void TFormDano::MoveChosen(TObject*)
     showView();
 }
 
+void TFormDano::RankedMoveChosen(TObject*)
+{
+    // Qt may leave no line selected (a click beside the lines): no choice.
+    if (RankingList->ItemIndex() < 0)
+        return;
+    view_.ChooseRankingLine(RankingList->ItemIndex());
+    MoveChooser->SetItemIndex(view_.MoveLine());
+    showView();
+}
+
 void TFormDano::LevelTyped(TObject* Sender)
 {
     const Combatant who = whose(Sender).first;
@@ -315,6 +329,25 @@ void TFormDano::showView()
         Note(c.StatExpNote, c.StatExp, view_.StatExpNote(who));
         c.HpDv->SetText(view_.HpDvText(who));
         c.Stats->SetText(view_.StatsLine(who));
+    }
+    // The ranking, like the result, is laid out again only when it changed.
+    std::vector<std::string> ranking;
+    for (const RankedMove& r : view_.Ranking())
+        ranking.push_back(r.Line);
+    // Its heading marks it while it is the last valid one; a screen reader
+    // hears the same as the list's description.
+    if (const std::string title = view_.RankingTitle(); FromQt(RankingList->accessibleDescription()) != title) {
+        RankingGroup->SetCaption(title);
+        RankingList->SetAccessibleDescription(title);
+    }
+    if (ranking != shownRanking_) {
+        shownRanking_ = std::move(ranking);
+        RankingList->Items().Assign(shownRanking_);
+        RankingList->SetItemIndex(view_.RankingLine());
+        // A new ranking shows its best moves first, whichever line is chosen.
+        RankingList->scrollToTop();
+    } else {
+        RankingList->SetItemIndex(view_.RankingLine());
     }
     // Laying the result out again costs most: only when it changed.
     std::string text = view_.ResultText();

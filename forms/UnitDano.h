@@ -1,8 +1,9 @@
 // FormDano: the damage calculator. Two sides, attacker and defender, each a
 // creature with its level, DVs, stat experience and stat stages and the five
 // stats they give (so it is the stat calculator too); a move, the attacker's
-// own first; and what one use does, said in one text box that follows every
-// change. A value out of range is refused beside its field and at the top
+// own first; what one use does, said in one text box that follows every
+// change; and every move of the attacker's own ranked against the defender,
+// a line chosen there choosing the move. A value out of range is refused beside its field and at the top
 // of the result, which keeps the last valid figures marked as such; the
 // stats of that side show no value meanwhile. What it holds and says is its
 // view's (views/DamageView); the window hands each change to the view and
@@ -16,6 +17,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class TFormDano : public TFormOf<TFormDano, TFormDanoControls> {
 public:
@@ -28,6 +30,7 @@ public:
     void AttackerChosen(TObject* Sender);
     void DefenderChosen(TObject* Sender);
     void MoveChosen(TObject* Sender);
+    void RankedMoveChosen(TObject* Sender);
     void LevelTyped(TObject* Sender);
     void DvTyped(TObject* Sender);
     void StatExpTyped(TObject* Sender);
@@ -77,6 +80,7 @@ private:
 
     DamageView view_;
     std::string shownResult_;
+    std::vector<std::string> shownRanking_;
 };
 
 extern TFormDano* FormDano;

@@ -1,5 +1,6 @@
 #include "views/BattleText.h"
 
+#include "data/Species.h"
 #include "text/Cp1252.h"
 #include "text/Numbers.h"
 
@@ -23,12 +24,18 @@ std::string Range(int min, int max)
     return min == max ? std::to_string(min) : std::to_string(min) + S("–"_cp) + std::to_string(max);
 }
 
-// "Dano: 61–72 (61,6–72,7% da Energia)".
-std::string RangeLine(std::string_view title, DamageRange d, int hp)
+// "61–72 (61,6–72,7% da Energia)".
+std::string RangeText(DamageRange d, int hp)
 {
     const std::string percent = d.Min == d.Max ? numbers::Percent(d.Min, hp)
                                                : numbers::Percent(d.Min, hp) + S("–"_cp) + numbers::Percent(d.Max, hp);
-    return std::string(title) + ": " + Range(d.Min, d.Max) + " (" + percent + "% da Energia)";
+    return Range(d.Min, d.Max) + " (" + percent + "% da Energia)";
+}
+
+// "Dano: 61–72 (61,6–72,7% da Energia)".
+std::string RangeLine(std::string_view title, DamageRange d, int hp)
+{
+    return std::string(title) + ": " + RangeText(d, hp);
 }
 
 // "a", "a e b", "a, b e c".
@@ -226,6 +233,48 @@ std::vector<std::string> ResultLines(const BattleResult& r, int move, int defend
     lines.push_back(HitLine(r));
     Explain(r, m, defender, lines);
     return lines;
+}
+
+std::string SummaryLine(const BattleResult& r, int move, int defender)
+{
+    const MoveInfo& m = MoveTable[static_cast<std::size_t>(move)];
+    const std::string dash = S(" — "_cp);
+    std::string line = S(m.Name) + dash;
+    switch (r.Kind) {
+    case BattleKind::NoDamage: return line + S("não causa dano"_cp);
+    case BattleKind::DependsOnBattle: return line + "depende do dano recebido";
+    case BattleKind::NoEffect:
+        if (r.Effectiveness == 0)
+            return line + "sem efeito em " + S(species::GamesName(defender));
+        return line + (r.Rule == R::OneHitKo ? S("sem efeito: o alvo é mais rápido"_cp) : "sem efeito: o dano cai a 0");
+    case BattleKind::GameFreezes: line += "trava o jogo em " + numbers::Percent(r.FreezeChance) + "% dos usos"; break;
+    case BattleKind::Damage:
+        if (Rolled(r) && r.Damage.Max == 0) {
+            // The engine makes a hit of 0 a miss: only a critical hit counts.
+            line += r.Critical.Max > 0 ? S("só com crítico: "_cp) + RangeText(r.Critical, r.DefenderHp)
+                                       : S("0 (o golpe falha)"_cp);
+            break;
+        }
+        if (r.HitsMax > 1)
+            line += (r.HitsMin == r.HitsMax ? std::to_string(r.HitsMin)
+                                            : std::to_string(r.HitsMin) + " a " + std::to_string(r.HitsMax)) +
+                    (r.Trapping ? " turnos de " : " acertos de ");
+        line += RangeText(r.Damage, r.DefenderHp);
+        break;
+    }
+    // Up to the first use that is sure: the later ones say nothing new.
+    std::vector<std::string> chances;
+    for (std::size_t n = 0; n < r.KoChance.size(); ++n) {
+        chances.push_back(numbers::Percent(r.KoChance[n]));
+        if (chances.back() == "100,0")
+            break;
+    }
+    line += dash;
+    if (std::all_of(chances.begin(), chances.end(), [](const std::string& c) { return c == "0,0"; }))
+        return line + "nenhum nocaute em " + std::to_string(r.KoChance.size()) + " usos";
+    for (std::size_t n = 0; n < chances.size(); ++n)
+        line += (n == 0 ? "nocaute em 1 uso: " : "; em " + std::to_string(n + 1) + ": ") + chances[n] + "%";
+    return line;
 }
 
 // ---- the window's fields -----------------------------------------------------------

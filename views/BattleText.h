@@ -24,6 +24,14 @@
 // are no figures.
 std::vector<std::string> ResultLines(const BattleResult& r, int move, int defender);
 
+// The same result as one short line, for a list of moves side by side:
+// "Thunderbolt — 91–108 (91,9–109,1% da Energia) — nocaute em 1 uso: 36,0%;
+// em 2: 99,6%", the knock-out chances counting critical hits and misses, up
+// to the first use that is sure or the fourth ("nenhum nocaute em 4 usos" if
+// none rounds above 0). A move without figures says why in a few words
+// ("Growl — não causa dano", "Body Slam — sem efeito em Gengar").
+std::string SummaryLine(const BattleResult& r, int move, int defender);
+
 // "Energia 35, Ataque 55, Defesa 30, Velocidade 90, Especial 50": stats by Stat.
 std::string StatsText(const std::array<int, StatCount>& stats);
 

@@ -133,7 +133,7 @@ void DamageView::ChooseMove(int move)
     if (move < 0 || move >= static_cast<int>(MoveTable.size()))
         throw std::out_of_range("DamageView: no such move");
     move_ = move;
-    recompute();
+    recompute(Change::Move);
 }
 
 void DamageView::ChooseMoveLine(int line)
@@ -141,6 +141,11 @@ void DamageView::ChooseMoveLine(int line)
     const std::optional<int> move = listedMoves_.at(static_cast<std::size_t>(line));
     if (move)
         ChooseMove(*move);
+}
+
+void DamageView::ChooseRankingLine(int line)
+{
+    ChooseMove(ranking_.at(static_cast<std::size_t>(line)).Move);
 }
 
 void DamageView::TickBurned(bool on)
@@ -316,6 +321,19 @@ int DamageView::MoveLine() const
     return at == listedMoves_.end() ? -1 : static_cast<int>(at - listedMoves_.begin());
 }
 
+int DamageView::RankingLine() const
+{
+    const auto at =
+        std::find_if(ranking_.begin(), ranking_.end(), [this](const RankedMove& r) { return r.Move == move_; });
+    return move_ && at != ranking_.end() ? static_cast<int>(at - ranking_.begin()) : -1;
+}
+
+std::string DamageView::RankingTitle() const
+{
+    const std::string_view title = "Golpes do atacante contra o defensor, do melhor ao pior";
+    return std::string(title) + (rankingStale_ ? std::string(" — últimos valores válidos"_cp) : "");
+}
+
 std::string DamageView::ResultText() const
 {
     std::string text;
@@ -376,7 +394,26 @@ void DamageView::listMoves()
                                   : std::string("—— outros golpes ——"_cp));
 }
 
-void DamageView::recompute()
+void DamageView::rank(const BattleSide& attacker, const BattleSide& defender)
+{
+    ranked_.clear();
+    for (const std::optional<int>& m : listedMoves_) {
+        if (!m)
+            break; // the parting line: the others are not the attacker's
+        ranked_.emplace_back(*m, ComputeBattle(attacker, defender, *m));
+    }
+    // Stable: equal moves, and all that deal no damage, keep the list's order.
+    std::vector<std::size_t> order(ranked_.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [this](std::size_t a, std::size_t b) { return BetterMove(ranked_[a].second, ranked_[b].second); });
+    ranking_.clear();
+    for (std::size_t i : order)
+        ranking_.push_back({ranked_[i].first, SummaryLine(ranked_[i].second, ranked_[i].first, defender.Species)});
+}
+
+void DamageView::recompute(Change change)
 {
     if (!move_)
         return;
@@ -398,9 +435,15 @@ void DamageView::recompute()
         attacker->Burned = burned_;
         defender->Reflect = reflect_;
         defender->LightScreen = lightScreen_;
-        lastValid_ = ::ResultLines(ComputeBattle(*attacker, *defender, *move_), *move_, defender->Species);
+        if (change == Change::Sides)
+            rank(*attacker, *defender);
+        const auto known =
+            std::find_if(ranked_.begin(), ranked_.end(), [this](const auto& r) { return r.first == move_; });
+        lastValid_ = ::ResultLines(known != ranked_.end() ? known->second : ComputeBattle(*attacker, *defender, *move_),
+                                   *move_, defender->Species);
     }
     // While a field is wrong, the result says so first and marks the figures
     // as the last valid ones.
     result_ = corrections.empty() ? lastValid_ : StaleResultLines(corrections, lastValid_);
+    rankingStale_ = !corrections.empty() && !ranking_.empty();
 }

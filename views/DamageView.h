@@ -1,10 +1,11 @@
 // The damage calculator without its window: two sides, each a creature with
 // its level, DVs, stat experience and stat stages as typed; a move from the
 // list that puts the attacker's own first; the burn and the screens; and
-// every note, stats line and result line the window shows. Each change
-// computes anew. A field whose text is no valid number keeps its text, is
-// said wrong in its note and at the top of the result, and the result keeps
-// the last valid figures, marked as such. Texts are Windows-1252.
+// every note, stats line and result line the window shows, and every move of
+// the attacker's own ranked against the defender. Each change computes anew.
+// A field whose text is no valid number keeps its text, is said wrong in its
+// note and at the top of the result, and the result keeps the last valid
+// figures, marked as such. Texts are Windows-1252.
 #pragma once
 
 #include "data/Battle.h"
@@ -16,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 enum class Combatant : std::uint8_t { Attacker, Defender };
@@ -33,6 +35,13 @@ struct HandedSide {
     std::array<int, 4> Moves{-1, -1, -1, -1};
     bool Opponent = false; // the game's side (its Psywave may deal 0)
     std::string Source;    // "Starmie de Misty, Nv. 21", Windows-1252
+};
+
+// A line of the ranking: a move (row of MoveTable) and what one use does.
+struct RankedMove {
+    int Move = -1;
+    std::string Line; // "Thunderbolt — 91–108 (91,9–109,1% da Energia) — nocaute em 1 uso: 36,0%; …"
+    friend bool operator==(const RankedMove&, const RankedMove&) = default;
 };
 
 // What a field holds: the text as typed, and its number when the text is one
@@ -77,6 +86,8 @@ public:
     void ChooseMove(int move);
     // A line of MoveLines(): the parting line is no move, and changes nothing.
     void ChooseMoveLine(int line);
+    // The move of a line of Ranking() (std::out_of_range for others).
+    void ChooseRankingLine(int line);
     void TickBurned(bool on);
     void TickReflect(bool on);
     void TickLightScreen(bool on);
@@ -141,6 +152,20 @@ public:
     // The same lines as one text.
     std::string ResultText() const;
 
+    // Every move of the attacker's own (the lines before the parting one)
+    // against the defender as the sides stand, one line each (SummaryLine):
+    // best first by BetterMove, then those that deal no damage here in list
+    // order. Like the result's figures, it stays the last valid one while a
+    // field is wrong (the result says what to correct), even if the attacker
+    // changed meanwhile; empty until an attacker is chosen with both sides
+    // valid. Choosing a move alone leaves it as it is.
+    const std::vector<RankedMove>& Ranking() const { return ranking_; }
+    // The ranking's line of the move chosen; -1 while it has none.
+    int RankingLine() const;
+    // What the ranking is, best first; while a field is wrong, marked as the
+    // last valid one, as the result's figures are.
+    std::string RankingTitle() const;
+
 private:
     struct SideState {
         species::Creature Creature = *species::Creature::FromNumber(1);
@@ -161,7 +186,11 @@ private:
     // The battle side the fields make; nothing while one is wrong.
     std::optional<BattleSide> battleSide(Combatant who) const;
     void listMoves();
-    void recompute();
+    // What changed: the sides (a field, a creature, a tick) or only the move.
+    enum class Change : std::uint8_t { Sides, Move };
+    void recompute(Change change = Change::Sides);
+    // Ranks the attacker's own moves against the sides as they stand.
+    void rank(const BattleSide& attacker, const BattleSide& defender);
 
     SideState attacker_, defender_;
     bool burned_ = false, reflect_ = false, lightScreen_ = false;
@@ -170,4 +199,9 @@ private:
     std::optional<int> move_;
     std::vector<std::string> lastValid_; // the lines of the last valid sides
     std::vector<std::string> result_;
+    std::vector<RankedMove> ranking_;
+    bool rankingStale_ = false; // a field is wrong: ranking_ is the last valid one
+    // What each ranked move does against the sides as they stand: the result
+    // of a move chosen from among them is not computed again.
+    std::vector<std::pair<int, BattleResult>> ranked_;
 };

@@ -36,6 +36,24 @@ std::string W(const char* utf8)
     return cp1252::fromUtf8(utf8);
 }
 
+std::string Summary(const BattleSide& attacker, const BattleSide& defender, const char* move)
+{
+    const int row = FindMove(move);
+    EXPECT_GE(row, 0) << move;
+    return SummaryLine(ComputeBattle(attacker, defender, row), row, defender.Species);
+}
+
+// Whether `line` starts or ends with `part` (Windows-1252 from UTF-8).
+bool Starts(const std::string& line, const char* part)
+{
+    return line.rfind(W(part), 0) == 0;
+}
+bool Ends(const std::string& line, const char* part)
+{
+    const std::string end = W(part);
+    return line.size() >= end.size() && line.compare(line.size() - end.size(), end.size(), end) == 0;
+}
+
 constexpr int Snorlax = 143, Tauros = 128, Nidoking = 34, Gengar = 94, Golem = 76, Kingler = 99, Pidgeot = 18,
               Mewtwo = 150, Chansey = 113, Starmie = 121, Bulbasaur = 1, Pikachu = 25, Gyarados = 130, Ekans = 23,
               Hypno = 97;
@@ -185,4 +203,49 @@ TEST(BattleText, ATrappingMoveSaysItsTurnsRepeatOneDamage)
               W("Turnos por uso: 2 a 5 (chances de 3/8, 3/8, 1/8 e 1/8): o dano acima se repete a cada turno, sem novo "
                 "teste de acerto nem de crítico e sem novo sorteio de dano; um erro no primeiro turno "
                 "encerra o golpe"));
+}
+
+// One line a move in a list of moves: the figures of the cases above, the
+// knock-outs up to the first sure use, and why a move has none in few words.
+TEST(BattleText, OneLineForAListOfMoves)
+{
+    const std::string quake = Summary(Side(Snorlax, 50), Side(Tauros, 50), "Earthquake");
+    EXPECT_TRUE(Starts(quake, "Earthquake — 43–51 (28,7–34,0% da Energia) — nocaute em 1 uso: 0,0%; em 2: ")) << quake;
+    EXPECT_TRUE(Starts(Summary(Side(Nidoking, 50), Side(Tauros, 50), "Double Kick"),
+                       "Double Kick — 2 acertos de 23–28 (15,3–18,7% da Energia) — "));
+    EXPECT_TRUE(
+        Starts(Summary(Side(Nidoking, 50), Side(Tauros, 50), "Double Slap"), "Double Slap — 2 a 5 acertos de "));
+    EXPECT_TRUE(Starts(Summary(Side(Ekans, 20), Side(Tauros, 20), "Wrap"), "Wrap — 2 a 5 turnos de "));
+    EXPECT_TRUE(
+        Starts(Summary(Side(Tauros, 50), Side(Tauros, 50), "Sonic Boom"), "Sonic Boom — 20 (13,3% da Energia)"));
+    // A use that never misses and always knocks out: nothing more to say.
+    BattleSide maxed = Side(Mewtwo, 100);
+    maxed.StatExp.fill(65535);
+    const std::string swift = Summary(maxed, Side(Bulbasaur, 5), "Swift");
+    EXPECT_TRUE(Starts(swift, "Swift — ") && Ends(swift, " — nocaute em 1 uso: 100,0%")) << swift;
+    // Never within four uses: said once, not as four zeros.
+    const std::string tackle = Summary(Side(Bulbasaur, 5), Side(Chansey, 50), "Tackle");
+    EXPECT_TRUE(Starts(tackle, "Tackle — ") && Ends(tackle, " — nenhum nocaute em 4 usos")) << tackle;
+
+    // Only a critical hit deals damage; a use that may stop the game.
+    BattleSide walled = Side(Bulbasaur, 1);
+    walled.SpecialStage = 6;
+    // 1 a use of 12 HP never knocks out in four.
+    EXPECT_EQ(Summary(Side(Bulbasaur, 1), walled, "Vine Whip"),
+              W("Vine Whip — só com crítico: 1 (8,3% da Energia) — nenhum nocaute em 4 usos"));
+    BattleSide frail = Side(Chansey, 5);
+    frail.Dv = {0, 0, 0, 0};
+    frail.DefenseStage = -6;
+    EXPECT_TRUE(
+        Starts(Summary(maxed, frail, "Pound"), "Pound — trava o jogo em 74,6% dos usos — nocaute em 1 uso: 25,3%"));
+
+    // No figures: why, in a few words.
+    const std::pair<std::string, const char*> none[] = {
+        {Summary(Side(Tauros, 50), Side(Tauros, 50), "Growl"), "Growl — não causa dano"},
+        {Summary(Side(Tauros, 50), Side(Tauros, 50), "Counter"), "Counter — depende do dano recebido"},
+        {Summary(Side(Tauros, 50), Side(Gengar, 50), "Body Slam"), "Body Slam — sem efeito em Gengar"},
+        {Summary(Side(Golem, 50), Side(Kingler, 50), "Horn Drill"), "Horn Drill — sem efeito: o alvo é mais rápido"},
+    };
+    for (const auto& [line, want] : none)
+        EXPECT_EQ(line, W(want));
 }

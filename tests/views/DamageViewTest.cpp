@@ -44,7 +44,7 @@ V Expected(const BattleSide& a, const BattleSide& d, const char* move)
     return ResultLines(ComputeBattle(a, d, FindMove(move)), FindMove(move), d.Species);
 }
 
-constexpr int Bulbasaur = 1, Pikachu = 25, Gyarados = 130, Tauros = 128, Chansey = 113;
+constexpr int Bulbasaur = 1, Pikachu = 25, Gyarados = 130, Tauros = 128, Chansey = 113, Gengar = 94;
 
 // Pikachu at level 30 and Gyarados at 28, as a person sets them up.
 DamageView PikachuOnGyarados(const char* move)
@@ -56,6 +56,38 @@ DamageView PikachuOnGyarados(const char* move)
     v.TypeLevel(C::Defender, "28");
     v.ChooseMove(FindMove(move));
     return v;
+}
+
+// The ranking `v` shows is the rules' own for these sides: each of the
+// attacker's own moves once, its line the result's, no move after a better
+// one, and those without damage last in list order.
+void ExpectRanking(const DamageView& v, const BattleSide& a, const BattleSide& d)
+{
+    const auto& listed = v.ListedMoves();
+    const auto& ranking = v.Ranking();
+    const int parting = v.PartingLine();
+    ASSERT_GT(parting, 0);
+    std::vector<int> own, ranked, withoutDamage, ownWithoutDamage;
+    std::vector<BattleResult> results;
+    for (int i = 0; i < parting; ++i)
+        own.push_back(*listed[static_cast<std::size_t>(i)]);
+    const auto damages = [](const BattleResult& r) {
+        return r.Kind == BattleKind::Damage || r.Kind == BattleKind::GameFreezes;
+    };
+    for (const RankedMove& r : ranking) {
+        ranked.push_back(r.Move);
+        results.push_back(ComputeBattle(a, d, r.Move));
+        EXPECT_EQ(r.Line, SummaryLine(results.back(), r.Move, d.Species));
+        if (!damages(results.back()))
+            withoutDamage.push_back(r.Move);
+    }
+    EXPECT_TRUE(std::is_permutation(own.begin(), own.end(), ranked.begin(), ranked.end()));
+    for (std::size_t i = 1; i < results.size(); ++i)
+        EXPECT_FALSE(BetterMove(results[i], results[i - 1])) << ranking[i].Line << " after " << ranking[i - 1].Line;
+    for (int m : own)
+        if (!damages(ComputeBattle(a, d, m)))
+            ownWithoutDamage.push_back(m);
+    EXPECT_EQ(withoutDamage, ownWithoutDamage);
 }
 
 } // namespace
@@ -93,6 +125,8 @@ TEST(DamageView, ChoosersStagesAndTheStartingSides)
     EXPECT_TRUE(v.MoveLines().empty());
     EXPECT_TRUE(v.ResultLines().empty());
     EXPECT_EQ(v.MoveLine(), -1);
+    EXPECT_TRUE(v.Ranking().empty());
+    EXPECT_EQ(v.RankingLine(), -1);
 }
 
 TEST(DamageView, TheMoveListPutsTheAttackersOwnFirstAndKeepsTheMoveChosen)
@@ -212,6 +246,73 @@ TEST(DamageView, FiguresAreTheRulesOwnForEverythingChosen)
     EXPECT_EQ(v.ResultText(), all);
 }
 
+// Which of its moves hurts the defender most, in one look: every move of the
+// attacker's own ranked as the sides stand, and a line chosen is the move.
+TEST(DamageView, TheAttackersOwnMovesRankedBestFirstAgainstTheDefender)
+{
+    DamageView v = PikachuOnGyarados("Tackle");
+    ASSERT_FALSE(v.Ranking().empty());
+    ExpectRanking(v, Side(Pikachu, 30), Side(Gyarados, 28));
+    EXPECT_EQ(v.RankingTitle(), "Golpes do atacante contra o defensor, do melhor ao pior");
+    // The figures worked by hand above, in the ranking's words.
+    const auto bolt = std::find_if(v.Ranking().begin(), v.Ranking().end(),
+                                   [](const RankedMove& r) { return r.Move == FindMove("Thunderbolt"); });
+    ASSERT_NE(bolt, v.Ranking().end());
+    EXPECT_EQ(bolt->Line.rfind(W("Thunderbolt — 91–108 (91,9–109,1% da Energia) — nocaute em 1 uso: "), 0), 0u)
+        << bolt->Line;
+
+    // Against Gengar, with every kind of setting: Normal moves have no effect,
+    // status moves no damage; all come last, in the list's order.
+    v.ChooseCreature(C::Defender, Creature(Gengar));
+    v.TypeLevel(C::Attacker, "40");
+    v.TypeDv(C::Attacker, Stat::Special, "9");
+    v.TypeStatExp(C::Defender, "2500");
+    v.ChooseStage(C::Attacker, Stat::Special, 1);
+    v.ChooseStage(C::Defender, Stat::Defense, -2);
+    v.TickBurned(true);
+    v.TickReflect(true);
+    BattleSide pikachu = Side(Pikachu, 40), gengar = Side(Gengar, 28, 2500);
+    pikachu.Dv.Special = 9;
+    pikachu.SpecialStage = 1;
+    pikachu.Burned = true;
+    gengar.DefenseStage = -2;
+    gengar.Reflect = true;
+    ExpectRanking(v, pikachu, gengar);
+    const auto lineOf = [&](const char* move) {
+        const auto at = std::find_if(v.Ranking().begin(), v.Ranking().end(),
+                                     [&](const RankedMove& r) { return r.Move == FindMove(move); });
+        return at == v.Ranking().end() ? std::string("(not ranked)") : at->Line;
+    };
+    EXPECT_EQ(lineOf("Quick Attack"), W("Quick Attack — sem efeito em Gengar"));
+    EXPECT_EQ(lineOf("Growl"), W("Growl — não causa dano"));
+    // Each change ranks anew: Light Screen halves Thunderbolt's figures.
+    const std::string boltBefore = lineOf("Thunderbolt");
+    v.TickLightScreen(true);
+    gengar.LightScreen = true;
+    ExpectRanking(v, pikachu, gengar);
+    EXPECT_NE(lineOf("Thunderbolt"), boltBefore);
+
+    // A line chosen is its move, and the result follows it.
+    const int last = static_cast<int>(v.Ranking().size()) - 1;
+    for (int line : {last, 0}) {
+        const int move = v.Ranking()[static_cast<std::size_t>(line)].Move;
+        v.ChooseRankingLine(line);
+        EXPECT_EQ(v.Move(), move);
+        EXPECT_EQ(v.RankingLine(), line);
+        EXPECT_EQ(v.ListedMoves()[static_cast<std::size_t>(v.MoveLine())], move);
+        EXPECT_EQ(v.ResultLines(), ResultLines(ComputeBattle(pikachu, gengar, move), move, Gengar));
+    }
+    EXPECT_THROW(v.ChooseRankingLine(last + 1), std::out_of_range);
+    EXPECT_THROW(v.ChooseRankingLine(-1), std::out_of_range);
+    // A move that is not the attacker's own has no line; choosing a move
+    // changes no line.
+    const std::vector<RankedMove> ranking = v.Ranking();
+    v.ChooseMove(FindMove("Earthquake"));
+    EXPECT_EQ(v.RankingLine(), -1);
+    EXPECT_EQ(v.Ranking(), ranking);
+    EXPECT_EQ(v.ResultLines(), Expected(pikachu, gengar, "Earthquake"));
+}
+
 TEST(DamageView, BadInputIsRefusedInItsNoteAndAtTheTopOfTheMarkedLastResult)
 {
     enum Kind { Level, DvAttack, DvDefense, StatExp };
@@ -245,6 +346,7 @@ TEST(DamageView, BadInputIsRefusedInItsNoteAndAtTheTopOfTheMarkedLastResult)
         ASSERT_FALSE(valid.empty());
         const C other = c.who == C::Attacker ? C::Defender : C::Attacker;
         const std::string otherStats = v.StatsLine(other);
+        const std::vector<RankedMove> ranking = v.Ranking();
         auto type = [&](const char* text) {
             switch (c.field) {
             case Level: v.TypeLevel(c.who, text); break;
@@ -262,6 +364,10 @@ TEST(DamageView, BadInputIsRefusedInItsNoteAndAtTheTopOfTheMarkedLastResult)
         V expected = stale;
         expected.insert(expected.end(), valid.begin(), valid.end());
         EXPECT_EQ(v.ResultLines(), expected) << c.typed;
+        EXPECT_EQ(v.Ranking(), ranking) << c.typed << ": the last valid one, as the figures";
+        EXPECT_EQ(v.RankingTitle(), W("Golpes do atacante contra o defensor, do melhor ao pior — últimos valores "
+                                      "válidos"))
+            << c.typed;
         // The side with the wrong field shows no stats, the other its own.
         EXPECT_EQ(v.StatsLine(c.who), W("—")) << c.typed;
         EXPECT_EQ(v.StatsLine(other), otherStats) << c.typed;
@@ -283,6 +389,7 @@ TEST(DamageView, BadInputIsRefusedInItsNoteAndAtTheTopOfTheMarkedLastResult)
         // Corrected, the figures are the valid ones again, unmarked.
         type(c.field == Level ? (c.who == C::Attacker ? "30" : "28") : c.field == StatExp ? "0" : "15");
         EXPECT_EQ(v.ResultLines(), valid) << c.typed;
+        EXPECT_EQ(v.RankingTitle(), "Golpes do atacante contra o defensor, do melhor ao pior") << c.typed;
         EXPECT_FALSE(v.LevelNote(c.who).Wrong || v.DvNote(c.who).Wrong || v.StatExpNote(c.who).Wrong) << c.typed;
     }
 
@@ -291,6 +398,8 @@ TEST(DamageView, BadInputIsRefusedInItsNoteAndAtTheTopOfTheMarkedLastResult)
     fresh.TypeLevel(C::Defender, "");
     fresh.ChooseCreature(C::Attacker, Creature(Pikachu));
     EXPECT_EQ(fresh.ResultLines(), V{W("Corrija o nível do Defensor: use 1 a 100")});
+    EXPECT_TRUE(fresh.Ranking().empty());
+    EXPECT_EQ(fresh.RankingTitle(), "Golpes do atacante contra o defensor, do melhor ao pior") << "nothing to mark";
 
     // Several wrong fields: one line each, in the window's order; the DV
     // note names the first wrong DV.
@@ -307,6 +416,16 @@ TEST(DamageView, BadInputIsRefusedInItsNoteAndAtTheTopOfTheMarkedLastResult)
     expected.insert(expected.end(), valid.begin(), valid.end());
     EXPECT_EQ(v.ResultLines(), expected);
     EXPECT_EQ(v.DvNote(C::Attacker).Text, W("DV de Velocidade inválido: use 0 a 15"));
+    // Another attacker meanwhile: its moves are listed, the figures and the
+    // ranking stay the last valid ones until every field is.
+    const std::vector<RankedMove> ranking = v.Ranking();
+    v.ChooseCreature(C::Attacker, Creature(Tauros));
+    EXPECT_EQ(v.Ranking(), ranking);
+    v.TypeStatExp(C::Defender, "0");
+    for (Stat s : {Stat::Special, Stat::Speed})
+        v.TypeDv(C::Attacker, s, "15");
+    v.TypeLevel(C::Attacker, "30");
+    ExpectRanking(v, Side(Tauros, 30), Side(Gyarados, 28));
 }
 
 // A side another window hands over (a trainer's creature): its fields as the
@@ -362,6 +481,13 @@ TEST(DamageView, AHandedSideIsTheGamesUntilTheUserChangesIt)
     EXPECT_EQ(v.ResultLines(), Expected(game, defender, "Psywave"));
     game.Opponent = false;
     EXPECT_NE(v.ResultLines(), Expected(game, defender, "Psywave")) << "the game's Psywave may deal 0";
+    // Its ranking: those four only, as the game's side; Recover and Reflect
+    // deal no damage and come last, in its own order.
+    game.Opponent = true;
+    ASSERT_EQ(v.Ranking().size(), 4u);
+    ExpectRanking(v, game, defender);
+    EXPECT_EQ(v.Ranking()[2].Move, FindMove("Recover"));
+    EXPECT_EQ(v.Ranking()[3].Move, FindMove("Reflect"));
     // Another creature chosen: the ordinary list again, the move kept.
     v.ChooseCreature(C::Attacker, Creature(Pikachu));
     EXPECT_EQ(v.SideTitle(C::Attacker), "Atacante");

@@ -44,6 +44,22 @@ struct Dano : Windows {
         ASSERT_EQ(box->ItemIndex(), line);
     }
     static void PickCreature(TComboBox* box, int number) { PickLine(box, number - 1); }
+    // Clicks a line of a list as a person does.
+    static void ClickLine(TListBox* list, int line)
+    {
+        ASSERT_LT(line, list->count());
+        QListWidgetItem* it = list->item(line);
+        list->scrollToItem(it);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(it).center());
+        QApplication::processEvents();
+    }
+    static std::vector<std::string> RankingLines()
+    {
+        std::vector<std::string> lines;
+        for (const RankedMove& r : FormDano->View().Ranking())
+            lines.push_back(r.Line);
+        return lines;
+    }
     static void PickMove(const char* name)
     {
         const auto& listed = FormDano->View().ListedMoves();
@@ -123,6 +139,38 @@ TEST_F(Dano, WhatIsTypedAndChosenReachesTheViewAndItsLinesTheControls)
         EXPECT_EQ(d->DefenderStats->Text(), "Energia 99, Ataque 83, Defesa 57, Velocidade 58, Especial 69");
         EXPECT_EQ(d->AttackerDvHp->Text(), "15");
 
+        // The ranking shows the view's lines, the move chosen selected; a line
+        // chosen by keyboard or by mouse is the move, in the chooser and the result.
+        EXPECT_EQ(d->RankingList->Items().ToVector(), RankingLines());
+        ASSERT_GE(d->RankingList->count(), 3);
+        EXPECT_EQ(d->RankingList->ItemIndex(), v.RankingLine());
+        EXPECT_EQ(LineAt(d->RankingList->Items().ToVector(), static_cast<std::size_t>(v.RankingLine()))
+                      .rfind(W("Thunderbolt — 91–108 (91,9–109,1% da Energia)"), 0),
+                  0u);
+        d->RankingList->setFocus();
+        for (const auto& [key, line] : {std::pair{Qt::Key_Home, 0}, std::pair{Qt::Key_Down, 1}}) {
+            QTest::keyClick(d->RankingList, key);
+            QApplication::processEvents();
+            const int move = v.Ranking()[static_cast<std::size_t>(line)].Move;
+            const std::string name(MoveTable[static_cast<std::size_t>(move)].Name);
+            EXPECT_EQ(v.Move(), move) << line;
+            EXPECT_EQ(d->MoveChooser->Text(), name) << line;
+            EXPECT_EQ(Shown(), Expected(Side(Pikachu, 30), Side(Gyarados, 28), name.c_str())) << line;
+        }
+        const int last = d->RankingList->count() - 1;
+        ClickLine(d->RankingList, last);
+        EXPECT_EQ(v.Move(), v.Ranking().back().Move);
+        EXPECT_EQ(d->RankingList->ItemIndex(), last);
+        EXPECT_EQ(d->MoveChooser->ItemIndex(), v.MoveLine());
+        EXPECT_EQ(Shown(), v.ResultLines());
+        // A move chosen in the chooser is selected in the ranking, if there.
+        PickMove("Thunderbolt");
+        EXPECT_EQ(d->RankingList->ItemIndex(), v.RankingLine());
+        PickMove("Earthquake");
+        EXPECT_EQ(d->RankingList->ItemIndex(), -1);
+        EXPECT_EQ(d->RankingList->Items().ToVector(), RankingLines());
+        PickMove("Thunderbolt");
+
         // The arrow keys step over the parting line, which is no move.
         const int parting = v.PartingLine();
         ASSERT_GT(parting, 0);
@@ -164,9 +212,11 @@ TEST_F(Dano, WhatIsTypedAndChosenReachesTheViewAndItsLinesTheControls)
         EXPECT_EQ(Shown(), Expected(attacker, defender, "Body Slam"));
         EXPECT_EQ(d->AttackerStats->Text(), v.StatsLine(Combatant::Attacker));
         EXPECT_EQ(d->DefenderStats->Text(), v.StatsLine(Combatant::Defender));
+        EXPECT_EQ(d->RankingList->Items().ToVector(), RankingLines()) << "ranked anew with every change";
         // Another attacker: its own moves first, the move chosen stays.
         PickCreature(d->AttackerChooser, Tauros);
         EXPECT_EQ(d->MoveChooser->Items().ToVector(), v.MoveLines());
+        EXPECT_EQ(d->RankingList->Items().ToVector(), RankingLines());
         EXPECT_EQ(d->MoveChooser->Text(), "Body Slam");
         f.Close();
     });
@@ -180,6 +230,7 @@ TEST_F(Dano, BadInputIsSaidBesideItsFieldToEyesAndEarsAndAtTheTopOfTheResult)
         PickMove("Tackle");
         const std::vector<std::string> valid = Shown();
         ASSERT_FALSE(valid.empty());
+        ASSERT_GT(d->RankingList->count(), 0);
         struct Case {
             TEdit* field;
             const char* typed;
@@ -205,6 +256,12 @@ TEST_F(Dano, BadInputIsSaidBesideItsFieldToEyesAndEarsAndAtTheTopOfTheResult)
             EXPECT_EQ(Shown(), v.ResultLines()) << c.typed;
             EXPECT_EQ(LineAt(Shown(), 0).rfind("Corrija", 0), 0u) << c.typed;
             EXPECT_EQ(c.stats->Text(), W("—")) << c.typed;
+            // The ranking stays the last valid one (of a text typed on the
+            // way, as the figures), its heading marking it as such.
+            EXPECT_EQ(d->RankingList->Items().ToVector(), RankingLines()) << c.typed;
+            EXPECT_EQ(d->RankingGroup->Caption(), v.RankingTitle()) << c.typed;
+            EXPECT_EQ(d->RankingList->accessibleDescription(), ToQt(v.RankingTitle())) << c.typed;
+            EXPECT_NE(v.RankingTitle().find(W("últimos valores válidos")), std::string::npos) << c.typed;
             if (c.hpDv) {
                 EXPECT_EQ(c.hpDv->Text(), W("—")) << c.typed;
             }
@@ -213,6 +270,7 @@ TEST_F(Dano, BadInputIsSaidBesideItsFieldToEyesAndEarsAndAtTheTopOfTheResult)
             EXPECT_FALSE(c.field->accessibleDescription().contains(QString::fromUtf8("nválido"))) << c.typed;
             EXPECT_EQ(Shown(), valid) << c.typed;
             EXPECT_EQ(c.stats->Text(), shownStats) << c.typed;
+            EXPECT_EQ(d->RankingGroup->Caption(), "Golpes do atacante contra o defensor, do melhor ao pior") << c.typed;
         }
         EXPECT_TRUE(boxes.boxes.empty());
         f.Close();
@@ -237,6 +295,9 @@ TEST_F(Dano, EveryControlNamedAndTheResultReadAsOneText)
                   QString::fromUtf8("Estágio de Especial do defensor"));
         EXPECT_EQ(d->DefenderStatExpMax->accessibleName(),
                   QString::fromUtf8("Experiência de status máxima do defensor"));
+        EXPECT_EQ(d->RankingList->accessibleName(),
+                  QString::fromUtf8("Golpes do atacante contra o defensor, do melhor ao pior"));
+        EXPECT_EQ(d->RankingList->accessibleDescription(), d->RankingList->accessibleName());
         QAccessibleInterface* result = QAccessible::queryAccessibleInterface(d->ResultText);
         ASSERT_TRUE(result && result->textInterface());
         std::string all;

@@ -125,7 +125,7 @@ TEST_F(Golpes, AToolWindowBesideTheOthersReusedAndResizable)
     const std::pair<TMenuItem*, std::function<QWidget*()>> others[] = {
         {Form1->TabeladeTipos1, [] { return FormTipos->ChartGrid; }},
         {Form1->OndeEncontrar1, [] { return FormOnde->PlaceCreaturesList; }},
-        {Form1->CalculadoradeDano1, [] { return FormDano->ResultText; }},
+        {Form1->CalculadoradeDano1, [] { return FormDano->RankingList; }},
         {Form1->Treinadores1, [] { return FormTreinadores->PartyList; }},
     };
     for (const auto& [item, grows] : others)
