@@ -16,6 +16,7 @@
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
 #include "forms/UnitDano.h"
+#include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitPokeMart.h"
@@ -67,7 +68,8 @@ TEST(Definitions, EveryWindowMatchesItsClassTable)
         &TForm1::StaticFormClass(),     &TFormSobre::StaticFormClass(),      &TFormWeb::StaticFormClass(),
         &TFormAtual::StaticFormClass(), &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
         &TFormTmHm::StaticFormClass(),  &TFormTipos::StaticFormClass(),      &TFormGolpes::StaticFormClass(),
-        &TFormOnde::StaticFormClass(),  &TFormDano::StaticFormClass(),       &TFormTreinadores::StaticFormClass()};
+        &TFormOnde::StaticFormClass(),  &TFormDano::StaticFormClass(),       &TFormTreinadores::StaticFormClass(),
+        &TFormEquipe::StaticFormClass()};
     for (const FormClass* fc : classes) {
         SCOPED_TRACE(fc->Name());
         const DfmObject tree = ParseDefinition(LoadDefinitionText(fc->Definition()), fc->Definition());
@@ -208,7 +210,8 @@ TEST(Definitions, NoTextTheProgramShowsIsGarbled)
          {&TForm1::StaticFormClass(), &TFormSobre::StaticFormClass(), &TFormWeb::StaticFormClass(),
           &TFormAtual::StaticFormClass(), &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
           &TFormTmHm::StaticFormClass(), &TFormTipos::StaticFormClass(), &TFormGolpes::StaticFormClass(),
-          &TFormOnde::StaticFormClass(), &TFormDano::StaticFormClass(), &TFormTreinadores::StaticFormClass()})
+          &TFormOnde::StaticFormClass(), &TFormDano::StaticFormClass(), &TFormTreinadores::StaticFormClass(),
+          &TFormEquipe::StaticFormClass()})
         collectStrings(ParseDefinition(LoadDefinitionText(fc->Definition()), fc->Definition()), fc->Name(), texts);
     const std::size_t inDefinitions = texts.size();
 

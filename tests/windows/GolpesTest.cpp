@@ -6,6 +6,7 @@
 
 #include "data/Moves.h"
 #include "forms/UnitDano.h"
+#include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitTipos.h"
@@ -127,6 +128,7 @@ TEST_F(Golpes, AToolWindowBesideTheOthersReusedAndResizable)
         {Form1->OndeEncontrar1, [] { return FormOnde->PlaceCreaturesList; }},
         {Form1->CalculadoradeDano1, [] { return FormDano->RankingList; }},
         {Form1->Treinadores1, [] { return FormTreinadores->PartyList; }},
+        {Form1->MinhaEquipe1, [] { return FormEquipe->AgainstTable; }},
     };
     for (const auto& [item, grows] : others)
         WithTool(item, [&](TForm& tool) {

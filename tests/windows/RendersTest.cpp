@@ -24,6 +24,7 @@
 
 #include "data/Moves.h"
 #include "forms/UnitDano.h"
+#include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitPokeMart.h"
@@ -253,6 +254,20 @@ struct Renders : Windows {
         FormTreinadores->PartyList->setFocus();
     }
 
+    // The team window: Pikachu at level 25 against Misty.
+    static void SetUpEquipe()
+    {
+        FormEquipe->AddClicked(FormEquipe->AddButton);
+        FormEquipe->Level->SetText("25");
+        const auto& places = FormEquipe->View().Opponents().Places();
+        FormEquipe->PlaceChooser->SetItemIndex(
+            static_cast<int>(std::find(places.begin(), places.end(), encounters::Place::CeruleanGym) - places.begin()));
+        FormEquipe->PlaceChosen(FormEquipe->PlaceChooser);
+        FormEquipe->TrainerChooser->SetItemIndex(FormEquipe->TrainerChooser->Items().Count() - 1);
+        FormEquipe->TrainerChosen(FormEquipe->TrainerChooser);
+        FormEquipe->TeamList->setFocus(); // no blinking caret in the picture
+    }
+
     static QImage Shoot(TForm* form)
     {
         QApplication::processEvents();
@@ -365,6 +380,13 @@ void Renders::RenderAll()
     SetUpTreinadores();
     Check(Shoot(FormTreinadores), QStringLiteral("FormTreinadores"));
     FormTreinadores->SetVisible(false);
+    // The team window, made on first use: Pikachu (the entry shown) at
+    // level 25 against Misty.
+    app.CreateForm(FormEquipe);
+    FormEquipe->SetVisible(true);
+    SetUpEquipe();
+    Check(Shoot(FormEquipe), QStringLiteral("FormEquipe"));
+    FormEquipe->SetVisible(false);
 
     // The mascot at each frame, as playing composes them one after another.
     // Stopping first keeps the clock from moving it on between the renders.
@@ -402,6 +424,8 @@ void Renders::MeasureEveryText()
     SetUpDano();
     app.CreateForm(FormTreinadores);
     SetUpTreinadores();
+    app.CreateForm(FormEquipe);
+    SetUpEquipe();
     for (TForm* form : app.Forms()) {
         const bool wasVisible = form->isVisible();
         form->SetVisible(true);

@@ -3,6 +3,7 @@
 // of places, or a place off today's screen, never keeps one from opening.
 #include "WindowsFixture.h"
 #include "forms/UnitDano.h"
+#include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitTipos.h"
@@ -56,7 +57,7 @@ TEST_F(ToolPlaces, FirstPlacesHideAsLittleAsTheScreenAllows)
     // wholly on today's screen where it fits.
     std::vector<QSize> sizes;
     for (TMenuItem* item : {Form1->TabeladeTipos1, Form1->ListadeGolpes1, Form1->OndeEncontrar1,
-                            Form1->CalculadoradeDano1, Form1->Treinadores1}) {
+                            Form1->CalculadoradeDano1, Form1->Treinadores1, Form1->MinhaEquipe1}) {
         TForm& f = OpenTool(item);
         sizes.push_back(f.frameGeometry().size() + QSize(0, 30));
         const QRect at = f.frameGeometry();
