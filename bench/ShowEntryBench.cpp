@@ -9,7 +9,7 @@
 // the type chart, the moves window and the "where to find" window, which are
 // created on first use, printed as "tour <stage> rss_kib=<n> hwm_kib=<n>".
 //
-// With --first-open tmhm|tmhm-new|tipos|golpes|onde|dano|treinadores it times one window's
+// With --first-open tmhm|tmhm-new|tipos|golpes|onde|dano|treinadores|equipe it times one window's
 // first opening through its menu item, from the item's action to the window
 // painted; tmhm-new times a TM/HM window created there and then opened, as
 // the type chart and the moves window are (the program creates its TM/HM
@@ -27,6 +27,7 @@
 #include "data/Moves.h"
 #include "forms/Startup.h"
 #include "forms/UnitDano.h"
+#include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitPrincipal.h"
@@ -195,6 +196,10 @@ int Tour(TApplication& app)
     FormTreinadores->hide();
     Settle();
     PrintMemory("trainers_window");
+    OpenByMenu(app, Form1->MinhaEquipe1);
+    FormEquipe->hide();
+    Settle();
+    PrintMemory("team_window");
     return 0;
 }
 
@@ -207,9 +212,10 @@ int FirstOpen(TApplication& app, const char* which)
                             : std::strcmp(which, "onde") == 0          ? Form1->OndeEncontrar1
                             : std::strcmp(which, "dano") == 0          ? Form1->CalculadoradeDano1
                             : std::strcmp(which, "treinadores") == 0   ? Form1->Treinadores1
+                            : std::strcmp(which, "equipe") == 0        ? Form1->MinhaEquipe1
                                                                        : nullptr;
     if (!item) {
-        std::fprintf(stderr, "--first-open tmhm|tmhm-new|tipos|golpes|onde|dano|treinadores\n");
+        std::fprintf(stderr, "--first-open tmhm|tmhm-new|tipos|golpes|onde|dano|treinadores|equipe\n");
         return 2;
     }
     Form1->show();

@@ -77,11 +77,9 @@ void TFormEquipe::FormCreate(TObject*)
     saved_ = view_.Changes();
     CreatureChooser->Items().Assign(species::ChooserLines());
     CreatureChooser->FindTyped = species::FindTyped;
-    TrainersView& opponents = view_.Opponents();
-    PlaceChooser->Items().Assign(opponents.PlaceChooserLines());
+    PlaceChooser->Items().Assign(view_.Opponents().PlaceChooserLines());
     BattleChooser->Items().Assign(TrainersView::BattleChooserLines());
     StarterChooser->Items().Assign(TrainersView::StarterChooserLines());
-    AgainstTable->SetColumns(ColumnsOf(TeamView::AgainstColumns()));
     SaveNote->SetCaption(std::string("Guardada a cada mudança."_cp));
     showOpponents();
     showTeam();
@@ -162,27 +160,27 @@ void TFormEquipe::MoveChosen(TObject* Sender)
 
 void TFormEquipe::PlaceChosen(TObject*)
 {
-    view_.Opponents().ChoosePlaceLine(PlaceChooser->ItemIndex());
+    view_.ChooseOpponents().ChoosePlaceLine(PlaceChooser->ItemIndex());
     showOpponents();
     showAgainst();
 }
 
 void TFormEquipe::TrainerChosen(TObject*)
 {
-    view_.Opponents().ChooseTrainerLine(TrainerChooser->ItemIndex());
+    view_.ChooseOpponents().ChooseTrainerLine(TrainerChooser->ItemIndex());
     showAgainst();
 }
 
 void TFormEquipe::BattleChosen(TObject*)
 {
-    view_.Opponents().ChooseBattleLine(BattleChooser->ItemIndex());
+    view_.ChooseOpponents().ChooseBattleLine(BattleChooser->ItemIndex());
     showOpponents();
     showAgainst();
 }
 
 void TFormEquipe::StarterChosen(TObject*)
 {
-    view_.Opponents().ChooseStarterLine(StarterChooser->ItemIndex());
+    view_.ChooseOpponents().ChooseStarterLine(StarterChooser->ItemIndex());
     showOpponents();
     showAgainst();
 }
@@ -277,11 +275,21 @@ void TFormEquipe::saveIfChanged()
 
 void TFormEquipe::showProfile()
 {
+    // An empty team has no profile: the table stays empty and the list says
+    // what to do (and opening the window costs less).
+    if (view_.Members().empty()) {
+        ProfileTable->SetRows({});
+        CoverageList->Items().Assign(
+            {std::string("A equipe está vazia: adicione o pokémon mostrado na janela principal."_cp)});
+        return;
+    }
     const TeamProfile profile(view_.Members());
     std::vector<TListColumn> columns;
+    std::vector<std::string> captions;
     for (int c = 0; c < profile.GridCols(); ++c) {
         const bool member = c > 0 && c <= profile.MemberCount();
         columns.push_back({profile.GridCell(c, 0).Text, c == 0 ? 96 : member ? 56 : 88, false, false});
+        captions.push_back(columns.back().Caption);
     }
     std::vector<TListRow> rows;
     for (int r = 1; r < TeamProfile::GridRows; ++r) {
@@ -293,7 +301,11 @@ void TFormEquipe::showProfile()
             row.Cells[0] += " (perigo)";
         rows.push_back(std::move(row));
     }
-    ProfileTable->SetColumns(std::move(columns));
+    // New columns only when the members' names changed: they cost most.
+    if (captions != profileCaptions_) {
+        ProfileTable->SetColumns(std::move(columns));
+        profileCaptions_ = std::move(captions);
+    }
     ProfileTable->SetRows(std::move(rows));
 
     std::vector<std::string> lines;
@@ -314,6 +326,13 @@ void TFormEquipe::showProfile()
 void TFormEquipe::showOpponents()
 {
     const TrainersView& o = view_.Opponents();
+    // Nothing is chosen until the user chooses: the choosers say so.
+    if (!view_.Opponent()) {
+        PlaceChooser->SetItemIndex(-1);
+        BattleChooser->SetItemIndex(-1);
+        StarterChooser->SetItemIndex(o.StarterLine());
+        return;
+    }
     PlaceChooser->SetItemIndex(o.ListedBy() == TrainersView::Way::Place ? o.PlaceLine() : -1);
     BattleChooser->SetItemIndex(o.ListedBy() == TrainersView::Way::Battle ? o.BattleLine() : -1);
     StarterChooser->SetItemIndex(o.StarterLine());
@@ -323,6 +342,10 @@ void TFormEquipe::showOpponents()
 
 void TFormEquipe::showAgainst()
 {
+    // The table's columns are made with its first rows: opening the window
+    // costs less.
+    if (AgainstTable->ColumnCount() == 0 && view_.Opponent())
+        AgainstTable->SetColumns(ColumnsOf(TeamView::AgainstColumns()));
     matchups_ = view_.Against();
     AgainstTable->SetRows(RowsOf(view_.AgainstRows(matchups_)));
     CalculatorButton->SetEnabled(AgainstTable->ItemIndex() >= 0);

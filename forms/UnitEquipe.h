@@ -57,6 +57,7 @@ private:
 
     TeamView view_;
     std::vector<TeamView::Matchup> matchups_;
+    std::vector<std::string> profileCaptions_; // the profile table's, as last set
     unsigned saved_ = 0;
     std::string loadProblem_; // said once, as the window first shows
 };

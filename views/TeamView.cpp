@@ -302,7 +302,7 @@ std::string TeamView::StatsLine() const
 std::vector<TeamView::Matchup> TeamView::Against() const
 {
     std::vector<Matchup> rows;
-    const trainers::Party* party = opponents_.Party();
+    const trainers::Party* party = Opponent();
     if (!party)
         return rows;
     for (int t = 0; t < static_cast<int>(party->Members.size()); ++t) {
@@ -341,7 +341,7 @@ std::vector<TeamView::Column> TeamView::AgainstColumns()
 std::vector<TeamView::Row> TeamView::AgainstRows(const std::vector<Matchup>& matchups) const
 {
     std::vector<Row> rows;
-    const trainers::Party* party = opponents_.Party();
+    const trainers::Party* party = Opponent();
     if (!party)
         return rows;
     rows.reserve(matchups.size());
@@ -370,7 +370,7 @@ std::vector<TeamView::Row> TeamView::AgainstRows(const std::vector<Matchup>& mat
 
 TeamView::ForCalculator TeamView::CalculatorPair(const Matchup& x) const
 {
-    const trainers::Party* party = opponents_.Party();
+    const trainers::Party* party = Opponent();
     if (!party || x.Mine < 0 || x.Mine >= static_cast<int>(members_.size()))
         throw std::out_of_range("TeamView: no such matchup");
     ForCalculator pair;

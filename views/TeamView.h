@@ -70,9 +70,16 @@ public:
     std::string StatsLine() const;
 
     // ---- against a party ----
-    // Chooses the opposing party as the trainers window does.
-    TrainersView& Opponents() { return opponents_; }
+    // The opposing party is chosen as in the trainers window; none is until
+    // the user chooses one (a place, a trainer, a battle).
     const TrainersView& Opponents() const { return opponents_; }
+    TrainersView& ChooseOpponents()
+    {
+        opponentChosen_ = true;
+        return opponents_;
+    }
+    // The party chosen; nothing before one is.
+    const trainers::Party* Opponent() const { return opponentChosen_ ? opponents_.Party() : nullptr; }
 
     // One of their creatures against one of mine.
     struct Side {
@@ -84,7 +91,8 @@ public:
         Side MineOnTheirs, TheirsOnMine;
         int MySpeed = 0, TheirSpeed = 0;
     };
-    // Every pair, their creatures in party order, then mine in team order.
+    // Every pair, their creatures in party order, then mine in team order;
+    // none before a party is chosen.
     std::vector<Matchup> Against() const;
     // The table of matchups: its columns, then one row per matchup with its
     // cells and the sort keys of its numeric columns.
@@ -118,4 +126,5 @@ private:
     std::string levelText_, statExpText_;
     std::array<std::string, 4> dvTexts_;
     TrainersView opponents_;
+    bool opponentChosen_ = false;
 };

@@ -22,14 +22,18 @@ public:
             s.setHeight(list_->ItemHeight());
             return s;
         }
-        // Rows as wide as their texts: a line of plain text is its advance
-        // and the style's margins, measured without laying the text out as
-        // a paragraph (which, row by row, made choosing a line in a list of
-        // long lines cost a millisecond).
+        // Rows as wide as their texts, for the sideways scroll: a line of
+        // plain text is the sum of its characters' advances (kept by the
+        // font, no shaping: laying each line out made choosing a line in a
+        // list of long lines cost a millisecond, and opening a window with
+        // one cost more) and the style's margins.
         const QWidget* view = o.widget;
         const QStyle* style = view ? view->style() : QApplication::style();
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &o, view) + 1;
-        const int text = o.fontMetrics.horizontalAdvance(i.data(Qt::DisplayRole).toString());
+        const QString line = i.data(Qt::DisplayRole).toString();
+        int text = 0;
+        for (const QChar c : line)
+            text += o.fontMetrics.horizontalAdvance(c);
         return {text + 2 * margin, list_->ItemHeight()};
     }
 

@@ -645,6 +645,54 @@ def trainers(prog):
     prog.wait_closed(TRAINERS_TITLE)
 
 
+TEAM_TITLE = "Minha Equipe"
+
+
+def team(prog):
+    """Ctrl+U: 'Minha Equipe'. The creature on show (#000, so #001 stands in)
+    added by its button and heard in the team's list; Misty's gym and Misty
+    picked; the row of her Starmie against it heard as one sentence, chosen,
+    and opened in the calculator on that pair. Esc closes both."""
+    p = prog.pyatspi
+    win = shortcut(prog, "ctrl+u", TEAM_TITLE)
+    names = lambda lst: [i.name for i in prog.find_all(lst, p.ROLE_LIST_ITEM, showing=False)]
+    prog.click(prog.need(win, p.ROLE_PUSH_BUTTON, "Adicionar o pokémon mostrado"))
+    members = prog.need(win, p.ROLE_LIST, "Minha equipe")
+    prog.wait(lambda: any(n.startswith("1. #001 Bulbasaur Nv. 50 — ") for n in names(members)),
+              f"the team to hold #001 (it reads {names(members)})")
+    places = prog.labelled(win, p.ROLE_COMBO_BOX, "Lugar:")
+    check(len(places) == 1, f"one combo box labelled 'Lugar:', not {len(places)}")
+    prog.click(places[0])
+    prog.session.type("Gin")
+    prog.session.key("Down")
+    prog.session.key("Return")
+    prog.wait(lambda: prog.fresh(places[0]).name == "Ginásio de Cerulean", "the place combo box to show the gym")
+    trainers = prog.labelled(win, p.ROLE_COMBO_BOX, "Treinador:")
+    check(len(trainers) == 1, f"one combo box labelled 'Treinador:', not {len(trainers)}")
+    prog.click(trainers[0])
+    prog.session.key("End")
+    prog.session.key("Return")
+    prog.wait(lambda: prog.fresh(trainers[0]).name.startswith("Misty"), "the trainer combo box to show Misty")
+    table = prog.need(win, p.ROLE_TABLE, "Minha equipe contra a equipe escolhida")
+    cells = lambda: [c for c in prog.find_all(table, p.ROLE_TABLE_CELL, showing=False)]
+    start = "Deles: Starmie Nv. 21, Meu: Bulbasaur Nv. 50, Meu melhor golpe: "
+    prog.wait(lambda: any(c.name.startswith(start) for c in cells()),
+              f"a row heard as {start!r}... (it reads {[c.name for c in cells()][:3]})")
+    prog.click([c for c in cells() if c.name.startswith(start)][0])
+    button = prog.need(win, p.ROLE_PUSH_BUTTON, "Abrir na calculadora")
+    prog.wait(lambda: prog.enabled(button), "'Abrir na calculadora' to be enabled")
+    prog.click(button)
+    calc = prog.wait_window("Calculadora de Dano")
+    combo = lambda described: [c.name for c in prog.find_all(calc, p.ROLE_COMBO_BOX) if prog.description(c) == described]
+    prog.wait(lambda: combo("Pokémon atacante") == ["#001 - Bulbasaur"] and combo("Pokémon defensor") == ["#121 - Starmie"],
+              f"the calculator on the pair (it shows {combo('Pokémon atacante')} on {combo('Pokémon defensor')})")
+    prog.session.key("Escape")
+    prog.wait_closed("Calculadora de Dano")
+    prog.focus_window(TEAM_TITLE)
+    prog.session.key("Escape")
+    prog.wait_closed(TEAM_TITLE)
+
+
 CHART_TITLE = "Tabela de Tipos"
 
 
@@ -951,6 +999,7 @@ def whole_walk(prog):
          lambda win: prog.click(prog.need(win, prog.pyatspi.ROLE_PUSH_BUTTON, "Fechar")))
     step("menu Arquivo > Calculadora de Dano, then Ctrl+D; closed by Esc", damage, prog)
     step("Ctrl+R: Treinadores, Misty's Starmie sent to the calculator", trainers, prog)
+    step("Ctrl+U: Minha Equipe, a creature added, against Misty, a pair in the calculator", team, prog)
     step("Ctrl+I and Ctrl+G: the chart and the moves window side by side", side_by_side, prog)
     step("F1: Sobre...", information, prog, "Sobre...", "F1")
     step("menu Fauneta > Web Site", information, prog, "Web Site",

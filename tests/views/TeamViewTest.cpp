@@ -249,13 +249,15 @@ TEST(TeamView, EveryMatchupIsTheCalculatorsForThatPairAndMove)
     team.push_back(NewMember(Nr(74), 22)); // Geodude: Electric does nothing to it
     team.push_back(NewMember(Nr(63), 12)); // Abra: Teleport only, no damaging move
     TeamView view(team);
-    view.Opponents().ChoosePlace(encounters::Place::CeruleanGym);
-    view.Opponents().ChooseTrainerLine(static_cast<int>(view.Opponents().TrainerLines().size()) - 1);
+    EXPECT_TRUE(view.Against().empty()) << "no party until one is chosen";
+    EXPECT_EQ(view.Opponent(), nullptr);
+    view.ChooseOpponents().ChoosePlace(encounters::Place::CeruleanGym);
+    view.ChooseOpponents().ChooseTrainerLine(static_cast<int>(view.Opponents().TrainerLines().size()) - 1);
     ASSERT_EQ(view.Opponents().Party()->Class, trainers::TrainerClass::Misty);
     int compared = 0, withoutMove = 0;
     for (int battle : {-1, 12}) {
         if (battle >= 0)
-            view.Opponents().ChooseBattleLine(battle); // the Champion
+            view.ChooseOpponents().ChooseBattleLine(battle); // the Champion
         const auto matchups = view.Against();
         const auto rows = view.AgainstRows(matchups);
         ASSERT_EQ(matchups.size(), view.Opponents().Party()->Members.size() * team.size());

@@ -16,11 +16,6 @@
 namespace {
 
 struct Equipe : Windows {
-    void SetUp() override
-    {
-        std::filesystem::remove(TFormEquipe::TeamFile());
-        Windows::SetUp();
-    }
     void Restart()
     {
         DestroyAllForms();
@@ -122,6 +117,8 @@ TEST_F(Equipe, PikachuAgainstMistyAndThePairInTheCalculator)
     ASSERT_NE(e, nullptr);
     ClickOn(e->AddButton);
     TypeInto(e->Level, "25");
+    EXPECT_EQ(e->AgainstTable->RowCount(), 0) << "no party until one is chosen";
+    EXPECT_EQ(e->PlaceChooser->ItemIndex(), -1);
     const auto places = e->View().Opponents().Places();
     KeyTo(e->PlaceChooser,
           static_cast<int>(std::find(places.begin(), places.end(), encounters::Place::CeruleanGym) - places.begin()));

@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -31,8 +32,10 @@ protected:
     void SetUp() override
     {
         app.SetTitle("Fauneta");
-        // Every test starts where a first run does: no place kept.
+        // Every test starts where a first run does: no place kept, no team.
         std::filesystem::remove(toolplaces::FilePath());
+        std::filesystem::remove_all(
+            (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Fauneta").toStdString());
         CreateAllForms();
         Form1->SetVisible(true);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1));
