@@ -5,12 +5,14 @@
 // mart-items.png (a town picked), type-chart.png (over the entry shown) and
 // moves.png ("thunder" typed, Thunderbolt chosen), where-to-find.png (over
 // the entry shown, a route chosen), damage.png (the entry shown with
-// Thunderbolt against Gyarados) and trainers.png (Misty's gym, her party).
+// Thunderbolt against Gyarados), trainers.png (Misty's gym, her party) and
+// team.png (the entry shown at level 25 against Misty).
 // The pictures are read from the program's folder beside this tool's build
 // (FAUNETA_OUT_DIR).
 #include "data/Moves.h"
 #include "forms/Startup.h"
 #include "forms/UnitDano.h"
+#include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
 #include "forms/UnitPokeMart.h"
@@ -22,6 +24,7 @@
 #include "widgets/Application.h"
 #include "widgets/Form.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -32,6 +35,7 @@ int main(int argc, char** argv)
         return 2;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    UsePrivateUserFolders();
     int qtArgc = 1;
     TApplication app(qtArgc, argv);
     app.SetTitle("Fauneta");
@@ -93,6 +97,19 @@ int main(int argc, char** argv)
     FormTreinadores->TrainerChosen(trainers);
     ok &= shots.Shoot(FormTreinadores, QStringLiteral("trainers.png"));
     FormTreinadores->SetVisible(false);
+
+    app.CreateForm(FormEquipe);
+    FormEquipe->SetVisible(true);
+    FormEquipe->AddClicked(FormEquipe->AddButton); // the entry shown
+    FormEquipe->Level->SetText("25");
+    const auto& places = FormEquipe->View().Opponents().Places();
+    FormEquipe->PlaceChooser->SetItemIndex(
+        static_cast<int>(std::find(places.begin(), places.end(), encounters::Place::CeruleanGym) - places.begin()));
+    FormEquipe->PlaceChosen(FormEquipe->PlaceChooser);
+    FormEquipe->TrainerChooser->SetItemIndex(FormEquipe->TrainerChooser->Items().Count() - 1); // Misty
+    FormEquipe->TrainerChosen(FormEquipe->TrainerChooser);
+    ok &= shots.Shoot(FormEquipe, QStringLiteral("team.png"));
+    FormEquipe->SetVisible(false);
 
     ok &= shots.NoBoxes();
     DestroyAllForms();

@@ -6,6 +6,26 @@
 #include <QPixmap>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <stdlib.h>
+
+void UsePrivateUserFolders()
+{
+    static std::string home;
+    char pattern[] = "/tmp/fauneta-shots-XXXXXX";
+    if (const char* made = mkdtemp(pattern)) {
+        home = made;
+        setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
+        setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(home, ignored);
+        });
+    }
+}
 
 WindowShots::WindowShots(TApplication& app, const QString& folder) : app_(app), folder_(folder)
 {

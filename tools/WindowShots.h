@@ -12,6 +12,12 @@
 class TApplication;
 class TForm;
 
+// Points the user's configuration and data folders at a fresh folder of the
+// run's own, removed at exit: the windows keep their places and the team as
+// they close or change, and a picture run must not touch the person's own.
+// Call first, before Qt reads them.
+void UsePrivateUserFolders();
+
 class WindowShots {
 public:
     // Makes the folder; from now on a message box is noted instead of waiting

@@ -63,6 +63,7 @@ int main(int argc, char** argv)
         }
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    UsePrivateUserFolders();
     const QString outDir = QString::fromLocal8Bit(outArg);
     int qtArgc = 1;
     TApplication app(qtArgc, argv);
