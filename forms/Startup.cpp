@@ -15,6 +15,7 @@
 #include "forms/UnitWeb.h"
 #include "views/CalculatorHandoff.h"
 #include "views/Selection.h"
+#include "views/TeamView.h"
 #include "widgets/Application.h"
 
 void CreateAllForms()
@@ -47,4 +48,5 @@ void DestroyAllForms()
     FormEquipe = nullptr;      // likewise
     ShownCreature().Reset();
     ToCalculator().Reset();
+    ToTeam().Reset();
 }

@@ -89,6 +89,12 @@ void TFormEquipe::FormCreate(TObject*)
 
 void TFormEquipe::FormShow(TObject*)
 {
+    // A party sent from the trainers window is the one to face.
+    if (const auto sent = ToTeam().Take(); sent && *sent) {
+        view_.ChooseOpponent(**sent);
+        showOpponents();
+        showAgainst();
+    }
     const auto shown = ShownCreature().Creature();
     AddButton->SetEnabled(shown.has_value() && !view_.Full());
     if (!loadProblem_.empty()) {

@@ -17,6 +17,7 @@
 #include "forms/UnitWeb.h"
 #include "text/Cp1252.h"
 #include "views/CalculatorHandoff.h"
+#include "views/TeamView.h"
 #include "widgets/Application.h"
 #include "widgets/SysUtils.h"
 
@@ -37,6 +38,8 @@ void TForm1::FormCreate(TObject*)
     appDir_ = ExtractAppDir(ExecutablePath());
     // A side sent to the calculator opens it as its menu item does.
     ToCalculator().SetOpener([this] { CalculadoradeDano1Click(nullptr); });
+    // A party sent to the team window opens it as its menu item does.
+    ToTeam().SetOpener([this] { MinhaEquipe1Click(nullptr); });
     // The state of page 1.
     Button1->SetEnabled(false);
     ListBox1->SetVisible(true);

@@ -3,6 +3,7 @@
 #include "text/Cp1252.h"
 #include "views/CalculatorHandoff.h"
 #include "views/Selection.h"
+#include "views/TeamView.h"
 #include "widgets/SysUtils.h"
 
 #include <string>
@@ -19,6 +20,7 @@ void TFormTreinadores::AfterDefinitionRead()
     PartyList->SetAccessibleName("Equipe do treinador escolhido");
     DefenderButton->SetAccessibleName(std::string("Calcular dano contra o pokémon escolhido da equipe"_cp));
     AttackerButton->SetAccessibleName(std::string("Calcular dano do pokémon escolhido da equipe, como atacante"_cp));
+    TeamButton->SetAccessibleName("Minha equipe contra a equipe escolhida");
     // A party line is wider than the window: the lists scroll sideways
     // rather than cut it, each row as wide as its text.
     for (TListBox* list : {TrainersList, PartyList}) {
@@ -105,6 +107,12 @@ void TFormTreinadores::DamageAsAttackerClicked(TObject*)
     sendChosen(Combatant::Attacker);
 }
 
+void TFormTreinadores::AgainstTeamClicked(TObject*)
+{
+    if (const trainers::Party* p = view_.Party())
+        ToTeam().Send(p);
+}
+
 void TFormTreinadores::CloseClicked(TObject*)
 {
     Close();
@@ -138,6 +146,7 @@ void TFormTreinadores::showParty()
     PartyList->SetItemIndex(view_.MemberLine());
     DefenderButton->SetEnabled(view_.Party() != nullptr);
     AttackerButton->SetEnabled(view_.Party() != nullptr);
+    TeamButton->SetEnabled(view_.Party() != nullptr);
 }
 
 void TFormTreinadores::sendChosen(Combatant who)

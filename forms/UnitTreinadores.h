@@ -25,6 +25,7 @@ public:
     void MemberChosen(TObject* Sender);
     void DamageAsDefenderClicked(TObject* Sender);
     void DamageAsAttackerClicked(TObject* Sender);
+    void AgainstTeamClicked(TObject* Sender);
     void CloseClicked(TObject* Sender);
 
     // Lists a place of View().Places(), as if chosen.

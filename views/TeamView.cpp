@@ -389,3 +389,9 @@ TeamView::ForCalculator TeamView::CalculatorPair(const Matchup& x) const
     pair.Move = x.MineOnTheirs.Move;
     return pair;
 }
+
+PartyHandOff& ToTeam()
+{
+    static PartyHandOff handoff;
+    return handoff;
+}

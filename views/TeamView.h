@@ -10,6 +10,7 @@
 #include "data/Species.h"
 #include "data/Trainers.h"
 #include "views/DamageView.h"
+#include "views/HandOff.h"
 #include "views/Team.h"
 #include "views/TrainersView.h"
 
@@ -78,6 +79,8 @@ public:
         opponentChosen_ = true;
         return opponents_;
     }
+    // Chooses a party sent from elsewhere (the trainers window).
+    void ChooseOpponent(const trainers::Party& p) { ChooseOpponents().ChooseParty(p); }
     // The party chosen; nothing before one is.
     const trainers::Party* Opponent() const { return opponentChosen_ ? opponents_.Party() : nullptr; }
 
@@ -128,3 +131,8 @@ private:
     TrainersView opponents_;
     bool opponentChosen_ = false;
 };
+
+// A party the trainers window sends to the team window ("Contra minha equipe").
+using PartyHandOff = HandOff<const trainers::Party*>;
+// The program's one (the window thread's).
+PartyHandOff& ToTeam();

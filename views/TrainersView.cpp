@@ -229,6 +229,23 @@ void TrainersView::ChooseMemberLine(int line)
     member_ = line;
 }
 
+void TrainersView::ChooseParty(const trainers::Party& p)
+{
+    const std::vector<encounters::Place> at = trainers::PlacesOf(p);
+    if (at.empty())
+        throw std::invalid_argument("TrainersView: a party with no place");
+    const auto starter = std::find(std::begin(kStarters), std::end(kStarters), p.PlayerChose);
+    if (starter != std::end(kStarters))
+        starter_ = static_cast<int>(starter - std::begin(kStarters));
+    place_ = at.front();
+    list(Way::Place);
+    const auto listed = std::find(listed_.begin(), listed_.end(), &p);
+    if (listed == listed_.end())
+        throw std::invalid_argument("TrainersView: a party not listed at its place");
+    trainer_ = static_cast<int>(listed - listed_.begin());
+    member_ = 0;
+}
+
 // ---- what is chosen ----
 
 int TrainersView::PlaceLine() const

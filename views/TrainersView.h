@@ -57,6 +57,10 @@ public:
     // for a line outside them.
     void ChooseTrainerLine(int line);
     void ChooseMemberLine(int line);
+    // Lists the party's first place and chooses it (for the rival's, the
+    // starter it answers to); std::invalid_argument for a party the game
+    // never uses.
+    void ChooseParty(const trainers::Party& p);
 
     // ---- what is chosen ----
     Way ListedBy() const { return way_; }

@@ -121,6 +121,17 @@ TEST(TrainersView, TheStarterChosenPicksTheRivalsParties)
     EXPECT_EQ(Line(view.TrainerLines(), 0), "Rival: Squirtle Nv. 5 — ¥175");
     view.ChooseStarterLine(2); // Squirtle: he takes Bulbasaur
     EXPECT_EQ(Line(view.TrainerLines(), 0), "Rival: Bulbasaur Nv. 5 — ¥175");
+    // A party chosen from elsewhere: its place listed, the starter it answers to.
+    const trainers::Party& rival = *trainers::FindParty(trainers::TrainerClass::Rival3, 2); // Squirtle chosen
+    view.ChooseParty(rival);
+    EXPECT_EQ(view.Party(), &rival);
+    EXPECT_EQ(view.StarterLine(), 2);
+    EXPECT_EQ(view.Places()[static_cast<std::size_t>(view.PlaceLine())], Place::ChampionsRoom);
+    const trainers::Party& misty = *trainers::FindParty(trainers::TrainerClass::Misty, 1);
+    view.ChooseParty(misty);
+    EXPECT_EQ(view.Party(), &misty);
+    EXPECT_EQ(view.TrainerLine(), 2);
+    EXPECT_EQ(view.StarterLine(), 2) << "a party of no rival leaves the starter";
     EXPECT_THROW(view.ChooseStarterLine(3), std::out_of_range);
     EXPECT_THROW(view.ChooseBattleLine(static_cast<int>(battles.size())), std::out_of_range);
 }

@@ -6,6 +6,7 @@
 #include "WindowsFixture.h"
 
 #include "forms/UnitDano.h"
+#include "forms/UnitEquipe.h"
 #include "forms/UnitTreinadores.h"
 
 #include <algorithm>
@@ -108,6 +109,15 @@ TEST_F(Treinadores, MistysGymByKeyboardAndHerStarmieSentToTheCalculator)
               (std::vector<std::string>{"Tackle", "Water Gun", "Bubble Beam"}));
     EXPECT_EQ(FormDano->MoveChooser->Text(), "Tackle");
     FormDano->Close();
+
+    // "Contra minha equipe": the team window comes forward facing Misty.
+    QApplication::setActiveWindow(t);
+    ClickOn(t->TeamButton);
+    ASSERT_NE(FormEquipe, nullptr);
+    EXPECT_EQ(QApplication::activeWindow(), FormEquipe);
+    EXPECT_EQ(FormEquipe->View().Opponent(), t->View().Party());
+    EXPECT_EQ(cp1252::toUtf8(FormEquipe->TrainerChooser->Text()).rfind("Misty, líder do ginásio", 0), 0u);
+    FormEquipe->Close();
     t->Close();
 }
 
@@ -140,7 +150,8 @@ TEST_F(Treinadores, TheChampionForTheStarterChosenAndNamesForAScreenReader)
     EXPECT_EQ(said(t->TrainersList, QAccessible::Description), ToQt(t->TrainersHeading->Caption()));
     EXPECT_EQ(said(t->PartyList, QAccessible::Name), "Equipe do treinador escolhido");
     EXPECT_EQ(said(t->PartyList, QAccessible::Description), ToQt(t->PartyHeading->Caption()));
-    for (QWidget* w : std::initializer_list<QWidget*>{t->DefenderButton, t->AttackerButton, t->CloseButton})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{t->DefenderButton, t->AttackerButton, t->TeamButton, t->CloseButton})
         EXPECT_FALSE(said(w, QAccessible::Name).isEmpty());
     // A creature no trainer has: nothing to send.
     t->CreatureChooser->setFocus();
@@ -149,6 +160,7 @@ TEST_F(Treinadores, TheChampionForTheStarterChosenAndNamesForAScreenReader)
     EXPECT_TRUE(t->PartyList->Items().ToVector().empty());
     EXPECT_FALSE(t->DefenderButton->Enabled());
     EXPECT_FALSE(t->AttackerButton->Enabled());
+    EXPECT_FALSE(t->TeamButton->Enabled());
     Escape(f);
 }
 
