@@ -365,6 +365,21 @@ std::vector<std::string> TrainersView::MemberLines() const
     return lines;
 }
 
+std::vector<std::string> TrainersView::LinesAt(encounters::Place place)
+{
+    std::vector<std::string> lines;
+    for (const trainers::Party* p : trainers::PartiesAt(place)) {
+        std::string line = Who(*p) + ": " + Summary(*p) + std::string(kDash) + numbers::Yen(trainers::Reward(*p));
+        const auto starter = std::find(std::begin(kStarters), std::end(kStarters), p->PlayerChose);
+        if (starter != std::end(kStarters))
+            line.append(S(" (se você escolheu "_cp))
+                .append(StarterChooserLines()[static_cast<std::size_t>(starter - std::begin(kStarters))])
+                .append(")");
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
 std::string TrainersView::Legend()
 {
     return S("(extra): golpe que o jogo dá além dos que o nível ensina. Atributos com os DVs de todo treinador "

@@ -85,6 +85,11 @@ public:
     std::vector<std::string> MemberLines() const;
     // What "(extra)" and the stats mean.
     static std::string Legend();
+    // Every trainer of a place, one line each as TrainerLines() words them,
+    // the rival's parties each with the starter it answers to ("Rival:
+    // Squirtle Nv. 5 — ¥175 (se você escolheu Charmander)"); empty for a
+    // place with none.
+    static std::vector<std::string> LinesAt(encounters::Place p);
 
     // The chosen creature as the calculator takes it: the trainers' DVs, no
     // stat experience, its four moves, "Starmie de Misty, Nv. 21". Nothing

@@ -133,6 +133,13 @@ TEST(TrainersView, TheStarterChosenPicksTheRivalsParties)
     EXPECT_EQ(view.TrainerLine(), 2);
     EXPECT_EQ(view.StarterLine(), 2) << "a party of no rival leaves the starter";
     EXPECT_THROW(view.ChooseStarterLine(3), std::out_of_range);
+
+    // A place's trainers for another window: the rival's three, each with its starter.
+    const auto lab = Utf8(TrainersView::LinesAt(Place::OaksLab));
+    EXPECT_EQ(lab, (std::vector<std::string>{"Rival: Squirtle Nv. 5 — ¥175 (se você escolheu Charmander)",
+                                             "Rival: Bulbasaur Nv. 5 — ¥175 (se você escolheu Squirtle)",
+                                             "Rival: Charmander Nv. 5 — ¥175 (se você escolheu Bulbasaur)"}));
+    EXPECT_EQ(TrainersView::LinesAt(Place::AnyWater), std::vector<std::string>{});
     EXPECT_THROW(view.ChooseBattleLine(static_cast<int>(battles.size())), std::out_of_range);
 }
 
