@@ -325,6 +325,15 @@ std::vector<Sale> SalesOf(std::string_view item)
     return sales;
 }
 
+std::vector<ShopItem> SalesAt(encounters::Place p)
+{
+    std::vector<ShopItem> stock;
+    for (const Sold& s : Sales())
+        if (s.At.Where == p)
+            stock.push_back({s.Item, s.At.Price});
+    return stock;
+}
+
 const std::vector<std::string_view>& ItemNames()
 {
     static const std::vector<std::string_view> names = [] {

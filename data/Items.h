@@ -44,6 +44,15 @@ struct Sale {
 // sells.
 std::vector<Sale> SalesOf(std::string_view item);
 
+// What a shop sells, in the order of its list; nothing for a place that
+// sells nothing.
+struct ShopItem {
+    std::string_view Item;
+    int Price;
+    friend bool operator==(const ShopItem&, const ShopItem&) = default;
+};
+std::vector<ShopItem> SalesAt(encounters::Place p);
+
 // The game's name of an item as the mart window's list spells it: "Anditode"
 // is "Antidote", "TM 32" is "TM 32 Double Team". Names it spells as the games
 // do come back as they are.
