@@ -29,7 +29,8 @@ struct Found {
     // "o ajudante do Professor Carvalho, com 30 pokémon registrados").
     std::string_view Giver = {};
 };
-// Every item ball, hidden item and gift of the maps, by map.
+// Every item ball, hidden item and gift of the maps, by place in the order of
+// the place list, and at one place in the order of How.
 extern const std::span<const Found> FoundItems;
 
 // An item sold in a shop: where, and its price in the games' money.
