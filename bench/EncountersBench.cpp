@@ -1,9 +1,12 @@
-// The "where to find" window's work on a change of creature or place: the
-// lines computed from the tables (the target: at most 1 ms each). Each
+// The "where to find" window's work on a change of creature or place, and the
+// items' on a change of item or place: the lines computed from the tables
+// (the target: at most 1 ms each). Each
 // iteration takes the next creature or place, so a run walks them all; the
 // worst ones are measured apart. The list of places is computed once, when
 // the window opens.
 #include "data/Encounters.h"
+#include "data/Items.h"
+#include "views/ItemsView.h"
 
 #include <benchmark/benchmark.h>
 
@@ -66,6 +69,43 @@ void PlacesList(benchmark::State& state)
         benchmark::DoNotOptimize(PlacesWithEncounters());
 }
 BENCHMARK(PlacesList);
+
+// The items' lines: each item in turn, each place in turn (every place of the
+// list, those without items too, as the "where to find" window hands them over).
+void ItemWayLinesEach(benchmark::State& state)
+{
+    const auto& names = items::ItemNames();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ItemWayLines(names[i]));
+        i = (i + 1) % names.size();
+    }
+}
+BENCHMARK(ItemWayLinesEach);
+
+void PlaceItemLinesEach(benchmark::State& state)
+{
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PlaceItemLines(static_cast<Place>(i)));
+        i = (i + 1) % PlaceCount;
+    }
+}
+BENCHMARK(PlaceItemLinesEach);
+
+// What typing into the item chooser costs: the item found, its lines.
+void ItemTypedEach(benchmark::State& state)
+{
+    const auto& names = items::ItemNames();
+    ItemsView view;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        view.ItemTyped(names[i]);
+        benchmark::DoNotOptimize(view.ItemListLines());
+        i = (i + 1) % names.size();
+    }
+}
+BENCHMARK(ItemTypedEach);
 
 } // namespace
 

@@ -31,28 +31,35 @@ enum class Method : std::uint8_t { Grass, Water, OldRod, GoodRod, SuperRod, Gift
 // "prêmio do Game Corner", "troca".
 std::string_view MethodName(Method m);
 
-// Every place the game's tables name, where a creature is found or a trainer
-// battles, in the order the windows list them: routes by number, then the
-// other places alphabetically by their names, floors and rooms by number.
+// Every place the game's tables name, where a creature is found, a trainer
+// battles or an item lies, is given or sold, in the order the windows list
+// them: routes by number, then the other places alphabetically by their names,
+// floors and rooms by number.
 // AnyWater is "anywhere one can fish" (the Old and the Good Rod); Museum1F is
 // only where a fossil is found.
 enum class Place : std::uint8_t {
     // clang-format off
     Route1, Route2, Route3, Route4, Route5, Route6, Route7, Route8, Route9, Route10, Route11, Route12, Route13,
     Route14, Route15, Route16, Route17, Route18, Route19, Route20, Route21, Route22, Route23, Route24, Route25,
-    VermilionDock, CeruleanTradeHouse, VermilionTradeHouse, Route2TradeHouse, CeruleanCave1F, CeruleanCaveB1F,
-    CeruleanCave2F, DiglettsCave, MtMoonPokemonCenter, CeladonCity, CeruleanCity, FuchsiaCity, PalletTown,
-    VermilionCity, ViridianCity, GameCornerPrizeRoom, FightingDojo, RocketHideoutB1F, RocketHideoutB2F,
-    RocketHideoutB3F, RocketHideoutB4F, ViridianForest, GameCorner, CeladonGym, CeruleanGym, CinnabarGym,
-    FuchsiaGym, PewterGym, SaffronGym, VermilionGym, ViridianGym, Route11Gate2F, Route18Gate2F, CinnabarIsland,
-    SeafoamIslands1F, SeafoamIslandsB1F, SeafoamIslandsB2F, SeafoamIslandsB3F, SeafoamIslandsB4F,
-    CinnabarLabTradeRoom, CinnabarLabFossilRoom, OaksLab, CeladonMansionRoofHouse, MtMoon1F, MtMoonB1F, MtMoonB2F,
-    Museum1F, UndergroundPathRoute5, LoreleisRoom, BrunosRoom, AgathasRoom, LancesRoom, ChampionsRoom,
-    PokemonMansion1F, PokemonMansionB1F, PokemonMansion2F, PokemonMansion3F, PowerPlant, AnyWater, RockTunnel1F,
-    RockTunnelB1F, SSAnne2F, SSAnne1FRooms, SSAnneB1FRooms, SSAnne2FRooms, SSAnneBow, SilphCo2F, SilphCo3F,
-    SilphCo4F, SilphCo5F, SilphCo6F, SilphCo7F, SilphCo8F, SilphCo9F, SilphCo10F, SilphCo11F, PokemonTower2F,
-    PokemonTower3F, PokemonTower4F, PokemonTower5F, PokemonTower6F, PokemonTower7F, VictoryRoad1F, VictoryRoad2F,
-    VictoryRoad3F, SafariZoneCenter, SafariZoneEast, SafariZoneNorth, SafariZoneWest,
+    VermilionDock, CopycatsHouse2F, Route16FlyHouse, BillsHouse, CeruleanTradeHouse, VermilionTradeHouse,
+    Route2TradeHouse, MrFujisHouse, MrPsychicsHouse, WardensHouse, Route12SuperRodHouse, FuchsiaGoodRodHouse,
+    VermilionOldRodHouse, BluesHouse, CeruleanCave1F, CeruleanCaveB1F, CeruleanCave2F, DiglettsCave,
+    MtMoonPokemonCenter, CeladonCity, CeruleanCity, FuchsiaCity, PalletTown, VermilionCity, ViridianCity,
+    GameCornerPrizeRoom, FightingDojo, RocketHideoutB1F, RocketHideoutB2F, RocketHideoutB3F, RocketHideoutB4F,
+    ViridianForest, PokemonFanClub, GameCorner, CeladonGym, CeruleanGym, CinnabarGym, FuchsiaGym, PewterGym,
+    SaffronGym, VermilionGym, ViridianGym, Route2Gate, Route11Gate2F, Route12Gate2F, Route15Gate2F, Route18Gate2F,
+    CinnabarIsland, SeafoamIslands1F, SeafoamIslandsB1F, SeafoamIslandsB2F, SeafoamIslandsB3F, SeafoamIslandsB4F,
+    CinnabarLabMetronomeRoom, CinnabarLabTradeRoom, CinnabarLabFossilRoom, OaksLab, CeruleanMart, CinnabarMart,
+    CeladonMart2F, CeladonMart3F, CeladonMart4F, CeladonMart5F, CeladonMartRoof, FuchsiaMart, LavenderMart,
+    PewterMart, SaffronMart, VermilionMart, ViridianMart, BikeShop, CeladonMansionRoofHouse, MtMoon1F, MtMoonB1F,
+    MtMoonB2F, Museum1F, UndergroundPathRoute5, UndergroundPathNorthSouth, UndergroundPathWestEast, LoreleisRoom,
+    BrunosRoom, AgathasRoom, LancesRoom, IndigoPlateauLobby, ChampionsRoom, PokemonMansion1F, PokemonMansionB1F,
+    PokemonMansion2F, PokemonMansion3F, PowerPlant, AnyWater, CeladonDiner, RockTunnel1F, RockTunnelB1F, SSAnne2F,
+    SSAnneCaptainsRoom, SSAnne1FRooms, SSAnneB1FRooms, SSAnne2FRooms, SSAnneKitchen, SSAnneBow, SilphCo2F,
+    SilphCo3F, SilphCo4F, SilphCo5F, SilphCo6F, SilphCo7F, SilphCo8F, SilphCo9F, SilphCo10F, SilphCo11F,
+    PokemonTower2F, PokemonTower3F, PokemonTower4F, PokemonTower5F, PokemonTower6F, PokemonTower7F, VictoryRoad1F,
+    VictoryRoad2F, VictoryRoad3F, SafariZoneSecretHouse, SafariZoneGate, SafariZoneCenter, SafariZoneEast,
+    SafariZoneNorth, SafariZoneWest,
     // clang-format on
 };
 constexpr int PlaceCount = static_cast<int>(Place::SafariZoneWest) + 1;

@@ -151,6 +151,20 @@ TEST(EncounterPlaces, EveryMapOfTheFactsHasOneNameOfItsOwn)
             maps.insert(t.Place.substr(start, end - start));
             start = end + 2;
         }
+    // And the items' places: the maps', the shops' and the TM list's gifts'
+    // (the department store is the map's "Celadon Mart").
+    const auto store = [](std::string map) {
+        if (const auto at = map.find("Dept Store"); at != std::string::npos)
+            map.replace(at, 10, "Mart");
+        return map;
+    };
+    for (const auto& r : facts::ReadTable("items.csv"))
+        maps.insert(r.at("map"));
+    for (const auto& r : facts::ReadTable("marts.csv"))
+        maps.insert(store(r.at("mart")));
+    for (const auto& r : facts::ReadTable("tm_hm.csv"))
+        if (r.at("sources").rfind("gift: ", 0) == 0)
+            maps.insert(store(r.at("sources").substr(6, r.at("sources").find(" (") - 6)));
     std::set<std::string> named;
     for (const std::string& map : maps) {
         const auto p = PlaceOfMap(map);
