@@ -1,5 +1,6 @@
-// FormOnde: where to find each creature in the Red and Blue games, by
-// creature and by place, narrowed to one version or not. A surface over
+// FormOnde: where to find each creature and each item in the Red and Blue
+// games, by creature, by item and by place (a place's creatures, narrowed to
+// one version or not, then its items and its trainers). A surface over
 // WhereToFindView: each handler hands a chooser's line to the view and
 // writes the view's lines back. A tool window, created the first time its
 // menu item runs; closing hides it for the next time.
@@ -17,6 +18,7 @@ public:
     void FormShow(TObject* Sender);
     void VersionChosen(TObject* Sender);
     void CreatureChosen(TObject* Sender);
+    void ItemChosen(TObject* Sender);
     void PlaceChosen(TObject* Sender);
     void CloseClicked(TObject* Sender);
 
@@ -31,6 +33,7 @@ protected:
 
 private:
     void ShowCreature();
+    void ShowItem();
     void ShowPlace();
 
     WhereToFindView view_;

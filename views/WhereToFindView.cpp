@@ -1,7 +1,11 @@
 #include "views/WhereToFindView.h"
 
+#include "data/Items.h"
+#include "data/Trainers.h"
 #include "text/Cp1252.h"
 #include "views/EncounterText.h"
+#include "views/ItemsView.h"
+#include "views/TrainersView.h"
 
 #include <algorithm>
 #include <iterator>
@@ -21,10 +25,25 @@ void CheckLine(int line, std::size_t count, const char* chooser)
         throw std::out_of_range("no line " + std::to_string(line) + " in the " + chooser + " chooser");
 }
 
+// Every place with a creature, an item or a trainer, in the list's order.
+std::vector<encounters::Place> PlacesWithAnything()
+{
+    const std::vector<encounters::Place> found = encounters::PlacesWithEncounters();
+    const std::vector<encounters::Place> items = PlacesWithItems();
+    std::vector<encounters::Place> places;
+    for (int i = 0; i < encounters::PlaceCount; ++i) {
+        const auto p = static_cast<encounters::Place>(i);
+        if (std::find(found.begin(), found.end(), p) != found.end() ||
+            std::find(items.begin(), items.end(), p) != items.end() || !trainers::PartiesAt(p).empty())
+            places.push_back(p);
+    }
+    return places;
+}
+
 } // namespace
 
 WhereToFindView::WhereToFindView()
-    : places_(encounters::PlacesWithEncounters()), creature_(*species::Creature::FromNumber(1)), place_(places_.at(0))
+    : places_(PlacesWithAnything()), creature_(*species::Creature::FromNumber(1)), place_(places_.at(0))
 {
 }
 
@@ -36,6 +55,11 @@ std::vector<std::string> WhereToFindView::VersionChooserLines()
 std::vector<std::string> WhereToFindView::CreatureChooserLines()
 {
     return species::ChooserLines();
+}
+
+std::vector<std::string> WhereToFindView::ItemChooserLines()
+{
+    return ItemsView::ItemChooserLines();
 }
 
 std::vector<std::string> WhereToFindView::PlaceChooserLines() const
@@ -57,6 +81,12 @@ void WhereToFindView::ChooseCreatureLine(int line)
 {
     CheckLine(line, species::Creature::Highest + 1, "creature");
     creature_ = *species::Creature::FromNumber(line);
+}
+
+void WhereToFindView::ChooseItemLine(int line)
+{
+    CheckLine(line, items::ItemNames().size(), "item");
+    item_ = line;
 }
 
 void WhereToFindView::ChoosePlaceLine(int line)
@@ -90,4 +120,28 @@ std::vector<std::string> WhereToFindView::CreatureListLines() const
 std::vector<std::string> WhereToFindView::PlaceListLines() const
 {
     return encounters::PlaceView(place_, version_);
+}
+
+std::vector<std::string> WhereToFindView::ItemListLines() const
+{
+    return ItemWayLines(items::ItemNames()[static_cast<std::size_t>(item_)]);
+}
+
+std::vector<std::string> WhereToFindView::PlaceOtherLines() const
+{
+    std::vector<std::string> lines;
+    const auto under = [&lines](const char* heading, const std::vector<std::string>& those) {
+        if (those.empty())
+            return;
+        lines.emplace_back(heading);
+        for (const std::string& line : those)
+            lines.push_back("  " + line);
+    };
+    const std::vector<encounters::Place> withItems = PlacesWithItems();
+    if (std::find(withItems.begin(), withItems.end(), place_) != withItems.end())
+        under("Itens:", PlaceItemLines(place_));
+    under("Treinadores:", TrainersView::LinesAt(place_));
+    if (lines.empty())
+        lines.push_back(std::string("Nenhum item nem treinador neste lugar."_cp));
+    return lines;
 }

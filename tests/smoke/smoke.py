@@ -498,8 +498,8 @@ def where_to_find(prog, opener):
     """'Onde Encontrar' opens on the creature the main window shows (#000,
     which no table holds) and says so; #025 picked from the drop-down list by
     typing reads its places, Viridian Forest among them, each line one
-    sentence; a route picked the same way reads its creatures; Esc closes
-    it. Opened again, it keeps the place chosen."""
+    sentence; a route picked the same way reads its creatures; an item typed
+    reads its ways; Esc closes it. Opened again, it keeps the place chosen."""
     p = prog.pyatspi
     if isinstance(opener, str):
         win = shortcut(prog, opener, WHERE_TITLE)
@@ -532,6 +532,16 @@ def where_to_find(prog, opener):
     prog.wait(lambda: pidgey in names(found) and any(n.startswith("#013 Weedle") and n.endswith("só Vermelha")
                                                     for n in names(found)),
               f"Rota 2's lines to hold Pidgey and Red's Weedle (they are {names(found)})")
+    # An item typed into its chooser: its ways heard, one sentence each.
+    item = described("Item:")
+    check(len(item) == 1, f"one combo box labelled 'Item:', not {len(item)}")
+    prog.click(item[0])
+    prog.session.type("Moon")
+    prog.session.key("Return")
+    prog.wait(lambda: prog.fresh(item[0]).name == "Moon Stone", "the item combo box to show Moon Stone")
+    item_ways = prog.need(win, p.ROLE_LIST, "Onde conseguir o item")
+    ball = "no chão — Mt. Moon, 1º andar (x 2, y 2)"
+    prog.wait(lambda: ball in names(item_ways), f"Moon Stone's ways to hold {ball!r} (they are {names(item_ways)})")
     check(sorted(prog.shown_windows()) == sorted([MAIN_TITLE, WHERE_TITLE]), f"shown: {prog.shown_windows()}")
     prog.session.key("Escape")
     prog.wait_closed(WHERE_TITLE)

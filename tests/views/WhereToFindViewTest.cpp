@@ -3,6 +3,7 @@
 // is none) and its view (what is chosen, what each list then shows, the
 // version filter narrowing both).
 #include "views/EncounterText.h"
+#include "views/ItemsView.h"
 #include "views/WhereToFindView.h"
 
 #include "data/Encounters.h"
@@ -210,11 +211,45 @@ TEST(WhereToFindView, StartsOnBothVersionsTheFirstCreatureAndPlaceAndTakesOnlyIt
     EXPECT_THROW(view.ChooseCreatureLine(-1), std::out_of_range);
     EXPECT_THROW(view.ChoosePlaceLine(static_cast<int>(places.size())), std::out_of_range);
     EXPECT_THROW(view.ChoosePlaceLine(-1), std::out_of_range);
-    ASSERT_TRUE(PlaceLines(Place::Museum1F).empty()) << "the museum only holds a fossil";
-    EXPECT_THROW(view.ChoosePlace(Place::Museum1F), std::invalid_argument);
+    for (int p = 0; p < PlaceCount; ++p)
+        if (std::find(view.Places().begin(), view.Places().end(), static_cast<Place>(p)) == view.Places().end()) {
+            EXPECT_THROW(view.ChoosePlace(static_cast<Place>(p)), std::invalid_argument);
+        }
+    EXPECT_THROW(view.ChooseItemLine(-1), std::out_of_range);
     EXPECT_EQ(view.Version(), Version::Both);
     EXPECT_EQ(view.Creature(), Nr(151));
     EXPECT_EQ(view.Place(), Place::Route4);
+}
+
+// The one list of places: a place with no creature is listed for its items
+// or its trainers, each under a line that says which; an item's ways come
+// from the items' own lines.
+TEST(WhereToFindView, APlacesItemsAndTrainersAndAnItemsWays)
+{
+    WhereToFindView view;
+    ASSERT_TRUE(PlaceLines(Place::Museum1F).empty()) << "the museum holds no creature";
+    view.ChoosePlace(Place::Museum1F);
+    EXPECT_EQ(Utf8(view.PlaceListLines()), std::vector<std::string>{"Nenhum pokémon aqui na versão Azul e Vermelha"});
+    const auto museum = Utf8(view.PlaceOtherLines());
+    ASSERT_GE(museum.size(), 2u);
+    EXPECT_EQ(museum[0], "Itens:");
+    EXPECT_EQ(museum[1].rfind("  Old Amber — presente", 0), 0u) << museum[1];
+    view.ChoosePlace(Place::CeruleanGym);
+    const auto gym = Utf8(view.PlaceOtherLines());
+    ASSERT_FALSE(gym.empty());
+    const auto trainers = std::find(gym.begin(), gym.end(), "Treinadores:");
+    ASSERT_NE(trainers, gym.end());
+    EXPECT_EQ(gym.back(), "  Misty, líder do ginásio: Staryu Nv. 18, Starmie Nv. 21 — ¥2.079");
+    view.ChoosePlace(Place::Route1);
+    EXPECT_EQ(view.PlaceListLines(), PlaceView(Place::Route1, Version::Both)) << "the creatures as before";
+
+    const auto items = WhereToFindView::ItemChooserLines();
+    const auto moonStone = std::find(items.begin(), items.end(), "Moon Stone");
+    ASSERT_NE(moonStone, items.end());
+    view.ChooseItemLine(static_cast<int>(moonStone - items.begin()));
+    EXPECT_EQ(view.ItemLine(), static_cast<int>(moonStone - items.begin()));
+    EXPECT_EQ(view.ItemListLines(), ItemWayLines("Moon Stone"));
+    EXPECT_THROW(view.ChooseItemLine(static_cast<int>(items.size())), std::out_of_range);
 }
 
 TEST(WhereToFindView, ACreaturesLinesCarryTheFactsFigures)

@@ -125,7 +125,7 @@ TEST_F(Golpes, AToolWindowBesideTheOthersReusedAndResizable)
     // So do the other tool windows: what they show takes the room.
     const std::pair<TMenuItem*, std::function<QWidget*()>> others[] = {
         {Form1->TabeladeTipos1, [] { return FormTipos->ChartGrid; }},
-        {Form1->OndeEncontrar1, [] { return FormOnde->PlaceCreaturesList; }},
+        {Form1->OndeEncontrar1, [] { return FormOnde->PlaceOthersList; }},
         {Form1->CalculadoradeDano1, [] { return FormDano->RankingList; }},
         {Form1->Treinadores1, [] { return FormTreinadores->PartyList; }},
         {Form1->MinhaEquipe1, [] { return FormEquipe->AgainstTable; }},

@@ -200,4 +200,45 @@ TEST_F(Onde, EveryLineReadableWholeAndEveryControlNamed)
     });
 }
 
+// Items through real input: a name typed picks the item, and its ways reach
+// the list; a place lists its items and its trainers beside its creatures.
+TEST_F(Onde, AnItemTypedAndAPlacesItemsAndTrainers)
+{
+    OpenOnde([&](TForm& f) {
+        TFormOnde* o = FormOnde;
+        const auto items = [&] { return Lines(o->ItemWaysList); };
+        o->ItemChooser->setFocus();
+        QTest::keyClicks(o->ItemChooser, "moon s");
+        QApplication::processEvents();
+        EXPECT_EQ(o->ItemChooser->Text(), "Moon Stone");
+        EXPECT_TRUE(Has(items(), "no chão — Mt. Moon, 1º andar (x 2, y 2)")) << LineAt(items(), 0);
+        EXPECT_TRUE(Has(items(), "no chão — Esconderijo da Equipe Rocket, 2º subsolo (x 1, y 11)"));
+        EXPECT_TRUE(Has(items(), "escondido — Mt. Moon, 2º subsolo (x 18, y 12); o Itemfinder ajuda"));
+        QTest::keyClick(o->ItemChooser, Qt::Key_Home);
+        QTest::keyClicks(o->ItemChooser, "hm 01");
+        QApplication::processEvents();
+        EXPECT_EQ(items(), std::vector<std::string>{"presente do capitão do S.S. Anne — S.S. Anne, cabine do capitão"});
+        QTest::keyClick(o->ItemChooser, Qt::Key_Home);
+        QTest::keyClicks(o->ItemChooser, "itemf");
+        QApplication::processEvents();
+        EXPECT_EQ(LineAt(items(), 0).rfind("presente do ajudante do Professor Carvalho, com 30 pokémon registrados", 0),
+                  0u)
+            << LineAt(items(), 0);
+
+        // Rota 9: its hidden Ether under "Itens:", its trainers under theirs.
+        const auto& places = o->View().Places();
+        KeyTo(o->PlaceChooser,
+              static_cast<int>(std::find(places.begin(), places.end(), encounters::Place::Route9) - places.begin()));
+        EXPECT_EQ(o->PlaceChooser->Text(), "Rota 9");
+        const auto others = Lines(o->PlaceOthersList);
+        EXPECT_EQ(LineAt(others, 0), "Itens:");
+        EXPECT_TRUE(Has(others, "  Ether — escondido (x 14, y 7); o Itemfinder ajuda")) << LineAt(others, 1);
+        EXPECT_TRUE(Has(others, "Treinadores:"));
+        EXPECT_EQ(LabelOf(o->ItemChooser), "Item:");
+        EXPECT_EQ(o->ItemWaysList->accessibleName(), "Onde conseguir o item");
+        EXPECT_EQ(o->PlaceOthersList->accessibleName(), "Itens e treinadores do lugar");
+        f.Close();
+    });
+}
+
 } // namespace
