@@ -28,27 +28,39 @@ void CheckThrow(const Throw& t)
     Check(t.Hp >= 1 && t.Hp <= t.MaxHp, "capture: HP outside 1..maximum");
 }
 
-// The second ball factor, the one the shakes use.
-int ShakeDivisor(Ball b)
+// Catch rate × 100 ÷ the second ball factor, the one the shakes use
+// (constant divisors, so the compiler needs no division for them).
+int ShakeY(int catchRate, Ball b)
 {
     switch (b) {
-    case Ball::Poke: return 255;
-    case Ball::Great: return 200;
-    default: return 150;
+    case Ball::Poke: return catchRate * 100 / 255;
+    case Ball::Great: return catchRate * 100 / 200;
+    default: return catchRate * 100 / 150;
     }
+}
+
+// W for a throw already checked.
+int Factor(const Throw& t)
+{
+    // Constant divisors, so the compiler needs no division for them.
+    const int scaled = t.With == Ball::Great ? t.MaxHp * 255 / 8 : t.MaxHp * 255 / 12;
+    // The routine shifts the two HP bytes right twice and keeps the low one.
+    int quarter = (t.Hp >> 2) & 0xFF;
+    if (quarter == 0)
+        quarter = 1;
+    return scaled / quarter;
 }
 
 // The throw's catching draws out of (limit + 1) × 256, the routine's own
 // denominator: the first draws under the status catch outright; those whose
 // remainder is within the catch rate catch when W is 256 or more, else on
 // W + 1 of the 256 second draws.
-long long CatchingDraws(const Throw& t)
+long long CatchingDraws(const Throw& t, int w)
 {
     const int limit = FirstDrawLimit(t.With);
     if (t.With == Ball::Master)
         return static_cast<long long>(limit + 1) * kByte;
     const int s = StatusValue(t.Condition);
-    const int w = HpFactor(t);
     // R1 in s..limit with R1 − s ≤ catch rate.
     const long long passing = std::min(t.CatchRate + 1, limit + 1 - s);
     const long long second = std::min(w + 1, kByte);
@@ -61,10 +73,10 @@ long long DrawsOfThrow(Ball b)
 }
 
 // The shakes once the throw is known to miss (Master Ball aside).
-int Shakes(const Throw& t)
+int Shakes(const Throw& t, int w)
 {
-    const int x = std::min(HpFactor(t), 255);
-    const int y = t.CatchRate * 100 / ShakeDivisor(t.With);
+    const int x = std::min(w, 255);
+    const int y = ShakeY(t.CatchRate, t.With);
     int z = x * y / 255;
     if (t.Condition == Status::Asleep || t.Condition == Status::Frozen)
         z += 10;
@@ -79,12 +91,43 @@ const SpeciesStats& StatsOf(int species, int level)
     return BaseStatsOf(species);
 }
 
-// The throw at the creature with HP DV `dv`.
-Throw WildThrow(const Wild& w, const SpeciesStats& s, int dv, Ball b)
+// The maximum HPs the 16 HP DVs give, each with how many DVs give it
+// (neighbouring DVs often share one).
+struct HpGroup {
+    int MaxHp = 0, Dvs = 0;
+};
+struct HpGroups {
+    std::array<HpGroup, kDvCount> Groups{};
+    int Count = 0;
+};
+
+HpGroups GroupsOf(const SpeciesStats& s, int level)
+{
+    // A panel asks for one creature at one level many times over.
+    thread_local const SpeciesStats* lastSpecies = nullptr;
+    thread_local int lastLevel = 0;
+    thread_local HpGroups last;
+    if (lastSpecies == &s && lastLevel == level)
+        return last;
+    HpGroups g;
+    for (int dv = 0; dv < kDvCount; ++dv) {
+        const int maxHp = StatAt(s.BaseOf(Stat::Hp), dv, 0, level, true);
+        if (g.Count == 0 || g.Groups[static_cast<std::size_t>(g.Count - 1)].MaxHp != maxHp)
+            g.Groups[static_cast<std::size_t>(g.Count++)].MaxHp = maxHp;
+        ++g.Groups[static_cast<std::size_t>(g.Count - 1)].Dvs;
+    }
+    lastSpecies = &s;
+    lastLevel = level;
+    last = g;
+    return g;
+}
+
+// The throw at the creature with `maxHp`.
+Throw WildThrow(const Wild& w, const SpeciesStats& s, int maxHp, Ball b)
 {
     Throw t;
     t.CatchRate = w.CatchRate < 0 ? s.CatchRate : w.CatchRate;
-    t.MaxHp = StatAt(s.BaseOf(Stat::Hp), dv, 0, w.Level, true);
+    t.MaxHp = maxHp;
     t.Hp = HpOf(t.MaxHp, w.Share, w.ExactHp);
     t.Condition = w.Condition;
     t.With = b;
@@ -130,26 +173,22 @@ int StatusValue(Status s)
 int HpFactor(const Throw& t)
 {
     CheckThrow(t);
-    const int ballFactor = t.With == Ball::Great ? 8 : 12;
-    // The routine shifts the two HP bytes right twice and keeps the low one.
-    int quarter = (t.Hp >> 2) & 0xFF;
-    if (quarter == 0)
-        quarter = 1;
-    return t.MaxHp * 255 / ballFactor / quarter;
+    return Factor(t);
 }
 
 Chance ThrowChance(const Throw& t)
 {
     CheckThrow(t);
-    return Reduced(CatchingDraws(t), DrawsOfThrow(t.With));
+    return Reduced(CatchingDraws(t, Factor(t)), DrawsOfThrow(t.With));
 }
 
 std::optional<int> ShakesOnMiss(const Throw& t)
 {
     CheckThrow(t);
-    if (CatchingDraws(t) == DrawsOfThrow(t.With))
+    const int w = Factor(t);
+    if (CatchingDraws(t, w) == DrawsOfThrow(t.With))
         return std::nullopt;
-    return Shakes(t);
+    return Shakes(t, w);
 }
 
 std::optional<int> ThrowsFor(Chance perThrow, int percent)
@@ -161,9 +200,14 @@ std::optional<int> ThrowsFor(Chance perThrow, int percent)
     if (100 * a >= static_cast<long long>(percent) * b)
         return 1;
     // The least n with (1 − a/b)^n ≤ 1 − percent/100; one throw is not enough.
-    const long double missAll = static_cast<long double>(100 - percent) / 100.0L;
-    const long double perMiss = std::log1p(-static_cast<long double>(a) / static_cast<long double>(b));
-    const long double n = std::ceil(std::log(missAll) / perMiss);
+    static const std::array<double, 100> kLogMissAll = [] {
+        std::array<double, 100> logs{};
+        for (int p = 1; p < 100; ++p)
+            logs[static_cast<std::size_t>(p)] = std::log((100 - p) / 100.0);
+        return logs;
+    }();
+    const double perMiss = std::log1p(-static_cast<double>(a) / static_cast<double>(b));
+    const double n = std::ceil(kLogMissAll[static_cast<std::size_t>(percent)] / perMiss);
     return std::max(2, static_cast<int>(n));
 }
 
@@ -184,35 +228,41 @@ int HpOf(int maxHp, HpShare share, int exactHp)
     return std::max(hp, 1);
 }
 
-Chance WildChance(const Wild& w, Ball b)
+WildFigures WildThrowFigures(const Wild& w, Ball b)
 {
     CheckWild(w);
     const SpeciesStats& s = StatsOf(w.Species, w.Level);
-    long long catching = 0;
-    for (int dv = 0; dv < kDvCount; ++dv)
-        catching += CatchingDraws(WildThrow(w, s, dv, b));
-    return Reduced(catching, kDvCount * DrawsOfThrow(b));
+    const HpGroups g = GroupsOf(s, w.Level);
+    const long long draws = DrawsOfThrow(b);
+    long long catching = 0, allMisses = 0;
+    std::array<long long, 4> missing{};
+    for (int i = 0; i < g.Count; ++i) {
+        const HpGroup& hp = g.Groups[static_cast<std::size_t>(i)];
+        const Throw t = WildThrow(w, s, hp.MaxHp, b);
+        const int factor = Factor(t);
+        const long long caught = CatchingDraws(t, factor);
+        catching += hp.Dvs * caught;
+        if (caught == draws)
+            continue;
+        missing[static_cast<std::size_t>(Shakes(t, factor))] += hp.Dvs * (draws - caught);
+        allMisses += hp.Dvs * (draws - caught);
+    }
+    WildFigures f;
+    f.Catch = Reduced(catching, kDvCount * draws);
+    if (allMisses > 0)
+        for (std::size_t i = 0; i < f.Shakes.size(); ++i)
+            f.Shakes[i] = Reduced(missing[i], allMisses);
+    return f;
+}
+
+Chance WildChance(const Wild& w, Ball b)
+{
+    return WildThrowFigures(w, b).Catch;
 }
 
 std::array<Chance, 4> WildShakes(const Wild& w, Ball b)
 {
-    CheckWild(w);
-    const SpeciesStats& s = StatsOf(w.Species, w.Level);
-    std::array<long long, 4> missing{};
-    long long allMisses = 0;
-    for (int dv = 0; dv < kDvCount; ++dv) {
-        const Throw t = WildThrow(w, s, dv, b);
-        const long long misses = DrawsOfThrow(b) - CatchingDraws(t);
-        if (misses == 0)
-            continue;
-        missing[static_cast<std::size_t>(Shakes(t))] += misses;
-        allMisses += misses;
-    }
-    std::array<Chance, 4> shakes{};
-    if (allMisses > 0)
-        for (std::size_t i = 0; i < shakes.size(); ++i)
-            shakes[i] = Reduced(missing[i], allMisses);
-    return shakes;
+    return WildThrowFigures(w, b).Shakes;
 }
 
 int SafariCatchRate(int rate, std::span<const SafariThrow> thrown)

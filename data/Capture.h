@@ -106,6 +106,13 @@ Chance WildChance(const Wild& w, Ball b);
 // never misses.
 std::array<Chance, 4> WildShakes(const Wild& w, Ball b);
 
+// Both at once, for a panel that shows both (half the work of the two).
+struct WildFigures {
+    Chance Catch;
+    std::array<Chance, 4> Shakes{};
+};
+WildFigures WildThrowFigures(const Wild& w, Ball b);
+
 // ---- the Safari Zone ------------------------------------------------------------
 
 enum class SafariThrow : std::uint8_t { Bait, Rock };
