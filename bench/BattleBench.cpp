@@ -10,7 +10,12 @@
 // Also the team window's profile and coverage for six members with four
 // damaging moves each, every word of it (target: well under 1 ms), and its
 // table of six against the Champion's six (target: at most 5 ms).
+//
+// And the capture panel's figures for one creature: every ball × every
+// status × a hundred HP values, each averaged over the 16 HP DVs, with the
+// throws for 50, 90 and 99 % and a missed ball's shakes (target: at most 1 ms).
 #include "data/Battle.h"
+#include "data/Capture.h"
 #include "data/Moves.h"
 #include "views/DamageView.h"
 #include "views/TeamProfile.h"
@@ -144,6 +149,32 @@ void TeamAgainstTheChampion(benchmark::State& state)
     state.counters["cells"] = static_cast<double>(cells);
 }
 BENCHMARK(TeamAgainstTheChampion)->Unit(benchmark::kMillisecond);
+
+// Mewtwo at level 70 (236 to 249 HP), HP 1 to 100 typed exactly.
+void CapturePanel(benchmark::State& state)
+{
+    long long throws = 0;
+    for (auto _ : state) {
+        throws = 0;
+        capture::Wild w;
+        w.Species = 150;
+        w.Level = 70;
+        w.Share = capture::HpShare::Exact;
+        for (w.ExactHp = 1; w.ExactHp <= 100; ++w.ExactHp)
+            for (const capture::Status s : capture::Statuses) {
+                w.Condition = s;
+                for (const capture::Ball b : capture::Balls) {
+                    const capture::WildFigures f = capture::WildThrowFigures(w, b);
+                    for (const int percent : {50, 90, 99})
+                        throws += capture::ThrowsFor(f.Catch, percent).value_or(0);
+                    benchmark::DoNotOptimize(f.Shakes);
+                }
+            }
+        benchmark::DoNotOptimize(throws);
+    }
+    state.counters["throws"] = static_cast<double>(throws);
+}
+BENCHMARK(CapturePanel)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
