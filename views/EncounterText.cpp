@@ -3,6 +3,7 @@
 #include "catalogue/Catalogue.h"
 #include "text/Cp1252.h"
 #include "text/Numbers.h"
+#include "views/CaptureView.h"
 
 namespace encounters {
 
@@ -57,11 +58,31 @@ std::string VersionsText(Version v)
     return v == Version::Both ? std::string(VersionName(v)) : std::string("só "_cp).append(VersionName(v));
 }
 
-// Method, levels, chance, versions and note, each where there is one.
+// A creature met in battle (in the grass, on the water, on a rod, standing
+// in its place) can be caught: the chance per throw at its lowest level.
+std::string CatchText(const SourceLine& l)
+{
+    switch (l.How) {
+    case Method::Grass:
+    case Method::Water:
+    case Method::OldRod:
+    case Method::GoodRod:
+    case Method::SuperRod:
+    case Method::Static: {
+        const bool safari = l.Where == Place::SafariZoneCenter || l.Where == Place::SafariZoneEast ||
+                            l.Where == Place::SafariZoneNorth || l.Where == Place::SafariZoneWest;
+        return CatchLine(l.Creature, std::max(1, l.MinLevel), safari);
+    }
+    default: return {};
+    }
+}
+
+// Method, levels, chance, versions, note and the chance to catch, each
+// where there is one.
 std::string Rest(const SourceLine& l)
 {
     std::string text(MethodName(l.How));
-    for (const std::string& part : {LevelText(l), ChanceText(l), VersionsText(l.Versions), l.Note})
+    for (const std::string& part : {LevelText(l), ChanceText(l), VersionsText(l.Versions), l.Note, CatchText(l)})
         if (!part.empty())
             text.append(kDash).append(part);
     return text;

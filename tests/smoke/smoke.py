@@ -519,8 +519,9 @@ def where_to_find(prog, opener):
     prog.click(combos[0])
     prog.session.type("#025")
     prog.session.key("Return")
-    forest = "Floresta Viridian — grama/caverna — níveis 3 a 5 — 5,5% dos encontros — Azul e Vermelha"
-    prog.wait(lambda: forest in names(ways), f"#025's lines to hold {forest!r} (they are {names(ways)})")
+    forest = "Floresta Viridian — grama/caverna — níveis 3 a 5 — 5,5% dos encontros — Azul e Vermelha — captura "
+    prog.wait(lambda: any(n.startswith(forest) and "Ultra Ball" in n for n in names(ways)),
+              f"#025's lines to hold {forest!r}... with its chance to catch (they are {names(ways)})")
     places = described("Lugar:")
     check(len(places) == 1, f"one combo box labelled 'Lugar:', not {len(places)}")
     prog.click(places[0])
@@ -528,9 +529,9 @@ def where_to_find(prog, opener):
     prog.session.key("Return")
     prog.wait(lambda: prog.fresh(places[0]).name == "Rota 2", "the place combo box to show Rota 2")
     found = prog.need(win, p.ROLE_LIST, "Pokémons do lugar")
-    pidgey = "#016 Pidgey — grama/caverna — níveis 3 a 5 — 44,9% dos encontros — Azul e Vermelha"
-    prog.wait(lambda: pidgey in names(found) and any(n.startswith("#013 Weedle") and n.endswith("só Vermelha")
-                                                    for n in names(found)),
+    pidgey = "#016 Pidgey — grama/caverna — níveis 3 a 5 — 44,9% dos encontros — Azul e Vermelha — captura "
+    prog.wait(lambda: any(n.startswith(pidgey) for n in names(found)) and
+              any(n.startswith("#013 Weedle") and "só Vermelha — captura" in n for n in names(found)),
               f"Rota 2's lines to hold Pidgey and Red's Weedle (they are {names(found)})")
     # An item typed into its chooser: its ways heard, one sentence each.
     item = described("Item:")

@@ -40,9 +40,13 @@ std::vector<std::string> Utf8(const std::vector<std::string>& lines)
     return utf8;
 }
 
+// A line as said, or that line followed by the chance to catch, which a wild
+// line ends with (checked on its own below).
 bool Has(const std::vector<std::string>& utf8, const std::string& line)
 {
-    return std::find(utf8.begin(), utf8.end(), line) != utf8.end();
+    return std::any_of(utf8.begin(), utf8.end(), [&](const std::string& l) {
+        return l == line || l.rfind(line + " — captura por arremesso, Energia cheia: ", 0) == 0;
+    });
 }
 
 bool HasPart(const std::vector<std::string>& utf8, const std::string& part)
@@ -293,8 +297,10 @@ TEST(WhereToFindView, TheFilterNarrowsBothListsAndStaysForTheNextCreature)
     WhereToFindView view;
     EXPECT_EQ(Utf8(view.PlaceListLines()),
               (std::vector<std::string>{
-                  "#016 Pidgey — grama/caverna — níveis 2 a 5 — 50,0% dos encontros — Azul e Vermelha",
-                  "#019 Rattata — grama/caverna — níveis 2 a 4 — 50,0% dos encontros — Azul e Vermelha"}));
+                  "#016 Pidgey — grama/caverna — níveis 2 a 5 — 50,0% dos encontros — Azul e Vermelha — captura por "
+                  "arremesso, Energia cheia: Poké Ball 37,4%, Ultra Ball 37,4%",
+                  "#019 Rattata — grama/caverna — níveis 2 a 4 — 50,0% dos encontros — Azul e Vermelha — captura por "
+                  "arremesso, Energia cheia: Poké Ball 36,3%, Ultra Ball 36,3%"}));
     // Ekans (#023) and Rota 4: Red's only; Sandshrew Blue's.
     view.ChooseCreature(Nr(23));
     view.ChoosePlace(Place::Route4);
@@ -316,6 +322,37 @@ TEST(WhereToFindView, TheFilterNarrowsBothListsAndStaysForTheNextCreature)
     view.ChoosePlace(Place::Route1);
     EXPECT_EQ(view.PlaceListLines(), PlaceView(Place::Route1, Version::Blue));
     EXPECT_EQ(view.Version(), Version::Blue);
+}
+
+// A creature met in battle can be caught: its line ends with the chance per
+// throw at its lowest level and full HP; a gift, a trade or a purchase none.
+TEST(EncounterText, AWildLineEndsWithTheChanceToCatch)
+{
+    const auto lines = [](int n) {
+        std::vector<std::string> texts;
+        for (const SourceLine& l : CreatureLines(n))
+            texts.push_back(cp1252::toUtf8(CreatureLineText(l)));
+        return texts;
+    };
+    const auto mewtwo = lines(150);
+    ASSERT_EQ(mewtwo.size(), 1u);
+    EXPECT_NE(mewtwo[0].find("nível 70"), std::string::npos) << mewtwo[0];
+    EXPECT_NE(mewtwo[0].find("— captura por arremesso, Energia cheia: Poké Ball 0,5%, Ultra Ball 0,9%"),
+              std::string::npos)
+        << mewtwo[0];
+    for (const std::string& line : lines(129))
+        if (line.find("compra") != std::string::npos) {
+            EXPECT_EQ(line.find("captura"), std::string::npos) << line;
+        }
+    for (const std::string& line : lines(122))
+        EXPECT_EQ(line.find("captura"), std::string::npos) << line;
+    // In the Safari Zone, the Safari Ball too.
+    std::vector<std::string> safari;
+    for (const SourceLine& l : PlaceLines(Place::SafariZoneCenter))
+        safari.push_back(cp1252::toUtf8(PlaceLineText(l)));
+    ASSERT_FALSE(safari.empty());
+    for (const std::string& line : safari)
+        EXPECT_NE(line.find("Safari Ball"), std::string::npos) << line;
 }
 
 } // namespace
