@@ -2,6 +2,7 @@
 
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
+#include "forms/UnitCaptura.h"
 #include "forms/UnitDano.h"
 #include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
@@ -46,6 +47,7 @@ void DestroyAllForms()
     FormDano = nullptr;        // likewise
     FormTreinadores = nullptr; // likewise
     FormEquipe = nullptr;      // likewise
+    FormCaptura = nullptr;     // likewise
     ShownCreature().Reset();
     ToCalculator().Reset();
     ToTeam().Reset();

@@ -56,7 +56,7 @@ void TFormEquipe::AfterDefinitionRead()
     int slot = 0;
     for (TComboBox* move : moveChoosers())
         move->SetAccessibleName(std::string("Golpe ") + std::to_string(++slot));
-    Stats->SetAccessibleName("Atributos do pokémon escolhido");
+    Stats->SetAccessibleName(std::string("Atributos do pokémon escolhido"_cp));
     // The coverage's lines may be wider than the list: it scrolls sideways
     // rather than cut them.
     CoverageList->setUniformItemSizes(false);

@@ -5,6 +5,7 @@
 
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
+#include "forms/UnitCaptura.h"
 #include "forms/UnitDano.h"
 #include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
@@ -242,4 +243,9 @@ void TForm1::Treinadores1Click(TObject*)
 void TForm1::MinhaEquipe1Click(TObject*)
 {
     OpenMadeOnFirstUse(FormEquipe);
+}
+
+void TForm1::ChancedeCaptura1Click(TObject*)
+{
+    OpenMadeOnFirstUse(FormCaptura);
 }

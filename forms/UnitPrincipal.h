@@ -39,6 +39,7 @@ public:
     void CalculadoradeDano1Click(TObject* Sender);
     void Treinadores1Click(TObject* Sender);
     void MinhaEquipe1Click(TObject* Sender);
+    void ChancedeCaptura1Click(TObject* Sender);
 
     // The folder of the running executable, ending in "/"; set by FormCreate.
     const std::string& GetAppDir() const { return appDir_; }

@@ -18,6 +18,7 @@
 // is F times the window's size in device pixels.
 #include "data/Moves.h"
 #include "forms/Startup.h"
+#include "forms/UnitCaptura.h"
 #include "forms/UnitDano.h"
 #include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
@@ -188,6 +189,15 @@ int main(int argc, char** argv)
     FormEquipe->TrainerChosen(FormEquipe->TrainerChooser);
     ok &= shots.Shoot(FormEquipe, QStringLiteral("FormEquipe-misty.png"));
     FormEquipe->SetVisible(false);
+
+    // The catch panel, made on first use: Mewtwo at level 70, full HP.
+    app.CreateForm(FormCaptura);
+    FormCaptura->SetVisible(true);
+    FormCaptura->CreatureChooser->SetItemIndex(150);
+    FormCaptura->CreatureChosen(FormCaptura->CreatureChooser);
+    FormCaptura->Level->SetText("70");
+    ok &= shots.Shoot(FormCaptura, QStringLiteral("FormCaptura-mewtwo.png"));
+    FormCaptura->SetVisible(false);
 
     ok &= shots.NoBoxes();
     DestroyAllForms();

@@ -15,6 +15,7 @@
 #include "forms/Startup.h"
 #include "forms/UnitAtual.h"
 #include "forms/UnitAtualizado.h"
+#include "forms/UnitCaptura.h"
 #include "forms/UnitDano.h"
 #include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
@@ -65,11 +66,11 @@ void collectHandlers(const DfmObject& o, std::set<std::string>& out)
 TEST(Definitions, EveryWindowMatchesItsClassTable)
 {
     const FormClass* classes[] = {
-        &TForm1::StaticFormClass(),     &TFormSobre::StaticFormClass(),      &TFormWeb::StaticFormClass(),
-        &TFormAtual::StaticFormClass(), &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
-        &TFormTmHm::StaticFormClass(),  &TFormTipos::StaticFormClass(),      &TFormGolpes::StaticFormClass(),
-        &TFormOnde::StaticFormClass(),  &TFormDano::StaticFormClass(),       &TFormTreinadores::StaticFormClass(),
-        &TFormEquipe::StaticFormClass()};
+        &TForm1::StaticFormClass(),      &TFormSobre::StaticFormClass(),      &TFormWeb::StaticFormClass(),
+        &TFormAtual::StaticFormClass(),  &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
+        &TFormTmHm::StaticFormClass(),   &TFormTipos::StaticFormClass(),      &TFormGolpes::StaticFormClass(),
+        &TFormOnde::StaticFormClass(),   &TFormDano::StaticFormClass(),       &TFormTreinadores::StaticFormClass(),
+        &TFormEquipe::StaticFormClass(), &TFormCaptura::StaticFormClass()};
     for (const FormClass* fc : classes) {
         SCOPED_TRACE(fc->Name());
         const DfmObject tree = ParseDefinition(LoadDefinitionText(fc->Definition()), fc->Definition());
@@ -211,7 +212,7 @@ TEST(Definitions, NoTextTheProgramShowsIsGarbled)
           &TFormAtual::StaticFormClass(), &TFormAtualizado::StaticFormClass(), &TFormPokeMart::StaticFormClass(),
           &TFormTmHm::StaticFormClass(), &TFormTipos::StaticFormClass(), &TFormGolpes::StaticFormClass(),
           &TFormOnde::StaticFormClass(), &TFormDano::StaticFormClass(), &TFormTreinadores::StaticFormClass(),
-          &TFormEquipe::StaticFormClass()})
+          &TFormEquipe::StaticFormClass(), &TFormCaptura::StaticFormClass()})
         collectStrings(ParseDefinition(LoadDefinitionText(fc->Definition()), fc->Definition()), fc->Name(), texts);
     const std::size_t inDefinitions = texts.size();
 

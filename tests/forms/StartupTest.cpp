@@ -189,6 +189,7 @@ TEST_F(Program, MenuTreeWithStoredShortcuts)
           {"Calculadora de &Dano", 16452},
           {"T&reinadores", 16466},
           {"Minha E&quipe", 16469},
+          {"&Chance de Captura", 16450},
           {"-", 0},
           {"&Sair", 32883}}},
         {"Fauneta", {{"&Web Site", 0}, {"&Atualização", 0}, {"-", 0}, {"&Sobre a Atualização", 0}}},
@@ -238,7 +239,8 @@ TEST_F(Program, MenuTreeWithStoredShortcuts)
     EXPECT_EQ(Form1->Arquivo1->Items(5), Form1->CalculadoradeDano1);
     EXPECT_EQ(Form1->Arquivo1->Items(6), Form1->Treinadores1);
     EXPECT_EQ(Form1->Arquivo1->Items(7), Form1->MinhaEquipe1);
-    EXPECT_EQ(Form1->Arquivo1->Items(9), Form1->Sair1);
+    EXPECT_EQ(Form1->Arquivo1->Items(8), Form1->ChancedeCaptura1);
+    EXPECT_EQ(Form1->Arquivo1->Items(10), Form1->Sair1);
     EXPECT_TRUE(Form1->Sair1->Action()->isVisible());
 }
 

@@ -5,6 +5,7 @@
 #include "WindowsFixture.h"
 
 #include "data/Moves.h"
+#include "forms/UnitCaptura.h"
 #include "forms/UnitDano.h"
 #include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
@@ -129,6 +130,7 @@ TEST_F(Golpes, AToolWindowBesideTheOthersReusedAndResizable)
         {Form1->CalculadoradeDano1, [] { return FormDano->RankingList; }},
         {Form1->Treinadores1, [] { return FormTreinadores->PartyList; }},
         {Form1->MinhaEquipe1, [] { return FormEquipe->AgainstTable; }},
+        {Form1->ChancedeCaptura1, [] { return FormCaptura->ResultList; }},
     };
     for (const auto& [item, grows] : others)
         WithTool(item, [&](TForm& tool) {

@@ -23,6 +23,7 @@
 #include "../support/Contrast.h"
 
 #include "data/Moves.h"
+#include "forms/UnitCaptura.h"
 #include "forms/UnitDano.h"
 #include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
@@ -268,6 +269,15 @@ struct Renders : Windows {
         FormEquipe->TeamList->setFocus(); // no blinking caret in the picture
     }
 
+    // The catch panel on Mewtwo at level 70.
+    static void SetUpCaptura()
+    {
+        FormCaptura->CreatureChooser->SetItemIndex(150);
+        FormCaptura->CreatureChosen(FormCaptura->CreatureChooser);
+        FormCaptura->Level->SetText("70");
+        FormCaptura->ResultList->setFocus(); // no blinking caret in the picture
+    }
+
     static QImage Shoot(TForm* form)
     {
         QApplication::processEvents();
@@ -387,6 +397,12 @@ void Renders::RenderAll()
     SetUpEquipe();
     Check(Shoot(FormEquipe), QStringLiteral("FormEquipe"));
     FormEquipe->SetVisible(false);
+    // The catch panel, made on first use: Mewtwo at level 70, full HP.
+    app.CreateForm(FormCaptura);
+    FormCaptura->SetVisible(true);
+    SetUpCaptura();
+    Check(Shoot(FormCaptura), QStringLiteral("FormCaptura"));
+    FormCaptura->SetVisible(false);
 
     // The mascot at each frame, as playing composes them one after another.
     // Stopping first keeps the clock from moving it on between the renders.
@@ -426,6 +442,8 @@ void Renders::MeasureEveryText()
     SetUpTreinadores();
     app.CreateForm(FormEquipe);
     SetUpEquipe();
+    app.CreateForm(FormCaptura);
+    SetUpCaptura();
     for (TForm* form : app.Forms()) {
         const bool wasVisible = form->isVisible();
         form->SetVisible(true);

@@ -1,10 +1,11 @@
 // Every shortcut works from every control that can have the focus, through
 // real key events, with the editing keys a Linux desktop gives text fields
 // (which would claim Ctrl+E and Ctrl+D for themselves): the main window's
-// menu keys there, the tool windows' keys (Ctrl+I, G, E, D, R, U) from every tool
+// menu keys there, the tool windows' keys (Ctrl+I, G, E, D, R, U, B) from every tool
 // window too, and the moves window's Ctrl+1 … 6 from each of its controls.
 #include "DesktopKeys.h"
 #include "WindowsFixture.h"
+#include "forms/UnitCaptura.h"
 #include "forms/UnitDano.h"
 #include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
@@ -30,7 +31,8 @@ struct Key {
 // The tool windows' keys, and the window each brings forward.
 const Key kToolKeys[] = {{Qt::Key_I, Qt::ControlModifier, "Ctrl+I"}, {Qt::Key_G, Qt::ControlModifier, "Ctrl+G"},
                          {Qt::Key_E, Qt::ControlModifier, "Ctrl+E"}, {Qt::Key_D, Qt::ControlModifier, "Ctrl+D"},
-                         {Qt::Key_R, Qt::ControlModifier, "Ctrl+R"}, {Qt::Key_U, Qt::ControlModifier, "Ctrl+U"}};
+                         {Qt::Key_R, Qt::ControlModifier, "Ctrl+R"}, {Qt::Key_U, Qt::ControlModifier, "Ctrl+U"},
+                         {Qt::Key_B, Qt::ControlModifier, "Ctrl+B"}};
 TForm* ToolOf(const Key& k)
 {
     switch (k.Code) {
@@ -39,6 +41,7 @@ TForm* ToolOf(const Key& k)
     case Qt::Key_E: return FormOnde;
     case Qt::Key_R: return FormTreinadores;
     case Qt::Key_U: return FormEquipe;
+    case Qt::Key_B: return FormCaptura;
     default: return FormDano;
     }
 }
@@ -77,10 +80,11 @@ protected:
 
     void OpenEveryTool()
     {
-        for (TMenuItem* item : {Form1->TabeladeTipos1, Form1->ListadeGolpes1, Form1->OndeEncontrar1,
-                                Form1->CalculadoradeDano1, Form1->Treinadores1, Form1->MinhaEquipe1})
+        for (TMenuItem* item :
+             {Form1->TabeladeTipos1, Form1->ListadeGolpes1, Form1->OndeEncontrar1, Form1->CalculadoradeDano1,
+              Form1->Treinadores1, Form1->MinhaEquipe1, Form1->ChancedeCaptura1})
             OpenTool(item);
-        ASSERT_TRUE(FormTipos && FormGolpes && FormOnde && FormDano && FormTreinadores && FormEquipe);
+        ASSERT_TRUE(FormTipos && FormGolpes && FormOnde && FormDano && FormTreinadores && FormEquipe && FormCaptura);
     }
 };
 
@@ -151,9 +155,9 @@ TEST_F(Shortcuts, CtrlEAfterASearchTypedAndSent)
 TEST_F(Shortcuts, TheToolWindowsKeysFromEveryControlOfEveryToolWindow)
 {
     OpenEveryTool();
-    for (TForm* from :
-         {static_cast<TForm*>(FormTipos), static_cast<TForm*>(FormGolpes), static_cast<TForm*>(FormOnde),
-          static_cast<TForm*>(FormDano), static_cast<TForm*>(FormTreinadores), static_cast<TForm*>(FormEquipe)}) {
+    for (TForm* from : {static_cast<TForm*>(FormTipos), static_cast<TForm*>(FormGolpes), static_cast<TForm*>(FormOnde),
+                        static_cast<TForm*>(FormDano), static_cast<TForm*>(FormTreinadores),
+                        static_cast<TForm*>(FormEquipe), static_cast<TForm*>(FormCaptura)}) {
         const std::vector<QWidget*> controls = Focusable(*from);
         ASSERT_GE(controls.size(), 2u) << from->Name();
         for (QWidget* control : controls)

@@ -4,6 +4,7 @@
 #include "WindowsFixture.h"
 #include "catalogue/Catalogue.h"
 #include "data/Species.h"
+#include "forms/UnitCaptura.h"
 #include "forms/UnitDano.h"
 #include "forms/UnitGolpes.h"
 #include "forms/UnitOnde.h"
@@ -87,4 +88,10 @@ TEST_F(ShownCreature, TheTrainersWindowsCreatureChooser)
 {
     Follows(
         Qt::Key_R, [] { return FormTreinadores->CreatureChooser->Text(); }, {25, 133, 151, 0}, [](int n) { return n; });
+}
+
+TEST_F(ShownCreature, TheCatchPanel)
+{
+    Follows(
+        Qt::Key_B, [] { return FormCaptura->CreatureChooser->Text(); }, {25, 133, 151, 0}, [](int n) { return n; });
 }

@@ -2,6 +2,7 @@
 // where they were left, in this run and the next; a damaged or missing file
 // of places, or a place off today's screen, never keeps one from opening.
 #include "WindowsFixture.h"
+#include "forms/UnitCaptura.h"
 #include "forms/UnitDano.h"
 #include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
@@ -56,8 +57,9 @@ TEST_F(ToolPlaces, FirstPlacesHideAsLittleAsTheScreenAllows)
     // The real sizes of the tool windows (a title bar added), each opened
     // wholly on today's screen where it fits.
     std::vector<QSize> sizes;
-    for (TMenuItem* item : {Form1->TabeladeTipos1, Form1->ListadeGolpes1, Form1->OndeEncontrar1,
-                            Form1->CalculadoradeDano1, Form1->Treinadores1, Form1->MinhaEquipe1}) {
+    for (TMenuItem* item :
+         {Form1->TabeladeTipos1, Form1->ListadeGolpes1, Form1->OndeEncontrar1, Form1->CalculadoradeDano1,
+          Form1->Treinadores1, Form1->MinhaEquipe1, Form1->ChancedeCaptura1}) {
         TForm& f = OpenTool(item);
         sizes.push_back(f.frameGeometry().size() + QSize(0, 30));
         const QRect at = f.frameGeometry();
