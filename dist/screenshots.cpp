@@ -6,11 +6,13 @@
 // moves.png ("thunder" typed, Thunderbolt chosen), where-to-find.png (over
 // the entry shown, a route chosen), damage.png (the entry shown with
 // Thunderbolt against Gyarados), trainers.png (Misty's gym, her party) and
-// team.png (the entry shown at level 25 against Misty).
+// team.png (the entry shown at level 25 against Misty), catch.png (Mewtwo at
+// level 70).
 // The pictures are read from the program's folder beside this tool's build
 // (FAUNETA_OUT_DIR).
 #include "data/Moves.h"
 #include "forms/Startup.h"
+#include "forms/UnitCaptura.h"
 #include "forms/UnitDano.h"
 #include "forms/UnitEquipe.h"
 #include "forms/UnitGolpes.h"
@@ -110,6 +112,14 @@ int main(int argc, char** argv)
     FormEquipe->TrainerChosen(FormEquipe->TrainerChooser);
     ok &= shots.Shoot(FormEquipe, QStringLiteral("team.png"));
     FormEquipe->SetVisible(false);
+
+    app.CreateForm(FormCaptura);
+    FormCaptura->SetVisible(true);
+    FormCaptura->CreatureChooser->SetItemIndex(150); // Mewtwo
+    FormCaptura->CreatureChosen(FormCaptura->CreatureChooser);
+    FormCaptura->Level->SetText("70");
+    ok &= shots.Shoot(FormCaptura, QStringLiteral("catch.png"));
+    FormCaptura->SetVisible(false);
 
     ok &= shots.NoBoxes();
     DestroyAllForms();

@@ -12,6 +12,7 @@ void TFormCaptura::AfterDefinitionRead()
 {
     ResultList->SetAccessibleName(std::string("Chance de captura por pokébola"_cp));
     ExactHp->SetAccessibleName("Energia exata");
+    Level->SetAccessibleName(std::string("Nível"_cp));
     // The lines may be wider than the list: it scrolls sideways rather than cut them.
     ResultList->setUniformItemSizes(false);
     ResultList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -704,6 +704,35 @@ def team(prog):
     prog.wait_closed(TEAM_TITLE)
 
 
+CATCH_TITLE = "Chance de Captura"
+
+
+def catch_panel(prog):
+    """Ctrl+B: 'Chance de Captura' on the creature shown (#000: said in words);
+    Mewtwo typed and level 70 typed: the Ultra Ball's line and the Great Ball
+    ahead of it heard in the list. Esc closes it."""
+    p = prog.pyatspi
+    win = shortcut(prog, "ctrl+b", CATCH_TITLE)
+    names = lambda lst: [i.name for i in prog.find_all(lst, p.ROLE_LIST_ITEM, showing=False)]
+    combos = prog.labelled(win, p.ROLE_COMBO_BOX, "Pokémon:")
+    check(len(combos) == 1, f"one combo box labelled 'Pokémon:', not {len(combos)}")
+    prog.click(combos[0])
+    prog.session.type("#150")
+    prog.session.key("Return")
+    prog.wait(lambda: prog.fresh(combos[0]).name == "#150 - Mewtwo", "the combo box to show Mewtwo")
+    level = prog.need(win, p.ROLE_TEXT, "Nível")
+    prog.click(level)
+    prog.session.key("ctrl+a")
+    prog.session.type("70")
+    prog.wait_text(level, "70", "the level field")
+    lines = prog.need(win, p.ROLE_LIST, "Chance de captura por pokébola")
+    prog.wait(lambda: any(n.startswith("Ultra Ball: 0,9% por arremesso") for n in names(lines)) and
+              any(n.startswith("Aqui a Great Ball captura mais que a Ultra Ball") for n in names(lines)),
+              f"Mewtwo's lines (they read {names(lines)[:5]})")
+    prog.session.key("Escape")
+    prog.wait_closed(CATCH_TITLE)
+
+
 CHART_TITLE = "Tabela de Tipos"
 
 
@@ -1011,6 +1040,7 @@ def whole_walk(prog):
     step("menu Arquivo > Calculadora de Dano, then Ctrl+D; closed by Esc", damage, prog)
     step("Ctrl+R: Treinadores, Misty's Starmie sent to the calculator", trainers, prog)
     step("Ctrl+U: Minha Equipe, a creature added, against Misty, a pair in the calculator", team, prog)
+    step("Ctrl+B: Chance de Captura, Mewtwo at level 70", catch_panel, prog)
     step("Ctrl+I and Ctrl+G: the chart and the moves window side by side", side_by_side, prog)
     step("F1: Sobre...", information, prog, "Sobre...", "F1")
     step("menu Fauneta > Web Site", information, prog, "Web Site",

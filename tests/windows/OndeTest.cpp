@@ -207,7 +207,7 @@ TEST_F(Onde, EveryLineReadableWholeAndEveryControlNamed)
 
 // Items through real input: a name typed picks the item, and its ways reach
 // the list; a place lists its items and its trainers beside its creatures.
-TEST_F(Onde, AnItemTypedAndAPlacesItemsAndTrainers)
+TEST_F(Onde, AnItemTypedMewtwosCatchAndAPlacesItemsAndTrainers)
 {
     OpenOnde([&](TForm& f) {
         TFormOnde* o = FormOnde;
@@ -229,6 +229,17 @@ TEST_F(Onde, AnItemTypedAndAPlacesItemsAndTrainers)
         EXPECT_EQ(LineAt(items(), 0).rfind("presente do ajudante do Professor Carvalho, com 30 pokémon registrados", 0),
                   0u)
             << LineAt(items(), 0);
+
+        // Mewtwo typed: its one line, standing at level 70, with its chance per Ultra Ball.
+        o->CreatureChooser->setFocus();
+        QTest::keyClicks(o->CreatureChooser, "mewtwo");
+        QApplication::processEvents();
+        const auto mewtwo = Creature();
+        ASSERT_EQ(mewtwo.size(), 1u);
+        EXPECT_NE(mewtwo[0].find("nível 70"), std::string::npos) << mewtwo[0];
+        EXPECT_NE(mewtwo[0].find("captura por arremesso, Energia cheia: Poké Ball 0,5%, Ultra Ball 0,9%"),
+                  std::string::npos)
+            << mewtwo[0];
 
         // Rota 9: its hidden Ether under "Itens:", its trainers under theirs.
         const auto& places = o->View().Places();
