@@ -284,18 +284,6 @@ const std::vector<Sold>& Sales()
     return sales;
 }
 
-// Lower case letters and digits only: "TM 41 Soft-Boiled" -> "tm41softboiled".
-std::string Folded(std::string_view text)
-{
-    std::string out;
-    for (char c : cp1252::toLower(text)) {
-        const auto b = static_cast<unsigned char>(c);
-        if ((b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b >= 0xC0)
-            out.push_back(c);
-    }
-    return out;
-}
-
 } // namespace
 
 const std::span<const Found> FoundItems{kFound};
@@ -353,13 +341,13 @@ const std::vector<std::string_view>& ItemNames()
 
 int FindTypedItem(std::string_view typed)
 {
-    const std::string key = Folded(typed);
+    const std::string key = cp1252::typedKey(typed);
     if (key.empty())
         return -1;
     static const std::vector<std::string> folded = [] {
         std::vector<std::string> all;
         for (const std::string_view name : ItemNames())
-            all.push_back(Folded(name));
+            all.push_back(cp1252::typedKey(name));
         return all;
     }();
     int start = -1, inside = -1;

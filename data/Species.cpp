@@ -135,21 +135,6 @@ std::vector<std::string> ChooserLines()
     return lines;
 }
 
-namespace {
-// Letters and digits only, in small letters: what is compared when a name
-// is typed.
-std::string Folded(std::string_view text)
-{
-    std::string out;
-    for (char c : cp1252::toLower(text)) {
-        const auto b = static_cast<unsigned char>(c);
-        if ((b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b >= 0xC0)
-            out.push_back(c);
-    }
-    return out;
-}
-} // namespace
-
 int FindTyped(std::string_view typed)
 {
     std::string_view digits = typed;
@@ -164,13 +149,13 @@ int FindTyped(std::string_view typed)
         }
         return number;
     }
-    const std::string key = Folded(typed);
+    const std::string key = cp1252::typedKey(typed);
     if (key.empty())
         return -1;
     static const std::array<std::string, Catalogue::HighestNumber + 1> names = [] {
         std::array<std::string, Catalogue::HighestNumber + 1> all;
         for (int n = 0; n <= Catalogue::HighestNumber; ++n)
-            all[static_cast<std::size_t>(n)] = Folded(GamesName(n));
+            all[static_cast<std::size_t>(n)] = cp1252::typedKey(GamesName(n));
         return all;
     }();
     int start = -1, inside = -1;

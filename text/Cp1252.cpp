@@ -92,6 +92,17 @@ std::string toLower(std::string_view bytes)
     return out;
 }
 
+std::string typedKey(std::string_view bytes)
+{
+    std::string out;
+    for (char c : toLower(bytes)) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b >= 0xC0)
+            out.push_back(c);
+    }
+    return out;
+}
+
 std::string sortKey(std::string_view bytes)
 {
     std::string key = toLower(bytes);

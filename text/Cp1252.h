@@ -135,6 +135,9 @@ std::string toLower(std::string_view bytes);
 // What text sorts by, as a reader expects: case and accents do not count
 // ("Água" among the a's). Every sorted table uses it.
 std::string sortKey(std::string_view bytes);
+// What a typed name is compared by: letters and digits only, in lower case
+// ("TM 41 Soft-Boiled" -> "tm41softboiled", "Farfetch´d" -> "farfetchd").
+std::string typedKey(std::string_view bytes);
 
 inline namespace literals {
 // "Psíquico"_cp: the Windows-1252 bytes of a UTF-8 literal, checked at compile time.
