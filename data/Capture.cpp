@@ -206,7 +206,15 @@ std::optional<int> ThrowsFor(Chance perThrow, int percent)
             logs[static_cast<std::size_t>(p)] = std::log((100 - p) / 100.0);
         return logs;
     }();
-    const double perMiss = std::log1p(-static_cast<double>(a) / static_cast<double>(b));
+    // A panel asks three targets of each chance in turn: the logarithm is kept.
+    thread_local long long lastA = 0, lastB = 0;
+    thread_local double lastPerMiss = 0;
+    if (a != lastA || b != lastB) {
+        lastA = a;
+        lastB = b;
+        lastPerMiss = std::log1p(-static_cast<double>(a) / static_cast<double>(b));
+    }
+    const double perMiss = lastPerMiss;
     const double n = std::ceil(kLogMissAll[static_cast<std::size_t>(percent)] / perMiss);
     return std::max(2, static_cast<int>(n));
 }
@@ -233,13 +241,31 @@ WildFigures WildThrowFigures(const Wild& w, Ball b)
     CheckWild(w);
     const SpeciesStats& s = StatsOf(w.Species, w.Level);
     const HpGroups g = GroupsOf(s, w.Level);
+    // A panel asks for every status and ball at one HP: the HP factors (which
+    // depend on the ball only through its divisor) are kept for the next call.
+    struct Factors {
+        const SpeciesStats* Of = nullptr;
+        int Level = 0, ExactHp = 0;
+        HpShare Share = HpShare::Full;
+        bool Great = false;
+        std::array<int, kDvCount> Values{};
+    };
+    thread_local std::array<Factors, 2> kept;
+    const bool great = b == Ball::Great;
+    Factors& k = kept[great ? 1 : 0];
+    if (k.Of != &s || k.Level != w.Level || k.Share != w.Share || k.ExactHp != w.ExactHp || k.Great != great) {
+        k = {&s, w.Level, w.ExactHp, w.Share, great, {}};
+        for (int i = 0; i < g.Count; ++i)
+            k.Values[static_cast<std::size_t>(i)] =
+                Factor(WildThrow(w, s, g.Groups[static_cast<std::size_t>(i)].MaxHp, b));
+    }
     const long long draws = DrawsOfThrow(b);
     long long catching = 0, allMisses = 0;
     std::array<long long, 4> missing{};
+    const Throw t = WildThrow(w, s, g.Groups[0].MaxHp, b); // all but the HP, which the factors hold
     for (int i = 0; i < g.Count; ++i) {
         const HpGroup& hp = g.Groups[static_cast<std::size_t>(i)];
-        const Throw t = WildThrow(w, s, hp.MaxHp, b);
-        const int factor = Factor(t);
+        const int factor = k.Values[static_cast<std::size_t>(i)];
         const long long caught = CatchingDraws(t, factor);
         catching += hp.Dvs * caught;
         if (caught == draws)
