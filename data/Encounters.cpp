@@ -799,6 +799,12 @@ std::string_view PlaceMap(Place p)
     return kPlaces[static_cast<std::size_t>(p)].Map;
 }
 
+bool InSafariZone(Place p)
+{
+    return p == Place::SafariZoneCenter || p == Place::SafariZoneEast || p == Place::SafariZoneNorth ||
+           p == Place::SafariZoneWest;
+}
+
 std::optional<Place> PlaceOfMap(std::string_view map)
 {
     for (const PlaceRow& row : kPlaces)

@@ -71,6 +71,9 @@ std::string_view PlaceName(Place p);
 // "Safari Zone East", "any fishing spot".
 std::string_view PlaceMap(Place p);
 
+// Whether the place is one of the Safari Zone's areas.
+bool InSafariZone(Place p);
+
 // The place of a map name as PlaceMap writes it; nothing for any other text.
 std::optional<Place> PlaceOfMap(std::string_view map);
 

@@ -87,12 +87,6 @@ bool MetWhere(int creature, Pred place)
     return false;
 }
 
-bool InSafariZone(Place p)
-{
-    return p == Place::SafariZoneCenter || p == Place::SafariZoneEast || p == Place::SafariZoneNorth ||
-           p == Place::SafariZoneWest;
-}
-
 bool InPokemonTower(Place p)
 {
     return p >= Place::PokemonTower2F && p <= Place::PokemonTower7F;
@@ -232,7 +226,7 @@ void CaptureView::recompute()
     lines_.push_back(S(species::GamesName(number)) + ", Nv. " + std::to_string(w.Level) + ", " + hp +
                      ", estado: " + StatusLines()[static_cast<std::size_t>(status_)]);
 
-    const bool safari = MetWhere(number, InSafariZone);
+    const bool safari = MetWhere(number, encounters::InSafariZone);
     const Chance great = capture::WildChance(w, Ball::Great), ultra = capture::WildChance(w, Ball::Ultra);
     lines_.push_back(BallLine(Ball::Poke, capture::WildChance(w, Ball::Poke)));
     lines_.push_back(BallLine(Ball::Great, great));

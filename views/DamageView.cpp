@@ -18,14 +18,6 @@ constexpr SideField kDvFields[] = {SideField::DvAttack, SideField::DvDefense, Si
 // What a stat line or the HP DV shows while a field it comes from is wrong.
 constexpr std::string_view kNoValue = "—"_cp;
 
-std::size_t FieldIndex(Stat stat)
-{
-    const auto at = std::find(DamageView::FieldStats.begin(), DamageView::FieldStats.end(), stat);
-    if (at == DamageView::FieldStats.end())
-        throw std::invalid_argument("DamageView: no DV or stage field for this stat");
-    return static_cast<std::size_t>(at - DamageView::FieldStats.begin());
-}
-
 TypedNumber Typed(std::string_view text, SideField field)
 {
     const FieldLimits limits = LimitsOf(field);
@@ -62,6 +54,14 @@ std::vector<int> OwnMoves(int row)
 }
 
 } // namespace
+
+std::size_t DamageView::FieldIndex(Stat stat)
+{
+    const auto at = std::find(FieldStats.begin(), FieldStats.end(), stat);
+    if (at == FieldStats.end())
+        throw std::invalid_argument("DamageView: no DV or stage field for this stat");
+    return static_cast<std::size_t>(at - FieldStats.begin());
+}
 
 DamageView::SideState DamageView::initialSide()
 {

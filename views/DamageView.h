@@ -64,6 +64,8 @@ public:
     static constexpr int LowestStage = -6, HighestStage = 6;
     // The stats a DV field and a stage chooser stand for, in the window's order.
     static constexpr std::array<Stat, 4> FieldStats{Stat::Attack, Stat::Defense, Stat::Speed, Stat::Special};
+    // The place of `stat` among FieldStats; std::invalid_argument for HP (derived).
+    static std::size_t FieldIndex(Stat stat);
 
     // Both sides #001 at level 50, every DV 15, no stat experience, no stage,
     // no tick; no move until an attacker is chosen.

@@ -69,9 +69,7 @@ std::string CatchText(const SourceLine& l)
     case Method::GoodRod:
     case Method::SuperRod:
     case Method::Static: {
-        const bool safari = l.Where == Place::SafariZoneCenter || l.Where == Place::SafariZoneEast ||
-                            l.Where == Place::SafariZoneNorth || l.Where == Place::SafariZoneWest;
-        return CatchLine(l.Creature, std::max(1, l.MinLevel), safari);
+        return CatchLine(l.Creature, std::max(1, l.MinLevel), InSafariZone(l.Where));
     }
     default: return {};
     }

@@ -23,17 +23,9 @@ std::string S(std::string_view cp)
     return std::string(cp);
 }
 
-std::size_t FieldIndex(Stat stat)
-{
-    const auto at = std::find(DamageView::FieldStats.begin(), DamageView::FieldStats.end(), stat);
-    if (at == DamageView::FieldStats.end())
-        throw std::invalid_argument("TeamView: no DV field for this stat");
-    return static_cast<std::size_t>(at - DamageView::FieldStats.begin());
-}
-
 int& DvOfStat(Dvs& dvs, Stat stat)
 {
-    switch (FieldIndex(stat)) {
+    switch (DamageView::FieldIndex(stat)) {
     case 0: return dvs.Attack;
     case 1: return dvs.Defense;
     case 2: return dvs.Speed;
@@ -162,8 +154,7 @@ void TeamView::showFields()
     levelText_ = m ? std::to_string(m->Level) : std::string();
     statExpText_ = m ? std::to_string(m->StatExp) : std::string();
     for (std::size_t i = 0; i < dvTexts_.size(); ++i) {
-        Dvs dvs = m ? m->Dv : Dvs{};
-        dvTexts_[i] = m ? std::to_string(DvOfStat(dvs, DamageView::FieldStats[i])) : std::string();
+        dvTexts_[i] = m ? std::to_string(DvOf(m->Dv, DamageView::FieldStats[i])) : std::string();
     }
 }
 
@@ -199,7 +190,7 @@ void TeamView::TypeLevel(std::string_view text)
 
 void TeamView::TypeDv(Stat stat, std::string_view text)
 {
-    const std::size_t i = FieldIndex(stat);
+    const std::size_t i = DamageView::FieldIndex(stat);
     dvTexts_[i] = std::string(text);
     TeamMember* m = chosen();
     if (const auto dv = FieldNumber(text, 0, 15); m && dv && *dv != DvOfStat(m->Dv, stat)) {
@@ -242,7 +233,7 @@ void TeamView::ChooseMoveLine(int slot, int line)
 
 const std::string& TeamView::DvText(Stat stat) const
 {
-    return dvTexts_[FieldIndex(stat)];
+    return dvTexts_[DamageView::FieldIndex(stat)];
 }
 
 FieldNote TeamView::LevelNote() const

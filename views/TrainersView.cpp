@@ -100,6 +100,26 @@ int LevelIn(const Party& p, int creature)
     return level;
 }
 
+// "Brock — Ginásio de Pewter", "Rival — 2ª batalha, Rota 22": big battle `i`.
+std::string BigBattleLine(std::size_t i)
+{
+    const trainers::Party& p = trainers::PartyOf(trainers::BigBattles[i], trainers::StarterChoice::Any);
+    std::string where = PlacesText(p);
+    if (trainers::IsEliteFour(p.Class)) {
+        where = "Elite dos Quatro";
+    } else if (p.Class == C::Rival3) {
+        where = S("Campeão da Liga"_cp);
+    } else if (IsRival(p.Class)) {
+        // The rival's battles are counted in the list's order, the Champion's aside.
+        const auto earlier =
+            std::count_if(trainers::BigBattles.begin(), trainers::BigBattles.begin() + i,
+                          [](const trainers::BigBattle& b) { return IsRival(b.Class) && b.Class != C::Rival3; });
+        where = std::to_string(earlier + 1).append(S("ª batalha, "_cp)).append(where);
+    }
+    const std::string who = IsRival(p.Class) ? "Rival" : std::string(trainers::ClassName(p.Class));
+    return who + std::string(kDash) + where;
+}
+
 } // namespace
 
 TrainersView::TrainersView()
@@ -126,19 +146,8 @@ std::vector<std::string> TrainersView::PlaceChooserLines() const
 std::vector<std::string> TrainersView::BattleChooserLines()
 {
     std::vector<std::string> lines;
-    int rivalBattle = 0;
-    for (const trainers::BigBattle& b : trainers::BigBattles) {
-        const trainers::Party& p = trainers::PartyOf(b, trainers::StarterChoice::Any);
-        std::string where = PlacesText(p);
-        if (trainers::IsEliteFour(p.Class))
-            where = "Elite dos Quatro";
-        else if (p.Class == C::Rival3)
-            where = S("Campeão da Liga"_cp);
-        else if (IsRival(p.Class))
-            where = std::to_string(++rivalBattle).append(S("ª batalha, "_cp)).append(where);
-        const std::string who = IsRival(p.Class) ? "Rival" : std::string(trainers::ClassName(p.Class));
-        lines.push_back(who + std::string(kDash) + where);
-    }
+    for (std::size_t i = 0; i < trainers::BigBattles.size(); ++i)
+        lines.push_back(BigBattleLine(i));
     return lines;
 }
 
@@ -213,7 +222,8 @@ void TrainersView::ChooseStarterLine(int line)
 
 void TrainersView::ChooseTrainerLine(int line)
 {
-    if (line < 0 || line >= static_cast<int>(TrainerLines().size()))
+    // With no trainer listed, one line says so.
+    if (line < 0 || line >= std::max(1, static_cast<int>(listed_.size())))
         throw std::out_of_range("TrainersView: no such trainer line");
     if (line >= static_cast<int>(listed_.size()))
         return; // the line that says there is none
@@ -307,7 +317,7 @@ std::string TrainersView::TrainersHeading() const
     switch (way_) {
     case Way::Place:
         return std::string(encounters::PlaceName(place_)) + S(" — treinadores na ordem em que são encontrados"_cp);
-    case Way::Battle: return BattleChooserLines()[static_cast<std::size_t>(battle_)];
+    case Way::Battle: return BigBattleLine(static_cast<std::size_t>(battle_));
     case Way::Creature: break;
     }
     return "Treinadores que usam " + Named(creature_.Number()) + S(", do menor nível ao maior"_cp);

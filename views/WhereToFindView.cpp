@@ -137,9 +137,7 @@ std::vector<std::string> WhereToFindView::PlaceOtherLines() const
         for (const std::string& line : those)
             lines.push_back("  " + line);
     };
-    const std::vector<encounters::Place> withItems = PlacesWithItems();
-    if (std::find(withItems.begin(), withItems.end(), place_) != withItems.end())
-        under("Itens:", PlaceItemLines(place_));
+    under("Itens:", PlaceItemLines(place_));
     under("Treinadores:", TrainersView::LinesAt(place_));
     if (lines.empty())
         lines.push_back(std::string("Nenhum item nem treinador neste lugar."_cp));
